@@ -1,0 +1,121 @@
+#include "config/config.h"
+
+#include <array>
+
+#include "support/text.h"
+
+namespace trv {
+namespace {
+
+constexpr std::array<std::string_view, 14> kKnownSections = {
+    "DEVICE", "STATION", "DISPLAY", "LANGUAGE", "DIR", "EXTRA", "BEACON",
+    "SOUND", "COLOR", "MAILBOX", "MAIN", "VALIDCALL", "SFILE", "SETTINGS"};
+
+}  // namespace
+
+Config::Config(HostFileSystem files, StoreOptions options)
+    : Files(std::move(files)), Options(std::move(options)), Dirs(Files.ProgramDir()) {}
+
+std::unique_ptr<TIniFile> OpenConfigFile(const Config& config) {
+  const std::string path = config.ConfigFilePath();
+  auto ini = std::make_unique<TIniFile>(config.Files.ToHost(path).value_or(std::string()), path, config.Options.writer);
+  ini->SetFindings(config.Options.findings);
+  return ini;
+}
+
+void FinishOperation(const Config& config, TIniFile& ini) {
+  if (config.Options.readOnly)
+    ini.DiscardChanges();
+  else
+    ini.UpdateFile();
+}
+
+std::int32_t ReadIntegerInRange(TIniFile& ini, std::string_view section, std::string_view key, std::int32_t def,
+                                std::int32_t min, std::int32_t max) {
+  const std::int32_t value = ini.ReadInteger(section, key, def);
+  if (value >= min && value <= max) return value;
+  if (ini.HasKey(section, key) && value != def)
+    ini.Report(section, key,
+               std::to_string(value) + " is outside " + std::to_string(min) + " to " + std::to_string(max) + "; " +
+                   std::to_string(def) + " is used");
+  return def;
+}
+
+std::string ReadText(TIniFile& ini, std::string_view section, std::string_view key, std::string_view def,
+                     std::size_t width) {
+  std::string value = ini.ReadString(section, key, def);
+  if (value.size() > width) {
+    ini.Report(section, key, "cut to " + std::to_string(width) + " characters");
+    value.resize(width);
+  }
+  return value;
+}
+
+void SplitAtSeparator(std::string& text, std::string_view separator, std::string& head) {
+  if (text.empty()) {
+    head.clear();
+    return;
+  }
+  const auto pos = text.find(separator);
+  if (pos == std::string::npos) {
+    head = std::move(text);
+    text.clear();
+    return;
+  }
+  head = text.substr(0, pos);
+  text.erase(0, pos + separator.size());
+}
+
+bool IsKnownSection(std::string_view name) {
+  if (StartsWith(name, "BEACON")) return true;
+  for (auto known : kKnownSections)
+    if (name == known) return true;
+  return false;
+}
+
+bool ListUserSections(const Config& config, std::vector<std::string>* list) {
+  if (list == nullptr) return false;
+  OpenConfigFile(config)->ReadSections(*list);
+  for (std::size_t i = list->size(); i-- > 0;)
+    if (IsKnownSection((*list)[i])) list->erase(list->begin() + static_cast<std::ptrdiff_t>(i));
+  return true;
+}
+
+void ReadFreeSection(const Config& config, std::string_view section, std::vector<std::string>& lines) {
+  OpenConfigFile(config)->ReadSectionValues(section, lines);
+  for (std::size_t i = 0; i < lines.size();) {
+    const auto eq = lines[i].find('=');
+    std::string line = eq == std::string::npos ? lines[i] : lines[i].substr(eq + 1);
+    if (line.size() > kShortStringMax) line.resize(kShortStringMax);
+    if (line == kEndOfBlock) {
+      lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(i));
+    } else {
+      lines[i] = std::move(line);
+      ++i;
+    }
+  }
+}
+
+void WriteFreeSection(const Config& config, std::string_view section, const std::vector<std::string>& lines) {
+  auto ini = OpenConfigFile(config);
+  ini->EraseSection(section);
+  for (std::size_t i = 0; i < lines.size(); ++i)
+    if (!TrimControls(lines[i]).empty()) ini->WriteString(section, std::to_string(i), lines[i]);
+  FinishOperation(config, *ini);
+}
+
+void ReadStationSection(Config& config) {
+  auto ini = OpenConfigFile(config);
+  config.Station.Call = UpperCaseAscii(ReadText(*ini, "STATION", "CALL", "NOCALL", 12));
+  config.Station.Qth = UpperCaseAscii(ReadText(*ini, "STATION", "QTH", "JN59IL", 31));
+  FinishOperation(config, *ini);
+}
+
+void WriteStationSection(Config& config) {
+  auto ini = OpenConfigFile(config);
+  ini->WriteString("STATION", "CALL", config.Station.Call);
+  ini->WriteString("STATION", "QTH", config.Station.Qth);
+  FinishOperation(config, *ini);
+}
+
+}  // namespace trv

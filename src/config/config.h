@@ -1,0 +1,77 @@
+#pragma once
+// The configuration store: every settings record the program keeps for its run, the host
+// file system it lives on, and the shared operations on TARVO.INI.
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "config/ini_file.h"
+#include "config/records.h"
+#include "platform/host_files.h"
+#include "support/closed_time_list.h"
+#include "support/directories.h"
+#include "support/fheader.h"
+
+namespace trv {
+
+class FileWriter;
+
+struct StoreOptions {
+  // The same reads, but no directory is created and what reading would write stays in memory.
+  bool readOnly = false;
+  // Where refused writes can be simulated; null writes to the disk.
+  FileWriter* writer = nullptr;
+  // Collects what reading drops, replaces, clamps or cuts; null collects nothing.
+  Findings* findings = nullptr;
+  // Told of every directory that reading the DIR section asks for, in order.
+  std::function<void(const std::string&)> directoryRequested;
+};
+
+class Config {
+ public:
+  explicit Config(HostFileSystem files, StoreOptions options = {});
+
+  HostFileSystem Files;
+  StoreOptions Options;
+
+  StationSettings Station;
+  std::array<TncEntry, kTncTableSize> TncTable{};
+  std::int32_t TncCount = 0;
+  Directories Dirs;
+  DisplaySettings Display;
+  LanguageSettings Language;
+  ExtraSettings Extra;
+  MailboxSettings Mailbox;
+  FHeader FHeaderText;
+  TClosedTimeCol ClosedTimes{10, 10};
+  std::array<ColorEntry, kColorCount> ColorTable = InitialColorTable();
+  SoundSettings Sound;
+
+  std::string ConfigFilePath() const { return Dirs.GetProgramDir() + "TARVO.INI"; }
+};
+
+inline constexpr std::string_view kEndOfBlock = "END OF BLOCK";
+
+// A new TIniFile on the configuration file; the caller's operation owns it.
+std::unique_ptr<TIniFile> OpenConfigFile(const Config& config);
+// Writes the operation's changes (or, read-only, drops them).
+void FinishOperation(const Config& config, TIniFile& ini);
+
+std::int32_t ReadIntegerInRange(TIniFile& ini, std::string_view section, std::string_view key, std::int32_t def,
+                                std::int32_t min, std::int32_t max);
+// A text cut to `width` characters; the cut is reported.
+std::string ReadText(TIniFile& ini, std::string_view section, std::string_view key, std::string_view def,
+                     std::size_t width);
+void SplitAtSeparator(std::string& text, std::string_view separator, std::string& head);
+bool IsKnownSection(std::string_view name);
+bool ListUserSections(const Config& config, std::vector<std::string>* list);
+void ReadFreeSection(const Config& config, std::string_view section, std::vector<std::string>& lines);
+void WriteFreeSection(const Config& config, std::string_view section, const std::vector<std::string>& lines);
+
+void ReadStationSection(Config& config);
+void WriteStationSection(Config& config);
+
+}  // namespace trv

@@ -1,0 +1,164 @@
+#include "config/device_section.h"
+
+#include <algorithm>
+
+#include "config/config.h"
+#include "config/ini_numbers.h"
+#include "support/text.h"
+
+namespace trv {
+namespace {
+
+constexpr std::string_view kSection = "DEVICE";
+
+std::int32_t FieldInteger(const std::string& field) { return ParseIniInteger(field).value_or(-1); }
+
+bool ValidPort(std::int32_t port) { return (port >= 1 && port <= 15) || (port >= 48 && port <= 255) || (port >= 304 && port <= 511); }
+
+// Takes the next field off the front of `rest`; empty when it is missing or empty.
+std::string NextField(std::string& rest) {
+  std::string head;
+  SplitAtSeparator(rest, ",", head);
+  return head;
+}
+
+TncLineResult Rejected(std::string why) {
+  TncLineResult result;
+  result.problem = std::move(why);
+  return result;
+}
+
+std::optional<bool> Bit(const std::string& field) {
+  const std::int32_t value = FieldInteger(field);
+  if (value != 0 && value != 1) return std::nullopt;
+  return value == 1;
+}
+
+// Fields 10 to 12; reading stops at the first that is missing or empty.
+void ReadOptionalFields(std::string& rest, TncLineResult& result,
+                        const std::function<bool(const std::string&)>& driverExists) {
+  TncEntry& e = *result.entry;
+  const std::string fastPoll = NextField(rest);
+  if (fastPoll.empty()) return;
+  const std::int32_t poll = FieldInteger(fastPoll);
+  e.FastPoll = poll != 0 && poll != -1;
+  if (poll == -1 && fastPoll != "-1") result.changes.push_back("FastPoll '" + fastPoll + "' is not a number; off is used");
+
+  const std::string hostMode = NextField(rest);
+  if (hostMode.empty()) return;
+  const std::int32_t mode = FieldInteger(hostMode);
+  e.HostMode = (mode == 0 || mode == 1) ? static_cast<std::uint8_t>(mode) : 0;
+  if (mode != 0 && mode != 1) result.changes.push_back("hostmode '" + hostMode + "' is unknown; WA8DED (0) is used");
+
+  const std::string driver = NextField(rest);
+  if (driver.empty()) return;
+  if (driverExists(driver))
+    e.Driver = UpperCaseAscii(driver);
+  else
+    result.changes.push_back("driver file '" + driver + "' not found; TNC2.TNC is used");
+}
+
+}  // namespace
+
+std::string FormatTncLine(const TncEntry& e) {
+  return std::to_string(e.Port) + "," + std::to_string(e.PacLen) + "," + std::to_string(e.Baud) + "," +
+         std::to_string(e.Channels) + "," + (e.AutoParam ? "1" : "0") + "," + (e.UseXHost ? "1" : "0") + "," +
+         FormatFixed3(e.Qrg) + "," + e.IniBlock + "," + e.DeiBlock + "," + (e.FastPoll ? "1" : "0") + "," +
+         std::to_string(e.HostMode) + "," + e.Driver;
+}
+
+TncLineResult ParseTncLine(std::string rest, const std::function<bool(const std::string&)>& driverExists) {
+  TncEntry e;
+  e.Driver = "TNC2.TNC";
+  std::vector<std::string> changes;
+
+  const std::string port = NextField(rest);
+  const std::int32_t portValue = FieldInteger(port);
+  if (port.empty() || !ValidPort(portValue)) return Rejected("port '" + port + "' is not 1-15, 48-255 or 304-511");
+  e.Port = static_cast<std::uint16_t>(portValue);
+
+  const std::string pacLen = NextField(rest);
+  const std::int32_t length = FieldInteger(pacLen);
+  if (pacLen.empty() || length < 0 || length > 255) return Rejected("packet length '" + pacLen + "' is not 0-255");
+  e.PacLen = static_cast<std::uint16_t>(std::clamp(length, 40, 248));
+  if (e.PacLen != length) changes.push_back("packet length " + pacLen + " is read as " + std::to_string(e.PacLen));
+
+  const std::string baud = NextField(rest);
+  const std::int32_t baudValue = FieldInteger(baud);
+  if (baud.empty() || baudValue == -1) return Rejected("baud rate '" + baud + "' is not a number");
+  e.Baud = e.Port > 15 ? 57600 : baudValue;
+  if (e.Baud != baudValue) changes.push_back("baud rate " + baud + " is read as 57600 for a SIRQ port");
+
+  const std::string channels = NextField(rest);
+  const std::int32_t count = FieldInteger(channels);
+  if (channels.empty() || count < 0 || count > 27) return Rejected("channels '" + channels + "' is not 0-27");
+  e.Channels = static_cast<std::uint16_t>(count);
+
+  const std::string autoParam = NextField(rest);
+  const auto autoBit = Bit(autoParam);
+  if (!autoBit) return Rejected("AutoParam '" + autoParam + "' is not 0 or 1");
+  e.AutoParam = *autoBit;
+
+  const std::string xhost = NextField(rest);
+  const auto xhostBit = Bit(xhost);
+  if (!xhostBit) return Rejected("UseXHost '" + xhost + "' is not 0 or 1");
+  e.UseXHost = *xhostBit;
+
+  const std::string qrg = NextField(rest);
+  const auto qrgValue = ParseDecimal(qrg);
+  if (!qrgValue) return Rejected("QRG '" + qrg + "' is not a number");
+  e.Qrg = *qrgValue;
+
+  e.IniBlock = NextField(rest);
+  if (e.IniBlock.empty()) return Rejected("initialisation block name is missing");
+  e.DeiBlock = NextField(rest);
+  if (e.DeiBlock.empty()) return Rejected("deinitialisation block name is missing");
+
+  TncLineResult result;
+  result.entry = std::move(e);
+  result.changes = std::move(changes);
+  ReadOptionalFields(rest, result, driverExists);
+  return result;
+}
+
+void ReadDeviceSection(Config& config) {
+  auto ini = OpenConfigFile(config);
+  std::vector<std::string> keys;
+  ini->ReadSection(kSection, keys);
+  const std::string driverDir = config.Dirs.GetTncDriverDir();
+  auto driverExists = [&](const std::string& name) { return config.Files.FileExists(Join255(driverDir, name)); };
+  std::string endedBy;
+  for (const auto& key : keys) {
+    if (!endedBy.empty()) {
+      ini->Report(kSection, key, "not read: " + endedBy);
+      continue;
+    }
+    const std::string value = ini->ReadString(kSection, key, "");
+    if (value.empty() || value == kEndOfBlock) {
+      endedBy = "the reading ended at " + key + " (line " + std::to_string(ini->LineNumber(kSection, key)) + ")";
+      continue;
+    }
+    if (config.TncCount >= kTncTableSize) {
+      ini->Report(kSection, key, "not read: the table holds ten TNCs");
+      continue;
+    }
+    TncLineResult result = ParseTncLine(value, driverExists);
+    for (const auto& change : result.changes) ini->Report(kSection, key, change);
+    if (!result.entry) {
+      ini->Report(kSection, key, "line rejected: " + result.problem);
+      continue;
+    }
+    config.TncTable[config.TncCount++] = std::move(*result.entry);
+  }
+}
+
+void WriteDeviceSection(Config& config) {
+  auto ini = OpenConfigFile(config);
+  ini->EraseSection(kSection);
+  for (std::int32_t i = 0; i < config.TncCount; ++i)
+    ini->WriteString(kSection, "TNC" + std::to_string(i), FormatTncLine(config.TncTable[i]));
+  ini->WriteString(kSection, "TNC" + std::to_string(config.TncCount), kEndOfBlock);
+  FinishOperation(config, *ini);
+}
+
+}  // namespace trv

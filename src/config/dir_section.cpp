@@ -1,0 +1,63 @@
+#include "config/dir_section.h"
+
+#include <array>
+
+#include "config/config.h"
+#include "support/text.h"
+
+namespace trv {
+namespace {
+
+constexpr std::string_view kSection = "DIR";
+
+struct DirKey {
+  std::string_view key;
+  std::string_view defaultName;
+  void (Directories::*set)(std::string_view);
+  const std::string& (Directories::*get)() const;
+};
+
+constexpr std::array<DirKey, 7> kDirKeys = {{
+    {"RD", "READ\\", &Directories::SetReadDir, &Directories::GetReadDir},
+    {"WD", "WRITE\\", &Directories::SetWriteDir, &Directories::GetWriteDir},
+    {"MD", "MAIL\\", &Directories::SetMailDir, &Directories::GetMailDir},
+    {"ID", "MAIL\\IMPORT\\", &Directories::SetImportDir, &Directories::GetImportDir},
+    {"PD", "7PLUS\\", &Directories::SetSevenPlusDir, &Directories::GetSevenPlusDir},
+    {"SD", "WAV\\", &Directories::SetWaveDir, &Directories::GetWaveDir},
+    {"TD", "TEMP\\", &Directories::SetTempDir, &Directories::GetTempDir},
+}};
+
+void Create(const Config& config, const std::string& dir) {
+  if (config.Options.directoryRequested) config.Options.directoryRequested(dir);
+  if (!config.Options.readOnly) config.Files.CreateDirectory(dir);
+}
+
+void CreateMailSubdirectories(const Config& config) {
+  const Directories& d = config.Dirs;
+  for (const auto& dir : {d.GetMailSFDir(), d.GetMailSFExportDir(), d.GetMailSFImportDir(), d.GetMailHelpDir(),
+                          d.GetMailNntpDir(), d.GetMailTempDir(), d.GetMailFbbPath(), d.GetMailBCDir()})
+    Create(config, dir);
+}
+
+}  // namespace
+
+void ReadDirSection(Config& config) {
+  auto ini = OpenConfigFile(config);
+  Directories& d = config.Dirs;
+  for (const auto& dir : {d.GetTncDriverDir(), d.GetVoiceDir(), d.GetFilterDir(), d.GetLanguageDir()})
+    Create(config, dir);
+  for (const DirKey& k : kDirKeys) {
+    const std::string def = Join255(d.GetProgramDir(), k.defaultName);
+    (d.*k.set)(ReadText(*ini, kSection, k.key, def, kShortStringMax));
+    Create(config, (d.*k.get)());
+    if (k.key == "MD") CreateMailSubdirectories(config);
+  }
+}
+
+void WriteDirSection(Config& config) {
+  auto ini = OpenConfigFile(config);
+  for (const DirKey& k : kDirKeys) ini->WriteString(kSection, k.key, (config.Dirs.*k.get)());
+  FinishOperation(config, *ini);
+}
+
+}  // namespace trv

@@ -1,0 +1,63 @@
+#pragma once
+// A line-preserving INI document with the Windows profile-file semantics: every line's
+// bytes and line ending are kept, and an edit touches only the lines it must.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace trv {
+
+class IniDocument {
+ public:
+  static IniDocument Parse(std::string_view bytes);
+  std::string Serialize() const;
+
+  // Started with a UTF-16 byte-order mark: nothing is read from it and nothing written to it.
+  bool IsUtf16() const { return utf16_; }
+
+  // The trimmed text after the '=' of the first matching key, quotes not stripped.
+  std::optional<std::string_view> RawValue(std::string_view section, std::string_view key) const;
+  // Every header in file order, duplicates included.
+  std::vector<std::string> SectionNames() const;
+  // Every key line of the first matching section, in file order.
+  std::vector<std::string> KeyNames(std::string_view section) const;
+  // 1-based line number of the first matching key (or of the header when key is empty); 0 if none.
+  std::size_t LineNumber(std::string_view section, std::string_view key = {}) const;
+
+  // Each returns whether the document changed.
+  bool SetValue(std::string_view section, std::string_view key, std::string_view value);
+  bool EraseSection(std::string_view section);
+  bool EraseKey(std::string_view section, std::string_view key);
+
+ private:
+  enum class Kind { Other, Header, Key };
+  struct Line {
+    std::string text;
+    std::string eol;
+    Kind kind = Kind::Other;
+    std::string name;  // section name of a header, key name of a key line
+    std::size_t valueStart = 0;  // key lines: offset just after the '='
+  };
+  struct Range {
+    std::size_t header;
+    std::size_t end;  // one past the last line of the section
+  };
+
+  static Line MakeLine(std::string text, std::string eol);
+  std::optional<Range> FindSection(std::string_view section) const;
+  std::optional<std::size_t> FindKey(const Range& range, std::string_view key) const;
+  void Insert(std::size_t at, std::string text);
+
+  std::vector<Line> lines_;
+  std::vector<std::size_t> headers_;  // indices of header lines
+  std::string newEol_ = "\r\n";
+  bool utf16_ = false;
+
+  void IndexHeaders();
+};
+
+// Blanks that are not part of names or values: space, tab, VT, FF, CR, LF and 0x1A.
+std::string_view TrimIniBlanks(std::string_view text);
+
+}  // namespace trv

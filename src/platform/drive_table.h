@@ -1,0 +1,30 @@
+#pragma once
+// Drive letters and the host folders they stand for. Z: is the host root; further
+// letters come from a Wine prefix's dosdevices links.
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace trv {
+
+class DriveTable {
+ public:
+  DriveTable();  // Z: only
+  explicit DriveTable(std::map<char, std::string> roots);  // letters upper case, roots host paths
+  // Z: plus the letters of $WINEPREFIX (else ~/.wine) when that prefix exists.
+  static DriveTable FromWinePrefix();
+  static DriveTable FromDosDevices(const std::string& dosdevicesDir);
+
+  std::optional<std::string> Root(char letter) const;
+  std::vector<char> Letters() const;
+  // The Windows form (Windows-1252) of a host path, through the drive with the longest
+  // matching root; empty when no drive holds it or a name has no Windows-1252 form.
+  std::optional<std::string> ToWindows(std::string_view hostPath) const;
+
+ private:
+  std::map<char, std::string> roots_;
+};
+
+}  // namespace trv

@@ -1,0 +1,132 @@
+#include "platform/host_files.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "support/codepage.h"
+#include "support/directories.h"
+
+namespace fs = std::filesystem;
+
+namespace trv {
+namespace {
+
+std::vector<std::string> SplitComponents(std::string_view path) {
+  std::vector<std::string> parts;
+  std::string current;
+  for (char c : path) {
+    if (c == '\\' || c == '/') {
+      if (!current.empty()) parts.push_back(std::move(current));
+      current.clear();
+    } else {
+      current += c;
+    }
+  }
+  if (!current.empty()) parts.push_back(std::move(current));
+  return parts;
+}
+
+// The entry of `dir` named `name` (Windows-1252), exact or else without regard to case.
+std::string HostName(const fs::path& dir, const std::string& name) {
+  const std::string utf8 = Cp1252ToUtf8(name);
+  std::error_code ec;
+  if (fs::exists(dir / utf8, ec)) return utf8;
+  for (const auto& entry : fs::directory_iterator(dir, ec)) {
+    const auto bytes = Utf8ToCp1252(entry.path().filename().string());
+    if (bytes && EqualNoCase1252(*bytes, name)) return entry.path().filename().string();
+  }
+  return utf8;
+}
+
+bool MatchFrom(std::string_view name, std::string_view mask) {
+  while (!mask.empty()) {
+    if (mask.front() == '*') {
+      mask.remove_prefix(1);
+      for (std::size_t skip = 0; skip <= name.size(); ++skip)
+        if (MatchFrom(name.substr(skip), mask)) return true;
+      return false;
+    }
+    if (name.empty()) return false;
+    if (mask.front() != '?' && FoldCase1252(mask.front()) != FoldCase1252(name.front())) return false;
+    mask.remove_prefix(1);
+    name.remove_prefix(1);
+  }
+  return name.empty();
+}
+
+}  // namespace
+
+HostFileSystem::HostFileSystem(DriveTable drives, std::string programDir)
+    : drives_(std::move(drives)), programDir_(std::move(programDir)) {}
+
+std::optional<std::string> HostFileSystem::ToHost(std::string_view windowsPath) const {
+  std::string full;
+  if (windowsPath.size() >= 2 && windowsPath[1] == ':') {
+    full = std::string(windowsPath.substr(0, 2)) + "\\" + std::string(windowsPath.substr(2));
+  } else if (windowsPath.substr(0, 2) == "\\\\" || windowsPath.substr(0, 2) == "//") {
+    return std::nullopt;
+  } else if (!windowsPath.empty() && (windowsPath.front() == '\\' || windowsPath.front() == '/')) {
+    full = programDir_.substr(0, 2) + std::string(windowsPath);
+  } else {
+    full = programDir_ + std::string(windowsPath);
+  }
+  if (full.size() < 2 || full[1] != ':') return std::nullopt;
+  const auto root = drives_.Root(full[0]);
+  if (!root) return std::nullopt;
+
+  std::vector<std::string> kept;
+  for (auto& part : SplitComponents(std::string_view(full).substr(2))) {
+    if (part == ".") continue;
+    if (part == "..") {
+      if (!kept.empty()) kept.pop_back();
+      continue;
+    }
+    kept.push_back(std::move(part));
+  }
+  fs::path host(*root);
+  for (const auto& part : kept) host /= HostName(host, part);
+  return host.string();
+}
+
+void HostFileSystem::CreateDirectory(std::string_view windowsPath) const {
+  if (windowsPath.empty()) return;
+  const auto host = ToHost(windowsPath);
+  if (!host) return;
+  std::error_code ec;
+  fs::create_directories(*host, ec);
+}
+
+bool HostFileSystem::FileExists(std::string_view windowsPath) const {
+  const auto host = ToHost(windowsPath);
+  std::error_code ec;
+  return host && fs::exists(*host, ec) && !fs::is_directory(*host, ec);
+}
+
+std::vector<std::string> HostFileSystem::ListMatching(std::string_view windowsDir, std::string_view mask) const {
+  std::vector<std::string> names;
+  const auto host = ToHost(windowsDir.empty() ? std::string_view(".") : windowsDir);
+  if (!host) return names;
+  std::error_code ec;
+  for (const auto& entry : fs::directory_iterator(*host, ec)) {
+    const auto bytes = Utf8ToCp1252(entry.path().filename().string());
+    if (bytes && MatchesMask(*bytes, mask)) names.push_back(*bytes);
+  }
+  std::sort(names.begin(), names.end(), LessNoCase1252);
+  return names;
+}
+
+bool MatchesMask(std::string_view name, std::string_view mask) { return MatchFrom(name, mask); }
+
+std::string ExecutableHostPath() {
+  std::error_code ec;
+  const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+  return ec ? std::string() : exe.string();
+}
+
+std::string ProgramDirOfHostExecutable(const DriveTable& drives, const std::string& executableHostPath) {
+  const auto windows = drives.ToWindows(executableHostPath);
+  return windows ? ProgramDirOfExecutable(*windows) : std::string("Z:\\");
+}
+
+}  // namespace trv

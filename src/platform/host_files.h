@@ -1,0 +1,47 @@
+#pragma once
+// Everything that touches the host file system. Paths come in as Windows paths
+// (Windows-1252 bytes, backslashes, optional drive letter) and are mapped to host paths
+// through the drive table; each name is matched without regard to case when the exact
+// name does not exist.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/drive_table.h"
+
+namespace trv {
+
+class HostFileSystem {
+ public:
+  HostFileSystem(DriveTable drives, std::string programDir);
+
+  const DriveTable& Drives() const { return drives_; }
+  const std::string& ProgramDir() const { return programDir_; }
+
+  // Host path (UTF-8) of a Windows path; empty for an unmapped drive or a UNC path.
+  std::optional<std::string> ToHost(std::string_view windowsPath) const;
+  // Creates the directory and its missing parents; an existing one, an unmapped drive or a
+  // failure is passed over.
+  void CreateDirectory(std::string_view windowsPath) const;
+  // True for an existing file that is not a directory.
+  bool FileExists(std::string_view windowsPath) const;
+  // Names (Windows-1252, as on disk) of the entries of `windowsDir` that match `mask`
+  // (* and ?, without regard to case), ordered by name without regard to case.
+  std::vector<std::string> ListMatching(std::string_view windowsDir, std::string_view mask) const;
+
+ private:
+  DriveTable drives_;
+  std::string programDir_;
+};
+
+// Matches a name against a mask of * and ?, without regard to case.
+bool MatchesMask(std::string_view name, std::string_view mask);
+
+// The host path of the running executable.
+std::string ExecutableHostPath();
+// The program directory as a Windows path: the executable's directory through the drive
+// table, or under Z: when no drive holds it.
+std::string ProgramDirOfHostExecutable(const DriveTable& drives, const std::string& executableHostPath);
+
+}  // namespace trv

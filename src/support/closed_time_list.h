@@ -1,0 +1,37 @@
+#pragma once
+// The mailbox's daily closed-time windows, each From and To as hours * 100 + minutes.
+#include <string>
+
+#include "support/collection.h"
+
+namespace trv {
+
+struct ClosedTime {
+  std::int32_t From = 0;
+  std::int32_t To = 0;
+};
+
+class TClosedTimeCol : public TCollection {
+ public:
+  TClosedTimeCol(std::int32_t capacity = 10, std::int32_t growBy = 10) : TCollection(capacity, growBy) {}
+  ~TClosedTimeCol() override;
+
+  void DisposeItem(Item item) override;
+  Item ReadItem(TStream& stream) override;
+  void WriteItem(TStream& stream, Item item) override;
+
+  bool AddWindow(std::int32_t from, std::int32_t to);
+  bool FirstWindow(int& fromHour, int& fromMin, int& toHour, int& toMin);
+  bool NextWindow(int& fromHour, int& fromMin, int& toHour, int& toMin);
+  static std::string WindowText(const ClosedTime& item);
+  bool DeleteWindowText(const std::string& text);
+
+  const ClosedTime* WindowAt(std::int32_t index) { return static_cast<const ClosedTime*>(ItemAt(index)); }
+
+ private:
+  bool WindowAtCursor(int& fromHour, int& fromMin, int& toHour, int& toMin);
+
+  std::int32_t cursor_ = 0;
+};
+
+}  // namespace trv

@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include <sys/mount.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "config/config.h"
+#include "config/ini_errors.h"
+#include "config/sections.h"
+#include "test_util.h"
+
+namespace fs = std::filesystem;
+
+namespace trv {
+namespace {
+
+using test::ProgramDir;
+
+const std::string kRichFile =
+    "; Tarvo settings\r\n"
+    "[STATION]\r\nCALL=DL1ABC\r\nQTH=JN58\r\n\r\n"
+    "[DEFINI]\r\n0=ESC M UISC\r\n1=ESC I DL1ABC\r\n\r\n"
+    "[BEACON1]\r\nTEXT=hello\r\n"
+    "[DIR]\r\nRD=C:\\READ\\\r\nWD=C:\\WRITE\\\r\nMD=C:\\MAIL\\\r\nID=C:\\MAIL\\IMPORT\\\r\nPD=C:\\7PLUS\\\r\n"
+    "SD=C:\\WAV\\\r\nTD=C:\\TEMP\\\r\n"
+    "[DISPLAY]\r\nETD=1\r\nSBL=100\r\nMEL=50\r\nSAVERX=1\r\nSAVETX=1\r\nEDITBB=1\r\nRXBB=0\r\n"
+    "[COLOR]\r\nLFG=14\r\nLBG=0\r\nNFG=14\r\nNBG=0\r\nMFG=14\r\nMBG=0\r\nEFG=14\r\nEBG=0\r\nRFG=14\r\nRBG=0\r\n"
+    "HFG0=14\r\nHBG0=0\r\nHFG1=14\r\nHBG1=0\r\nHFG2=14\r\nHBG2=0\r\nHFG3=14\r\nHBG3=0\r\nCCOL=12\r\nSCOL=9\r\n"
+    "FILLBG=15\r\n"
+    "[SOUND]\r\nSTARTUP=C:\\WAV\\STARTUP.WAV\r\nCONNECT=C:\\WAV\\\r\nDISCON=C:\\WAV\\\r\nRECON=C:\\WAV\\\r\n"
+    "LFAIL=C:\\WAV\\\r\nRING=C:\\WAV\\\r\nCTRLG=C:\\WAV\\\r\n"
+    "[EXTRA]\r\nOLCSOUND=1\r\nWAVEMCI=0\r\nNOSOUND=0\r\nNODECALL=NOCALL-9\r\nNODETO=60\r\n"
+    "PROMPT=(%CCALL ) de %Call >\r\nFORTUNE=FORTUNE.DL\r\nDLINK=0\r\nSPY=1\r\nBOX=1\r\nLBROAD=0\r\nLDXC=0\r\n"
+    "SRESYNC=0\r\nMULTILINE=1\r\nUTC=-3600\r\nPOR=1\r\nDUP=0\r\nSUPBIN=1\r\nTPRI=2\r\nCONMODE=1\r\nPWBOX=0\r\n"
+    "[MAILBOX]\r\nBOXCALL=NOCALL-7\r\nHPATH=\r\nFHEADER=NOCALL NONAMECITY\r\nSYSMTO=XNET\r\nDEFBOARD=\r\n"
+    "DEFLT=20\r\nGARBAT=300\r\nRESTART=0\r\nTIMEOUT=15\r\nMOBID=15000\r\nSMLIFE=1\r\nSMROUTE=1\r\nFHINCL=1\r\n"
+    "FHBID=1\r\nGARMEM=0\r\nQZDOS=0\r\nPAM=0\r\nBLINKLED=1\r\nBLINKICON=1\r\nCLOSEDTIME=2230-0600,1200-1315\r\n"
+    "[LANGUAGE]\r\nVISUAL=DEUTSCH.DLL\r\nOUTPUT=DEUTSCH\r\n"
+    "[FOREIGN]\r\nodd line without equals\r\n  spaced = value  \r\n; trailing comment\r\n"
+    // The DEVICE section is rewritten whole, so a saved file has it last.
+    "[DEVICE]\r\nTNC0=1,248,19200,8,1,1,144.800,DEFINI,DEFDEI,0,0,TNC2.TNC\r\nTNC1=END OF BLOCK\r\n";
+
+TEST(Store, LoadAllThenSaveAllKeepsAnUpToDateFileByteForByte) {
+  ProgramDir p(kRichFile);
+  Config c = p.MakeConfig();
+  EXPECT_TRUE(LoadAll(c).empty());
+  EXPECT_EQ(p.Ini(), kRichFile);  // nothing to add
+  SaveAll(c);
+  EXPECT_EQ(p.Ini(), kRichFile);
+  EXPECT_EQ(c.ClosedTimes.Count(), 2);
+  EXPECT_EQ(c.TncCount, 1);
+}
+
+TEST(Store, SaveAllWritesTheSectionsInOrderAndKeepsForeignLines) {
+  ProgramDir p("[FOREIGN]\nx = 1\n");
+  Config c = p.MakeConfig();
+  LoadAll(c);
+  SaveAll(c);
+  const std::string ini = p.Ini();
+  std::vector<std::size_t> positions;
+  for (const char* name : {"[FOREIGN]", "[COLOR]", "[STATION]", "[DIR]", "[DISPLAY]", "[SOUND]", "[EXTRA]",
+                           "[MAILBOX]", "[LANGUAGE]", "[DEVICE]"})
+    positions.push_back(ini.find(name));
+  EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end())) << ini;
+  EXPECT_EQ(ini.substr(0, 16), "[FOREIGN]\nx = 1\n");
+  EXPECT_EQ(ini.find('\r'), std::string::npos);  // an LF file stays LF
+
+  Config again = p.MakeConfig();
+  LoadAll(again);
+  SaveAll(again);
+  EXPECT_EQ(p.Ini(), ini);  // a second round changes nothing
+}
+
+TEST(Store, SaveAllCallsThePageStepsBeforeEachWrite) {
+  ProgramDir p;
+  Config c = p.MakeConfig();
+  std::vector<SectionId> order;
+  LoadAll(c, [&](SectionId id) { order.push_back(id); });
+  EXPECT_EQ(order.size(), 9u);
+  EXPECT_EQ(order.front(), SectionId::Station);
+  EXPECT_EQ(order.back(), SectionId::Device);
+  SaveAll(c, [&](SectionId id) {
+    if (id == SectionId::Station) c.Station.Call = "DK0XX";
+  });
+  EXPECT_NE(p.Ini().find("CALL=DK0XX"), std::string::npos);
+}
+
+TEST(Store, RefusedWriteStopsTheSequenceAndLeavesTheFailingSectionAsItWas) {
+  ProgramDir p(kRichFile);
+  Config loaded = p.MakeConfig();
+  LoadAll(loaded);
+  test::FailingWriter refuseAfterTwo(2);  // STATION and DISPLAY change and go through; DIR has no change
+  Config c = p.MakeConfig({.writer = &refuseAfterTwo});
+  LoadAll(c);
+  c.Station.Call = "DK0NEW";
+  c.Display.MaxRXLines = 200;
+  c.ColorTable[2].Fg = 1;
+  c.TncCount = 0;
+  try {
+    SaveAll(c);
+    FAIL() << "no error";
+  } catch (const IniWriteError& e) {
+    EXPECT_STREQ(e.what(), "nach C:\\TARVO.INI kann nicht geschrieben werden");
+  }
+  Config back = p.MakeConfig();
+  LoadAll(back);
+  EXPECT_EQ(back.Station.Call, "DK0NEW");
+  EXPECT_EQ(back.Display.MaxRXLines, 200);
+  EXPECT_EQ(back.ColorTable[2].Fg, 14);  // COLOR was refused whole
+  EXPECT_EQ(back.TncCount, 1);           // DEVICE never written
+}
+
+TEST(Store, LoadAllGoesOnWhenTheColourKeysCannotBeAdded) {
+  ProgramDir p("[STATION]\nCALL=DL1ABC\n[DISPLAY]\nSBL=500\n[LANGUAGE]\nVISUAL=X.DLL\n");
+  test::FailingWriter refuse;
+  Config c = p.MakeConfig({.writer = &refuse});
+  const auto errors = LoadAll(c);
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_EQ(errors[0], "nach C:\\TARVO.INI kann nicht geschrieben werden");
+  EXPECT_EQ(c.Language.Visual, "X.DLL");  // later steps still ran
+  EXPECT_EQ(c.ColorTable[6].Fg, 14);
+}
+
+TEST(Store, ReadOnlyLoadChangesNothingOnDisk) {
+  ProgramDir p("[COLOR]\nHFG=3\n[DIR]\nMD=C:\\BOX\\\n");
+  const std::string before = p.Ini();
+  Config c = p.MakeConfig({.readOnly = true});
+  LoadAll(c);
+  EXPECT_EQ(p.Ini(), before);
+  EXPECT_EQ(c.ColorTable[7].Fg, 3);  // the added keys are seen in memory
+  EXPECT_FALSE(fs::exists(p.dir.path() / "BOX"));
+  EXPECT_FALSE(fs::exists(p.dir.path() / "DRIVER.TNC"));
+}
+
+TEST(Store, FileNameIsFoundWithoutRegardToCase) {
+  ProgramDir p({}, false);
+  test::WriteFile(p.dir / "tarvo.ini", "[STATION]\nCALL=DL9LOW\n");
+  Config c = p.MakeConfig();
+  ReadStationSection(c);
+  EXPECT_EQ(c.Station.Call, "DL9LOW");
+  WriteStationSection(c);
+  EXPECT_FALSE(fs::exists(p.IniPath()));
+  EXPECT_NE(test::ReadFile(p.dir / "tarvo.ini").find("QTH=JN59IL"), std::string::npos);
+}
+
+// End to end: the file system itself refuses. Needs root and a kernel that allows it.
+TEST(Store, ImmutableFileIsLeftExactlyAsItWas) {
+  ProgramDir p(kRichFile);
+  if (std::system(("chattr +i '" + p.IniPath() + "' 2>/dev/null").c_str()) != 0) GTEST_SKIP() << "chattr not possible here";
+  Config c = p.MakeConfig();
+  LoadAll(c);
+  c.Station.Call = "DK0NEW";
+  EXPECT_THROW(SaveAll(c), IniWriteError);
+  std::system(("chattr -i '" + p.IniPath() + "'").c_str());
+  EXPECT_EQ(p.Ini(), kRichFile);
+}
+
+TEST(Store, ReadOnlyMountIsRefused) {
+  ProgramDir p;
+  const fs::path mountPoint = p.dir.path() / "ro";
+  fs::create_directories(mountPoint);
+  if (::mount("tmpfs", mountPoint.c_str(), "tmpfs", 0, "size=64k") != 0) GTEST_SKIP() << "cannot mount here";
+  test::WriteFile((mountPoint / "TARVO.INI").string(), "[STATION]\r\nCALL=DL1ABC\r\n");
+  ::mount(nullptr, mountPoint.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr);
+  Config c(HostFileSystem(DriveTable({{'C', mountPoint.string()}}), "C:\\"));
+  ReadStationSection(c);
+  c.Station.Call = "DK0NEW";
+  EXPECT_THROW(WriteStationSection(c), IniWriteError);
+  EXPECT_EQ(test::ReadFile((mountPoint / "TARVO.INI").string()), "[STATION]\r\nCALL=DL1ABC\r\n");
+  ::umount(mountPoint.c_str());
+}
+
+}  // namespace
+}  // namespace trv

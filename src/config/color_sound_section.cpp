@@ -38,8 +38,8 @@ void ReadColorKeys(Config& config, TIniFile& ini, const auto& keys) {
 // A per-port header key: added with the header default when it is missing or empty.
 std::int16_t ReadPortKey(TIniFile& ini, const std::string& key, std::int32_t headerDefault, std::int32_t unusable) {
   if (ini.ReadString(kColor, key, "").empty()) {
-    ini.WriteString(kColor, key, std::to_string(headerDefault));
     ini.Report(kColor, key, "missing; reading adds " + key + "=" + std::to_string(headerDefault));
+    ini.WriteString(kColor, key, std::to_string(headerDefault));
   }
   return static_cast<std::int16_t>(ReadIntegerInRange(ini, kColor, key, unusable, 0, 15));
 }

@@ -1,0 +1,80 @@
+#include "cli/commands.h"
+#include "config/ini_errors.h"
+#include "config/ini_file.h"
+
+namespace trv {
+namespace {
+
+int Usage(CommandStreams io, const std::string& hint) {
+  io.err << "tarvoini: " << hint << " (see tarvoini --help)\n";
+  return kUsage;
+}
+
+int Get(TIniFile& ini, const std::vector<std::string>& a, CommandStreams io) {
+  if (a.size() == 5) {
+    io.out << ini.ReadString(a[2], a[3], a[4]) << "\n";
+    return kOk;
+  }
+  if (!ini.HasKey(a[2], a[3])) return kNotFound;
+  io.out << ini.ReadString(a[2], a[3], "") << "\n";
+  return kOk;
+}
+
+int Delete(TIniFile& ini, const std::vector<std::string>& a) {
+  if (a.size() == 3) {
+    if (ini.LineNumber(a[2]) == 0) return kNotFound;
+    ini.EraseSection(a[2]);
+  } else {
+    if (ini.LineNumber(a[2], a[3]) == 0) return kNotFound;
+    ini.DeleteKey(a[2], a[3]);
+  }
+  ini.UpdateFile();
+  return kOk;
+}
+
+int List(const std::vector<std::string>& names, CommandStreams io) {
+  for (const auto& name : names) io.out << name << "\n";
+  return kOk;
+}
+
+bool ArgumentCountFits(const std::string& verb, std::size_t count) {
+  if (verb == "get") return count == 4 || count == 5;
+  if (verb == "set") return count == 5;
+  if (verb == "del") return count == 3 || count == 4;
+  if (verb == "sections") return count == 2;
+  if (verb == "keys") return count == 3;
+  return false;
+}
+
+}  // namespace
+
+int IniCommand(const std::vector<std::string>& a, CommandStreams io) {
+  if (a.empty()) return Usage(io, "ini needs a verb: get, set, del, sections or keys");
+  if (!ArgumentCountFits(a[0], a.size())) return Usage(io, "wrong arguments for 'ini " + a[0] + "'");
+  TIniFile ini(a[1], a[1]);
+  try {
+    const std::string& verb = a[0];
+    if (verb == "get") return Get(ini, a, io);
+    if (verb == "del") return Delete(ini, a);
+    if (verb == "set") {
+      ini.WriteString(a[2], a[3], a[4]);
+      ini.UpdateFile();
+      return kOk;
+    }
+    std::vector<std::string> names;
+    if (verb == "sections") {
+      ini.ReadSections(names);
+      return List(names, io);
+    }
+    if (ini.LineNumber(a[2]) == 0) return kNotFound;
+    ini.ReadSection(a[2], names);
+    return List(names, io);
+  } catch (const IniInputError& e) {
+    return Usage(io, e.what());
+  } catch (const IniWriteError& e) {
+    io.err << "tarvoini: " << e.what() << "\n";
+    return kWriteFailed;
+  }
+}
+
+}  // namespace trv

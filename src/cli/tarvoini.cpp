@@ -1,0 +1,73 @@
+// tarvoini: shows, checks and re-saves TARVO.INI the way the configuration program reads
+// and writes it, and gets and sets raw INI keys.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+
+namespace {
+
+constexpr const char* kHelp = R"(Usage:
+  tarvoini [--dir DIR] show [--json]   print the settings as the configuration program loads them
+  tarvoini [--dir DIR] check           list every value that loading drops, replaces, clamps or cuts
+  tarvoini [--dir DIR] resave          load and save every section, as OK in the dialog does
+  tarvoini ini get FILE SECTION KEY [DEFAULT]
+  tarvoini ini set FILE SECTION KEY VALUE
+  tarvoini ini del FILE SECTION [KEY]
+  tarvoini ini sections FILE
+  tarvoini ini keys FILE SECTION
+  tarvoini --help | --version
+
+DIR is the program directory holding TARVO.INI (default: the current directory).
+check prints one line per finding, TARVO.INI:LINE: [SECTION] KEY: what happens and why;
+line 0 stands for a key or section that is not in the file yet.
+The ini verbs work on any INI file with the same rules; values are passed as the file's
+bytes (Windows-1252), unchanged.
+
+Exit status: 0 success, 1 not found or findings, 2 usage error, 3 the file could not be written.
+
+Examples:
+  tarvoini --dir ~/.wine/drive_c/TARVO check
+  tarvoini show --json
+  tarvoini ini get TARVO.INI STATION CALL NOCALL
+  tarvoini ini set TARVO.INI STATION CALL DL1ABC
+  tarvoini ini del TARVO.INI MYBLOCK
+  tarvoini ini keys TARVO.INI DEVICE
+)";
+
+int Usage(const std::string& hint) {
+  std::cerr << "tarvoini: " << hint << " (see tarvoini --help)\n";
+  return trv::kUsage;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  const trv::CommandStreams io{std::cout, std::cerr};
+  if (args.empty()) return Usage("a command is needed");
+  if (args[0] == "--help" || args[0] == "-h") {
+    std::cout << kHelp;
+    return trv::kOk;
+  }
+  if (args[0] == "--version") {
+    std::cout << "tarvoini 0.4\n";
+    return trv::kOk;
+  }
+  if (args[0] == "ini") return trv::IniCommand({args.begin() + 1, args.end()}, io);
+
+  std::string dir = ".";
+  if (args[0] == "--dir") {
+    if (args.size() < 2) return Usage("--dir needs a directory");
+    dir = args[1];
+    args.erase(args.begin(), args.begin() + 2);
+  }
+  if (args.empty()) return Usage("a command is needed");
+  const std::string& verb = args[0];
+  if (verb == "show" && args.size() == 1) return trv::ShowCommand(dir, false, io);
+  if (verb == "show" && args.size() == 2 && args[1] == "--json") return trv::ShowCommand(dir, true, io);
+  if (verb == "check" && args.size() == 1) return trv::CheckCommand(dir, io);
+  if (verb == "resave" && args.size() == 1) return trv::ResaveCommand(dir, io);
+  return Usage("unknown command '" + verb + "'");
+}

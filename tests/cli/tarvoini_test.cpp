@@ -1,0 +1,184 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <filesystem>
+
+#include "test_util.h"
+
+namespace fs = std::filesystem;
+
+namespace trv {
+namespace {
+
+using test::ReadFile;
+using test::WriteFile;
+
+struct Result {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+class TarvoIniTest : public ::testing::Test {
+ protected:
+  Result Run(const std::string& args) {
+    const std::string out = tmp / "out.txt", err = tmp / "err.txt";
+    const std::string command = std::string(TARVOINI_PATH) + " " + args + " >" + out + " 2>" + err + " </dev/null";
+    const int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
+  }
+  std::string Dir() const { return "'" + program.string() + "'"; }
+  std::string Ini() const { return ReadFile((program / "TARVO.INI").string()); }
+  void SetIni(const std::string& bytes) const { WriteFile((program / "TARVO.INI").string(), bytes); }
+  // Every file and directory below the program directory.
+  std::vector<std::string> Tree() const {
+    std::vector<std::string> all;
+    for (const auto& e : fs::recursive_directory_iterator(program)) all.push_back(e.path().string());
+    std::sort(all.begin(), all.end());
+    return all;
+  }
+
+  test::TempDir tmp;
+  fs::path program = tmp.path() / "prog";
+};
+
+const std::string kRich =
+    "[STATION]\r\nCALL=dl1abc\r\nQTH=JN58td\r\n"
+    "[DEVICE]\r\nTNC0=316,128,9600,4,1,0,438.125,MYINI,MYDEI,1,1,kiss.tnc\r\nTNC1=3,250,9600,8,1,1,144.8,DEFINI,DEFDEI\r\n"
+    "TNC2=3,256,9600,8,1,1,144.8,A,B\r\nTNC3=\r\nTNC4=1,128,1200,2,1,1,1,I,D\r\n"
+    "[MYINI]\r\n0=ESC I DL1ABC\r\n[BEACON1]\r\nX=1\r\n"
+    "[EXTRA]\r\nTPRI=11\r\nLBROAD=1\r\nBOX=0\r\nNODECALL=db0\xE4xx\r\nSUPBIN=0\r\n"
+    "[MAILBOX]\r\nCLOSEDTIME=2230-0600,12:00-13:00,0800-0900\r\n"
+    "[COLOR]\r\nHFG0=1\r\nHBG0=2\r\nHFG1=3\r\nHBG1=4\r\nHFG2=5\r\nHBG2=6\r\nHFG3=7\r\nHBG3=8\r\n"
+    "[SOUND]\r\nRING=RING.WAV\r\n";
+
+TEST_F(TarvoIniTest, HelpVersionAndUsageErrors) {
+  const Result help = Run("--help");
+  EXPECT_EQ(help.status, 0);
+  for (const char* verb : {"show", "check", "resave", "ini get", "ini set", "ini del", "ini sections", "ini keys"})
+    EXPECT_NE(help.out.find(verb), std::string::npos) << verb;
+  EXPECT_EQ(Run("--version").status, 0);
+  for (const char* bad : {"", "frobnicate", "show --xml", "--dir", "ini", "ini get onlyfile", "ini nope f"}) {
+    const Result r = Run(bad);
+    EXPECT_EQ(r.status, 2) << bad;
+    EXPECT_NE(r.err.find("--help"), std::string::npos) << bad;
+  }
+  EXPECT_EQ(Run("--dir /nonexistent/dir show").status, 2);
+}
+
+TEST_F(TarvoIniTest, ShowJsonOfAnEmptyDirectoryGivesEveryDefault) {
+  fs::create_directories(program);
+  const Result r = Run("--dir " + Dir() + " show --json");
+  ASSERT_EQ(r.status, 0) << r.err;
+  for (const char* member :
+       {"\"StationSettings\": {", "\"Call\": \"NOCALL\"", "\"Qth\": \"JN59IL\"", "\"Directories\": {", "\"TempDir\": ",
+        "\"DisplaySettings\": {", "\"MaxRXLines\": 100", "\"LanguageSettings\": {", "\"Visual\": \"DEUTSCH.DLL\"",
+        "\"ColorTable\": [", "\"FgEnabled\": false", "\"Fg\": -2", "\"SoundSettings\": {", "\"WaveFiles\": [",
+        "\"OnlyLastConnectSound\": true", "\"ExtraSettings\": {", "\"SuppressBin\": true", "\"UtcOffset\": -3600",
+        "\"MailboxSettings\": {", "\"FHeaderText\": \"[NOCALL NONAMECITY]\"", "\"ClosedTimes\": []",
+        "\"TncTable\": []", "\"UserSections\": []"})
+    EXPECT_NE(r.out.find(member), std::string::npos) << member << "\n" << r.out;
+  EXPECT_EQ(r.out.front(), '{');
+  EXPECT_EQ(r.out.substr(r.out.size() - 2), "}\n");
+  EXPECT_FALSE(fs::exists(program / "TARVO.INI"));
+  EXPECT_TRUE(fs::is_empty(program));  // no directory was created
+}
+
+TEST_F(TarvoIniTest, ShowOfARichFileChangesNothing) {
+  SetIni(kRich);
+  WriteFile((program / "DRIVER.TNC" / "KISS.TNC").string(), "");
+  const auto tree = Tree();
+  const Result json = Run("--dir " + Dir() + " show --json");
+  ASSERT_EQ(json.status, 0) << json.err;
+  for (const char* member : {"\"Call\": \"DL1ABC\"", "\"Port\": 316", "\"Qrg\": 438.125", "\"Driver\": \"KISS.TNC\"",
+                             "\"Baud\": 57600", "\"PacLen\": 248", "\"NodeCall\": \"DB0\xC3\xA4XX\"",
+                             "\"SuppressBin\": false", "\"LoadBroadcast\": false", "\"PollDelay\": 2",
+                             "{\n        \"From\": 2230,\n        \"To\": 600\n      }", "\"Fg\": 7",
+                             "\"UserSections\": [\n    \"MYINI\"\n  ]", "RING.WAV\""})
+    EXPECT_NE(json.out.find(member), std::string::npos) << member << "\n" << json.out;
+  const Result text = Run("--dir " + Dir() + " show");
+  EXPECT_EQ(text.status, 0);
+  EXPECT_NE(text.out.find("[StationSettings]\n  Call = DL1ABC\n"), std::string::npos) << text.out;
+  EXPECT_EQ(Ini(), kRich);
+  EXPECT_EQ(Tree(), tree);
+}
+
+TEST_F(TarvoIniTest, CheckListsEveryDroppedOrReplacedValueWithItsLine) {
+  SetIni(kRich);
+  const Result r = Run("--dir " + Dir() + " check");
+  EXPECT_EQ(r.status, 1);
+  for (const char* finding : {"TARVO.INI:6: [DEVICE] TNC1: packet length 250 is read as 248",
+                              "TARVO.INI:5: [DEVICE] TNC0: baud rate 9600 is read as 57600",
+                              "TARVO.INI:5: [DEVICE] TNC0: driver file 'kiss.tnc' not found",
+                              "TARVO.INI:7: [DEVICE] TNC2: line rejected: packet length '256'",
+                              "TARVO.INI:9: [DEVICE] TNC4: not read: the reading ended at TNC3",
+                              "TARVO.INI:15: [EXTRA] TPRI: 11 is outside 1 to 10; 2 is used",
+                              "TARVO.INI:16: [EXTRA] LBROAD: turned off because BOX is off",
+                              "TARVO.INI:21: [MAILBOX] CLOSEDTIME: item '12:00-13:00' skipped"})
+    EXPECT_NE(r.out.find(finding), std::string::npos) << finding << "\n" << r.out;
+  EXPECT_EQ(r.out.find("HFG0"), std::string::npos);  // present per-port keys are no finding
+
+  SetIni("[COLOR]\nHFG=3\n[STATION]\nCALL=" + std::string(14, 'X') + "\n");
+  const Result colors = Run("--dir " + Dir() + " check");
+  EXPECT_NE(colors.out.find("TARVO.INI:1: [COLOR] HBG3: missing; reading adds HBG3=0"), std::string::npos) << colors.out;
+  EXPECT_NE(colors.out.find("TARVO.INI:4: [STATION] CALL: cut to 12 characters"), std::string::npos);
+}
+
+TEST_F(TarvoIniTest, CheckOfACleanFileSaysNothing) {
+  fs::create_directories(program);
+  ASSERT_EQ(Run("--dir " + Dir() + " resave").status, 0);
+  const Result r = Run("--dir " + Dir() + " check");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "");
+}
+
+TEST_F(TarvoIniTest, ResaveBringsTheFileUpToDateAndKeepsForeignLines) {
+  SetIni("; mine\r\n" + kRich + "[FOREIGN]\r\n  odd = spacing  \r\nno equals here\r\n");
+  const Result r = Run("--dir " + Dir() + " resave");
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::string ini = Ini();
+  EXPECT_EQ(ini.substr(0, 8), "; mine\r\n");
+  EXPECT_NE(ini.find("[FOREIGN]\r\n  odd = spacing  \r\nno equals here\r\n"), std::string::npos);
+  EXPECT_NE(ini.find("TNC0=316,128,57600,4,1,0,438.125,MYINI,MYDEI,1,1,TNC2.TNC\r\nTNC1=3,248,9600,8,1,1,144.800,"
+                     "DEFINI,DEFDEI,0,0,TNC2.TNC\r\nTNC2=END OF BLOCK\r\n"),
+            std::string::npos) << ini;
+  EXPECT_NE(ini.find("CLOSEDTIME=2230-0600,0800-0900\r\n"), std::string::npos);
+  EXPECT_TRUE(fs::is_directory(program / "MAIL" / "FBB"));
+  const Result before = Run("--dir " + Dir() + " show --json");
+  ASSERT_EQ(Run("--dir " + Dir() + " resave").status, 0);
+  EXPECT_EQ(Ini(), ini);  // values read back the same
+  EXPECT_EQ(Run("--dir " + Dir() + " show --json").out, before.out);
+}
+
+TEST_F(TarvoIniTest, ResaveOfAnUnwritableFileFails) {
+  SetIni(std::string("\xFF\xFE[\0X\0]\0", 8));
+  const Result r = Run("--dir " + Dir() + " resave");
+  EXPECT_EQ(r.status, 3);
+  EXPECT_NE(r.err.find("kann nicht geschrieben werden"), std::string::npos);
+  EXPECT_EQ(Ini(), std::string("\xFF\xFE[\0X\0]\0", 8));
+}
+
+TEST_F(TarvoIniTest, IniVerbs) {
+  const std::string file = "'" + (tmp.path() / "any.ini").string() + "'";
+  EXPECT_EQ(Run("ini get " + file + " S K").status, 1);
+  EXPECT_EQ(Run("ini get " + file + " S K fallback").out, "fallback\n");
+  EXPECT_EQ(Run("ini set " + file + " S K 'two words'").status, 0);
+  EXPECT_EQ(Run("ini set " + file + " S Other 1").status, 0);
+  EXPECT_EQ(Run("ini set " + file + " T X 2").status, 0);
+  EXPECT_EQ(ReadFile(tmp / "any.ini"), "[S]\r\nK=two words\r\nOther=1\r\n[T]\r\nX=2\r\n");
+  EXPECT_EQ(Run("ini get " + file + " s k").out, "two words\n");
+  EXPECT_EQ(Run("ini sections " + file).out, "S\nT\n");
+  EXPECT_EQ(Run("ini keys " + file + " S").out, "K\nOther\n");
+  EXPECT_EQ(Run("ini keys " + file + " NONE").status, 1);
+  EXPECT_EQ(Run("ini del " + file + " S K").status, 0);
+  EXPECT_EQ(Run("ini del " + file + " S K").status, 1);
+  EXPECT_EQ(Run("ini del " + file + " T").status, 0);
+  EXPECT_EQ(ReadFile(tmp / "any.ini"), "[S]\r\nOther=1\r\n");
+  const Result bad = Run("ini set " + file + " S K \"$(printf 'a\\nb')\"");
+  EXPECT_EQ(bad.status, 2);
+  EXPECT_EQ(Run("ini set " + (tmp / "missing/dir/x.ini") + " S K 1").status, 3);
+  EXPECT_EQ(ReadFile(tmp / "any.ini"), "[S]\r\nOther=1\r\n");
+}
+
+}  // namespace
+}  // namespace trv

@@ -1,5 +1,7 @@
 #include "config/ini_document.h"
 
+#include <algorithm>
+
 #include "support/codepage.h"
 
 namespace trv {
@@ -7,7 +9,25 @@ namespace {
 
 bool IsIniBlank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r' || c == '\n' || c == '\x1A'; }
 
-bool IsBlankLine(std::string_view text) { return TrimIniBlanks(text).empty(); }
+// The name of a header line: text between '[' and the last ']', trimmed.
+std::optional<std::string_view> HeaderName(std::string_view text) {
+  const std::string_view trimmed = TrimIniBlanks(text);
+  if (trimmed.empty() || trimmed.front() != '[') return std::nullopt;
+  const auto close = trimmed.rfind(']');
+  if (close == std::string_view::npos) return std::nullopt;
+  return TrimIniBlanks(trimmed.substr(1, close - 1));
+}
+
+// The name of a key line (not blank, not a comment, holding '='), trimmed.
+std::optional<std::string_view> KeyName(std::string_view text) {
+  const std::string_view trimmed = TrimIniBlanks(text);
+  if (trimmed.empty() || trimmed.front() == ';') return std::nullopt;
+  const auto eq = text.find('=');
+  if (eq == std::string_view::npos) return std::nullopt;
+  return TrimIniBlanks(text.substr(0, eq));
+}
+
+std::string_view ValueOf(std::string_view keyLine) { return TrimIniBlanks(keyLine.substr(keyLine.find('=') + 1)); }
 
 }  // namespace
 
@@ -17,52 +37,33 @@ std::string_view TrimIniBlanks(std::string_view text) {
   return text;
 }
 
-IniDocument::Line IniDocument::MakeLine(std::string text, std::string eol) {
-  Line line;
-  line.text = std::move(text);
-  line.eol = std::move(eol);
-  const std::string_view trimmed = TrimIniBlanks(line.text);
-  if (!trimmed.empty() && trimmed.front() == '[') {
-    const auto close = trimmed.rfind(']');
-    if (close != std::string_view::npos) {
-      line.kind = Kind::Header;
-      line.name = std::string(TrimIniBlanks(trimmed.substr(1, close - 1)));
-      return line;
-    }
-  }
-  if (trimmed.empty() || trimmed.front() == ';') return line;
-  const auto eq = line.text.find('=');
-  if (eq == std::string::npos) return line;
-  line.kind = Kind::Key;
-  line.name = std::string(TrimIniBlanks(std::string_view(line.text).substr(0, eq)));
-  line.valueStart = eq + 1;
-  return line;
-}
-
-IniDocument IniDocument::Parse(std::string_view bytes) {
+IniDocument IniDocument::Parse(std::string bytes) {
   IniDocument doc;
-  if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF && static_cast<unsigned char>(bytes[1]) == 0xFE) {
+  doc.bytes_ = std::make_unique<std::string>(std::move(bytes));
+  const std::string_view all(*doc.bytes_);
+  if (all.size() >= 2 && static_cast<unsigned char>(all[0]) == 0xFF && static_cast<unsigned char>(all[1]) == 0xFE) {
     doc.utf16_ = true;
     return doc;
   }
   bool sawEol = false, onlyLf = true;
-  std::size_t pos = 0;
-  while (pos < bytes.size()) {
-    const auto end = bytes.find_first_of("\r\n", pos);
-    if (end == std::string_view::npos) {
-      doc.lines_.push_back(MakeLine(std::string(bytes.substr(pos)), {}));
-      break;
+  std::size_t pos = 0, nextCr = all.find('\r'), nextLf = all.find('\n');
+  while (pos < all.size()) {
+    if (nextCr < pos) nextCr = all.find('\r', pos);
+    if (nextLf < pos) nextLf = all.find('\n', pos);
+    const std::size_t end = std::min(nextCr, nextLf);
+    const std::size_t textEnd = end == std::string_view::npos ? all.size() : end;
+    std::size_t eolLength = 0;
+    if (end != std::string_view::npos) {
+      eolLength = (all[end] == '\r' && end + 1 < all.size() && all[end + 1] == '\n') ? 2 : 1;
+      sawEol = true;
+      onlyLf = onlyLf && all[end] == '\n';
     }
-    std::size_t eolLength = 1;
-    if (bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n') eolLength = 2;
-    const std::string eol(bytes.substr(end, eolLength));
-    sawEol = true;
-    onlyLf = onlyLf && eol == "\n";
-    doc.lines_.push_back(MakeLine(std::string(bytes.substr(pos, end - pos)), eol));
-    pos = end + eolLength;
+    const Line line{all.substr(pos, textEnd - pos), all.substr(textEnd, eolLength)};
+    if (const auto name = HeaderName(line.text)) doc.headers_.push_back(Header{doc.lines_.size(), *name});
+    doc.lines_.push_back(line);
+    pos = textEnd + eolLength;
   }
   if (sawEol && onlyLf) doc.newEol_ = "\n";
-  doc.IndexHeaders();
   return doc;
 }
 
@@ -78,23 +79,19 @@ std::string IniDocument::Serialize() const {
   return out;
 }
 
-void IniDocument::IndexHeaders() {
-  headers_.clear();
-  for (std::size_t i = 0; i < lines_.size(); ++i)
-    if (lines_[i].kind == Kind::Header) headers_.push_back(i);
-}
-
 std::optional<IniDocument::Range> IniDocument::FindSection(std::string_view section) const {
   for (std::size_t h = 0; h < headers_.size(); ++h) {
-    if (EqualNoCase1252(lines_[headers_[h]].name, section))
-      return Range{headers_[h], h + 1 < headers_.size() ? headers_[h + 1] : lines_.size()};
+    if (EqualNoCase1252(headers_[h].name, section))
+      return Range{h, headers_[h].line + 1, h + 1 < headers_.size() ? headers_[h + 1].line : lines_.size()};
   }
   return std::nullopt;
 }
 
 std::optional<std::size_t> IniDocument::FindKey(const Range& range, std::string_view key) const {
-  for (std::size_t i = range.header + 1; i < range.end; ++i)
-    if (lines_[i].kind == Kind::Key && EqualNoCase1252(lines_[i].name, key)) return i;
+  for (std::size_t i = range.begin; i < range.end; ++i) {
+    const auto name = KeyName(lines_[i].text);
+    if (name && EqualNoCase1252(*name, key)) return i;
+  }
   return std::nullopt;
 }
 
@@ -103,14 +100,13 @@ std::optional<std::string_view> IniDocument::RawValue(std::string_view section, 
   if (!range) return std::nullopt;
   const auto index = FindKey(*range, key);
   if (!index) return std::nullopt;
-  const Line& line = lines_[*index];
-  return TrimIniBlanks(std::string_view(line.text).substr(line.valueStart));
+  return ValueOf(lines_[*index].text);
 }
 
 std::vector<std::string> IniDocument::SectionNames() const {
   std::vector<std::string> names;
   names.reserve(headers_.size());
-  for (std::size_t index : headers_) names.push_back(lines_[index].name);
+  for (const Header& header : headers_) names.emplace_back(header.name);
   return names;
 }
 
@@ -118,23 +114,42 @@ std::vector<std::string> IniDocument::KeyNames(std::string_view section) const {
   std::vector<std::string> names;
   const auto range = FindSection(section);
   if (!range) return names;
-  for (std::size_t i = range->header + 1; i < range->end; ++i)
-    if (lines_[i].kind == Kind::Key) names.push_back(lines_[i].name);
+  for (std::size_t i = range->begin; i < range->end; ++i)
+    if (const auto name = KeyName(lines_[i].text)) names.emplace_back(*name);
   return names;
 }
 
 std::size_t IniDocument::LineNumber(std::string_view section, std::string_view key) const {
   const auto range = FindSection(section);
   if (!range) return 0;
-  if (key.empty()) return range->header + 1;
+  if (key.empty()) return range->begin;
   const auto index = FindKey(*range, key);
   return index ? *index + 1 : 0;
 }
 
+std::string_view IniDocument::Own(std::string text) { return written_.emplace_back(std::move(text)); }
+
 void IniDocument::Insert(std::size_t at, std::string text) {
   if (at > 0 && lines_[at - 1].eol.empty()) lines_[at - 1].eol = newEol_;
-  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), MakeLine(std::move(text), newEol_));
-  IndexHeaders();
+  const Line line{Own(std::move(text)), newEol_};
+  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), line);
+  std::size_t h = 0;
+  while (h < headers_.size() && headers_[h].line < at) ++h;
+  for (std::size_t k = h; k < headers_.size(); ++k) ++headers_[k].line;
+  if (const auto name = HeaderName(line.text))
+    headers_.insert(headers_.begin() + static_cast<std::ptrdiff_t>(h), Header{at, *name});
+}
+
+void IniDocument::Erase(std::size_t begin, std::size_t end) {
+  lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(begin), lines_.begin() + static_cast<std::ptrdiff_t>(end));
+  std::vector<Header> kept;
+  kept.reserve(headers_.size());
+  for (Header header : headers_) {
+    if (header.line >= begin && header.line < end) continue;
+    if (header.line >= end) header.line -= end - begin;
+    kept.push_back(header);
+  }
+  headers_ = std::move(kept);
 }
 
 bool IniDocument::SetValue(std::string_view section, std::string_view key, std::string_view value) {
@@ -146,13 +161,13 @@ bool IniDocument::SetValue(std::string_view section, std::string_view key, std::
   }
   if (const auto index = FindKey(*range, key)) {
     Line& line = lines_[*index];
-    if (TrimIniBlanks(std::string_view(line.text).substr(line.valueStart)) == value) return false;
-    line = MakeLine(line.name + "=" + std::string(value), line.eol);
+    if (ValueOf(line.text) == value) return false;
+    line.text = Own(std::string(*KeyName(line.text)) + "=" + std::string(value));
     return true;
   }
-  std::size_t last = range->header;
-  for (std::size_t i = range->header + 1; i < range->end; ++i)
-    if (!IsBlankLine(lines_[i].text)) last = i;
+  std::size_t last = range->begin - 1;  // the header
+  for (std::size_t i = range->begin; i < range->end; ++i)
+    if (!TrimIniBlanks(lines_[i].text).empty()) last = i;
   Insert(last + 1, std::string(key) + "=" + std::string(value));
   return true;
 }
@@ -160,9 +175,7 @@ bool IniDocument::SetValue(std::string_view section, std::string_view key, std::
 bool IniDocument::EraseSection(std::string_view section) {
   const auto range = FindSection(section);
   if (!range) return false;
-  lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(range->header),
-               lines_.begin() + static_cast<std::ptrdiff_t>(range->end));
-  IndexHeaders();
+  Erase(range->begin - 1, range->end);
   return true;
 }
 
@@ -171,8 +184,7 @@ bool IniDocument::EraseKey(std::string_view section, std::string_view key) {
   if (!range) return false;
   const auto index = FindKey(*range, key);
   if (!index) return false;
-  lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(*index));
-  IndexHeaders();
+  Erase(*index, *index + 1);
   return true;
 }
 

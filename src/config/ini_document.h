@@ -1,6 +1,9 @@
 #pragma once
 // A line-preserving INI document with the Windows profile-file semantics: every line's
-// bytes and line ending are kept, and an edit touches only the lines it must.
+// bytes and line ending are kept, and an edit touches only the lines it must. Lines are
+// views into the bytes read; only headers are found when parsing, key lines when asked for.
+#include <deque>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,7 +13,12 @@ namespace trv {
 
 class IniDocument {
  public:
-  static IniDocument Parse(std::string_view bytes);
+  static IniDocument Parse(std::string bytes);
+  IniDocument(const IniDocument&) = delete;
+  IniDocument& operator=(const IniDocument&) = delete;
+  IniDocument(IniDocument&&) = default;
+  IniDocument& operator=(IniDocument&&) = default;
+
   std::string Serialize() const;
 
   // Started with a UTF-16 byte-order mark: nothing is read from it and nothing written to it.
@@ -31,30 +39,34 @@ class IniDocument {
   bool EraseKey(std::string_view section, std::string_view key);
 
  private:
-  enum class Kind { Other, Header, Key };
+  IniDocument() = default;
+
   struct Line {
-    std::string text;
-    std::string eol;
-    Kind kind = Kind::Other;
-    std::string name;  // section name of a header, key name of a key line
-    std::size_t valueStart = 0;  // key lines: offset just after the '='
+    std::string_view text;
+    std::string_view eol;
+  };
+  struct Header {
+    std::size_t line;
+    std::string_view name;
   };
   struct Range {
-    std::size_t header;
-    std::size_t end;  // one past the last line of the section
+    std::size_t header;  // index into headers_
+    std::size_t begin;   // first line after the header
+    std::size_t end;     // one past the last line of the section
   };
 
-  static Line MakeLine(std::string text, std::string eol);
   std::optional<Range> FindSection(std::string_view section) const;
   std::optional<std::size_t> FindKey(const Range& range, std::string_view key) const;
+  std::string_view Own(std::string text);
   void Insert(std::size_t at, std::string text);
+  void Erase(std::size_t begin, std::size_t end);
 
+  std::unique_ptr<std::string> bytes_;  // what was read; unchanged lines view into it (stable on move)
+  std::deque<std::string> written_;  // lines made by edits
   std::vector<Line> lines_;
-  std::vector<std::size_t> headers_;  // indices of header lines
-  std::string newEol_ = "\r\n";
+  std::vector<Header> headers_;
+  std::string_view newEol_ = "\r\n";
   bool utf16_ = false;
-
-  void IndexHeaders();
 };
 
 // Blanks that are not part of names or values: space, tab, VT, FF, CR, LF and 0x1A.

@@ -62,7 +62,7 @@ IniDocument& TIniFile::Document() {
     } else if (errno != ENOENT) {
       unreadable_ = true;  // never overwrite a file we could not read
     }
-    document_ = IniDocument::Parse(original_);
+    document_.emplace(IniDocument::Parse(original_));
   }
   return *document_;
 }

@@ -1,0 +1,82 @@
+#pragma once
+// The TNC page: the list of TNCs and the settings of the one shown.
+#include <QWidget>
+#include <functional>
+#include <string>
+
+class QCheckBox;
+class QComboBox;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QToolButton;
+
+namespace trv {
+
+class Config;
+class LimitedLineEdit;
+class MessageBoxes;
+class TEditSectionForm;
+
+class TncPage : public QWidget {
+ public:
+  // `runEditSection` shows the edit-section dialog modally and tells whether it ended with OK.
+  TncPage(Config& config, MessageBoxes& boxes, TEditSectionForm& editSection, QWidget* parent = nullptr);
+
+  void FillTncPage();
+  void StoreTncPage();
+  void ShowTnc(int n, bool storeShown = true);
+  void StoreTnc(int n);
+  int CurrentTnc() const { return currentTnc_; }
+
+  // How the edit-section dialog is shown; tests replace the modal loop.
+  std::function<int(QDialog&)> execDialog;
+
+  void ListBox1Click();
+  void TNC_Speed_AddClick();
+  void TNC_Speed_DeleteClick();
+  void TNC_Combo_ComClick();
+  void TNC_SPEED_EDITINIClick() { EditBlock(true); }
+  void TNC_SPEED_EDITDEIClick() { EditBlock(false); }
+
+ private:
+  void BuildControls();
+  void ConnectHandlers();
+  QWidget* BuildLeftColumn();
+  QWidget* BuildRightColumn();
+  void FillNumberBoxes();
+  void FillBlockLists();
+  void ShowBlockNames(int n);
+  void RefillList(int count);
+  void EditBlock(bool ini);
+  std::string BlockName(const LimitedLineEdit* edit, const char* def) const;
+
+  Config& config_;
+  MessageBoxes& boxes_;
+  TEditSectionForm& editSection_;
+  int currentTnc_ = -1;
+
+  QListWidget* list_;
+  QToolButton* add_;
+  QToolButton* delete_;
+  QComboBox* driver_;
+  QComboBox* com_;
+  QCheckBox* drsi_;
+  QComboBox* baud_;
+  QComboBox* pacLen_;
+  QComboBox* channels_;
+  QComboBox* ini_;
+  QComboBox* dei_;
+  LimitedLineEdit* iniEdit_;
+  LimitedLineEdit* deiEdit_;
+  QToolButton* editIni_;
+  QToolButton* editDei_;
+  LimitedLineEdit* qrg_;
+  QRadioButton* wa8ded_;
+  QRadioButton* tnc3s_;
+  QCheckBox* autoParam_;
+  QCheckBox* useXHost_;
+  QCheckBox* fastPoll_;
+};
+
+}  // namespace trv

@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+#include "config/file_writer.h"
+#include "ui/edit_section_form.h"
+#include "ui/tnc_page.h"
+#include "ui_test_util.h"
+
+namespace trv {
+namespace {
+
+using test::Window;
+
+const std::string kFile =
+    "[DEVICE]\r\nTNC0=3,248,9600,8,1,1,144.800,DEFINI,DEFDEI,0,0,TNC2.TNC\r\nTNC1=END OF BLOCK\r\n"
+    "[DEFINI]\r\n5=ESC M UISC\r\n9=ESC I DL1ABC\r\n10=END OF BLOCK\r\n";
+
+// Answers the edit-section dialog with `act` instead of a modal loop.
+void AnswerEditSection(Window& w, const std::function<void(TEditSectionForm&)>& act) {
+  w.form->Tnc().execDialog = [act](QDialog& dialog) {
+    act(static_cast<TEditSectionForm&>(dialog));
+    return dialog.result();
+  };
+}
+
+QPlainTextEdit* Memo(TEditSectionForm& form) { return form.findChild<QPlainTextEdit*>("Memo1"); }
+void Click(TEditSectionForm& form, const char* button) { form.findChild<QPushButton*>(button)->click(); }
+
+TEST(EditSection, ShowsTheBlockAndRenumbersItOnOk) {
+  Window w(kFile);
+  QString shown, title;
+  AnswerEditSection(w, [&](TEditSectionForm& form) {
+    shown = Memo(form)->toPlainText();
+    title = form.findChild<QLabel*>("Panel1")->text();
+    Click(form, "Btn_OK");
+  });
+  w.Find<QToolButton>("TNC_SPEED_EDITINI")->click();
+  EXPECT_EQ(title, "DEFINI");
+  EXPECT_EQ(shown, "ESC M UISC\nESC I DL1ABC");
+  EXPECT_NE(w.dir.Ini().find("[DEFINI]\r\n0=ESC M UISC\r\n1=ESC I DL1ABC\r\n"), std::string::npos) << w.dir.Ini();
+}
+
+TEST(EditSection, NewSectionAppearsInBothBlockListsAndTheTncKeepsIt) {
+  Window w(kFile);
+  QLineEdit* ini = w.Combo("TNC_COMBO_INI")->lineEdit();
+  ini->setFocus();
+  ini->selectAll();
+  QTest::keyClick(ini, Qt::Key_Delete);
+  QTest::keyClicks(ini, "MYINIT");
+  AnswerEditSection(w, [](TEditSectionForm& form) {
+    EXPECT_TRUE(Memo(form)->toPlainText().isEmpty());
+    QTest::keyClicks(Memo(form), "ESC Y 4");
+    QTest::keyClick(Memo(form), Qt::Key_Return);
+    QTest::keyClicks(Memo(form), "ESC @B 600");
+    Click(form, "Btn_OK");
+  });
+  w.Find<QToolButton>("TNC_SPEED_EDITINI")->click();
+  EXPECT_NE(w.dir.Ini().find("[MYINIT]\r\n0=ESC Y 4\r\n1=ESC @B 600\r\n"), std::string::npos);
+  for (const char* box : {"TNC_COMBO_INI", "TNC_COMBO_DEI"})
+    EXPECT_GE(w.Combo(box)->findText("MYINIT"), 0) << box;
+  EXPECT_EQ(w.Combo("TNC_COMBO_INI")->currentText(), "MYINIT");
+  EXPECT_EQ(w.Combo("TNC_COMBO_DEI")->currentText(), "DEFDEI");  // no such section, still shown
+  EXPECT_EQ(w.config.TncTable[0].IniBlock, "MYINIT");
+}
+
+TEST(EditSection, EmptyEditorRemovesTheSection) {
+  Window w(kFile);
+  AnswerEditSection(w, [](TEditSectionForm& form) {
+    Memo(form)->selectAll();
+    QTest::keyClick(Memo(form), Qt::Key_Delete);
+    QTest::keyClicks(Memo(form), "   ");
+    Click(form, "Btn_OK");
+  });
+  w.Find<QToolButton>("TNC_SPEED_EDITINI")->click();
+  EXPECT_EQ(w.dir.Ini().find("[DEFINI]"), std::string::npos);
+  EXPECT_EQ(w.Combo("TNC_COMBO_INI")->findText("DEFINI"), -1);
+}
+
+TEST(EditSection, AbortAndCloseWriteNothing) {
+  Window w(kFile);
+  const std::string loaded = w.dir.Ini();
+  for (const char* how : {"abort", "close"}) {
+    AnswerEditSection(w, [how](TEditSectionForm& form) {
+      QTest::keyClicks(Memo(form), "changed");
+      if (std::string(how) == "abort")
+        Click(form, "Btn_Abort");
+      else
+        form.reject();  // the title bar's close button
+    });
+    w.Find<QToolButton>("TNC_SPEED_EDITINI")->click();
+    EXPECT_EQ(w.dir.Ini(), loaded) << how;
+  }
+}
+
+TEST(EditSection, RefusedWriteIsShownAndLeavesTheFile) {
+  test::FailingWriter refuse;
+  Window w(kFile, {.writer = &refuse});  // the colour keys load all adds are refused too
+  w.boxes.errors.clear();
+  bool closedWithOk = true;
+  AnswerEditSection(w, [&](TEditSectionForm& form) {
+    QTest::keyClicks(Memo(form), "x");
+    Click(form, "Btn_OK");
+    closedWithOk = form.result() == QDialog::Accepted;
+  });
+  w.Find<QToolButton>("TNC_SPEED_EDITINI")->click();
+  EXPECT_FALSE(closedWithOk);
+  EXPECT_EQ(w.boxes.errors, QStringList{"nach C:\\TARVO.INI kann nicht geschrieben werden."});
+  EXPECT_EQ(w.dir.Ini(), kFile);
+}
+
+TEST(EditSection, OnlyDosCharactersCanBeEntered) {
+  Window w(kFile);
+  TEditSectionForm& form = w.form->EditSection();
+  form.OpenOnSection("NEW");
+  test::TypeText(Memo(form), QString::fromUtf8("a\xC3\xA4\xE2\x82\xAC\xC3\x80\xE2\x96\x91" "b"));
+  EXPECT_EQ(Memo(form)->toPlainText(), QString::fromUtf8("a\xC3\xA4" "b"));  // euro, A grave, shade dropped
+  EXPECT_EQ(DosTextEdit::Filtered(QString::fromUtf8("\xC2\xB5\n\xCE\xB1")), QString::fromUtf8("\xC2\xB5\n"));
+}
+
+TEST(EditSection, LongValuesAreShownAndWrittenCut) {
+  Window w("[LONG]\r\n0=" + std::string(300, 'v') + "\r\n");
+  TEditSectionForm& form = w.form->EditSection();
+  form.OpenOnSection("LONG");
+  EXPECT_EQ(Memo(form)->toPlainText().size(), 255);
+  form.accept();
+  EXPECT_EQ(w.dir.Ini().find(std::string(256, 'v')), std::string::npos);
+}
+
+}  // namespace
+}  // namespace trv

@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <QLayout>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include "config/file_writer.h"
+#include "ui_test_util.h"
+
+namespace trv {
+namespace {
+
+using test::Window;
+
+// A file that load all leaves as it is (it already holds the per-port colour keys).
+const std::string kFile =
+    "[STATION]\r\nCALL=DL1ABCDEFGHI\r\nQTH=JN58td\r\n"
+    "[COLOR]\r\nHFG0=14\r\nHBG0=0\r\nHFG1=14\r\nHBG1=0\r\nHFG2=14\r\nHBG2=0\r\nHFG3=14\r\nHBG3=0\r\n"
+    "[DEVICE]\r\nTNC0=3,248,9600,8,1,1,144.800,DEFINI,DEFDEI,0,0,TNC2.TNC\r\nTNC1=END OF BLOCK\r\n"
+    "[MINE]\r\n0=x\r\n";
+
+TEST(MainWindow, FrameTabsAndButtons) {
+  Window w(kFile);
+  EXPECT_EQ(w.form->windowTitle(), "TRVCFG for Tarvo32 v0.4");
+  auto* tabs = w.Find<QTabWidget>("PageControl1");
+  const QStringList expected = {"TNC",   "Station", "Display", "Directory", "Extra",    "Moduls",
+                                "Sound", "Colors",  "Languages", "Mailbox 1", "Mailbox 2"};
+  ASSERT_EQ(tabs->count(), expected.size());
+  for (int i = 0; i < tabs->count(); ++i) {
+    EXPECT_EQ(tabs->tabText(i), expected[i]);
+    EXPECT_EQ(tabs->widget(i)->objectName(), QString("TabSheet%1").arg(i + 1));
+  }
+  EXPECT_EQ(tabs->currentIndex(), 0);
+  EXPECT_TRUE(w.Find<QPushButton>("Btn_OK")->isDefault());
+  EXPECT_EQ(w.Find<QPushButton>("Btn_Abort")->text(), "Abort");
+  EXPECT_EQ(w.form->layout()->sizeConstraint(), QLayout::SetFixedSize);
+  w.form->adjustSize();
+  EXPECT_GE(w.form->width(), 514);
+  EXPECT_GE(w.form->height(), 365);
+}
+
+TEST(MainWindow, AbortWritesNothing) {
+  Window w(kFile);
+  w.Type("Station_Edit_Call", "DK0XX");
+  w.Find<QPushButton>("Btn_Abort")->click();
+  EXPECT_EQ(w.form->result(), QDialog::Rejected);
+  EXPECT_EQ(w.dir.Ini(), kFile);
+}
+
+TEST(MainWindow, OkWritesEverySectionAndTheNextStartReadsItBack) {
+  Window w("[MINE]\r\n0=x\r\n");
+  w.Type("Station_Edit_Call", "dk0xx");
+  w.Find<QPushButton>("Btn_OK")->click();
+  EXPECT_EQ(w.form->result(), QDialog::Accepted);
+  EXPECT_TRUE(w.boxes.errors.isEmpty());
+  const std::string ini = w.dir.Ini();
+  std::vector<std::size_t> at;
+  for (const char* s : {"[MINE]", "[COLOR]", "[STATION]", "[DIR]", "[DISPLAY]", "[SOUND]", "[EXTRA]", "[MAILBOX]",
+                        "[LANGUAGE]", "[DEVICE]"})
+    at.push_back(ini.find(s));
+  EXPECT_TRUE(std::is_sorted(at.begin(), at.end())) << ini;
+  EXPECT_NE(ini.find("CALL=DK0XX\r\n"), std::string::npos);
+
+  Window again(ini);
+  EXPECT_EQ(again.Edit("Station_Edit_Call")->text(), "DK0XX");
+  again.Find<QPushButton>("Btn_OK")->click();
+  EXPECT_EQ(again.dir.Ini(), ini);  // what OK writes is what the next start reads back
+}
+
+TEST(MainWindow, RefusedWriteStopsSaveAllAndKeepsTheWindowOpen) {
+  test::FailingWriter refuse;
+  Window w(kFile, {.writer = &refuse});
+  w.Type("Station_Edit_Call", "DK0XX");
+  w.Find<QPushButton>("Btn_OK")->click();
+  ASSERT_EQ(w.boxes.errors.size(), 1);
+  EXPECT_EQ(w.boxes.errors[0], "nach C:\\TARVO.INI kann nicht geschrieben werden.");
+  EXPECT_NE(w.form->result(), QDialog::Accepted);
+  EXPECT_EQ(w.dir.Ini(), kFile);
+}
+
+TEST(MainWindow, LoadErrorsAreShownOnceTheWindowIsUp) {
+  test::FailingWriter refuse;
+  Window w("[STATION]\r\nCALL=DL1ABC\r\n", {.writer = &refuse});
+  EXPECT_EQ(w.form->LoadErrors().size(), 1u);
+  EXPECT_EQ(w.Edit("Station_Edit_Call")->text(), "DL1ABC");
+  QCoreApplication::processEvents();
+  ASSERT_EQ(w.boxes.errors.size(), 1);
+  EXPECT_TRUE(w.boxes.errors[0].endsWith("kann nicht geschrieben werden."));
+}
+
+TEST(StationPage, EditsRulesAndDefaults) {
+  Window w(kFile);
+  QLineEdit* call = w.Edit("Station_Edit_Call");
+  EXPECT_EQ(call->text(), "DL1ABCDEFGHI");  // longer than the user may type, shown whole
+  EXPECT_EQ(w.Edit("Station_Edit_Locator")->text(), "JN58TD");
+  w.Type("Station_Edit_Call", "dl2xyz-15x");
+  EXPECT_EQ(call->text(), "DL2XYZ-15");
+  w.Type("Station_Edit_Locator", "jo40abcd");
+  EXPECT_EQ(w.Edit("Station_Edit_Locator")->text(), "JO40AB");
+  call->setFocus();
+  call->end(false);
+  QTest::keyClick(call, Qt::Key_Backspace);
+  test::TypeText(call, QString::fromUtf8("\xE2\x82\xAC"));  // the euro sign can be typed: Windows-1252 has it
+  EXPECT_EQ(call->text(), QString::fromUtf8("DL2XYZ-1\xE2\x82\xAC"));
+
+  w.Type("Station_Edit_Call", "");
+  w.Type("Station_Edit_Locator", "");
+  w.Find<QPushButton>("Btn_OK")->click();
+  const std::string ini = w.dir.Ini();
+  EXPECT_NE(ini.find("CALL=NOCALL\r\n"), std::string::npos);
+  EXPECT_NE(ini.find("QTH=JN59IL\r\n"), std::string::npos);
+}
+
+TEST(StationPage, CharactersOutsideWindowsAnsiCannotBeTyped) {
+  Window w(kFile);
+  w.Type("Station_Edit_Call", QString::fromUtf8("a\xD0\x96" "b"));  // Cyrillic Zhe is dropped
+  EXPECT_EQ(w.Edit("Station_Edit_Call")->text(), "AB");
+}
+
+}  // namespace
+}  // namespace trv

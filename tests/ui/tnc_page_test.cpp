@@ -1,0 +1,202 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+
+#include "config/device_section.h"
+#include "ui/tnc_page.h"
+#include "ui_test_util.h"
+
+namespace trv {
+namespace {
+
+using test::Window;
+
+const std::string kThree =
+    "[DEVICE]\r\nTNC0=3,248,9600,8,1,1,144.800,DEFINI,DEFDEI,0,0,TNC2.TNC\r\n"
+    "TNC1=316,128,57600,4,0,1,438.125,KISSINI,DEFDEI,1,1,KISS.TNC\r\n"
+    "TNC2=5,100,4800,27,1,0,7.000,ZINI,ZDEI,0,0,TNC2.TNC\r\nTNC3=END OF BLOCK\r\n"
+    "[DEFINI]\r\n0=ESC M\r\n[zeta]\r\n0=z\r\n[ALPHA]\r\n0=a\r\n[BEACON1]\r\nX=1\r\n";
+
+class TncPageTest : public ::testing::Test {
+ protected:
+  TncPageTest() : list(w.Find<QListWidget>("ListBox1")) {}
+  void Select(int row) { list->setCurrentRow(row); }
+  void Add() { w.Find<QToolButton>("TNC_Speed_Add")->click(); }
+  void Delete() { w.Find<QToolButton>("TNC_Speed_Delete")->click(); }
+  QStringList Lines() const {
+    QStringList lines;
+    for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
+    return lines;
+  }
+  QString Current(const char* combo) { return w.Combo(combo)->currentText(); }
+  // Stores the page as OK does and gives the DEVICE line of entry n.
+  std::string Line(int n) {
+    w.form->Tnc().StoreTncPage();
+    return FormatTncLine(w.config.TncTable[n]);
+  }
+
+  Window w{kThree, {}, [](const test::ProgramDir& dir) {
+              test::WriteFile(dir.dir / "DRIVER.TNC/tnc2.tnc", "");
+              test::WriteFile(dir.dir / "DRIVER.TNC/Kiss.TNC", "");
+            }};
+  QListWidget* list;
+};
+
+TEST_F(TncPageTest, FillShowsTheFirstTncAndTheFixedLists) {
+  EXPECT_EQ(Lines(), (QStringList{"TNC 0", "TNC 1", "TNC 2"}));
+  EXPECT_EQ(list->currentRow(), 0);
+  EXPECT_EQ(w.Combo("TNC_Combo_Com")->count(), 217);
+  EXPECT_EQ(w.Combo("TNC_Combo_Com")->itemText(9), "SIRQ 30");
+  EXPECT_EQ(w.Combo("TNC_Combo_Com")->itemText(216), "SIRQ FF");
+  EXPECT_EQ(w.Combo("TNC_Combo_PacLen")->count(), 43);
+  EXPECT_EQ(w.Combo("TNC_Combo_Baud")->itemText(7), "115200 Baud");
+  EXPECT_EQ(w.Combo("TNC_Combo_Channels")->count(), 28);  // what the reader takes back: 0 to 27
+  QComboBox* drivers = w.Combo("TNC_Combo_Driver");
+  ASSERT_EQ(drivers->count(), 2);
+  EXPECT_EQ(drivers->itemText(0), "KISS.TNC");
+  EXPECT_EQ(drivers->itemText(1), "TNC2.TNC");
+  QComboBox* ini = w.Combo("TNC_COMBO_INI");
+  ASSERT_EQ(ini->count(), 3);
+  EXPECT_EQ(ini->itemText(0), "ALPHA");
+  EXPECT_EQ(ini->itemText(2), "zeta");
+  EXPECT_EQ(Current("TNC_Combo_Com"), "COM 3");
+  EXPECT_EQ(Current("TNC_Combo_Baud"), "9600 Baud");
+  EXPECT_EQ(w.Edit("TNC_Edit_QRG")->text(), "144.800");
+  EXPECT_EQ(ini->currentText(), "DEFINI");
+  EXPECT_EQ(Current("TNC_Combo_Driver"), "TNC2.TNC");
+}
+
+TEST_F(TncPageTest, SirqPortWithDrsi) {
+  Select(1);
+  EXPECT_EQ(Current("TNC_Combo_Com"), "SIRQ 3C");
+  auto* drsi = w.Find<QCheckBox>("TNC_CB_DRSI");
+  EXPECT_TRUE(drsi->isChecked());
+  EXPECT_TRUE(drsi->isEnabled());
+  EXPECT_FALSE(w.Combo("TNC_Combo_Baud")->isEnabled());
+  EXPECT_TRUE(w.Find<QRadioButton>("TNC_Rb_Tnc3s")->isChecked());
+  EXPECT_EQ(Current("TNC_Combo_Driver"), "KISS.TNC");
+  EXPECT_EQ(Line(1), "316,128,57600,4,0,1,438.125,KISSINI,DEFDEI,1,1,KISS.TNC");
+  drsi->click();
+  EXPECT_EQ(Line(1).substr(0, 3), "60,");
+
+  // Choosing COM 4 disables DRSI but keeps its tick, and enables the baud rate.
+  drsi->click();
+  QComboBox* com = w.Combo("TNC_Combo_Com");
+  com->setFocus();
+  QTest::keyClick(com, Qt::Key_Home);
+  for (int i = 0; i < 3; ++i) QTest::keyClick(com, Qt::Key_Down);
+  EXPECT_EQ(com->currentText(), "COM 4");
+  EXPECT_FALSE(drsi->isEnabled());
+  EXPECT_TRUE(drsi->isChecked());
+  EXPECT_TRUE(w.Combo("TNC_Combo_Baud")->isEnabled());
+  EXPECT_EQ(Line(1).substr(0, 2), "4,");
+}
+
+TEST_F(TncPageTest, SwitchingStoresTheShownTnc) {
+  w.Type("TNC_Edit_QRG", "438.1");
+  w.Find<QCheckBox>("TNC_CB_FastPoll")->click();
+  Select(2);
+  EXPECT_EQ(w.Edit("TNC_Edit_QRG")->text(), "7.000");
+  EXPECT_EQ(Current("TNC_Combo_Channels"), "27 channel(s)");
+  EXPECT_EQ(FormatTncLine(w.config.TncTable[0]), "3,248,9600,8,1,1,438.100,DEFINI,DEFDEI,1,0,TNC2.TNC");
+  Select(0);
+  EXPECT_EQ(w.Edit("TNC_Edit_QRG")->text(), "438.100");
+  w.Type("TNC_Edit_QRG", "abc");
+  Select(1);
+  EXPECT_DOUBLE_EQ(w.config.TncTable[0].Qrg, 123.456);
+  w.Type("TNC_Edit_QRG", "12345678901234");
+  EXPECT_EQ(w.Edit("TNC_Edit_QRG")->text(), "1234567890");  // typing stops at ten characters
+}
+
+TEST_F(TncPageTest, AddGivesDefaultsAndKeepsTheShownTnc) {
+  Select(2);
+  w.Type("TNC_Edit_QRG", "145.5");
+  Add();
+  EXPECT_EQ(Lines().size(), 4);
+  EXPECT_EQ(list->currentRow(), 3);
+  EXPECT_EQ(w.config.TncCount, 4);
+  EXPECT_DOUBLE_EQ(w.config.TncTable[2].Qrg, 145.5);
+  EXPECT_EQ(Current("TNC_Combo_Com"), "COM 2");
+  EXPECT_EQ(Current("TNC_Combo_Baud"), "19200 Baud");
+  EXPECT_EQ(Line(3), "2,248,19200,8,1,1,123.456,DEFINI,DEFDEI,0,0,TNC2.TNC");
+  for (int i = 0; i < 5; ++i) Add();
+  EXPECT_EQ(w.config.TncCount, 9);
+  EXPECT_TRUE(w.boxes.infos.isEmpty());
+  Add();
+  EXPECT_EQ(w.config.TncCount, 9);
+  EXPECT_EQ(w.boxes.infos, QStringList{"The maximum number of TNCs are already added!"});
+}
+
+TEST_F(TncPageTest, DeleteAsksAndSelectsTheNextTnc) {
+  Select(1);
+  w.boxes.answerYes = false;
+  Delete();
+  EXPECT_EQ(w.boxes.questions, QStringList{"Delete selected TNC?"});
+  EXPECT_EQ(w.config.TncCount, 3);
+  w.boxes.answerYes = true;
+  w.Type("TNC_Edit_QRG", "999");  // unsaved changes go with the deleted TNC
+  Delete();
+  EXPECT_EQ(Lines(), (QStringList{"TNC 0", "TNC 1"}));
+  EXPECT_EQ(list->currentRow(), 1);
+  EXPECT_EQ(w.Edit("TNC_Edit_QRG")->text(), "7.000");  // the old third TNC moved up
+  Delete();
+  EXPECT_EQ(list->currentRow(), 0);  // the last one deleted: the first is selected
+  EXPECT_EQ(Line(0).substr(0, 2), "3,");
+  Delete();
+  EXPECT_EQ(w.config.TncCount, 0);
+  EXPECT_EQ(list->count(), 0);
+  Delete();
+  EXPECT_EQ(w.boxes.infos, QStringList{"All TNCs are removed!"});
+  w.Find<QPushButton>("Btn_OK")->click();
+  EXPECT_NE(w.dir.Ini().find("[DEVICE]\r\nTNC0=END OF BLOCK\r\n"), std::string::npos);
+}
+
+TEST_F(TncPageTest, AddingToAnEmptyListGivesDefaults) {
+  Window empty("");
+  auto* emptyList = empty.Find<QListWidget>("ListBox1");
+  EXPECT_EQ(emptyList->count(), 0);
+  EXPECT_EQ(empty.Combo("TNC_Combo_Com")->currentIndex(), -1);  // the zero entry matches no port
+  empty.Find<QToolButton>("TNC_Speed_Add")->click();
+  EXPECT_EQ(emptyList->count(), 1);
+  EXPECT_EQ(empty.Combo("TNC_Combo_Com")->currentText(), "COM 2");
+  EXPECT_EQ(empty.Edit("TNC_Edit_QRG")->text(), "123.456");
+}
+
+TEST_F(TncPageTest, UnmatchedValuesAreNotTakenFromThePreviousTnc) {
+  Window odd("[DEVICE]\r\nTNC0=3,248,9600,8,1,1,1,A,B\r\nTNC1=12,128,300,4,1,1,1,A,B,0,0\r\n");
+  odd.Find<QListWidget>("ListBox1")->setCurrentRow(1);
+  EXPECT_EQ(odd.Combo("TNC_Combo_Baud")->currentIndex(), -1);
+  EXPECT_EQ(odd.Combo("TNC_Combo_Com")->currentIndex(), -1);
+  EXPECT_EQ(odd.Combo("TNC_Combo_PacLen")->currentIndex(), -1);
+  odd.form->Tnc().StoreTncPage();
+  EXPECT_EQ(FormatTncLine(odd.config.TncTable[1]), "12,128,300,4,1,1,1.000,A,B,0,0,TNC2.TNC");
+}
+
+TEST_F(TncPageTest, BlockNamesRefuseCommasAndEmptyMeansDefault) {
+  QLineEdit* ini = w.Combo("TNC_COMBO_INI")->lineEdit();
+  auto* editIni = w.Find<QToolButton>("TNC_SPEED_EDITINI");
+  ini->setFocus();
+  ini->selectAll();
+  QTest::keyClick(ini, Qt::Key_Delete);
+  EXPECT_FALSE(editIni->isEnabled());
+  QTest::keyClicks(ini, "MY,IN[I]T");
+  EXPECT_EQ(ini->text(), "MYINIT");
+  EXPECT_TRUE(editIni->isEnabled());
+  QTest::keyClicks(ini, "012345678901234567890");
+  EXPECT_EQ(ini->text().size(), 20);
+  ini->selectAll();
+  QTest::keyClick(ini, Qt::Key_Delete);
+  QTest::keyClicks(w.Combo("TNC_COMBO_DEI")->lineEdit(), "  ");
+  Select(1);
+  EXPECT_EQ(w.config.TncTable[0].IniBlock, "DEFINI");
+  EXPECT_EQ(w.config.TncTable[0].DeiBlock, "DEFDEI");
+  Select(0);
+  EXPECT_TRUE(editIni->isEnabled() == false);  // showing a TNC does not change the buttons
+}
+
+}  // namespace
+}  // namespace trv

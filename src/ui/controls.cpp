@@ -1,5 +1,6 @@
 #include "ui/controls.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -67,6 +68,10 @@ bool SelectByPrefix(QComboBox* box, const QString& prefix) {
   }
   box->setCurrentIndex(-1);
   return false;
+}
+
+void OnRealChange(QCheckBox* box, const std::function<void(bool)>& handler) {
+  QObject::connect(box, &QCheckBox::toggled, box, handler);
 }
 
 int SelectedRow(const QListWidget* list) {

@@ -3,8 +3,10 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QString>
+#include <functional>
 #include <string>
 
+class QCheckBox;
 class QListWidget;
 
 namespace trv {
@@ -48,6 +50,9 @@ int SelectedNumber(const QComboBox* box, int fallback);
 // Selects the first entry whose text begins with `prefix`, without regard to case; no
 // selection when none does. Returns whether one was selected.
 bool SelectByPrefix(QComboBox* box, const QString& prefix);
+// Runs `handler` when the box's state really changes, whether the user or the program
+// changes it; setting the state it already has runs nothing.
+void OnRealChange(QCheckBox* box, const std::function<void(bool)>& handler);
 // The selected line of a list, -1 when none.
 int SelectedRow(const QListWidget* list);
 

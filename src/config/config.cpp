@@ -20,14 +20,12 @@ std::unique_ptr<TIniFile> OpenConfigFile(const Config& config) {
   const std::string path = config.ConfigFilePath();
   auto ini = std::make_unique<TIniFile>(config.Files.ToHost(path).value_or(std::string()), path, config.Options.writer);
   ini->SetFindings(config.Options.findings);
+  ini->SetReadOnly(config.Options.readOnly);
   return ini;
 }
 
 void FinishOperation(const Config& config, TIniFile& ini) {
-  if (config.Options.readOnly)
-    ini.DiscardChanges();
-  else
-    ini.UpdateFile();
+  if (!config.Options.readOnly) ini.UpdateFile();
 }
 
 std::int32_t ReadIntegerInRange(TIniFile& ini, std::string_view section, std::string_view key, std::int32_t def,

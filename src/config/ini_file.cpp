@@ -71,14 +71,20 @@ void TIniFile::CheckWritable() {
   if (Document().IsUtf16() || unreadable_) throw IniWriteError(shownPath_);
 }
 
+std::optional<std::string_view> TIniFile::RawValue(std::string_view section, std::string_view key) {
+  for (const HeldValue& held : held_)
+    if (EqualNoCase1252(held.section, section) && EqualNoCase1252(held.key, key)) return held.value;
+  return Document().RawValue(section, key);
+}
+
 std::string TIniFile::ReadString(std::string_view section, std::string_view key, std::string_view def) {
-  const auto raw = Document().RawValue(section, key);
+  const auto raw = RawValue(section, key);
   if (!raw) return std::string(WithoutTrailingSpaces(def));
   return std::string(Unquoted(*raw).substr(0, kMaxValueLength));
 }
 
 std::int32_t TIniFile::ReadInteger(std::string_view section, std::string_view key, std::int32_t def) {
-  const auto raw = Document().RawValue(section, key);
+  const auto raw = RawValue(section, key);
   if (!raw) return def;
   const auto value = ParseIniInteger(Unquoted(*raw));
   if (!value) Report(section, key, "'" + std::string(*raw) + "' is not a number; " + std::to_string(def) + " is used");
@@ -90,7 +96,7 @@ bool TIniFile::ReadBool(std::string_view section, std::string_view key, bool def
 }
 
 bool TIniFile::HasKey(std::string_view section, std::string_view key) {
-  return Document().RawValue(section, key).has_value();
+  return RawValue(section, key).has_value();
 }
 
 void TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
@@ -98,6 +104,10 @@ void TIniFile::WriteString(std::string_view section, std::string_view key, std::
   CheckName(key, true);
   CheckValue(value);
   CheckWritable();
+  if (readOnly_) {
+    held_.insert(held_.begin(), HeldValue{std::string(section), std::string(key), std::string(TrimIniBlanks(value))});
+    return;
+  }
   dirty_ = Document().SetValue(section, key, value) || dirty_;
 }
 
@@ -143,13 +153,13 @@ void TIniFile::ReadSectionValues(std::string_view section, std::vector<std::stri
 }
 
 void TIniFile::EraseSection(std::string_view section) {
-  if (Document().LineNumber(section) == 0) return;
+  if (Document().LineNumber(section) == 0 || readOnly_) return;
   CheckWritable();
   dirty_ = Document().EraseSection(section) || dirty_;
 }
 
 void TIniFile::DeleteKey(std::string_view section, std::string_view key) {
-  if (Document().LineNumber(section, key) == 0) return;
+  if (Document().LineNumber(section, key) == 0 || readOnly_) return;
   CheckWritable();
   dirty_ = Document().EraseKey(section, key) || dirty_;
 }
@@ -168,6 +178,7 @@ void TIniFile::UpdateFile() {
 
 void TIniFile::DiscardChanges() {
   document_.reset();
+  held_.clear();
   original_.clear();
   unreadable_ = false;
   dirty_ = false;

@@ -46,8 +46,11 @@ class TIniFile {
 
   // Writes the pending changes to disk; throws IniWriteError when the file system refuses.
   void UpdateFile();
-  // Drops pending changes instead of writing them (read-only use).
+  // Drops pending changes instead of writing them.
   void DiscardChanges();
+  // Read-only: writes are kept in memory, where the reads of this object see them; the
+  // document stays as the file is, so line numbers stay those of the file.
+  void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
 
   std::size_t LineNumber(std::string_view section, std::string_view key = {});
   // Findings of reading go to `findings` when one is set.
@@ -59,6 +62,11 @@ class TIniFile {
  private:
   IniDocument& Document();
   void CheckWritable();
+  std::optional<std::string_view> RawValue(std::string_view section, std::string_view key);
+
+  struct HeldValue {
+    std::string section, key, value;
+  };
 
   std::string hostPath_;
   std::string shownPath_;
@@ -68,6 +76,8 @@ class TIniFile {
   bool unreadable_ = false;
   bool dirty_ = false;
   Findings* findings_ = nullptr;
+  bool readOnly_ = false;
+  std::vector<HeldValue> held_;  // read-only writes
 };
 
 // Read string's cut and the listing limit.

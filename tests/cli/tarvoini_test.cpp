@@ -122,6 +122,8 @@ TEST_F(TarvoIniTest, CheckListsEveryDroppedOrReplacedValueWithItsLine) {
   const Result colors = Run("--dir " + Dir() + " check");
   EXPECT_NE(colors.out.find("TARVO.INI:1: [COLOR] HBG3: missing; reading adds HBG3=0"), std::string::npos) << colors.out;
   EXPECT_NE(colors.out.find("TARVO.INI:4: [STATION] CALL: cut to 12 characters"), std::string::npos);
+  SetIni("[STATION]\nCALL=X\n");
+  EXPECT_NE(Run("--dir " + Dir() + " check").out.find("TARVO.INI:0: [COLOR] HBG3: missing"), std::string::npos);
 }
 
 TEST_F(TarvoIniTest, CheckOfACleanFileSaysNothing) {

@@ -35,7 +35,8 @@ TncPage::TncPage(Config& config, MessageBoxes& boxes, TEditSectionForm& editSect
 }
 
 void TncPage::ConnectHandlers() {
-  connect(list_, &QListWidget::currentRowChanged, this, [this] { ListBox1Click(); });
+  // After the selection is made: a mouse press sets the current line before it selects it.
+  connect(list_, &QListWidget::itemSelectionChanged, this, [this] { ListBox1Click(); });
   connect(add_, &QToolButton::clicked, this, [this] { TNC_Speed_AddClick(); });
   connect(delete_, &QToolButton::clicked, this, [this] { TNC_Speed_DeleteClick(); });
   connect(com_, &QComboBox::activated, this, [this] { TNC_Combo_ComClick(); });

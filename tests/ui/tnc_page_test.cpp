@@ -24,7 +24,12 @@ const std::string kThree =
 class TncPageTest : public ::testing::Test {
  protected:
   TncPageTest() : list(w.Find<QListWidget>("ListBox1")) {}
-  void Select(int row) { list->setCurrentRow(row); }
+  // Clicks the line, as the user does.
+  void Select(int row) {
+    const QRect line = list->visualItemRect(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, line.center());
+    ASSERT_EQ(list->currentRow(), row);
+  }
   void Add() { w.Find<QToolButton>("TNC_Speed_Add")->click(); }
   void Delete() { w.Find<QToolButton>("TNC_Speed_Delete")->click(); }
   QStringList Lines() const {

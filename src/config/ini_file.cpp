@@ -166,6 +166,7 @@ void TIniFile::DeleteKey(std::string_view section, std::string_view key) {
 
 void TIniFile::UpdateFile() {
   if (!dirty_) return;
+  if (hostPath_.empty()) throw IniWriteError(shownPath_);  // on no drive of this machine
   FileWriter& writer = writer_ != nullptr ? *writer_ : DefaultFileWriter();
   const std::string bytes = document_->Serialize();
   if (!writer.Replace(hostPath_, bytes, original_)) {

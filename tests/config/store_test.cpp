@@ -156,13 +156,32 @@ TEST(Store, ImmutableFileIsLeftExactlyAsItWas) {
   EXPECT_EQ(p.Ini(), kRichFile);
 }
 
+TEST(Store, ADirectoryThatRefusesNewFilesIsWrittenInPlace) {
+  ProgramDir p("[STATION]\r\nCALL=DL1ABC\r\n");
+  const std::string dir = p.dir.path().string();
+  if (std::system(("chattr +i '" + dir + "' 2>/dev/null").c_str()) != 0) GTEST_SKIP() << "chattr not possible here";
+  Config c = p.MakeConfig();
+  ReadStationSection(c);
+  c.Station.Call = "DK0NEW";
+  EXPECT_NO_THROW(WriteStationSection(c));
+  std::system(("chattr -i '" + dir + "'").c_str());
+  EXPECT_EQ(p.Ini(), "[STATION]\r\nCALL=DK0NEW\r\nQTH=JN59IL\r\n");
+}
+
+TEST(Store, AProgramDirectoryOnNoDriveCannotBeWritten) {
+  Config c(HostFileSystem(DriveTable(), "Q:\\TARVO\\"));
+  ReadStationSection(c);
+  EXPECT_EQ(c.Station.Call, "NOCALL");
+  EXPECT_THROW(WriteStationSection(c), IniWriteError);
+}
+
 TEST(Store, ReadOnlyMountIsRefused) {
   ProgramDir p;
   const fs::path mountPoint = p.dir.path() / "ro";
   fs::create_directories(mountPoint);
   if (::mount("tmpfs", mountPoint.c_str(), "tmpfs", 0, "size=64k") != 0) GTEST_SKIP() << "cannot mount here";
   test::WriteFile((mountPoint / "TARVO.INI").string(), "[STATION]\r\nCALL=DL1ABC\r\n");
-  ::mount(nullptr, mountPoint.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr);
+  ::mount("tmpfs", mountPoint.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr);
   Config c(HostFileSystem(DriveTable({{'C', mountPoint.string()}}), "C:\\"));
   ReadStationSection(c);
   c.Station.Call = "DK0NEW";

@@ -28,7 +28,8 @@ struct BenchDir {
 // About 1 MB: every section of the program plus many user blocks.
 std::string GeneratedFile() {
   std::string ini = "[STATION]\r\nCALL=DL1ABC\r\nQTH=JN58TD\r\n[DEVICE]\r\n";
-  for (int i = 0; i < 9; ++i) ini += "TNC" + std::to_string(i) + "=1,248,19200,8,1,1,144.800,DEFINI,DEFDEI,0,0,TNC2.TNC\r\n";
+  for (int i = 0; i < 9; ++i)
+    ini += "TNC" + std::to_string(i) + "=1,248,19200,8,1,1,144.800,DEFINI,DEFDEI,0,0,TNC2.TNC\r\n";
   ini += "TNC9=END OF BLOCK\r\n[EXTRA]\r\nTPRI=3\r\n[MAILBOX]\r\nCLOSEDTIME=2230-0600,1200-1315\r\n";
   for (int block = 0; ini.size() < 1'000'000; ++block) {
     ini += "[BLOCK" + std::to_string(block) + "]\r\n";

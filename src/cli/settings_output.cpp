@@ -27,8 +27,10 @@ class ListingWriter : public SettingsVisitor {
   }
   void EndRecord() override { --depth_; }
   void BeginList(std::string_view name) override {
-    if (depth_ == 0) out_ << "[" << name << "]\n";
-    else Indent() << name << "\n";
+    if (depth_ == 0)
+      out_ << "[" << name << "]\n";
+    else
+      Indent() << name << "\n";
     items_.push_back(0);
     ++depth_;
   }
@@ -45,8 +47,10 @@ class ListingWriter : public SettingsVisitor {
  private:
   std::ostream& Indent() { return out_ << std::string(2 * depth_, ' '); }
   void Field(std::string_view name, const std::string& value) {
-    if (name.empty()) Indent() << "#" << items_.back()++ << " = " << value << "\n";
-    else Indent() << name << " = " << value << "\n";
+    if (name.empty())
+      Indent() << "#" << items_.back()++ << " = " << value << "\n";
+    else
+      Indent() << name << " = " << value << "\n";
   }
   std::ostream& out_;
   int depth_ = 0;

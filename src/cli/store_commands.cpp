@@ -46,7 +46,8 @@ int CheckCommand(const std::string& programDir, CommandStreams io) {
   Findings findings;
   Config config = MakeConfig(programDir, {.readOnly = true, .findings = &findings});
   const auto errors = LoadAll(config);
-  std::stable_sort(findings.begin(), findings.end(), [](const Finding& a, const Finding& b) { return a.line < b.line; });
+  std::stable_sort(findings.begin(), findings.end(),
+                   [](const Finding& a, const Finding& b) { return a.line < b.line; });
   for (const Finding& f : findings)
     io.out << "TARVO.INI:" << f.line << ": [" << f.section << "] " << f.key << ": " << f.message << "\n";
   for (const auto& error : errors) io.out << "TARVO.INI: " << error << "\n";

@@ -16,8 +16,12 @@ struct ColorKey {
 };
 
 // The single keys, in reading order; the per-port header keys come between MBG and EFG.
-constexpr std::array<ColorKey, 6> kBefore = {
-    {{"LFG", 4, true, 14}, {"LBG", 4, false, 0}, {"NFG", 2, true, 14}, {"NBG", 2, false, 0}, {"MFG", 5, true, 14}, {"MBG", 5, false, 0}}};
+constexpr std::array<ColorKey, 6> kBefore = {{{"LFG", 4, true, 14},
+                                              {"LBG", 4, false, 0},
+                                              {"NFG", 2, true, 14},
+                                              {"NBG", 2, false, 0},
+                                              {"MFG", 5, true, 14},
+                                              {"MBG", 5, false, 0}}};
 constexpr std::array<ColorKey, 7> kAfter = {{{"EFG", 3, true, 14},
                                              {"EBG", 3, false, 0},
                                              {"RFG", 10, true, 14},
@@ -32,7 +36,8 @@ std::int16_t& Side(Config& config, int entry, bool foreground) {
 
 void ReadColorKeys(Config& config, TIniFile& ini, const auto& keys) {
   for (const ColorKey& k : keys)
-    Side(config, k.entry, k.foreground) = static_cast<std::int16_t>(ReadIntegerInRange(ini, kColor, k.key, k.def, 0, 15));
+    Side(config, k.entry, k.foreground) =
+        static_cast<std::int16_t>(ReadIntegerInRange(ini, kColor, k.key, k.def, 0, 15));
 }
 
 // A per-port header key: added with the header default when it is missing or empty.

@@ -7,9 +7,9 @@
 namespace trv {
 namespace {
 
-constexpr std::array<std::string_view, 14> kKnownSections = {
-    "DEVICE", "STATION", "DISPLAY", "LANGUAGE", "DIR", "EXTRA", "BEACON",
-    "SOUND", "COLOR", "MAILBOX", "MAIN", "VALIDCALL", "SFILE", "SETTINGS"};
+constexpr std::array<std::string_view, 14> kKnownSections = {"DEVICE", "STATION",   "DISPLAY", "LANGUAGE", "DIR",
+                                                             "EXTRA",  "BEACON",    "SOUND",   "COLOR",    "MAILBOX",
+                                                             "MAIN",   "VALIDCALL", "SFILE",   "SETTINGS"};
 
 }  // namespace
 

@@ -13,7 +13,9 @@ constexpr std::string_view kSection = "DEVICE";
 
 std::int32_t FieldInteger(const std::string& field) { return ParseIniInteger(field).value_or(-1); }
 
-bool ValidPort(std::int32_t port) { return (port >= 1 && port <= 15) || (port >= 48 && port <= 255) || (port >= 304 && port <= 511); }
+bool ValidPort(std::int32_t port) {
+  return (port >= 1 && port <= 15) || (port >= 48 && port <= 255) || (port >= 304 && port <= 511);
+}
 
 // Takes the next field off the front of `rest`; empty when it is missing or empty.
 std::string NextField(std::string& rest) {
@@ -42,7 +44,8 @@ void ReadOptionalFields(std::string& rest, TncLineResult& result,
   if (fastPoll.empty()) return;
   const std::int32_t poll = FieldInteger(fastPoll);
   e.FastPoll = poll != 0 && poll != -1;
-  if (poll == -1 && fastPoll != "-1") result.changes.push_back("FastPoll '" + fastPoll + "' is not a number; off is used");
+  if (poll == -1 && fastPoll != "-1")
+    result.changes.push_back("FastPoll '" + fastPoll + "' is not a number; off is used");
 
   const std::string hostMode = NextField(rest);
   if (hostMode.empty()) return;

@@ -19,7 +19,8 @@ void ReadExtraSection(Config& config) {
   x.NodeCall = CutTo(nodeCall, 12);
   const std::int32_t minutes = ReadIntegerInRange(*ini, kSection, "NODETO", 60, 5, 90);
   if (minutes % 5 != 0)
-    ini->Report(kSection, "NODETO", std::to_string(minutes) + " minutes are read as " + std::to_string(minutes / 5 * 5));
+    ini->Report(kSection, "NODETO",
+                std::to_string(minutes) + " minutes are read as " + std::to_string(minutes / 5 * 5));
   x.NodeTimeout = minutes / 5 * 300;
   x.Prompt = ini->ReadString(kSection, "PROMPT", "(%CCALL ) de %Call >");
   x.FortuneFile = ini->ReadString(kSection, "FORTUNE", "FORTUNE.DL");

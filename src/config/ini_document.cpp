@@ -7,7 +7,9 @@
 namespace trv {
 namespace {
 
-bool IsIniBlank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r' || c == '\n' || c == '\x1A'; }
+bool IsIniBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r' || c == '\n' || c == '\x1A';
+}
 
 // The name of a header line: text between '[' and the last ']', trimmed.
 std::optional<std::string_view> HeaderName(std::string_view text) {

@@ -62,7 +62,7 @@ class IniDocument {
   void Erase(std::size_t begin, std::size_t end);
 
   std::unique_ptr<std::string> bytes_;  // what was read; unchanged lines view into it (stable on move)
-  std::deque<std::string> written_;  // lines made by edits
+  std::deque<std::string> written_;     // lines made by edits
   std::vector<Line> lines_;
   std::vector<Header> headers_;
   std::string_view newEol_ = "\r\n";

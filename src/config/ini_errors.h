@@ -7,7 +7,8 @@ namespace trv {
 // The file system refused a write: "nach <path> kann nicht geschrieben werden".
 class IniWriteError : public std::runtime_error {
  public:
-  explicit IniWriteError(const std::string& path) : std::runtime_error("nach " + path + " kann nicht geschrieben werden") {}
+  explicit IniWriteError(const std::string& path)
+      : std::runtime_error("nach " + path + " kann nicht geschrieben werden") {}
 };
 
 // A name or value that would change the file's structure (line breaks, NUL, '=' in a key name ...).

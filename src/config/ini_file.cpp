@@ -26,7 +26,8 @@ std::string_view WithoutTrailingSpaces(std::string_view text) {
 void CheckName(std::string_view name, bool isKey) {
   if (name.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos)
     throw IniInputError("a name may not hold a line break or NUL");
-  if (isKey && (name.find('=') != std::string_view::npos || (!name.empty() && (name.front() == ';' || name.front() == '['))))
+  if (isKey &&
+      (name.find('=') != std::string_view::npos || (!name.empty() && (name.front() == ';' || name.front() == '['))))
     throw IniInputError("a key name may not hold '=' or start with ';' or '[': " + std::string(name));
   if (TrimIniBlanks(name).size() != name.size() || name.empty())
     throw IniInputError("a name may not be empty or start or end with blanks");
@@ -95,9 +96,7 @@ bool TIniFile::ReadBool(std::string_view section, std::string_view key, bool def
   return ReadInteger(section, key, def ? 1 : 0) != 0;
 }
 
-bool TIniFile::HasKey(std::string_view section, std::string_view key) {
-  return RawValue(section, key).has_value();
-}
+bool TIniFile::HasKey(std::string_view section, std::string_view key) { return RawValue(section, key).has_value(); }
 
 void TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
   CheckName(section, false);

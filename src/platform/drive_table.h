@@ -11,7 +11,7 @@ namespace trv {
 
 class DriveTable {
  public:
-  DriveTable();  // Z: only
+  DriveTable();                                            // Z: only
   explicit DriveTable(std::map<char, std::string> roots);  // letters upper case, roots host paths
   // Z: plus the letters of $WINEPREFIX (else ~/.wine) when that prefix exists.
   static DriveTable FromWinePrefix();

@@ -2,9 +2,7 @@
 
 namespace trv {
 
-std::string CutTo(std::string_view text, std::size_t width) {
-  return std::string(text.substr(0, width));
-}
+std::string CutTo(std::string_view text, std::size_t width) { return std::string(text.substr(0, width)); }
 
 std::string Join255(std::string_view a, std::string_view b) {
   std::string joined(a);

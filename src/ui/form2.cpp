@@ -45,8 +45,8 @@ void TForm2::BuildPages() {
   stationPage_ = new StationPage;
   tncPage_ = new TncPage(config_, boxes_, *editSection_);
   const std::vector<std::pair<QWidget*, QString>> tabs = {
-      {tncPage_, "TNC"},      {stationPage_, "Station"}, {EmptyPage(), "Display"},   {EmptyPage(), "Directory"},
-      {EmptyPage(), "Extra"}, {EmptyPage(), "Moduls"},   {EmptyPage(), "Sound"},     {EmptyPage(), "Colors"},
+      {tncPage_, "TNC"},          {stationPage_, "Station"},  {EmptyPage(), "Display"},  {EmptyPage(), "Directory"},
+      {EmptyPage(), "Extra"},     {EmptyPage(), "Moduls"},    {EmptyPage(), "Sound"},    {EmptyPage(), "Colors"},
       {EmptyPage(), "Languages"}, {EmptyPage(), "Mailbox 1"}, {EmptyPage(), "Mailbox 2"}};
   for (std::size_t i = 0; i < tabs.size(); ++i) {
     tabs[i].first->setObjectName(QString("TabSheet%1").arg(i + 1));

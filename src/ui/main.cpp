@@ -19,8 +19,7 @@ int main(int argc, char** argv) {
   trv::TForm2 form(config, boxes);
   boxes.SetParent(&form);
   form.adjustSize();
-  if (const QScreen* screen = form.screen())
-    form.move(screen->availableGeometry().center() - form.rect().center());
+  if (const QScreen* screen = form.screen()) form.move(screen->availableGeometry().center() - form.rect().center());
   form.show();
   return app.exec() == 0 ? 0 : 1;
 }

@@ -1,7 +1,8 @@
 #include "ui/message_boxes.h"
 
-#include "ui/form2.h"
 #include <QMessageBox>
+
+#include "ui/form2.h"
 
 namespace trv {
 
@@ -19,8 +20,8 @@ void QtMessageBoxes::ShowInformation(const QString& text) {
 }
 
 bool QtMessageBoxes::AskYesNo(const QString& text) {
-  return QMessageBox::question(parent_, kApplicationTitle, text,
-                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+  return QMessageBox::question(parent_, kApplicationTitle, text, QMessageBox::Yes | QMessageBox::No) ==
+         QMessageBox::Yes;
 }
 
 }  // namespace trv

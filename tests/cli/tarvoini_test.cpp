@@ -44,7 +44,8 @@ class TarvoIniTest : public ::testing::Test {
 
 const std::string kRich =
     "[STATION]\r\nCALL=dl1abc\r\nQTH=JN58td\r\n"
-    "[DEVICE]\r\nTNC0=316,128,9600,4,1,0,438.125,MYINI,MYDEI,1,1,kiss.tnc\r\nTNC1=3,250,9600,8,1,1,144.8,DEFINI,DEFDEI\r\n"
+    "[DEVICE]\r\nTNC0=316,128,9600,4,1,0,438.125,MYINI,MYDEI,1,1,kiss.tnc\r\nTNC1=3,250,9600,8,1,1,144.8,DEFINI,"
+    "DEFDEI\r\n"
     "TNC2=3,256,9600,8,1,1,144.8,A,B\r\nTNC3=\r\nTNC4=1,128,1200,2,1,1,1,I,D\r\n"
     "[MYINI]\r\n0=ESC I DL1ABC\r\n[BEACON1]\r\nX=1\r\n"
     "[EXTRA]\r\nTPRI=11\r\nLBROAD=1\r\nBOX=0\r\nNODECALL=db0\xE4xx\r\nSUPBIN=0\r\n"
@@ -70,13 +71,29 @@ TEST_F(TarvoIniTest, ShowJsonOfAnEmptyDirectoryGivesEveryDefault) {
   fs::create_directories(program);
   const Result r = Run("--dir " + Dir() + " show --json");
   ASSERT_EQ(r.status, 0) << r.err;
-  for (const char* member :
-       {"\"StationSettings\": {", "\"Call\": \"NOCALL\"", "\"Qth\": \"JN59IL\"", "\"Directories\": {", "\"TempDir\": ",
-        "\"DisplaySettings\": {", "\"MaxRXLines\": 100", "\"LanguageSettings\": {", "\"Visual\": \"DEUTSCH.DLL\"",
-        "\"ColorTable\": [", "\"FgEnabled\": false", "\"Fg\": -2", "\"SoundSettings\": {", "\"WaveFiles\": [",
-        "\"OnlyLastConnectSound\": true", "\"ExtraSettings\": {", "\"SuppressBin\": true", "\"UtcOffset\": -3600",
-        "\"MailboxSettings\": {", "\"FHeaderText\": \"[NOCALL NONAMECITY]\"", "\"ClosedTimes\": []",
-        "\"TncTable\": []", "\"UserSections\": []"})
+  for (const char* member : {"\"StationSettings\": {",
+                             "\"Call\": \"NOCALL\"",
+                             "\"Qth\": \"JN59IL\"",
+                             "\"Directories\": {",
+                             "\"TempDir\": ",
+                             "\"DisplaySettings\": {",
+                             "\"MaxRXLines\": 100",
+                             "\"LanguageSettings\": {",
+                             "\"Visual\": \"DEUTSCH.DLL\"",
+                             "\"ColorTable\": [",
+                             "\"FgEnabled\": false",
+                             "\"Fg\": -2",
+                             "\"SoundSettings\": {",
+                             "\"WaveFiles\": [",
+                             "\"OnlyLastConnectSound\": true",
+                             "\"ExtraSettings\": {",
+                             "\"SuppressBin\": true",
+                             "\"UtcOffset\": -3600",
+                             "\"MailboxSettings\": {",
+                             "\"FHeaderText\": \"[NOCALL NONAMECITY]\"",
+                             "\"ClosedTimes\": []",
+                             "\"TncTable\": []",
+                             "\"UserSections\": []"})
     EXPECT_NE(r.out.find(member), std::string::npos) << member << "\n" << r.out;
   EXPECT_EQ(r.out.front(), '{');
   EXPECT_EQ(r.out.substr(r.out.size() - 2), "}\n");
@@ -90,11 +107,11 @@ TEST_F(TarvoIniTest, ShowOfARichFileChangesNothing) {
   const auto tree = Tree();
   const Result json = Run("--dir " + Dir() + " show --json");
   ASSERT_EQ(json.status, 0) << json.err;
-  for (const char* member : {"\"Call\": \"DL1ABC\"", "\"Port\": 316", "\"Qrg\": 438.125", "\"Driver\": \"KISS.TNC\"",
-                             "\"Baud\": 57600", "\"PacLen\": 248", "\"NodeCall\": \"DB0\xC3\xA4XX\"",
-                             "\"SuppressBin\": false", "\"LoadBroadcast\": false", "\"PollDelay\": 2",
-                             "{\n        \"From\": 2230,\n        \"To\": 600\n      }", "\"Fg\": 7",
-                             "\"UserSections\": [\n    \"MYINI\"\n  ]", "RING.WAV\""})
+  for (const char* member :
+       {"\"Call\": \"DL1ABC\"", "\"Port\": 316", "\"Qrg\": 438.125", "\"Driver\": \"KISS.TNC\"", "\"Baud\": 57600",
+        "\"PacLen\": 248", "\"NodeCall\": \"DB0\xC3\xA4XX\"", "\"SuppressBin\": false", "\"LoadBroadcast\": false",
+        "\"PollDelay\": 2", "{\n        \"From\": 2230,\n        \"To\": 600\n      }", "\"Fg\": 7",
+        "\"UserSections\": [\n    \"MYINI\"\n  ]", "RING.WAV\""})
     EXPECT_NE(json.out.find(member), std::string::npos) << member << "\n" << json.out;
   const Result text = Run("--dir " + Dir() + " show");
   EXPECT_EQ(text.status, 0);
@@ -120,7 +137,8 @@ TEST_F(TarvoIniTest, CheckListsEveryDroppedOrReplacedValueWithItsLine) {
 
   SetIni("[COLOR]\nHFG=3\n[STATION]\nCALL=" + std::string(14, 'X') + "\n");
   const Result colors = Run("--dir " + Dir() + " check");
-  EXPECT_NE(colors.out.find("TARVO.INI:1: [COLOR] HBG3: missing; reading adds HBG3=0"), std::string::npos) << colors.out;
+  EXPECT_NE(colors.out.find("TARVO.INI:1: [COLOR] HBG3: missing; reading adds HBG3=0"), std::string::npos)
+      << colors.out;
   EXPECT_NE(colors.out.find("TARVO.INI:4: [STATION] CALL: cut to 12 characters"), std::string::npos);
   SetIni("[STATION]\nCALL=X\n");
   EXPECT_NE(Run("--dir " + Dir() + " check").out.find("TARVO.INI:0: [COLOR] HBG3: missing"), std::string::npos);
@@ -143,7 +161,8 @@ TEST_F(TarvoIniTest, ResaveBringsTheFileUpToDateAndKeepsForeignLines) {
   EXPECT_NE(ini.find("[FOREIGN]\r\n  odd = spacing  \r\nno equals here\r\n"), std::string::npos);
   EXPECT_NE(ini.find("TNC0=316,128,57600,4,1,0,438.125,MYINI,MYDEI,1,1,TNC2.TNC\r\nTNC1=3,248,9600,8,1,1,144.800,"
                      "DEFINI,DEFDEI,0,0,TNC2.TNC\r\nTNC2=END OF BLOCK\r\n"),
-            std::string::npos) << ini;
+            std::string::npos)
+      << ini;
   EXPECT_NE(ini.find("CLOSEDTIME=2230-0600,0800-0900\r\n"), std::string::npos);
   EXPECT_TRUE(fs::is_directory(program / "MAIL" / "FBB"));
   const Result before = Run("--dir " + Dir() + " show --json");

@@ -32,9 +32,9 @@ TEST_F(DeviceTest, NewTncLineAndFormatting) {
 }
 
 TEST_F(DeviceTest, PacketLengthsAndPorts) {
-  Config& c = Read({"1,250,9600,4,1,1,1,I,D", "1,20,9600,4,1,1,1,I,D", "1,256,9600,4,1,1,1,I,D",
-                    "60,100,9600,4,1,1,1,I,D", "16,100,9600,4,1,1,1,I,D", "12,100,9600,4,1,1,1,I,D",
-                    "316,100,x,4,1,1,1,I,D"});
+  Config& c =
+      Read({"1,250,9600,4,1,1,1,I,D", "1,20,9600,4,1,1,1,I,D", "1,256,9600,4,1,1,1,I,D", "60,100,9600,4,1,1,1,I,D",
+            "16,100,9600,4,1,1,1,I,D", "12,100,9600,4,1,1,1,I,D", "316,100,x,4,1,1,1,I,D"});
   ASSERT_EQ(c.TncCount, 4);
   EXPECT_EQ(c.TncTable[0].PacLen, 248);
   EXPECT_EQ(c.TncTable[1].PacLen, 40);
@@ -100,8 +100,9 @@ TEST_F(DeviceTest, WriteRenumbersAndTerminates) {
   Config c = p.MakeConfig();
   ReadDeviceSection(c);
   WriteDeviceSection(c);
-  EXPECT_EQ(p.Ini(), "[NEXT]\r\nx=1\r\n[DEVICE]\r\nTNC0=1,128,1200,2,1,1,1.000,I,D,0,0,TNC2.TNC\r\n"
-                     "TNC1=2,128,1200,2,1,1,1.000,I,D,0,0,TNC2.TNC\r\nTNC2=END OF BLOCK\r\n");
+  EXPECT_EQ(p.Ini(),
+            "[NEXT]\r\nx=1\r\n[DEVICE]\r\nTNC0=1,128,1200,2,1,1,1.000,I,D,0,0,TNC2.TNC\r\n"
+            "TNC1=2,128,1200,2,1,1,1.000,I,D,0,0,TNC2.TNC\r\nTNC2=END OF BLOCK\r\n");
   c.TncCount = 0;
   WriteDeviceSection(c);
   EXPECT_EQ(p.Ini(), "[NEXT]\r\nx=1\r\n[DEVICE]\r\nTNC0=END OF BLOCK\r\n");

@@ -1,9 +1,10 @@
+#include "config/ini_file.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "config/ini_errors.h"
-#include "config/ini_file.h"
 #include "config/ini_numbers.h"
 #include "test_util.h"
 

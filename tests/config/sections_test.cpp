@@ -97,11 +97,11 @@ TEST(Dir, DefaultsAndTheNineteenDirectoriesInOrder) {
   std::vector<std::string> asked;
   Config c = p.MakeConfig({.directoryRequested = [&](const std::string& d) { asked.push_back(d); }});
   ReadDirSection(c);
-  EXPECT_EQ(asked, (std::vector<std::string>{
-                       "C:\\DRIVER.TNC\\", "C:\\VOICE\\", "C:\\FILTER\\", "C:\\LANGUAGE\\", "C:\\READ\\",
-                       "C:\\WRITE\\", "C:\\MAIL\\", "C:\\MAIL\\SF\\", "C:\\MAIL\\SFEXPORT\\", "C:\\MAIL\\SFIMPORT\\",
-                       "C:\\MAIL\\HELP\\", "C:\\MAIL\\NNTP\\", "C:\\MAIL\\TEMP\\", "C:\\MAIL\\FBB", "C:\\MAIL\\BC\\",
-                       "C:\\MAIL\\IMPORT\\", "C:\\7PLUS\\", "C:\\WAV\\", "C:\\TEMP\\"}));
+  EXPECT_EQ(asked, (std::vector<std::string>{"C:\\DRIVER.TNC\\", "C:\\VOICE\\", "C:\\FILTER\\", "C:\\LANGUAGE\\",
+                                             "C:\\READ\\", "C:\\WRITE\\", "C:\\MAIL\\", "C:\\MAIL\\SF\\",
+                                             "C:\\MAIL\\SFEXPORT\\", "C:\\MAIL\\SFIMPORT\\", "C:\\MAIL\\HELP\\",
+                                             "C:\\MAIL\\NNTP\\", "C:\\MAIL\\TEMP\\", "C:\\MAIL\\FBB", "C:\\MAIL\\BC\\",
+                                             "C:\\MAIL\\IMPORT\\", "C:\\7PLUS\\", "C:\\WAV\\", "C:\\TEMP\\"}));
   for (const char* d : {"DRIVER.TNC", "MAIL/FBB", "MAIL/IMPORT", "7PLUS", "TEMP"})
     EXPECT_TRUE(fs::is_directory(p.dir.path() / d)) << d;
 }
@@ -118,8 +118,9 @@ TEST(Dir, ValuesAreKeptAsWrittenAndOtherKeysStay) {
   EXPECT_EQ(asked[7], "C:\\BOX\\SF\\");
   EXPECT_TRUE(fs::is_directory(p.dir.path() / "BOX" / "BC"));
   WriteDirSection(c);
-  EXPECT_EQ(p.Ini(), "[DIR]\r\nX=keep\r\nMD=C:\\BOX\\\r\nRD=MAIL\\\r\nWD=\r\nID=C:\\MAIL\\IMPORT\\\r\n"
-                     "PD=C:\\7PLUS\\\r\nSD=C:\\WAV\\\r\nTD=C:\\TEMP\\\r\n");
+  EXPECT_EQ(p.Ini(),
+            "[DIR]\r\nX=keep\r\nMD=C:\\BOX\\\r\nRD=MAIL\\\r\nWD=\r\nID=C:\\MAIL\\IMPORT\\\r\n"
+            "PD=C:\\7PLUS\\\r\nSD=C:\\WAV\\\r\nTD=C:\\TEMP\\\r\n");
 }
 
 TEST(Display, RangesAndDefaults) {
@@ -168,8 +169,9 @@ TEST(Extra, DefaultsAndWriteOrder) {
 }
 
 TEST(Extra, RangesUnitsAndDependentSwitch) {
-  ProgramDir p("[EXTRA]\nTPRI=11\nNODETO=7\nLBROAD=1\nBOX=0\nNODECALL=dl0abc-3\xE1xxxxx\nUTC=100000\n"
-               "SUPBIN=5\nCONMODE=3\nPOR=10\n");
+  ProgramDir p(
+      "[EXTRA]\nTPRI=11\nNODETO=7\nLBROAD=1\nBOX=0\nNODECALL=dl0abc-3\xE1xxxxx\nUTC=100000\n"
+      "SUPBIN=5\nCONMODE=3\nPOR=10\n");
   Config c = p.MakeConfig();
   ReadExtraSection(c);
   EXPECT_EQ(c.Extra.PollDelay, 2);
@@ -197,15 +199,18 @@ TEST(Mailbox, DefaultsAndRoundTrip) {
   EXPECT_EQ(c.Mailbox.Timeout, 900);
   EXPECT_EQ(c.ClosedTimes.Count(), 0);
   WriteMailboxSection(c);
-  EXPECT_EQ(p.Ini(), "[EXTRA]\r\nPWBOX=0\r\n[MAILBOX]\r\nBOXCALL=NOCALL-7\r\nHPATH=\r\nFHEADER=NOCALL NONAMECITY\r\n"
-                     "SYSMTO=XNET\r\nDEFBOARD=\r\nDEFLT=20\r\nGARBAT=300\r\nRESTART=0\r\nTIMEOUT=15\r\nMOBID=15000\r\n"
-                     "SMLIFE=1\r\nSMROUTE=1\r\nFHINCL=1\r\nFHBID=1\r\nGARMEM=0\r\nQZDOS=0\r\nPAM=0\r\nBLINKLED=1\r\n"
-                     "BLINKICON=1\r\nCLOSEDTIME=\r\n");
+  EXPECT_EQ(p.Ini(),
+            "[EXTRA]\r\nPWBOX=0\r\n[MAILBOX]\r\nBOXCALL=NOCALL-7\r\nHPATH=\r\nFHEADER=NOCALL NONAMECITY\r\n"
+            "SYSMTO=XNET\r\nDEFBOARD=\r\nDEFLT=20\r\nGARBAT=300\r\nRESTART=0\r\nTIMEOUT=15\r\nMOBID=15000\r\n"
+            "SMLIFE=1\r\nSMROUTE=1\r\nFHINCL=1\r\nFHBID=1\r\nGARMEM=0\r\nQZDOS=0\r\nPAM=0\r\nBLINKLED=1\r\n"
+            "BLINKICON=1\r\nCLOSEDTIME=\r\n");
 }
 
 TEST(Mailbox, RangesCutsAndBlinkSwitch) {
-  ProgramDir p("[MAILBOX]\nTIMEOUT=60\nMOBID=2999\nGARBAT=1275\nBLINKLED=1\nBLINKICON=0\nBOXCALL=db0xyz\n"
-               "HPATH=#bay.deu\nFHEADER=" + std::string(30, 'f') + "\nDEFBOARD=ALLEBOARDS\n");
+  ProgramDir p(
+      "[MAILBOX]\nTIMEOUT=60\nMOBID=2999\nGARBAT=1275\nBLINKLED=1\nBLINKICON=0\nBOXCALL=db0xyz\n"
+      "HPATH=#bay.deu\nFHEADER=" +
+      std::string(30, 'f') + "\nDEFBOARD=ALLEBOARDS\n");
   Config c = p.MakeConfig();
   ReadMailboxSection(c);
   EXPECT_EQ(c.Mailbox.Timeout, 3600);
@@ -258,16 +263,17 @@ TEST(Color, OldHeaderKeysAndUnusableValues) {
   auto ini = OpenConfigFile(c);
   std::vector<std::string> keys;
   ini->ReadSection("COLOR", keys);
-  EXPECT_EQ(keys, (std::vector<std::string>{"HFG", "HBG", "HBG2", "HFG3", "NFG", "CCOL", "SCOL", "HFG0", "HBG0",
-                                            "HFG1", "HBG1", "HFG2", "HBG3", "LFG", "LBG", "NBG", "MFG", "MBG", "EFG",
-                                            "EBG", "RFG", "RBG", "FILLBG"}));
+  EXPECT_EQ(keys, (std::vector<std::string>{"HFG",  "HBG",  "HBG2", "HFG3", "NFG",  "CCOL", "SCOL",  "HFG0",
+                                            "HBG0", "HFG1", "HBG1", "HFG2", "HBG3", "LFG",  "LBG",   "NBG",
+                                            "MFG",  "MBG",  "EFG",  "EBG",  "RFG",  "RBG",  "FILLBG"}));
   EXPECT_EQ(ini->ReadString("COLOR", "LFG", ""), "3");
   EXPECT_EQ(ini->ReadString("COLOR", "HFG", ""), "10");
 }
 
 TEST(Sound, WaveDirectoryGoesInFrontOfBareNames) {
-  ProgramDir p("[DIR]\nSD=C:\\RADIO\\WAVE\\\n[SOUND]\nCONNECT=RING.WAV\nRING=C:B.WAV\nLFAIL=D:\\SOUNDS\\A.WAV\n"
-               "[EXTRA]\nOLCSOUND=0\nNOSOUND=1\n");
+  ProgramDir p(
+      "[DIR]\nSD=C:\\RADIO\\WAVE\\\n[SOUND]\nCONNECT=RING.WAV\nRING=C:B.WAV\nLFAIL=D:\\SOUNDS\\A.WAV\n"
+      "[EXTRA]\nOLCSOUND=0\nNOSOUND=1\n");
   Config c = p.MakeConfig({.readOnly = true});
   ReadDirSection(c);
   ReadSoundSection(c);

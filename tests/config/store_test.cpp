@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <sys/mount.h>
 
 #include <cstdlib>
@@ -59,8 +58,8 @@ TEST(Store, SaveAllWritesTheSectionsInOrderAndKeepsForeignLines) {
   SaveAll(c);
   const std::string ini = p.Ini();
   std::vector<std::size_t> positions;
-  for (const char* name : {"[FOREIGN]", "[COLOR]", "[STATION]", "[DIR]", "[DISPLAY]", "[SOUND]", "[EXTRA]",
-                           "[MAILBOX]", "[LANGUAGE]", "[DEVICE]"})
+  for (const char* name : {"[FOREIGN]", "[COLOR]", "[STATION]", "[DIR]", "[DISPLAY]", "[SOUND]", "[EXTRA]", "[MAILBOX]",
+                           "[LANGUAGE]", "[DEVICE]"})
     positions.push_back(ini.find(name));
   EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end())) << ini;
   EXPECT_EQ(ini.substr(0, 16), "[FOREIGN]\nx = 1\n");
@@ -147,7 +146,8 @@ TEST(Store, FileNameIsFoundWithoutRegardToCase) {
 // End to end: the file system itself refuses. Needs root and a kernel that allows it.
 TEST(Store, ImmutableFileIsLeftExactlyAsItWas) {
   ProgramDir p(kRichFile);
-  if (std::system(("chattr +i '" + p.IniPath() + "' 2>/dev/null").c_str()) != 0) GTEST_SKIP() << "chattr not possible here";
+  if (std::system(("chattr +i '" + p.IniPath() + "' 2>/dev/null").c_str()) != 0)
+    GTEST_SKIP() << "chattr not possible here";
   Config c = p.MakeConfig();
   LoadAll(c);
   c.Station.Call = "DK0NEW";

@@ -1,8 +1,9 @@
+#include "platform/host_files.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "platform/host_files.h"
 #include "test_util.h"
 
 namespace fs = std::filesystem;
@@ -47,8 +48,8 @@ class HostFilesTest : public ::testing::Test {
 TEST_F(HostFilesTest, PathsAreMappedWithCaseInsensitiveNames) {
   fs::create_directories(tmp.path() / "Tarvo" / "Wave");
   EXPECT_EQ(files.ToHost("C:\\TARVO\\WAVE\\X.WAV"), (tmp.path() / "Tarvo" / "Wave" / "X.WAV").string());
-  EXPECT_EQ(files.ToHost("wave\\"), (tmp.path() / "Tarvo" / "Wave").string());         // relative
-  EXPECT_EQ(files.ToHost("\\tarvo"), (tmp.path() / "Tarvo").string());                  // rooted, own drive
+  EXPECT_EQ(files.ToHost("wave\\"), (tmp.path() / "Tarvo" / "Wave").string());  // relative
+  EXPECT_EQ(files.ToHost("\\tarvo"), (tmp.path() / "Tarvo").string());          // rooted, own drive
   EXPECT_EQ(files.ToHost("C:\\TARVO\\..\\tarvo\\.\\WAVE"), (tmp.path() / "Tarvo" / "Wave").string());
   EXPECT_FALSE(files.ToHost("D:\\X").has_value());
   EXPECT_FALSE(files.ToHost("\\\\server\\share").has_value());
@@ -101,9 +102,7 @@ TEST(Mask, StarAndQuestionMark) {
   EXPECT_TRUE(MatchesMask("", "*"));
 }
 
-TEST(Executable, PathOfTheRunningProgram) {
-  EXPECT_NE(ExecutableHostPath().find("platform_tests"), std::string::npos);
-}
+TEST(Executable, PathOfTheRunningProgram) { EXPECT_NE(ExecutableHostPath().find("platform_tests"), std::string::npos); }
 
 }  // namespace
 }  // namespace trv

@@ -1,10 +1,11 @@
+#include "support/text.h"
+
 #include <gtest/gtest.h>
 
 #include "support/codepage.h"
 #include "support/directories.h"
 #include "support/dos_colors.h"
 #include "support/fheader.h"
-#include "support/text.h"
 
 namespace trv {
 namespace {
@@ -97,7 +98,11 @@ TEST(Codepage, EveryByteSurvivesTheRoundTrip) {
 }
 
 TEST(Codepage, CaseFoldingAndDosCharacters) {
-  EXPECT_TRUE(EqualNoCase1252("Stra\xDF" "e\xC4", "STRA\xDF" "E\xE4"));
+  EXPECT_TRUE(
+      EqualNoCase1252("Stra\xDF"
+                      "e\xC4",
+                      "STRA\xDF"
+                      "E\xE4"));
   EXPECT_TRUE(EqualNoCase1252("\x8A", "\x9A"));
   EXPECT_FALSE(EqualNoCase1252("\xD7", "\xF7"));  // multiplication and division signs
   EXPECT_TRUE(LessNoCase1252("kiss.tnc", "TNC2.TNC"));

@@ -1,3 +1,5 @@
+#include "ui/controls.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -6,7 +8,6 @@
 #include <QListWidget>
 #include <QWheelEvent>
 
-#include "ui/controls.h"
 #include "ui/message_boxes.h"
 #include "ui/text_convert.h"
 #include "ui_test_util.h"

@@ -60,8 +60,7 @@ TEST(EditSection, NewSectionAppearsInBothBlockListsAndTheTncKeepsIt) {
   });
   w.Find<QToolButton>("TNC_SPEED_EDITINI")->click();
   EXPECT_NE(w.dir.Ini().find("[MYINIT]\r\n0=ESC Y 4\r\n1=ESC @B 600\r\n"), std::string::npos);
-  for (const char* box : {"TNC_COMBO_INI", "TNC_COMBO_DEI"})
-    EXPECT_GE(w.Combo(box)->findText("MYINIT"), 0) << box;
+  for (const char* box : {"TNC_COMBO_INI", "TNC_COMBO_DEI"}) EXPECT_GE(w.Combo(box)->findText("MYINIT"), 0) << box;
   EXPECT_EQ(w.Combo("TNC_COMBO_INI")->currentText(), "MYINIT");
   EXPECT_EQ(w.Combo("TNC_COMBO_DEI")->currentText(), "DEFDEI");  // no such section, still shown
   EXPECT_EQ(w.config.TncTable[0].IniBlock, "MYINIT");
@@ -116,8 +115,10 @@ TEST(EditSection, OnlyDosCharactersCanBeEntered) {
   Window w(kFile);
   TEditSectionForm& form = w.form->EditSection();
   form.OpenOnSection("NEW");
-  test::TypeText(Memo(form), QString::fromUtf8("a\xC3\xA4\xE2\x82\xAC\xC3\x80\xE2\x96\x91" "b"));
-  EXPECT_EQ(Memo(form)->toPlainText(), QString::fromUtf8("a\xC3\xA4" "b"));  // euro, A grave, shade dropped
+  test::TypeText(Memo(form), QString::fromUtf8("a\xC3\xA4\xE2\x82\xAC\xC3\x80\xE2\x96\x91"
+                                               "b"));
+  EXPECT_EQ(Memo(form)->toPlainText(), QString::fromUtf8("a\xC3\xA4"
+                                                         "b"));  // euro, A grave, shade dropped
   EXPECT_EQ(DosTextEdit::Filtered(QString::fromUtf8("\xC2\xB5\n\xCE\xB1")), QString::fromUtf8("\xC2\xB5\n"));
 }
 

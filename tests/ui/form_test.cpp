@@ -23,7 +23,7 @@ TEST(MainWindow, FrameTabsAndButtons) {
   Window w(kFile);
   EXPECT_EQ(w.form->windowTitle(), "TRVCFG for Tarvo32 v0.4");
   auto* tabs = w.Find<QTabWidget>("PageControl1");
-  const QStringList expected = {"TNC",   "Station", "Display", "Directory", "Extra",    "Moduls",
+  const QStringList expected = {"TNC",   "Station", "Display",   "Directory", "Extra",    "Moduls",
                                 "Sound", "Colors",  "Languages", "Mailbox 1", "Mailbox 2"};
   ASSERT_EQ(tabs->count(), expected.size());
   for (int i = 0; i < tabs->count(); ++i) {
@@ -113,7 +113,8 @@ TEST(StationPage, EditsRulesAndDefaults) {
 
 TEST(StationPage, CharactersOutsideWindowsAnsiCannotBeTyped) {
   Window w(kFile);
-  w.Type("Station_Edit_Call", QString::fromUtf8("a\xD0\x96" "b"));  // Cyrillic Zhe is dropped
+  w.Type("Station_Edit_Call", QString::fromUtf8("a\xD0\x96"
+                                                "b"));  // Cyrillic Zhe is dropped
   EXPECT_EQ(w.Edit("Station_Edit_Call")->text(), "AB");
 }
 

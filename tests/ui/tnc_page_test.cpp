@@ -1,3 +1,5 @@
+#include "ui/tnc_page.h"
+
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -7,7 +9,6 @@
 #include <QToolButton>
 
 #include "config/device_section.h"
-#include "ui/tnc_page.h"
 #include "ui_test_util.h"
 
 namespace trv {
@@ -45,9 +46,9 @@ class TncPageTest : public ::testing::Test {
   }
 
   Window w{kThree, {}, [](const test::ProgramDir& dir) {
-              test::WriteFile(dir.dir / "DRIVER.TNC/tnc2.tnc", "");
-              test::WriteFile(dir.dir / "DRIVER.TNC/Kiss.TNC", "");
-            }};
+             test::WriteFile(dir.dir / "DRIVER.TNC/tnc2.tnc", "");
+             test::WriteFile(dir.dir / "DRIVER.TNC/Kiss.TNC", "");
+           }};
   QListWidget* list;
 };
 

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <vector>
 
 #include "ui/controls.h"
 #include "ui/tnc_page.h"
@@ -116,6 +117,11 @@ void TncPage::BuildControls() {
   auto* layout = new QHBoxLayout(this);
   layout->addLayout(left);
   layout->addLayout(right, 1);
+
+  const std::vector<QWidget*> tabOrder = {list_,      add_,      delete_,   driver_,  com_,    drsi_,   baud_,
+                                          pacLen_,    channels_, ini_,      editIni_, qrg_,    wa8ded_, tnc3s_,
+                                          autoParam_, useXHost_, fastPoll_, dei_,     editDei_};
+  for (std::size_t i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
 
 }  // namespace trv

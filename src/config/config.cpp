@@ -39,14 +39,18 @@ std::int32_t ReadIntegerInRange(TIniFile& ini, std::string_view section, std::st
   return def;
 }
 
+std::string CutReported(TIniFile& ini, std::string_view section, std::string_view key, std::string text,
+                        std::size_t width) {
+  if (text.size() > width) {
+    ini.Report(section, key, "cut to " + std::to_string(width) + " characters");
+    text.resize(width);
+  }
+  return text;
+}
+
 std::string ReadText(TIniFile& ini, std::string_view section, std::string_view key, std::string_view def,
                      std::size_t width) {
-  std::string value = ini.ReadString(section, key, def);
-  if (value.size() > width) {
-    ini.Report(section, key, "cut to " + std::to_string(width) + " characters");
-    value.resize(width);
-  }
-  return value;
+  return CutReported(ini, section, key, ini.ReadString(section, key, def), width);
 }
 
 void SplitAtSeparator(std::string& text, std::string_view separator, std::string& head) {

@@ -62,7 +62,10 @@ void FinishOperation(const Config& config, TIniFile& ini);
 
 std::int32_t ReadIntegerInRange(TIniFile& ini, std::string_view section, std::string_view key, std::int32_t def,
                                 std::int32_t min, std::int32_t max);
-// A text cut to `width` characters; the cut is reported.
+// The text cut to `width` characters; a cut is reported against the key.
+std::string CutReported(TIniFile& ini, std::string_view section, std::string_view key, std::string text,
+                        std::size_t width);
+// Read string, cut to `width` characters; the cut is reported.
 std::string ReadText(TIniFile& ini, std::string_view section, std::string_view key, std::string_view def,
                      std::size_t width);
 void SplitAtSeparator(std::string& text, std::string_view separator, std::string& head);

@@ -14,9 +14,8 @@ void ReadExtraSection(Config& config) {
   auto ini = OpenConfigFile(config);
   ExtraSettings& x = config.Extra;
   x.PollDelay = ReadIntegerInRange(*ini, kSection, "TPRI", 2, 1, 10);
-  std::string nodeCall = UpperCaseDos(ini->ReadString(kSection, "NODECALL", "NOCALL-9"));
-  if (nodeCall.size() > 12) ini->Report(kSection, "NODECALL", "cut to 12 characters");
-  x.NodeCall = CutTo(nodeCall, 12);
+  x.NodeCall =
+      CutReported(*ini, kSection, "NODECALL", UpperCaseDos(ini->ReadString(kSection, "NODECALL", "NOCALL-9")), 12);
   const std::int32_t minutes = ReadIntegerInRange(*ini, kSection, "NODETO", 60, 5, 90);
   if (minutes % 5 != 0)
     ini->Report(kSection, "NODETO",

@@ -46,8 +46,6 @@ class TIniFile {
 
   // Writes the pending changes to disk; throws IniWriteError when the file system refuses.
   void UpdateFile();
-  // Drops pending changes instead of writing them.
-  void DiscardChanges();
   // Read-only: writes are kept in memory, where the reads of this object see them; the
   // document stays as the file is, so line numbers stay those of the file.
   void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
@@ -61,6 +59,8 @@ class TIniFile {
 
  private:
   IniDocument& Document();
+  // Forgets the parsed file and pending changes; the next call reads the file afresh.
+  void DiscardChanges();
   void CheckWritable();
   std::optional<std::string_view> RawValue(std::string_view section, std::string_view key);
 

@@ -52,13 +52,11 @@ void ReadMailboxSection(Config& config) {
   auto ini = OpenConfigFile(config);
   MailboxSettings& m = config.Mailbox;
   m.PasswordRequired = ini->ReadBool("EXTRA", "PWBOX", false);
-  const std::string boxCall = UpperCaseDos(ini->ReadString(kSection, "BOXCALL", "NOCALL-7"));
-  if (boxCall.size() > 12) ini->Report(kSection, "BOXCALL", "cut to 12 characters");
-  m.BoxCall = CutTo(boxCall, 12);
+  m.BoxCall =
+      CutReported(*ini, kSection, "BOXCALL", UpperCaseDos(ini->ReadString(kSection, "BOXCALL", "NOCALL-7")), 12);
   m.HPath = ReadText(*ini, kSection, "HPATH", "", 40);
   const std::string header = ReadText(*ini, kSection, "FHEADER", "", kShortStringMax);
-  if (header.size() > 25) ini->Report(kSection, "FHEADER", "cut to 25 characters");
-  config.FHeaderText.SetFHeader(header);
+  config.FHeaderText.SetFHeader(CutReported(*ini, kSection, "FHEADER", header, 25));  // it keeps at most 25
   m.SysMailTo = ReadText(*ini, kSection, "SYSMTO", "XNET", 40);
   m.DefaultBoard = ReadText(*ini, kSection, "DEFBOARD", "", 8);
   m.DefaultLifetime = ReadIntegerInRange(*ini, kSection, "DEFLT", 20, 0, 365);

@@ -20,7 +20,6 @@ class TEditSectionForm;
 
 class TncPage : public QWidget {
  public:
-  // `runEditSection` shows the edit-section dialog modally and tells whether it ended with OK.
   TncPage(Config& config, MessageBoxes& boxes, TEditSectionForm& editSection, QWidget* parent = nullptr);
 
   void FillTncPage();

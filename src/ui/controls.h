@@ -13,36 +13,6 @@ namespace trv {
 
 class HostFileSystem;
 
-// A line edit whose typing is limited: a maximum length, optional capitals, characters that
-// may not be typed. Text the program sets is shown whole and unchanged. Only characters with
-// a Windows-1252 form can be typed.
-class LimitedLineEdit : public QLineEdit {
- public:
-  LimitedLineEdit(int limit, bool upperCase, QWidget* parent = nullptr);
-  void SetForbidden(const QString& characters) { forbidden_ = characters; }
-  // Program-set text; an upper-case edit shows it in capitals.
-  void SetProgramText(const QString& text);
-
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
-
- private:
-  void InsertTyped(QString text);
-
-  int limit_;
-  bool upperCase_;
-  QString forbidden_;
-};
-
-// A combo box that ignores the mouse wheel unless it has the focus.
-class QuietComboBox : public QComboBox {
- public:
-  using QComboBox::QComboBox;
-
- protected:
-  void wheelEvent(QWheelEvent* event) override;
-};
-
 // Entries that carry the number they stand for.
 void AddNumbered(QComboBox* box, const QString& text, int number);
 // The number of the selected entry, or `fallback` when nothing is selected.

@@ -10,38 +10,39 @@ class QTabWidget;
 namespace trv {
 
 class Config;
-class MessageBoxes;
-class StationPage;
+class ModalWindows;
+class SettingsPage;
 class TEditSectionForm;
-class TncPage;
 enum class SectionId;
 
 inline const char* const kApplicationTitle = "Configruation program for Tarvo";
 
 class TForm2 : public QDialog {
+  Q_OBJECT
+
  public:
-  TForm2(Config& config, MessageBoxes& boxes, QWidget* parent = nullptr);
+  TForm2(Config& config, ModalWindows& modals, QWidget* parent = nullptr);
 
   // Errors met while loading (refused colour-key writes); shown once the window is up.
   const std::vector<std::string>& LoadErrors() const { return loadErrors_; }
-  TncPage& Tnc() { return *tncPage_; }
   TEditSectionForm& EditSection() { return *editSection_; }
+  const std::vector<SettingsPage*>& Pages() const { return pages_; }
 
   void Btn_OKClick();
   void Btn_AbortClick();
 
  private:
   void BuildPages();
-  void FillPage(SectionId id);
-  void StorePage(SectionId id);
+  void BuildFrame();
+  void FillPages(SectionId id);
+  void StorePages(SectionId id);
   void ShowLoadErrors();
 
   Config& config_;
-  MessageBoxes& boxes_;
+  ModalWindows& modals_;
   TEditSectionForm* editSection_;
-  QTabWidget* pages_;
-  StationPage* stationPage_;
-  TncPage* tncPage_;
+  QTabWidget* tabs_;
+  std::vector<SettingsPage*> pages_;  // in tab order
   std::vector<std::string> loadErrors_;
 };
 

@@ -5,7 +5,7 @@
 #include "config/config.h"
 #include "platform/host_files.h"
 #include "ui/form2.h"
-#include "ui/message_boxes.h"
+#include "ui/modal_windows.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -15,9 +15,9 @@ int main(int argc, char** argv) {
   std::string programDir = trv::ProgramDirOfHostExecutable(drives, trv::ExecutableHostPath());
   trv::Config config(trv::HostFileSystem(std::move(drives), std::move(programDir)));
 
-  trv::QtMessageBoxes boxes;
-  trv::TForm2 form(config, boxes);
-  boxes.SetParent(&form);
+  trv::QtModalWindows modals;
+  trv::TForm2 form(config, modals);
+  modals.SetParent(&form);
   form.adjustSize();
   if (const QScreen* screen = form.screen()) form.move(screen->availableGeometry().center() - form.rect().center());
   form.show();

@@ -8,8 +8,10 @@
 #include <QListWidget>
 #include <QWheelEvent>
 
-#include "ui/message_boxes.h"
+#include "ui/modal_windows.h"
 #include "ui/text_convert.h"
+#include "ui/widgets/limited_line_edit.h"
+#include "ui/widgets/quiet_combo_box.h"
 #include "ui_test_util.h"
 
 namespace trv {

@@ -6,8 +6,9 @@
 #include <QToolButton>
 
 #include "config/file_writer.h"
-#include "ui/edit_section_form.h"
-#include "ui/tnc_page.h"
+#include "ui/dialogs/edit_section_form.h"
+#include "ui/pages/tnc_page.h"
+#include "ui/widgets/dos_text_edit.h"
 #include "ui_test_util.h"
 
 namespace trv {
@@ -21,7 +22,7 @@ const std::string kFile =
 
 // Answers the edit-section dialog with `act` instead of a modal loop.
 void AnswerEditSection(Window& w, const std::function<void(TEditSectionForm&)>& act) {
-  w.form->Tnc().execDialog = [act](QDialog& dialog) {
+  w.modals.onDialog = [act](QDialog& dialog) {
     act(static_cast<TEditSectionForm&>(dialog));
     return dialog.result();
   };
@@ -98,7 +99,7 @@ TEST(EditSection, AbortAndCloseWriteNothing) {
 TEST(EditSection, RefusedWriteIsShownAndLeavesTheFile) {
   test::FailingWriter refuse;
   Window w(kFile, {.writer = &refuse});  // the colour keys load all adds are refused too
-  w.boxes.errors.clear();
+  w.modals.errors.clear();
   bool closedWithOk = true;
   AnswerEditSection(w, [&](TEditSectionForm& form) {
     QTest::keyClicks(Memo(form), "x");
@@ -107,7 +108,7 @@ TEST(EditSection, RefusedWriteIsShownAndLeavesTheFile) {
   });
   w.Find<QToolButton>("TNC_SPEED_EDITINI")->click();
   EXPECT_FALSE(closedWithOk);
-  EXPECT_EQ(w.boxes.errors, QStringList{"nach C:\\TARVO.INI kann nicht geschrieben werden."});
+  EXPECT_EQ(w.modals.errors, QStringList{"nach C:\\TARVO.INI kann nicht geschrieben werden."});
   EXPECT_EQ(w.dir.Ini(), kFile);
 }
 

@@ -5,6 +5,8 @@
 #include <QTabWidget>
 
 #include "config/file_writer.h"
+#include "config/sections.h"
+#include "ui/pages/settings_page.h"
 #include "ui_test_util.h"
 
 namespace trv {
@@ -39,6 +41,17 @@ TEST(MainWindow, FrameTabsAndButtons) {
   EXPECT_GE(w.form->height(), 365);
 }
 
+TEST(MainWindow, EveryTabIsAPageAndEachSectionIsServedInTabOrder) {
+  Window w(kFile);
+  const auto& pages = w.form->Pages();
+  ASSERT_EQ(pages.size(), 11u);
+  std::vector<SectionId> served;
+  for (const SettingsPage* page : pages)
+    for (const auto& step : page->Steps()) served.push_back(step.section);
+  EXPECT_NE(std::find(served.begin(), served.end(), SectionId::Station), served.end());
+  EXPECT_NE(std::find(served.begin(), served.end(), SectionId::Device), served.end());
+}
+
 TEST(MainWindow, AbortWritesNothing) {
   Window w(kFile);
   w.Type("Station_Edit_Call", "DK0XX");
@@ -52,7 +65,7 @@ TEST(MainWindow, OkWritesEverySectionAndTheNextStartReadsItBack) {
   w.Type("Station_Edit_Call", "dk0xx");
   w.Find<QPushButton>("Btn_OK")->click();
   EXPECT_EQ(w.form->result(), QDialog::Accepted);
-  EXPECT_TRUE(w.boxes.errors.isEmpty());
+  EXPECT_TRUE(w.modals.errors.isEmpty());
   const std::string ini = w.dir.Ini();
   std::vector<std::size_t> at;
   for (const char* s : {"[MINE]", "[COLOR]", "[STATION]", "[DIR]", "[DISPLAY]", "[SOUND]", "[EXTRA]", "[MAILBOX]",
@@ -72,8 +85,8 @@ TEST(MainWindow, RefusedWriteStopsSaveAllAndKeepsTheWindowOpen) {
   Window w(kFile, {.writer = &refuse});
   w.Type("Station_Edit_Call", "DK0XX");
   w.Find<QPushButton>("Btn_OK")->click();
-  ASSERT_EQ(w.boxes.errors.size(), 1);
-  EXPECT_EQ(w.boxes.errors[0], "nach C:\\TARVO.INI kann nicht geschrieben werden.");
+  ASSERT_EQ(w.modals.errors.size(), 1);
+  EXPECT_EQ(w.modals.errors[0], "nach C:\\TARVO.INI kann nicht geschrieben werden.");
   EXPECT_NE(w.form->result(), QDialog::Accepted);
   EXPECT_EQ(w.dir.Ini(), kFile);
 }
@@ -84,8 +97,8 @@ TEST(MainWindow, LoadErrorsAreShownOnceTheWindowIsUp) {
   EXPECT_EQ(w.form->LoadErrors().size(), 1u);
   EXPECT_EQ(w.Edit("Station_Edit_Call")->text(), "DL1ABC");
   QCoreApplication::processEvents();
-  ASSERT_EQ(w.boxes.errors.size(), 1);
-  EXPECT_TRUE(w.boxes.errors[0].endsWith("kann nicht geschrieben werden."));
+  ASSERT_EQ(w.modals.errors.size(), 1);
+  EXPECT_TRUE(w.modals.errors[0].endsWith("kann nicht geschrieben werden."));
 }
 
 TEST(StationPage, EditsRulesAndDefaults) {

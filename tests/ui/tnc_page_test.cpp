@@ -1,4 +1,4 @@
-#include "ui/tnc_page.h"
+#include "ui/pages/tnc_page.h"
 
 #include <gtest/gtest.h>
 
@@ -41,7 +41,7 @@ class TncPageTest : public ::testing::Test {
   QString Current(const char* combo) { return w.Combo(combo)->currentText(); }
   // Stores the page as OK does and gives the DEVICE line of entry n.
   std::string Line(int n) {
-    w.form->Tnc().StoreTncPage();
+    w.form->findChild<TncPage*>("TabSheet1")->StoreTncPage();
     return FormatTncLine(w.config.TncTable[n]);
   }
 
@@ -131,19 +131,19 @@ TEST_F(TncPageTest, AddGivesDefaultsAndKeepsTheShownTnc) {
   EXPECT_EQ(Line(3), "2,248,19200,8,1,1,123.456,DEFINI,DEFDEI,0,0,TNC2.TNC");
   for (int i = 0; i < 5; ++i) Add();
   EXPECT_EQ(w.config.TncCount, 9);
-  EXPECT_TRUE(w.boxes.infos.isEmpty());
+  EXPECT_TRUE(w.modals.infos.isEmpty());
   Add();
   EXPECT_EQ(w.config.TncCount, 9);
-  EXPECT_EQ(w.boxes.infos, QStringList{"The maximum number of TNCs are already added!"});
+  EXPECT_EQ(w.modals.infos, QStringList{"The maximum number of TNCs are already added!"});
 }
 
 TEST_F(TncPageTest, DeleteAsksAndSelectsTheNextTnc) {
   Select(1);
-  w.boxes.answerYes = false;
+  w.modals.answerYes = false;
   Delete();
-  EXPECT_EQ(w.boxes.questions, QStringList{"Delete selected TNC?"});
+  EXPECT_EQ(w.modals.questions, QStringList{"Delete selected TNC?"});
   EXPECT_EQ(w.config.TncCount, 3);
-  w.boxes.answerYes = true;
+  w.modals.answerYes = true;
   w.Type("TNC_Edit_QRG", "999");  // unsaved changes go with the deleted TNC
   Delete();
   EXPECT_EQ(Lines(), (QStringList{"TNC 0", "TNC 1"}));
@@ -156,7 +156,7 @@ TEST_F(TncPageTest, DeleteAsksAndSelectsTheNextTnc) {
   EXPECT_EQ(w.config.TncCount, 0);
   EXPECT_EQ(list->count(), 0);
   Delete();
-  EXPECT_EQ(w.boxes.infos, QStringList{"All TNCs are removed!"});
+  EXPECT_EQ(w.modals.infos, QStringList{"All TNCs are removed!"});
   w.Find<QPushButton>("Btn_OK")->click();
   EXPECT_NE(w.dir.Ini().find("[DEVICE]\r\nTNC0=END OF BLOCK\r\n"), std::string::npos);
 }
@@ -178,7 +178,7 @@ TEST_F(TncPageTest, UnmatchedValuesAreNotTakenFromThePreviousTnc) {
   EXPECT_EQ(odd.Combo("TNC_Combo_Baud")->currentIndex(), -1);
   EXPECT_EQ(odd.Combo("TNC_Combo_Com")->currentIndex(), -1);
   EXPECT_EQ(odd.Combo("TNC_Combo_PacLen")->currentIndex(), -1);
-  odd.form->Tnc().StoreTncPage();
+  odd.form->findChild<TncPage*>("TabSheet1")->StoreTncPage();
   EXPECT_EQ(FormatTncLine(odd.config.TncTable[1]), "12,128,300,4,1,1,1.000,A,B,0,0,TNC2.TNC");
 }
 
@@ -212,8 +212,8 @@ TEST_F(TncPageTest, TabOrderFollowsThePageTopToBottom) {
     while (!(widget->focusPolicy() & Qt::TabFocus)) widget = widget->nextInFocusChain();
     order << widget->objectName();
   }
-  EXPECT_EQ(order, (QStringList{"TNC_Speed_Add", "TNC_Speed_Delete", "TNC_Combo_Driver", "TNC_Combo_Com",
-                                "TNC_CB_DRSI", "TNC_Combo_Baud"}));
+  EXPECT_EQ(order, (QStringList{"TNC_Speed_Add", "TNC_Speed_Delete", "TNC_Combo_Driver", "TNC_Combo_Com", "TNC_CB_DRSI",
+                                "TNC_Combo_Baud"}));
 }
 
 }  // namespace

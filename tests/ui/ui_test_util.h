@@ -1,6 +1,7 @@
 #pragma once
 // Helpers for the widget tests: recorded message boxes and a window over its own program directory.
 #include <QComboBox>
+#include <QDialog>
 #include <QLineEdit>
 #include <QString>
 #include <QStringList>
@@ -11,7 +12,7 @@
 
 #include "test_util.h"
 #include "ui/form2.h"
-#include "ui/message_boxes.h"
+#include "ui/modal_windows.h"
 
 inline void PrintTo(const QString& s, std::ostream* os) { *os << s.toStdString(); }
 
@@ -25,7 +26,8 @@ inline void TypeText(QWidget* widget, const QString& text) {
   }
 }
 
-class RecordedBoxes : public MessageBoxes {
+// Answers every modal window the way the test says, and records what was asked.
+class RecordedModals : public ModalWindows {
  public:
   void ShowError(const QString& text) override { errors << ErrorBoxText(text); }
   void ShowInformation(const QString& text) override { infos << text; }
@@ -33,8 +35,32 @@ class RecordedBoxes : public MessageBoxes {
     questions << text;
     return answerYes;
   }
-  QStringList errors, infos, questions;
+  int AskChoice(const QString& text, const QStringList& answers) override {
+    questions << text;
+    choices << answers;
+    return choiceAnswer;
+  }
+  // Runs `onDialog` instead of a modal loop; without one the dialog is cancelled.
+  int RunDialog(QDialog& dialog) override {
+    ++dialogsRun;
+    if (!onDialog) return QDialog::Rejected;
+    return onDialog(dialog);
+  }
+  QString AskOpenFileName(const QString& caption, const QString&, const QString&) override {
+    questions << caption;
+    return fileAnswer;
+  }
+  QString AskDirectory(const QString& caption, const QString&) override {
+    questions << caption;
+    return directoryAnswer;
+  }
+
+  QStringList errors, infos, questions, choices;
   bool answerYes = true;
+  int choiceAnswer = -1;
+  int dialogsRun = 0;
+  std::function<int(QDialog&)> onDialog;
+  QString fileAnswer, directoryAnswer;
 };
 
 // A main window over a program directory with the given TARVO.INI.
@@ -44,7 +70,7 @@ struct Window {
                   const std::function<void(const ProgramDir&)>& prepare = {})
       : dir(ini), config(dir.Files(), options) {
     if (prepare) prepare(dir);
-    form = std::make_unique<TForm2>(config, boxes);
+    form = std::make_unique<TForm2>(config, modals);
     form->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
   }
@@ -67,7 +93,7 @@ struct Window {
   }
 
   ProgramDir dir;
-  RecordedBoxes boxes;
+  RecordedModals modals;
   Config config;
   std::unique_ptr<TForm2> form;
 };

@@ -9,33 +9,13 @@
 #include <QVBoxLayout>
 #include <vector>
 
-#include "ui/controls.h"
-#include "ui/tnc_page.h"
+#include "ui/layout_builders.h"
+#include "ui/pages/tnc_page.h"
+#include "ui/widgets/limited_line_edit.h"
+#include "ui/widgets/quiet_combo_box.h"
 
 namespace trv {
 namespace {
-
-QGroupBox* Group(const char* name, const QString& caption, std::initializer_list<QWidget*> widgets,
-                 bool horizontal = false) {
-  auto* box = new QGroupBox(caption);
-  box->setObjectName(name);
-  QBoxLayout* layout = horizontal ? static_cast<QBoxLayout*>(new QHBoxLayout(box)) : new QVBoxLayout(box);
-  for (QWidget* w : widgets) layout->addWidget(w);
-  return box;
-}
-
-template <class T>
-T* Named(T* widget, const char* name) {
-  widget->setObjectName(name);
-  return widget;
-}
-
-QToolButton* SmallButton(const char* name, const QString& glyph, const QString& tip) {
-  auto* button = Named(new QToolButton, name);
-  button->setText(glyph);
-  button->setToolTip(tip);
-  return button;
-}
 
 QuietComboBox* BlockBox(const char* name, LimitedLineEdit*& edit) {
   auto* box = Named(new QuietComboBox, name);
@@ -63,11 +43,11 @@ QWidget* TncPage::BuildLeftColumn() {
   auto* column = new QWidget;
   auto* layout = new QVBoxLayout(column);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(Group("GroupBox24", "COM port", {com_, drsi_}, true));
-  layout->addWidget(Group("GroupBox26", "Baud rate", {baud_}));
-  layout->addWidget(Group("GroupBox25", "Packet length", {pacLen_}));
-  layout->addWidget(Group("GroupBox27", "Channels", {channels_}));
-  layout->addWidget(Group("GroupBox3", "TNC Initialisation", {ini_, editIni_}, true));
+  layout->addWidget(LabelledGroup("GroupBox24", "COM port", {com_, drsi_}, true));
+  layout->addWidget(LabelledGroup("GroupBox26", "Baud rate", {baud_}));
+  layout->addWidget(LabelledGroup("GroupBox25", "Packet length", {pacLen_}));
+  layout->addWidget(LabelledGroup("GroupBox27", "Channels", {channels_}));
+  layout->addWidget(LabelledGroup("GroupBox3", "TNC Initialisation", {ini_, editIni_}, true));
   layout->addStretch();
   return column;
 }
@@ -86,10 +66,10 @@ QWidget* TncPage::BuildRightColumn() {
   auto* column = new QWidget;
   auto* layout = new QVBoxLayout(column);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(Group("GroupBox30", "QRG", {qrg_}));
-  layout->addWidget(Group("GroupBox28", "Hostmode type", {wa8ded_, tnc3s_}, true));
-  layout->addWidget(Group("GroupBox29", "Flags", {autoParam_, useXHost_, fastPoll_}));
-  layout->addWidget(Group("GroupBox31", "TNC Deinitialisation", {dei_, editDei_}, true));
+  layout->addWidget(LabelledGroup("GroupBox30", "QRG", {qrg_}));
+  layout->addWidget(LabelledGroup("GroupBox28", "Hostmode type", {wa8ded_, tnc3s_}, true));
+  layout->addWidget(LabelledGroup("GroupBox29", "Flags", {autoParam_, useXHost_, fastPoll_}));
+  layout->addWidget(LabelledGroup("GroupBox31", "TNC Deinitialisation", {dei_, editDei_}, true));
   layout->addStretch();
   return column;
 }
@@ -110,7 +90,7 @@ void TncPage::BuildControls() {
   left->addLayout(buttons);
 
   auto* right = new QGridLayout;
-  right->addWidget(Group("GroupBox23", "Driver", {driver_}), 0, 0, 1, 2);
+  right->addWidget(LabelledGroup("GroupBox23", "Driver", {driver_}), 0, 0, 1, 2);
   right->addWidget(BuildLeftColumn(), 1, 0);
   right->addWidget(BuildRightColumn(), 1, 1);
 
@@ -121,7 +101,7 @@ void TncPage::BuildControls() {
   const std::vector<QWidget*> tabOrder = {list_,      add_,      delete_,   driver_,  com_,    drsi_,   baud_,
                                           pacLen_,    channels_, ini_,      editIni_, qrg_,    wa8ded_, tnc3s_,
                                           autoParam_, useXHost_, fastPoll_, dei_,     editDei_};
-  for (std::size_t i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
+  SetTabOrder(tabOrder);
 }
 
 }  // namespace trv

@@ -1,8 +1,8 @@
 #pragma once
 // The TNC page: the list of TNCs and the settings of the one shown.
-#include <QWidget>
-#include <functional>
 #include <string>
+
+#include "ui/pages/settings_page.h"
 
 class QCheckBox;
 class QComboBox;
@@ -13,23 +13,20 @@ class QToolButton;
 
 namespace trv {
 
-class Config;
 class LimitedLineEdit;
-class MessageBoxes;
 class TEditSectionForm;
 
-class TncPage : public QWidget {
+class TncPage : public SettingsPage {
+  Q_OBJECT
+
  public:
-  TncPage(Config& config, MessageBoxes& boxes, TEditSectionForm& editSection, QWidget* parent = nullptr);
+  TncPage(PageContext context, TEditSectionForm& editSection, QWidget* parent = nullptr);
 
   void FillTncPage();
   void StoreTncPage();
   void ShowTnc(int n, bool storeShown = true);
   void StoreTnc(int n);
   int CurrentTnc() const { return currentTnc_; }
-
-  // How the edit-section dialog is shown; tests replace the modal loop.
-  std::function<int(QDialog&)> execDialog;
 
   void ListBox1Click();
   void TNC_Speed_AddClick();
@@ -50,8 +47,6 @@ class TncPage : public QWidget {
   void EditBlock(bool ini);
   std::string BlockName(const LimitedLineEdit* edit, const char* def) const;
 
-  Config& config_;
-  MessageBoxes& boxes_;
   TEditSectionForm& editSection_;
   int currentTnc_ = -1;
 

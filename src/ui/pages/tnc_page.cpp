@@ -1,4 +1,4 @@
-#include "ui/tnc_page.h"
+#include "ui/pages/tnc_page.h"
 
 #include <QCheckBox>
 #include <QListWidget>
@@ -9,11 +9,14 @@
 
 #include "config/config.h"
 #include "config/ini_numbers.h"
+#include "config/sections.h"
 #include "support/codepage.h"
 #include "ui/controls.h"
-#include "ui/edit_section_form.h"
-#include "ui/message_boxes.h"
+#include "ui/dialogs/edit_section_form.h"
+#include "ui/modal_windows.h"
 #include "ui/text_convert.h"
+#include "ui/widgets/limited_line_edit.h"
+#include "ui/widgets/quiet_combo_box.h"
 
 namespace trv {
 namespace {
@@ -27,11 +30,12 @@ QString SirqText(int port) { return QString("SIRQ %1").arg(port & 0xFF, 2, 16, Q
 
 }  // namespace
 
-TncPage::TncPage(Config& config, MessageBoxes& boxes, TEditSectionForm& editSection, QWidget* parent)
-    : QWidget(parent), config_(config), boxes_(boxes), editSection_(editSection) {
-  execDialog = [](QDialog& dialog) { return dialog.exec(); };
+TncPage::TncPage(PageContext context, TEditSectionForm& editSection, QWidget* parent)
+    : SettingsPage(context, parent), editSection_(editSection) {
   BuildControls();
   ConnectHandlers();
+  Serve(
+      SectionId::Device, [this] { FillTncPage(); }, [this] { StoreTncPage(); });
 }
 
 void TncPage::ConnectHandlers() {
@@ -165,7 +169,7 @@ void TncPage::ListBox1Click() {
 
 void TncPage::TNC_Speed_AddClick() {
   if (config_.TncCount >= kMaxTncsOnPage) {
-    boxes_.ShowInformation("The maximum number of TNCs are already added!");
+    modals_.ShowInformation("The maximum number of TNCs are already added!");
     return;
   }
   if (currentTnc_ != -1 && currentTnc_ < config_.TncCount) StoreTnc(currentTnc_);
@@ -182,10 +186,10 @@ void TncPage::TNC_Speed_AddClick() {
 
 void TncPage::TNC_Speed_DeleteClick() {
   if (config_.TncCount <= 0) {
-    boxes_.ShowInformation("All TNCs are removed!");
+    modals_.ShowInformation("All TNCs are removed!");
     return;
   }
-  if (!boxes_.AskYesNo("Delete selected TNC?")) return;
+  if (!modals_.AskYesNo("Delete selected TNC?")) return;
   currentTnc_ = -1;
   const int selected = std::max(SelectedRow(list_), 0);
   for (int i = selected; i + 1 < config_.TncCount; ++i) config_.TncTable[i] = config_.TncTable[i + 1];
@@ -209,7 +213,7 @@ void TncPage::EditBlock(bool ini) {
   std::string& block = ini ? e.IniBlock : e.DeiBlock;
   block = BlockName(ini ? iniEdit_ : deiEdit_, ini ? "DEFINI" : "DEFDEI");
   editSection_.OpenOnSection(block);
-  if (execDialog(editSection_) != QDialog::Accepted) return;
+  if (modals_.RunDialog(editSection_) != QDialog::Accepted) return;
   FillBlockLists();
   ShowBlockNames(std::max(currentTnc_, 0));
 }

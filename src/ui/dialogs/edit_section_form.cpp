@@ -1,54 +1,20 @@
-#include "ui/edit_section_form.h"
+#include "ui/dialogs/edit_section_form.h"
 
 #include <QFontDatabase>
-#include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QMimeData>
-#include <QPushButton>
 #include <QVBoxLayout>
 #include <stdexcept>
 
 #include "config/config.h"
-#include "support/codepage.h"
-#include "ui/message_boxes.h"
+#include "ui/layout_builders.h"
+#include "ui/modal_windows.h"
 #include "ui/text_convert.h"
+#include "ui/widgets/dos_text_edit.h"
 
 namespace trv {
-namespace {
 
-bool Accepted(QChar ch) {
-  return ch == '\n' || ch == QChar::ParagraphSeparator || (IsDosCharacter(ch.unicode()) && HasWindowsForm(ch));
-}
-
-QWidget* Panel(const char* name, QLayout* layout) {
-  auto* panel = new QWidget;
-  panel->setObjectName(name);
-  panel->setLayout(layout);
-  return panel;
-}
-
-}  // namespace
-
-QString DosTextEdit::Filtered(const QString& text) {
-  QString kept;
-  for (QChar ch : text)
-    if (Accepted(ch)) kept += ch;
-  return kept;
-}
-
-void DosTextEdit::keyPressEvent(QKeyEvent* event) {
-  const QString typed = event->text();
-  if (!typed.isEmpty() && typed.at(0).isPrint() && Filtered(typed).isEmpty()) return;
-  QPlainTextEdit::keyPressEvent(event);
-}
-
-void DosTextEdit::insertFromMimeData(const QMimeData* source) {
-  if (source->hasText()) insertPlainText(Filtered(source->text()));
-}
-
-TEditSectionForm::TEditSectionForm(const Config& config, MessageBoxes& boxes, QWidget* parent)
-    : QDialog(parent), config_(config), boxes_(boxes), title_(new QLabel), memo_(new DosTextEdit) {
+TEditSectionForm::TEditSectionForm(const Config& config, ModalWindows& modals, QWidget* parent)
+    : QDialog(parent), config_(config), modals_(modals), title_(new QLabel), memo_(new DosTextEdit) {
   setObjectName("EditSectionForm");
   setWindowTitle("Edit section...");
   resize(640, 480);
@@ -73,21 +39,9 @@ TEditSectionForm::TEditSectionForm(const Config& config, MessageBoxes& boxes, QW
   memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   memo_->setTabChangesFocus(true);
 
-  auto* ok = new QPushButton("OK");
-  ok->setObjectName("Btn_OK");
-  ok->setDefault(true);
-  auto* abort = new QPushButton("Abort");
-  abort->setObjectName("Btn_Abort");
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(abort, &QPushButton::clicked, this, &QDialog::reject);
-
   auto* middle = new QVBoxLayout;
   middle->setContentsMargins(0, 0, 0, 0);
   middle->addWidget(memo_);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(abort);
   auto* top = new QVBoxLayout;
   top->setContentsMargins(0, 0, 0, 0);
   top->addWidget(title_);
@@ -95,7 +49,7 @@ TEditSectionForm::TEditSectionForm(const Config& config, MessageBoxes& boxes, QW
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(Panel("Panel1Frame", top));
   layout->addWidget(Panel("Panel3", middle), 1);
-  auto* bottom = Panel("Panel2", buttons);
+  QWidget* bottom = MakeOkAbortRow(this, "Panel2").panel;
   bottom->setMinimumHeight(50);
   layout->addWidget(bottom);
 }
@@ -121,7 +75,7 @@ void TEditSectionForm::done(int result) {
   try {
     WriteFreeSection(config_, section_, lines);
   } catch (const std::exception& e) {
-    boxes_.ShowError(FromWindows(e.what()));
+    modals_.ShowError(FromWindows(e.what()));
     QDialog::done(QDialog::Rejected);
     return;
   }

@@ -1,0 +1,52 @@
+#include "ui/modal_windows.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "ui/form2.h"
+
+namespace trv {
+
+QString ErrorBoxText(const QString& text) {
+  if (!text.isEmpty() && text.back() > QChar('.')) return text + '.';
+  return text;
+}
+
+void QtModalWindows::ShowError(const QString& text) {
+  QMessageBox::critical(parent_, kApplicationTitle, ErrorBoxText(text));
+}
+
+void QtModalWindows::ShowInformation(const QString& text) {
+  QMessageBox::information(parent_, kApplicationTitle, text);
+}
+
+bool QtModalWindows::AskYesNo(const QString& text) {
+  return QMessageBox::question(parent_, kApplicationTitle, text, QMessageBox::Yes | QMessageBox::No) ==
+         QMessageBox::Yes;
+}
+
+int QtModalWindows::AskChoice(const QString& text, const QStringList& answers) {
+  QMessageBox box(QMessageBox::Question, kApplicationTitle, text, QMessageBox::NoButton, parent_);
+  QList<QAbstractButton*> buttons;
+  for (const QString& answer : answers) buttons << box.addButton(answer, QMessageBox::ActionRole);
+  if (!buttons.isEmpty()) {
+    box.setDefaultButton(static_cast<QPushButton*>(buttons.front()));
+    box.setEscapeButton(buttons.back());
+  }
+  box.exec();
+  return static_cast<int>(buttons.indexOf(box.clickedButton()));
+}
+
+int QtModalWindows::RunDialog(QDialog& dialog) { return dialog.exec(); }
+
+QString QtModalWindows::AskOpenFileName(const QString& caption, const QString& directory, const QString& filter) {
+  return QFileDialog::getOpenFileName(parent_, caption, directory, filter);
+}
+
+QString QtModalWindows::AskDirectory(const QString& caption, const QString& directory) {
+  return QFileDialog::getExistingDirectory(parent_, caption, directory);
+}
+
+}  // namespace trv

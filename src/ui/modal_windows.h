@@ -1,0 +1,51 @@
+#pragma once
+// Everything modal goes through this interface: message boxes, the small dialogs, file and
+// folder questions. The main window receives it, so tests answer every one without a nested
+// event loop.
+#include <QString>
+#include <QStringList>
+
+class QDialog;
+class QWidget;
+
+namespace trv {
+
+class ModalWindows {
+ public:
+  virtual ~ModalWindows() = default;
+  virtual void ShowError(const QString& text) = 0;
+  virtual void ShowInformation(const QString& text) = 0;
+  // True when the user answers Yes.
+  virtual bool AskYesNo(const QString& text) = 0;
+  // The index of the answer the user picks among `answers`, or -1 when the box is closed.
+  virtual int AskChoice(const QString& text, const QStringList& answers) = 0;
+  // Shows the dialog modally and returns its result (QDialog::Accepted or Rejected).
+  virtual int RunDialog(QDialog& dialog) = 0;
+  // The file the user picks, or empty when cancelled.
+  virtual QString AskOpenFileName(const QString& caption, const QString& directory, const QString& filter) = 0;
+  // The folder the user picks, or empty when cancelled.
+  virtual QString AskDirectory(const QString& caption, const QString& directory) = 0;
+};
+
+// The real modal windows; message boxes carry the application title as caption.
+class QtModalWindows : public ModalWindows {
+ public:
+  explicit QtModalWindows(QWidget* parent = nullptr) : parent_(parent) {}
+  void SetParent(QWidget* parent) { parent_ = parent; }
+  void ShowError(const QString& text) override;
+  void ShowInformation(const QString& text) override;
+  bool AskYesNo(const QString& text) override;
+  int AskChoice(const QString& text, const QStringList& answers) override;
+  int RunDialog(QDialog& dialog) override;
+  QString AskOpenFileName(const QString& caption, const QString& directory, const QString& filter) override;
+  QString AskDirectory(const QString& caption, const QString& directory) override;
+
+ private:
+  QWidget* parent_;
+};
+
+// The error text as the error box shows it: a full stop is appended when the last character
+// sorts after the full stop.
+QString ErrorBoxText(const QString& text);
+
+}  // namespace trv

@@ -1,0 +1,51 @@
+#pragma once
+// The shape every page has: the sections it serves, each with a fill step (after the section
+// is read) and a store step (before it is written). The main window loops over its pages.
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+namespace trv {
+
+class Config;
+class ModalWindows;
+enum class SectionId;
+
+// What every page works on: the settings records and the modal windows.
+struct PageContext {
+  Config& config;
+  ModalWindows& modals;
+};
+
+class SettingsPage : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit SettingsPage(PageContext context, QWidget* parent = nullptr);
+
+  struct Step {
+    SectionId section;
+    std::function<void()> fill;
+    std::function<void()> store;  // empty when the page keeps its record up to date itself
+  };
+  const std::vector<Step>& Steps() const { return steps_; }
+
+ protected:
+  void Serve(SectionId section, std::function<void()> fill, std::function<void()> store = {});
+
+  Config& config_;
+  ModalWindows& modals_;
+
+ private:
+  std::vector<Step> steps_;
+};
+
+// A tab whose sections are not edited yet.
+class EmptyPage : public SettingsPage {
+  Q_OBJECT
+
+ public:
+  using SettingsPage::SettingsPage;
+};
+
+}  // namespace trv

@@ -1,25 +1,80 @@
-// trvcfg: the configuration program of Tarvo. Edits TARVO.INI in its own directory.
+// trvcfg: the configuration program of Tarvo. Edits TARVO.INI in Tarvo's program folder.
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
 #include <QScreen>
+#include <QSettings>
+#include <QTimer>
+#include <cstdlib>
+#include <memory>
 
 #include "config/config.h"
 #include "platform/host_files.h"
+#include "platform/start_dir.h"
 #include "ui/form2.h"
 #include "ui/modal_windows.h"
+#include "ui/program_folder.h"
+#include "ui/text_convert.h"
+
+namespace {
+
+struct CommandLine {
+  QString dir;
+};
+
+// Parsed before the window system is asked for, so that --help and --version work without a
+// display.
+CommandLine ParseCommandLine(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  QCoreApplication::setApplicationName("trvcfg");
+  QCoreApplication::setApplicationVersion(TRV_VERSION);
+  QCommandLineParser parser;
+  parser.setApplicationDescription("Edits TARVO.INI, the settings of the Tarvo packet-radio terminal.");
+  parser.addHelpOption();
+  parser.addVersionOption();
+  const QCommandLineOption dir("dir", "Edit the TARVO.INI in <DIR>.", "DIR");
+  parser.addOption(dir);
+  parser.process(app);
+  return {parser.value(dir)};
+}
+
+void Centre(QWidget& window) {
+  window.adjustSize();
+  if (const QScreen* screen = window.screen())
+    window.move(screen->availableGeometry().center() - window.rect().center());
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
+  const CommandLine options = ParseCommandLine(argc, argv);
   QApplication app(argc, argv);
   QApplication::setApplicationName("trvcfg");
-
-  trv::DriveTable drives = trv::DriveTable::FromWinePrefix();
-  std::string programDir = trv::ProgramDirOfHostExecutable(drives, trv::ExecutableHostPath());
-  trv::Config config(trv::HostFileSystem(std::move(drives), std::move(programDir)));
+  QApplication::setOrganizationName("trvcfg");
 
   trv::QtModalWindows modals;
+  const QString startDir = QString::fromStdString(trv::StartDirectory(
+      argc > 0 ? argv[0] : "", qEnvironmentVariable("PATH").toStdString(), QDir::currentPath().toStdString()));
+  QSettings settings;
+  const auto folder = trv::FindProgramFolder(options.dir, startDir, settings, modals);
+  if (!folder) return 0;  // the user cancelled the folder question: nothing is written
+  if (!QFileInfo(*folder).isDir()) {
+    modals.ShowError(QString("The folder %1 does not exist").arg(*folder));
+    return 2;
+  }
+
+  trv::DriveTable drives = trv::DriveTable::FromWinePrefix();
+  std::string programDir = trv::ProgramDirOfHostExecutable(drives, folder->toStdString() + "/trvcfg");
+  trv::Config config(trv::HostFileSystem(std::move(drives), std::move(programDir)));
+
   trv::TForm2 form(config, modals);
   modals.SetParent(&form);
-  form.adjustSize();
-  if (const QScreen* screen = form.screen()) form.move(screen->availableGeometry().center() - form.rect().center());
+  Centre(form);
   form.show();
+  if (!trv::ProgramFolderWritable(*folder))
+    QTimer::singleShot(0, &form, [&] {
+      modals.ShowError(QString("nach %1 kann nicht geschrieben werden").arg(trv::FromWindows(config.ConfigFilePath())));
+    });
   return app.exec() == 0 ? 0 : 1;
 }

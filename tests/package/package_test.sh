@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Builds the Debian package from the build tree, unpacks it into a temporary root and runs both
+# programs from there; the desktop entry and the manual pages must pass their checkers.
+set -euo pipefail
+build=$1
+for tool in cpack dpkg-deb desktop-file-validate man; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cpack -G DEB -B "$work/out" --config "$build/CPackConfig.cmake" >"$work/cpack.log" || { cat "$work/cpack.log"; exit 1; }
+deb=$(ls "$work"/out/*.deb)
+dpkg-deb --field "$deb" Depends | grep -q libqt6widgets6 || { echo "Depends lacks the Qt libraries"; exit 1; }
+dpkg -x "$deb" "$work/root"
+usr=$work/root/usr
+
+"$usr/bin/tarvoini" --version | grep -qx 'tarvoini [0-9.]*'
+QT_QPA_PLATFORM=offscreen "$usr/bin/trvcfg" --version | grep -qx 'trvcfg [0-9.]*'
+desktop-file-validate "$usr/share/applications/trvcfg.desktop"
+test -s "$usr/share/icons/hicolor/scalable/apps/trvcfg.svg"
+for page in trvcfg tarvoini; do
+  warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$usr/share/man/man1/$page.1" 2>&1 >/dev/null)
+  [ -z "$warnings" ] || { echo "$page.1: $warnings"; exit 1; }
+done
+echo "package: installs and both programs run"

@@ -1,0 +1,86 @@
+#include "ui/program_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QSettings>
+
+#include "ui_test_util.h"
+
+namespace trv {
+namespace {
+
+class ProgramFolderTest : public ::testing::Test {
+ protected:
+  ProgramFolderTest() : settings(QString::fromStdString(dir / "trvcfg.conf"), QSettings::IniFormat) {
+    test::WriteFile(dir / "usr/bin/placeholder", "");
+    test::WriteFile(dir / "TARVO/tarvo.ini", "[STATION]\r\n");
+  }
+  QString Path(const std::string& name) const { return QString::fromStdString(dir / name); }
+  std::optional<QString> Find(const QString& option, const QString& start) {
+    return FindProgramFolder(option, start, settings, modals);
+  }
+
+  test::TempDir dir;
+  QSettings settings;
+  test::RecordedModals modals;
+};
+
+TEST_F(ProgramFolderTest, TheCommandLineWinsThenTheStartFolder) {
+  EXPECT_EQ(Find(Path("elsewhere"), Path("usr/bin")), Path("elsewhere"));
+  EXPECT_EQ(Find({}, Path("TARVO")), Path("TARVO"));
+  EXPECT_EQ(Find({}, Path("opt/tarvo")), Path("opt/tarvo"));  // not a bin folder: Tarvo's own
+  EXPECT_TRUE(modals.questions.isEmpty());
+}
+
+TEST_F(ProgramFolderTest, AnInstalledProgramAsksOnceAndRemembersTheAnswer) {
+  EXPECT_TRUE(IsInstalledProgramFolder(Path("usr/bin")));
+  modals.directoryAnswer = Path("TARVO");
+  EXPECT_EQ(Find({}, Path("usr/bin")), Path("TARVO"));
+  EXPECT_EQ(modals.questions, QStringList{kProgramFolderQuestion});
+
+  modals.directoryAnswer.clear();
+  EXPECT_EQ(Find({}, Path("usr/bin")), Path("TARVO"));  // remembered, not asked again
+  EXPECT_EQ(modals.questions.size(), 1);
+}
+
+TEST_F(ProgramFolderTest, CancellingTheQuestionGivesNoFolderAndRemembersNothing) {
+  EXPECT_EQ(Find({}, Path("usr/bin")), std::nullopt);
+  EXPECT_FALSE(settings.contains("programFolder"));
+}
+
+TEST_F(ProgramFolderTest, ABinFolderWithTarvoIniIsTarvosFolder) {
+  test::WriteFile(dir / "usr/bin/Tarvo.Ini", "");
+  EXPECT_FALSE(IsInstalledProgramFolder(Path("usr/bin")));
+  EXPECT_EQ(Find({}, Path("usr/bin")), Path("usr/bin"));
+}
+
+TEST_F(ProgramFolderTest, ARememberedFolderThatIsGoneIsAskedForAgain) {
+  settings.setValue("programFolder", Path("gone"));
+  modals.directoryAnswer = Path("TARVO");
+  EXPECT_EQ(Find({}, Path("usr/bin")), Path("TARVO"));
+  EXPECT_EQ(settings.value("programFolder").toString(), Path("TARVO"));
+}
+
+TEST_F(ProgramFolderTest, TheQuestionOpensInTheWinePrefixDriveC) {
+  test::WriteFile(dir / "prefix/drive_c/placeholder", "");
+  const QByteArray saved = qgetenv("WINEPREFIX");
+  qputenv("WINEPREFIX", QByteArray::fromStdString(dir / "prefix"));
+  EXPECT_EQ(FolderQuestionStart(), Path("prefix/drive_c"));
+  qputenv("WINEPREFIX", QByteArray::fromStdString(dir / "none"));
+  EXPECT_EQ(FolderQuestionStart(), QDir::homePath());
+  qputenv("WINEPREFIX", saved);
+}
+
+TEST_F(ProgramFolderTest, AnImmutableFileIsReportedAsNotWritable) {
+  EXPECT_TRUE(ProgramFolderWritable(Path("TARVO")));
+  const std::string ini = dir / "TARVO/tarvo.ini";
+  if (std::system(("chattr +i '" + ini + "' 2>/dev/null").c_str()) != 0)
+    GTEST_SKIP() << "chattr +i is not allowed here";
+  const bool writable = ProgramFolderWritable(Path("TARVO"));
+  std::system(("chattr -i '" + ini + "'").c_str());
+  EXPECT_FALSE(writable);
+}
+
+}  // namespace
+}  // namespace trv

@@ -40,8 +40,8 @@ void Mailbox2Page::ConnectHandlers() {
 }
 
 bool Mailbox2Page::eventFilter(QObject* watched, QEvent* event) {
-  const bool released = event->type() == QEvent::MouseButtonRelease &&
-                        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+  const bool released =
+      event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
   if (watched == switchPanel_ && released) MAIL_CB_BLINKLEDClick();
   if ((watched == closedTimes_->viewport() && released) ||
       (watched == closedTimes_ && event->type() == QEvent::KeyRelease))
@@ -121,8 +121,7 @@ void Mailbox2Page::Mail_Btn_AddTimeClick() {
   if (modals_.RunDialog(*closedTimeForm_) != QDialog::Accepted) return;
   const TClosedTimeForm& form = *closedTimeForm_;
   TClosedTimeCol& list = config_.ClosedTimes;
-  if (!list.AddWindow(form.GetFromHour() * 100 + form.GetFromMin(), form.GetToHour() * 100 + form.GetToMin()))
-    return;
+  if (!list.AddWindow(form.GetFromHour() * 100 + form.GetFromMin(), form.GetToHour() * 100 + form.GetToMin())) return;
   closedTimes_->addItem(WindowLine(*list.WindowAt(list.Count() - 1)));
   closedTimes_->setCurrentRow(closedTimes_->count() - 1);
 }

@@ -8,8 +8,8 @@
 #include <memory>
 
 #include "config/mailbox_section.h"
-#include "ui/dialogs/closed_time_form.h"
 #include "ui/controls.h"
+#include "ui/dialogs/closed_time_form.h"
 #include "ui_test_util.h"
 
 namespace trv::test {

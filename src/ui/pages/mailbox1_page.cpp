@@ -82,7 +82,6 @@ QWidget* Mailbox1Page::BuildFHeaderGroup() {
   fixed.setStyleHint(QFont::TypeWriter);
   fixed.setFamilies({"Courier New", QFontDatabase::systemFont(QFontDatabase::FixedFont).family()});
   fixed.setPointSizeF(font().pointSizeF() * 1.25);
-  fixed.setBold(true);
   auto* open = Named(new QLabel("["), "Label1");
   auto* close = Named(new QLabel("] Tarvo ...."), "Mail_Lbl_FHeaderEnd");
   auto* row = new QHBoxLayout;

@@ -42,17 +42,5 @@ TEST(ClosedTimeForm, FourNumberedListsInTabOrderAndOkLeftOfCancel) {
   EXPECT_GE(form.height(), 119);
 }
 
-TEST(ClosedTimeForm, GettersGiveTheNumbersOfTheSelectedItemsAndZeroWithoutOne) {
-  TClosedTimeForm form;
-  form.findChild<QComboBox*>("CT_CB_FromHour")->setCurrentIndex(22);
-  form.findChild<QComboBox*>("CT_CB_FromMin")->setCurrentIndex(30);
-  form.findChild<QComboBox*>("CT_CB_ToHour")->setCurrentIndex(-1);
-  form.findChild<QComboBox*>("CT_CB_ToMin")->setCurrentIndex(59);
-  EXPECT_EQ(form.GetFromHour(), 22);
-  EXPECT_EQ(form.GetFromMin(), 30);
-  EXPECT_EQ(form.GetToHour(), 0);
-  EXPECT_EQ(form.GetToMin(), 59);
-}
-
 }  // namespace
 }  // namespace trv

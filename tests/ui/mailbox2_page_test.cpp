@@ -210,14 +210,6 @@ TEST(Mailbox2File, OfEqualWindowsDeleteRemovesTheFirstWindowAndTheSelectedLine) 
   EXPECT_EQ(p.ClosedTimes(), (QStringList{"0800-0900", "2200-0600"}));
 }
 
-TEST(Mailbox2File, GarbageTimesFromTheFile) {
-  EXPECT_EQ(Mailbox2("[MAILBOX]\r\nGARBAT=300\r\n").GarbageAtAfterOk(), 300);
-  Mailbox2 midnight("[MAILBOX]\r\nGARBAT=0\r\n");
-  EXPECT_EQ(midnight.Hour()->currentText(), "00");
-  EXPECT_EQ(midnight.Minute()->currentText(), "00");
-  EXPECT_EQ(midnight.GarbageAtAfterOk(), 0);
-}
-
 TEST(Mailbox2File, GarbageMinuteOver59IsKeptUntilTheUserPicks) {
   Mailbox2 kept("[MAILBOX]\r\nGARBAT=1275\r\n");
   EXPECT_EQ(kept.Hour()->currentText(), "12");

@@ -43,7 +43,7 @@ bool Mailbox2Page::eventFilter(QObject* watched, QEvent* event) {
   const bool released =
       event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
   if (watched == switchPanel_ && released) MAIL_CB_BLINKLEDClick();
-  if ((watched == closedTimes_->viewport() && released) ||
+  if ((released && watched == closedTimes_->viewport()) ||
       (watched == closedTimes_ && event->type() == QEvent::KeyRelease))
     Mail2_List_ClosedTimeClick();
   return SettingsPage::eventFilter(watched, event);

@@ -11,6 +11,8 @@
 #include "ui/dialogs/edit_section_form.h"
 #include "ui/layout_builders.h"
 #include "ui/modal_windows.h"
+#include "ui/pages/mailbox1_page.h"
+#include "ui/pages/mailbox2_page.h"
 #include "ui/pages/settings_page.h"
 #include "ui/pages/station_page.h"
 #include "ui/pages/tnc_page.h"
@@ -51,8 +53,8 @@ void TForm2::BuildPages() {
       {new EmptyPage(context), "Sound"},
       {new EmptyPage(context), "Colors"},
       {new EmptyPage(context), "Languages"},
-      {new EmptyPage(context), "Mailbox 1"},
-      {new EmptyPage(context), "Mailbox 2"},
+      {new Mailbox1Page(context), "Mailbox 1"},
+      {new Mailbox2Page(context), "Mailbox 2"},
   };
   tabs_ = Named(new QTabWidget, "PageControl1");
   tabs_->setUsesScrollButtons(false);

@@ -1,0 +1,140 @@
+#include "ui/pages/mailbox2_page.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include "config/config.h"
+#include "config/sections.h"
+#include "ui/controls.h"
+#include "ui/dialogs/closed_time_form.h"
+#include "ui/modal_windows.h"
+#include "ui/text_convert.h"
+
+namespace trv {
+namespace {
+
+QString WindowLine(const ClosedTime& window) { return FromWindows(TClosedTimeCol::WindowText(window)); }
+
+}  // namespace
+
+Mailbox2Page::Mailbox2Page(PageContext context, QWidget* parent)
+    : SettingsPage(context, parent), closedTimeForm_(new TClosedTimeForm(this)) {
+  BuildControls();
+  ConnectHandlers();
+  Serve(
+      SectionId::Mailbox, [this] { FillMailbox2Page(); }, [this] { StoreMailbox2Page(); });
+}
+
+void Mailbox2Page::ConnectHandlers() {
+  OnRealChange(blinkIcon_, [this](bool) { Mail2_CB_BlinkIconClick(); });
+  connect(addTime_, &QPushButton::clicked, this, [this] { Mail_Btn_AddTimeClick(); });
+  connect(deleteTime_, &QPushButton::clicked, this, [this] { Mail_Btn_DeleteTimeClick(); });
+  connect(garbageHour_, &QComboBox::activated, this, [this] { GarbageHourPicked(); });
+  switchPanel_->installEventFilter(this);
+  closedTimes_->viewport()->installEventFilter(this);
+  closedTimes_->installEventFilter(this);
+}
+
+bool Mailbox2Page::eventFilter(QObject* watched, QEvent* event) {
+  const bool released =
+      event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+  if (watched == switchPanel_ && released) MAIL_CB_BLINKLEDClick();
+  if ((released && watched == closedTimes_->viewport()) ||
+      (watched == closedTimes_ && event->type() == QEvent::KeyRelease))
+    Mail2_List_ClosedTimeClick();
+  return SettingsPage::eventFilter(watched, event);
+}
+
+void Mailbox2Page::FillMailbox2Page() {
+  const MailboxSettings& m = config_.Mailbox;
+  FillNumberCombo(garbageHour_, 0, 23);
+  FillNumberCombo(garbageMin_, 0, 59);
+  FillGarbage(m.GarbageAt);
+  restart_->setChecked(m.RestartAfterGarbage);
+  lifetimeReport_->setChecked(m.LifetimeReport);
+  routingErrorReport_->setChecked(m.RoutingErrorReport);
+  insertFHeader_->setChecked(m.InsertFHeader);
+  includeBid_->setChecked(m.IncludeBid);
+  memoryGarbage_->setChecked(m.MemoryGarbage);
+  qzDos_->setChecked(m.QzDos);
+  parseAllMails_->setChecked(m.ParseAllMails);
+  blinkIcon_->setChecked(m.BlinkIcon);
+  blinkLed_->setEnabled(blinkIcon_->isChecked());
+  blinkLed_->setChecked(m.BlinkLed);
+  passwordRequired_->setChecked(m.PasswordRequired);
+  FillClosedTimes();
+}
+
+void Mailbox2Page::StoreMailbox2Page() {
+  MailboxSettings& m = config_.Mailbox;
+  m.GarbageAt = StoredGarbageAt();
+  m.RestartAfterGarbage = restart_->isChecked();
+  m.LifetimeReport = lifetimeReport_->isChecked();
+  m.RoutingErrorReport = routingErrorReport_->isChecked();
+  m.InsertFHeader = insertFHeader_->isChecked();
+  m.IncludeBid = includeBid_->isChecked();
+  m.MemoryGarbage = memoryGarbage_->isChecked();
+  m.QzDos = qzDos_->isChecked();
+  m.ParseAllMails = parseAllMails_->isChecked();
+  m.BlinkIcon = blinkIcon_->isChecked();
+  m.BlinkLed = m.BlinkIcon && blinkLed_->isChecked();
+  m.PasswordRequired = passwordRequired_->isChecked();
+}
+
+// A minute part of 60 or more, which the reader lets through, leaves the minute list without a
+// selection.
+void Mailbox2Page::FillGarbage(std::int32_t at) {
+  garbageHour_->setCurrentIndex(at / 100);
+  garbageMin_->setCurrentIndex(at % 100 < garbageMin_->count() ? at % 100 : -1);
+}
+
+// An hour picked while no minute is shown starts at minute 00, as both lists then show.
+void Mailbox2Page::GarbageHourPicked() {
+  if (garbageMin_->currentIndex() < 0) garbageMin_->setCurrentIndex(0);
+}
+
+// What the lists show; until the user picks a time for a list without one, the time read.
+std::int32_t Mailbox2Page::StoredGarbageAt() const {
+  if (garbageHour_->currentIndex() < 0 || garbageMin_->currentIndex() < 0) return config_.Mailbox.GarbageAt;
+  return SelectedNumber(garbageHour_, 0) * 100 + SelectedNumber(garbageMin_, 0);
+}
+
+void Mailbox2Page::FillClosedTimes() {
+  TClosedTimeCol& list = config_.ClosedTimes;
+  closedTimes_->setUpdatesEnabled(false);
+  closedTimes_->clear();
+  for (std::int32_t i = 0; i < list.Count(); ++i)
+    if (const ClosedTime* window = list.WindowAt(i)) closedTimes_->addItem(WindowLine(*window));
+  closedTimes_->setUpdatesEnabled(true);
+  closedTimes_->setCurrentRow(closedTimes_->count() - 1);
+  deleteTime_->setEnabled(closedTimes_->count() > 0);
+}
+
+void Mailbox2Page::Mail2_CB_BlinkIconClick() { blinkLed_->setEnabled(blinkIcon_->isChecked()); }
+
+// "Delete time" keeps its state: after an add to an empty list it waits for a click on the list.
+void Mailbox2Page::Mail_Btn_AddTimeClick() {
+  if (modals_.RunDialog(*closedTimeForm_) != QDialog::Accepted) return;
+  const TClosedTimeForm& form = *closedTimeForm_;
+  TClosedTimeCol& list = config_.ClosedTimes;
+  if (!list.AddWindow(form.GetFromHour() * 100 + form.GetFromMin(), form.GetToHour() * 100 + form.GetToMin())) return;
+  closedTimes_->addItem(WindowLine(*list.WindowAt(list.Count() - 1)));
+  closedTimes_->setCurrentRow(closedTimes_->count() - 1);
+}
+
+void Mailbox2Page::Mail_Btn_DeleteTimeClick() {
+  const int row = SelectedRow(closedTimes_);
+  if (row >= 0 && config_.ClosedTimes.DeleteWindowText(ToWindows(closedTimes_->item(row)->text()))) {
+    delete closedTimes_->takeItem(row);
+    closedTimes_->setCurrentRow(closedTimes_->count() > 0 ? 0 : -1);
+  }
+  Mail2_List_ClosedTimeClick();
+}
+
+void Mailbox2Page::Mail2_List_ClosedTimeClick() { deleteTime_->setEnabled(closedTimes_->count() > 0); }
+
+}  // namespace trv

@@ -1,0 +1,89 @@
+// The controls of the Mailbox 2 page and how they are laid out.
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/layout_builders.h"
+#include "ui/pages/mailbox2_page.h"
+#include "ui/widgets/quiet_combo_box.h"
+
+namespace trv {
+namespace {
+
+QCheckBox* Switch(const char* name, const QString& caption) { return Named(new QCheckBox(caption), name); }
+
+}  // namespace
+
+QWidget* Mailbox2Page::BuildSwitches() {
+  insertFHeader_ = Switch("Mail2_Cb_InsertFHeader", "Insert FHeader into every mail");
+  includeBid_ = Switch("Mail2_Cb_IncludeBID", "Include BID in FHeader");
+  lifetimeReport_ = Switch("Mail2_Cb_LTReport", "Generate lifetime report mail");
+  routingErrorReport_ = Switch("Mail2_Cb_YReport", "Generate routing error mail");
+  memoryGarbage_ = Switch("Mail2_Cb_MemGarbage", "Use memory for garbage");
+  qzDos_ = Switch("Mail2_Cb_QZDos", "Enable QZ-DOS");
+  passwordRequired_ = Switch("Mail2_Cb_PWNecessary", "pw for box necessary");
+  parseAllMails_ = Switch("Mail2_Cb_ParseAllMails", "parse all mails");
+  blinkIcon_ = Switch("Mail2_CB_BlinkIcon", "blink of mailbox icon if new mails");
+  blinkLed_ = Switch("Mail2_CB_BlinkLED", "blink of scroll lock LED if new mails");
+  auto* column = new QVBoxLayout;
+  for (QCheckBox* box : {insertFHeader_, includeBid_, lifetimeReport_, routingErrorReport_, memoryGarbage_, qzDos_,
+                         passwordRequired_, parseAllMails_, blinkIcon_, blinkLed_})
+    column->addWidget(box);
+  column->addStretch();
+  // A plain panel, despite its name; a click on its own surface has a handler.
+  switchPanel_ = Panel("MAIL_CB_BLINKLED", column);
+  return switchPanel_;
+}
+
+QWidget* Mailbox2Page::BuildGarbageGroup() {
+  garbageHour_ = Named(new QuietComboBox, "Mail2_Cb_GarbageHour");
+  garbageMin_ = Named(new QuietComboBox, "Mail2_Cb_GarbageMin");
+  restart_ = Switch("Mail2_Cb_Restart", "Restart windows after garbage");
+  auto* grid = new QGridLayout;
+  grid->addWidget(new QLabel("Garbage at:"), 0, 0);
+  grid->addWidget(garbageHour_, 0, 1);
+  grid->addWidget(new QLabel("h"), 0, 2);
+  grid->addWidget(garbageMin_, 0, 3);
+  grid->addWidget(new QLabel("min"), 0, 4);
+  grid->setColumnStretch(5, 1);
+  grid->addWidget(restart_, 1, 0, 1, 6);
+  return LabelledGroup("Mail2_GB_Garbage", "Garbage", grid);
+}
+
+QWidget* Mailbox2Page::BuildClosedTimeGroup() {
+  closedTimes_ = Named(new QListWidget, "Mail2_List_ClosedTime");
+  closedTimes_->setSelectionMode(QAbstractItemView::SingleSelection);
+  closedTimes_->setMaximumWidth(closedTimes_->fontMetrics().horizontalAdvance("0000-0000") * 2);
+  addTime_ = Named(new QPushButton("Add time"), "Mail_Btn_AddTime");
+  deleteTime_ = Named(new QPushButton("Delete time"), "Mail_Btn_DeleteTime");
+  deleteTime_->setEnabled(false);
+  auto* buttons = new QVBoxLayout;
+  buttons->addWidget(addTime_);
+  buttons->addStretch();
+  buttons->addWidget(deleteTime_);
+  auto* row = new QHBoxLayout;
+  row->addWidget(closedTimes_);
+  row->addLayout(buttons);
+  row->addStretch();
+  return LabelledGroup("Mail2_GB_ClosedTime", "Closed time", row);
+}
+
+void Mailbox2Page::BuildControls() {
+  auto* right = new QVBoxLayout;
+  right->setContentsMargins(0, 0, 0, 0);
+  right->addWidget(BuildGarbageGroup());
+  right->addWidget(BuildClosedTimeGroup(), 1);
+  auto* layout = new QHBoxLayout(this);
+  layout->addWidget(BuildSwitches());
+  layout->addWidget(Panel("Mail2_Panel_Right", right), 1);
+  SetTabOrder({insertFHeader_, includeBid_, lifetimeReport_, routingErrorReport_, memoryGarbage_, qzDos_,
+               passwordRequired_, parseAllMails_, blinkIcon_, blinkLed_, garbageHour_, garbageMin_, restart_,
+               closedTimes_, addTime_, deleteTime_});
+}
+
+}  // namespace trv

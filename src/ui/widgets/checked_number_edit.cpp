@@ -1,0 +1,28 @@
+#include "ui/widgets/checked_number_edit.h"
+
+#include <QFocusEvent>
+
+#include "config/ini_numbers.h"
+#include "ui/text_convert.h"
+
+namespace trv {
+
+CheckedNumberEdit::CheckedNumberEdit(int limit, NumberRange range, QWidget* parent)
+    : LimitedLineEdit(limit, true, parent), range_(range) {}
+
+void CheckedNumberEdit::SetValue(std::int32_t value) { SetProgramText(QString::number(value)); }
+
+std::int32_t CheckedNumberEdit::CheckedValue() {
+  const auto value = ParseIniInteger(ToWindows(text()));
+  if (value && *value >= range_.min && *value <= range_.max) return *value;
+  SetValue(range_.def);
+  return range_.def;
+}
+
+void CheckedNumberEdit::focusOutEvent(QFocusEvent* event) {
+  LimitedLineEdit::focusOutEvent(event);
+  // Leaving the edit, not the window: switching to another program keeps a half-typed entry.
+  if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason) CheckedValue();
+}
+
+}  // namespace trv

@@ -1,0 +1,31 @@
+#pragma once
+// A number edit with the range the section's reader accepts: when the edit loses the focus,
+// and whenever the program asks for its value, an entry that is not a whole number in the
+// range gives way to the field's default.
+#include <cstdint>
+
+#include "ui/widgets/limited_line_edit.h"
+
+namespace trv {
+
+struct NumberRange {
+  std::int32_t def;
+  std::int32_t min;
+  std::int32_t max;
+};
+
+class CheckedNumberEdit : public LimitedLineEdit {
+ public:
+  CheckedNumberEdit(int limit, NumberRange range, QWidget* parent = nullptr);
+  void SetValue(std::int32_t value);
+  // The number shown, or the default (then also shown) when the entry is unusable.
+  std::int32_t CheckedValue();
+
+ protected:
+  void focusOutEvent(QFocusEvent* event) override;
+
+ private:
+  NumberRange range_;
+};
+
+}  // namespace trv

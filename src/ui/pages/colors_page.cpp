@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "config/config.h"
 #include "config/sections.h"
@@ -44,14 +45,18 @@ class InactiveWhileSetting {
   ColorGrid& grid_;
 };
 
+// As wide as the design, or as the longest element name where the font needs more.
 QFrame* ListPanel(QListWidget* list) {
+  constexpr int kBorder = 3;
   auto* panel = Named(new QFrame, "Color_Panel_Left");
   panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   panel->setLineWidth(1);
-  panel->setFixedWidth(kListPanelWidth);
   auto* layout = new QVBoxLayout(panel);
-  layout->setContentsMargins(3, 3, 3, 3);
+  layout->setContentsMargins(kBorder, kBorder, kBorder, kBorder);
   layout->addWidget(list);
+  const int content = list->sizeHintForColumn(0) + 2 * list->frameWidth() + 2 * kBorder + 2 * panel->frameWidth() + 4;
+  panel->setFixedWidth(std::max(kListPanelWidth, content));
+  list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   return panel;
 }
 

@@ -30,8 +30,8 @@ class AudioOutput : public QObject {
   void Failed(const QString& reason);
 };
 
-// The system's default audio output through Qt Multimedia; looked up at every start, so an
-// output plugged in later is found and a machine without one fails only when asked to play.
+// The system's default audio output through Qt Multimedia, looked up at every start: a
+// machine without one fails only when asked to play.
 class DefaultAudioOutput : public AudioOutput {
   Q_OBJECT
 

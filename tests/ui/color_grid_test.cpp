@@ -74,14 +74,6 @@ TEST_F(ColorGridTest, PaintsEachColourInItsCellEdgeToEdge) {
   EXPECT_GE(grid->minimumSizeHint().height(), 4 * 12);
 }
 
-TEST_F(ColorGridTest, StartsAtLightGreyWithBothSelectionsDisabled) {
-  EXPECT_EQ(grid->ForegroundIndex(), 7);
-  EXPECT_EQ(grid->BackgroundIndex(), 7);
-  EXPECT_FALSE(grid->ForegroundEnabled());
-  EXPECT_FALSE(grid->BackgroundEnabled());
-  EXPECT_EQ(Marks(), QStringList());
-}
-
 TEST_F(ColorGridTest, LeftButtonPicksForegroundRightButtonBackground) {
   EnableBoth();
   Click(Qt::LeftButton, kWhite);
@@ -179,13 +171,6 @@ TEST_F(ColorGridTest, KeyboardMovesTheFocusCellAndPicksWithFAndB) {
   QTest::keyClick(grid, Qt::Key_B);
   EXPECT_EQ(grid->BackgroundIndex(), 1);
   EXPECT_EQ(changed.count(), 3);
-}
-
-TEST(DosColorValues, RedInTheLowByte) {
-  EXPECT_EQ(ColorOfValue(0x0000FF), QColor(255, 0, 0));
-  EXPECT_EQ(ColorOfValue(0x800000), QColor(0, 0, 128));
-  EXPECT_EQ(ValueOfColor(QColor(0, 255, 255)), 0xFFFF00u);
-  EXPECT_EQ(ValueOfColor(ColorOfValue(0xC0C0C0)), 0xC0C0C0u);
 }
 
 }  // namespace

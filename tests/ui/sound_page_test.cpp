@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QAudioDevice>
 #include <QCheckBox>
 #include <QLabel>
@@ -174,6 +175,17 @@ TEST_F(SoundPageTest, ChangingTheNameWhilePlayingStopsThePlayer) {
   TypeName("C:\\WAVE\\RING.WAV");
   EXPECT_EQ(output->calls, (QStringList{"start", "stop"}));
   EXPECT_EQ(player->State(), PlayerState::Open);
+}
+
+TEST_F(SoundPageTest, TabGoesFromTheListThroughFileAndPlayerToTheSwitches) {
+  Select(0);
+  QStringList order;
+  for (int i = 0; i < 5; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    order << QApplication::focusWidget()->objectName();
+  }
+  EXPECT_EQ(order, (QStringList{"Sound_Edit_WaveName", "Sound_Speed_Choose", "Player_Btn_Play", "Extra_CB_UseMCI",
+                                "Extra_CB_DisableSound"}));
 }
 
 TEST_F(SoundPageTest, DirectoryPageSetsTheDirectoryLabel) {

@@ -11,9 +11,11 @@
 #include "ui/dialogs/edit_section_form.h"
 #include "ui/layout_builders.h"
 #include "ui/modal_windows.h"
+#include "ui/pages/colors_page.h"
 #include "ui/pages/mailbox1_page.h"
 #include "ui/pages/mailbox2_page.h"
 #include "ui/pages/settings_page.h"
+#include "ui/pages/sound_page.h"
 #include "ui/pages/station_page.h"
 #include "ui/pages/tnc_page.h"
 #include "ui/text_convert.h"
@@ -50,8 +52,8 @@ void TForm2::BuildPages() {
       {new EmptyPage(context), "Directory"},
       {new EmptyPage(context), "Extra"},
       {new EmptyPage(context), "Moduls"},
-      {new EmptyPage(context), "Sound"},
-      {new EmptyPage(context), "Colors"},
+      {new SoundPage(context), "Sound"},
+      {new ColorsPage(context), "Colors"},
       {new EmptyPage(context), "Languages"},
       {new Mailbox1Page(context), "Mailbox 1"},
       {new Mailbox2Page(context), "Mailbox 2"},

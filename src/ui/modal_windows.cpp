@@ -42,7 +42,8 @@ int QtModalWindows::AskChoice(const QString& text, const QStringList& answers) {
 int QtModalWindows::RunDialog(QDialog& dialog) { return dialog.exec(); }
 
 QString QtModalWindows::AskOpenFileName(const QString& caption, const QString& directory, const QString& filter) {
-  return QFileDialog::getOpenFileName(parent_, caption, directory, filter);
+  // A link is returned as itself, so the name stays in the folder the user looked at.
+  return QFileDialog::getOpenFileName(parent_, caption, directory, filter, nullptr, QFileDialog::DontResolveSymlinks);
 }
 
 QString QtModalWindows::AskDirectory(const QString& caption, const QString& directory) {

@@ -1,0 +1,154 @@
+#include "ui/pages/colors_page.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "config/config.h"
+#include "config/sections.h"
+#include "support/dos_colors.h"
+#include "ui/controls.h"
+#include "ui/layout_builders.h"
+#include "ui/widgets/color_grid.h"
+
+namespace trv {
+namespace {
+
+const QStringList kElements = {"cursor",
+                               "default background",
+                               "default output",
+                               "echo of own text",
+                               "link message",
+                               "monitor frames",
+                               "monitor header (port 0)",
+                               "monitor header (port 1)",
+                               "monitor header (port 2)",
+                               "monitor header (port 3)",
+                               "notification",
+                               "selection of edit text"};
+
+constexpr int kListPanelWidth = 146;
+constexpr int kExampleHeight = 49;
+
+// The grid stays inactive while the page sets it up, also when a step fails.
+class InactiveWhileSetting {
+ public:
+  explicit InactiveWhileSetting(ColorGrid& grid) : grid_(grid) { grid_.SetActive(false); }
+  ~InactiveWhileSetting() { grid_.SetActive(true); }
+  InactiveWhileSetting(const InactiveWhileSetting&) = delete;
+  InactiveWhileSetting& operator=(const InactiveWhileSetting&) = delete;
+
+ private:
+  ColorGrid& grid_;
+};
+
+// As wide as the design, or as the longest element name where the font needs more.
+QFrame* ListPanel(QListWidget* list) {
+  constexpr int kBorder = 3;
+  auto* panel = Named(new QFrame, "Color_Panel_Left");
+  panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  panel->setLineWidth(1);
+  auto* layout = new QVBoxLayout(panel);
+  layout->setContentsMargins(kBorder, kBorder, kBorder, kBorder);
+  layout->addWidget(list);
+  const int content = list->sizeHintForColumn(0) + 2 * list->frameWidth() + 2 * kBorder + 2 * panel->frameWidth() + 4;
+  panel->setFixedWidth(std::max(kListPanelWidth, content));
+  list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  return panel;
+}
+
+}  // namespace
+
+ColorsPage::ColorsPage(PageContext context, QWidget* parent)
+    : SettingsPage(context, parent),
+      list_(Named(new QListWidget, "Color_Lb")),
+      example_(Named(new QLabel("This is an example text.."), "Color_Panel_Example")),
+      grid_(Named(new ColorGrid, "ColorGrid1")) {
+  list_->addItems(kElements);
+  auto* gridLayout = new QVBoxLayout;
+  gridLayout->setContentsMargins(0, 0, 0, 0);
+  gridLayout->addWidget(grid_);
+  auto* right = new QVBoxLayout;
+  right->addWidget(BuildExample());
+  right->addWidget(Panel("Color_Panel_Bottom", gridLayout), 1);
+  auto* layout = new QHBoxLayout(this);
+  layout->addWidget(ListPanel(list_));
+  layout->addLayout(right, 1);
+  SetTabOrder({list_, grid_});
+
+  connect(list_, &QListWidget::itemSelectionChanged, this, [this] { Color_LbClick(); });
+  connect(grid_, &ColorGrid::Changed, this, [this] { ColorGrid1Change(); });
+  Serve(SectionId::Color, [this] { FillColorPage(); });
+}
+
+QWidget* ColorsPage::BuildExample() {
+  example_->setAlignment(Qt::AlignCenter);
+  example_->setAutoFillBackground(true);
+  example_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  QPalette colors = example_->palette();
+  colors.setColor(QPalette::Window, Qt::black);
+  example_->setPalette(colors);
+  auto* layout = new QVBoxLayout;
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(example_);
+  QWidget* top = Panel("Color_Panel_Top", layout);
+  QFont font("Times New Roman");
+  font.setPixelSize(16);
+  top->setFont(font);
+  top->setFixedHeight(kExampleHeight);
+  return top;
+}
+
+void ColorsPage::FillColorPage() {
+  {
+    const QSignalBlocker quiet(list_);
+    list_->setCurrentRow(0);
+  }
+  Color_LbClick();
+}
+
+void ColorsPage::Color_LbClick() {
+  const int row = SelectedRow(list_);
+  if (row < 0 || row >= kColorCount) {
+    grid_->SetForegroundEnabled(false);
+    grid_->SetBackgroundEnabled(false);
+    return;
+  }
+  const ColorEntry& entry = config_.ColorTable[row];
+  const InactiveWhileSetting inactive(*grid_);
+  // A disabled selection ignores the index: enable it first, so a single-colour element
+  // still shows the colour it borrows.
+  grid_->SetForegroundEnabled(true);
+  grid_->SetForegroundIndex(grid_->ColorToIndex(ShownColor(row, &ColorEntry::Fg)));
+  grid_->SetForegroundEnabled(entry.FgEnabled);
+  grid_->SetBackgroundEnabled(true);
+  grid_->SetBackgroundIndex(grid_->ColorToIndex(ShownColor(row, &ColorEntry::Bg)));
+  grid_->SetBackgroundEnabled(entry.BgEnabled);
+}
+
+void ColorsPage::ColorGrid1Change() {
+  QPalette colors = example_->palette();
+  colors.setColor(QPalette::Window, grid_->BackgroundColor());
+  colors.setColor(QPalette::WindowText, grid_->ForegroundColor());
+  example_->setPalette(colors);
+
+  const int row = SelectedRow(list_);
+  if (!grid_->IsActive() || row < 0 || row >= kColorCount) return;
+  ColorEntry& entry = config_.ColorTable[row];
+  if (entry.BgEnabled) entry.Bg = static_cast<std::int16_t>(ColorToDosIndex(ValueOfColor(grid_->BackgroundColor())));
+  if (entry.FgEnabled) entry.Fg = static_cast<std::int16_t>(ColorToDosIndex(ValueOfColor(grid_->ForegroundColor())));
+}
+
+// -n borrows entry n's colour on the same side; a reference that leads nowhere shows black.
+QColor ColorsPage::ShownColor(int row, std::int16_t ColorEntry::*side) const {
+  const auto& table = config_.ColorTable;
+  const int own = table[row].*side;
+  const int source = own >= 0 ? row : -own;
+  const int index = source < kColorCount ? table[source].*side : 0;
+  return ColorOfValue(DosColorTable[index >= 0 && index < 16 ? index : 0]);
+}
+
+}  // namespace trv

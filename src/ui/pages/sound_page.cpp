@@ -1,0 +1,177 @@
+#include "ui/pages/sound_page.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <stdexcept>
+
+#include "config/config.h"
+#include "config/sections.h"
+#include "support/text.h"
+#include "ui/controls.h"
+#include "ui/layout_builders.h"
+#include "ui/modal_windows.h"
+#include "ui/text_convert.h"
+#include "ui/widgets/limited_line_edit.h"
+#include "ui/widgets/media_player.h"
+
+namespace trv {
+namespace {
+
+const QStringList kEvents = {"Startup", "Connect", "Disconnect", "Reconnect", "Link failure", "Ring", "Ctrl-G"};
+
+constexpr int kListPanelWidth = 146;
+constexpr int kNameWidth = 308;
+constexpr std::size_t kWaveNameWidth = 255;
+
+}  // namespace
+
+SoundPage::SoundPage(PageContext context, QWidget* parent)
+    : SettingsPage(context, parent),
+      path_(Named(new QLabel, "Sound_Lbl_Path")),
+      list_(Named(new QListWidget, "Wave_Lb")),
+      name_(Named(new LimitedLineEdit(static_cast<int>(kWaveNameWidth), false), "Sound_Edit_WaveName")),
+      choose_(SmallButton("Sound_Speed_Choose", "...", "Choose a wave file")),
+      player_(Named(new MediaPlayer, "MediaPlayer1")),
+      useMci_(Named(new QCheckBox("Use MCI sound"), "Extra_CB_UseMCI")),
+      disableSound_(Named(new QCheckBox("disable Sound"), "Extra_CB_DisableSound")),
+      lastConnectSound_(Named(new QCheckBox("Only last connect sound"), "Extra_CB_LastConnectSound")) {
+  auto* right = new QVBoxLayout;
+  right->addWidget(BuildFileGroup());
+  right->addWidget(useMci_);
+  right->addWidget(disableSound_);
+  right->addWidget(lastConnectSound_);
+  right->addStretch();
+  auto* below = new QHBoxLayout;
+  below->addWidget(BuildListPanel());
+  below->addLayout(right, 1);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(BuildDirectoryGroup());
+  layout->addLayout(below, 1);
+  SetTabOrder({list_, name_, choose_, player_->findChild<QWidget*>("Player_Btn_Play"),
+               player_->findChild<QWidget*>("Player_Btn_Pause"), player_->findChild<QWidget*>("Player_Btn_Stop"),
+               useMci_, disableSound_, lastConnectSound_});
+  ConnectHandlers();
+  Serve(
+      SectionId::Sound, [this] { FillDuringLoad(); }, [this] { StoreSoundPage(); });
+}
+
+// A long path is cut at the label's edge, as the label keeps its size; the tip shows it whole.
+QWidget* SoundPage::BuildDirectoryGroup() {
+  path_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+  path_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  return LabelledGroup("Sound_GB_Path", "Directory for wave files", {path_});
+}
+
+QWidget* SoundPage::BuildListPanel() {
+  list_->addItems(kEvents);
+  auto* layout = new QVBoxLayout;
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(list_);
+  QWidget* panel = Panel("Sound_Panel_Left", layout);
+  panel->setFixedWidth(kListPanelWidth);
+  return panel;
+}
+
+QWidget* SoundPage::BuildFileGroup() {
+  name_->setMinimumWidth(kNameWidth);
+  auto* nameRow = new QHBoxLayout;
+  nameRow->setSpacing(2);
+  nameRow->addWidget(name_, 1);
+  nameRow->addWidget(choose_);
+  auto* column = new QVBoxLayout;
+  column->addLayout(nameRow);
+  column->addWidget(player_);
+  return LabelledGroup("Sound_GB_WaveName", "File name:", column);
+}
+
+void SoundPage::ConnectHandlers() {
+  connect(list_, &QListWidget::itemSelectionChanged, this, [this] { Wave_LbClick(); });
+  connect(name_, &QLineEdit::textChanged, this, [this] { Sound_Edit_WaveNameChange(); });
+  connect(choose_, &QToolButton::clicked, this, [this] { Sound_Speed_ChooseClick(); });
+  connect(player_, &MediaPlayer::PlayFailed, this, [this](const QString& reason) { ReportError(reason); });
+}
+
+void SoundPage::FillDuringLoad() {
+  loading_ = true;
+  loadErrors_.clear();
+  FillSoundPage();
+  loading_ = false;
+  if (!loadErrors_.isEmpty()) throw std::runtime_error(ToWindows(loadErrors_.join('\n')));
+}
+
+void SoundPage::FillSoundPage() {
+  SetWaveDirectoryLabel(FromWindows(config_.Dirs.GetWaveDir()));
+  {
+    const QSignalBlocker quiet(list_);
+    list_->setCurrentRow(0);
+  }
+  Wave_LbClick();
+  const SoundSettings& sound = config_.Sound;
+  useMci_->setChecked(sound.UseMciSound);
+  disableSound_->setChecked(sound.DisableSound);
+  lastConnectSound_->setChecked(sound.OnlyLastConnectSound);
+}
+
+void SoundPage::StoreSoundPage() {
+  SoundSettings& sound = config_.Sound;
+  sound.UseMciSound = useMci_->isChecked();
+  sound.DisableSound = disableSound_->isChecked();
+  sound.OnlyLastConnectSound = lastConnectSound_->isChecked();
+}
+
+void SoundPage::SetWaveDirectoryLabel(const QString& windowsPath) {
+  path_->setText(windowsPath);
+  path_->setToolTip(windowsPath);
+}
+
+// Setting the text the edit already shows changes nothing: the player keeps its state.
+void SoundPage::Wave_LbClick() {
+  const int row = SelectedRow(list_);
+  if (row < 0 || row >= kWaveCount) return;
+  name_->SetProgramText(FromWindows(config_.Sound.WaveFiles[row]));
+}
+
+// Only a name of an existing file is taken (a directory is not); a name that names none
+// leaves the stored one as it was.
+void SoundPage::Sound_Edit_WaveNameChange() {
+  if (player_->IsOpen()) player_->Close();
+  const int row = SelectedRow(list_);
+  if (row < 0 || row >= kWaveCount) return;
+  const std::string name = ToWindows(name_->text());
+  if (!config_.Files.FileExists(name)) return;
+  config_.Sound.WaveFiles[row] = CutTo(name, kWaveNameWidth);
+  OpenInPlayer(name);
+}
+
+void SoundPage::OpenInPlayer(const std::string& windowsPath) {
+  const auto host = config_.Files.ToHost(windowsPath);
+  const QString error = host ? player_->Open(QString::fromStdString(*host)) : "The drive is not mapped";
+  if (!error.isEmpty()) ReportError(FromWindows(windowsPath) + ":\n" + error);
+}
+
+void SoundPage::Sound_Speed_ChooseClick() {
+  const auto waveDir = config_.Files.ToHost(config_.Dirs.GetWaveDir());
+  const QString chosen = modals_.AskOpenFileName("Choose wave file...", waveDir ? QString::fromStdString(*waveDir) : "",
+                                                 "Wave files (*.WAV)");
+  if (chosen.isEmpty()) return;
+  const auto windowsPath = config_.Files.Drives().ToWindows(chosen.toStdString());
+  if (!windowsPath) {
+    modals_.ShowError(chosen + ":\nThe file is on no drive the program can name");
+    return;
+  }
+  name_->SetProgramText(FromWindows(*windowsPath));
+}
+
+void SoundPage::ReportError(const QString& text) {
+  if (loading_)
+    loadErrors_ << text;
+  else
+    modals_.ShowError(text);
+}
+
+}  // namespace trv

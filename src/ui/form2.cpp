@@ -11,6 +11,11 @@
 #include "ui/dialogs/edit_section_form.h"
 #include "ui/layout_builders.h"
 #include "ui/modal_windows.h"
+#include "ui/pages/directory_page.h"
+#include "ui/pages/display_page.h"
+#include "ui/pages/extra_page.h"
+#include "ui/pages/language_page.h"
+#include "ui/pages/moduls_page.h"
 #include "ui/pages/settings_page.h"
 #include "ui/pages/station_page.h"
 #include "ui/pages/tnc_page.h"
@@ -44,13 +49,13 @@ void TForm2::BuildPages() {
   const std::vector<std::pair<SettingsPage*, QString>> tabs = {
       {new TncPage(context, *editSection_), "TNC"},
       {new StationPage(context), "Station"},
-      {new EmptyPage(context), "Display"},
-      {new EmptyPage(context), "Directory"},
-      {new EmptyPage(context), "Extra"},
-      {new EmptyPage(context), "Moduls"},
+      {new DisplayPage(context), "Display"},
+      {new DirectoryPage(context), "Directory"},
+      {new ExtraPage(context), "Extra"},
+      {new ModulsPage(context), "Moduls"},
       {new EmptyPage(context), "Sound"},
       {new EmptyPage(context), "Colors"},
-      {new EmptyPage(context), "Languages"},
+      {new LanguagePage(context), "Languages"},
       {new EmptyPage(context), "Mailbox 1"},
       {new EmptyPage(context), "Mailbox 2"},
   };

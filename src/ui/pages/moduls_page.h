@@ -1,0 +1,32 @@
+#pragma once
+// The Moduls page: the switches for Tarvo's optional modules, kept in the EXTRA section.
+#include "ui/pages/settings_page.h"
+
+class QCheckBox;
+
+namespace trv {
+
+class ModulsPage : public SettingsPage {
+  Q_OBJECT
+
+ public:
+  explicit ModulsPage(PageContext context, QWidget* parent = nullptr);
+
+  // The Moduls page's part of FillExtraPage and StoreExtraPage.
+  void FillExtraPage();
+  void StoreExtraPage();
+  // Broadcast RX is loaded only together with the mailbox: its box is enabled exactly while
+  // Mailbox is ticked; its tick stays as it is.
+  void Modul_CB_MailBoxClick();
+
+ private:
+  void BuildControls();
+
+  QCheckBox* digiInfo_;
+  QCheckBox* spy_;
+  QCheckBox* mailBox_;
+  QCheckBox* dxClusterSpy_;
+  QCheckBox* broadcast_;
+};
+
+}  // namespace trv

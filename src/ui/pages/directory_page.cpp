@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 
 #include "config/config.h"
@@ -69,7 +70,8 @@ void DirectoryPage::BuildControls() {
   leftColumn->setContentsMargins(0, 0, 0, 0);
   leftColumn->addWidget(list_);
   QWidget* left = Panel("Dir_Panel_Left", leftColumn);
-  left->setFixedWidth(kListWidth);
+  const int itemsWidth = list_->sizeHintForColumn(0) + 2 * list_->frameWidth() + list_->spacing() + 8;
+  left->setFixedWidth(std::max(kListWidth, itemsWidth));
 
   auto* browse = new QVBoxLayout;
   browse->setContentsMargins(0, 0, 0, 0);

@@ -22,7 +22,8 @@ struct LineLimits {
 };
 constexpr LineLimits kRXLines{100, 30000, 100};
 constexpr LineLimits kTXLines{50, 500, 50};
-constexpr int kPanelWidth = 203;
+// The Display and Languages pages share the width of their left column.
+constexpr int kPanelWidth = 240;
 
 // The edit's number; a text that is not a whole number counts as 0.
 int WholeNumber(const LimitedLineEdit* edit) {

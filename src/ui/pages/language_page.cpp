@@ -18,7 +18,8 @@ namespace {
 // What OK stores when a list has no item (no matching file in the language directory).
 constexpr const char* kDefaultVisual = "DEUTSCH.DLL";
 constexpr const char* kDefaultOutput = "DEUTSCH";
-constexpr int kPanelWidth = 203;
+// The Display and Languages pages share the width of their left column.
+constexpr int kPanelWidth = 240;
 
 // The file-name part of a path: the text after the last backslash or colon.
 QString FileNamePart(const QString& path) {

@@ -26,6 +26,7 @@ void ModulsPage::BuildControls() {
   broadcast_ = Named(new QCheckBox("Load Broadcast RX"), "Modul_CB_Broadcast");
 
   auto* grid = new QGridLayout;
+  grid->setContentsMargins(0, 0, 0, 0);
   grid->addWidget(digiInfo_, 0, 0);
   grid->addWidget(spy_, 1, 0);
   grid->addWidget(mailBox_, 2, 0);

@@ -96,7 +96,7 @@ bool DirectoryTree::ShowPath(const QString& hostPath) {
   const QModelIndex item = IndexOf(path);
   setCurrentIndex(item);
   expand(item);
-  scrollTo(item);
+  scrollTo(item, PositionAtCenter);
   return exact && item.isValid();
 }
 
@@ -108,6 +108,12 @@ QString DirectoryTree::CurrentPath() const {
 void DirectoryTree::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
   QTreeView::currentChanged(current, previous);
   if (!quiet_) emit CurrentDirectoryChanged();
+}
+
+// A directory shown while the page was hidden is centred once the tree has its size.
+void DirectoryTree::showEvent(QShowEvent* event) {
+  QTreeView::showEvent(event);
+  scrollTo(currentIndex(), PositionAtCenter);
 }
 
 QModelIndex DirectoryTree::IndexOf(const QString& hostPath) const {

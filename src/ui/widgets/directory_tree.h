@@ -34,6 +34,7 @@ class DirectoryTree : public QTreeView {
 
  protected:
   void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   QModelIndex IndexOf(const QString& hostPath) const;

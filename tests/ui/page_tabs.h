@@ -1,0 +1,42 @@
+#pragma once
+// Moving through the main window as the user does: a click on a tab, a click on a check box.
+#include <QCheckBox>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include "ui_test_util.h"
+
+namespace trv::test {
+
+// Clicks the tab with the caption and waits until its page is shown.
+inline QWidget* OpenTab(Window& w, const QString& caption) {
+  auto* tabs = w.Find<QTabWidget>("PageControl1");
+  for (int i = 0; i < tabs->count(); ++i) {
+    if (tabs->tabText(i) != caption) continue;
+    QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(i).center());
+    EXPECT_EQ(tabs->currentIndex(), i);
+    EXPECT_TRUE(tabs->widget(i)->isVisible());
+    return tabs->widget(i);
+  }
+  ADD_FAILURE() << "no tab " << caption.toStdString();
+  return nullptr;
+}
+
+// Clicks the box's indicator.
+inline void ClickBox(QCheckBox* box) {
+  QStyleOptionButton option;
+  option.initFrom(box);
+  const QRect indicator = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
+  QTest::mouseClick(box, Qt::LeftButton, {}, indicator.center());
+}
+
+// Presses the main window's OK button with the mouse.
+inline void PressOk(Window& w) {
+  auto* ok = w.Find<QPushButton>("Btn_OK");
+  QTest::mouseClick(ok, Qt::LeftButton, {}, ok->rect().center());
+}
+
+}  // namespace trv::test

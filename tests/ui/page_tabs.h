@@ -11,9 +11,11 @@
 
 namespace trv::test {
 
-// Clicks the tab with the caption and waits until its page is shown.
-inline QWidget* OpenTab(Window& w, const QString& caption) {
-  auto* tabs = w.Find<QTabWidget>("PageControl1");
+// Clicks the tab with the caption and waits until its page is shown. `W` is a window
+// fixture with the main window in `form`.
+template <class W>
+QWidget* OpenTab(W& w, const QString& caption) {
+  auto* tabs = w.form->template findChild<QTabWidget*>("PageControl1");
   for (int i = 0; i < tabs->count(); ++i) {
     if (tabs->tabText(i) != caption) continue;
     QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(i).center());
@@ -34,8 +36,12 @@ inline void ClickBox(QCheckBox* box) {
 }
 
 // Presses the main window's OK button with the mouse.
-inline void PressOk(Window& w) {
-  auto* ok = w.Find<QPushButton>("Btn_OK");
+template <class W>
+void PressOk(W& w) {
+  QPushButton* ok = nullptr;
+  for (auto* button : w.form->template findChildren<QPushButton*>("Btn_OK"))
+    if (button->window() == w.form.get()) ok = button;
+  ASSERT_NE(ok, nullptr);
   QTest::mouseClick(ok, Qt::LeftButton, {}, ok->rect().center());
 }
 

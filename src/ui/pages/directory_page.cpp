@@ -110,17 +110,21 @@ void DirectoryPage::Dir_Lb_DirClick() {
   const std::optional<QString> host = HostPath(dir);
   const bool shown = host && SelectDriveOf(*host) && tree_->ShowPath(*host);
   // A directory that is not on disk keeps its text; the tree shows its nearest parent.
-  if (shown && !dir.empty())
-    DirectoryListBox1Change();
-  else
-    SetEditText(FromWindows(dir));
+  const std::optional<QString> treeForm = shown && !dir.empty() ? TreeDirectory() : std::nullopt;
+  SetEditText(treeForm ? *treeForm : FromWindows(dir));
 }
 
 void DirectoryPage::DirectoryListBox1Change() {
+  // A folder without a Windows form cannot be stored: the edit keeps what it has.
+  if (const auto windows = TreeDirectory()) SetEditText(*windows);
+}
+
+std::optional<QString> DirectoryPage::TreeDirectory() const {
   const QString current = tree_->CurrentPath();
-  if (current.isEmpty()) return;
-  // A name without a Windows form cannot be stored: the edit keeps what it has.
-  if (const auto windows = config_.Files.Drives().ToWindows(current.toStdString())) SetEditText(FromWindows(*windows));
+  if (current.isEmpty()) return std::nullopt;
+  const auto windows = config_.Files.Drives().ToWindows(current.toStdString());
+  if (!windows) return std::nullopt;
+  return FromWindows(*windows);
 }
 
 void DirectoryPage::Dir_Edit_PathChange() {

@@ -46,6 +46,8 @@ class DirectoryPage : public SettingsPage {
   bool SelectDriveOf(const QString& hostPath);
   void SelectDrive(char letter);
   std::optional<QString> HostPath(const std::string& windowsPath) const;
+  // The tree's current directory in its Windows form; none without one.
+  std::optional<QString> TreeDirectory() const;
 
   QListWidget* list_;
   LimitedLineEdit* path_;

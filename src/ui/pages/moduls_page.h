@@ -12,7 +12,9 @@ class ModulsPage : public SettingsPage {
  public:
   explicit ModulsPage(PageContext context, QWidget* parent = nullptr);
 
-  // The Moduls page's part of FillExtraPage and StoreExtraPage.
+  // The Moduls page's part of FillExtraPage and StoreExtraPage (step 3 of the fill, step 4 of
+  // the store). It runs after the Extra page's part, in tab order; the two parts touch
+  // different controls and fields, so together they are the whole steps in their order.
   void FillExtraPage();
   void StoreExtraPage();
   // Broadcast RX is loaded only together with the mailbox: its box is enabled exactly while

@@ -40,6 +40,7 @@ constexpr std::array<DirectoryItem, 7> kItems = {{
 constexpr int kWaveItem = 4;
 constexpr int kPathMax = 255;
 constexpr int kListWidth = 146;
+constexpr int kItemMargin = 8;  // the space a list line keeps around its text
 
 QString DriveName(char letter) { return QString("%1:\\").arg(letter); }
 
@@ -70,7 +71,7 @@ void DirectoryPage::BuildControls() {
   leftColumn->setContentsMargins(0, 0, 0, 0);
   leftColumn->addWidget(list_);
   QWidget* left = Panel("Dir_Panel_Left", leftColumn);
-  const int itemsWidth = list_->sizeHintForColumn(0) + 2 * list_->frameWidth() + list_->spacing() + 8;
+  const int itemsWidth = list_->sizeHintForColumn(0) + 2 * list_->frameWidth() + list_->spacing() + kItemMargin;
   left->setFixedWidth(std::max(kListWidth, itemsWidth));
 
   auto* browse = new QVBoxLayout;
@@ -106,7 +107,7 @@ void DirectoryPage::FillDirectoryPage() {
 void DirectoryPage::Dir_Lb_DirClick() {
   const int row = SelectedRow(list_);
   if (row < 0) return;
-  const std::string& dir = (config_.Dirs.*kItems[row].get)();
+  const std::string dir = (config_.Dirs.*kItems[row].get)();  // a copy: showing it stores into the same field
   const std::optional<QString> host = HostPath(dir);
   const bool shown = host && SelectDriveOf(*host) && tree_->ShowPath(*host);
   // A directory that is not on disk keeps its text; the tree shows its nearest parent.

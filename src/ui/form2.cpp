@@ -12,8 +12,13 @@
 #include "ui/layout_builders.h"
 #include "ui/modal_windows.h"
 #include "ui/pages/colors_page.h"
+#include "ui/pages/directory_page.h"
+#include "ui/pages/display_page.h"
+#include "ui/pages/extra_page.h"
+#include "ui/pages/language_page.h"
 #include "ui/pages/mailbox1_page.h"
 #include "ui/pages/mailbox2_page.h"
+#include "ui/pages/moduls_page.h"
 #include "ui/pages/settings_page.h"
 #include "ui/pages/sound_page.h"
 #include "ui/pages/station_page.h"
@@ -45,16 +50,19 @@ TForm2::TForm2(Config& config, ModalWindows& modals, QWidget* parent)
 // The page list: one line a tab, in tab order.
 void TForm2::BuildPages() {
   const PageContext context{config_, modals_};
+  auto* directory = new DirectoryPage(context);
+  auto* sound = new SoundPage(context);
+  connect(directory, &DirectoryPage::WaveDirectoryChanged, sound, &SoundPage::SetWaveDirectoryLabel);
   const std::vector<std::pair<SettingsPage*, QString>> tabs = {
       {new TncPage(context, *editSection_), "TNC"},
       {new StationPage(context), "Station"},
-      {new EmptyPage(context), "Display"},
-      {new EmptyPage(context), "Directory"},
-      {new EmptyPage(context), "Extra"},
-      {new EmptyPage(context), "Moduls"},
-      {new SoundPage(context), "Sound"},
+      {new DisplayPage(context), "Display"},
+      {directory, "Directory"},
+      {new ExtraPage(context), "Extra"},
+      {new ModulsPage(context), "Moduls"},
+      {sound, "Sound"},
       {new ColorsPage(context), "Colors"},
-      {new EmptyPage(context), "Languages"},
+      {new LanguagePage(context), "Languages"},
       {new Mailbox1Page(context), "Mailbox 1"},
       {new Mailbox2Page(context), "Mailbox 2"},
   };

@@ -1,0 +1,67 @@
+#include "ui/pages/language_page.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "config/config.h"
+#include "config/sections.h"
+#include "ui/controls.h"
+#include "ui/layout_builders.h"
+#include "ui/text_convert.h"
+#include "ui/widgets/quiet_combo_box.h"
+
+namespace trv {
+namespace {
+
+// What OK stores when a list has no item (no matching file in the language directory).
+constexpr const char* kDefaultVisual = "DEUTSCH.DLL";
+constexpr const char* kDefaultOutput = "DEUTSCH";
+// The Display and Languages pages share the width of their left column.
+constexpr int kPanelWidth = 240;
+
+// The file-name part of a path: the text after the last backslash or colon.
+QString FileNamePart(const QString& path) {
+  return path.mid(std::max(path.lastIndexOf('\\'), path.lastIndexOf(':')) + 1);
+}
+
+}  // namespace
+
+LanguagePage::LanguagePage(PageContext context, QWidget* parent)
+    : SettingsPage(context, parent),
+      visual_(Named(new QuietComboBox, "Lang_Combo_Visual")),
+      output_(Named(new QuietComboBox, "Lang_Combo_Output")) {
+  auto* column = new QVBoxLayout;
+  column->setContentsMargins(0, 0, 0, 0);
+  column->addWidget(LabelledGroup("Lang_GB_Visual", "Visual parts", {visual_}));
+  column->addWidget(LabelledGroup("Lang_GB_Output", "Default program output", {output_}));
+  column->addStretch();
+  QWidget* left = Panel("Lang_Panel_Left", column);
+  left->setMinimumWidth(kPanelWidth);
+  auto* layout = new QHBoxLayout(this);
+  layout->addWidget(left);
+  layout->addStretch(1);
+  Serve(
+      SectionId::Language, [this] { FillLanguagePage(); }, [this] { StoreLanguagePage(); });
+}
+
+// Lists the matching files and selects the first whose name begins with the stored value,
+// without regard to case; the first file when none does.
+void LanguagePage::FillList(QComboBox* box, const char* mask, const std::string& stored) {
+  FillComboFromMask(box, config_.Files, config_.Dirs.GetLanguageDir(), mask);
+  if (!SelectByPrefix(box, FromWindows(stored))) box->setCurrentIndex(box->count() > 0 ? 0 : -1);
+}
+
+void LanguagePage::FillLanguagePage() {
+  FillList(visual_, "*.DLL", config_.Language.Visual);
+  FillList(output_, "*.WLF", config_.Language.Output);
+}
+
+void LanguagePage::StoreLanguagePage() {
+  LanguageSettings& l = config_.Language;
+  l.Visual = visual_->currentIndex() >= 0 ? ToWindows(visual_->currentText()) : kDefaultVisual;
+  l.Output = output_->currentIndex() >= 0 ? ToWindows(FileNamePart(output_->currentText())) : kDefaultOutput;
+}
+
+}  // namespace trv

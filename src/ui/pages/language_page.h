@@ -1,0 +1,28 @@
+#pragma once
+// The Languages page: the language library for the visual parts and the language of the
+// default program output, chosen among the files of the language directory.
+#include <string>
+
+#include "ui/pages/settings_page.h"
+
+class QComboBox;
+
+namespace trv {
+
+class LanguagePage : public SettingsPage {
+  Q_OBJECT
+
+ public:
+  explicit LanguagePage(PageContext context, QWidget* parent = nullptr);
+
+  void FillLanguagePage();
+  void StoreLanguagePage();
+
+ private:
+  void FillList(QComboBox* box, const char* mask, const std::string& stored);
+
+  QComboBox* visual_;
+  QComboBox* output_;
+};
+
+}  // namespace trv

@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+
+#include "page_tabs.h"
+#include "ui_test_util.h"
+
+namespace trv {
+namespace {
+
+using test::ClickBox;
+using test::OpenTab;
+using test::PressOk;
+using test::Window;
+
+// The value OK wrote for a key of a section.
+std::string Written(const Window& w, const std::string& section, const std::string& key) {
+  const std::string ini = w.dir.Ini();
+  const std::size_t at = ini.find("\r\n" + key + "=", ini.find("[" + section + "]"));
+  if (at == std::string::npos) return "<missing>";
+  const std::size_t from = at + key.size() + 3;
+  return ini.substr(from, ini.find("\r\n", from) - from);
+}
+
+// Types into the edit and leaves it with Tab; gives what the edit then shows.
+QString TypeAndLeave(Window& w, const char* edit, const QString& text) {
+  w.Type(edit, text);
+  QTest::keyClick(w.Edit(edit), Qt::Key_Tab);
+  EXPECT_FALSE(w.Edit(edit)->hasFocus());
+  return w.Edit(edit)->text();
+}
+
+TEST(DisplayPage, LeavingAnEditReplacesAnOutOfRangeNumberByTheDefault) {
+  Window w("");
+  OpenTab(w, "Display");
+  EXPECT_EQ(w.Edit("Disp_Edit_MaxRXLines")->text(), "100");
+  EXPECT_EQ(w.Edit("Disp_Edit_MaxTXLines")->text(), "50");
+  EXPECT_EQ(TypeAndLeave(w, "Disp_Edit_MaxRXLines", "99999"), "100");
+  EXPECT_EQ(TypeAndLeave(w, "Disp_Edit_MaxRXLines", "30000"), "30000");
+  EXPECT_EQ(TypeAndLeave(w, "Disp_Edit_MaxRXLines", "12a"), "100");
+  EXPECT_EQ(TypeAndLeave(w, "Disp_Edit_MaxRXLines", "99"), "100");
+  EXPECT_EQ(TypeAndLeave(w, "Disp_Edit_MaxRXLines", "12000"), "12000");
+  EXPECT_EQ(TypeAndLeave(w, "Disp_Edit_MaxTXLines", "9999"), "50");  // typing stops at 999
+  EXPECT_EQ(TypeAndLeave(w, "Disp_Edit_MaxTXLines", "500"), "500");
+  EXPECT_EQ(TypeAndLeave(w, "Disp_Edit_MaxTXLines", "49"), "50");
+
+  w.Type("Disp_Edit_MaxTXLines", "501");  // left by a click elsewhere
+  ClickBox(w.Find<QCheckBox>("Disp_CB_SaveTX"));
+  EXPECT_EQ(w.Edit("Disp_Edit_MaxTXLines")->text(), "50");
+}
+
+TEST(DisplayPage, OkChecksTheEditThatStillHasTheFocus) {
+  Window w("[DISPLAY]\r\nSBL=30000\r\nMEL=500\r\n");
+  OpenTab(w, "Display");
+  EXPECT_EQ(w.Edit("Disp_Edit_MaxRXLines")->text(), "30000");
+  w.Type("Disp_Edit_MaxRXLines", "2000");
+  w.Type("Disp_Edit_MaxTXLines", "0");
+  ASSERT_TRUE(w.Edit("Disp_Edit_MaxTXLines")->hasFocus());
+  QTest::keyClick(w.Edit("Disp_Edit_MaxTXLines"), Qt::Key_Return);  // the default button: OK
+  EXPECT_EQ(w.form->result(), QDialog::Accepted);
+  EXPECT_EQ(Written(w, "DISPLAY", "SBL"), "2000");
+  EXPECT_EQ(Written(w, "DISPLAY", "MEL"), "50");
+}
+
+TEST(DisplayPage, CheckBoxesStandForTheirKeys) {
+  Window w("[DISPLAY]\r\nETD=0\r\nSAVERX=1\r\nSAVETX=0\r\nEDITBB=0\r\nRXBB=1\r\n");
+  OpenTab(w, "Display");
+  const char* boxes[] = {"Disp_Cb_Echo", "Disp_CB_SaveRX", "Disp_CB_SaveTX", "Disp_CB_FlickerRX", "Disp_CB_FlickerTX"};
+  const bool filled[] = {false, true, false, true, false};
+  for (int i = 0; i < 5; ++i) {
+    EXPECT_EQ(w.Find<QCheckBox>(boxes[i])->isChecked(), filled[i]) << boxes[i];
+    ClickBox(w.Find<QCheckBox>(boxes[i]));
+  }
+  PressOk(w);
+  EXPECT_EQ(Written(w, "DISPLAY", "ETD"), "1");
+  EXPECT_EQ(Written(w, "DISPLAY", "SAVERX"), "0");
+  EXPECT_EQ(Written(w, "DISPLAY", "SAVETX"), "1");
+  EXPECT_EQ(Written(w, "DISPLAY", "RXBB"), "0");
+  EXPECT_EQ(Written(w, "DISPLAY", "EDITBB"), "1");
+}
+
+// A program directory whose LANGUAGE folder holds the given files.
+Window WithLanguageFiles(const std::string& ini, std::vector<std::string> files) {
+  return Window(ini, {}, [files](const test::ProgramDir& dir) {
+    for (const auto& name : files) test::WriteFile(dir.dir / ("LANGUAGE/" + name), "");
+  });
+}
+
+QStringList Items(QComboBox* box) {
+  QStringList items;
+  for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
+  return items;
+}
+
+TEST(LanguagePage, ListsTheLanguageFilesAndSelectsByPrefixWithoutRegardToCase) {
+  Window w = WithLanguageFiles("[LANGUAGE]\r\nVISUAL=english.dll\r\n",
+                               {"deutsch.dll", "English.DLL", "ENGLISH.WLF", "Deutsch.wlf", "README.TXT"});
+  QComboBox* visual = w.Combo("Lang_Combo_Visual");
+  QComboBox* output = w.Combo("Lang_Combo_Output");
+  EXPECT_EQ(Items(visual), (QStringList{"DEUTSCH.DLL", "ENGLISH.DLL"}));
+  EXPECT_EQ(Items(output), (QStringList{"DEUTSCH.WLF", "ENGLISH.WLF"}));
+  EXPECT_EQ(visual->currentText(), "ENGLISH.DLL");
+  EXPECT_EQ(output->currentText(), "DEUTSCH.WLF");  // the default output DEUTSCH has no extension
+  PressOk(w);
+  EXPECT_EQ(Written(w, "LANGUAGE", "VISUAL"), "ENGLISH.DLL");
+  EXPECT_EQ(Written(w, "LANGUAGE", "OUTPUT"), "DEUTSCH.WLF");
+
+  // The next start selects the same items, and OK then changes nothing.
+  const std::string saved = w.dir.Ini();
+  Window again = WithLanguageFiles(saved, {"deutsch.dll", "English.DLL", "ENGLISH.WLF", "Deutsch.wlf"});
+  EXPECT_EQ(again.Combo("Lang_Combo_Visual")->currentText(), "ENGLISH.DLL");
+  EXPECT_EQ(again.Combo("Lang_Combo_Output")->currentText(), "DEUTSCH.WLF");
+  PressOk(again);
+  EXPECT_EQ(again.dir.Ini(), saved);
+}
+
+TEST(LanguagePage, TheUsersChoiceIsStored) {
+  Window w = WithLanguageFiles("", {"DEUTSCH.DLL", "ENGLISH.DLL", "DEUTSCH.WLF", "ENGLISH.WLF"});
+  OpenTab(w, "Languages");
+  QComboBox* output = w.Combo("Lang_Combo_Output");
+  output->setFocus();
+  QTest::keyClick(output, Qt::Key_Down);
+  EXPECT_EQ(output->currentText(), "ENGLISH.WLF");
+  PressOk(w);
+  EXPECT_EQ(Written(w, "LANGUAGE", "OUTPUT"), "ENGLISH.WLF");
+  EXPECT_EQ(Written(w, "LANGUAGE", "VISUAL"), "DEUTSCH.DLL");
+}
+
+TEST(LanguagePage, UnmatchedNamesTakeTheFirstFileAndEmptyListsTheDefaults) {
+  {
+    Window w = WithLanguageFiles("[LANGUAGE]\r\nVISUAL=KLINGON.DLL\r\nOUTPUT=\r\n", {"ZULU.DLL", "ALPHA.DLL"});
+    EXPECT_EQ(w.Combo("Lang_Combo_Visual")->currentText(), "ALPHA.DLL");
+    EXPECT_EQ(w.Combo("Lang_Combo_Output")->count(), 0);
+    EXPECT_EQ(w.Combo("Lang_Combo_Output")->currentIndex(), -1);
+    PressOk(w);
+    EXPECT_EQ(Written(w, "LANGUAGE", "VISUAL"), "ALPHA.DLL");
+    EXPECT_EQ(Written(w, "LANGUAGE", "OUTPUT"), "DEUTSCH");
+  }
+  {
+    Window w = WithLanguageFiles("[LANGUAGE]\r\nVISUAL=\r\n", {"ZULU.WLF"});
+    EXPECT_EQ(w.Combo("Lang_Combo_Visual")->count(), 0);
+    EXPECT_EQ(w.Combo("Lang_Combo_Output")->currentText(), "ZULU.WLF");
+    PressOk(w);
+    EXPECT_EQ(Written(w, "LANGUAGE", "VISUAL"), "DEUTSCH.DLL");
+    EXPECT_EQ(Written(w, "LANGUAGE", "OUTPUT"), "ZULU.WLF");
+  }
+}
+
+}  // namespace
+}  // namespace trv

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -43,6 +44,38 @@ TEST(EditSection, ShowsTheBlockAndRenumbersItOnOk) {
   EXPECT_EQ(title, "DEFINI");
   EXPECT_EQ(shown, "ESC M UISC\nESC I DL1ABC");
   EXPECT_NE(w.dir.Ini().find("[DEFINI]\r\n0=ESC M UISC\r\n1=ESC I DL1ABC\r\n"), std::string::npos) << w.dir.Ini();
+}
+
+// The dialog shown as the user meets it; `act` ends it or it is cancelled afterwards.
+void ShowEditSection(Window& w, const std::function<void(TEditSectionForm&)>& act) {
+  w.modals.onDialog = [act](QDialog& dialog) {
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);  // as the modal loop does
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    act(static_cast<TEditSectionForm&>(dialog));
+    if (dialog.isVisible()) dialog.reject();
+    return dialog.result();
+  };
+}
+
+TEST(EditSection, EnterPressesOkAfterAbortHadTheFocus) {
+  Window w(kFile);
+  QStringList focused;
+  ShowEditSection(w, [&](TEditSectionForm& form) {
+    QTest::mouseClick(Memo(form)->viewport(), Qt::LeftButton);
+    for (int i = 0; i < 3; ++i) {  // OK, Abort, back to the editor
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      focused << QApplication::focusWidget()->objectName();
+    }
+    QTest::keyClick(Memo(form), Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(Memo(form), Qt::Key_Return);
+    QTest::keyClicks(Memo(form), "ESC K");
+    QTest::keyClick(&form, Qt::Key_Return);
+  });
+  w.Find<QToolButton>("TNC_SPEED_EDITINI")->click();
+  EXPECT_EQ(focused, (QStringList{"Btn_OK", "Btn_Abort", "Memo1"}));
+  EXPECT_NE(w.dir.Ini().find("[DEFINI]\r\n0=ESC M UISC\r\n1=ESC I DL1ABC\r\n2=ESC K\r\n"), std::string::npos)
+      << w.dir.Ini();
 }
 
 TEST(EditSection, NewSectionAppearsInBothBlockListsAndTheTncKeepsIt) {

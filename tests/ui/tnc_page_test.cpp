@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpontaneKeyEvent>
 #include <QToolButton>
+#include <QWheelEvent>
 
 #include "config/device_section.h"
 #include "ui_test_util.h"
@@ -202,6 +205,40 @@ TEST_F(TncPageTest, BlockNamesRefuseCommasAndEmptyMeansDefault) {
   EXPECT_EQ(w.config.TncTable[0].DeiBlock, "DEFDEI");
   Select(0);
   EXPECT_TRUE(editIni->isEnabled() == false);  // showing a TNC does not change the buttons
+}
+
+// Turns the wheel over the widget (up for positive notches) as the window system delivers it:
+// a spontaneous event, which gives the focus to a widget that takes it by the wheel.
+void TurnWheel(QWidget* widget, int notches) {
+  const QPointF at = QRectF(widget->rect()).center();
+  for (int i = 0; i < std::abs(notches); ++i) {
+    QWheelEvent wheel(at, widget->mapToGlobal(at), {}, {0, notches > 0 ? 120 : -120}, Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QSpontaneKeyEvent::setSpontaneous(&wheel);
+    QApplication::instance()->notify(widget, &wheel);
+  }
+}
+
+TEST_F(TncPageTest, WheelOverThePageChangesNoSetting) {
+  QLineEdit* qrg = w.Edit("TNC_Edit_QRG");
+  QTest::mouseClick(qrg, Qt::LeftButton);
+  ASSERT_TRUE(qrg->hasFocus());
+  for (const char* name : {"TNC_Combo_PacLen", "TNC_Combo_Channels", "TNC_Combo_Com", "TNC_Combo_Driver"}) {
+    QComboBox* box = w.Combo(name);
+    const QString before = box->currentText();
+    TurnWheel(box, 1);
+    EXPECT_EQ(box->currentText(), before) << name;
+    EXPECT_TRUE(qrg->hasFocus()) << name;
+  }
+  TurnWheel(w.Combo("TNC_Combo_Com"), -8);  // past COM 9 to the SIRQ ports
+  EXPECT_EQ(Current("TNC_Combo_Com"), "COM 3");
+  EXPECT_FALSE(w.Find<QCheckBox>("TNC_CB_DRSI")->isEnabled());
+  // A combo the user has clicked into takes the wheel.
+  QComboBox* pacLen = w.Combo("TNC_Combo_PacLen");
+  pacLen->setFocus(Qt::TabFocusReason);
+  TurnWheel(pacLen, 1);
+  EXPECT_TRUE(qrg->text() == "144.800" && pacLen->hasFocus());
+  EXPECT_EQ(pacLen->currentText(), "245 chars");
 }
 
 TEST_F(TncPageTest, TabOrderFollowsThePageTopToBottom) {

@@ -1,5 +1,6 @@
 #include "ui/form2.h"
 
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -119,5 +120,15 @@ void TForm2::Btn_OKClick() {
 }
 
 void TForm2::Btn_AbortClick() { reject(); }
+
+// Only Abort and the window's close button end the program: Esc, which a dialog takes for
+// Abort, would throw every change away with one key.
+void TForm2::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::Cancel)) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
 
 }  // namespace trv

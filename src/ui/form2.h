@@ -31,6 +31,9 @@ class TForm2 : public QDialog {
   void Btn_OKClick();
   void Btn_AbortClick();
 
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   void BuildPages();
   void BuildFrame();

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLayout>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -99,6 +101,47 @@ TEST(MainWindow, LoadErrorsAreShownOnceTheWindowIsUp) {
   QCoreApplication::processEvents();
   ASSERT_EQ(w.modals.errors.size(), 1);
   EXPECT_TRUE(w.modals.errors[0].endsWith("kann nicht geschrieben werden."));
+}
+
+// Presses Tab in the window until `name` has the focus; false when it never gets it.
+bool TabTo(const char* name) {
+  for (int i = 0; i < 40; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    if (QApplication::focusWidget()->objectName() == name) return true;
+  }
+  return false;
+}
+
+TEST(MainWindow, EnterPressesOkAfterAbortHadTheFocus) {
+  Window w(kFile);
+  auto* list = w.Find<QListWidget>("ListBox1");
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+  ASSERT_TRUE(list->hasFocus());
+  ASSERT_TRUE(TabTo("Btn_Abort"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  QLineEdit* qrg = w.Edit("TNC_Edit_QRG");
+  QTest::mouseClick(qrg, Qt::LeftButton);
+  ASSERT_TRUE(qrg->hasFocus());
+  qrg->selectAll();
+  QTest::keyClicks(qrg, "145.5");
+  QTest::keyClick(qrg, Qt::Key_Return);
+  EXPECT_EQ(w.form->result(), QDialog::Accepted);
+  EXPECT_NE(w.dir.Ini().find("TNC0=3,248,9600,8,1,1,145.500,"), std::string::npos) << w.dir.Ini();
+}
+
+TEST(MainWindow, EscapeKeepsTheWindowOpen) {
+  Window w(kFile);
+  QLineEdit* qrg = w.Edit("TNC_Edit_QRG");
+  QTest::mouseClick(qrg, Qt::LeftButton);
+  qrg->selectAll();
+  QTest::keyClicks(qrg, "145.5");
+  QTest::keyClick(qrg, Qt::Key_Escape);
+  QTest::keyClick(w.form.get(), Qt::Key_Escape);
+  EXPECT_TRUE(w.form->isVisible());
+  EXPECT_EQ(w.form->result(), 0);
+  EXPECT_EQ(qrg->text(), "145.5");
+  w.Find<QPushButton>("Btn_OK")->click();
+  EXPECT_NE(w.dir.Ini().find(",145.500,"), std::string::npos);
 }
 
 TEST(StationPage, EditsRulesAndDefaults) {

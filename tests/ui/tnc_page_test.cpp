@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpontaneKeyEvent>
 #include <QToolButton>
+#include <QWheelEvent>
 
 #include "config/device_section.h"
 #include "ui_test_util.h"
@@ -161,12 +164,106 @@ TEST_F(TncPageTest, DeleteAsksAndSelectsTheNextTnc) {
   EXPECT_NE(w.dir.Ini().find("[DEVICE]\r\nTNC0=END OF BLOCK\r\n"), std::string::npos);
 }
 
+TEST_F(TncPageTest, DeleteTakesTheShownTncWhenTheListLostItsSelection) {
+  Select(1);
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                    list->visualItemRect(list->item(1)).center());
+  ASSERT_TRUE(list->selectedItems().isEmpty());
+  EXPECT_EQ(Current("TNC_Combo_Com"), "SIRQ 3C");  // still shown
+  Delete();
+  EXPECT_EQ(Lines(), (QStringList{"TNC 0", "TNC 1"}));
+  EXPECT_EQ(Line(0).substr(0, 2), "3,");
+  EXPECT_EQ(Line(1).substr(0, 2), "5,");
+  EXPECT_EQ(list->currentRow(), 1);
+}
+
+TEST_F(TncPageTest, WithoutTncsTheSettingsAreClearedAndDisabled) {
+  for (int i = 0; i < 3; ++i) Delete();
+  ASSERT_EQ(w.config.TncCount, 0);
+  for (const char* name : {"TNC_Combo_Driver", "TNC_Combo_Com", "TNC_Combo_Baud", "TNC_Combo_PacLen",
+                           "TNC_Combo_Channels", "TNC_COMBO_INI", "TNC_COMBO_DEI"}) {
+    EXPECT_FALSE(w.Combo(name)->isEnabled()) << name;
+    EXPECT_EQ(Current(name), "") << name;
+  }
+  EXPECT_FALSE(w.Edit("TNC_Edit_QRG")->isEnabled());
+  EXPECT_EQ(w.Edit("TNC_Edit_QRG")->text(), "");
+  for (const char* name : {"TNC_CB_AutoParam", "TNC_CB_UseXHost", "TNC_CB_FastPoll", "TNC_CB_DRSI"}) {
+    EXPECT_FALSE(w.Find<QCheckBox>(name)->isEnabled()) << name;
+    EXPECT_FALSE(w.Find<QCheckBox>(name)->isChecked()) << name;
+  }
+  EXPECT_FALSE(w.Find<QToolButton>("TNC_SPEED_EDITINI")->isEnabled());
+  EXPECT_TRUE(w.Find<QToolButton>("TNC_Speed_Add")->isEnabled());
+  Add();
+  EXPECT_TRUE(w.Edit("TNC_Edit_QRG")->isEnabled());
+  EXPECT_TRUE(w.Find<QCheckBox>("TNC_CB_AutoParam")->isChecked());
+  EXPECT_TRUE(w.Find<QToolButton>("TNC_SPEED_EDITINI")->isEnabled());
+  EXPECT_EQ(Line(0), "2,248,19200,8,1,1,123.456,DEFINI,DEFDEI,0,0,TNC2.TNC");
+}
+
+TEST_F(TncPageTest, SirqPortOfANewTncTakesNoDrsiTickAndWritesWhatIsReadBack) {
+  Select(1);  // SIRQ 3C with DRSI ticked
+  Add();      // on COM 2
+  auto* drsi = w.Find<QCheckBox>("TNC_CB_DRSI");
+  EXPECT_FALSE(drsi->isChecked());
+  QComboBox* com = w.Combo("TNC_Combo_Com");
+  com->setFocus();
+  for (int i = 0; i < 8; ++i) QTest::keyClick(com, Qt::Key_Down);
+  ASSERT_EQ(com->currentText(), "SIRQ 30");
+  EXPECT_TRUE(drsi->isEnabled());
+  EXPECT_FALSE(drsi->isChecked());
+  EXPECT_EQ(Current("TNC_Combo_Baud"), "57600 Baud");  // what the next read gives a SIRQ port
+  EXPECT_EQ(Line(3), "48,248,57600,8,1,1,123.456,DEFINI,DEFDEI,0,0,TNC2.TNC");
+  QTest::keyClick(com, Qt::Key_Home);  // back to a COM port: its baud rate comes back
+  EXPECT_EQ(Current("TNC_Combo_Baud"), "19200 Baud");
+  EXPECT_EQ(Line(3).substr(0, 8), "1,248,19");
+}
+
+TEST_F(TncPageTest, QrgThatDoesNotFitItsFieldIsRefused) {
+  const std::vector<std::pair<QString, std::string>> cases = {
+      {"1e300", "123.456"}, {"1234567.8", "123.456"}, {"123456.7", "123456.700"}, {"1e2", "100.000"}};
+  for (const auto& [typed, stored] : cases) {
+    w.Type("TNC_Edit_QRG", typed);
+    EXPECT_EQ(QString::fromStdString(Line(0)).split(',')[6].toStdString(), stored) << typed.toStdString();
+  }
+}
+
+TEST(TncBlocks, ProgramSectionsInAnyCaseAreNoCommandBlocks) {
+  const std::string file =
+      "[Station]\r\nCALL=DL1ABC\r\n[device]\r\nTNC0=1,248,19200,8,1,1,144.8,defini,Mine,0,0\r\n"
+      "TNC1=END OF BLOCK\r\n[Beacon2]\r\nX=1\r\n[Defini]\r\n0=ESC M\r\n[MINE]\r\n0=x\r\n";
+  Window w(file);
+  QComboBox* ini = w.Combo("TNC_COMBO_INI");
+  QComboBox* dei = w.Combo("TNC_COMBO_DEI");
+  for (QComboBox* box : {ini, dei}) {
+    QStringList offered;
+    for (int i = 0; i < box->count(); ++i) offered << box->itemText(i);
+    EXPECT_EQ(offered, (QStringList{"Defini", "MINE"}));
+  }
+  EXPECT_EQ(ini->currentIndex(), 0);  // the block is chosen without regard to case
+  EXPECT_EQ(dei->currentIndex(), 1);
+  EXPECT_EQ(ini->currentText(), "defini");
+
+  const std::string loaded = w.dir.Ini();
+  for (const char* name : {"STATION", "beacon7"}) {
+    QLineEdit* edit = ini->lineEdit();
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, name);
+    w.Find<QToolButton>("TNC_SPEED_EDITINI")->click();
+  }
+  EXPECT_EQ(w.modals.dialogsRun, 0);
+  ASSERT_EQ(w.modals.infos.size(), 2);
+  EXPECT_TRUE(w.modals.infos[0].contains("STATION")) << w.modals.infos[0].toStdString();
+  EXPECT_EQ(w.dir.Ini(), loaded);
+}
+
 TEST_F(TncPageTest, AddingToAnEmptyListGivesDefaults) {
   Window empty("");
   auto* emptyList = empty.Find<QListWidget>("ListBox1");
   EXPECT_EQ(emptyList->count(), 0);
-  EXPECT_EQ(empty.Combo("TNC_Combo_Com")->currentIndex(), -1);  // the zero entry matches no port
+  EXPECT_FALSE(empty.Edit("TNC_Edit_QRG")->isEnabled());
   empty.Find<QToolButton>("TNC_Speed_Add")->click();
+  EXPECT_TRUE(empty.Edit("TNC_Edit_QRG")->isEnabled());
   EXPECT_EQ(emptyList->count(), 1);
   EXPECT_EQ(empty.Combo("TNC_Combo_Com")->currentText(), "COM 2");
   EXPECT_EQ(empty.Edit("TNC_Edit_QRG")->text(), "123.456");
@@ -201,7 +298,41 @@ TEST_F(TncPageTest, BlockNamesRefuseCommasAndEmptyMeansDefault) {
   EXPECT_EQ(w.config.TncTable[0].IniBlock, "DEFINI");
   EXPECT_EQ(w.config.TncTable[0].DeiBlock, "DEFDEI");
   Select(0);
-  EXPECT_TRUE(editIni->isEnabled() == false);  // showing a TNC does not change the buttons
+  EXPECT_TRUE(editIni->isEnabled());  // showing a TNC enables the button for its block name
+}
+
+// Turns the wheel over the widget (up for positive notches) as the window system delivers it:
+// a spontaneous event, which gives the focus to a widget that takes it by the wheel.
+void TurnWheel(QWidget* widget, int notches) {
+  const QPointF at = QRectF(widget->rect()).center();
+  for (int i = 0; i < std::abs(notches); ++i) {
+    QWheelEvent wheel(at, widget->mapToGlobal(at), {}, {0, notches > 0 ? 120 : -120}, Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QSpontaneKeyEvent::setSpontaneous(&wheel);
+    QApplication::instance()->notify(widget, &wheel);
+  }
+}
+
+TEST_F(TncPageTest, WheelOverThePageChangesNoSetting) {
+  QLineEdit* qrg = w.Edit("TNC_Edit_QRG");
+  QTest::mouseClick(qrg, Qt::LeftButton);
+  ASSERT_TRUE(qrg->hasFocus());
+  for (const char* name : {"TNC_Combo_PacLen", "TNC_Combo_Channels", "TNC_Combo_Com", "TNC_Combo_Driver"}) {
+    QComboBox* box = w.Combo(name);
+    const QString before = box->currentText();
+    TurnWheel(box, 1);
+    EXPECT_EQ(box->currentText(), before) << name;
+    EXPECT_TRUE(qrg->hasFocus()) << name;
+  }
+  TurnWheel(w.Combo("TNC_Combo_Com"), -8);  // past COM 9 to the SIRQ ports
+  EXPECT_EQ(Current("TNC_Combo_Com"), "COM 3");
+  EXPECT_FALSE(w.Find<QCheckBox>("TNC_CB_DRSI")->isEnabled());
+  // A combo the user has clicked into takes the wheel.
+  QComboBox* pacLen = w.Combo("TNC_Combo_PacLen");
+  pacLen->setFocus(Qt::TabFocusReason);
+  TurnWheel(pacLen, 1);
+  EXPECT_TRUE(qrg->text() == "144.800" && pacLen->hasFocus());
+  EXPECT_EQ(pacLen->currentText(), "245 chars");
 }
 
 TEST_F(TncPageTest, TabOrderFollowsThePageTopToBottom) {

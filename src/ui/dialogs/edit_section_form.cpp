@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "config/config.h"
+#include "support/text.h"
 #include "ui/layout_builders.h"
 #include "ui/modal_windows.h"
 #include "ui/text_convert.h"
@@ -65,21 +66,24 @@ void TEditSectionForm::OpenOnSection(const std::string& section) {
   memo_->setPlainText(text.join('\n'));
 }
 
+// OK writes the section first; a refused write keeps the dialog open with its text, so the
+// user can try again or abort.
 void TEditSectionForm::done(int result) {
-  if (result != QDialog::Accepted) {
-    QDialog::done(result);
-    return;
-  }
+  if (result == QDialog::Accepted && !WriteSection()) return;
+  QDialog::done(result);
+}
+
+bool TEditSectionForm::WriteSection() {
   std::vector<std::string> lines;
-  for (const QString& line : memo_->toPlainText().split('\n')) lines.push_back(ToWindows(line));
+  for (const QString& line : memo_->toPlainText().split('\n'))
+    lines.push_back(CutTo(ToWindows(line), kShortStringMax));  // as long as the next read takes
   try {
     WriteFreeSection(config_, section_, lines);
   } catch (const std::exception& e) {
     modals_.ShowError(FromWindows(e.what()));
-    QDialog::done(QDialog::Rejected);
-    return;
+    return false;
   }
-  QDialog::done(result);
+  return true;
 }
 
 }  // namespace trv

@@ -22,6 +22,9 @@ class TEditSectionForm : public QDialog {
   void done(int result) override;
 
  private:
+  // Writes the editor's lines as the section; false when the write was refused (and shown).
+  bool WriteSection();
+
   const Config& config_;
   ModalWindows& modals_;
   std::string section_;

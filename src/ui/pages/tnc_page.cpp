@@ -10,13 +10,10 @@
 #include "config/config.h"
 #include "config/ini_numbers.h"
 #include "config/sections.h"
-#include "support/codepage.h"
 #include "ui/controls.h"
-#include "ui/dialogs/edit_section_form.h"
 #include "ui/modal_windows.h"
 #include "ui/text_convert.h"
 #include "ui/widgets/limited_line_edit.h"
-#include "ui/widgets/quiet_combo_box.h"
 
 namespace trv {
 namespace {
@@ -24,9 +21,31 @@ namespace {
 constexpr int kMaxTncsOnPage = 9;
 constexpr int kMaxChannels = 27;  // what the DEVICE reader accepts
 constexpr int kFirstSirqEntry = 9;
+constexpr std::size_t kQrgWidth = 10;  // characters of the QRG field
+constexpr double kDefaultQrg = 123.456;
+// The DEVICE reader gives every port above 15 this baud rate, whatever the line says.
+constexpr int kHighestPortWithBaud = 15;
+constexpr int kSirqBaud = 57600;
 
 QString ComText(int port) { return QString("COM %1").arg(port); }
 QString SirqText(int port) { return QString("SIRQ %1").arg(port & 0xFF, 2, 16, QChar('0')).toUpper(); }
+QString BaudText(int baud) { return QString("%1 Baud").arg(baud); }
+
+// The QRG typed, or the default when the text is no number or the number does not fit the
+// field when written with three decimals.
+double QrgFromText(const QString& text) {
+  const auto value = ParseDecimal(ToWindows(text));
+  if (!value || FormatFixed3(*value).size() > kQrgWidth) return kDefaultQrg;
+  return *value;
+}
+
+void ClearRadioButtons(std::initializer_list<QRadioButton*> buttons) {
+  for (QRadioButton* button : buttons) {
+    button->setAutoExclusive(false);
+    button->setChecked(false);
+    button->setAutoExclusive(true);
+  }
+}
 
 }  // namespace
 
@@ -56,8 +75,8 @@ void TncPage::FillNumberBoxes() {
   for (int sirq = 48; sirq <= 255; ++sirq) AddNumbered(com_, SirqText(sirq), sirq);
   com_->setCurrentIndex(0);
   baud_->clear();
-  for (int baud = 1200; baud <= 38400; baud *= 2) AddNumbered(baud_, QString("%1 Baud").arg(baud), baud);
-  for (int baud : {57600, 115200}) AddNumbered(baud_, QString("%1 Baud").arg(baud), baud);
+  for (int baud = 1200; baud <= 38400; baud *= 2) AddNumbered(baud_, BaudText(baud), baud);
+  for (int baud : {57600, 115200}) AddNumbered(baud_, BaudText(baud), baud);
   baud_->setCurrentIndex(5);
   pacLen_->clear();
   for (int length = 40; length <= 245; length += 5) AddNumbered(pacLen_, QString("%1 chars").arg(length), length);
@@ -68,66 +87,52 @@ void TncPage::FillNumberBoxes() {
   channels_->setCurrentIndex(8);
 }
 
-void TncPage::FillBlockLists() {
-  std::vector<std::string> sections;
-  ListUserSections(config_, &sections);
-  std::stable_sort(sections.begin(), sections.end(), LessNoCase1252);
-  for (QComboBox* box : {ini_, dei_}) {
-    const QSignalBlocker quiet(box);
-    box->clear();
-    for (const auto& name : sections) box->addItem(FromWindows(name));
-    box->setCurrentIndex(-1);
-  }
-}
-
 void TncPage::RefillList(int count) {
   const QSignalBlocker quiet(list_);
   list_->clear();
   for (int i = 0; i < count; ++i) list_->addItem(QString("TNC %1").arg(i));
 }
 
+void TncPage::SelectLine(int row) {
+  const QSignalBlocker quiet(list_);
+  list_->setCurrentRow(row);
+}
+
 void TncPage::FillTncPage() {
   currentTnc_ = -1;
   FillComboFromMask(driver_, config_.Files, config_.Dirs.GetTncDriverDir(), "*.TNC");
   RefillList(config_.TncCount);
-  if (list_->count() > 0) {
-    const QSignalBlocker quiet(list_);
-    list_->setCurrentRow(0);
-  }
   FillNumberBoxes();
   FillBlockLists();
-  ShowTnc(0);
+  if (config_.TncCount > 0) {
+    SelectLine(0);
+    ShowTnc(0);
+  } else {
+    ShowNoTnc();
+  }
 }
 
 void TncPage::StoreTncPage() {
   if (currentTnc_ != -1) StoreTnc(currentTnc_);
 }
 
-void TncPage::ShowBlockNames(int n) {
-  const TncEntry& e = config_.TncTable[n];
-  for (auto [box, name] : {std::pair{ini_, &e.IniBlock}, std::pair{dei_, &e.DeiBlock}}) {
-    const QSignalBlocker quiet(box);
-    const QString text = FromWindows(*name);
-    box->setCurrentIndex(box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
-    box->setEditText(text);
-  }
+void TncPage::ShowPort(const TncEntry& e) {
+  baudBeforeSirq_ = -1;
+  const bool sirq = e.Port > 9;
+  SelectByPrefix(com_, sirq ? SirqText(e.Port) : ComText(e.Port));
+  drsi_->setChecked(sirq && (e.Port >> 8) == 1);
+  drsi_->setEnabled(sirq);
+  baud_->setEnabled(!sirq);
+  SelectByPrefix(baud_, BaudText(e.Baud));
 }
 
 void TncPage::ShowTnc(int n, bool storeShown) {
   if (storeShown && currentTnc_ != -1) StoreTnc(currentTnc_);
   currentTnc_ = n;
+  details_->setEnabled(true);
   const TncEntry& e = config_.TncTable[n];
   if (e.Driver.empty() || !SelectByPrefix(driver_, FromWindows(e.Driver))) driver_->setCurrentIndex(-1);
-  if (e.Port <= 9) {
-    SelectByPrefix(com_, ComText(e.Port));
-    drsi_->setEnabled(false);
-  } else {
-    SelectByPrefix(com_, SirqText(e.Port));
-    drsi_->setChecked((e.Port >> 8) == 1);
-    drsi_->setEnabled(true);
-  }
-  baud_->setEnabled(!drsi_->isEnabled());
-  SelectByPrefix(baud_, QString("%1 Baud").arg(e.Baud));
+  ShowPort(e);
   SelectByPrefix(pacLen_, QString("%1 chars").arg(e.PacLen));
   SelectByPrefix(channels_, QString("%1 channel(s)").arg(e.Channels));
   ShowBlockNames(n);
@@ -138,9 +143,21 @@ void TncPage::ShowTnc(int n, bool storeShown) {
   fastPoll_->setChecked(e.FastPoll);
 }
 
-std::string TncPage::BlockName(const LimitedLineEdit* edit, const char* def) const {
-  const QString name = edit->text().trimmed();
-  return name.isEmpty() ? def : ToWindows(name);
+// With no TNC in the table the settings belong to nothing: cleared and disabled until one is added.
+void TncPage::ShowNoTnc() {
+  currentTnc_ = -1;
+  for (QComboBox* box : {driver_, com_, baud_, pacLen_, channels_}) box->setCurrentIndex(-1);
+  for (QComboBox* box : {ini_, dei_}) {
+    const QSignalBlocker quiet(box);
+    box->setCurrentIndex(-1);
+    box->setEditText(QString());
+  }
+  editIni_->setEnabled(false);
+  editDei_->setEnabled(false);
+  qrg_->SetProgramText(QString());
+  for (QCheckBox* box : {drsi_, autoParam_, useXHost_, fastPoll_}) box->setChecked(false);
+  ClearRadioButtons({wa8ded_, tnc3s_});
+  details_->setEnabled(false);
 }
 
 void TncPage::StoreTnc(int n) {
@@ -150,11 +167,11 @@ void TncPage::StoreTnc(int n) {
     e.Port = static_cast<std::uint16_t>(port + (drsi_->isChecked() && port > 9 ? 256 : 0));
   }
   e.PacLen = static_cast<std::uint16_t>(SelectedNumber(pacLen_, e.PacLen));
-  e.Baud = SelectedNumber(baud_, e.Baud);
+  e.Baud = e.Port > kHighestPortWithBaud ? kSirqBaud : SelectedNumber(baud_, e.Baud);
   e.Channels = static_cast<std::uint16_t>(SelectedNumber(channels_, e.Channels));
   e.AutoParam = autoParam_->isChecked();
   e.UseXHost = useXHost_->isChecked();
-  e.Qrg = ParseDecimal(ToWindows(qrg_->text())).value_or(123.456);
+  e.Qrg = QrgFromText(qrg_->text());
   e.IniBlock = BlockName(iniEdit_, "DEFINI");
   e.DeiBlock = BlockName(deiEdit_, "DEFDEI");
   e.FastPoll = fastPoll_->isChecked();
@@ -178,44 +195,45 @@ void TncPage::TNC_Speed_AddClick() {
   {
     const QSignalBlocker quiet(list_);
     list_->addItem(QString("TNC %1").arg(index));
-    list_->setCurrentRow(index);
   }
+  SelectLine(index);
   ShowTnc(index, false);
   ++config_.TncCount;
 }
 
+// Deletes the TNC shown, also when a Ctrl+click has taken the selection from its line.
 void TncPage::TNC_Speed_DeleteClick() {
   if (config_.TncCount <= 0) {
     modals_.ShowInformation("All TNCs are removed!");
     return;
   }
-  if (!modals_.AskYesNo("Delete selected TNC?")) return;
-  currentTnc_ = -1;
-  const int selected = std::max(SelectedRow(list_), 0);
-  for (int i = selected; i + 1 < config_.TncCount; ++i) config_.TncTable[i] = config_.TncTable[i + 1];
+  if (currentTnc_ < 0 || !modals_.AskYesNo("Delete selected TNC?")) return;
+  const int deleted = currentTnc_;
+  currentTnc_ = -1;  // its unsaved changes go with it
+  for (int i = deleted; i + 1 < config_.TncCount; ++i) config_.TncTable[i] = config_.TncTable[i + 1];
   --config_.TncCount;
   RefillList(config_.TncCount);
-  const int show = selected < list_->count() ? selected : 0;
-  if (list_->count() > 0) {
-    const QSignalBlocker quiet(list_);
-    list_->setCurrentRow(show);
+  if (config_.TncCount == 0) {
+    ShowNoTnc();
+    return;
   }
+  const int show = deleted < config_.TncCount ? deleted : 0;
+  SelectLine(show);
   ShowTnc(show);
 }
 
+// A SIRQ port has no baud rate of its own: the disabled baud box shows the one the next
+// start reads, and the COM port's baud rate comes back when a COM port is chosen again.
 void TncPage::TNC_Combo_ComClick() {
-  drsi_->setEnabled(com_->currentIndex() >= kFirstSirqEntry);
-  baud_->setEnabled(!drsi_->isEnabled());
-}
-
-void TncPage::EditBlock(bool ini) {
-  TncEntry& e = config_.TncTable[std::max(currentTnc_, 0)];
-  std::string& block = ini ? e.IniBlock : e.DeiBlock;
-  block = BlockName(ini ? iniEdit_ : deiEdit_, ini ? "DEFINI" : "DEFDEI");
-  editSection_.OpenOnSection(block);
-  if (modals_.RunDialog(editSection_) != QDialog::Accepted) return;
-  FillBlockLists();
-  ShowBlockNames(std::max(currentTnc_, 0));
+  const bool sirq = com_->currentIndex() >= kFirstSirqEntry;
+  if (sirq && baud_->isEnabled()) {
+    baudBeforeSirq_ = baud_->currentIndex();
+    SelectByPrefix(baud_, BaudText(kSirqBaud));
+  } else if (!sirq && !baud_->isEnabled() && baudBeforeSirq_ >= 0) {
+    baud_->setCurrentIndex(baudBeforeSirq_);
+  }
+  drsi_->setEnabled(sirq);
+  baud_->setEnabled(!sirq);
 }
 
 }  // namespace trv

@@ -1,5 +1,6 @@
 #pragma once
 // The TNC page: the list of TNCs and the settings of the one shown.
+#include <QString>
 #include <string>
 
 #include "ui/pages/settings_page.h"
@@ -15,6 +16,7 @@ namespace trv {
 
 class LimitedLineEdit;
 class TEditSectionForm;
+struct TncEntry;
 
 class TncPage : public SettingsPage {
   Q_OBJECT
@@ -38,21 +40,25 @@ class TncPage : public SettingsPage {
  private:
   void BuildControls();
   void ConnectHandlers();
-  QWidget* BuildLeftColumn();
-  QWidget* BuildRightColumn();
+  QWidget* BuildDetails();
   void FillNumberBoxes();
   void FillBlockLists();
+  void ShowPort(const TncEntry& e);
   void ShowBlockNames(int n);
+  void ShowNoTnc();
   void RefillList(int count);
+  void SelectLine(int row);
   void EditBlock(bool ini);
   std::string BlockName(const LimitedLineEdit* edit, const char* def) const;
 
   TEditSectionForm& editSection_;
   int currentTnc_ = -1;
+  int baudBeforeSirq_ = -1;  // the baud box's entry while a COM port was chosen
 
   QListWidget* list_;
   QToolButton* add_;
   QToolButton* delete_;
+  QWidget* details_;
   QComboBox* driver_;
   QComboBox* com_;
   QCheckBox* drsi_;

@@ -1,4 +1,6 @@
-// The controls of the TNC page and how they are laid out.
+// The controls of the TNC page and how they are laid out: the list with its two buttons on
+// the left; on the right the driver across the top and two columns of equal width below,
+// whose rows line up.
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -17,10 +19,21 @@
 namespace trv {
 namespace {
 
-QuietComboBox* BlockBox(const char* name, LimitedLineEdit*& edit) {
+constexpr int kNumberBoxChars = 13;  // "50 channel(s)", "115200 Baud"
+constexpr int kBlockNameChars = 20;
+constexpr QMargins kGroupMargins(9, 5, 9, 5);  // snug: the page has six rows of groups
+
+QuietComboBox* SizedCombo(const char* name, int chars) {
   auto* box = Named(new QuietComboBox, name);
+  box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  box->setMinimumContentsLength(chars);
+  return box;
+}
+
+QuietComboBox* BlockBox(const char* name, LimitedLineEdit*& edit) {
+  auto* box = SizedCombo(name, kBlockNameChars);
   box->setEditable(true);
-  edit = new LimitedLineEdit(20, false);
+  edit = new LimitedLineEdit(kBlockNameChars, false);
   edit->SetForbidden(",[]");  // the DEVICE line separates its fields with commas
   box->setLineEdit(edit);
   box->setCompleter(nullptr);
@@ -28,32 +41,29 @@ QuietComboBox* BlockBox(const char* name, LimitedLineEdit*& edit) {
   return box;
 }
 
-}  // namespace
-
-QWidget* TncPage::BuildLeftColumn() {
-  com_ = Named(new QuietComboBox, "TNC_Combo_Com");
-  drsi_ = Named(new QCheckBox("DRSI"), "TNC_CB_DRSI");
-  drsi_->setEnabled(false);
-  baud_ = Named(new QuietComboBox, "TNC_Combo_Baud");
-  pacLen_ = Named(new QuietComboBox, "TNC_Combo_PacLen");
-  channels_ = Named(new QuietComboBox, "TNC_Combo_Channels");
-  ini_ = BlockBox("TNC_COMBO_INI", iniEdit_);
-  editIni_ = SmallButton("TNC_SPEED_EDITINI", "...", "Edit the initialisation block");
-
-  auto* column = new QWidget;
-  auto* layout = new QVBoxLayout(column);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(LabelledGroup("GroupBox24", "COM port", {com_, drsi_}, true));
-  layout->addWidget(LabelledGroup("GroupBox26", "Baud rate", {baud_}));
-  layout->addWidget(LabelledGroup("GroupBox25", "Packet length", {pacLen_}));
-  layout->addWidget(LabelledGroup("GroupBox27", "Channels", {channels_}));
-  layout->addWidget(LabelledGroup("GroupBox3", "TNC Initialisation", {ini_, editIni_}, true));
-  layout->addStretch();
-  return column;
+// A group box holding the widgets in a row, packed to the left.
+QGroupBox* RowGroup(const char* name, const QString& caption, std::initializer_list<QWidget*> widgets) {
+  auto* row = new QHBoxLayout;
+  row->setContentsMargins(kGroupMargins);
+  for (QWidget* widget : widgets) row->addWidget(widget);
+  row->addStretch();
+  return LabelledGroup(name, caption, row);
 }
 
-QWidget* TncPage::BuildRightColumn() {
+}  // namespace
+
+QWidget* TncPage::BuildDetails() {
+  driver_ = SizedCombo("TNC_Combo_Driver", kNumberBoxChars);
+  com_ = SizedCombo("TNC_Combo_Com", kNumberBoxChars);
+  drsi_ = Named(new QCheckBox("DRSI"), "TNC_CB_DRSI");
+  drsi_->setEnabled(false);
+  baud_ = SizedCombo("TNC_Combo_Baud", kNumberBoxChars);
+  pacLen_ = SizedCombo("TNC_Combo_PacLen", kNumberBoxChars);
+  channels_ = SizedCombo("TNC_Combo_Channels", kNumberBoxChars);
+  ini_ = BlockBox("TNC_COMBO_INI", iniEdit_);
+  editIni_ = SmallButton("TNC_SPEED_EDITINI", "...", "Edit the initialisation block");
   qrg_ = Named(new LimitedLineEdit(10, false), "TNC_Edit_QRG");
+  qrg_->setFixedWidth(com_->sizeHint().width());  // a value field as wide as the value boxes
   wa8ded_ = Named(new QRadioButton("WA8DED"), "TNC_Rb_Wa8ded");
   wa8ded_->setChecked(true);
   tnc3s_ = Named(new QRadioButton("TNC3S"), "TNC_Rb_Tnc3s");
@@ -63,40 +73,48 @@ QWidget* TncPage::BuildRightColumn() {
   dei_ = BlockBox("TNC_COMBO_DEI", deiEdit_);
   editDei_ = SmallButton("TNC_SPEED_EDITDEI", "...", "Edit the deinitialisation block");
 
-  auto* column = new QWidget;
-  auto* layout = new QVBoxLayout(column);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(LabelledGroup("GroupBox30", "QRG", {qrg_}));
-  layout->addWidget(LabelledGroup("GroupBox28", "Hostmode type", {wa8ded_, tnc3s_}, true));
-  layout->addWidget(LabelledGroup("GroupBox29", "Flags", {autoParam_, useXHost_, fastPoll_}));
-  layout->addWidget(LabelledGroup("GroupBox31", "TNC Deinitialisation", {dei_, editDei_}, true));
-  layout->addStretch();
-  return column;
+  auto* flags = new QVBoxLayout;
+  flags->setContentsMargins(kGroupMargins);
+  for (QWidget* box : {autoParam_, useXHost_, fastPoll_}) flags->addWidget(box);
+  flags->addStretch();
+
+  auto* grid = new QGridLayout;
+  grid->setContentsMargins(0, 0, 0, 0);
+  grid->addWidget(RowGroup("GroupBox23", "Driver", {driver_}), 0, 0, 1, 2);
+  grid->addWidget(RowGroup("GroupBox24", "COM port", {com_, drsi_}), 1, 0);
+  grid->addWidget(RowGroup("GroupBox26", "Baud rate", {baud_}), 2, 0);
+  grid->addWidget(RowGroup("GroupBox25", "Packet length", {pacLen_}), 3, 0);
+  grid->addWidget(RowGroup("GroupBox27", "Channels", {channels_}), 4, 0);
+  grid->addWidget(RowGroup("GroupBox3", "TNC Initialisation", {ini_, editIni_}), 5, 0);
+  grid->addWidget(RowGroup("GroupBox30", "QRG", {qrg_}), 1, 1);
+  grid->addWidget(RowGroup("GroupBox28", "Hostmode type", {wa8ded_, tnc3s_}), 2, 1);
+  grid->addWidget(LabelledGroup("GroupBox29", "Flags", flags), 3, 1, 2, 1);
+  grid->addWidget(RowGroup("GroupBox31", "TNC Deinitialisation", {dei_, editDei_}), 5, 1);
+  grid->setColumnStretch(0, 1);
+  grid->setColumnStretch(1, 1);
+  grid->setRowStretch(6, 1);
+  return Panel("TNC_Panel_Details", grid);
 }
 
 void TncPage::BuildControls() {
   list_ = Named(new QListWidget, "ListBox1");
-  list_->setMaximumWidth(110);
   add_ = SmallButton("TNC_Speed_Add", "+", "Add a TNC");
   delete_ = SmallButton("TNC_Speed_Delete", "-", "Delete the selected TNC");
-  driver_ = Named(new QuietComboBox, "TNC_Combo_Driver");
+  details_ = BuildDetails();
 
   auto* buttons = new QHBoxLayout;
-  buttons->addWidget(add_);
-  buttons->addStretch();
-  buttons->addWidget(delete_);
+  for (QToolButton* button : {add_, delete_}) {
+    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    buttons->addWidget(button);
+  }
   auto* left = new QVBoxLayout;
   left->addWidget(list_, 1);
   left->addLayout(buttons);
-
-  auto* right = new QGridLayout;
-  right->addWidget(LabelledGroup("GroupBox23", "Driver", {driver_}), 0, 0, 1, 2);
-  right->addWidget(BuildLeftColumn(), 1, 0);
-  right->addWidget(BuildRightColumn(), 1, 1);
+  list_->setFixedWidth(list_->fontMetrics().horizontalAdvance("TNC 00") * 2);
 
   auto* layout = new QHBoxLayout(this);
   layout->addLayout(left);
-  layout->addLayout(right, 1);
+  layout->addWidget(details_, 1);
 
   const std::vector<QWidget*> tabOrder = {list_,      add_,      delete_,   driver_,  com_,    drsi_,   baud_,
                                           pacLen_,    channels_, ini_,      editIni_, qrg_,    wa8ded_, tnc3s_,

@@ -1,0 +1,78 @@
+// The command blocks of the TNC page: the two block boxes, their "..." buttons and the
+// edit-section dialog they open.
+#include <QComboBox>
+#include <QSignalBlocker>
+#include <QToolButton>
+#include <algorithm>
+
+#include "config/config.h"
+#include "support/codepage.h"
+#include "support/text.h"
+#include "ui/dialogs/edit_section_form.h"
+#include "ui/modal_windows.h"
+#include "ui/pages/tnc_page.h"
+#include "ui/text_convert.h"
+#include "ui/widgets/limited_line_edit.h"
+
+namespace trv {
+namespace {
+
+// Whether the name is one of the program's own sections (STATION, DEVICE, every BEACON
+// section, ...) in any letter case: the file's names do not depend on case, and the store's
+// list of known sections is written in capitals.
+bool IsProgramSection(const std::string& name) { return IsKnownSection(UpperCaseAscii(name)); }
+
+// Shows the name in the box, with the list entry of that name chosen without regard to case,
+// and enables the box's "..." button when there is a name.
+void ShowBlockName(QComboBox* box, QToolButton* edit, const std::string& name) {
+  const QSignalBlocker quiet(box);
+  const QString text = FromWindows(name);
+  box->setCurrentIndex(box->findText(text, Qt::MatchFixedString));
+  box->setEditText(text);
+  edit->setEnabled(!text.isEmpty());
+}
+
+}  // namespace
+
+void TncPage::FillBlockLists() {
+  std::vector<std::string> sections;
+  ListUserSections(config_, &sections);
+  std::erase_if(sections, IsProgramSection);
+  std::stable_sort(sections.begin(), sections.end(), LessNoCase1252);
+  for (QComboBox* box : {ini_, dei_}) {
+    const QSignalBlocker quiet(box);
+    box->clear();
+    for (const auto& name : sections) box->addItem(FromWindows(name));
+    box->setCurrentIndex(-1);
+  }
+}
+
+void TncPage::ShowBlockNames(int n) {
+  const TncEntry& e = config_.TncTable[n];
+  ShowBlockName(ini_, editIni_, e.IniBlock);
+  ShowBlockName(dei_, editDei_, e.DeiBlock);
+}
+
+std::string TncPage::BlockName(const LimitedLineEdit* edit, const char* def) const {
+  const QString name = edit->text().trimmed();
+  return name.isEmpty() ? def : ToWindows(name);
+}
+
+void TncPage::EditBlock(bool ini) {
+  if (currentTnc_ < 0) return;
+  const std::string name = BlockName(ini ? iniEdit_ : deiEdit_, ini ? "DEFINI" : "DEFDEI");
+  if (IsProgramSection(name)) {
+    modals_.ShowInformation(QString("[%1] holds the program's own settings and cannot be a command block. "
+                                    "Please choose another name.")
+                                .arg(FromWindows(name)));
+    return;
+  }
+  TncEntry& e = config_.TncTable[currentTnc_];
+  (ini ? e.IniBlock : e.DeiBlock) = name;
+  editSection_.OpenOnSection(name);
+  if (modals_.RunDialog(editSection_) != QDialog::Accepted) return;
+  FillBlockLists();
+  ShowBlockNames(currentTnc_);
+}
+
+}  // namespace trv

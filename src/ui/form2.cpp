@@ -1,6 +1,7 @@
 #include "ui/form2.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -31,6 +32,7 @@ namespace {
 
 constexpr QSize kDesignSize(514, 365);
 constexpr int kButtonPanelHeight = 41;
+constexpr int kFileLabelWidth = 480;
 
 }  // namespace
 
@@ -86,11 +88,25 @@ void TForm2::BuildFrame() {
   buttons.panel->setMinimumHeight(kButtonPanelHeight);
   connect(buttons.ok, &QPushButton::clicked, this, [this] { Btn_OKClick(); });
   connect(buttons.abort, &QPushButton::clicked, this, [this] { Btn_AbortClick(); });
+  static_cast<QBoxLayout*>(buttons.panel->layout())->insertWidget(0, BuildFileLabel());
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(Panel("Panel_Main_Top", top), 1);
   layout->addWidget(buttons.panel);
   layout->setSizeConstraint(QLayout::SetFixedSize);  // not resizable
+}
+
+// Which file OK writes, so that the user knows which Tarvo is being edited.
+QLabel* TForm2::BuildFileLabel() const {
+  const QString windowsPath = FromWindows(config_.ConfigFilePath());
+  const auto host = config_.Files.ToHost(config_.ConfigFilePath());
+  const QString shown = host ? QString::fromStdString(*host) : windowsPath;
+  auto* label = Named(new QLabel, "Lbl_ConfigFile");
+  label->setText(label->fontMetrics().elidedText(shown, Qt::ElideMiddle, kFileLabelWidth));
+  label->setToolTip(shown == windowsPath ? shown : shown + "\n" + windowsPath);
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  label->setEnabled(false);  // greyed: information, not a control
+  return label;
 }
 
 void TForm2::FillPages(SectionId id) {

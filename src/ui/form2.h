@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+class QLabel;
 class QTabWidget;
 
 namespace trv {
@@ -37,6 +38,7 @@ class TForm2 : public QDialog {
  private:
   void BuildPages();
   void BuildFrame();
+  QLabel* BuildFileLabel() const;
   void FillPages(SectionId id);
   void StorePages(SectionId id);
   void ShowLoadErrors();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QLayout>
 #include <QListWidget>
 #include <QPushButton>
@@ -52,6 +53,15 @@ TEST(MainWindow, EveryTabIsAPageAndEachSectionIsServedInTabOrder) {
     for (const auto& step : page->Steps()) served.push_back(step.section);
   EXPECT_NE(std::find(served.begin(), served.end(), SectionId::Station), served.end());
   EXPECT_NE(std::find(served.begin(), served.end(), SectionId::Device), served.end());
+}
+
+TEST(MainWindow, ShowsWhichFileOkWrites) {
+  Window w(kFile);
+  auto* label = w.Find<QLabel>("Lbl_ConfigFile");
+  ASSERT_NE(label, nullptr);
+  EXPECT_TRUE(label->isVisible());
+  EXPECT_EQ(label->toolTip(), QString::fromStdString(w.dir.IniPath()) + "\nC:\\TARVO.INI");
+  EXPECT_TRUE(label->text().endsWith("TARVO.INI"));
 }
 
 TEST(MainWindow, AbortWritesNothing) {

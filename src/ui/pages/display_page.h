@@ -6,7 +6,7 @@ class QCheckBox;
 
 namespace trv {
 
-class LimitedLineEdit;
+class CheckedNumberEdit;
 
 class DisplayPage : public SettingsPage {
   Q_OBJECT
@@ -16,15 +16,16 @@ class DisplayPage : public SettingsPage {
 
   void FillDisplayPage();
   void StoreDisplayPage();
-  // The focus-leave checks: an entry outside its range becomes the field's default.
+  // The focus-leave checks: an entry outside its range becomes the field's default (the edits
+  // also run them when they lose the focus).
   void Disp_Edit_MaxRXLinesExit();
   void Disp_Edit_MaxTXLinesExit();
 
  private:
   void BuildControls();
 
-  LimitedLineEdit* maxRXLines_;
-  LimitedLineEdit* maxTXLines_;
+  CheckedNumberEdit* maxRXLines_;
+  CheckedNumberEdit* maxTXLines_;
   QCheckBox* echo_;
   QCheckBox* saveRX_;
   QCheckBox* saveTX_;

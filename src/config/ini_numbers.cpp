@@ -1,5 +1,6 @@
 #include "config/ini_numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -21,6 +22,15 @@ std::size_t HexPrefixLength(std::string_view s) {
   if (!s.empty() && (s[0] == '$' || s[0] == 'x' || s[0] == 'X')) return 1;
   if (s.size() >= 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X')) return 2;
   return 0;
+}
+
+// The decimal exponent of the first significant digit, plus one: 1 for 5, 0 for 0.5.
+long DecimalMagnitude(std::string_view integer, std::string_view fraction, long exponent) {
+  const auto firstInteger = integer.find_first_not_of('0');
+  if (firstInteger != std::string_view::npos) return static_cast<long>(integer.size() - firstInteger) + exponent;
+  const auto firstFraction = fraction.find_first_not_of('0');
+  if (firstFraction == std::string_view::npos) return 0;  // zero never overflows
+  return exponent - static_cast<long>(firstFraction);
 }
 
 }  // namespace
@@ -53,7 +63,7 @@ std::optional<std::int32_t> ParseIniInteger(std::string_view text) {
   return static_cast<std::int32_t>(signedValue);
 }
 
-std::optional<double> ParseDecimal(std::string_view text) {
+std::optional<DecimalField> ParseDecimalField(std::string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
   std::size_t i = 0;
   auto digits = [&] {
@@ -62,24 +72,44 @@ std::optional<double> ParseDecimal(std::string_view text) {
     return i - start;
   };
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-  std::size_t mantissa = digits();
+  const std::size_t intStart = i;
+  const std::size_t intDigits = digits();
+  std::size_t mantissa = intDigits, fracStart = i;
   if (i < text.size() && text[i] == '.') {
-    ++i;
+    fracStart = ++i;
     mantissa += digits();
   }
+  const std::size_t fracEnd = i;
   if (mantissa == 0) return std::nullopt;
+  long exponent = 0;
   if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
     ++i;
+    const bool negative = i < text.size() && text[i] == '-';
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    const std::size_t start = i;
     if (digits() == 0) return std::nullopt;
+    for (char c : text.substr(start, i - start)) exponent = std::min(exponent * 10 + (c - '0'), 1'000'000L);
+    if (negative) exponent = -exponent;
   }
   if (i != text.size()) return std::nullopt;
   std::string_view number = text;
   if (number.front() == '+') number.remove_prefix(1);
-  double value = 0;
-  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-  if (error != std::errc() || end != number.data() + number.size() || !std::isfinite(value)) return std::nullopt;
-  return value;
+  DecimalField field;
+  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), field.value);
+  if (error == std::errc() && end == number.data() + number.size() && std::isfinite(field.value)) return field;
+  // Out of range: the position of the first significant digit plus the exponent tells which way.
+  field.range =
+      DecimalMagnitude(text.substr(intStart, intDigits), text.substr(fracStart, fracEnd - fracStart), exponent) > 0
+          ? DecimalField::Range::Overflow
+          : DecimalField::Range::Underflow;
+  field.value = 0;
+  return field;
+}
+
+std::optional<double> ParseDecimal(std::string_view text) {
+  const auto field = ParseDecimalField(text);
+  if (!field || field->range != DecimalField::Range::Inside) return std::nullopt;
+  return field->value;
 }
 
 std::string FormatFixed3(double value) {

@@ -44,11 +44,12 @@ TEST(InPlace, CommentsInAndAroundDeviceAndBlocksStay) {
   c.TncCount = 3;
   c.TncTable[2] = NewTncEntry();
   SaveAll(c);
-  EXPECT_TRUE(Holds(p.Ini(),
-                    "[DEVICE]\r\n; my 2m TNC\r\nTNC0=3,248,9600,8,1,1,144.800,DEFINI,DEFDEI,0,0,TNC2.TNC\r\n\r\n; 70cm\r\n"
-                    "TNC1=4,248,9600,8,1,1,438.100,DEFINI,DEFDEI,0,0,TNC2.TNC\r\n"
-                    "TNC2=2,248,19200,8,1,1,123.456,DEFINI,DEFDEI,0,0,TNC2.TNC\r\nTNC3=END OF BLOCK\r\n"
-                    "; ===== sound =====\r\n[DEFINI]"))
+  EXPECT_TRUE(
+      Holds(p.Ini(),
+            "[DEVICE]\r\n; my 2m TNC\r\nTNC0=3,248,9600,8,1,1,144.800,DEFINI,DEFDEI,0,0,TNC2.TNC\r\n\r\n; 70cm\r\n"
+            "TNC1=4,248,9600,8,1,1,438.100,DEFINI,DEFDEI,0,0,TNC2.TNC\r\n"
+            "TNC2=2,248,19200,8,1,1,123.456,DEFINI,DEFDEI,0,0,TNC2.TNC\r\nTNC3=END OF BLOCK\r\n"
+            "; ===== sound =====\r\n[DEFINI]"))
       << p.Ini();
   c.TncCount = 0;
   WriteDeviceSection(c);
@@ -56,7 +57,8 @@ TEST(InPlace, CommentsInAndAroundDeviceAndBlocksStay) {
       << p.Ini();
 
   WriteFreeSection(c, "DEFINI", {"ESC I", "ESC M"});
-  EXPECT_TRUE(Holds(p.Ini(), "[DEFINI]\r\n; init\r\n0=ESC I\r\n1=ESC M\r\n\r\n; ===== next =====\r\n[SOUND]")) << p.Ini();
+  EXPECT_TRUE(Holds(p.Ini(), "[DEFINI]\r\n; init\r\n0=ESC I\r\n1=ESC M\r\n\r\n; ===== next =====\r\n[SOUND]"))
+      << p.Ini();
   WriteFreeSection(c, "DEFINI", {" ", ""});  // an editor left empty removes the block
   EXPECT_FALSE(Holds(p.Ini(), "DEFINI"));
 }
@@ -104,8 +106,9 @@ TEST(ClosedTimes, WhatIsWrittenReadsBackAsTheSameWindows) {
 }
 
 TEST(Qrg, AnExponentOutsideTheRangeOfADoubleKeepsTheLine) {
-  ProgramDir p("[DEVICE]\r\nTNC0=1,248,1200,8,1,1,1e-400,I,D\r\nTNC1=1,248,1200,8,1,1,1e400,I,D\r\n"
-               "TNC2=1,248,1200,8,1,1,0.0001e309,I,D\r\nTNC3=1,248,1200,8,1,1,-1e-400,I,D\r\n");
+  ProgramDir p(
+      "[DEVICE]\r\nTNC0=1,248,1200,8,1,1,1e-400,I,D\r\nTNC1=1,248,1200,8,1,1,1e400,I,D\r\n"
+      "TNC2=1,248,1200,8,1,1,0.0001e309,I,D\r\nTNC3=1,248,1200,8,1,1,-1e-400,I,D\r\n");
   Findings findings;
   Config c = p.MakeConfig({.findings = &findings});
   LoadAll(c);
@@ -117,15 +120,15 @@ TEST(Qrg, AnExponentOutsideTheRangeOfADoubleKeepsTheLine) {
   std::vector<std::string> qrgFindings;
   for (const Finding& f : findings)
     if (f.message.find("QRG") == 0) qrgFindings.push_back(f.key + ": " + f.message);
-  EXPECT_EQ(qrgFindings, (std::vector<std::string>{"TNC0: QRG 1e-400 is read as 0",
-                                                   "TNC1: QRG 1e400 is too large; 123.456 is used",
-                                                   "TNC3: QRG -1e-400 is read as 0"}));
+  EXPECT_EQ(qrgFindings,
+            (std::vector<std::string>{"TNC0: QRG 1e-400 is read as 0", "TNC1: QRG 1e400 is too large; 123.456 is used",
+                                      "TNC3: QRG -1e-400 is read as 0"}));
 }
 
 TEST(Check, ReportsTheCutsOfLongValuesAndWavePaths) {
   const std::string waveDir = "C:\\" + std::string(240, 'W') + "\\";
-  ProgramDir p("[DIR]\r\nSD=" + waveDir + "\r\n[SOUND]\r\nRING=" + std::string(20, 'r') + ".WAV\r\n[EXTRA]\r\nPROMPT=" +
-               std::string(3000, 'p') + "\r\n");
+  ProgramDir p("[DIR]\r\nSD=" + waveDir + "\r\n[SOUND]\r\nRING=" + std::string(20, 'r') +
+               ".WAV\r\n[EXTRA]\r\nPROMPT=" + std::string(3000, 'p') + "\r\n");
   Findings findings;
   Config c = p.MakeConfig({.readOnly = true, .findings = &findings});
   LoadAll(c);
@@ -134,8 +137,9 @@ TEST(Check, ReportsTheCutsOfLongValuesAndWavePaths) {
   std::vector<std::string> cuts;
   for (const Finding& f : findings)
     if (f.message.find("cut") == 0) cuts.push_back(f.section + " " + f.key + ": " + f.message);
-  EXPECT_EQ(cuts, (std::vector<std::string>{"SOUND RING: cut to 255 characters after the wave directory is put in front",
-                                            "EXTRA PROMPT: cut to 2047 characters"}));
+  EXPECT_EQ(cuts,
+            (std::vector<std::string>{"SOUND RING: cut to 255 characters after the wave directory is put in front",
+                                      "EXTRA PROMPT: cut to 2047 characters"}));
 }
 
 }  // namespace

@@ -26,15 +26,15 @@ const std::vector<OwnedSection>& Owned() {
       {"STATION", {"CALL", "QTH"}},
       {"DIR", {"RD", "WD", "MD", "ID", "PD", "SD", "TD"}},
       {"DISPLAY", {"ETD", "SBL", "MEL", "SAVERX", "SAVETX", "EDITBB", "RXBB"}},
-      {"COLOR", {"LFG", "LBG", "NFG", "NBG", "MFG", "MBG", "EFG", "EBG", "RFG", "RBG", "HFG0", "HBG0", "HFG1", "HBG1",
-                 "HFG2", "HBG2", "HFG3", "HBG3", "CCOL", "SCOL", "FILLBG"}},
+      {"COLOR", {"LFG",  "LBG",  "NFG",  "NBG",  "MFG",  "MBG",  "EFG",  "EBG",  "RFG",  "RBG",   "HFG0",
+                 "HBG0", "HFG1", "HBG1", "HFG2", "HBG2", "HFG3", "HBG3", "CCOL", "SCOL", "FILLBG"}},
       {"SOUND", {"STARTUP", "CONNECT", "DISCON", "RECON", "LFAIL", "RING", "CTRLG"}},
-      {"EXTRA", {"NODECALL", "NODETO", "PROMPT", "FORTUNE", "DLINK", "SPY", "BOX", "LBROAD", "LDXC", "SRESYNC",
-                 "MULTILINE", "UTC", "POR", "DUP", "SUPBIN", "TPRI", "CONMODE", "OLCSOUND", "WAVEMCI", "NOSOUND",
-                 "PWBOX"}},
-      {"MAILBOX", {"BOXCALL", "HPATH", "FHEADER", "SYSMTO", "DEFBOARD", "DEFLT", "GARBAT", "RESTART", "TIMEOUT",
-                   "MOBID", "SMLIFE", "SMROUTE", "FHINCL", "FHBID", "GARMEM", "QZDOS", "PAM", "BLINKLED", "BLINKICON",
-                   "CLOSEDTIME"}},
+      {"EXTRA", {"NODECALL", "NODETO", "PROMPT",  "FORTUNE",   "DLINK",   "SPY",     "BOX",
+                 "LBROAD",   "LDXC",   "SRESYNC", "MULTILINE", "UTC",     "POR",     "DUP",
+                 "SUPBIN",   "TPRI",   "CONMODE", "OLCSOUND",  "WAVEMCI", "NOSOUND", "PWBOX"}},
+      {"MAILBOX", {"BOXCALL", "HPATH",   "FHEADER", "SYSMTO",   "DEFBOARD",  "DEFLT",     "GARBAT",
+                   "RESTART", "TIMEOUT", "MOBID",   "SMLIFE",   "SMROUTE",   "FHINCL",    "FHBID",
+                   "GARMEM",  "QZDOS",   "PAM",     "BLINKLED", "BLINKICON", "CLOSEDTIME"}},
       {"LANGUAGE", {"VISUAL", "OUTPUT"}},
       {"DEVICE", {}},
   };
@@ -61,7 +61,8 @@ class FileGenerator {
   std::string Name() {
     const auto& owned = Owned();
     const int which = Pick(static_cast<int>(owned.size()) + 3);
-    if (which >= static_cast<int>(owned.size())) return std::array<const char*, 3>{"MINE", "BEACON1", "DEFINI"}[which - owned.size()];
+    if (which >= static_cast<int>(owned.size()))
+      return std::array<const char*, 3>{"MINE", "BEACON1", "DEFINI"}[which - owned.size()];
     std::string name(owned[which].name);
     if (Pick(4) == 0) name[1] = static_cast<char>(name[1] - 'A' + 'a');  // names match without regard to case
     return name;
@@ -75,9 +76,20 @@ class FileGenerator {
   }
 
   std::string Value() {
-    static const std::array<std::string, 14> values = {
-        "1", "0", "abc", "\"quoted\"", "' both '", "\"\"x\"\"", std::string("de\0 >", 5), "  spaced  ", "",
-        "3,248,9600,8,1,1,144.8,DEFINI,DEFDEI", "2230-0600,1--5", "1e400", "C:\\X\\", "x=y"};
+    static const std::array<std::string, 14> values = {"1",
+                                                       "0",
+                                                       "abc",
+                                                       "\"quoted\"",
+                                                       "' both '",
+                                                       "\"\"x\"\"",
+                                                       std::string("de\0 >", 5),
+                                                       "  spaced  ",
+                                                       "",
+                                                       "3,248,9600,8,1,1,144.8,DEFINI,DEFDEI",
+                                                       "2230-0600,1--5",
+                                                       "1e400",
+                                                       "C:\\X\\",
+                                                       "x=y"};
     return values[Pick(static_cast<int>(values.size()))];
   }
 

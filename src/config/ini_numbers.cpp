@@ -24,13 +24,48 @@ std::size_t HexPrefixLength(std::string_view s) {
   return 0;
 }
 
+struct DecimalParts {
+  std::string_view integer, fraction;
+  long exponent = 0;  // saturated far beyond the range of a double
+};
+
+// Optional sign, digits, optional point and digits, optional exponent, and nothing after.
+std::optional<DecimalParts> ScanDecimal(std::string_view text) {
+  std::size_t i = 0;
+  auto digits = [&] {
+    const std::size_t start = i;
+    while (i < text.size() && IsDigit(text[i])) ++i;
+    return text.substr(start, i - start);
+  };
+  DecimalParts parts;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  parts.integer = digits();
+  if (i < text.size() && text[i] == '.') {
+    ++i;
+    parts.fraction = digits();
+  }
+  if (parts.integer.empty() && parts.fraction.empty()) return std::nullopt;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    ++i;
+    const bool negative = i < text.size() && text[i] == '-';
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    const std::string_view exponent = digits();
+    if (exponent.empty()) return std::nullopt;
+    for (char c : exponent) parts.exponent = std::min(parts.exponent * 10 + (c - '0'), 1'000'000L);
+    if (negative) parts.exponent = -parts.exponent;
+  }
+  if (i != text.size()) return std::nullopt;
+  return parts;
+}
+
 // The decimal exponent of the first significant digit, plus one: 1 for 5, 0 for 0.5.
-long DecimalMagnitude(std::string_view integer, std::string_view fraction, long exponent) {
-  const auto firstInteger = integer.find_first_not_of('0');
-  if (firstInteger != std::string_view::npos) return static_cast<long>(integer.size() - firstInteger) + exponent;
-  const auto firstFraction = fraction.find_first_not_of('0');
+long DecimalMagnitude(const DecimalParts& parts) {
+  const auto firstInteger = parts.integer.find_first_not_of('0');
+  if (firstInteger != std::string_view::npos)
+    return static_cast<long>(parts.integer.size() - firstInteger) + parts.exponent;
+  const auto firstFraction = parts.fraction.find_first_not_of('0');
   if (firstFraction == std::string_view::npos) return 0;  // zero never overflows
-  return exponent - static_cast<long>(firstFraction);
+  return parts.exponent - static_cast<long>(firstFraction);
 }
 
 }  // namespace
@@ -65,44 +100,15 @@ std::optional<std::int32_t> ParseIniInteger(std::string_view text) {
 
 std::optional<DecimalField> ParseDecimalField(std::string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  std::size_t i = 0;
-  auto digits = [&] {
-    const std::size_t start = i;
-    while (i < text.size() && IsDigit(text[i])) ++i;
-    return i - start;
-  };
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-  const std::size_t intStart = i;
-  const std::size_t intDigits = digits();
-  std::size_t mantissa = intDigits, fracStart = i;
-  if (i < text.size() && text[i] == '.') {
-    fracStart = ++i;
-    mantissa += digits();
-  }
-  const std::size_t fracEnd = i;
-  if (mantissa == 0) return std::nullopt;
-  long exponent = 0;
-  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-    ++i;
-    const bool negative = i < text.size() && text[i] == '-';
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-    const std::size_t start = i;
-    if (digits() == 0) return std::nullopt;
-    for (char c : text.substr(start, i - start)) exponent = std::min(exponent * 10 + (c - '0'), 1'000'000L);
-    if (negative) exponent = -exponent;
-  }
-  if (i != text.size()) return std::nullopt;
+  const auto parts = ScanDecimal(text);
+  if (!parts) return std::nullopt;
   std::string_view number = text;
   if (number.front() == '+') number.remove_prefix(1);
   DecimalField field;
   const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), field.value);
   if (error == std::errc() && end == number.data() + number.size() && std::isfinite(field.value)) return field;
-  // Out of range: the position of the first significant digit plus the exponent tells which way.
-  field.range =
-      DecimalMagnitude(text.substr(intStart, intDigits), text.substr(fracStart, fracEnd - fracStart), exponent) > 0
-          ? DecimalField::Range::Overflow
-          : DecimalField::Range::Underflow;
   field.value = 0;
+  field.range = DecimalMagnitude(*parts) > 0 ? DecimalField::Range::Overflow : DecimalField::Range::Underflow;
   return field;
 }
 

@@ -48,11 +48,31 @@ void SyncDirectory(const fs::path& dir) {
   if (fd.get() >= 0) ::fsync(fd.get());
 }
 
+// Still the file that was read: the same identity and, since timestamps may be as coarse as
+// a clock tick, the same bytes.
+bool StillTheFileRead(const fs::path& target, std::string_view previous, const FileIdentity& read) {
+  if (!(IdentityOf(target.string()) == read)) return false;
+  if (!read.exists) return true;
+  UniqueFd fd(::open(target.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  if (fd.get() < 0) return false;
+  std::string now;
+  char buffer[65536];
+  for (;;) {
+    const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return false;
+    if (n == 0) break;
+    now.append(buffer, static_cast<std::size_t>(n));
+    if (now.size() > previous.size()) return false;
+  }
+  return now == previous;
+}
+
 WriteResult WriteInPlace(const fs::path& target, std::string_view bytes, std::string_view previous,
                          const FileIdentity& read) {
   UniqueFd fd(::open(target.c_str(), O_WRONLY | O_CLOEXEC));
   if (fd.get() < 0) return Refused(errno);
-  if (!(IdentityOf(target.string()) == read)) return Changed();
+  if (!StillTheFileRead(target, previous, read)) return Changed();
   if (::ftruncate(fd.get(), 0) == 0 && WriteAll(fd.get(), bytes) && ::fsync(fd.get()) == 0) {
     if (fd.Close()) return Written();
     return Refused(errno);
@@ -105,7 +125,7 @@ WriteResult AtomicFileWriter::Replace(const std::string& hostPath, std::string_v
     ::unlink(temp.c_str());
     return Refused(error);
   }
-  if (!(IdentityOf(target.string()) == read)) {
+  if (!StillTheFileRead(target, previous, read)) {
     ::unlink(temp.c_str());
     return Changed();
   }

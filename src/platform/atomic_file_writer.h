@@ -25,7 +25,7 @@ class FileWriter {
 };
 
 // Writes a new file beside the old one, flushes it, checks that the old one is still the
-// file that was read, and renames the new one over it; then flushes the directory. A
+// file that was read (identity and bytes), and renames the new one over it; then flushes the directory. A
 // symlink is updated at its target; permissions and owner are kept. Where no new file can
 // be made beside the old one, writes in place.
 class AtomicFileWriter : public FileWriter {

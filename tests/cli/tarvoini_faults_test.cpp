@@ -154,9 +154,10 @@ TEST_F(TarvoIniFaults, AWriterThatRewritesInPlaceNeverLosesItsFile) {
   WriteFile((tmp.path() / "theirs.ini").string(), big);
   SetIni(big);
   const std::string theirs = "'" + (tmp.path() / "theirs.ini").string() + "'";
-  // cat truncates TARVO.INI and writes it in pieces, without any lock, as the terminal program does.
-  const std::string loops = "(for i in $(seq 1 40); do cat " + theirs + " > '" + IniPath() + "'; done) & a=$!; " +
-                            "(for i in $(seq 1 10); do " + TARVOINI_PATH + " --dir " + Dir() +
+  // Each round truncates TARVO.INI and writes it in pieces, without any lock, as the terminal
+  // program does; each round's file differs from the last.
+  const std::string loops = "(for i in $(seq 1 40); do { echo \"; round $i\"; cat " + theirs + "; } > '" + IniPath() +
+                            "'; done) & a=$!; " + "(for i in $(seq 1 10); do " + TARVOINI_PATH + " --dir " + Dir() +
                             " resave >/dev/null 2>&1; done) & b=$!; wait $a; wait $b";
   ASSERT_EQ(RunScript(loops), 0);
   const std::string ini = Ini();

@@ -155,10 +155,14 @@ TEST_F(TarvoIniFaults, AWriterThatRewritesInPlaceNeverLosesItsFile) {
   SetIni(big);
   const std::string theirs = "'" + (tmp.path() / "theirs.ini").string() + "'";
   // Each round truncates TARVO.INI and writes it in pieces, without any lock, as the terminal
-  // program does; each round's file differs from the last.
-  const std::string loops = "(for i in $(seq 1 40); do { echo \"; round $i\"; cat " + theirs + "; } > '" + IniPath() +
-                            "'; done) & a=$!; " + "(for i in $(seq 1 10); do " + TARVOINI_PATH + " --dir " + Dir() +
-                            " resave >/dev/null 2>&1; done) & b=$!; wait $a; wait $b";
+  // program does; each round's file differs from the last. Between rounds it pauses, as a
+  // program does between profile writes: a writer descheduled half way through its file until
+  // after our rename is the one race that no check before the rename can see.
+  const std::string writer =
+      "for i in $(seq 1 30); do { echo \"; round $i\"; cat " + theirs + "; } > '" + IniPath() + "'; sleep 0.01; done";
+  const std::string resaves =
+      "for i in $(seq 1 10); do " + std::string(TARVOINI_PATH) + " --dir " + Dir() + " resave >/dev/null 2>&1; done";
+  const std::string loops = "(" + writer + ") & a=$!; (" + resaves + ") & b=$!; wait $a; wait $b";
   ASSERT_EQ(RunScript(loops), 0);
   const std::string ini = Ini();
   EXPECT_GE(ini.size(), big.size());

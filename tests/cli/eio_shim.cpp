@@ -1,5 +1,7 @@
-// LD_PRELOAD shim: read() of the file named by $TRV_EIO_FILE (its canonical path) fails with
-// EIO once 64 KiB of it have been read, as flaky disks and network mounts do.
+// LD_PRELOAD shim for the end-to-end tests: read() of the file named by $TRV_EIO_FILE (its
+// canonical path) fails with EIO once 64 KiB of it have been read, as flaky disks and network
+// mounts do; with $TRV_SLOW_FSYNC_MS the first fsync() takes that long, which holds a save
+// between its read and its rename while another program writes.
 #include <dlfcn.h>
 #include <unistd.h>
 
@@ -8,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 
 namespace {
 
@@ -33,4 +36,17 @@ extern "C" ssize_t read(int fd, void* buffer, size_t count) {
     return -1;
   }
   return real(fd, buffer, count);
+}
+
+extern "C" int fsync(int fd) {
+  using FsyncFunction = int (*)(int);
+  static const auto real = reinterpret_cast<FsyncFunction>(::dlsym(RTLD_NEXT, "fsync"));
+  static bool slowed = false;  // only the first: the save that meets the other writer
+  if (const char* ms = std::getenv("TRV_SLOW_FSYNC_MS"); ms != nullptr && !slowed) {
+    slowed = true;
+    const long delay = std::atol(ms);
+    const timespec pause{delay / 1000, (delay % 1000) * 1'000'000};
+    ::nanosleep(&pause, nullptr);
+  }
+  return real(fd);
 }

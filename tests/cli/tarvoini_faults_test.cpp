@@ -148,26 +148,22 @@ TEST_F(TarvoIniFaults, ConcurrentTarvoiniProcessesLoseNoUpdate) {
   EXPECT_NE(ini.find("[DEVICE]"), std::string::npos);
 }
 
-TEST_F(TarvoIniFaults, AWriterThatRewritesInPlaceNeverLosesItsFile) {
+TEST_F(TarvoIniFaults, AFileHalfWrittenInPlaceIsNeverSavedAsTheWhole) {
   fs::create_directories(program);
   const std::string big = BigFile();
-  WriteFile((tmp.path() / "theirs.ini").string(), big);
-  SetIni(big);
-  const std::string theirs = "'" + (tmp.path() / "theirs.ini").string() + "'";
-  // Each round truncates TARVO.INI and writes it in pieces, without any lock, as the terminal
-  // program does; each round's file differs from the last. Between rounds it pauses, as a
-  // program does between profile writes: a writer descheduled half way through its file until
-  // after our rename is the one race that no check before the rename can see.
-  const std::string writer =
-      "for i in $(seq 1 30); do { echo \"; round $i\"; cat " + theirs + "; } > '" + IniPath() + "'; sleep 0.01; done";
-  const std::string resaves =
-      "for i in $(seq 1 10); do " + std::string(TARVOINI_PATH) + " --dir " + Dir() + " resave >/dev/null 2>&1; done";
-  const std::string loops = "(" + writer + ") & a=$!; (" + resaves + ") & b=$!; wait $a; wait $b";
-  ASSERT_EQ(RunScript(loops), 0);
+  const std::size_t half = big.size() / 2;
+  SetIni(big.substr(0, half));  // the terminal program is half way through its write
+  WriteFile((tmp.path() / "rest.ini").string(), big.substr(half));
+  // Each fsync of the resave takes 400 ms; meanwhile the other program finishes its file in place.
+  const std::string slow = "LD_PRELOAD='" + std::string(EIO_SHIM_PATH) + "' TRV_SLOW_FSYNC_MS=400 ";
+  const std::string script = slow + TARVOINI_PATH + " --dir " + Dir() + " resave & pid=$!; sleep 0.15; cat '" +
+                             (tmp.path() / "rest.ini").string() + "' >> '" + IniPath() + "'; wait $pid";
+  ASSERT_EQ(RunScript(script), 0);
   const std::string ini = Ini();
-  EXPECT_GE(ini.size(), big.size());
+  const std::string afterStation = big.substr(std::string("[STATION]\r\nCALL=DL1ABC\r\n").size());
+  EXPECT_TRUE(ini.find(afterStation) != std::string::npos) << "their file was cut to " << ini.size() << " bytes";
   EXPECT_NE(ini.find("[LAST]\r\nx=1\r\n"), std::string::npos);
-  EXPECT_NE(ini.find("[BLOCK4000]"), std::string::npos);
+  EXPECT_NE(ini.find("[DEVICE]\r\nTNC0=END OF BLOCK\r\n"), std::string::npos);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #pragma once
 // Temporary program directories and file helpers for the tests.
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -56,14 +57,17 @@ class ProgramDir {
   TempDir dir;
 };
 
-// Refuses every write after the first `allowed` ones.
+// Refuses every write after the first `allowed` ones, as a full disk does.
 class FailingWriter : public FileWriter {
  public:
   explicit FailingWriter(int allowed = 0) : allowed_(allowed) {}
-  bool Replace(const std::string& path, std::string_view bytes, std::string_view previous) override {
-    if (allowed_-- > 0) return DefaultFileWriter().Replace(path, bytes, previous);
-    return false;
+  WriteResult Replace(const std::string& path, std::string_view bytes, std::string_view previous,
+                      const FileIdentity& read) override {
+    ++calls;
+    if (allowed_-- > 0) return DefaultFileWriter().Replace(path, bytes, previous, read);
+    return WriteResult{WriteResult::Outcome::Refused, ENOSPC};
   }
+  int calls = 0;
 
  private:
   int allowed_;

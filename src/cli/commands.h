@@ -1,18 +1,25 @@
 #pragma once
 // The verbs of tarvoini. Each returns the exit status:
-// 0 success, 1 not found or findings, 2 usage error, 3 the file could not be written.
+// 0 success, 1 not found or findings, 2 usage error (also a value that cannot be written and
+// a directory with no exact Windows form), 3 the file could not be written, 4 it could not be read.
 #include <ostream>
 #include <string>
 #include <vector>
 
 namespace trv {
 
-enum ExitStatus { kOk = 0, kNotFound = 1, kUsage = 2, kWriteFailed = 3 };
+enum ExitStatus { kOk = 0, kNotFound = 1, kUsage = 2, kWriteFailed = 3, kReadFailed = 4 };
 
 struct CommandStreams {
   std::ostream& out;
   std::ostream& err;
 };
+
+class StoreError;
+
+// Prints the error with the system's reason and gives its exit status; the same error gives
+// the same status in every verb.
+int ReportStoreError(const StoreError& error, CommandStreams io);
 
 // `programDir` is a host path.
 int ShowCommand(const std::string& programDir, bool json, CommandStreams io);

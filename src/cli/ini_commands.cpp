@@ -1,6 +1,9 @@
+#include <memory>
+
 #include "cli/commands.h"
 #include "config/ini_errors.h"
 #include "config/ini_file.h"
+#include "config/ini_operation.h"
 
 namespace trv {
 namespace {
@@ -28,11 +31,17 @@ int Delete(TIniFile& ini, const std::vector<std::string>& a) {
     if (ini.LineNumber(a[2], a[3]) == 0) return kNotFound;
     ini.DeleteKey(a[2], a[3]);
   }
-  ini.UpdateFile();
   return kOk;
 }
 
-int List(const std::vector<std::string>& names, CommandStreams io) {
+int List(TIniFile& ini, const std::vector<std::string>& a, CommandStreams io) {
+  std::vector<std::string> names;
+  if (a[0] == "sections") {
+    ini.ReadSections(names);
+  } else {
+    if (ini.LineNumber(a[2]) == 0) return kNotFound;
+    ini.ReadSection(a[2], names);
+  }
   for (const auto& name : names) io.out << name << "\n";
   return kOk;
 }
@@ -46,34 +55,42 @@ bool ArgumentCountFits(const std::string& verb, std::size_t count) {
   return false;
 }
 
+// One verb on the file; a verb that changes it runs again from the read when another
+// program changed the file meanwhile.
+int RunVerb(const std::vector<std::string>& a, CommandStreams io) {
+  const std::string& verb = a[0];
+  const bool writes = verb == "set" || verb == "del";
+  int status = kOk;
+  auto open = [&] {
+    auto ini = std::make_unique<TIniFile>(a[1], a[1]);
+    ini->SetReadOnly(!writes);
+    return ini;
+  };
+  RunIniOperation(open, [&](TIniFile& ini) {
+    if (verb == "get") {
+      status = Get(ini, a, io);
+    } else if (verb == "del") {
+      status = Delete(ini, a);
+    } else if (verb == "set") {
+      ini.WriteString(a[2], a[3], a[4]);
+    } else {
+      status = List(ini, a, io);
+    }
+  });
+  return status;
+}
+
 }  // namespace
 
 int IniCommand(const std::vector<std::string>& a, CommandStreams io) {
   if (a.empty()) return Usage(io, "ini needs a verb: get, set, del, sections or keys");
   if (!ArgumentCountFits(a[0], a.size())) return Usage(io, "wrong arguments for 'ini " + a[0] + "'");
-  TIniFile ini(a[1], a[1]);
   try {
-    const std::string& verb = a[0];
-    if (verb == "get") return Get(ini, a, io);
-    if (verb == "del") return Delete(ini, a);
-    if (verb == "set") {
-      ini.WriteString(a[2], a[3], a[4]);
-      ini.UpdateFile();
-      return kOk;
-    }
-    std::vector<std::string> names;
-    if (verb == "sections") {
-      ini.ReadSections(names);
-      return List(names, io);
-    }
-    if (ini.LineNumber(a[2]) == 0) return kNotFound;
-    ini.ReadSection(a[2], names);
-    return List(names, io);
+    return RunVerb(a, io);
   } catch (const IniInputError& e) {
     return Usage(io, e.what());
-  } catch (const IniWriteError& e) {
-    io.err << "tarvoini: " << e.what() << "\n";
-    return kWriteFailed;
+  } catch (const StoreError& e) {
+    return ReportStoreError(e, io);
   }
 }
 

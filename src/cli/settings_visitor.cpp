@@ -1,15 +1,34 @@
 #include "cli/settings_visitor.h"
 
+#include <type_traits>
+
 #include "config/config.h"
-#include "config/mailbox_section.h"
+#include "config/setting_tables.h"
 
 namespace trv {
 namespace {
 
+void VisitSetting(SettingsVisitor& v, const auto& s, const auto& record) {
+  using Field = std::remove_cvref_t<decltype(record.*s.field)>;
+  if constexpr (std::is_same_v<Field, bool>)
+    v.Flag(s.name, record.*s.field);
+  else if constexpr (std::is_same_v<Field, std::int16_t>)
+    v.Flag(s.name, record.*s.field != 0);
+  else if constexpr (std::is_same_v<Field, std::int32_t>)
+    v.Integer(s.name, record.*s.field);
+  else
+    v.Text(s.name, record.*s.field);
+}
+
+// The fields of a record that a settings table declares, in the table's order.
+template <class R>
+void VisitTable(SettingsVisitor& v, std::span<const Setting<R>> table, const R& record) {
+  for (const auto& setting : table) std::visit([&](const auto& s) { VisitSetting(v, s, record); }, setting);
+}
+
 void VisitStationAndDirectories(const Config& c, SettingsVisitor& v) {
   v.BeginRecord("StationSettings");
-  v.Text("Call", c.Station.Call);
-  v.Text("Qth", c.Station.Qth);
+  VisitTable<StationSettings>(v, kStationSettings, c.Station);
   v.EndRecord();
   const Directories& d = c.Dirs;
   v.BeginRecord("Directories");
@@ -24,19 +43,11 @@ void VisitStationAndDirectories(const Config& c, SettingsVisitor& v) {
 }
 
 void VisitDisplayAndLanguage(const Config& c, SettingsVisitor& v) {
-  const DisplaySettings& d = c.Display;
   v.BeginRecord("DisplaySettings");
-  v.Flag("EchoOwnText", d.EchoOwnText);
-  v.Integer("MaxRXLines", d.MaxRXLines);
-  v.Integer("MaxTXLines", d.MaxTXLines);
-  v.Flag("SaveRX", d.SaveRX);
-  v.Flag("SaveTX", d.SaveTX);
-  v.Flag("FlickerFreeTX", d.FlickerFreeTX);
-  v.Flag("FlickerFreeRX", d.FlickerFreeRX);
+  VisitTable<DisplaySettings>(v, kDisplaySettings, c.Display);
   v.EndRecord();
   v.BeginRecord("LanguageSettings");
-  v.Text("Visual", c.Language.Visual);
-  v.Text("Output", c.Language.Output);
+  VisitTable<LanguageSettings>(v, kLanguageSettings, c.Language);
   v.EndRecord();
 }
 
@@ -62,51 +73,16 @@ void VisitColorsAndSounds(const Config& c, SettingsVisitor& v) {
 }
 
 void VisitExtra(const Config& c, SettingsVisitor& v) {
-  const ExtraSettings& x = c.Extra;
   v.BeginRecord("ExtraSettings");
-  v.Integer("PollDelay", x.PollDelay);
-  v.Text("NodeCall", x.NodeCall);
-  v.Integer("NodeTimeout", x.NodeTimeout);
-  v.Text("Prompt", x.Prompt);
-  v.Text("FortuneFile", x.FortuneFile);
-  v.Flag("LoadDigiInfo", x.LoadDigiInfo);
-  v.Flag("LoadSpy", x.LoadSpy);
-  v.Flag("LoadBroadcast", x.LoadBroadcast);
-  v.Flag("LoadDxClusterSpy", x.LoadDxClusterSpy);
-  v.Flag("LoadMailbox", x.LoadMailbox);
-  v.Flag("ReduceResync", x.ReduceResync);
-  v.Flag("MultiLineToolbar", x.MultiLineToolbar);
-  v.Integer("UtcOffset", x.UtcOffset);
-  v.Integer("Por", x.Por);
-  v.Flag("DelayedDisplay", x.DelayedDisplay);
-  v.Flag("SuppressBin", x.SuppressBin != 0);
-  v.Integer("ConMode", x.ConMode);
+  VisitTable<ExtraSettings>(v, kExtraSettings, c.Extra);
   v.EndRecord();
 }
 
 void VisitMailbox(Config& c, SettingsVisitor& v) {
-  const MailboxSettings& m = c.Mailbox;
   v.BeginRecord("MailboxSettings");
-  v.Flag("PasswordRequired", m.PasswordRequired);
-  v.Text("BoxCall", m.BoxCall);
-  v.Text("HPath", m.HPath);
-  v.Text("SysMailTo", m.SysMailTo);
-  v.Text("DefaultBoard", m.DefaultBoard);
-  v.Integer("DefaultLifetime", m.DefaultLifetime);
-  v.Integer("GarbageAt", m.GarbageAt);
-  v.Flag("RestartAfterGarbage", m.RestartAfterGarbage);
-  v.Integer("Timeout", m.Timeout);
-  v.Integer("MaxBidCount", m.MaxBidCount);
-  v.Flag("LifetimeReport", m.LifetimeReport);
-  v.Flag("RoutingErrorReport", m.RoutingErrorReport);
-  v.Flag("InsertFHeader", m.InsertFHeader);
-  v.Flag("IncludeBid", m.IncludeBid);
-  v.Flag("MemoryGarbage", m.MemoryGarbage);
-  v.Flag("QzDos", m.QzDos);
-  v.Flag("ParseAllMails", m.ParseAllMails);
-  v.Flag("BlinkIcon", m.BlinkIcon);
-  v.Flag("BlinkLed", m.BlinkLed);
+  VisitTable<MailboxSettings>(v, kMailboxSettingsBeforeHeader, c.Mailbox);
   v.Text("FHeaderText", c.FHeaderText.GetFHeader());
+  VisitTable<MailboxSettings>(v, kMailboxSettings, c.Mailbox);
   v.BeginList("ClosedTimes");
   for (std::int32_t i = 0; i < c.ClosedTimes.Count(); ++i) {
     const ClosedTime* window = c.ClosedTimes.WindowAt(i);

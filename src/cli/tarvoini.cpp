@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "support/version.h"
 
 namespace {
 
@@ -25,7 +26,16 @@ line 0 stands for a key or section that is not in the file yet.
 The ini verbs work on any INI file with the same rules; values are passed as the file's
 bytes (Windows-1252), unchanged.
 
-Exit status: 0 success, 1 not found or findings, 2 usage error, 3 the file could not be written.
+DIR must have an exact Windows path (Windows-1252 names, no character that Windows forbids
+in names, at most 255 characters); otherwise nothing is read or written.
+
+Other programs may write the file at the same time: tarvoini processes take turns, and an
+operation that finds the file changed before its own write starts again from the read.
+
+Exit status: 0 success, 1 not found or findings, 2 usage error (also a value that cannot be
+written, or a DIR without an exact Windows path), 3 the file could not be written, 4 the file
+could not be read (also when TARVO.INI is not a regular file). Errors 3 and 4 print the
+system's reason after the message.
 
 Examples:
   tarvoini --dir ~/.wine/drive_c/TARVO check
@@ -52,7 +62,7 @@ int main(int argc, char** argv) {
     return trv::kOk;
   }
   if (args[0] == "--version") {
-    std::cout << "tarvoini 0.4\n";
+    std::cout << "tarvoini " << trv::kProgramVersion << "\n";
     return trv::kOk;
   }
   if (args[0] == "ini") return trv::IniCommand({args.begin() + 1, args.end()}, io);

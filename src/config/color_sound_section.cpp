@@ -49,54 +49,63 @@ std::int16_t ReadPortKey(TIniFile& ini, const std::string& key, std::int32_t hea
   return static_cast<std::int16_t>(ReadIntegerInRange(ini, kColor, key, unusable, 0, 15));
 }
 
+// The wave directory in front of a bare file name, cut to 255 characters; the cut is reported.
+std::string JoinWaveDir(TIniFile& ini, const Config& config, std::string_view key, const std::string& name) {
+  const std::string& dir = config.Dirs.GetWaveDir();
+  if (dir.size() + name.size() > kShortStringMax)
+    ini.Report("SOUND", key, "cut to 255 characters after the wave directory is put in front");
+  return Join255(dir, name);
+}
+
 }  // namespace
 
 void ReadColorSection(Config& config) {
-  auto ini = OpenConfigFile(config);
-  ReadColorKeys(config, *ini, kBefore);
-  const std::int32_t headerFg = ReadIntegerInRange(*ini, kColor, "HFG", 14, 0, 15);
-  const std::int32_t headerBg = ReadIntegerInRange(*ini, kColor, "HBG", 0, 0, 15);
-  for (int port = 0; port < 4; ++port) {
-    config.ColorTable[6 + port].Fg = ReadPortKey(*ini, "HFG" + std::to_string(port), headerFg, 14);
-    config.ColorTable[6 + port].Bg = ReadPortKey(*ini, "HBG" + std::to_string(port), headerBg, 1);
-  }
-  ReadColorKeys(config, *ini, kAfter);
-  FinishOperation(config, *ini);
+  RunOperation(config, [&](TIniFile& ini) {
+    ReadColorKeys(config, ini, kBefore);
+    const std::int32_t headerFg = ReadIntegerInRange(ini, kColor, "HFG", 14, 0, 15);
+    const std::int32_t headerBg = ReadIntegerInRange(ini, kColor, "HBG", 0, 0, 15);
+    for (int port = 0; port < 4; ++port) {
+      config.ColorTable[6 + port].Fg = ReadPortKey(ini, "HFG" + std::to_string(port), headerFg, 14);
+      config.ColorTable[6 + port].Bg = ReadPortKey(ini, "HBG" + std::to_string(port), headerBg, 1);
+    }
+    ReadColorKeys(config, ini, kAfter);
+  });
 }
 
 void WriteColorSection(Config& config) {
-  auto ini = OpenConfigFile(config);
-  auto write = [&](const ColorKey& k) { ini->WriteInteger(kColor, k.key, Side(config, k.entry, k.foreground)); };
-  for (const ColorKey& k : kBefore) write(k);
-  for (std::size_t i = 0; i < 4; ++i) write(kAfter[i]);  // EFG EBG RFG RBG
-  for (int port = 0; port < 4; ++port) {
-    ini->WriteInteger(kColor, "HFG" + std::to_string(port), config.ColorTable[6 + port].Fg);
-    ini->WriteInteger(kColor, "HBG" + std::to_string(port), config.ColorTable[6 + port].Bg);
-  }
-  for (std::size_t i = 4; i < kAfter.size(); ++i) write(kAfter[i]);  // CCOL SCOL FILLBG
-  FinishOperation(config, *ini);
+  RunOperation(config, [&](TIniFile& ini) {
+    auto write = [&](const ColorKey& k) { ini.WriteInteger(kColor, k.key, Side(config, k.entry, k.foreground)); };
+    for (const ColorKey& k : kBefore) write(k);
+    for (std::size_t i = 0; i < 4; ++i) write(kAfter[i]);  // EFG EBG RFG RBG
+    for (int port = 0; port < 4; ++port) {
+      ini.WriteInteger(kColor, "HFG" + std::to_string(port), config.ColorTable[6 + port].Fg);
+      ini.WriteInteger(kColor, "HBG" + std::to_string(port), config.ColorTable[6 + port].Bg);
+    }
+    for (std::size_t i = 4; i < kAfter.size(); ++i) write(kAfter[i]);  // CCOL SCOL FILLBG
+  });
 }
 
 void ReadSoundSection(Config& config) {
-  auto ini = OpenConfigFile(config);
-  SoundSettings& s = config.Sound;
-  for (int i = 0; i < kWaveCount; ++i) {
-    const std::string value = ReadText(*ini, "SOUND", kWaveKeys[i], i == 0 ? "STARTUP.WAV" : "", kShortStringMax);
-    s.WaveFiles[i] = DirectoryPart(value).empty() ? Join255(config.Dirs.GetWaveDir(), value) : value;
-  }
-  s.OnlyLastConnectSound = ini->ReadBool("EXTRA", "OLCSOUND", true);
-  s.UseMciSound = ini->ReadBool("EXTRA", "WAVEMCI", false);
-  s.DisableSound = ini->ReadBool("EXTRA", "NOSOUND", false);
+  RunOperation(config, [&](TIniFile& ini) {
+    SoundSettings& s = config.Sound;
+    for (int i = 0; i < kWaveCount; ++i) {
+      const std::string value = ReadText(ini, "SOUND", kWaveKeys[i], i == 0 ? "STARTUP.WAV" : "", kShortStringMax);
+      s.WaveFiles[i] = DirectoryPart(value).empty() ? JoinWaveDir(ini, config, kWaveKeys[i], value) : value;
+    }
+    s.OnlyLastConnectSound = ini.ReadBool("EXTRA", "OLCSOUND", true);
+    s.UseMciSound = ini.ReadBool("EXTRA", "WAVEMCI", false);
+    s.DisableSound = ini.ReadBool("EXTRA", "NOSOUND", false);
+  });
 }
 
 void WriteSoundSection(Config& config) {
-  auto ini = OpenConfigFile(config);
-  const SoundSettings& s = config.Sound;
-  for (int i = 0; i < kWaveCount; ++i) ini->WriteString("SOUND", kWaveKeys[i], s.WaveFiles[i]);
-  ini->WriteBool("EXTRA", "OLCSOUND", s.OnlyLastConnectSound);
-  ini->WriteBool("EXTRA", "WAVEMCI", s.UseMciSound);
-  ini->WriteBool("EXTRA", "NOSOUND", s.DisableSound);
-  FinishOperation(config, *ini);
+  RunOperation(config, [&](TIniFile& ini) {
+    const SoundSettings& s = config.Sound;
+    for (int i = 0; i < kWaveCount; ++i) ini.WriteString("SOUND", kWaveKeys[i], s.WaveFiles[i]);
+    ini.WriteBool("EXTRA", "OLCSOUND", s.OnlyLastConnectSound);
+    ini.WriteBool("EXTRA", "WAVEMCI", s.UseMciSound);
+    ini.WriteBool("EXTRA", "NOSOUND", s.DisableSound);
+  });
 }
 
 }  // namespace trv

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "config/ini_operation.h"
 #include "support/text.h"
 
 namespace trv {
@@ -18,14 +19,16 @@ Config::Config(HostFileSystem files, StoreOptions options)
 
 std::unique_ptr<TIniFile> OpenConfigFile(const Config& config) {
   const std::string path = config.ConfigFilePath();
-  auto ini = std::make_unique<TIniFile>(config.Files.ToHost(path).value_or(std::string()), path, config.Options.writer);
-  ini->SetFindings(config.Options.findings);
-  ini->SetReadOnly(config.Options.readOnly);
+  const StoreOptions& o = config.Options;
+  auto ini = std::make_unique<TIniFile>(config.Files.ToHost(path).value_or(std::string()), path, o.writer, o.reader);
+  ini->SetFindings(o.validateOnly ? nullptr : o.findings);
+  ini->SetReadOnly(o.readOnly);
+  ini->SetValidateOnly(o.validateOnly);
   return ini;
 }
 
-void FinishOperation(const Config& config, TIniFile& ini) {
-  if (!config.Options.readOnly) ini.UpdateFile();
+void RunOperation(const Config& config, const std::function<void(TIniFile&)>& body) {
+  RunIniOperation([&] { return OpenConfigFile(config); }, body, config.Options.findings);
 }
 
 std::int32_t ReadIntegerInRange(TIniFile& ini, std::string_view section, std::string_view key, std::int32_t def,
@@ -99,25 +102,10 @@ void ReadFreeSection(const Config& config, std::string_view section, std::vector
 }
 
 void WriteFreeSection(const Config& config, std::string_view section, const std::vector<std::string>& lines) {
-  auto ini = OpenConfigFile(config);
-  ini->EraseSection(section);
+  std::vector<std::pair<std::string, std::string>> keys;
   for (std::size_t i = 0; i < lines.size(); ++i)
-    if (!TrimControls(lines[i]).empty()) ini->WriteString(section, std::to_string(i), lines[i]);
-  FinishOperation(config, *ini);
-}
-
-void ReadStationSection(Config& config) {
-  auto ini = OpenConfigFile(config);
-  config.Station.Call = UpperCaseAscii(ReadText(*ini, "STATION", "CALL", "NOCALL", 12));
-  config.Station.Qth = UpperCaseAscii(ReadText(*ini, "STATION", "QTH", "JN59IL", 31));
-  FinishOperation(config, *ini);
-}
-
-void WriteStationSection(Config& config) {
-  auto ini = OpenConfigFile(config);
-  ini->WriteString("STATION", "CALL", config.Station.Call);
-  ini->WriteString("STATION", "QTH", config.Station.Qth);
-  FinishOperation(config, *ini);
+    if (!TrimControls(lines[i]).empty()) keys.emplace_back(std::to_string(i), lines[i]);
+  RunOperation(config, [&](TIniFile& ini) { ini.RewriteSection(section, keys); });
 }
 
 }  // namespace trv

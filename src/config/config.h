@@ -17,6 +17,7 @@
 
 namespace trv {
 
+class FileReader;
 class FileWriter;
 
 struct StoreOptions {
@@ -24,6 +25,10 @@ struct StoreOptions {
   bool readOnly = false;
   // Where refused writes can be simulated; null writes to the disk.
   FileWriter* writer = nullptr;
+  // Where read errors can be simulated; null reads from the disk.
+  FileReader* reader = nullptr;
+  // The writes check every name and value and touch nothing (save all runs them so first).
+  bool validateOnly = false;
   // Collects what reading drops, replaces, clamps or cuts; null collects nothing.
   Findings* findings = nullptr;
   // Told of every directory that reading the DIR section asks for, in order.
@@ -55,10 +60,13 @@ class Config {
 
 inline constexpr std::string_view kEndOfBlock = "END OF BLOCK";
 
-// A new TIniFile on the configuration file; the caller's operation owns it.
+// A new TIniFile on the configuration file, set up by the store's options; the caller's
+// operation owns it.
 std::unique_ptr<TIniFile> OpenConfigFile(const Config& config);
-// Writes the operation's changes (or, read-only, drops them).
-void FinishOperation(const Config& config, TIniFile& ini);
+// One section operation: runs `body` on the configuration file and writes what it changed,
+// again from the read when another program changed the file meanwhile (RunIniOperation).
+// Throws IniReadError, IniWriteError or IniInputError.
+void RunOperation(const Config& config, const std::function<void(TIniFile&)>& body);
 
 std::int32_t ReadIntegerInRange(TIniFile& ini, std::string_view section, std::string_view key, std::int32_t def,
                                 std::int32_t min, std::int32_t max);
@@ -72,9 +80,9 @@ void SplitAtSeparator(std::string& text, std::string_view separator, std::string
 bool IsKnownSection(std::string_view name);
 bool ListUserSections(const Config& config, std::vector<std::string>* list);
 void ReadFreeSection(const Config& config, std::string_view section, std::vector<std::string>& lines);
+// Rewrites the section in place; with no line that is not blank the section is removed.
 void WriteFreeSection(const Config& config, std::string_view section, const std::vector<std::string>& lines);
 
-void ReadStationSection(Config& config);
-void WriteStationSection(Config& config);
-
 }  // namespace trv
+
+#include "config/station_section.h"

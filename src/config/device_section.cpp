@@ -58,7 +58,7 @@ void ReadOptionalFields(std::string& rest, TncLineResult& result,
   if (driverExists(driver))
     e.Driver = UpperCaseAscii(driver);
   else
-    result.changes.push_back("driver file '" + driver + "' not found; TNC2.TNC is used");
+    result.changes.push_back("driver file '" + driver + "' not found; " + std::string(kDefaultDriver) + " is used");
 }
 
 }  // namespace
@@ -72,7 +72,7 @@ std::string FormatTncLine(const TncEntry& e) {
 
 TncLineResult ParseTncLine(std::string rest, const std::function<bool(const std::string&)>& driverExists) {
   TncEntry e;
-  e.Driver = "TNC2.TNC";
+  e.Driver = kDefaultDriver;
   std::vector<std::string> changes;
 
   const std::string port = NextField(rest);
@@ -108,9 +108,12 @@ TncLineResult ParseTncLine(std::string rest, const std::function<bool(const std:
   e.UseXHost = *xhostBit;
 
   const std::string qrg = NextField(rest);
-  const auto qrgValue = ParseDecimal(qrg);
+  const auto qrgValue = ParseDecimalField(qrg);
   if (!qrgValue) return Rejected("QRG '" + qrg + "' is not a number");
-  e.Qrg = *qrgValue;
+  e.Qrg = qrgValue->range == DecimalField::Range::Overflow ? kDefaultQrg : qrgValue->value;
+  if (qrgValue->range == DecimalField::Range::Overflow)
+    changes.push_back("QRG " + qrg + " is too large; " + FormatFixed3(kDefaultQrg) + " is used");
+  if (qrgValue->range == DecimalField::Range::Underflow) changes.push_back("QRG " + qrg + " is read as 0");
 
   e.IniBlock = NextField(rest);
   if (e.IniBlock.empty()) return Rejected("initialisation block name is missing");
@@ -124,44 +127,55 @@ TncLineResult ParseTncLine(std::string rest, const std::function<bool(const std:
   return result;
 }
 
-void ReadDeviceSection(Config& config) {
-  auto ini = OpenConfigFile(config);
+namespace {
+
+// Reads the TNC lines in key order until an empty or END OF BLOCK value.
+void ReadTncLines(Config& config, TIniFile& ini) {
   std::vector<std::string> keys;
-  ini->ReadSection(kSection, keys);
+  ini.ReadSection(kSection, keys);
   const std::string driverDir = config.Dirs.GetTncDriverDir();
   auto driverExists = [&](const std::string& name) { return config.Files.FileExists(Join255(driverDir, name)); };
   std::string endedBy;
   for (const auto& key : keys) {
     if (!endedBy.empty()) {
-      ini->Report(kSection, key, "not read: " + endedBy);
+      ini.Report(kSection, key, "not read: " + endedBy);
       continue;
     }
-    const std::string value = ini->ReadString(kSection, key, "");
+    const std::string value = ini.ReadString(kSection, key, "");
     if (value.empty() || value == kEndOfBlock) {
-      endedBy = "the reading ended at " + key + " (line " + std::to_string(ini->LineNumber(kSection, key)) + ")";
+      endedBy = "the reading ended at " + key + " (line " + std::to_string(ini.LineNumber(kSection, key)) + ")";
       continue;
     }
     if (config.TncCount >= kTncTableSize) {
-      ini->Report(kSection, key, "not read: the table holds ten TNCs");
+      ini.Report(kSection, key, "not read: the table holds ten TNCs");
       continue;
     }
     TncLineResult result = ParseTncLine(value, driverExists);
-    for (const auto& change : result.changes) ini->Report(kSection, key, change);
+    for (const auto& change : result.changes) ini.Report(kSection, key, change);
     if (!result.entry) {
-      ini->Report(kSection, key, "line rejected: " + result.problem);
+      ini.Report(kSection, key, "line rejected: " + result.problem);
       continue;
     }
     config.TncTable[config.TncCount++] = std::move(*result.entry);
   }
 }
 
+}  // namespace
+
+void ReadDeviceSection(Config& config) {
+  const std::int32_t countBefore = config.TncCount;
+  RunOperation(config, [&](TIniFile& ini) {
+    config.TncCount = countBefore;  // a run again from the read starts over
+    ReadTncLines(config, ini);
+  });
+}
+
 void WriteDeviceSection(Config& config) {
-  auto ini = OpenConfigFile(config);
-  ini->EraseSection(kSection);
+  std::vector<std::pair<std::string, std::string>> keys;
   for (std::int32_t i = 0; i < config.TncCount; ++i)
-    ini->WriteString(kSection, "TNC" + std::to_string(i), FormatTncLine(config.TncTable[i]));
-  ini->WriteString(kSection, "TNC" + std::to_string(config.TncCount), kEndOfBlock);
-  FinishOperation(config, *ini);
+    keys.emplace_back("TNC" + std::to_string(i), FormatTncLine(config.TncTable[i]));
+  keys.emplace_back("TNC" + std::to_string(config.TncCount), std::string(kEndOfBlock));
+  RunOperation(config, [&](TIniFile& ini) { ini.RewriteSection(kSection, keys); });
 }
 
 }  // namespace trv

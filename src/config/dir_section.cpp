@@ -42,22 +42,24 @@ void CreateMailSubdirectories(const Config& config) {
 }  // namespace
 
 void ReadDirSection(Config& config) {
-  auto ini = OpenConfigFile(config);
-  Directories& d = config.Dirs;
-  for (const auto& dir : {d.GetTncDriverDir(), d.GetVoiceDir(), d.GetFilterDir(), d.GetLanguageDir()})
-    Create(config, dir);
-  for (const DirKey& k : kDirKeys) {
-    const std::string def = Join255(d.GetProgramDir(), k.defaultName);
-    (d.*k.set)(ReadText(*ini, kSection, k.key, def, kShortStringMax));
-    Create(config, (d.*k.get)());
-    if (k.key == "MD") CreateMailSubdirectories(config);
-  }
+  RunOperation(config, [&](TIniFile& ini) {
+    ini.HasKey(kSection, "RD");  // the file is read (or refused) before any directory is made
+    Directories& d = config.Dirs;
+    for (const auto& dir : {d.GetTncDriverDir(), d.GetVoiceDir(), d.GetFilterDir(), d.GetLanguageDir()})
+      Create(config, dir);
+    for (const DirKey& k : kDirKeys) {
+      const std::string def = Join255(d.GetProgramDir(), k.defaultName);
+      (d.*k.set)(ReadText(ini, kSection, k.key, def, kShortStringMax));
+      Create(config, (d.*k.get)());
+      if (k.key == "MD") CreateMailSubdirectories(config);
+    }
+  });
 }
 
 void WriteDirSection(Config& config) {
-  auto ini = OpenConfigFile(config);
-  for (const DirKey& k : kDirKeys) ini->WriteString(kSection, k.key, (config.Dirs.*k.get)());
-  FinishOperation(config, *ini);
+  RunOperation(config, [&](TIniFile& ini) {
+    for (const DirKey& k : kDirKeys) ini.WriteString(kSection, k.key, (config.Dirs.*k.get)());
+  });
 }
 
 }  // namespace trv

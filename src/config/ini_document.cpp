@@ -33,6 +33,18 @@ std::string_view ValueOf(std::string_view keyLine) { return TrimIniBlanks(keyLin
 
 }  // namespace
 
+std::string_view ReadableValue(std::string_view raw) {
+  raw = raw.substr(0, raw.find('\0'));
+  if (raw.size() >= 2 && (raw.front() == '"' || raw.front() == '\'') && raw.back() == raw.front())
+    return raw.substr(1, raw.size() - 2);
+  return raw;
+}
+
+std::string WritableValue(std::string_view value) {
+  if (TrimIniBlanks(value).size() == value.size() && ReadableValue(value) == value) return std::string(value);
+  return "\"" + std::string(value) + "\"";
+}
+
 std::string_view TrimIniBlanks(std::string_view text) {
   while (!text.empty() && IsIniBlank(text.front())) text.remove_prefix(1);
   while (!text.empty() && IsIniBlank(text.back())) text.remove_suffix(1);
@@ -154,23 +166,65 @@ void IniDocument::Erase(std::size_t begin, std::size_t end) {
   headers_ = std::move(kept);
 }
 
+bool IniDocument::ReplaceKeyLine(std::size_t index, std::string_view key, std::string_view value) {
+  Line& line = lines_[index];
+  const auto name = KeyName(line.text);
+  const bool sameName = name && EqualNoCase1252(*name, key);
+  if (sameName && ReadableValue(ValueOf(line.text)) == value) return false;
+  line.text = Own(std::string(sameName ? *name : key) + "=" + WritableValue(value));
+  return true;
+}
+
+void IniDocument::AppendSection(std::string_view section,
+                                const std::vector<std::pair<std::string, std::string>>& keys) {
+  Insert(lines_.size(), "[" + std::string(section) + "]");
+  for (const auto& [key, value] : keys) Insert(lines_.size(), key + "=" + WritableValue(value));
+}
+
+std::vector<std::size_t> IniDocument::KeyLines(const Range& range) const {
+  std::vector<std::size_t> keyLines;
+  for (std::size_t i = range.begin; i < range.end; ++i)
+    if (KeyName(lines_[i].text)) keyLines.push_back(i);
+  return keyLines;
+}
+
 bool IniDocument::SetValue(std::string_view section, std::string_view key, std::string_view value) {
   const auto range = FindSection(section);
   if (!range) {
-    Insert(lines_.size(), "[" + std::string(section) + "]");
-    Insert(lines_.size(), std::string(key) + "=" + std::string(value));
+    AppendSection(section, {{std::string(key), std::string(value)}});
     return true;
   }
-  if (const auto index = FindKey(*range, key)) {
-    Line& line = lines_[*index];
-    if (ValueOf(line.text) == value) return false;
-    line.text = Own(std::string(*KeyName(line.text)) + "=" + std::string(value));
-    return true;
-  }
+  if (const auto index = FindKey(*range, key)) return ReplaceKeyLine(*index, key, value);
   std::size_t last = range->begin - 1;  // the header
   for (std::size_t i = range->begin; i < range->end; ++i)
     if (!TrimIniBlanks(lines_[i].text).empty()) last = i;
-  Insert(last + 1, std::string(key) + "=" + std::string(value));
+  Insert(last + 1, std::string(key) + "=" + WritableValue(value));
+  return true;
+}
+
+bool IniDocument::RewriteSection(std::string_view section,
+                                 const std::vector<std::pair<std::string, std::string>>& keys) {
+  if (keys.empty()) return EraseSection(section);
+  const auto range = FindSection(section);
+  if (!range) {
+    AppendSection(section, keys);
+    return true;
+  }
+  const std::vector<std::size_t> keyLines = KeyLines(*range);
+  bool changed = false;
+  for (std::size_t i = 0; i < keyLines.size() && i < keys.size(); ++i)
+    changed = ReplaceKeyLine(keyLines[i], keys[i].first, keys[i].second) || changed;
+  for (std::size_t i = keyLines.size(); i-- > keys.size();) {
+    Erase(keyLines[i], keyLines[i] + 1);
+    changed = true;
+  }
+  if (keys.size() <= keyLines.size()) return changed;
+  std::size_t at = keyLines.empty() ? range->begin - 1 : keyLines.back();
+  if (keyLines.empty())
+    for (std::size_t i = range->begin; i < range->end; ++i)
+      if (!TrimIniBlanks(lines_[i].text).empty()) at = i;
+  for (std::size_t i = keyLines.size(); i < keys.size(); ++i)
+    Insert(++at, keys[i].first + "=" + WritableValue(keys[i].second));
   return true;
 }
 

@@ -33,8 +33,15 @@ class IniDocument {
   // 1-based line number of the first matching key (or of the header when key is empty); 0 if none.
   std::size_t LineNumber(std::string_view section, std::string_view key = {}) const;
 
-  // Each returns whether the document changed.
+  // Each returns whether the document changed. A value is given as it is to read back: a key
+  // that already reads as it is left alone, and a value that would not read back as itself
+  // is written in double quotes.
   bool SetValue(std::string_view section, std::string_view key, std::string_view value);
+  // Rewrites the first section of that name in place: its key lines take the given keys and
+  // values in order (key lines that already read so stay as they are), extra ones go after
+  // its last key line, surplus key lines go; comments, blank lines and other lines stay. A
+  // missing section is added at the end; with no keys at all the section is erased.
+  bool RewriteSection(std::string_view section, const std::vector<std::pair<std::string, std::string>>& keys);
   bool EraseSection(std::string_view section);
   bool EraseKey(std::string_view section, std::string_view key);
 
@@ -57,6 +64,10 @@ class IniDocument {
 
   std::optional<Range> FindSection(std::string_view section) const;
   std::optional<std::size_t> FindKey(const Range& range, std::string_view key) const;
+  std::vector<std::size_t> KeyLines(const Range& range) const;
+  // Makes line `index` read as key=value; returns whether it changed.
+  bool ReplaceKeyLine(std::size_t index, std::string_view key, std::string_view value);
+  void AppendSection(std::string_view section, const std::vector<std::pair<std::string, std::string>>& keys);
   std::string_view Own(std::string text);
   void Insert(std::size_t at, std::string text);
   void Erase(std::size_t begin, std::size_t end);
@@ -71,5 +82,11 @@ class IniDocument {
 
 // Blanks that are not part of names or values: space, tab, VT, FF, CR, LF and 0x1A.
 std::string_view TrimIniBlanks(std::string_view text);
+// What a value as it stands in the file (trimmed) reads as: up to its first NUL, then one
+// pair of matching enclosing quotes stripped.
+std::string_view ReadableValue(std::string_view raw);
+// How a value is written so that it reads back as itself: in double quotes when it has
+// blanks at either end or the same quote character at both ends.
+std::string WritableValue(std::string_view value);
 
 }  // namespace trv

@@ -1,20 +1,41 @@
 #pragma once
+// The configuration store's own errors. Each keeps a fixed text (what the dialog shows) and
+// the system's reason apart (what tarvoini prints after it).
 #include <stdexcept>
 #include <string>
 
 namespace trv {
 
-// The file system refused a write: "nach <path> kann nicht geschrieben werden".
-class IniWriteError : public std::runtime_error {
+class StoreError : public std::runtime_error {
  public:
-  explicit IniWriteError(const std::string& path)
-      : std::runtime_error("nach " + path + " kann nicht geschrieben werden") {}
+  StoreError(const std::string& text, std::string cause) : std::runtime_error(text), cause_(std::move(cause)) {}
+  // The system's reason ("No space left on device"), or empty.
+  const std::string& Cause() const { return cause_; }
+  // The fixed text followed by the reason.
+  std::string Full() const { return cause_.empty() ? std::string(what()) : std::string(what()) + ": " + cause_; }
+
+ private:
+  std::string cause_;
+};
+
+// The file system refused a write: "nach <path> kann nicht geschrieben werden".
+class IniWriteError : public StoreError {
+ public:
+  explicit IniWriteError(const std::string& path, std::string cause = {})
+      : StoreError("nach " + path + " kann nicht geschrieben werden", std::move(cause)) {}
+};
+
+// The file could not be read (a read error, or not a regular file): nothing is written.
+class IniReadError : public StoreError {
+ public:
+  explicit IniReadError(const std::string& path, std::string cause = {})
+      : StoreError("von " + path + " kann nicht gelesen werden", std::move(cause)) {}
 };
 
 // A name or value that would change the file's structure (line breaks, NUL, '=' in a key name ...).
-class IniInputError : public std::invalid_argument {
+class IniInputError : public StoreError {
  public:
-  using std::invalid_argument::invalid_argument;
+  explicit IniInputError(const std::string& text) : StoreError(text, {}) {}
 };
 
 }  // namespace trv

@@ -1,22 +1,15 @@
 #include "config/ini_file.h"
 
-#include <cerrno>
-#include <fstream>
-#include <sstream>
+#include <cstring>
 
-#include "config/file_writer.h"
 #include "config/ini_errors.h"
 #include "config/ini_numbers.h"
+#include "platform/atomic_file_writer.h"
+#include "platform/file_reader.h"
 #include "support/codepage.h"
 
 namespace trv {
 namespace {
-
-std::string_view Unquoted(std::string_view value) {
-  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
-    return value.substr(1, value.size() - 2);
-  return value;
-}
 
 std::string_view WithoutTrailingSpaces(std::string_view text) {
   while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
@@ -48,28 +41,40 @@ void AppendLimited(const std::vector<std::string>& names, std::vector<std::strin
   }
 }
 
+std::string ReasonOf(int error) { return error == 0 ? std::string() : std::string(std::strerror(error)); }
+
 }  // namespace
 
-TIniFile::TIniFile(std::string hostPath, std::string shownPath, FileWriter* writer)
-    : hostPath_(std::move(hostPath)), shownPath_(std::move(shownPath)), writer_(writer) {}
+TIniFile::TIniFile(std::string hostPath, std::string shownPath, FileWriter* writer, FileReader* reader)
+    : hostPath_(std::move(hostPath)), shownPath_(std::move(shownPath)), writer_(writer), reader_(reader) {}
+
+void TIniFile::Load() {
+  if (validateOnly_ || hostPath_.empty()) {
+    document_.emplace(IniDocument::Parse({}));
+    return;
+  }
+  if (!readOnly_) lock_ = std::make_unique<DirectoryLock>(LockDirectoryOf(hostPath_));
+  FileReader& reader = reader_ != nullptr ? *reader_ : DefaultFileReader();
+  FileContents contents = reader.Read(hostPath_);
+  switch (contents.state) {
+    case FileContents::State::NotRegular: throw IniReadError(shownPath_, "not a regular file");
+    case FileContents::State::Failed: throw IniReadError(shownPath_, ReasonOf(contents.error));
+    default: break;
+  }
+  original_ = std::move(contents.bytes);
+  identity_ = contents.identity;
+  document_.emplace(IniDocument::Parse(original_));
+  utf16_ = document_->IsUtf16();
+}
 
 IniDocument& TIniFile::Document() {
-  if (!document_) {
-    std::ifstream in(hostPath_, std::ios::binary);
-    if (in) {
-      std::ostringstream bytes;
-      bytes << in.rdbuf();
-      original_ = bytes.str();
-    } else if (errno != ENOENT) {
-      unreadable_ = true;  // never overwrite a file we could not read
-    }
-    document_.emplace(IniDocument::Parse(original_));
-  }
+  if (!document_) Load();
   return *document_;
 }
 
 void TIniFile::CheckWritable() {
-  if (Document().IsUtf16() || unreadable_) throw IniWriteError(shownPath_);
+  Document();
+  if (utf16_) throw IniWriteError(shownPath_, "the file is UTF-16 text");
 }
 
 std::optional<std::string_view> TIniFile::RawValue(std::string_view section, std::string_view key) {
@@ -78,18 +83,29 @@ std::optional<std::string_view> TIniFile::RawValue(std::string_view section, std
   return Document().RawValue(section, key);
 }
 
-std::string TIniFile::ReadString(std::string_view section, std::string_view key, std::string_view def) {
+std::optional<std::string> TIniFile::ReadValue(std::string_view section, std::string_view key) {
   const auto raw = RawValue(section, key);
-  if (!raw) return std::string(WithoutTrailingSpaces(def));
-  return std::string(Unquoted(*raw).substr(0, kMaxValueLength));
+  if (!raw) return std::nullopt;
+  if (raw->find('\0') != std::string_view::npos) Report(section, key, "cut at a NUL byte");
+  return std::string(ReadableValue(*raw));
+}
+
+std::string TIniFile::ReadString(std::string_view section, std::string_view key, std::string_view def) {
+  auto value = ReadValue(section, key);
+  if (!value) return std::string(WithoutTrailingSpaces(def));
+  if (value->size() > kMaxValueLength) {
+    Report(section, key, "cut to " + std::to_string(kMaxValueLength) + " characters");
+    value->resize(kMaxValueLength);
+  }
+  return *value;
 }
 
 std::int32_t TIniFile::ReadInteger(std::string_view section, std::string_view key, std::int32_t def) {
-  const auto raw = RawValue(section, key);
-  if (!raw) return def;
-  const auto value = ParseIniInteger(Unquoted(*raw));
-  if (!value) Report(section, key, "'" + std::string(*raw) + "' is not a number; " + std::to_string(def) + " is used");
-  return value.value_or(def);
+  const auto value = ReadValue(section, key);
+  if (!value) return def;
+  const auto number = ParseIniInteger(*value);
+  if (!number) Report(section, key, "'" + *value + "' is not a number; " + std::to_string(def) + " is used");
+  return number.value_or(def);
 }
 
 bool TIniFile::ReadBool(std::string_view section, std::string_view key, bool def) {
@@ -103,8 +119,9 @@ void TIniFile::WriteString(std::string_view section, std::string_view key, std::
   CheckName(key, true);
   CheckValue(value);
   CheckWritable();
+  if (validateOnly_) return;
   if (readOnly_) {
-    held_.insert(held_.begin(), HeldValue{std::string(section), std::string(key), std::string(TrimIniBlanks(value))});
+    held_.insert(held_.begin(), HeldValue{std::string(section), std::string(key), WritableValue(value)});
     return;
   }
   dirty_ = Document().SetValue(section, key, value) || dirty_;
@@ -116,6 +133,17 @@ void TIniFile::WriteInteger(std::string_view section, std::string_view key, std:
 
 void TIniFile::WriteBool(std::string_view section, std::string_view key, bool value) {
   WriteString(section, key, value ? "1" : "0");
+}
+
+void TIniFile::RewriteSection(std::string_view section, const std::vector<std::pair<std::string, std::string>>& keys) {
+  CheckName(section, false);
+  for (const auto& [key, value] : keys) {
+    CheckName(key, true);
+    CheckValue(value);
+  }
+  CheckWritable();
+  if (Holds()) return;
+  dirty_ = Document().RewriteSection(section, keys) || dirty_;
 }
 
 void TIniFile::ReadSections(std::vector<std::string>& list) {
@@ -152,42 +180,42 @@ void TIniFile::ReadSectionValues(std::string_view section, std::vector<std::stri
 }
 
 void TIniFile::EraseSection(std::string_view section) {
-  if (Document().LineNumber(section) == 0 || readOnly_) return;
+  if (Document().LineNumber(section) == 0 || Holds()) return;
   CheckWritable();
   dirty_ = Document().EraseSection(section) || dirty_;
 }
 
 void TIniFile::DeleteKey(std::string_view section, std::string_view key) {
-  if (Document().LineNumber(section, key) == 0 || readOnly_) return;
+  if (Document().LineNumber(section, key) == 0 || Holds()) return;
   CheckWritable();
   dirty_ = Document().EraseKey(section, key) || dirty_;
 }
 
-void TIniFile::UpdateFile() {
-  if (!dirty_) return;
-  if (hostPath_.empty()) throw IniWriteError(shownPath_);  // on no drive of this machine
-  FileWriter& writer = writer_ != nullptr ? *writer_ : DefaultFileWriter();
+TIniFile::CommitResult TIniFile::Commit() {
+  if (!dirty_ || Holds()) return CommitResult::Unchanged;
   const std::string bytes = document_->Serialize();
-  if (!writer.Replace(hostPath_, bytes, original_)) {
-    DiscardChanges();
-    throw IniWriteError(shownPath_);
-  }
+  if (bytes == original_) return CommitResult::Unchanged;  // edits that undid each other
+  if (hostPath_.empty()) throw IniWriteError(shownPath_, "the path is on no drive of this machine");
+  FileWriter& writer = writer_ != nullptr ? *writer_ : DefaultFileWriter();
+  const WriteResult result = writer.Replace(hostPath_, bytes, original_, identity_);
+  if (result.outcome == WriteResult::Outcome::Refused) throw IniWriteError(shownPath_, ReasonOf(result.error));
+  if (result.outcome == WriteResult::Outcome::FileChanged) return CommitResult::FileChanged;
   original_ = bytes;
+  identity_ = IdentityOf(hostPath_);
   dirty_ = false;
+  return CommitResult::Written;
 }
 
-void TIniFile::DiscardChanges() {
-  document_.reset();
-  held_.clear();
-  original_.clear();
-  unreadable_ = false;
-  dirty_ = false;
+void TIniFile::UpdateFile() {
+  if (Commit() == CommitResult::FileChanged) throw IniWriteError(shownPath_, "another program changed the file");
 }
 
 void TIniFile::Report(std::string_view section, std::string_view key, const std::string& message) {
   if (findings_ == nullptr) return;
   std::size_t line = Document().LineNumber(section, key);
   if (line == 0) line = Document().LineNumber(section);
+  for (const Finding& f : *findings_)
+    if (f.line == line && f.section == section && f.key == key && f.message == message) return;
   findings_->push_back(Finding{line, std::string(section), std::string(key), message});
 }
 

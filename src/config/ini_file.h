@@ -1,18 +1,23 @@
 #pragma once
 // TIniFile: one INI file with the Windows profile-file semantics. The file is read when the
-// first call needs it and parsed once; changes are kept until UpdateFile, which writes them
-// as one atomic replacement. A TIniFile lives for one operation: nothing is kept between
+// first call needs it and parsed once; changes are kept until they are written, as one
+// atomic replacement. A TIniFile lives for one operation: nothing is kept between
 // operations, since another program may change the file at any time.
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "config/ini_document.h"
+#include "platform/directory_lock.h"
+#include "platform/file_identity.h"
 
 namespace trv {
 
+class FileReader;
 class FileWriter;
 
 // A value that reading drops, replaces, clamps or cuts.
@@ -26,9 +31,11 @@ using Findings = std::vector<Finding>;
 
 class TIniFile {
  public:
-  // `hostPath` is where the file is on disk; `shownPath` is the path the error text names.
-  TIniFile(std::string hostPath, std::string shownPath, FileWriter* writer = nullptr);
+  // `hostPath` is where the file is on disk (empty: on no drive of this machine, reads as
+  // missing, refuses writes); `shownPath` is the path the error texts name.
+  TIniFile(std::string hostPath, std::string shownPath, FileWriter* writer = nullptr, FileReader* reader = nullptr);
 
+  // Every call that needs the file throws IniReadError when it cannot be read.
   std::string ReadString(std::string_view section, std::string_view key, std::string_view def);
   std::int32_t ReadInteger(std::string_view section, std::string_view key, std::int32_t def);
   bool ReadBool(std::string_view section, std::string_view key, bool def);
@@ -37,6 +44,8 @@ class TIniFile {
   void WriteString(std::string_view section, std::string_view key, std::string_view value);
   void WriteInteger(std::string_view section, std::string_view key, std::int32_t value);
   void WriteBool(std::string_view section, std::string_view key, bool value);
+  // Rewrites the first section of that name in place with these keys (IniDocument::RewriteSection).
+  void RewriteSection(std::string_view section, const std::vector<std::pair<std::string, std::string>>& keys);
 
   void ReadSections(std::vector<std::string>& list);
   void ReadSection(std::string_view section, std::vector<std::string>& list);
@@ -44,11 +53,19 @@ class TIniFile {
   void EraseSection(std::string_view section);
   void DeleteKey(std::string_view section, std::string_view key);
 
-  // Writes the pending changes to disk; throws IniWriteError when the file system refuses.
+  enum class CommitResult { Unchanged, Written, FileChanged };
+  // Writes the pending changes, unless the result is the file as read byte for byte. When
+  // the file is no longer the one that was read, writes nothing and says so; the caller
+  // runs its operation again. Throws IniWriteError when the file system refuses.
+  CommitResult Commit();
+  // Commit for callers that do not run again: a changed file is a write error.
   void UpdateFile();
+
   // Read-only: writes are kept in memory, where the reads of this object see them; the
   // document stays as the file is, so line numbers stay those of the file.
   void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
+  // Validate-only: the file is not read; writes check their names and values and are dropped.
+  void SetValidateOnly(bool validateOnly) { validateOnly_ = validateOnly; }
 
   std::size_t LineNumber(std::string_view section, std::string_view key = {});
   // Findings of reading go to `findings` when one is set.
@@ -59,10 +76,12 @@ class TIniFile {
 
  private:
   IniDocument& Document();
-  // Forgets the parsed file and pending changes; the next call reads the file afresh.
-  void DiscardChanges();
+  void Load();
   void CheckWritable();
+  // The value as read (NUL cut and quotes stripped) with the cuts reported; empty when missing.
+  std::optional<std::string> ReadValue(std::string_view section, std::string_view key);
   std::optional<std::string_view> RawValue(std::string_view section, std::string_view key);
+  bool Holds() const { return readOnly_ || validateOnly_; }
 
   struct HeldValue {
     std::string section, key, value;
@@ -71,12 +90,16 @@ class TIniFile {
   std::string hostPath_;
   std::string shownPath_;
   FileWriter* writer_;
+  FileReader* reader_;
   std::optional<IniDocument> document_;
   std::string original_;
-  bool unreadable_ = false;
+  FileIdentity identity_;
+  std::unique_ptr<DirectoryLock> lock_;
+  bool utf16_ = false;
   bool dirty_ = false;
   Findings* findings_ = nullptr;
   bool readOnly_ = false;
+  bool validateOnly_ = false;
   std::vector<HeldValue> held_;  // read-only writes
 };
 

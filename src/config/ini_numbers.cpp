@@ -1,5 +1,6 @@
 #include "config/ini_numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -21,6 +22,50 @@ std::size_t HexPrefixLength(std::string_view s) {
   if (!s.empty() && (s[0] == '$' || s[0] == 'x' || s[0] == 'X')) return 1;
   if (s.size() >= 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X')) return 2;
   return 0;
+}
+
+struct DecimalParts {
+  std::string_view integer, fraction;
+  long exponent = 0;  // saturated far beyond the range of a double
+};
+
+// Optional sign, digits, optional point and digits, optional exponent, and nothing after.
+std::optional<DecimalParts> ScanDecimal(std::string_view text) {
+  std::size_t i = 0;
+  auto digits = [&] {
+    const std::size_t start = i;
+    while (i < text.size() && IsDigit(text[i])) ++i;
+    return text.substr(start, i - start);
+  };
+  DecimalParts parts;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  parts.integer = digits();
+  if (i < text.size() && text[i] == '.') {
+    ++i;
+    parts.fraction = digits();
+  }
+  if (parts.integer.empty() && parts.fraction.empty()) return std::nullopt;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    ++i;
+    const bool negative = i < text.size() && text[i] == '-';
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    const std::string_view exponent = digits();
+    if (exponent.empty()) return std::nullopt;
+    for (char c : exponent) parts.exponent = std::min(parts.exponent * 10 + (c - '0'), 1'000'000L);
+    if (negative) parts.exponent = -parts.exponent;
+  }
+  if (i != text.size()) return std::nullopt;
+  return parts;
+}
+
+// The decimal exponent of the first significant digit, plus one: 1 for 5, 0 for 0.5.
+long DecimalMagnitude(const DecimalParts& parts) {
+  const auto firstInteger = parts.integer.find_first_not_of('0');
+  if (firstInteger != std::string_view::npos)
+    return static_cast<long>(parts.integer.size() - firstInteger) + parts.exponent;
+  const auto firstFraction = parts.fraction.find_first_not_of('0');
+  if (firstFraction == std::string_view::npos) return 0;  // zero never overflows
+  return parts.exponent - static_cast<long>(firstFraction);
 }
 
 }  // namespace
@@ -53,33 +98,24 @@ std::optional<std::int32_t> ParseIniInteger(std::string_view text) {
   return static_cast<std::int32_t>(signedValue);
 }
 
-std::optional<double> ParseDecimal(std::string_view text) {
+std::optional<DecimalField> ParseDecimalField(std::string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  std::size_t i = 0;
-  auto digits = [&] {
-    const std::size_t start = i;
-    while (i < text.size() && IsDigit(text[i])) ++i;
-    return i - start;
-  };
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-  std::size_t mantissa = digits();
-  if (i < text.size() && text[i] == '.') {
-    ++i;
-    mantissa += digits();
-  }
-  if (mantissa == 0) return std::nullopt;
-  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-    ++i;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-    if (digits() == 0) return std::nullopt;
-  }
-  if (i != text.size()) return std::nullopt;
+  const auto parts = ScanDecimal(text);
+  if (!parts) return std::nullopt;
   std::string_view number = text;
   if (number.front() == '+') number.remove_prefix(1);
-  double value = 0;
-  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-  if (error != std::errc() || end != number.data() + number.size() || !std::isfinite(value)) return std::nullopt;
-  return value;
+  DecimalField field;
+  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), field.value);
+  if (error == std::errc() && end == number.data() + number.size() && std::isfinite(field.value)) return field;
+  field.value = 0;
+  field.range = DecimalMagnitude(*parts) > 0 ? DecimalField::Range::Overflow : DecimalField::Range::Underflow;
+  return field;
+}
+
+std::optional<double> ParseDecimal(std::string_view text) {
+  const auto field = ParseDecimalField(text);
+  if (!field || field->range != DecimalField::Range::Inside) return std::nullopt;
+  return field->value;
 }
 
 std::string FormatFixed3(double value) {

@@ -1,8 +1,9 @@
 #include "config/mailbox_section.h"
 
-#include "config/config.h"
+#include <cstdio>
+
 #include "config/ini_numbers.h"
-#include "support/text.h"
+#include "config/setting_tables.h"
 
 namespace trv {
 namespace {
@@ -36,73 +37,52 @@ void ReadClosedTimes(Config& config, TIniFile& ini) {
   }
 }
 
+void ReadFHeader(Config& config, TIniFile& ini) {
+  const std::string header = ReadText(ini, kSection, "FHEADER", "", kShortStringMax);
+  config.FHeaderText.SetFHeader(CutReported(ini, kSection, "FHEADER", header, kFHeaderWidth));
+}
+
 }  // namespace
+
+std::string ClosedTimeText(std::int32_t time) {
+  char text[16];
+  if (time >= 0)
+    std::snprintf(text, sizeof text, "%2.2d%2.2d", time / 100, time % 100);
+  else  // a dash would end the start time; the hexadecimal form reads back as the same number
+    std::snprintf(text, sizeof text, "$%08X", static_cast<unsigned>(time));
+  return text;
+}
 
 std::string ClosedTimeValue(TClosedTimeCol& list) {
   std::string value;
-  int fh = 0, fm = 0, th = 0, tm = 0;
-  for (bool more = list.FirstWindow(fh, fm, th, tm); more; more = list.NextWindow(fh, fm, th, tm)) {
+  for (std::int32_t i = 0; i < list.Count(); ++i) {
+    const ClosedTime* window = list.WindowAt(i);
+    if (window == nullptr) continue;
     if (!value.empty()) value += ',';
-    value += TClosedTimeCol::WindowText(ClosedTime{fh * 100 + fm, th * 100 + tm});
+    value += ClosedTimeText(window->From) + "-" + ClosedTimeText(window->To);
   }
   return value;
 }
 
 void ReadMailboxSection(Config& config) {
-  auto ini = OpenConfigFile(config);
-  MailboxSettings& m = config.Mailbox;
-  m.PasswordRequired = ini->ReadBool("EXTRA", "PWBOX", false);
-  m.BoxCall =
-      CutReported(*ini, kSection, "BOXCALL", UpperCaseDos(ini->ReadString(kSection, "BOXCALL", "NOCALL-7")), 12);
-  m.HPath = ReadText(*ini, kSection, "HPATH", "", 40);
-  const std::string header = ReadText(*ini, kSection, "FHEADER", "", kShortStringMax);
-  config.FHeaderText.SetFHeader(CutReported(*ini, kSection, "FHEADER", header, 25));  // it keeps at most 25
-  m.SysMailTo = ReadText(*ini, kSection, "SYSMTO", "XNET", 40);
-  m.DefaultBoard = ReadText(*ini, kSection, "DEFBOARD", "", 8);
-  m.DefaultLifetime = ReadIntegerInRange(*ini, kSection, "DEFLT", 20, 0, 365);
-  m.GarbageAt = ReadIntegerInRange(*ini, kSection, "GARBAT", 300, 0, 2359);
-  m.RestartAfterGarbage = ini->ReadBool(kSection, "RESTART", false);
-  m.Timeout = ReadIntegerInRange(*ini, kSection, "TIMEOUT", 15, 5, 60) * 60;
-  m.MaxBidCount = ReadIntegerInRange(*ini, kSection, "MOBID", 15000, 3000, 150000);
-  m.LifetimeReport = ini->ReadBool(kSection, "SMLIFE", true);
-  m.RoutingErrorReport = ini->ReadBool(kSection, "SMROUTE", true);
-  m.InsertFHeader = ini->ReadBool(kSection, "FHINCL", true);
-  m.IncludeBid = ini->ReadBool(kSection, "FHBID", true);
-  m.MemoryGarbage = ini->ReadBool(kSection, "GARMEM", false);
-  m.QzDos = ini->ReadBool(kSection, "QZDOS", false);
-  m.ParseAllMails = ini->ReadBool(kSection, "PAM", false);
-  m.BlinkLed = ini->ReadBool(kSection, "BLINKLED", true);
-  m.BlinkIcon = ini->ReadBool(kSection, "BLINKICON", true);
-  if (m.BlinkLed && !m.BlinkIcon) ini->Report(kSection, "BLINKLED", "turned off because BLINKICON is off");
-  m.BlinkLed = m.BlinkLed && m.BlinkIcon;
-  ReadClosedTimes(config, *ini);
+  RunOperation(config, [&](TIniFile& ini) {
+    MailboxSettings& m = config.Mailbox;
+    ReadSettings<MailboxSettings>(ini, kMailboxSettingsBeforeHeader, m);
+    ReadFHeader(config, ini);
+    ReadSettings<MailboxSettings>(ini, kMailboxSettings, m);
+    if (m.BlinkLed && !m.BlinkIcon) ini.Report(kSection, "BLINKLED", "turned off because BLINKICON is off");
+    m.BlinkLed = m.BlinkLed && m.BlinkIcon;  // the LED only blinks together with the icon
+    ReadClosedTimes(config, ini);
+  });
 }
 
 void WriteMailboxSection(Config& config) {
-  auto ini = OpenConfigFile(config);
-  const MailboxSettings& m = config.Mailbox;
-  ini->WriteBool("EXTRA", "PWBOX", m.PasswordRequired);
-  ini->WriteString(kSection, "BOXCALL", m.BoxCall);
-  ini->WriteString(kSection, "HPATH", m.HPath);
-  ini->WriteString(kSection, "FHEADER", config.FHeaderText.HeaderText());
-  ini->WriteString(kSection, "SYSMTO", m.SysMailTo);
-  ini->WriteString(kSection, "DEFBOARD", m.DefaultBoard);
-  ini->WriteInteger(kSection, "DEFLT", m.DefaultLifetime);
-  ini->WriteInteger(kSection, "GARBAT", m.GarbageAt);
-  ini->WriteBool(kSection, "RESTART", m.RestartAfterGarbage);
-  ini->WriteInteger(kSection, "TIMEOUT", m.Timeout / 60);
-  ini->WriteInteger(kSection, "MOBID", m.MaxBidCount);
-  ini->WriteBool(kSection, "SMLIFE", m.LifetimeReport);
-  ini->WriteBool(kSection, "SMROUTE", m.RoutingErrorReport);
-  ini->WriteBool(kSection, "FHINCL", m.InsertFHeader);
-  ini->WriteBool(kSection, "FHBID", m.IncludeBid);
-  ini->WriteBool(kSection, "GARMEM", m.MemoryGarbage);
-  ini->WriteBool(kSection, "QZDOS", m.QzDos);
-  ini->WriteBool(kSection, "PAM", m.ParseAllMails);
-  ini->WriteBool(kSection, "BLINKLED", m.BlinkLed);
-  ini->WriteBool(kSection, "BLINKICON", m.BlinkIcon);
-  ini->WriteString(kSection, "CLOSEDTIME", ClosedTimeValue(config.ClosedTimes));
-  FinishOperation(config, *ini);
+  RunOperation(config, [&](TIniFile& ini) {
+    WriteSettings<MailboxSettings>(ini, kMailboxSettingsBeforeHeader, config.Mailbox);
+    ini.WriteString(kSection, "FHEADER", config.FHeaderText.HeaderText());
+    WriteSettings<MailboxSettings>(ini, kMailboxSettings, config.Mailbox);
+    ini.WriteString(kSection, "CLOSEDTIME", ClosedTimeValue(config.ClosedTimes));
+  });
 }
 
 }  // namespace trv

@@ -1,5 +1,6 @@
 #pragma once
 // The MAILBOX section, with the FHeader, the closed-time list and PWBOX of the EXTRA section.
+#include <cstdint>
 #include <string>
 
 namespace trv {
@@ -10,7 +11,10 @@ class TClosedTimeCol;
 void ReadMailboxSection(Config& config);
 void WriteMailboxSection(Config& config);
 
-// The CLOSEDTIME value of a list: "2230-0600,1200-1315".
+// The CLOSEDTIME value of a list: "2230-0600,1200-1315". Every window reads back as itself.
 std::string ClosedTimeValue(TClosedTimeCol& list);
+// One time of a window as the file holds it: HHMM, or for a negative time its 32 bits in
+// hexadecimal ("$FFFFFFFB"), since a dash would end the start time.
+std::string ClosedTimeText(std::int32_t time);
 
 }  // namespace trv

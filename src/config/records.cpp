@@ -4,18 +4,18 @@ namespace trv {
 
 TncEntry NewTncEntry() {
   TncEntry e;
-  e.Port = 2;
-  e.PacLen = 248;
-  e.Baud = 19200;
-  e.Channels = 8;
+  e.Port = kDefaultPort;
+  e.PacLen = kDefaultPacLen;
+  e.Baud = kDefaultBaud;
+  e.Channels = kDefaultChannels;
   e.AutoParam = true;
   e.UseXHost = true;
   e.FastPoll = false;
-  e.Qrg = 123.456;
-  e.IniBlock = "DEFINI";
-  e.DeiBlock = "DEFDEI";
+  e.Qrg = kDefaultQrg;
+  e.IniBlock = kDefaultIniBlock;
+  e.DeiBlock = kDefaultDeiBlock;
   e.HostMode = 0;
-  e.Driver = "TNC2.TNC";
+  e.Driver = kDefaultDriver;
   return e;
 }
 

@@ -1,13 +1,12 @@
 #include "config/sections.h"
 
-#include <stdexcept>
-
 #include "config/color_sound_section.h"
 #include "config/config.h"
 #include "config/device_section.h"
 #include "config/dir_section.h"
 #include "config/display_section.h"
 #include "config/extra_section.h"
+#include "config/ini_errors.h"
 #include "config/mailbox_section.h"
 
 namespace trv {
@@ -27,29 +26,48 @@ const std::array<SectionStep, 9>& SectionSteps() {
   return steps;
 }
 
-std::vector<std::string> LoadAll(Config& config, const std::function<void(SectionId)>& afterRead) {
-  std::vector<std::string> errors;
+void LoadAllSections(Config& config, const std::function<void(SectionId)>& afterRead,
+                     const std::function<void(const StoreError&)>& onError) {
   for (const SectionStep& step : SectionSteps()) {
     try {
       step.read(config);
-    } catch (const std::exception& e) {
-      errors.emplace_back(e.what());
+    } catch (const IniReadError& e) {
+      onError(e);
+      return;
+    } catch (const StoreError& e) {
+      onError(e);
     }
     if (!afterRead) continue;
     try {
       afterRead(step.id);
-    } catch (const std::exception& e) {
-      errors.emplace_back(e.what());
+    } catch (const IniReadError& e) {
+      onError(e);
+      return;
+    } catch (const StoreError& e) {
+      onError(e);
     }
   }
+}
+
+std::vector<std::string> LoadAll(Config& config, const std::function<void(SectionId)>& afterRead) {
+  std::vector<std::string> errors;
+  LoadAllSections(config, afterRead, [&](const StoreError& e) { errors.emplace_back(e.what()); });
   return errors;
 }
 
 void SaveAll(Config& config, const std::function<void(SectionId)>& beforeWrite) {
-  for (const SectionStep& step : SectionSteps()) {
-    if (beforeWrite) beforeWrite(step.id);
-    step.write(config);
+  if (beforeWrite)
+    for (const SectionStep& step : SectionSteps()) beforeWrite(step.id);
+  const bool validateOnly = config.Options.validateOnly;
+  config.Options.validateOnly = true;
+  try {
+    for (const SectionStep& step : SectionSteps()) step.write(config);
+  } catch (...) {
+    config.Options.validateOnly = validateOnly;
+    throw;
   }
+  config.Options.validateOnly = validateOnly;
+  for (const SectionStep& step : SectionSteps()) step.write(config);
 }
 
 }  // namespace trv

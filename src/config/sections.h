@@ -21,12 +21,20 @@ struct SectionStep {
 
 const std::array<SectionStep, 9>& SectionSteps();
 
-// Reads every section; after each read `afterRead` runs (a page fill). A refused write of a
-// reader (the colour keys it adds) or a failing `afterRead` does not keep the later steps
-// from running: their error texts are returned, in order.
+class StoreError;
+
+// Reads every section; after each read `afterRead` runs (a page fill). Each store error of a
+// step goes to `onError`, which may rethrow it (`throw;`) to end load all. A refused write
+// of a reader (the colour keys it adds) does not keep the later steps from running; a read
+// error ends load all, since every later step would read the same file.
+void LoadAllSections(Config& config, const std::function<void(SectionId)>& afterRead,
+                     const std::function<void(const StoreError&)>& onError);
+// LoadAllSections collecting the error texts, in order.
 std::vector<std::string> LoadAll(Config& config, const std::function<void(SectionId)>& afterRead = {});
-// Writes every section; before each write `beforeWrite` runs (a page store). The first
-// refused write ends the sequence by throwing IniWriteError; the sections before it stay written.
+// Runs every page store (`beforeWrite`), then checks every value of every section, then
+// writes the sections in order. A value that cannot be written throws IniInputError before
+// anything is written; the first refused write ends the sequence by throwing IniWriteError
+// (or IniReadError), and the sections before it stay written.
 void SaveAll(Config& config, const std::function<void(SectionId)>& beforeWrite = {});
 
 }  // namespace trv

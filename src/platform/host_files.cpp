@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/windows_form.h"
 #include "support/codepage.h"
-#include "support/directories.h"
 
 namespace fs = std::filesystem;
 
@@ -125,8 +125,7 @@ std::string ExecutableHostPath() {
 }
 
 std::string ProgramDirOfHostExecutable(const DriveTable& drives, const std::string& executableHostPath) {
-  const auto windows = drives.ToWindows(executableHostPath);
-  return windows ? ProgramDirOfExecutable(*windows) : std::string("Z:\\");
+  return WindowsFormOfDirectory(drives, fs::path(executableHostPath).parent_path().string()).path;
 }
 
 }  // namespace trv

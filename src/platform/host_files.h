@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/drive_table.h"
+#include "platform/windows_form.h"
 
 namespace trv {
 
@@ -41,7 +42,7 @@ bool MatchesMask(std::string_view name, std::string_view mask);
 // The host path of the running executable.
 std::string ExecutableHostPath();
 // The program directory as a Windows path: the executable's directory through the drive
-// table, or under Z: when no drive holds it.
+// table; empty when that directory has no exact Windows form (WindowsFormOfDirectory says why).
 std::string ProgramDirOfHostExecutable(const DriveTable& drives, const std::string& executableHostPath);
 
 }  // namespace trv

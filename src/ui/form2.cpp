@@ -10,6 +10,7 @@
 #include "config/config.h"
 #include "config/ini_errors.h"
 #include "config/sections.h"
+#include "support/version.h"
 #include "ui/dialogs/edit_section_form.h"
 #include "ui/layout_builders.h"
 #include "ui/modal_windows.h"
@@ -43,10 +44,15 @@ TForm2::TForm2(Config& config, ModalWindows& modals, QWidget* parent)
       modals_(modals),
       editSection_(new TEditSectionForm(config, modals, this)) {
   setObjectName("Form2");
-  setWindowTitle("TRVCFG for Tarvo32 v0.4");
+  setWindowTitle(QString("TRVCFG for Tarvo32 v") + QString::fromUtf8(kProgramVersion.data(), kProgramVersion.size()));
   BuildPages();
   BuildFrame();
-  loadErrors_ = LoadAll(config_, [this](SectionId id) { FillPages(id); });
+  LoadAllSections(
+      config_, [this](SectionId id) { FillPages(id); },
+      [this](const StoreError& e) {
+        loadErrors_.emplace_back(e.what());
+        if (dynamic_cast<const IniReadError*>(&e) != nullptr) unreadable_ = true;
+      });
   if (!loadErrors_.empty()) QTimer::singleShot(0, this, [this] { ShowLoadErrors(); });
 }
 
@@ -112,7 +118,11 @@ QLabel* TForm2::BuildFileLabel() const {
 void TForm2::FillPages(SectionId id) {
   for (SettingsPage* page : pages_)
     for (const auto& step : page->Steps())
-      if (step.section == id && step.fill) step.fill();
+      if (step.section == id && step.fill) try {
+          step.fill();
+        } catch (const PageError& e) {  // reported, and the later steps still run
+          loadErrors_.emplace_back(e.what());
+        }
 }
 
 void TForm2::StorePages(SectionId id) {
@@ -123,12 +133,15 @@ void TForm2::StorePages(SectionId id) {
 
 void TForm2::ShowLoadErrors() {
   for (const auto& error : loadErrors_) modals_.ShowError(FromWindows(error));
+  // The pages hold defaults, not the user's settings: OK would write them over the file.
+  if (unreadable_) reject();
 }
 
 void TForm2::Btn_OKClick() {
+  if (unreadable_) return;
   try {
     SaveAll(config_, [this](SectionId id) { StorePages(id); });
-  } catch (const std::exception& e) {
+  } catch (const StoreError& e) {
     modals_.ShowError(FromWindows(e.what()));
     return;  // the window stays open
   }

@@ -49,6 +49,7 @@ class TForm2 : public QDialog {
   QTabWidget* tabs_;
   std::vector<SettingsPage*> pages_;  // in tab order
   std::vector<std::string> loadErrors_;
+  bool unreadable_ = false;  // a read error at load: nothing may be written
 };
 
 }  // namespace trv

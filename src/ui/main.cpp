@@ -12,6 +12,8 @@
 #include "config/config.h"
 #include "platform/host_files.h"
 #include "platform/start_dir.h"
+#include "platform/windows_form.h"
+#include "support/version.h"
 #include "ui/form2.h"
 #include "ui/modal_windows.h"
 #include "ui/program_folder.h"
@@ -28,7 +30,7 @@ struct CommandLine {
 CommandLine ParseCommandLine(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName("trvcfg");
-  QCoreApplication::setApplicationVersion(TRV_VERSION);
+  QCoreApplication::setApplicationVersion(QString::fromUtf8(trv::kProgramVersion.data(), trv::kProgramVersion.size()));
   QCommandLineParser parser;
   parser.setApplicationDescription("Edits TARVO.INI, the settings of the Tarvo packet-radio terminal.");
   parser.addHelpOption();
@@ -65,8 +67,12 @@ int main(int argc, char** argv) {
   }
 
   trv::DriveTable drives = trv::DriveTable::FromWinePrefix();
-  std::string programDir = trv::ProgramDirOfHostExecutable(drives, folder->toStdString() + "/trvcfg");
-  trv::Config config(trv::HostFileSystem(std::move(drives), std::move(programDir)));
+  trv::WindowsDirectory programDir = trv::WindowsFormOfDirectory(drives, QFile::encodeName(*folder).toStdString());
+  if (programDir.path.empty()) {  // another place would be read and written: nothing is
+    modals.ShowError(QString("%1: %2").arg(*folder, QString::fromStdString(programDir.problem)));
+    return 2;
+  }
+  trv::Config config(trv::HostFileSystem(std::move(drives), std::move(programDir.path)));
 
   trv::TForm2 form(config, modals);
   modals.SetParent(&form);

@@ -95,17 +95,17 @@ TEST_F(DeviceTest, ReadingStopsWhenTheTableIsFull) {
   EXPECT_EQ(Read(lines).TncCount, 10);
 }
 
-TEST_F(DeviceTest, WriteRenumbersAndTerminates) {
+TEST_F(DeviceTest, WriteRenumbersAndTerminatesInPlace) {
   p.SetIni("[DEVICE]\r\nA=1,128,1200,2,1,1,1,I,D\r\nB=2,128,1200,2,1,1,1,I,D\r\n[NEXT]\r\nx=1\r\n");
   Config c = p.MakeConfig();
   ReadDeviceSection(c);
   WriteDeviceSection(c);
   EXPECT_EQ(p.Ini(),
-            "[NEXT]\r\nx=1\r\n[DEVICE]\r\nTNC0=1,128,1200,2,1,1,1.000,I,D,0,0,TNC2.TNC\r\n"
-            "TNC1=2,128,1200,2,1,1,1.000,I,D,0,0,TNC2.TNC\r\nTNC2=END OF BLOCK\r\n");
+            "[DEVICE]\r\nTNC0=1,128,1200,2,1,1,1.000,I,D,0,0,TNC2.TNC\r\n"
+            "TNC1=2,128,1200,2,1,1,1.000,I,D,0,0,TNC2.TNC\r\nTNC2=END OF BLOCK\r\n[NEXT]\r\nx=1\r\n");
   c.TncCount = 0;
   WriteDeviceSection(c);
-  EXPECT_EQ(p.Ini(), "[NEXT]\r\nx=1\r\n[DEVICE]\r\nTNC0=END OF BLOCK\r\n");
+  EXPECT_EQ(p.Ini(), "[DEVICE]\r\nTNC0=END OF BLOCK\r\n[NEXT]\r\nx=1\r\n");
 }
 
 }  // namespace

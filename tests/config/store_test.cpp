@@ -37,7 +37,7 @@ const std::string kRichFile =
     "FHBID=1\r\nGARMEM=0\r\nQZDOS=0\r\nPAM=0\r\nBLINKLED=1\r\nBLINKICON=1\r\nCLOSEDTIME=2230-0600,1200-1315\r\n"
     "[LANGUAGE]\r\nVISUAL=DEUTSCH.DLL\r\nOUTPUT=DEUTSCH\r\n"
     "[FOREIGN]\r\nodd line without equals\r\n  spaced = value  \r\n; trailing comment\r\n"
-    // The DEVICE section is rewritten whole, so a saved file has it last.
+    // The DEVICE section is rewritten in place, so it may stand anywhere.
     "[DEVICE]\r\nTNC0=1,248,19200,8,1,1,144.800,DEFINI,DEFDEI,0,0,TNC2.TNC\r\nTNC1=END OF BLOCK\r\n";
 
 TEST(Store, LoadAllThenSaveAllKeepsAnUpToDateFileByteForByte) {

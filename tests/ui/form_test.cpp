@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
+#include <filesystem>
 
 #include "config/file_writer.h"
 #include "config/sections.h"
@@ -152,6 +153,24 @@ TEST(MainWindow, EscapeKeepsTheWindowOpen) {
   EXPECT_EQ(qrg->text(), "145.5");
   w.Find<QPushButton>("Btn_OK")->click();
   EXPECT_NE(w.dir.Ini().find(",145.500,"), std::string::npos);
+}
+
+TEST(MainWindow, AnUnreadableFileIsReportedAndNothingIsWritten) {
+  test::ProgramDir dir("", false);
+  std::filesystem::create_directory(dir.IniPath());  // a folder named TARVO.INI: nothing to read
+  Config config(dir.Files());
+  test::RecordedModals modals;
+  TForm2 form(config, modals);
+  form.show();
+  QCoreApplication::processEvents();
+  ASSERT_FALSE(modals.errors.isEmpty());
+  EXPECT_TRUE(modals.errors[0].startsWith("von C:\\TARVO.INI kann nicht gelesen werden"))
+      << modals.errors[0].toStdString();
+  EXPECT_EQ(form.result(), QDialog::Rejected);  // the window closes: its pages hold no settings
+  EXPECT_FALSE(form.isVisible());
+  form.findChild<QPushButton*>("Btn_OK")->click();
+  EXPECT_TRUE(std::filesystem::is_empty(dir.IniPath()));
+  EXPECT_FALSE(std::filesystem::exists(dir.dir / "READ"));  // no directory was made either
 }
 
 TEST(StationPage, EditsRulesAndDefaults) {

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "config/config.h"
+#include "config/ini_errors.h"
 #include "support/text.h"
 #include "ui/layout_builders.h"
 #include "ui/modal_windows.h"
@@ -55,15 +56,21 @@ TEditSectionForm::TEditSectionForm(const Config& config, ModalWindows& modals, Q
   layout->addWidget(bottom);
 }
 
-void TEditSectionForm::OpenOnSection(const std::string& section) {
+bool TEditSectionForm::OpenOnSection(const std::string& section) {
   section_ = section;
   title_->setText(FromWindows(section));
   memo_->clear();
   std::vector<std::string> lines;
-  ReadFreeSection(config_, section, lines);
+  try {
+    ReadFreeSection(config_, section, lines);
+  } catch (const StoreError& e) {  // an unreadable file: the dialog is not shown
+    modals_.ShowError(FromWindows(e.what()));
+    return false;
+  }
   QStringList text;
   for (const auto& line : lines) text << FromWindows(line);
   memo_->setPlainText(text.join('\n'));
+  return true;
 }
 
 // OK writes the section first; a refused write keeps the dialog open with its text, so the
@@ -79,7 +86,7 @@ bool TEditSectionForm::WriteSection() {
     lines.push_back(CutTo(ToWindows(line), kShortStringMax));  // as long as the next read takes
   try {
     WriteFreeSection(config_, section_, lines);
-  } catch (const std::exception& e) {
+  } catch (const StoreError& e) {
     modals_.ShowError(FromWindows(e.what()));
     return false;
   }

@@ -16,8 +16,9 @@ class TEditSectionForm : public QDialog {
  public:
   TEditSectionForm(const Config& config, ModalWindows& modals, QWidget* parent = nullptr);
 
-  // Shows the section's lines; a section that does not exist gives an empty editor.
-  void OpenOnSection(const std::string& section);
+  // Shows the section's lines; a section that does not exist gives an empty editor. False
+  // (after the error box) when the file cannot be read.
+  bool OpenOnSection(const std::string& section);
   const std::string& SectionName() const { return section_; }
   void done(int result) override;
 

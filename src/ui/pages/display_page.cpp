@@ -14,8 +14,8 @@ namespace trv {
 namespace {
 
 // What an unusable entry becomes: the field's default, which is also its lower bound.
-constexpr NumberRange kRXLines{100, 100, 30000};
-constexpr NumberRange kTXLines{50, 50, 500};
+constexpr NumberRange kRXLines{kDefaultMaxRXLines, kMinRXLines, kMaxRXLines};
+constexpr NumberRange kTXLines{kDefaultMaxTXLines, kMinTXLines, kMaxTXLines};
 // The Display and Languages pages share the width of their left column.
 constexpr int kPanelWidth = 240;
 

@@ -22,7 +22,6 @@ constexpr int kSecondsPerHour = 3600;
 constexpr int kUtcHoursMax = 12;     // the list runs from -12 to +12 hours
 constexpr int kPollDelaySteps = 10;  // 50 ms to 500 ms
 constexpr int kPollDelayStepMs = 50;
-constexpr std::size_t kNodeCallWidth = 12;
 
 // The list item of an offset: its hour truncated towards zero, -1 when the list has none.
 int UtcItem(std::int32_t seconds) {

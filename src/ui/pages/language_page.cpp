@@ -16,8 +16,6 @@ namespace trv {
 namespace {
 
 // What OK stores when a list has no item (no matching file in the language directory).
-constexpr const char* kDefaultVisual = "DEUTSCH.DLL";
-constexpr const char* kDefaultOutput = "DEUTSCH";
 // The Display and Languages pages share the width of their left column.
 constexpr int kPanelWidth = 240;
 

@@ -17,16 +17,10 @@ namespace trv {
 namespace {
 
 // What the MAILBOX reader accepts; an entry outside it gives way to the default.
-constexpr NumberRange kDefaultLifetimeDays{20, 0, 365};
-constexpr NumberRange kTimeoutMinutes{15, 5, 60};
-constexpr NumberRange kMaxBidCount{15000, 3000, 150000};
+constexpr NumberRange kLifetimeRange{kDefaultLifetime, kMinLifetime, kMaxLifetime};
+constexpr NumberRange kTimeoutRange{kDefaultTimeoutMinutes, kMinTimeoutMinutes, kMaxTimeoutMinutes};
+constexpr NumberRange kBidCountRange{kDefaultMaxBidCount, kMinMaxBidCount, kMaxMaxBidCount};
 constexpr int kSecondsPerMinute = 60;
-
-// The widths of the record's text fields.
-constexpr std::size_t kBoxCallWidth = 12;
-constexpr std::size_t kHPathWidth = 40;
-constexpr std::size_t kSysMailToWidth = 40;
-constexpr std::size_t kDefaultBoardWidth = 8;
 
 std::string Stored(const QLineEdit* edit, std::size_t width) { return CutTo(ToWindows(edit->text()), width); }
 
@@ -54,11 +48,11 @@ Mailbox1Page::Mailbox1Page(PageContext context, QWidget* parent)
       call_(Named(new LimitedLineEdit(9, true), "Mail_Edit_Call")),
       hPath_(Named(new LimitedLineEdit(40, true), "Mail_Edit_HPath")),
       fHeader_(Named(new LimitedLineEdit(25, false), "Mail_Edit_FHeader")),
-      defLifetime_(Named(new CheckedNumberEdit(3, kDefaultLifetimeDays), "Mail_Edit_DefLT")),
-      timeout_(Named(new CheckedNumberEdit(3, kTimeoutMinutes), "Mail_Edit_TimeOut")),
+      defLifetime_(Named(new CheckedNumberEdit(3, kLifetimeRange), "Mail_Edit_DefLT")),
+      timeout_(Named(new CheckedNumberEdit(3, kTimeoutRange), "Mail_Edit_TimeOut")),
       sysMailTo_(Named(new LimitedLineEdit(8, true), "Mail_Edit_SysMailTo")),
       defBoard_(Named(new LimitedLineEdit(8, true), "Mail_Edit_DefBoard")),
-      maxBidCount_(Named(new CheckedNumberEdit(6, kMaxBidCount), "Mail_Edit_MaxBidCount")) {
+      maxBidCount_(Named(new CheckedNumberEdit(6, kBidCountRange), "Mail_Edit_MaxBidCount")) {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(BuildTopStrip());
   layout->addWidget(BuildFHeaderGroup());

@@ -3,6 +3,7 @@
 // is read) and a store step (before it is written). The main window loops over its pages.
 #include <QWidget>
 #include <functional>
+#include <stdexcept>
 #include <vector>
 
 namespace trv {
@@ -10,6 +11,13 @@ namespace trv {
 class Config;
 class ModalWindows;
 enum class SectionId;
+
+// A fill step that cannot show what it loaded (the startup wave file) throws this: the error
+// is reported once the window is up, and the later steps still run.
+class PageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
 
 // What every page works on: the settings records and the modal windows.
 struct PageContext {

@@ -101,7 +101,7 @@ void SoundPage::FillDuringLoad() {
   loadErrors_.clear();
   FillSoundPage();
   loading_ = false;
-  if (!loadErrors_.isEmpty()) throw std::runtime_error(ToWindows(loadErrors_.join('\n')));
+  if (!loadErrors_.isEmpty()) throw PageError(ToWindows(loadErrors_.join('\n')));
 }
 
 void SoundPage::FillSoundPage() {

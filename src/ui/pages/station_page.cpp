@@ -15,9 +15,9 @@ namespace trv {
 namespace {
 
 // The edit's text for a record field: cut to the field's width, the default when empty.
-std::string Stored(const QLineEdit* edit, std::size_t width, const char* def) {
+std::string Stored(const QLineEdit* edit, std::size_t width, std::string_view def) {
   const std::string text = CutTo(ToWindows(edit->text()), width);
-  return text.empty() ? def : text;
+  return text.empty() ? std::string(def) : text;
 }
 
 }  // namespace
@@ -43,8 +43,8 @@ void StationPage::FillStationPage() {
 }
 
 void StationPage::StoreStationPage() {
-  config_.Station.Call = Stored(call_, 12, "NOCALL");
-  config_.Station.Qth = Stored(locator_, 31, "JN59IL");
+  config_.Station.Call = Stored(call_, kCallWidth, kDefaultCall);
+  config_.Station.Qth = Stored(locator_, kQthWidth, kDefaultQth);
 }
 
 }  // namespace trv

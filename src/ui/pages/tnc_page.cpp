@@ -22,7 +22,6 @@ constexpr int kMaxTncsOnPage = 9;
 constexpr int kMaxChannels = 27;  // what the DEVICE reader accepts
 constexpr int kFirstSirqEntry = 9;
 constexpr std::size_t kQrgWidth = 10;  // characters of the QRG field
-constexpr double kDefaultQrg = 123.456;
 // The DEVICE reader gives every port above 15 this baud rate, whatever the line says.
 constexpr int kHighestPortWithBaud = 15;
 constexpr int kSirqBaud = 57600;
@@ -172,8 +171,8 @@ void TncPage::StoreTnc(int n) {
   e.AutoParam = autoParam_->isChecked();
   e.UseXHost = useXHost_->isChecked();
   e.Qrg = QrgFromText(qrg_->text());
-  e.IniBlock = BlockName(iniEdit_, "DEFINI");
-  e.DeiBlock = BlockName(deiEdit_, "DEFDEI");
+  e.IniBlock = BlockName(iniEdit_, kDefaultIniBlock);
+  e.DeiBlock = BlockName(deiEdit_, kDefaultDeiBlock);
   e.FastPoll = fastPoll_->isChecked();
   e.HostMode = wa8ded_->isChecked() ? 0 : 1;
   if (driver_->currentIndex() >= 0) e.Driver = ToWindows(driver_->currentText());

@@ -2,6 +2,7 @@
 // The TNC page: the list of TNCs and the settings of the one shown.
 #include <QString>
 #include <string>
+#include <string_view>
 
 #include "ui/pages/settings_page.h"
 
@@ -49,7 +50,7 @@ class TncPage : public SettingsPage {
   void RefillList(int count);
   void SelectLine(int row);
   void EditBlock(bool ini);
-  std::string BlockName(const LimitedLineEdit* edit, const char* def) const;
+  std::string BlockName(const LimitedLineEdit* edit, std::string_view def) const;
 
   TEditSectionForm& editSection_;
   int currentTnc_ = -1;

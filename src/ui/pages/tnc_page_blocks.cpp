@@ -53,14 +53,14 @@ void TncPage::ShowBlockNames(int n) {
   ShowBlockName(dei_, editDei_, e.DeiBlock);
 }
 
-std::string TncPage::BlockName(const LimitedLineEdit* edit, const char* def) const {
+std::string TncPage::BlockName(const LimitedLineEdit* edit, std::string_view def) const {
   const QString name = edit->text().trimmed();
-  return name.isEmpty() ? def : ToWindows(name);
+  return name.isEmpty() ? std::string(def) : ToWindows(name);
 }
 
 void TncPage::EditBlock(bool ini) {
   if (currentTnc_ < 0) return;
-  const std::string name = BlockName(ini ? iniEdit_ : deiEdit_, ini ? "DEFINI" : "DEFDEI");
+  const std::string name = BlockName(ini ? iniEdit_ : deiEdit_, ini ? kDefaultIniBlock : kDefaultDeiBlock);
   if (IsProgramSection(name)) {
     modals_.ShowInformation(QString("[%1] holds the program's own settings and cannot be a command block. "
                                     "Please choose another name.")
@@ -69,7 +69,7 @@ void TncPage::EditBlock(bool ini) {
   }
   TncEntry& e = config_.TncTable[currentTnc_];
   (ini ? e.IniBlock : e.DeiBlock) = name;
-  editSection_.OpenOnSection(name);
+  if (!editSection_.OpenOnSection(name)) return;
   if (modals_.RunDialog(editSection_) != QDialog::Accepted) return;
   FillBlockLists();
   ShowBlockNames(currentTnc_);

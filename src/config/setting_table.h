@@ -1,0 +1,108 @@
+#pragma once
+// A setting declared once: its section and key, its field in a record, its default and its
+// range or width. Reading, writing, `tarvoini show` and `tarvoini check` all go through it.
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "config/config.h"
+#include "support/text.h"
+
+namespace trv {
+
+enum class TextCase { Kept, UpperAscii, UpperDos };
+
+template <class R>
+struct FlagSetting {
+  std::string_view section, key, name;
+  bool R::*field;
+  bool def;
+};
+
+// A flag held as 0 or all bits set.
+template <class R>
+struct WideFlagSetting {
+  std::string_view section, key, name;
+  std::int16_t R::*field;
+  bool def;
+};
+
+// An integer; outside min..max (when ranged) the default is used. The file holds whole
+// `step`s of the value (rounded down), each `unit` times the value in memory.
+template <class R>
+struct IntSetting {
+  std::string_view section, key, name;
+  std::int32_t R::*field;
+  std::int32_t def, min, max;
+  bool ranged = true;
+  std::int32_t step = 1;
+  std::int32_t unit = 1;
+};
+
+// A text, case-converted and then cut to `width` characters (0: no limit).
+template <class R>
+struct TextSetting {
+  std::string_view section, key, name;
+  std::string R::*field;
+  std::string_view def;
+  std::size_t width = 0;
+  TextCase textCase = TextCase::Kept;
+};
+
+template <class R>
+using Setting = std::variant<FlagSetting<R>, WideFlagSetting<R>, IntSetting<R>, TextSetting<R>>;
+
+std::string InCase(std::string text, TextCase textCase);
+
+template <class R>
+void ReadSetting(TIniFile& ini, const FlagSetting<R>& s, R& r) {
+  r.*s.field = ini.ReadBool(s.section, s.key, s.def);
+}
+template <class R>
+void ReadSetting(TIniFile& ini, const WideFlagSetting<R>& s, R& r) {
+  r.*s.field = ini.ReadBool(s.section, s.key, s.def) ? -1 : 0;
+}
+template <class R>
+void ReadSetting(TIniFile& ini, const IntSetting<R>& s, R& r) {
+  const std::int32_t value = s.ranged ? ReadIntegerInRange(ini, s.section, s.key, s.def, s.min, s.max)
+                                      : ini.ReadInteger(s.section, s.key, s.def);
+  const std::int32_t whole = value / s.step * s.step;
+  if (whole != value) ini.Report(s.section, s.key, std::to_string(value) + " is read as " + std::to_string(whole));
+  r.*s.field = whole * s.unit;
+}
+template <class R>
+void ReadSetting(TIniFile& ini, const TextSetting<R>& s, R& r) {
+  std::string text = InCase(ini.ReadString(s.section, s.key, s.def), s.textCase);
+  r.*s.field = s.width == 0 ? std::move(text) : CutReported(ini, s.section, s.key, std::move(text), s.width);
+}
+
+template <class R>
+void WriteSetting(TIniFile& ini, const FlagSetting<R>& s, const R& r) {
+  ini.WriteBool(s.section, s.key, r.*s.field);
+}
+template <class R>
+void WriteSetting(TIniFile& ini, const WideFlagSetting<R>& s, const R& r) {
+  ini.WriteBool(s.section, s.key, r.*s.field != 0);
+}
+template <class R>
+void WriteSetting(TIniFile& ini, const IntSetting<R>& s, const R& r) {
+  ini.WriteInteger(s.section, s.key, r.*s.field / s.unit);
+}
+template <class R>
+void WriteSetting(TIniFile& ini, const TextSetting<R>& s, const R& r) {
+  ini.WriteString(s.section, s.key, r.*s.field);
+}
+
+template <class R>
+void ReadSettings(TIniFile& ini, std::span<const Setting<R>> table, R& record) {
+  for (const auto& setting : table) std::visit([&](const auto& s) { ReadSetting(ini, s, record); }, setting);
+}
+
+template <class R>
+void WriteSettings(TIniFile& ini, std::span<const Setting<R>> table, const R& record) {
+  for (const auto& setting : table) std::visit([&](const auto& s) { WriteSetting(ini, s, record); }, setting);
+}
+
+}  // namespace trv

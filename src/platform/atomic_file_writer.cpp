@@ -1,0 +1,146 @@
+#include "platform/atomic_file_writer.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+
+#include "platform/unique_fd.h"
+
+namespace fs = std::filesystem;
+
+namespace trv {
+namespace {
+
+WriteResult Refused(int error) { return WriteResult{WriteResult::Outcome::Refused, error}; }
+WriteResult Changed() { return WriteResult{WriteResult::Outcome::FileChanged, 0}; }
+WriteResult Written() { return WriteResult{}; }
+
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n == 0) errno = ENOSPC;
+    if (n <= 0) return false;
+    bytes.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return true;
+}
+
+// Follows symlinks to the file that is really written; a dangling link gives its target.
+fs::path ResolveTarget(const fs::path& path) {
+  fs::path current = path;
+  for (int hops = 0; hops < 40; ++hops) {
+    std::error_code ec;
+    if (!fs::is_symlink(current, ec)) return current;
+    const fs::path target = fs::read_symlink(current, ec);
+    if (ec) return current;
+    current = target.is_absolute() ? target : current.parent_path() / target;
+  }
+  return current;
+}
+
+void SyncDirectory(const fs::path& dir) {
+  UniqueFd fd(::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (fd.get() >= 0) ::fsync(fd.get());
+}
+
+// Still the file that was read: the same identity and, since timestamps may be as coarse as
+// a clock tick, the same bytes.
+bool StillTheFileRead(const fs::path& target, std::string_view previous, const FileIdentity& read) {
+  if (!(IdentityOf(target.string()) == read)) return false;
+  if (!read.exists) return true;
+  UniqueFd fd(::open(target.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  if (fd.get() < 0) return false;
+  std::string now;
+  char buffer[65536];
+  for (;;) {
+    const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return false;
+    if (n == 0) break;
+    now.append(buffer, static_cast<std::size_t>(n));
+    if (now.size() > previous.size()) return false;
+  }
+  return now == previous;
+}
+
+WriteResult WriteInPlace(const fs::path& target, std::string_view bytes, std::string_view previous,
+                         const FileIdentity& read) {
+  UniqueFd fd(::open(target.c_str(), O_WRONLY | O_CLOEXEC));
+  if (fd.get() < 0) return Refused(errno);
+  if (!StillTheFileRead(target, previous, read)) return Changed();
+  if (::ftruncate(fd.get(), 0) == 0 && WriteAll(fd.get(), bytes) && ::fsync(fd.get()) == 0) {
+    if (fd.Close()) return Written();
+    return Refused(errno);
+  }
+  const int error = errno;
+  // Put the old contents back as well as we can.
+  if (::ftruncate(fd.get(), 0) == 0 && ::lseek(fd.get(), 0, SEEK_SET) == 0) WriteAll(fd.get(), previous);
+  return Refused(error);
+}
+
+mode_t NewFileMode() {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return static_cast<mode_t>(0666 & ~mask);
+}
+
+// Writes the new file's bytes, mode and owner and flushes it; errno is set on failure.
+bool FillNewFile(UniqueFd& fd, std::string_view bytes, const struct stat* old) {
+  bool ok =
+      WriteAll(fd.get(), bytes) && ::fchmod(fd.get(), old != nullptr ? (old->st_mode & 07777) : NewFileMode()) == 0;
+  if (ok && old != nullptr && (old->st_uid != ::geteuid() || old->st_gid != ::getegid()))
+    (void)::fchown(fd.get(), old->st_uid, old->st_gid);
+  ok = ok && ::fsync(fd.get()) == 0;
+  const int error = errno;
+  ok = fd.Close() && ok;
+  if (!ok && error != 0) errno = error;
+  return ok;
+}
+
+}  // namespace
+
+WriteResult AtomicFileWriter::Replace(const std::string& hostPath, std::string_view bytes, std::string_view previous,
+                                      const FileIdentity& read) {
+  const fs::path target = ResolveTarget(hostPath);
+  const fs::path dir = target.parent_path();
+  struct stat old {};
+  const bool exists = ::stat(target.c_str(), &old) == 0;
+  if (exists && !S_ISREG(old.st_mode)) return Changed();  // read as a file, now something else
+
+  std::string temp = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
+  UniqueFd fd(::mkstemp(temp.data()));
+  if (fd.get() < 0) {
+    const int error = errno;
+    if (exists && (error == EACCES || error == EROFS || error == EPERM))
+      return WriteInPlace(target, bytes, previous, read);
+    return Refused(error);
+  }
+  if (!FillNewFile(fd, bytes, exists ? &old : nullptr)) {
+    const int error = errno;
+    ::unlink(temp.c_str());
+    return Refused(error);
+  }
+  if (!StillTheFileRead(target, previous, read)) {
+    ::unlink(temp.c_str());
+    return Changed();
+  }
+  if (::rename(temp.c_str(), target.c_str()) != 0) {
+    const int error = errno;
+    ::unlink(temp.c_str());
+    return Refused(error);
+  }
+  SyncDirectory(dir);
+  return Written();
+}
+
+FileWriter& DefaultFileWriter() {
+  static AtomicFileWriter writer;
+  return writer;
+}
+
+}  // namespace trv

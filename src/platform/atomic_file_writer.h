@@ -1,0 +1,39 @@
+#pragma once
+// How a changed INI file reaches the disk.
+#include <string>
+#include <string_view>
+
+#include "platform/file_identity.h"
+
+namespace trv {
+
+struct WriteResult {
+  enum class Outcome { Written, FileChanged, Refused };
+  Outcome outcome = Outcome::Written;
+  int error = 0;  // errno of a refusal, 0 when the system gave none
+};
+
+class FileWriter {
+ public:
+  virtual ~FileWriter() = default;
+  // Replaces the file's contents with `bytes`. `previous` is what the file held when it was
+  // read and `read` its identity then: when the file is no longer that file (another writer
+  // came in between), nothing is replaced and the outcome is FileChanged. A refusal leaves
+  // the file as it was.
+  virtual WriteResult Replace(const std::string& hostPath, std::string_view bytes, std::string_view previous,
+                              const FileIdentity& read) = 0;
+};
+
+// Writes a new file beside the old one, flushes it, checks that the old one is still the
+// file that was read (identity and bytes), and renames the new one over it; then flushes the directory. A
+// symlink is updated at its target; permissions and owner are kept. Where no new file can
+// be made beside the old one, writes in place.
+class AtomicFileWriter : public FileWriter {
+ public:
+  WriteResult Replace(const std::string& hostPath, std::string_view bytes, std::string_view previous,
+                      const FileIdentity& read) override;
+};
+
+FileWriter& DefaultFileWriter();
+
+}  // namespace trv

@@ -1,0 +1,34 @@
+#pragma once
+// How the INI file is read from disk. The whole file is read in one go; a read error part
+// way through is a failure, never a shorter file.
+#include <string>
+
+#include "platform/file_identity.h"
+
+namespace trv {
+
+struct FileContents {
+  enum class State { Read, Missing, NotRegular, Failed };
+  State state = State::Missing;
+  std::string bytes;
+  FileIdentity identity;  // of the file as it was read
+  int error = 0;          // errno of a failure
+};
+
+class FileReader {
+ public:
+  virtual ~FileReader() = default;
+  virtual FileContents Read(const std::string& hostPath) = 0;
+};
+
+// Reads through the host file system. Anything that is not a regular file after following
+// symlinks (a device, a FIFO, a directory) is refused without being opened for reading
+// beyond a non-blocking open; a file that changes while it is read is read again.
+class HostFileReader : public FileReader {
+ public:
+  FileContents Read(const std::string& hostPath) override;
+};
+
+FileReader& DefaultFileReader();
+
+}  // namespace trv

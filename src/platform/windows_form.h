@@ -1,0 +1,21 @@
+#pragma once
+// The exact Windows form of a host directory. The program directory must have one: a
+// directory whose Windows path would name another place (a name outside Windows-1252, a
+// character Windows does not allow in names, a path over 255 characters) is refused, and
+// nothing is read or written.
+#include <string>
+
+#include "platform/drive_table.h"
+
+namespace trv {
+
+struct WindowsDirectory {
+  std::string path;     // with a trailing backslash; empty when there is none
+  std::string problem;  // why there is none, in words
+};
+
+// `hostDir` may be relative (to the working directory); it is made absolute and its
+// symlinks are resolved first.
+WindowsDirectory WindowsFormOfDirectory(const DriveTable& drives, const std::string& hostDir);
+
+}  // namespace trv

@@ -1,0 +1,170 @@
+// tarvoini against files that fail, odd files, odd directories and other writers.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include <filesystem>
+
+#include "test_util.h"
+
+namespace fs = std::filesystem;
+
+namespace trv {
+namespace {
+
+using test::ReadFile;
+using test::WriteFile;
+
+struct Result {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+class TarvoIniFaults : public ::testing::Test {
+ protected:
+  // `env` goes before the command (VAR=value ...).
+  Result Run(const std::string& args, const std::string& env = {}) {
+    const std::string out = tmp / "out.txt", err = tmp / "err.txt";
+    const std::string command =
+        env + " timeout 20 " + std::string(TARVOINI_PATH) + " " + args + " >" + out + " 2>" + err + " </dev/null";
+    const int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
+  }
+  std::string Dir() const { return "'" + program.string() + "'"; }
+  std::string IniPath() const { return (program / "TARVO.INI").string(); }
+  std::string Ini() const { return ReadFile(IniPath()); }
+  void SetIni(const std::string& bytes) const { WriteFile(IniPath(), bytes); }
+  // Runs a bash script; its exit status.
+  int RunScript(const std::string& script) {
+    WriteFile(tmp / "script.sh", script);
+    return std::system(("bash '" + (tmp / "script.sh") + "'").c_str());
+  }
+  std::string FailAfter64k() const {
+    return "LD_PRELOAD='" + std::string(EIO_SHIM_PATH) + "' TRV_EIO_FILE='" + fs::canonical(IniPath()).string() + "'";
+  }
+
+  test::TempDir tmp;
+  fs::path program = tmp.path() / "prog";
+};
+
+// About 1 MB with thousands of sections, as a long-used TARVO.INI.
+std::string BigFile() {
+  std::string ini = "[STATION]\r\nCALL=DL1ABC\r\n";
+  for (int block = 0; ini.size() < 1'000'000; ++block)
+    ini += "[BLOCK" + std::to_string(block) + "]\r\n0=ESC I DL1ABC some command text\r\n1=ESC M UISC\r\n";
+  return ini + "[LAST]\r\nx=1\r\n";
+}
+
+TEST_F(TarvoIniFaults, AReadErrorPartWayThroughRefusesEveryVerbAndWritesNothing) {
+  SetIni(BigFile());
+  const std::string big = Ini();
+  for (const char* verb : {"resave", "show", "check"}) {
+    const Result r = Run("--dir " + Dir() + " " + verb, FailAfter64k());
+    EXPECT_EQ(r.status, 4) << verb << r.err;
+    EXPECT_NE(r.err.find("kann nicht gelesen werden: Input/output error"), std::string::npos) << verb << r.err;
+  }
+  const std::string file = "'" + IniPath() + "'";
+  for (const char* args : {"ini set FILE STATION CALL X", "ini del FILE STATION", "ini del FILE STATION CALL",
+                           "ini get FILE LAST x", "ini sections FILE"}) {
+    std::string command = args;
+    command.replace(command.find("FILE"), 4, file);
+    const Result r = Run(command, FailAfter64k());
+    EXPECT_EQ(r.status, 4) << args << r.err;
+  }
+  EXPECT_EQ(Ini(), big);
+  EXPECT_EQ(Run("--dir " + Dir() + " resave").status, 0);  // the same file reads fine without the fault
+  EXPECT_GT(Ini().size(), big.size());
+}
+
+TEST_F(TarvoIniFaults, NotARegularFileIsRefusedAtOnceAndNothingIsCreated) {
+  fs::create_directories(program / "TARVO.INI");
+  Result r = Run("--dir " + Dir() + " resave");
+  EXPECT_EQ(r.status, 4);
+  EXPECT_NE(r.err.find("not a regular file"), std::string::npos) << r.err;
+  EXPECT_EQ(std::distance(fs::directory_iterator(program), fs::directory_iterator()), 1);
+  EXPECT_EQ(Run("ini del '" + IniPath() + "' STATION").status, 4);
+
+  fs::remove(program / "TARVO.INI");
+  ASSERT_EQ(::mkfifo(IniPath().c_str(), 0600), 0);
+  r = Run("ini get '" + IniPath() + "' S K");  // would hang without a writer if it were opened
+  EXPECT_EQ(r.status, 4);
+  EXPECT_EQ(Run("--dir " + Dir() + " show").status, 4);
+
+  fs::remove(program / "TARVO.INI");
+  fs::create_symlink("/dev/null", IniPath());
+  EXPECT_EQ(Run("ini set '" + IniPath() + "' S K 1").status, 4);
+  EXPECT_TRUE(fs::is_symlink(IniPath()));
+  EXPECT_TRUE(fs::is_character_file("/dev/null"));
+}
+
+TEST_F(TarvoIniFaults, ADirectoryWithoutAnExactWindowsPathIsRefused) {
+  const fs::path polish = tmp.path() / "micha\xC5\x82";  // ł is not in Windows-1252
+  const fs::path backslash = tmp.path() / "a\\b";
+  const fs::path deep = tmp.path() / std::string(200, 'b') / std::string(60, 'c');
+  for (const fs::path& dir : {polish, backslash, deep}) {
+    fs::create_directories(dir);
+    for (const char* verb : {"show", "check", "resave"}) {
+      const Result r = Run("--dir '" + dir.string() + "' " + verb);
+      EXPECT_EQ(r.status, 2) << dir << verb;
+      EXPECT_NE(r.err.find("has no exact Windows path"), std::string::npos) << r.err;
+    }
+    EXPECT_TRUE(fs::is_empty(dir)) << dir;
+  }
+  EXPECT_FALSE(fs::exists(tmp.path() / (std::string(200, 'b') + "TARVO.INI")));
+}
+
+TEST_F(TarvoIniFaults, ARefusedWriteNamesTheSystemsReasonWithTheSameStatusInEveryVerb) {
+  SetIni("[STATION]\r\nCALL=DL1ABC\r\n");
+  if (std::system(("chattr +i '" + IniPath() + "' 2>/dev/null").c_str()) != 0) GTEST_SKIP() << "no chattr here";
+  const Result set = Run("ini set '" + IniPath() + "' STATION CALL X");
+  const Result del = Run("ini del '" + IniPath() + "' STATION");
+  const Result resave = Run("--dir " + Dir() + " resave");
+  std::system(("chattr -i '" + IniPath() + "'").c_str());
+  for (const Result& r : {set, del, resave}) {
+    EXPECT_EQ(r.status, 3) << r.err;
+    EXPECT_NE(r.err.find("kann nicht geschrieben werden: Operation not permitted"), std::string::npos) << r.err;
+  }
+  EXPECT_EQ(Ini(), "[STATION]\r\nCALL=DL1ABC\r\n");
+}
+
+TEST_F(TarvoIniFaults, ConcurrentTarvoiniProcessesLoseNoUpdate) {
+  fs::create_directories(program);
+  SetIni("[STATION]\r\nCALL=DL1ABC\r\n");
+  const std::string tool = TARVOINI_PATH, file = "'" + IniPath() + "'";
+  const std::string loops = "(for i in $(seq 1 40); do " + tool + " ini set " + file +
+                            " ONE k$i $i || exit 1; done) & a=$!; " + "(for i in $(seq 1 40); do " + tool +
+                            " ini set " + file + " TWO k$i $i || exit 1; done) & b=$!; " +
+                            "(for i in $(seq 1 15); do " + tool + " --dir " + Dir() +
+                            " resave || exit 1; done) & c=$!; " + "wait $a && wait $b && wait $c";
+  ASSERT_EQ(RunScript(loops), 0);
+  const std::string ini = Ini();
+  for (const char* section : {"[ONE]", "[TWO]"}) {
+    const std::string part = ini.substr(ini.find(section));
+    for (int i = 1; i <= 40; ++i)
+      EXPECT_NE(part.find("k" + std::to_string(i) + "=" + std::to_string(i) + "\r\n"), std::string::npos)
+          << section << i;
+  }
+  EXPECT_NE(ini.find("[DEVICE]"), std::string::npos);
+}
+
+TEST_F(TarvoIniFaults, AFileHalfWrittenInPlaceIsNeverSavedAsTheWhole) {
+  fs::create_directories(program);
+  const std::string big = BigFile();
+  const std::size_t half = big.size() / 2;
+  SetIni(big.substr(0, half));  // the terminal program is half way through its write
+  WriteFile((tmp.path() / "rest.ini").string(), big.substr(half));
+  // Each fsync of the resave takes 400 ms; meanwhile the other program finishes its file in place.
+  const std::string slow = "LD_PRELOAD='" + std::string(EIO_SHIM_PATH) + "' TRV_SLOW_FSYNC_MS=400 ";
+  const std::string script = slow + TARVOINI_PATH + " --dir " + Dir() + " resave & pid=$!; sleep 0.15; cat '" +
+                             (tmp.path() / "rest.ini").string() + "' >> '" + IniPath() + "'; wait $pid";
+  ASSERT_EQ(RunScript(script), 0);
+  const std::string ini = Ini();
+  const std::string afterStation = big.substr(std::string("[STATION]\r\nCALL=DL1ABC\r\n").size());
+  EXPECT_TRUE(ini.find(afterStation) != std::string::npos) << "their file was cut to " << ini.size() << " bytes";
+  EXPECT_NE(ini.find("[LAST]\r\nx=1\r\n"), std::string::npos);
+  EXPECT_NE(ini.find("[DEVICE]\r\nTNC0=END OF BLOCK\r\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace trv

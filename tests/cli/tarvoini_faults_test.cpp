@@ -40,9 +40,12 @@ class TarvoIniFaults : public ::testing::Test {
     WriteFile(tmp / "script.sh", script);
     return std::system(("bash '" + (tmp / "script.sh") + "'").c_str());
   }
-  std::string FailAfter64k() const {
-    return "LD_PRELOAD='" + std::string(EIO_SHIM_PATH) + "' TRV_EIO_FILE='" + fs::canonical(IniPath()).string() + "'";
+  // The shim, after the sanitizer runtime where the tests are built with one.
+  static std::string Preload() {
+    const std::string first = PRELOAD_FIRST;
+    return "LD_PRELOAD='" + (first.empty() ? "" : first + " ") + EIO_SHIM_PATH + "'";
   }
+  std::string FailAfter64k() const { return Preload() + " TRV_EIO_FILE='" + fs::canonical(IniPath()).string() + "'"; }
 
   test::TempDir tmp;
   fs::path program = tmp.path() / "prog";
@@ -155,7 +158,7 @@ TEST_F(TarvoIniFaults, AFileHalfWrittenInPlaceIsNeverSavedAsTheWhole) {
   SetIni(big.substr(0, half));  // the terminal program is half way through its write
   WriteFile((tmp.path() / "rest.ini").string(), big.substr(half));
   // Each fsync of the resave takes 400 ms; meanwhile the other program finishes its file in place.
-  const std::string slow = "LD_PRELOAD='" + std::string(EIO_SHIM_PATH) + "' TRV_SLOW_FSYNC_MS=400 ";
+  const std::string slow = Preload() + " TRV_SLOW_FSYNC_MS=400 ";
   const std::string script = slow + TARVOINI_PATH + " --dir " + Dir() + " resave & pid=$!; sleep 0.15; cat '" +
                              (tmp.path() / "rest.ini").string() + "' >> '" + IniPath() + "'; wait $pid";
   ASSERT_EQ(RunScript(script), 0);

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -77,6 +78,8 @@ void TForm2::BuildPages() {
   };
   tabs_ = Named(new QTabWidget, "PageControl1");
   tabs_->setUsesScrollButtons(false);
+  // A click on a tab takes the focus, so that Tab goes on into the page that is shown.
+  tabs_->tabBar()->setFocusPolicy(Qt::StrongFocus);
   tabs_->setMinimumSize(kDesignSize.width(), kDesignSize.height() - kButtonPanelHeight);
   for (std::size_t i = 0; i < tabs.size(); ++i) {
     tabs[i].first->setObjectName(QString("TabSheet%1").arg(i + 1));

@@ -27,6 +27,7 @@
 #include "ui/pages/station_page.h"
 #include "ui/pages/tnc_page.h"
 #include "ui/text_convert.h"
+#include "ui/widgets/load_notice.h"
 
 namespace trv {
 namespace {
@@ -42,18 +43,38 @@ TForm2::TForm2(Config& config, ModalWindows& modals, QWidget* parent)
                           Qt::WindowCloseButtonHint),
       config_(config),
       modals_(modals),
-      editSection_(new TEditSectionForm(config, modals, this)) {
+      editSection_(new TEditSectionForm(config, modals, this)),
+      notice_(new LoadNotice(modals)) {
   setObjectName("Form2");
   setWindowTitle(QString("TRVCFG for Tarvo32 v") + QString::fromUtf8(kProgramVersion.data(), kProgramVersion.size()));
   BuildPages();
   BuildFrame();
+  LoadPages();
+  if (!loadErrors_.empty()) QTimer::singleShot(0, this, [this] { ShowLoadErrors(); });
+}
+
+// Loads every section into the pages, tells what loading replaced, and remembers what the
+// file holds for the keys OK writes.
+void TForm2::LoadPages() {
+  Findings findings;
+  Findings* const callersFindings = config_.Options.findings;
+  config_.Options.findings = &findings;
   LoadAllSections(
       config_, [this](SectionId id) { FillPages(id); },
       [this](const StoreError& e) {
         loadErrors_.emplace_back(e.what());
         if (dynamic_cast<const IniReadError*>(&e) != nullptr) unreadable_ = true;
       });
-  if (!loadErrors_.empty()) QTimer::singleShot(0, this, [this] { ShowLoadErrors(); });
+  config_.Options.findings = callersFindings;
+  if (callersFindings != nullptr) callersFindings->insert(callersFindings->end(), findings.begin(), findings.end());
+  notice_->SetFindings(findings);
+  if (unreadable_) return;
+  try {
+    fileChange_.Remember(config_);
+  } catch (const StoreError& e) {
+    loadErrors_.emplace_back(e.what());
+    unreadable_ = true;
+  }
 }
 
 // The page list: one line a tab, in tab order.
@@ -98,6 +119,7 @@ void TForm2::BuildFrame() {
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(Panel("Panel_Main_Top", top), 1);
+  layout->addWidget(notice_);
   layout->addWidget(buttons.panel);
   layout->setSizeConstraint(QLayout::SetFixedSize);  // not resizable
 }
@@ -139,13 +161,37 @@ void TForm2::ShowLoadErrors() {
 
 void TForm2::Btn_OKClick() {
   if (unreadable_) return;
+  FileChangeCheck::Decision decision = FileChangeCheck::Decision::Cancel;
   try {
-    SaveAll(config_, [this](SectionId id) { StorePages(id); });
+    decision = fileChange_.Ask(config_, modals_);
   } catch (const StoreError& e) {
     modals_.ShowError(FromWindows(e.what()));
+    return;
+  }
+  if (decision == FileChangeCheck::Decision::Reload) Reload();
+  if (decision == FileChangeCheck::Decision::Save) Save();
+}
+
+void TForm2::Save() {
+  try {
+    backup_.SaveAll(config_, [this](SectionId id) { StorePages(id); });
+  } catch (const StoreError& e) {
+    modals_.ShowError(FromWindows(e.what()));
+    // What was written is the window's own: a second OK does not take it for another program's.
+    try {
+      fileChange_.Remember(config_);
+    } catch (const StoreError&) {  // the next OK reports it
+    }
     return;  // the window stays open
   }
   accept();
+}
+
+void TForm2::Reload() {
+  config_.ResetSettings();
+  loadErrors_.clear();
+  LoadPages();
+  ShowLoadErrors();
 }
 
 void TForm2::Btn_AbortClick() { reject(); }

@@ -83,8 +83,9 @@ int ResaveCommand(const std::string& programDir, CommandStreams io) {
   auto config = MakeConfig(programDir, {}, io);
   if (!config) return kUsage;
   try {
+    BackupKeeper keeper = BackupKeeper::ForFileAsItIs(*config);
     LoadAllSections(*config, {}, RethrowAll);
-    BackupKeeper().SaveAll(*config);
+    keeper.SaveAll(*config);
   } catch (const StoreError& e) {
     return ReportStoreError(e, io);
   }

@@ -27,23 +27,25 @@ std::string HostPathOf(const Config& config, const std::string& windowsPath) {
   return config.Files.ToHost(windowsPath).value_or(std::string());
 }
 
-// Passes every write on; before the first one that replaces an existing file, keeps that
-// file's bytes as the backup.
+// Passes every write on; before the first one, keeps the file it replaces as the backup
+// (none when that write creates the file: the later ones then change the save's own file).
 class BackupFirstWriter : public FileWriter {
  public:
-  BackupFirstWriter(const Config& config, bool& kept)
+  BackupFirstWriter(const Config& config, bool& started, bool& kept)
       : inner_(WriterOf(config)),
         backupShown_(BackupFilePath(config)),
         backupHost_(HostPathOf(config, backupShown_)),
+        started_(started),
         kept_(kept) {}
 
   WriteResult Replace(const std::string& hostPath, std::string_view bytes, std::string_view previous,
                       const FileIdentity& read) override {
-    if (!kept_ && read.exists) {
+    if (!started_ && read.exists) {
       const WriteResult backup = inner_.WriteCopy(backupHost_, previous, hostPath);
       if (backup.outcome != WriteResult::Outcome::Written) throw IniWriteError(backupShown_, ReasonOf(backup.error));
       kept_ = true;
     }
+    started_ = true;
     return inner_.Replace(hostPath, bytes, previous, read);
   }
   WriteResult WriteCopy(const std::string& hostPath, std::string_view bytes, const std::string& like) override {
@@ -54,6 +56,7 @@ class BackupFirstWriter : public FileWriter {
   FileWriter& inner_;
   std::string backupShown_;
   std::string backupHost_;
+  bool& started_;
   bool& kept_;
 };
 
@@ -68,8 +71,14 @@ FileContents ReadOrThrow(FileReader& reader, const std::string& hostPath, const 
 
 std::string BackupFilePath(const Config& config) { return config.Dirs.GetProgramDir() + "TARVO.BAK"; }
 
+BackupKeeper BackupKeeper::ForFileAsItIs(const Config& config) {
+  BackupKeeper keeper;
+  keeper.started_ = !IdentityOf(HostPathOf(config, config.ConfigFilePath())).exists;
+  return keeper;
+}
+
 void BackupKeeper::SaveAll(Config& config, const std::function<void(SectionId)>& beforeWrite) {
-  BackupFirstWriter writer(config, kept_);
+  BackupFirstWriter writer(config, started_, kept_);
   FileWriter* const own = config.Options.writer;
   config.Options.writer = &writer;
   try {

@@ -44,7 +44,8 @@ TForm2::TForm2(Config& config, ModalWindows& modals, QWidget* parent)
       config_(config),
       modals_(modals),
       editSection_(new TEditSectionForm(config, modals, this)),
-      notice_(new LoadNotice(modals)) {
+      notice_(new LoadNotice(modals)),
+      backup_(BackupKeeper::ForFileAsItIs(config)) {
   setObjectName("Form2");
   setWindowTitle(QString("TRVCFG for Tarvo32 v") + QString::fromUtf8(kProgramVersion.data(), kProgramVersion.size()));
   BuildPages();

@@ -60,7 +60,7 @@ class TForm2 : public QDialog {
   std::vector<std::string> loadErrors_;
   bool unreadable_ = false;  // a read error at load: nothing may be written
   FileChangeCheck fileChange_;
-  BackupKeeper backup_;
+  BackupKeeper backup_;  // made before loading: loading may create the file
 };
 
 }  // namespace trv

@@ -189,7 +189,7 @@ TEST(LoadNotice, NoNoticeWhenThereIsNothingWorthSaying) {
             "1 value in TARVO.INI could not be used and was replaced; OK will write the replacement.");
 }
 
-TEST(Backup, AnOkThatChangesTheFileKeepsItAsItWasAndOneThatChangesNothingKeepsNone) {
+TEST(WindowBackup, AnOkThatChangesTheFileKeepsItAsItWasAndOneThatChangesNothingKeepsNone) {
   Window w(kFile);
   ClickOk(w);  // the first OK writes every section in full
   EXPECT_EQ(BackupOf(w), kFile);
@@ -201,7 +201,7 @@ TEST(Backup, AnOkThatChangesTheFileKeepsItAsItWasAndOneThatChangesNothingKeepsNo
   EXPECT_FALSE(fs::exists(again.dir.dir / "TARVO.BAK"));
 }
 
-TEST(Backup, ARefusedBackupRefusesTheSaveWithNothingWritten) {
+TEST(WindowBackup, ARefusedBackupRefusesTheSaveWithNothingWritten) {
   Window w(kFile);
   fs::create_directory(w.dir.dir / "TARVO.BAK");  // the file system refuses: a folder has the name
   w.Type("Station_Edit_Call", "DK0XX");

@@ -18,13 +18,14 @@ std::string KeyName(const std::tuple<FileLookup::Kind, std::string, std::string>
 
 }  // namespace
 
-OwnedValues OwnedValues::Read(const Config& config) {
+OwnedValues OwnedValues::Read(const Config& config, Findings* findings) {
   FileLookups lookups;
   StoreOptions options;
   options.readOnly = true;
   options.reader = config.Options.reader;
   options.otherFile = config.Options.otherFile;
   options.lookups = &lookups;
+  options.findings = findings;
   Config probe(config.Files, std::move(options));
   LoadAllSections(probe, {}, [](const StoreError&) { throw; });
   OwnedValues owned;

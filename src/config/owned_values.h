@@ -18,8 +18,9 @@ class Config;
 class OwnedValues {
  public:
   // A read-only load of every section into a second settings object over the same file;
-  // nothing is written or created. Throws IniReadError.
-  static OwnedValues Read(const Config& config);
+  // nothing is written or created. What that load finds goes to `findings` when given, with
+  // the line numbers of the file as it is now. Throws IniReadError.
+  static OwnedValues Read(const Config& config, Findings* findings = nullptr);
 
   // The keys whose value differs from `before`, as "[SECTION] KEY" ("[SECTION]" when the
   // section's list of keys differs); empty when the file still holds what it held.

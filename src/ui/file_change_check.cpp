@@ -10,7 +10,9 @@ constexpr std::size_t kKeysNamed = 6;
 
 }  // namespace
 
-void FileChangeCheck::Remember(const Config& config) { remembered_ = OwnedValues::Read(config); }
+void FileChangeCheck::Remember(const Config& config, Findings* findings) {
+  remembered_ = OwnedValues::Read(config, findings);
+}
 
 FileChangeCheck::Decision FileChangeCheck::Ask(const Config& config, ModalWindows& modals) const {
   if (!remembered_) return Decision::Save;

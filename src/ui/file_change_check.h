@@ -19,8 +19,9 @@ class FileChangeCheck {
  public:
   enum class Decision { Save, Reload, Cancel };
 
-  // Remembers what the file holds now for the keys the program owns. Throws IniReadError.
-  void Remember(const Config& config);
+  // Remembers what the file holds now for the keys the program owns; what reading them finds
+  // goes to `findings` when given. Throws IniReadError.
+  void Remember(const Config& config, Findings* findings = nullptr);
   // Save when the file still holds what was remembered, else the user's answer to the
   // question. Throws IniReadError.
   Decision Ask(const Config& config, ModalWindows& modals) const;

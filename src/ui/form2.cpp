@@ -54,28 +54,23 @@ TForm2::TForm2(Config& config, ModalWindows& modals, QWidget* parent)
   if (!loadErrors_.empty()) QTimer::singleShot(0, this, [this] { ShowLoadErrors(); });
 }
 
-// Loads every section into the pages, tells what loading replaced, and remembers what the
-// file holds for the keys OK writes.
+// Loads every section into the pages, remembers what the file holds for the keys OK writes,
+// and tells what loading replaced (with the lines of the file as loading left it).
 void TForm2::LoadPages() {
-  Findings findings;
-  Findings* const callersFindings = config_.Options.findings;
-  config_.Options.findings = &findings;
   LoadAllSections(
       config_, [this](SectionId id) { FillPages(id); },
       [this](const StoreError& e) {
         loadErrors_.emplace_back(e.what());
         if (dynamic_cast<const IniReadError*>(&e) != nullptr) unreadable_ = true;
       });
-  config_.Options.findings = callersFindings;
-  if (callersFindings != nullptr) callersFindings->insert(callersFindings->end(), findings.begin(), findings.end());
-  notice_->SetFindings(findings);
-  if (unreadable_) return;
+  Findings findings;
   try {
-    fileChange_.Remember(config_);
+    if (!unreadable_) fileChange_.Remember(config_, &findings);
   } catch (const StoreError& e) {
     loadErrors_.emplace_back(e.what());
     unreadable_ = true;
   }
+  notice_->SetFindings(findings);
 }
 
 // The page list: one line a tab, in tab order.

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <algorithm>
 #include <filesystem>
 
 #include "config/ini_file.h"
@@ -174,6 +175,21 @@ TEST(LoadNotice, TellsWhatLoadingReplacedAndDetailsListAndCopyIt) {
             "TARVO.INI:4: [DISPLAY] SBL: 'lots' is not a number; 100 is used\n"
             "TARVO.INI:5: [DISPLAY] MEL: 20 is outside 50 to 500; 50 is used\n");
   EXPECT_TRUE(w.Find<QPushButton>("Btn_OK")->isDefault());  // Enter still presses OK
+}
+
+TEST(LoadNotice, DetailsNameTheLinesOfTheFileAsLoadingLeftIt) {
+  Window w("[COLOR]\r\nLFG=1\r\n[DISPLAY]\r\nSBL=lots\r\n");  // loading adds eight colour keys before SBL
+  const std::string ini = w.dir.Ini();
+  const auto sblLine = std::count(ini.begin(), ini.begin() + static_cast<std::ptrdiff_t>(ini.find("SBL=")), '\n') + 1;
+  ASSERT_EQ(sblLine, 12);
+  QString line;
+  w.modals.onDialog = [&](QDialog& dialog) {
+    line = dialog.findChild<QTreeWidget*>("Findings_List")->topLevelItem(0)->text(0);
+    return QDialog::Rejected;
+  };
+  QTest::mouseClick(w.Find<QPushButton>("Notice_Btn_Details"), Qt::LeftButton);
+  EXPECT_EQ(line, QString::number(sblLine));
+  EXPECT_EQ(w.Find<QLabel>("Notice_Label")->text().left(8), "1 value ");
 }
 
 TEST(LoadNotice, NoNoticeWhenThereIsNothingWorthSaying) {

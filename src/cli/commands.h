@@ -23,8 +23,12 @@ int ReportStoreError(const StoreError& error, CommandStreams io);
 
 // `programDir` is a host path.
 int ShowCommand(const std::string& programDir, bool json, CommandStreams io);
-int CheckCommand(const std::string& programDir, CommandStreams io);
+// `file`: a host file checked in place of TARVO.INI (check --file); empty: TARVO.INI.
+int CheckCommand(const std::string& programDir, const std::string& file, CommandStreams io);
+// Saves as OK does, keeping the file as it was as TARVO.BAK when the save changes it.
 int ResaveCommand(const std::string& programDir, CommandStreams io);
+// Puts TARVO.BAK back, keeping the current file as TARVO.BAK.
+int RestoreCommand(const std::string& programDir, CommandStreams io);
 // args: the words after "ini".
 int IniCommand(const std::vector<std::string>& args, CommandStreams io);
 

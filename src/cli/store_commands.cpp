@@ -4,7 +4,9 @@
 
 #include "cli/commands.h"
 #include "cli/settings_output.h"
+#include "config/backup.h"
 #include "config/config.h"
+#include "config/findings.h"
 #include "config/ini_errors.h"
 #include "config/sections.h"
 
@@ -32,11 +34,8 @@ std::optional<Config> MakeConfig(const std::string& programDir, StoreOptions opt
 
 void RethrowAll(const StoreError&) { throw; }
 
-void PrintFindings(Findings& findings, CommandStreams io) {
-  std::stable_sort(findings.begin(), findings.end(),
-                   [](const Finding& a, const Finding& b) { return a.line < b.line; });
-  for (const Finding& f : findings)
-    io.out << "TARVO.INI:" << f.line << ": [" << f.section << "] " << f.key << ": " << f.message << "\n";
+void PrintFindings(const std::string& fileName, const Findings& findings, CommandStreams io) {
+  for (const Finding& f : SortedByLine(findings)) io.out << FindingLine(fileName, f) << "\n";
 }
 
 }  // namespace
@@ -56,10 +55,16 @@ int ShowCommand(const std::string& programDir, bool json, CommandStreams io) {
   return kOk;
 }
 
-int CheckCommand(const std::string& programDir, CommandStreams io) {
+int CheckCommand(const std::string& programDir, const std::string& file, CommandStreams io) {
+  std::error_code ec;
+  if (!file.empty() && !fs::exists(file, ec)) {
+    io.err << "tarvoini: no such file: " << file << "\n";
+    return kUsage;
+  }
   Findings findings;
-  auto config = MakeConfig(programDir, {.readOnly = true, .findings = &findings}, io);
+  auto config = MakeConfig(programDir, {.readOnly = true, .findings = &findings, .otherFile = file}, io);
   if (!config) return kUsage;
+  const std::string fileName = file.empty() ? "TARVO.INI" : file;
   std::vector<std::string> errors;
   try {
     LoadAllSections(*config, {}, [&](const StoreError& e) {
@@ -69,8 +74,8 @@ int CheckCommand(const std::string& programDir, CommandStreams io) {
   } catch (const StoreError& e) {
     return ReportStoreError(e, io);
   }
-  PrintFindings(findings, io);
-  for (const auto& error : errors) io.out << "TARVO.INI: " << error << "\n";
+  PrintFindings(fileName, findings, io);
+  for (const auto& error : errors) io.out << fileName << ": " << error << "\n";
   return findings.empty() && errors.empty() ? kOk : kNotFound;
 }
 
@@ -78,12 +83,25 @@ int ResaveCommand(const std::string& programDir, CommandStreams io) {
   auto config = MakeConfig(programDir, {}, io);
   if (!config) return kUsage;
   try {
+    BackupKeeper keeper = BackupKeeper::ForFileAsItIs(*config);
     LoadAllSections(*config, {}, RethrowAll);
-    SaveAll(*config);
+    keeper.SaveAll(*config);
   } catch (const StoreError& e) {
     return ReportStoreError(e, io);
   }
   return kOk;
+}
+
+int RestoreCommand(const std::string& programDir, CommandStreams io) {
+  auto config = MakeConfig(programDir, {}, io);
+  if (!config) return kUsage;
+  try {
+    if (RestoreBackup(*config)) return kOk;
+  } catch (const StoreError& e) {
+    return ReportStoreError(e, io);
+  }
+  io.err << "tarvoini: no TARVO.BAK in " << programDir << "\n";
+  return kNotFound;
 }
 
 }  // namespace trv

@@ -17,11 +17,28 @@ constexpr std::array<std::string_view, 14> kKnownSections = {"DEVICE", "STATION"
 Config::Config(HostFileSystem files, StoreOptions options)
     : Files(std::move(files)), Options(std::move(options)), Dirs(Files.ProgramDir()) {}
 
+void Config::ResetSettings() {
+  Station = {};
+  TncTable = {};
+  TncCount = 0;
+  Dirs = Directories(Files.ProgramDir());
+  Display = {};
+  Language = {};
+  Extra = {};
+  Mailbox = {};
+  FHeaderText = {};
+  ClosedTimes.FreeAllItems();
+  ColorTable = InitialColorTable();
+  Sound = {};
+}
+
 std::unique_ptr<TIniFile> OpenConfigFile(const Config& config) {
-  const std::string path = config.ConfigFilePath();
   const StoreOptions& o = config.Options;
-  auto ini = std::make_unique<TIniFile>(config.Files.ToHost(path).value_or(std::string()), path, o.writer, o.reader);
+  const std::string path = o.otherFile.empty() ? config.ConfigFilePath() : o.otherFile;
+  const std::string hostPath = o.otherFile.empty() ? config.Files.ToHost(path).value_or(std::string()) : o.otherFile;
+  auto ini = std::make_unique<TIniFile>(hostPath, path, o.writer, o.reader);
   ini->SetFindings(o.validateOnly ? nullptr : o.findings);
+  ini->SetLookups(o.validateOnly ? nullptr : o.lookups);
   ini->SetReadOnly(o.readOnly);
   ini->SetValidateOnly(o.validateOnly);
   return ini;

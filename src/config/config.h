@@ -33,6 +33,10 @@ struct StoreOptions {
   Findings* findings = nullptr;
   // Told of every directory that reading the DIR section asks for, in order.
   std::function<void(const std::string&)> directoryRequested;
+  // Records what every read looks at in the file; null records nothing.
+  FileLookups* lookups = nullptr;
+  // A host file read and written in place of TARVO.INI (tarvoini check --file); empty: TARVO.INI.
+  std::string otherFile;
 };
 
 class Config {
@@ -56,6 +60,8 @@ class Config {
   SoundSettings Sound;
 
   std::string ConfigFilePath() const { return Dirs.GetProgramDir() + "TARVO.INI"; }
+  // Every settings record back to its initial values, as before the first load.
+  void ResetSettings();
 };
 
 inline constexpr std::string_view kEndOfBlock = "END OF BLOCK";

@@ -41,6 +41,12 @@ void AppendLimited(const std::vector<std::string>& names, std::vector<std::strin
   }
 }
 
+std::string JoinedNames(const std::vector<std::string>& names) {
+  std::string joined;
+  for (const auto& name : names) joined += name + '\n';
+  return joined;
+}
+
 std::string ReasonOf(int error) { return error == 0 ? std::string() : std::string(std::strerror(error)); }
 
 }  // namespace
@@ -78,9 +84,18 @@ void TIniFile::CheckWritable() {
 }
 
 std::optional<std::string_view> TIniFile::RawValue(std::string_view section, std::string_view key) {
+  const auto inDocument = Document().RawValue(section, key);
+  RecordLookup(FileLookup::Kind::Value, section, key, inDocument);
   for (const HeldValue& held : held_)
     if (EqualNoCase1252(held.section, section) && EqualNoCase1252(held.key, key)) return held.value;
-  return Document().RawValue(section, key);
+  return inDocument;
+}
+
+void TIniFile::RecordLookup(FileLookup::Kind kind, std::string_view section, std::string_view key,
+                            std::optional<std::string_view> value) {
+  if (lookups_ == nullptr) return;
+  lookups_->push_back(FileLookup{kind, std::string(section), std::string(key),
+                                 value ? std::optional<std::string>(std::string(*value)) : std::nullopt});
 }
 
 std::optional<std::string> TIniFile::ReadValue(std::string_view section, std::string_view key) {
@@ -149,11 +164,13 @@ void TIniFile::RewriteSection(std::string_view section, const std::vector<std::p
 void TIniFile::ReadSections(std::vector<std::string>& list) {
   list.clear();
   AppendLimited(Document().SectionNames(), list);
+  if (lookups_ != nullptr) RecordLookup(FileLookup::Kind::SectionNames, {}, {}, JoinedNames(list));
 }
 
 void TIniFile::ReadSection(std::string_view section, std::vector<std::string>& list) {
   list.clear();
   AppendLimited(Document().KeyNames(section), list);
+  if (lookups_ != nullptr) RecordLookup(FileLookup::Kind::KeyNames, section, {}, JoinedNames(list));
 }
 
 void TIniFile::ReadSectionValues(std::string_view section, std::vector<std::string>& list) {

@@ -29,6 +29,18 @@ struct Finding {
 };
 using Findings = std::vector<Finding>;
 
+// What one read looked at in the file: a key's raw value (none when the key is missing), or
+// the key names of a section, or the section names (each name ended by a line break).
+struct FileLookup {
+  enum class Kind { Value, KeyNames, SectionNames };
+  Kind kind = Kind::Value;
+  std::string section;
+  std::string key;
+  std::optional<std::string> value;
+  bool operator==(const FileLookup&) const = default;
+};
+using FileLookups = std::vector<FileLookup>;
+
 class TIniFile {
  public:
   // `hostPath` is where the file is on disk (empty: on no drive of this machine, reads as
@@ -71,6 +83,8 @@ class TIniFile {
   // Findings of reading go to `findings` when one is set.
   void SetFindings(Findings* findings) { findings_ = findings; }
   void Report(std::string_view section, std::string_view key, const std::string& message);
+  // Every read then records what it looked at in the document (the file, unless written to).
+  void SetLookups(FileLookups* lookups) { lookups_ = lookups; }
   const std::string& ShownPath() const { return shownPath_; }
   const std::string& HostPath() const { return hostPath_; }
 
@@ -82,6 +96,8 @@ class TIniFile {
   std::optional<std::string> ReadValue(std::string_view section, std::string_view key);
   std::optional<std::string_view> RawValue(std::string_view section, std::string_view key);
   bool Holds() const { return readOnly_ || validateOnly_; }
+  void RecordLookup(FileLookup::Kind kind, std::string_view section, std::string_view key,
+                    std::optional<std::string_view> value);
 
   struct HeldValue {
     std::string section, key, value;
@@ -98,6 +114,7 @@ class TIniFile {
   bool utf16_ = false;
   bool dirty_ = false;
   Findings* findings_ = nullptr;
+  FileLookups* lookups_ = nullptr;
   bool readOnly_ = false;
   bool validateOnly_ = false;
   std::vector<HeldValue> held_;  // read-only writes

@@ -138,6 +138,26 @@ WriteResult AtomicFileWriter::Replace(const std::string& hostPath, std::string_v
   return Written();
 }
 
+WriteResult FileWriter::WriteCopy(const std::string& hostPath, std::string_view bytes, const std::string& like) {
+  return WriteNewFile(hostPath, bytes, like);
+}
+
+WriteResult WriteNewFile(const std::string& hostPath, std::string_view bytes, const std::string& like) {
+  const fs::path target(hostPath);
+  struct stat likeStat {};
+  const bool hasLike = ::stat(like.c_str(), &likeStat) == 0;
+  std::string temp = (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
+  UniqueFd fd(::mkstemp(temp.data()));
+  if (fd.get() < 0) return Refused(errno);
+  if (!FillNewFile(fd, bytes, hasLike ? &likeStat : nullptr) || ::rename(temp.c_str(), target.c_str()) != 0) {
+    const int error = errno;
+    ::unlink(temp.c_str());
+    return Refused(error);
+  }
+  SyncDirectory(target.parent_path());
+  return Written();
+}
+
 FileWriter& DefaultFileWriter() {
   static AtomicFileWriter writer;
   return writer;

@@ -22,6 +22,10 @@ class FileWriter {
   // the file as it was.
   virtual WriteResult Replace(const std::string& hostPath, std::string_view bytes, std::string_view previous,
                               const FileIdentity& read) = 0;
+  // Writes `bytes` as a new file with the permissions and owner of the file `like`, renamed
+  // over whatever `hostPath` names (a symlink there is replaced, not followed). A refusal
+  // leaves `hostPath` as it was. WriteNewFile unless a writer says otherwise.
+  virtual WriteResult WriteCopy(const std::string& hostPath, std::string_view bytes, const std::string& like);
 };
 
 // Writes a new file beside the old one, flushes it, checks that the old one is still the
@@ -35,5 +39,8 @@ class AtomicFileWriter : public FileWriter {
 };
 
 FileWriter& DefaultFileWriter();
+
+// A new file beside `hostPath`, flushed and renamed over it, then the directory flushed.
+WriteResult WriteNewFile(const std::string& hostPath, std::string_view bytes, const std::string& like);
 
 }  // namespace trv

@@ -28,6 +28,7 @@
 #include "ui/pages/station_page.h"
 #include "ui/pages/tnc_page.h"
 #include "ui/text_convert.h"
+#include "ui/widgets/load_notice.h"
 
 namespace trv {
 namespace {
@@ -43,18 +44,34 @@ TForm2::TForm2(Config& config, ModalWindows& modals, QWidget* parent)
                           Qt::WindowCloseButtonHint),
       config_(config),
       modals_(modals),
-      editSection_(new TEditSectionForm(config, modals, this)) {
+      editSection_(new TEditSectionForm(config, modals, this)),
+      notice_(new LoadNotice(modals)),
+      backup_(BackupKeeper::ForFileAsItIs(config)) {
   setObjectName("Form2");
   setWindowTitle(QString("TRVCFG for Tarvo32 v") + QString::fromUtf8(kProgramVersion.data(), kProgramVersion.size()));
   BuildPages();
   BuildFrame();
+  LoadPages();
+  if (!loadErrors_.empty()) QTimer::singleShot(0, this, [this] { ShowLoadErrors(); });
+}
+
+// Loads every section into the pages, remembers what the file holds for the keys OK writes,
+// and tells what loading replaced (with the lines of the file as loading left it).
+void TForm2::LoadPages() {
   LoadAllSections(
       config_, [this](SectionId id) { FillPages(id); },
       [this](const StoreError& e) {
         loadErrors_.emplace_back(e.what());
         if (dynamic_cast<const IniReadError*>(&e) != nullptr) unreadable_ = true;
       });
-  if (!loadErrors_.empty()) QTimer::singleShot(0, this, [this] { ShowLoadErrors(); });
+  Findings findings;
+  try {
+    if (!unreadable_) fileChange_.Remember(config_, &findings);
+  } catch (const StoreError& e) {
+    loadErrors_.emplace_back(e.what());
+    unreadable_ = true;
+  }
+  notice_->SetFindings(findings);
 }
 
 // The page list: one line a tab, in tab order.
@@ -101,6 +118,7 @@ void TForm2::BuildFrame() {
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(Panel("Panel_Main_Top", top), 1);
+  layout->addWidget(notice_);
   layout->addWidget(buttons.panel);
   layout->setSizeConstraint(QLayout::SetFixedSize);  // not resizable
 }
@@ -142,13 +160,37 @@ void TForm2::ShowLoadErrors() {
 
 void TForm2::Btn_OKClick() {
   if (unreadable_) return;
+  FileChangeCheck::Decision decision = FileChangeCheck::Decision::Cancel;
   try {
-    SaveAll(config_, [this](SectionId id) { StorePages(id); });
+    decision = fileChange_.Ask(config_, modals_);
   } catch (const StoreError& e) {
     modals_.ShowError(FromWindows(e.what()));
+    return;
+  }
+  if (decision == FileChangeCheck::Decision::Reload) Reload();
+  if (decision == FileChangeCheck::Decision::Save) Save();
+}
+
+void TForm2::Save() {
+  try {
+    backup_.SaveAll(config_, [this](SectionId id) { StorePages(id); });
+  } catch (const StoreError& e) {
+    modals_.ShowError(FromWindows(e.what()));
+    // What was written is the window's own: a second OK does not take it for another program's.
+    try {
+      fileChange_.Remember(config_);
+    } catch (const StoreError&) {  // the next OK reports it
+    }
     return;  // the window stays open
   }
   accept();
+}
+
+void TForm2::Reload() {
+  config_.ResetSettings();
+  loadErrors_.clear();
+  LoadPages();
+  ShowLoadErrors();
 }
 
 void TForm2::Btn_AbortClick() { reject(); }

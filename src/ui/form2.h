@@ -5,12 +5,16 @@
 #include <string>
 #include <vector>
 
+#include "config/backup.h"
+#include "ui/file_change_check.h"
+
 class QLabel;
 class QTabWidget;
 
 namespace trv {
 
 class Config;
+class LoadNotice;
 class ModalWindows;
 class SettingsPage;
 class TEditSectionForm;
@@ -31,6 +35,8 @@ class TForm2 : public QDialog {
 
   void Btn_OKClick();
   void Btn_AbortClick();
+  // Reads the file again into the pages; the changes made in the window are lost.
+  void Reload();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -38,6 +44,8 @@ class TForm2 : public QDialog {
  private:
   void BuildPages();
   void BuildFrame();
+  void LoadPages();
+  void Save();
   QLabel* BuildFileLabel() const;
   void FillPages(SectionId id);
   void StorePages(SectionId id);
@@ -47,9 +55,12 @@ class TForm2 : public QDialog {
   ModalWindows& modals_;
   TEditSectionForm* editSection_;
   QTabWidget* tabs_;
+  LoadNotice* notice_;
   std::vector<SettingsPage*> pages_;  // in tab order
   std::vector<std::string> loadErrors_;
   bool unreadable_ = false;  // a read error at load: nothing may be written
+  FileChangeCheck fileChange_;
+  BackupKeeper backup_;  // made before loading: loading may create the file
 };
 
 }  // namespace trv

@@ -56,7 +56,8 @@ const std::string kRich =
 TEST_F(TarvoIniTest, HelpVersionAndUsageErrors) {
   const Result help = Run("--help");
   EXPECT_EQ(help.status, 0);
-  for (const char* verb : {"show", "check", "resave", "ini get", "ini set", "ini del", "ini sections", "ini keys"})
+  for (const char* verb : {"show", "check", "--file", "resave", "restore", "TARVO.BAK", "ini get", "ini set", "ini del",
+                           "ini sections", "ini keys"})
     EXPECT_NE(help.out.find(verb), std::string::npos) << verb;
   EXPECT_EQ(Run("--version").status, 0);
   for (const char* bad : {"", "frobnicate", "show --xml", "--dir", "ini", "ini get onlyfile", "ini nope f"}) {
@@ -199,6 +200,46 @@ TEST_F(TarvoIniTest, IniVerbs) {
   EXPECT_EQ(bad.status, 2);
   EXPECT_EQ(Run("ini set " + (tmp / "missing/dir/x.ini") + " S K 1").status, 3);
   EXPECT_EQ(ReadFile(tmp / "any.ini"), "[S]\r\nOther=1\r\n");
+}
+
+TEST_F(TarvoIniTest, ResaveKeepsTheBackupThatRestorePutsBack) {
+  SetIni(kRich);
+  const fs::path bak = program / "TARVO.BAK";
+  ASSERT_EQ(Run("--dir " + Dir() + " resave").status, 0);
+  const std::string resaved = Ini();
+  EXPECT_EQ(ReadFile(bak.string()), kRich);
+  ASSERT_EQ(Run("--dir " + Dir() + " resave").status, 0);  // changes nothing: the backup stays
+  EXPECT_EQ(ReadFile(bak.string()), kRich);
+
+  Result r = Run("--dir " + Dir() + " restore");
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(Ini(), kRich);
+  EXPECT_EQ(ReadFile(bak.string()), resaved);
+  ASSERT_EQ(Run("--dir " + Dir() + " restore").status, 0);  // twice is a round trip
+  EXPECT_EQ(Ini(), resaved);
+  EXPECT_EQ(ReadFile(bak.string()), kRich);
+
+  fs::remove(bak);
+  r = Run("--dir " + Dir() + " restore");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("no TARVO.BAK"), std::string::npos) << r.err;
+  EXPECT_EQ(Ini(), resaved);
+}
+
+TEST_F(TarvoIniTest, CheckWorksOnAnotherFileSuchAsTheBackup) {
+  SetIni(kRich);
+  const std::string bak = (program / "TARVO.BAK").string();
+  WriteFile(bak, "[STATION]\r\nCALL=DL1ABC\r\n[DISPLAY]\r\nSBL=lots\r\n");
+  Result r = Run("check --file '" + bak + "'");  // DIR: the folder of the file
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.out.find(bak + ":4: [DISPLAY] SBL: 'lots' is not a number; 100 is used\n"), std::string::npos) << r.out;
+  EXPECT_EQ(r.out.find("TARVO.INI"), std::string::npos) << r.out;
+  EXPECT_EQ(Run("--dir " + Dir() + " check --file '" + bak + "'").out, r.out);
+  EXPECT_EQ(Ini(), kRich);  // nothing was written, neither file
+  EXPECT_EQ(ReadFile(bak), "[STATION]\r\nCALL=DL1ABC\r\n[DISPLAY]\r\nSBL=lots\r\n");
+  r = Run("check --file '" + (program / "NONE.BAK").string() + "'");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find("no such file"), std::string::npos);
 }
 
 }  // namespace

@@ -1,0 +1,50 @@
+#include "ui/widgets/load_notice.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+
+#include "config/findings.h"
+#include "ui/dialogs/load_findings_form.h"
+#include "ui/layout_builders.h"
+#include "ui/modal_windows.h"
+
+namespace trv {
+
+QString LoadNoticeText(std::size_t count) {
+  if (count == 1) return "1 value in TARVO.INI could not be used and was replaced; OK will write the replacement.";
+  return QString("%1 values in TARVO.INI could not be used and were replaced; OK will write the replacements.")
+      .arg(count);
+}
+
+LoadNotice::LoadNotice(ModalWindows& modals, QWidget* parent)
+    : QFrame(parent), modals_(modals), text_(Named(new QLabel, "Notice_Label")) {
+  setObjectName("LoadNotice");
+  setFrameShape(QFrame::StyledPanel);
+  auto* icon = Named(new QLabel, "Notice_Icon");
+  const int size = style()->pixelMetric(QStyle::PM_SmallIconSize);
+  icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(size, size));
+  auto* details = Named(new QPushButton("&Details..."), "Notice_Btn_Details");
+  details->setAutoDefault(false);  // Enter stays with OK
+  connect(details, &QPushButton::clicked, this, [this] { ShowDetails(); });
+  auto* row = new QHBoxLayout(this);
+  row->setContentsMargins(6, 2, 2, 2);
+  row->addWidget(icon);
+  row->addWidget(text_, 1);
+  row->addWidget(details);
+  hide();
+}
+
+void LoadNotice::SetFindings(const Findings& findings) {
+  findings_ = WorthTelling(findings);
+  text_->setText(LoadNoticeText(findings_.size()));
+  setVisible(!findings_.empty());
+}
+
+void LoadNotice::ShowDetails() {
+  TLoadFindingsForm details(findings_, window());
+  modals_.RunDialog(details);
+}
+
+}  // namespace trv

@@ -31,8 +31,8 @@ int QtModalWindows::AskChoice(const QString& text, const QStringList& answers) {
   QMessageBox box(QMessageBox::Question, kApplicationTitle, text, QMessageBox::NoButton, parent_);
   QList<QAbstractButton*> buttons;
   for (const QString& answer : answers) buttons << box.addButton(answer, QMessageBox::ActionRole);
-  if (!buttons.isEmpty()) {
-    box.setDefaultButton(static_cast<QPushButton*>(buttons.front()));
+  if (!buttons.isEmpty()) {  // Enter and Esc both take the last, most careful answer
+    box.setDefaultButton(static_cast<QPushButton*>(buttons.back()));
     box.setEscapeButton(buttons.back());
   }
   box.exec();

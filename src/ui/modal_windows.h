@@ -17,7 +17,8 @@ class ModalWindows {
   virtual void ShowInformation(const QString& text) = 0;
   // True when the user answers Yes.
   virtual bool AskYesNo(const QString& text) = 0;
-  // The index of the answer the user picks among `answers`, or -1 when the box is closed.
+  // The index of the answer the user picks among `answers`, or -1 when the box is closed. The
+  // last answer is the careful one: Enter and Esc pick it.
   virtual int AskChoice(const QString& text, const QStringList& answers) = 0;
   // Shows the dialog modally and returns its result (QDialog::Accepted or Rejected).
   virtual int RunDialog(QDialog& dialog) = 0;

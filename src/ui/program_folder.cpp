@@ -24,10 +24,11 @@ bool IsInstalledProgramFolder(const QString& hostDir) {
   return QFileInfo(QDir::cleanPath(hostDir)).fileName() == "bin" && ConfigFiles(hostDir).isEmpty();
 }
 
+// The folder takes the new file of every save and the backup; the file is replaced.
 bool ProgramFolderWritable(const QString& hostDir) {
+  const auto writable = [](const QString& path) { return ::access(QFile::encodeName(path).constData(), W_OK) == 0; };
   const QStringList files = ConfigFiles(hostDir);
-  const QString target = files.isEmpty() ? hostDir : QDir(hostDir).filePath(files.front());
-  return ::access(QFile::encodeName(target).constData(), W_OK) == 0;
+  return writable(hostDir) && (files.isEmpty() || writable(QDir(hostDir).filePath(files.front())));
 }
 
 QString FolderQuestionStart() {

@@ -18,7 +18,7 @@ bool IsInstalledProgramFolder(const QString& hostDir);
 // Where the folder question opens: the Wine prefix's drive_c when there is one, else home.
 QString FolderQuestionStart();
 
-// False when the folder, or its TARVO.INI, refuses writes (a read-only or immutable one), so
+// False when the folder or its TARVO.INI refuses writes (a read-only or immutable one), so
 // that the user hears it before editing rather than on OK.
 bool ProgramFolderWritable(const QString& hostDir);
 

@@ -72,14 +72,15 @@ TEST_F(ProgramFolderTest, TheQuestionOpensInTheWinePrefixDriveC) {
   qputenv("WINEPREFIX", saved);
 }
 
-TEST_F(ProgramFolderTest, AnImmutableFileIsReportedAsNotWritable) {
+TEST_F(ProgramFolderTest, AnImmutableFileOrFolderIsReportedAsNotWritable) {
   EXPECT_TRUE(ProgramFolderWritable(Path("TARVO")));
-  const std::string ini = dir / "TARVO/tarvo.ini";
-  if (std::system(("chattr +i '" + ini + "' 2>/dev/null").c_str()) != 0)
-    GTEST_SKIP() << "chattr +i is not allowed here";
-  const bool writable = ProgramFolderWritable(Path("TARVO"));
-  std::system(("chattr -i '" + ini + "'").c_str());
-  EXPECT_FALSE(writable);
+  for (const std::string& target : {dir / "TARVO/tarvo.ini", dir / "TARVO"}) {
+    if (std::system(("chattr +i '" + target + "' 2>/dev/null").c_str()) != 0)
+      GTEST_SKIP() << "chattr +i is not allowed here";
+    const bool writable = ProgramFolderWritable(Path("TARVO"));
+    std::system(("chattr -i '" + target + "'").c_str());
+    EXPECT_FALSE(writable) << target;
+  }
 }
 
 }  // namespace

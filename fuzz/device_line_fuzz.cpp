@@ -6,11 +6,15 @@
 
 #include "config/device_section.h"
 #include "fuzz_dir.h"
+#include "support/text.h"
 
 namespace {
 
-// Some driver files exist: the decision depends on the name without regard to case, as on disk.
-bool DriverExists(const std::string& name) { return name.size() % 2 == 1; }
+// The default driver and some others exist; the decision depends on the name without regard
+// to case, as on disk.
+bool DriverExists(const std::string& name) {
+  return name.size() % 2 == 1 || trv::UpperCaseAscii(name) == trv::kDefaultDriver;
+}
 
 }  // namespace
 

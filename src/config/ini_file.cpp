@@ -199,7 +199,8 @@ TIniFile::CommitResult TIniFile::Commit() {
   const WriteResult result = writer.Replace(hostPath_, bytes, document_->Bytes(), identity_);
   if (result.outcome == WriteResult::Outcome::Refused) throw IniWriteError(shownPath_, ReasonOf(result.error));
   if (result.outcome == WriteResult::Outcome::FileChanged) return CommitResult::FileChanged;
-  document_.emplace(IniDocument::Parse(std::move(bytes)));  // the file as it now is, held once
+  document_.reset();  // the file as it now is, held once: the old document goes first
+  document_.emplace(IniDocument::Parse(std::move(bytes)));
   identity_ = IdentityOf(hostPath_);
   dirty_ = false;
   return CommitResult::Written;

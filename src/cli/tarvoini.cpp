@@ -1,5 +1,7 @@
 // tarvoini: shows, checks and re-saves TARVO.INI the way the configuration program reads
 // and writes it, and gets and sets raw INI keys.
+#include <malloc.h>
+
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -65,6 +67,9 @@ int Usage(const std::string& hint) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Each operation holds the file a few times over and frees it again; from the system and
+  // back at once, so a large file's buffers are not kept (glibc would raise this threshold).
+  mallopt(M_MMAP_THRESHOLD, 1 << 20);
   std::vector<std::string> args(argv + 1, argv + argc);
   const trv::CommandStreams io{std::cout, std::cerr};
   if (args.empty()) return Usage("a command is needed");

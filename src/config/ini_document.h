@@ -20,6 +20,8 @@ class IniDocument {
   IniDocument& operator=(IniDocument&&) = default;
 
   std::string Serialize() const;
+  // The bytes as they were parsed (edits do not change them).
+  const std::string& Bytes() const { return *bytes_; }
 
   // Started with a UTF-16 byte-order mark: nothing is read from it and nothing written to it.
   bool IsUtf16() const { return utf16_; }

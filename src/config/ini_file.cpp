@@ -67,9 +67,8 @@ void TIniFile::Load() {
     case FileContents::State::Failed: throw IniReadError(shownPath_, ReasonOf(contents.error));
     default: break;
   }
-  original_ = std::move(contents.bytes);
   identity_ = contents.identity;
-  document_.emplace(IniDocument::Parse(original_));
+  document_.emplace(IniDocument::Parse(std::move(contents.bytes)));
   utf16_ = document_->IsUtf16();
 }
 
@@ -210,14 +209,15 @@ void TIniFile::DeleteKey(std::string_view section, std::string_view key) {
 
 TIniFile::CommitResult TIniFile::Commit() {
   if (!dirty_ || Holds()) return CommitResult::Unchanged;
-  const std::string bytes = document_->Serialize();
-  if (bytes == original_) return CommitResult::Unchanged;  // edits that undid each other
+  std::string bytes = document_->Serialize();
+  if (bytes == document_->Bytes()) return CommitResult::Unchanged;  // edits that undid each other
   if (hostPath_.empty()) throw IniWriteError(shownPath_, "the path is on no drive of this machine");
   FileWriter& writer = writer_ != nullptr ? *writer_ : DefaultFileWriter();
-  const WriteResult result = writer.Replace(hostPath_, bytes, original_, identity_);
+  const WriteResult result = writer.Replace(hostPath_, bytes, document_->Bytes(), identity_);
   if (result.outcome == WriteResult::Outcome::Refused) throw IniWriteError(shownPath_, ReasonOf(result.error));
   if (result.outcome == WriteResult::Outcome::FileChanged) return CommitResult::FileChanged;
-  original_ = bytes;
+  document_.reset();  // the file as it now is, held once: the old document goes first
+  document_.emplace(IniDocument::Parse(std::move(bytes)));
   identity_ = IdentityOf(hostPath_);
   dirty_ = false;
   return CommitResult::Written;

@@ -108,7 +108,6 @@ class TIniFile {
   FileWriter* writer_;
   FileReader* reader_;
   std::optional<IniDocument> document_;
-  std::string original_;
   FileIdentity identity_;
   std::unique_ptr<DirectoryLock> lock_;
   bool utf16_ = false;

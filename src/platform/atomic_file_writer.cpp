@@ -49,23 +49,22 @@ void SyncDirectory(const fs::path& dir) {
 }
 
 // Still the file that was read: the same identity and, since timestamps may be as coarse as
-// a clock tick, the same bytes.
+// a clock tick, the same bytes (compared piece by piece, so no second copy of the file is held).
 bool StillTheFileRead(const fs::path& target, std::string_view previous, const FileIdentity& read) {
   if (!(IdentityOf(target.string()) == read)) return false;
   if (!read.exists) return true;
   UniqueFd fd(::open(target.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
   if (fd.get() < 0) return false;
-  std::string now;
   char buffer[65536];
   for (;;) {
     const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) return false;
-    if (n == 0) break;
-    now.append(buffer, static_cast<std::size_t>(n));
-    if (now.size() > previous.size()) return false;
+    if (n == 0) return previous.empty();
+    const std::string_view piece(buffer, static_cast<std::size_t>(n));
+    if (!previous.starts_with(piece)) return false;
+    previous.remove_prefix(piece.size());
   }
-  return now == previous;
 }
 
 WriteResult WriteInPlace(const fs::path& target, std::string_view bytes, std::string_view previous,

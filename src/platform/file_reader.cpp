@@ -45,6 +45,7 @@ FileContents ReadOnce(const std::string& hostPath) {
   FileContents contents;
   contents.state = FileContents::State::Read;
   contents.identity = IdentityOfStat(st);
+  contents.bytes.reserve(static_cast<std::size_t>(st.st_size));  // read into one buffer, never grown by copying
   if (!ReadToEnd(fd.get(), contents.bytes)) return Failure(FileContents::State::Failed, errno);
   return contents;
 }

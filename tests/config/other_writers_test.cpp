@@ -1,6 +1,7 @@
 // Another program writes the file between our read and our rename.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 
 #include "config/config.h"
@@ -35,6 +36,18 @@ const std::string kTheirs = "[STATION]\r\nCALL=DL1ABC\r\n[PROFILE]\r\nsaved=by t
 TEST(OtherWriters, AChangeBeforeTheRenameRunsTheOperationAgainAndKeepsBoth) {
   ProgramDir p("[STATION]\r\nCALL=DL1ABC\r\n");
   InterferingWriter writer(1, [&] { p.SetIni(kTheirs); });
+  Config c = p.MakeConfig({.writer = &writer});
+  c.Station.Call = "DK0NEW";
+  WriteStationSection(c);
+  EXPECT_EQ(p.Ini(), "[STATION]\r\nCALL=DK0NEW\r\nQTH=JN59IL\r\n[PROFILE]\r\nsaved=by the terminal program\r\n");
+}
+
+TEST(OtherWriters, AFileReplacedByRenameBeforeOursRunsTheOperationAgain) {
+  ProgramDir p("[STATION]\r\nCALL=DL1ABC\r\n");
+  InterferingWriter writer(1, [&] {  // same bytes, a new inode: an editor's save
+    test::WriteFile(p.dir / "their.tmp", kTheirs);
+    std::filesystem::rename(p.dir / "their.tmp", p.IniPath());
+  });
   Config c = p.MakeConfig({.writer = &writer});
   c.Station.Call = "DK0NEW";
   WriteStationSection(c);

@@ -7,6 +7,7 @@
 #include <random>
 
 #include "config/config.h"
+#include "config/owned_lines.h"
 #include "config/sections.h"
 #include "support/codepage.h"
 #include "test_util.h"
@@ -14,32 +15,8 @@
 namespace trv {
 namespace {
 
+using test::Owned;
 using test::ProgramDir;
-
-struct OwnedSection {
-  std::string_view name;
-  std::vector<std::string_view> keys;  // empty: every key line (DEVICE)
-};
-
-const std::vector<OwnedSection>& Owned() {
-  static const std::vector<OwnedSection> owned = {
-      {"STATION", {"CALL", "QTH"}},
-      {"DIR", {"RD", "WD", "MD", "ID", "PD", "SD", "TD"}},
-      {"DISPLAY", {"ETD", "SBL", "MEL", "SAVERX", "SAVETX", "EDITBB", "RXBB"}},
-      {"COLOR", {"LFG",  "LBG",  "NFG",  "NBG",  "MFG",  "MBG",  "EFG",  "EBG",  "RFG",  "RBG",   "HFG0",
-                 "HBG0", "HFG1", "HBG1", "HFG2", "HBG2", "HFG3", "HBG3", "CCOL", "SCOL", "FILLBG"}},
-      {"SOUND", {"STARTUP", "CONNECT", "DISCON", "RECON", "LFAIL", "RING", "CTRLG"}},
-      {"EXTRA", {"NODECALL", "NODETO", "PROMPT",  "FORTUNE",   "DLINK",   "SPY",     "BOX",
-                 "LBROAD",   "LDXC",   "SRESYNC", "MULTILINE", "UTC",     "POR",     "DUP",
-                 "SUPBIN",   "TPRI",   "CONMODE", "OLCSOUND",  "WAVEMCI", "NOSOUND", "PWBOX"}},
-      {"MAILBOX", {"BOXCALL", "HPATH",   "FHEADER", "SYSMTO",   "DEFBOARD",  "DEFLT",     "GARBAT",
-                   "RESTART", "TIMEOUT", "MOBID",   "SMLIFE",   "SMROUTE",   "FHINCL",    "FHBID",
-                   "GARMEM",  "QZDOS",   "PAM",     "BLINKLED", "BLINKICON", "CLOSEDTIME"}},
-      {"LANGUAGE", {"VISUAL", "OUTPUT"}},
-      {"DEVICE", {}},
-  };
-  return owned;
-}
 
 class FileGenerator {
  public:
@@ -115,61 +92,6 @@ class FileGenerator {
   std::string eol_;
 };
 
-std::vector<std::string> Lines(const std::string& file) {
-  std::vector<std::string> lines;
-  std::size_t pos = 0;
-  while (pos < file.size()) {
-    std::size_t end = file.find_first_of("\r\n", pos);
-    if (end == std::string::npos) end = file.size();
-    lines.push_back(file.substr(pos, end - pos));
-    pos = end + (file.compare(end, 2, "\r\n") == 0 ? 2 : 1);
-  }
-  return lines;
-}
-
-// The lines of the file that the program does not own: everything but the first key line of
-// an owned key in the first section of an owned name (every key line of the first DEVICE).
-std::vector<std::string> NotOwned(const std::string& file) {
-  std::vector<std::string> kept;
-  std::vector<std::string> seenSections, seenKeys;
-  const OwnedSection* current = nullptr;
-  for (const std::string& line : Lines(file)) {
-    const std::string_view t = TrimIniBlanks(line);
-    if (!t.empty() && t.front() == '[' && t.find(']') != std::string_view::npos) {
-      const std::string name(TrimIniBlanks(t.substr(1, t.rfind(']') - 1)));
-      current = nullptr;
-      bool first = true;
-      for (const auto& seen : seenSections) first = first && !EqualNoCase1252(seen, name);
-      seenSections.push_back(name);
-      for (const auto& owned : Owned())
-        if (first && EqualNoCase1252(owned.name, name)) current = &owned;
-      seenKeys.clear();
-      kept.push_back(line);  // headers of owned sections stay too
-      continue;
-    }
-    const auto eq = line.find('=');
-    if (current == nullptr || t.empty() || t.front() == ';' || eq == std::string::npos) {
-      kept.push_back(line);
-      continue;
-    }
-    const std::string key(TrimIniBlanks(std::string_view(line).substr(0, eq)));
-    bool firstOfKey = true;
-    for (const auto& seen : seenKeys) firstOfKey = firstOfKey && !EqualNoCase1252(seen, key);
-    seenKeys.push_back(key);
-    bool owned = current->keys.empty();
-    for (auto k : current->keys) owned = owned || EqualNoCase1252(k, key);
-    if (!(owned && (firstOfKey || current->keys.empty()))) kept.push_back(line);
-  }
-  return kept;
-}
-
-bool IsSubsequence(const std::vector<std::string>& part, const std::vector<std::string>& whole) {
-  std::size_t at = 0;
-  for (const auto& line : whole)
-    if (at < part.size() && line == part[at]) ++at;
-  return at == part.size();
-}
-
 void LoadAndSave(const ProgramDir& p) {
   Config c = p.MakeConfig();
   const auto errors = LoadAll(c);
@@ -185,8 +107,10 @@ TEST(StoreProperty, SecondRoundChangesNothingAndForeignLinesSurvive) {
     const std::string once = p.Ini();
     LoadAndSave(p);
     ASSERT_EQ(p.Ini(), once) << "seed " << seed << "\n" << original;
-    const auto foreign = NotOwned(original);
-    ASSERT_TRUE(IsSubsequence(foreign, Lines(once))) << "seed " << seed << "\n" << original << "\n---\n" << once;
+    ASSERT_EQ(once.substr(0, test::Preamble(original).size()), test::Preamble(original)) << "seed " << seed;
+    ASSERT_TRUE(test::SurvivesIn(test::NotOwned(original), test::Lines(once))) << "seed " << seed << "\n"
+                                                                               << original << "\n---\n"
+                                                                               << once;
   }
 }
 

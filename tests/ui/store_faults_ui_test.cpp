@@ -1,0 +1,146 @@
+// The window against file systems that refuse, end to end: an immutable file and a full disk
+// keep the main window and the edit-section dialog open with their error, and the file as it
+// was; a line break pasted into any line edit never reaches the file.
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <filesystem>
+
+#include "ui/dialogs/edit_section_form.h"
+#include "ui_test_util.h"
+
+namespace fs = std::filesystem;
+
+namespace trv {
+namespace {
+
+using test::Window;
+
+// A file that load all leaves as it is.
+const std::string kFile =
+    "; mine\r\n[STATION]\r\nCALL=DL1ABC\r\nQTH=JN58TD\r\n"
+    "[COLOR]\r\nHFG0=14\r\nHBG0=0\r\nHFG1=14\r\nHBG1=0\r\nHFG2=14\r\nHBG2=0\r\nHFG3=14\r\nHBG3=0\r\n"
+    "[DEVICE]\r\nTNC0=3,248,9600,8,1,1,144.800,DEFINI,DEFDEI,0,0,TNC2.TNC\r\nTNC1=END OF BLOCK\r\n"
+    "[DEFINI]\r\n0=ESC M UISC\r\n";
+const QString kWriteError = "nach C:\\TARVO.INI kann nicht geschrieben werden.";
+
+// chattr +i for the life of the guard.
+class Immutable {
+ public:
+  explicit Immutable(std::string path) : path_(std::move(path)) {
+    set_ = std::system(("chattr +i '" + path_ + "' 2>/dev/null").c_str()) == 0;
+  }
+  ~Immutable() {
+    if (set_) std::system(("chattr -i '" + path_ + "'").c_str());
+  }
+  bool Set() const { return set_; }
+
+ private:
+  std::string path_;
+  bool set_;
+};
+
+// Edits the TNC's initialisation block in the edit-section dialog and presses OK; whether the
+// dialog was still open after OK.
+bool EditBlockAndPressOk(Window& w) {
+  bool openAfterOk = false;
+  w.modals.onDialog = [&](QDialog& dialog) {
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);  // as the modal loop does
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    auto* memo = dialog.findChild<QPlainTextEdit*>("Memo1");
+    QTest::keyClick(memo, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(memo, "x");
+    dialog.findChild<QPushButton*>("Btn_OK")->click();
+    openAfterOk = dialog.isVisible() && dialog.result() != QDialog::Accepted;
+    if (dialog.isVisible()) dialog.findChild<QPushButton*>("Btn_Abort")->click();
+    return dialog.result();
+  };
+  w.Find<QToolButton>("TNC_SPEED_EDITINI")->click();
+  return openAfterOk;
+}
+
+TEST(RefusingFileSystems, AnImmutableFileKeepsTheWindowAndTheDialogOpen) {
+  Window w(kFile);
+  ASSERT_TRUE(w.modals.errors.isEmpty());
+  Immutable immutable(w.dir.IniPath());
+  if (!immutable.Set()) GTEST_SKIP() << "chattr +i is not allowed here";
+  w.Type("Station_Edit_Call", "DK0XX");
+  w.Find<QPushButton>("Btn_OK")->click();
+  EXPECT_EQ(w.modals.errors, QStringList{kWriteError});
+  EXPECT_TRUE(w.form->isVisible());
+  EXPECT_NE(w.form->result(), QDialog::Accepted);
+  EXPECT_TRUE(EditBlockAndPressOk(w)) << w.modals.errors.join("|").toStdString();
+  EXPECT_EQ(w.modals.errors, (QStringList{kWriteError, kWriteError}));
+  EXPECT_EQ(w.dir.Ini(), kFile);
+}
+
+TEST(RefusingFileSystems, AFullDiskKeepsTheWindowOpenAndTheFileAsItWas) {
+  test::TempDir tmp;
+  const fs::path disk = tmp.path() / "disk";
+  fs::create_directories(disk);
+  if (::mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=64k") != 0) GTEST_SKIP() << "cannot mount a tmpfs here";
+  std::string file = kFile;
+  for (int block = 0; file.size() < 40'000; ++block) file += "[BLOCK" + std::to_string(block) + "]\r\n0=ESC M\r\n";
+  {
+    test::WriteFile((disk / "TARVO.INI").string(), file);
+    Config config(HostFileSystem(DriveTable({{'C', disk.string()}}), "C:\\"));
+    test::RecordedModals modals;
+    auto form = std::make_unique<TForm2>(config, modals);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(modals.errors.isEmpty());
+    auto* call = form->findChild<QLineEdit*>("Station_Edit_Call");
+    call->setFocus();
+    call->selectAll();
+    QTest::keyClicks(call, "DK0XX");
+    for (auto* ok : form->findChildren<QPushButton*>("Btn_OK"))  // the main window's, not the dialog's
+      if (ok->window() == form.get()) ok->click();
+    // The backup of the file as it was is the first write, and no room is left for it.
+    EXPECT_EQ(modals.errors, QStringList{"nach C:\\TARVO.BAK kann nicht geschrieben werden."})
+        << modals.errors.join("|").toStdString();
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(test::ReadFile((disk / "TARVO.INI").string()), file);
+    for (const auto& entry : fs::directory_iterator(disk))  // no half-written file is left behind
+      EXPECT_TRUE(entry.is_directory() || entry.path().filename() == "TARVO.INI") << entry.path();
+  }
+  ::umount(disk.c_str());
+}
+
+TEST(PastedLineBreaks, NeverReachTheFileFromAnyLineEdit) {
+  Window w(kFile);
+  const QString forged = "X\r\n[FORGED]\r\nK=1\rY\nZ";
+  int pasted = 0;
+  auto* tabs = w.Find<QTabWidget>("PageControl1");
+  for (int page = 0; page < tabs->count(); ++page) {
+    QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(page).center());
+    for (QLineEdit* edit : tabs->widget(page)->findChildren<QLineEdit*>()) {
+      if (!edit->isVisible() || edit->isReadOnly() || !edit->isEnabled()) continue;
+      QGuiApplication::clipboard()->setText(forged);
+      QTest::mouseClick(edit, Qt::LeftButton);
+      edit->selectAll();
+      QTest::keySequence(edit, QKeySequence::Paste);
+      EXPECT_FALSE(edit->text().contains('\r') || edit->text().contains('\n')) << edit->objectName().toStdString();
+      ++pasted;
+    }
+  }
+  EXPECT_GE(pasted, 20);
+  w.Find<QPushButton>("Btn_OK")->click();
+  const std::string ini = w.dir.Ini();
+  EXPECT_EQ(ini.find("[FORGED]"), std::string::npos) << ini;
+  EXPECT_EQ(ini.find("\nK=1"), std::string::npos) << ini;
+  EXPECT_NE(ini.find("\r\nCALL=X\r\n"), std::string::npos) << ini;  // the pasted first line, and OK wrote it
+  EXPECT_EQ(ini.substr(0, 8), "; mine\r\n");
+  EXPECT_NE(ini.find("[DEFINI]\r\n0=ESC M UISC\r\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace trv

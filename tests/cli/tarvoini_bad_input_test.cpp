@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "test_util.h"
+#include "tarvoini_runner.h"
 
 namespace fs = std::filesystem;
 
@@ -19,13 +19,10 @@ class TarvoIniBadInput : public ::testing::Test {
  protected:
   // Runs tarvoini with `args` (shell words); its exit status, stdout in `out`, stderr in `err`.
   int Run(const std::string& args) {
-    const std::string outFile = tmp / "out.txt", errFile = tmp / "err.txt";
-    const int raw = std::system(
-        ("timeout 60 " + std::string(TARVOINI_PATH) + " " + args + " >" + outFile + " 2>" + errFile + " </dev/null")
-            .c_str());
-    out = ReadFile(outFile);
-    err = ReadFile(errFile);
-    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    const test::Result result = test::RunTarvoIni(tmp, args);
+    out = result.out;
+    err = result.err;
+    return result.status;
   }
   std::string File() const { return "'" + ini + "'"; }
 

@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "test_util.h"
+#include "tarvoini_runner.h"
 
 namespace fs = std::filesystem;
 
@@ -15,22 +15,12 @@ namespace {
 using test::ReadFile;
 using test::WriteFile;
 
-struct Result {
-  int status;
-  std::string out;
-  std::string err;
-};
+using test::Result;
 
 class TarvoIniFaults : public ::testing::Test {
  protected:
   // `env` goes before the command (VAR=value ...).
-  Result Run(const std::string& args, const std::string& env = {}) {
-    const std::string out = tmp / "out.txt", err = tmp / "err.txt";
-    const std::string command =
-        env + " timeout 20 " + std::string(TARVOINI_PATH) + " " + args + " >" + out + " 2>" + err + " </dev/null";
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
-  }
+  Result Run(const std::string& args, const std::string& env = {}) { return test::RunTarvoIni(tmp, args, env); }
   std::string Dir() const { return "'" + program.string() + "'"; }
   std::string IniPath() const { return (program / "TARVO.INI").string(); }
   std::string Ini() const { return ReadFile(IniPath()); }

@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "test_util.h"
+#include "tarvoini_runner.h"
 
 namespace fs = std::filesystem;
 
@@ -13,20 +13,11 @@ namespace {
 using test::ReadFile;
 using test::WriteFile;
 
-struct Result {
-  int status;
-  std::string out;
-  std::string err;
-};
+using test::Result;
 
 class TarvoIniTest : public ::testing::Test {
  protected:
-  Result Run(const std::string& args) {
-    const std::string out = tmp / "out.txt", err = tmp / "err.txt";
-    const std::string command = std::string(TARVOINI_PATH) + " " + args + " >" + out + " 2>" + err + " </dev/null";
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
-  }
+  Result Run(const std::string& args) { return test::RunTarvoIni(tmp, args); }
   std::string Dir() const { return "'" + program.string() + "'"; }
   std::string Ini() const { return ReadFile((program / "TARVO.INI").string()); }
   void SetIni(const std::string& bytes) const { WriteFile((program / "TARVO.INI").string(), bytes); }

@@ -80,12 +80,14 @@ int CheckCommand(const std::string& programDir, const std::string& file, Command
 }
 
 int ResaveCommand(const std::string& programDir, CommandStreams io) {
-  auto config = MakeConfig(programDir, {}, io);
+  auto config = MakeConfig(programDir, {.keepBackup = true}, io);
   if (!config) return kUsage;
   try {
-    BackupKeeper keeper = BackupKeeper::ForFileAsItIs(*config);
-    LoadAllSections(*config, {}, RethrowAll);
-    keeper.SaveAll(*config);
+    RunAction(*config, [&](TIniFile&) {  // one read, one write: nothing another program writes meanwhile is lost
+      config->ResetSettings();
+      LoadAllSections(*config, {}, RethrowAll);
+      SaveAll(*config);
+    });
   } catch (const StoreError& e) {
     return ReportStoreError(e, io);
   }

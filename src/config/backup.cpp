@@ -1,64 +1,21 @@
 #include "config/backup.h"
 
+#include <unistd.h>
+
 #include <cstring>
 
 #include "config/config.h"
 #include "config/ini_errors.h"
 #include "config/ini_operation.h"
-#include "config/sections.h"
 #include "platform/atomic_file_writer.h"
 #include "platform/directory_lock.h"
 #include "platform/file_reader.h"
+#include "platform/interrupted_writes.h"
 
 namespace trv {
 namespace {
 
 std::string ReasonOf(int error) { return error == 0 ? std::string() : std::string(std::strerror(error)); }
-
-FileWriter& WriterOf(const Config& config) {
-  return config.Options.writer != nullptr ? *config.Options.writer : DefaultFileWriter();
-}
-
-FileReader& ReaderOf(const Config& config) {
-  return config.Options.reader != nullptr ? *config.Options.reader : DefaultFileReader();
-}
-
-std::string HostPathOf(const Config& config, const std::string& windowsPath) {
-  return config.Files.ToHost(windowsPath).value_or(std::string());
-}
-
-// Passes every write on; before the first one, keeps the file it replaces as the backup
-// (none when that write creates the file: the later ones then change the save's own file).
-class BackupFirstWriter : public FileWriter {
- public:
-  BackupFirstWriter(const Config& config, bool& started, bool& kept)
-      : inner_(WriterOf(config)),
-        backupShown_(BackupFilePath(config)),
-        backupHost_(HostPathOf(config, backupShown_)),
-        started_(started),
-        kept_(kept) {}
-
-  WriteResult Replace(const std::string& hostPath, std::string_view bytes, std::string_view previous,
-                      const FileIdentity& read) override {
-    if (!started_ && read.exists) {
-      const WriteResult backup = inner_.WriteCopy(backupHost_, previous, hostPath);
-      if (backup.outcome != WriteResult::Outcome::Written) throw IniWriteError(backupShown_, ReasonOf(backup.error));
-      kept_ = true;
-    }
-    started_ = true;
-    return inner_.Replace(hostPath, bytes, previous, read);
-  }
-  WriteResult WriteCopy(const std::string& hostPath, std::string_view bytes, const std::string& like) override {
-    return inner_.WriteCopy(hostPath, bytes, like);
-  }
-
- private:
-  FileWriter& inner_;
-  std::string backupShown_;
-  std::string backupHost_;
-  bool& started_;
-  bool& kept_;
-};
 
 FileContents ReadOrThrow(FileReader& reader, const std::string& hostPath, const std::string& shownPath) {
   FileContents contents = reader.Read(hostPath);
@@ -67,56 +24,68 @@ FileContents ReadOrThrow(FileReader& reader, const std::string& hostPath, const 
   return contents;
 }
 
+struct RestorePaths {
+  std::string fileShown, backupShown, fileHost, backupHost;
+};
+
+// Where the file system cannot swap two names: the file goes into the journal first, then
+// the backup replaces it, then the journal becomes the backup.
+WriteResult RestoreThroughJournal(FileWriter& writer, const RestorePaths& p, const FileContents& backup,
+                                  const FileContents& current) {
+  const std::string journal = RestoreJournalOf(p.fileHost);
+  const WriteResult kept = writer.WriteCopy(journal, current.bytes, p.fileHost);
+  if (kept.outcome != WriteResult::Outcome::Written) throw IniWriteError(p.backupShown, ReasonOf(kept.error));
+  const WriteResult put = writer.Replace(p.fileHost, backup.bytes, current.bytes, current.identity);
+  if (put.outcome != WriteResult::Outcome::Written) {
+    ::unlink(journal.c_str());
+    return put;
+  }
+  const WriteResult swapped = writer.WriteCopy(p.backupHost, current.bytes, p.fileHost);
+  if (swapped.outcome != WriteResult::Outcome::Written) {
+    // The replaced file is in the journal: put it back rather than leave half a restore.
+    if (writer.Replace(p.fileHost, current.bytes, backup.bytes, IdentityOf(p.fileHost)).outcome ==
+        WriteResult::Outcome::Written)
+      ::unlink(journal.c_str());
+    throw IniWriteError(p.backupShown, ReasonOf(swapped.error));
+  }
+  ::unlink(journal.c_str());
+  return put;
+}
+
 }  // namespace
 
 std::string BackupFilePath(const Config& config) { return config.Dirs.GetProgramDir() + "TARVO.BAK"; }
 
-BackupKeeper BackupKeeper::ForFileAsItIs(const Config& config) {
-  BackupKeeper keeper;
-  keeper.started_ = !IdentityOf(HostPathOf(config, config.ConfigFilePath())).exists;
-  return keeper;
-}
-
-void BackupKeeper::SaveAll(Config& config, const std::function<void(SectionId)>& beforeWrite) {
-  BackupFirstWriter writer(config, started_, kept_);
-  FileWriter* const own = config.Options.writer;
-  config.Options.writer = &writer;
-  try {
-    trv::SaveAll(config, beforeWrite);
-  } catch (...) {
-    config.Options.writer = own;
-    throw;
-  }
-  config.Options.writer = own;
-}
-
 bool RestoreBackup(const Config& config) {
-  const std::string fileShown = config.ConfigFilePath();
-  const std::string backupShown = BackupFilePath(config);
-  const std::string fileHost = HostPathOf(config, fileShown);
-  const std::string backupHost = HostPathOf(config, backupShown);
-  if (fileHost.empty()) throw IniReadError(fileShown, "the path is on no drive of this machine");
-  const DirectoryLock lock(LockDirectoryOf(fileHost));
-  FileWriter& writer = WriterOf(config);
+  RestorePaths p;
+  p.fileShown = config.ConfigFilePath();
+  p.backupShown = BackupFilePath(config);
+  p.fileHost = config.Files.ToHost(p.fileShown).value_or(std::string());
+  p.backupHost = config.Files.ToHost(p.backupShown).value_or(std::string());
+  if (p.fileHost.empty()) throw IniReadError(p.fileShown, "the path is on no drive of this machine");
+  const DirectoryLock lock(LockDirectoryOf(p.fileHost));
+  TidyAfterInterruptedRuns(p.fileHost);
+  FileWriter& writer = config.Options.writer != nullptr ? *config.Options.writer : DefaultFileWriter();
+  FileReader& reader = config.Options.reader != nullptr ? *config.Options.reader : DefaultFileReader();
   for (int attempt = 0; attempt < kOperationAttempts; ++attempt) {
-    const FileContents backup = ReadOrThrow(ReaderOf(config), backupHost, backupShown);
+    const FileContents backup = ReadOrThrow(reader, p.backupHost, p.backupShown);
     if (backup.state == FileContents::State::Missing) return false;
-    const FileContents current = ReadOrThrow(ReaderOf(config), fileHost, fileShown);
+    const FileContents current = ReadOrThrow(reader, p.fileHost, p.fileShown);
     const bool exists = current.state == FileContents::State::Read;
     if (exists && current.bytes == backup.bytes) return true;
-    const WriteResult put = writer.Replace(fileHost, backup.bytes, current.bytes, current.identity);
-    if (put.outcome == WriteResult::Outcome::FileChanged) continue;
-    if (put.outcome == WriteResult::Outcome::Refused) throw IniWriteError(fileShown, ReasonOf(put.error));
-    if (!exists) return true;  // nothing to keep
-    const WriteResult keep = writer.WriteCopy(backupHost, current.bytes, fileHost);
-    if (keep.outcome != WriteResult::Outcome::Written) {
-      // The replaced file is only in memory now: put it back rather than lose it.
-      writer.Replace(fileHost, current.bytes, backup.bytes, IdentityOf(fileHost));
-      throw IniWriteError(backupShown, ReasonOf(keep.error));
+    WriteResult result;
+    if (!exists) {
+      result = writer.Replace(p.fileHost, backup.bytes, current.bytes, current.identity);  // nothing to keep
+    } else {
+      result = writer.Exchange(p.fileHost, p.backupHost, current.bytes, current.identity);
+      if (result.outcome == WriteResult::Outcome::Unsupported)
+        result = RestoreThroughJournal(writer, p, backup, current);
     }
+    if (result.outcome == WriteResult::Outcome::FileChanged) continue;
+    if (result.outcome != WriteResult::Outcome::Written) throw IniWriteError(p.fileShown, ReasonOf(result.error));
     return true;
   }
-  throw IniWriteError(fileShown, "another program kept changing the file");
+  throw IniWriteError(p.fileShown, "another program kept changing the file");
 }
 
 }  // namespace trv

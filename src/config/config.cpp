@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "config/ini_operation.h"
+#include "config/ini_errors.h"
 #include "support/text.h"
 
 namespace trv {
@@ -37,15 +37,18 @@ std::unique_ptr<TIniFile> OpenConfigFile(const Config& config) {
   const std::string path = o.otherFile.empty() ? config.ConfigFilePath() : o.otherFile;
   const std::string hostPath = o.otherFile.empty() ? config.Files.ToHost(path).value_or(std::string()) : o.otherFile;
   auto ini = std::make_unique<TIniFile>(hostPath, path, o.writer, o.reader);
-  ini->SetFindings(o.validateOnly ? nullptr : o.findings);
-  ini->SetLookups(o.validateOnly ? nullptr : o.lookups);
+  ini->SetFindings(o.findings);
+  ini->SetLookups(o.lookups);
   ini->SetReadOnly(o.readOnly);
-  ini->SetValidateOnly(o.validateOnly);
   return ini;
 }
 
 void RunOperation(const Config& config, const std::function<void(TIniFile&)>& body) {
-  RunIniOperation([&] { return OpenConfigFile(config); }, body, config.Options.findings);
+  if (config.Action != nullptr) {
+    body(*config.Action);
+    return;
+  }
+  RunAction(config, body);
 }
 
 std::int32_t ReadIntegerInRange(TIniFile& ini, std::string_view section, std::string_view key, std::int32_t def,
@@ -97,14 +100,14 @@ bool IsKnownSection(std::string_view name) {
 
 bool ListUserSections(const Config& config, std::vector<std::string>* list) {
   if (list == nullptr) return false;
-  OpenConfigFile(config)->ReadSections(*list);
+  RunOperation(config, [&](TIniFile& ini) { ini.ReadSections(*list); });
   for (std::size_t i = list->size(); i-- > 0;)
     if (IsKnownSection((*list)[i])) list->erase(list->begin() + static_cast<std::ptrdiff_t>(i));
   return true;
 }
 
 void ReadFreeSection(const Config& config, std::string_view section, std::vector<std::string>& lines) {
-  OpenConfigFile(config)->ReadSectionValues(section, lines);
+  RunOperation(config, [&](TIniFile& ini) { ini.ReadSectionValues(section, lines); });
   for (std::size_t i = 0; i < lines.size();) {
     const auto eq = lines[i].find('=');
     std::string line = eq == std::string::npos ? lines[i] : lines[i].substr(eq + 1);
@@ -118,10 +121,37 @@ void ReadFreeSection(const Config& config, std::string_view section, std::vector
   }
 }
 
-void WriteFreeSection(const Config& config, std::string_view section, const std::vector<std::string>& lines) {
+namespace {
+
+std::vector<std::pair<std::string, std::string>> FreeSectionKeys(const std::vector<std::string>& lines) {
   std::vector<std::pair<std::string, std::string>> keys;
   for (std::size_t i = 0; i < lines.size(); ++i)
     if (!TrimControls(lines[i]).empty()) keys.emplace_back(std::to_string(i), lines[i]);
+  return keys;
+}
+
+// The bytes the key list takes: each name with its terminating zero.
+std::size_t ListBytes(std::size_t bytes, const std::string& name) { return bytes + name.size() + 1; }
+
+}  // namespace
+
+bool FreeSectionFits(const std::vector<std::string>& lines) {
+  std::size_t bytes = 0;
+  for (const auto& [key, value] : FreeSectionKeys(lines)) bytes = ListBytes(bytes, key);
+  return bytes <= kMaxListBytes;
+}
+
+std::size_t MaxFreeSectionLines() {
+  std::size_t lines = 0;
+  for (std::size_t bytes = 0; (bytes = ListBytes(bytes, std::to_string(lines))) <= kMaxListBytes;) ++lines;
+  return lines;
+}
+
+void WriteFreeSection(const Config& config, std::string_view section, const std::vector<std::string>& lines) {
+  if (!FreeSectionFits(lines))
+    throw IniInputError("the block has more lines than the next read can list (at most " +
+                        std::to_string(MaxFreeSectionLines()) + ")");
+  const auto keys = FreeSectionKeys(lines);
   RunOperation(config, [&](TIniFile& ini) { ini.RewriteSection(section, keys); });
 }
 

@@ -27,8 +27,6 @@ struct StoreOptions {
   FileWriter* writer = nullptr;
   // Where read errors can be simulated; null reads from the disk.
   FileReader* reader = nullptr;
-  // The writes check every name and value and touch nothing (save all runs them so first).
-  bool validateOnly = false;
   // Collects what reading drops, replaces, clamps or cuts; null collects nothing.
   Findings* findings = nullptr;
   // Told of every directory that reading the DIR section asks for, in order.
@@ -37,6 +35,14 @@ struct StoreOptions {
   FileLookups* lookups = nullptr;
   // A host file read and written in place of TARVO.INI (tarvoini check --file); empty: TARVO.INI.
   std::string otherFile;
+  // The first write of the run that changes an existing file keeps it as TARVO.BAK.
+  bool keepBackup = false;
+};
+
+// Whether this run kept TARVO.BAK: decided by its first write.
+struct BackupState {
+  bool decided = false;
+  bool kept = false;
 };
 
 class Config {
@@ -59,6 +65,10 @@ class Config {
   std::array<ColorEntry, kColorCount> ColorTable = InitialColorTable();
   SoundSettings Sound;
 
+  // The file of the user action that runs now (RunAction); null between actions.
+  mutable TIniFile* Action = nullptr;
+  mutable BackupState Backup;
+
   std::string ConfigFilePath() const { return Dirs.GetProgramDir() + "TARVO.INI"; }
   // Every settings record back to its initial values, as before the first load.
   void ResetSettings();
@@ -69,10 +79,28 @@ inline constexpr std::string_view kEndOfBlock = "END OF BLOCK";
 // A new TIniFile on the configuration file, set up by the store's options; the caller's
 // operation owns it.
 std::unique_ptr<TIniFile> OpenConfigFile(const Config& config);
-// One section operation: runs `body` on the configuration file and writes what it changed,
-// again from the read when another program changed the file meanwhile (RunIniOperation).
-// Throws IniReadError, IniWriteError or IniInputError.
+// One section operation: within a user action (RunAction) it works on the action's file;
+// alone it is an action of its own. Throws IniReadError, IniWriteError or IniInputError.
 void RunOperation(const Config& config, const std::function<void(TIniFile&)>& body);
+// One user action: `body` runs its section operations on one reading of the file, then the
+// file is replaced once (nothing is written when nothing changed, or when `body` throws).
+// When another program changed the file meanwhile, `body` runs again from a new read. The
+// first write of a run with keepBackup keeps the file as read as TARVO.BAK. Within an action
+// `body` simply runs. Throws IniReadError, IniWriteError or IniInputError.
+void RunAction(const Config& config, const std::function<void(TIniFile&)>& body);
+
+// Makes `ini` the file of the config's action for as long as it lives.
+class ActionScope {
+ public:
+  ActionScope(const Config& config, TIniFile* ini) : config_(config), outer_(config.Action) { config_.Action = ini; }
+  ~ActionScope() { config_.Action = outer_; }
+  ActionScope(const ActionScope&) = delete;
+  ActionScope& operator=(const ActionScope&) = delete;
+
+ private:
+  const Config& config_;
+  TIniFile* outer_;
+};
 
 std::int32_t ReadIntegerInRange(TIniFile& ini, std::string_view section, std::string_view key, std::int32_t def,
                                 std::int32_t min, std::int32_t max);
@@ -86,7 +114,12 @@ void SplitAtSeparator(std::string& text, std::string_view separator, std::string
 bool IsKnownSection(std::string_view name);
 bool ListUserSections(const Config& config, std::vector<std::string>* list);
 void ReadFreeSection(const Config& config, std::string_view section, std::vector<std::string>& lines);
-// Rewrites the section in place; with no line that is not blank the section is removed.
+// Whether the block's keys can all be listed again by the next read (the key list holds
+// 16,384 bytes of names), and how many lines fit at most.
+bool FreeSectionFits(const std::vector<std::string>& lines);
+std::size_t MaxFreeSectionLines();
+// Rewrites the section in place; with no line that is not blank the section is removed. A
+// block that does not fit throws IniInputError.
 void WriteFreeSection(const Config& config, std::string_view section, const std::vector<std::string>& lines);
 
 }  // namespace trv

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "config/config.h"
+#include "config/ini_errors.h"
 #include "config/ini_numbers.h"
 #include "support/text.h"
 
@@ -172,8 +173,13 @@ void ReadDeviceSection(Config& config) {
 
 void WriteDeviceSection(Config& config) {
   std::vector<std::pair<std::string, std::string>> keys;
-  for (std::int32_t i = 0; i < config.TncCount; ++i)
+  for (std::int32_t i = 0; i < config.TncCount; ++i) {
+    const TncEntry& e = config.TncTable[i];
+    for (const std::string* name : {&e.Driver, &e.IniBlock, &e.DeiBlock})
+      if (name->find(',') != std::string::npos)  // the next read would split the line there
+        throw IniInputError("a name in the DEVICE line may not hold a comma: " + *name);
     keys.emplace_back("TNC" + std::to_string(i), FormatTncLine(config.TncTable[i]));
+  }
   keys.emplace_back("TNC" + std::to_string(config.TncCount), std::string(kEndOfBlock));
   RunOperation(config, [&](TIniFile& ini) { ini.RewriteSection(kSection, keys); });
 }

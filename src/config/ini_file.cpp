@@ -6,6 +6,7 @@
 #include "config/ini_numbers.h"
 #include "platform/atomic_file_writer.h"
 #include "platform/file_reader.h"
+#include "platform/interrupted_writes.h"
 #include "support/codepage.h"
 
 namespace trv {
@@ -29,6 +30,10 @@ void CheckName(std::string_view name, bool isKey) {
 void CheckValue(std::string_view value) {
   if (value.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos)
     throw IniInputError("a value may not hold a line break or NUL");
+  // What the next read would cut is never written.
+  if (value.size() > kMaxValueLength)
+    throw IniInputError("a value may be at most " + std::to_string(kMaxValueLength) + " characters long; this one has " +
+                        std::to_string(value.size()));
 }
 
 // Keeps the names whose bytes, each with a terminating zero, fit in the listing buffer.
@@ -59,7 +64,10 @@ void TIniFile::Load() {
     document_.emplace(IniDocument::Parse({}));
     return;
   }
-  if (!readOnly_) lock_ = std::make_unique<DirectoryLock>(LockDirectoryOf(hostPath_));
+  if (!readOnly_) {
+    lock_ = std::make_unique<DirectoryLock>(LockDirectoryOf(hostPath_));
+    TidyAfterInterruptedRuns(hostPath_);
+  }
   FileReader& reader = reader_ != nullptr ? *reader_ : DefaultFileReader();
   FileContents contents = reader.Read(hostPath_);
   switch (contents.state) {
@@ -133,8 +141,9 @@ void TIniFile::WriteString(std::string_view section, std::string_view key, std::
   CheckName(key, true);
   CheckValue(value);
   CheckWritable();
+  if (recorder_ != nullptr) recorder_->push_back(IniWrite{std::string(section), std::string(key), std::string(value), {}});
   if (validateOnly_) return;
-  if (readOnly_) {
+  if (readOnly_ || holding_) {
     held_.insert(held_.begin(), HeldValue{std::string(section), std::string(key), WritableValue(value)});
     return;
   }
@@ -156,8 +165,22 @@ void TIniFile::RewriteSection(std::string_view section, const std::vector<std::p
     CheckValue(value);
   }
   CheckWritable();
+  if (recorder_ != nullptr) recorder_->push_back(IniWrite{std::string(section), {}, {}, keys});
   if (Holds()) return;
   dirty_ = Document().RewriteSection(section, keys) || dirty_;
+}
+
+void TIniFile::Apply(const IniWrite& write) {
+  if (write.WholeSection())
+    RewriteSection(write.section, write.keys);
+  else
+    WriteString(write.section, write.key, write.value);
+}
+
+void TIniFile::HoldWrites(bool hold) {
+  if (hold) Document();  // read (and locked) before anything is held
+  holding_ = hold;
+  if (!hold) held_.clear();
 }
 
 void TIniFile::ReadSections(std::vector<std::string>& list) {
@@ -212,10 +235,11 @@ TIniFile::CommitResult TIniFile::Commit() {
   std::string bytes = document_->Serialize();
   if (bytes == document_->Bytes()) return CommitResult::Unchanged;  // edits that undid each other
   if (hostPath_.empty()) throw IniWriteError(shownPath_, "the path is on no drive of this machine");
+  if (beforeReplace_) beforeReplace_(document_->Bytes(), identity_);
   FileWriter& writer = writer_ != nullptr ? *writer_ : DefaultFileWriter();
   const WriteResult result = writer.Replace(hostPath_, bytes, document_->Bytes(), identity_);
-  if (result.outcome == WriteResult::Outcome::Refused) throw IniWriteError(shownPath_, ReasonOf(result.error));
   if (result.outcome == WriteResult::Outcome::FileChanged) return CommitResult::FileChanged;
+  if (result.outcome != WriteResult::Outcome::Written) throw IniWriteError(shownPath_, ReasonOf(result.error));
   document_.reset();  // the file as it now is, held once: the old document goes first
   document_.emplace(IniDocument::Parse(std::move(bytes)));
   identity_ = IdentityOf(hostPath_);

@@ -4,6 +4,7 @@
 // atomic replacement. A TIniFile lives for one operation: nothing is kept between
 // operations, since another program may change the file at any time.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -40,6 +41,18 @@ struct FileLookup {
   bool operator==(const FileLookup&) const = default;
 };
 using FileLookups = std::vector<FileLookup>;
+
+// One write that save all makes: a key's value, or a whole section's keys (`key` empty, the
+// keys joined as "KEY=VALUE" lines in `value`).
+struct IniWrite {
+  std::string section;
+  std::string key;
+  std::string value;
+  std::vector<std::pair<std::string, std::string>> keys;
+  bool WholeSection() const { return key.empty(); }
+  bool operator==(const IniWrite&) const = default;
+};
+using IniWrites = std::vector<IniWrite>;
 
 class TIniFile {
  public:
@@ -78,6 +91,18 @@ class TIniFile {
   void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
   // Validate-only: the file is not read; writes check their names and values and are dropped.
   void SetValidateOnly(bool validateOnly) { validateOnly_ = validateOnly; }
+  // Every write is also recorded here (with validate-only: only recorded).
+  void SetRecorder(IniWrites* recorder) { recorder_ = recorder; }
+  // Plays a recorded write on this file.
+  void Apply(const IniWrite& write);
+  // While held, writes stay in memory where the reads of this object see them; letting go
+  // drops them, and the file is as it was before.
+  void HoldWrites(bool hold);
+  // Runs just before the file is replaced, with the bytes and identity of the file as read;
+  // it may throw to refuse the write.
+  void SetBeforeReplace(std::function<void(std::string_view, const FileIdentity&)> hook) {
+    beforeReplace_ = std::move(hook);
+  }
 
   std::size_t LineNumber(std::string_view section, std::string_view key = {});
   // Findings of reading go to `findings` when one is set.
@@ -95,7 +120,7 @@ class TIniFile {
   // The value as read (NUL cut and quotes stripped) with the cuts reported; empty when missing.
   std::optional<std::string> ReadValue(std::string_view section, std::string_view key);
   std::optional<std::string_view> RawValue(std::string_view section, std::string_view key);
-  bool Holds() const { return readOnly_ || validateOnly_; }
+  bool Holds() const { return readOnly_ || validateOnly_ || holding_; }
   void RecordLookup(FileLookup::Kind kind, std::string_view section, std::string_view key,
                     std::optional<std::string_view> value);
 
@@ -116,7 +141,10 @@ class TIniFile {
   FileLookups* lookups_ = nullptr;
   bool readOnly_ = false;
   bool validateOnly_ = false;
-  std::vector<HeldValue> held_;  // read-only writes
+  bool holding_ = false;
+  std::vector<HeldValue> held_;  // read-only and held writes
+  IniWrites* recorder_ = nullptr;
+  std::function<void(std::string_view, const FileIdentity&)> beforeReplace_;
 };
 
 // Read string's cut and the listing limit.

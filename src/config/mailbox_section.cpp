@@ -31,7 +31,7 @@ void ReadClosedTimes(Config& config, TIniFile& ini) {
     std::int32_t from = 0, to = 0;
     const std::string problem = ItemProblem(item, from, to);
     if (problem.empty())
-      config.ClosedTimes.AddWindow(from, to);
+      config.ClosedTimes.AddWindow(from, to, item);
     else
       ini.Report(kSection, "CLOSEDTIME", "item '" + item + "' skipped: it " + problem);
   }
@@ -59,9 +59,15 @@ std::string ClosedTimeValue(TClosedTimeCol& list) {
     const ClosedTime* window = list.WindowAt(i);
     if (window == nullptr) continue;
     if (!value.empty()) value += ',';
-    value += ClosedTimeText(window->From) + "-" + ClosedTimeText(window->To);
+    value += window->Text.empty() ? ClosedTimeText(window->From) + "-" + ClosedTimeText(window->To) : window->Text;
   }
   return value;
+}
+
+bool ClosedTimeFits(TClosedTimeCol& list, std::int32_t from, std::int32_t to) {
+  const std::string value = ClosedTimeValue(list);
+  return value.size() + (value.empty() ? 0 : 1) + ClosedTimeText(from).size() + 1 + ClosedTimeText(to).size() <=
+         kMaxValueLength;
 }
 
 void ReadMailboxSection(Config& config) {

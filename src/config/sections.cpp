@@ -28,24 +28,28 @@ const std::array<SectionStep, 9>& SectionSteps() {
 
 void LoadAllSections(Config& config, const std::function<void(SectionId)>& afterRead,
                      const std::function<void(const StoreError&)>& onError) {
-  for (const SectionStep& step : SectionSteps()) {
+  // A step's own error is reported and the later steps run; a read error ends load all.
+  auto run = [&](const std::function<void()>& part) {
     try {
-      step.read(config);
-    } catch (const IniReadError& e) {
-      onError(e);
-      return;
+      part();
+    } catch (const IniReadError&) {
+      throw;
     } catch (const StoreError& e) {
       onError(e);
     }
-    if (!afterRead) continue;
-    try {
-      afterRead(step.id);
-    } catch (const IniReadError& e) {
-      onError(e);
-      return;
-    } catch (const StoreError& e) {
-      onError(e);
-    }
+  };
+  bool again = false;
+  try {
+    RunAction(config, [&](TIniFile&) {
+      if (again) config.ResetSettings();  // run again from a new read: start over
+      again = true;
+      for (const SectionStep& step : SectionSteps()) {
+        run([&] { step.read(config); });
+        if (afterRead) run([&] { afterRead(step.id); });
+      }
+    });
+  } catch (const StoreError& e) {  // a read error, or the keys reading adds refused
+    onError(e);
   }
 }
 
@@ -58,16 +62,9 @@ std::vector<std::string> LoadAll(Config& config, const std::function<void(Sectio
 void SaveAll(Config& config, const std::function<void(SectionId)>& beforeWrite) {
   if (beforeWrite)
     for (const SectionStep& step : SectionSteps()) beforeWrite(step.id);
-  const bool validateOnly = config.Options.validateOnly;
-  config.Options.validateOnly = true;
-  try {
+  RunAction(config, [&](TIniFile&) {
     for (const SectionStep& step : SectionSteps()) step.write(config);
-  } catch (...) {
-    config.Options.validateOnly = validateOnly;
-    throw;
-  }
-  config.Options.validateOnly = validateOnly;
-  for (const SectionStep& step : SectionSteps()) step.write(config);
+  });
 }
 
 }  // namespace trv

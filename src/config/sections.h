@@ -23,18 +23,18 @@ const std::array<SectionStep, 9>& SectionSteps();
 
 class StoreError;
 
-// Reads every section; after each read `afterRead` runs (a page fill). Each store error of a
-// step goes to `onError`, which may rethrow it (`throw;`) to end load all. A refused write
-// of a reader (the colour keys it adds) does not keep the later steps from running; a read
-// error ends load all, since every later step would read the same file.
+// Reads every section from one reading of the file, in one action; after each read
+// `afterRead` runs (a page fill). Each store error goes to `onError`, which may rethrow it
+// (`throw;`) to end load all: a step's own error, a read error (which ends load all, since
+// every later step would read the same file) or the refused write of what reading adds (the
+// colour keys; the records stay as read).
 void LoadAllSections(Config& config, const std::function<void(SectionId)>& afterRead,
                      const std::function<void(const StoreError&)>& onError);
 // LoadAllSections collecting the error texts, in order.
 std::vector<std::string> LoadAll(Config& config, const std::function<void(SectionId)>& afterRead = {});
-// Runs every page store (`beforeWrite`), then checks every value of every section, then
-// writes the sections in order. A value that cannot be written throws IniInputError before
-// anything is written; the first refused write ends the sequence by throwing IniWriteError
-// (or IniReadError), and the sections before it stay written.
+// Runs every page store (`beforeWrite`), then writes the sections in order in one action:
+// all or nothing. A value that cannot be written throws IniInputError, a refused write
+// IniWriteError (or IniReadError); either way the file stays as it was.
 void SaveAll(Config& config, const std::function<void(SectionId)>& beforeWrite = {});
 
 }  // namespace trv

@@ -1,6 +1,7 @@
 #include "platform/atomic_file_writer.h"
 
 #include <fcntl.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,6 +19,7 @@ namespace {
 WriteResult Refused(int error) { return WriteResult{WriteResult::Outcome::Refused, error}; }
 WriteResult Changed() { return WriteResult{WriteResult::Outcome::FileChanged, 0}; }
 WriteResult Written() { return WriteResult{}; }
+WriteResult Unsupported() { return WriteResult{WriteResult::Outcome::Unsupported, 0}; }
 
 bool WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
@@ -67,21 +69,6 @@ bool StillTheFileRead(const fs::path& target, std::string_view previous, const F
   }
 }
 
-WriteResult WriteInPlace(const fs::path& target, std::string_view bytes, std::string_view previous,
-                         const FileIdentity& read) {
-  UniqueFd fd(::open(target.c_str(), O_WRONLY | O_CLOEXEC));
-  if (fd.get() < 0) return Refused(errno);
-  if (!StillTheFileRead(target, previous, read)) return Changed();
-  if (::ftruncate(fd.get(), 0) == 0 && WriteAll(fd.get(), bytes) && ::fsync(fd.get()) == 0) {
-    if (fd.Close()) return Written();
-    return Refused(errno);
-  }
-  const int error = errno;
-  // Put the old contents back as well as we can.
-  if (::ftruncate(fd.get(), 0) == 0 && ::lseek(fd.get(), 0, SEEK_SET) == 0) WriteAll(fd.get(), previous);
-  return Refused(error);
-}
-
 mode_t NewFileMode() {
   const mode_t mask = ::umask(0);
   ::umask(mask);
@@ -113,12 +100,7 @@ WriteResult AtomicFileWriter::Replace(const std::string& hostPath, std::string_v
 
   std::string temp = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
   UniqueFd fd(::mkstemp(temp.data()));
-  if (fd.get() < 0) {
-    const int error = errno;
-    if (exists && (error == EACCES || error == EROFS || error == EPERM))
-      return WriteInPlace(target, bytes, previous, read);
-    return Refused(error);
-  }
+  if (fd.get() < 0) return Refused(errno);  // never rewritten in place: a kill would leave it cut
   if (!FillNewFile(fd, bytes, exists ? &old : nullptr)) {
     const int error = errno;
     ::unlink(temp.c_str());
@@ -135,6 +117,30 @@ WriteResult AtomicFileWriter::Replace(const std::string& hostPath, std::string_v
   }
   SyncDirectory(dir);
   return Written();
+}
+
+WriteResult AtomicFileWriter::Exchange(const std::string& hostPath, const std::string& otherPath,
+                                       std::string_view previous, const FileIdentity& read) {
+  const fs::path target = ResolveTarget(hostPath);
+  struct stat old {};
+  if (::stat(target.c_str(), &old) != 0 || !S_ISREG(old.st_mode)) return Changed();
+  struct stat other {};
+  if (::lstat(otherPath.c_str(), &other) != 0 || !S_ISREG(other.st_mode)) return Unsupported();
+  if (!StillTheFileRead(target, previous, read)) return Changed();
+  if (::renameat2(AT_FDCWD, target.c_str(), AT_FDCWD, otherPath.c_str(), RENAME_EXCHANGE) != 0) {
+    const int error = errno;
+    return error == EINVAL || error == ENOSYS || error == EXDEV || error == ENOTSUP || error == EOPNOTSUPP
+               ? Unsupported()
+               : Refused(error);
+  }
+  ::chmod(target.c_str(), old.st_mode & 07777);  // the file keeps the permissions it had
+  SyncDirectory(target.parent_path());
+  SyncDirectory(fs::path(otherPath).parent_path());
+  return Written();
+}
+
+WriteResult FileWriter::Exchange(const std::string&, const std::string&, std::string_view, const FileIdentity&) {
+  return Unsupported();
 }
 
 WriteResult FileWriter::WriteCopy(const std::string& hostPath, std::string_view bytes, const std::string& like) {

@@ -8,7 +8,7 @@
 namespace trv {
 
 struct WriteResult {
-  enum class Outcome { Written, FileChanged, Refused };
+  enum class Outcome { Written, FileChanged, Refused, Unsupported };
   Outcome outcome = Outcome::Written;
   int error = 0;  // errno of a refusal, 0 when the system gave none
 };
@@ -26,16 +26,23 @@ class FileWriter {
   // over whatever `hostPath` names (a symlink there is replaced, not followed). A refusal
   // leaves `hostPath` as it was. WriteNewFile unless a writer says otherwise.
   virtual WriteResult WriteCopy(const std::string& hostPath, std::string_view bytes, const std::string& like);
+  // Swaps the file (at a symlink's target) with `otherPath` in one step, when it is still the
+  // file that was read; the file keeps its permissions. Unsupported where the file system
+  // cannot (the caller then takes another way), and unless a writer says otherwise.
+  virtual WriteResult Exchange(const std::string& hostPath, const std::string& otherPath, std::string_view previous,
+                               const FileIdentity& read);
 };
 
 // Writes a new file beside the old one, flushes it, checks that the old one is still the
 // file that was read (identity and bytes), and renames the new one over it; then flushes the directory. A
 // symlink is updated at its target; permissions and owner are kept. Where no new file can
-// be made beside the old one, writes in place.
+// be made beside the old one, the write is refused: the file is never cut and rewritten.
 class AtomicFileWriter : public FileWriter {
  public:
   WriteResult Replace(const std::string& hostPath, std::string_view bytes, std::string_view previous,
                       const FileIdentity& read) override;
+  WriteResult Exchange(const std::string& hostPath, const std::string& otherPath, std::string_view previous,
+                       const FileIdentity& read) override;
 };
 
 FileWriter& DefaultFileWriter();

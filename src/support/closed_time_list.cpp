@@ -52,8 +52,8 @@ void TClosedTimeCol::WriteItem(TStream& stream, Item item) {
   }
 }
 
-bool TClosedTimeCol::AddWindow(std::int32_t from, std::int32_t to) {
-  auto* record = new ClosedTime{from, to};
+bool TClosedTimeCol::AddWindow(std::int32_t from, std::int32_t to, std::string text) {
+  auto* record = new ClosedTime{from, to, std::move(text)};
   bool added = false;
   try {
     added = Append(record);

@@ -9,6 +9,7 @@ namespace trv {
 struct ClosedTime {
   std::int32_t From = 0;
   std::int32_t To = 0;
+  std::string Text;  // as the file spells it ("1-2"), written back so; empty for a window added here
 };
 
 class TClosedTimeCol : public TCollection {
@@ -20,7 +21,7 @@ class TClosedTimeCol : public TCollection {
   Item ReadItem(TStream& stream) override;
   void WriteItem(TStream& stream, Item item) override;
 
-  bool AddWindow(std::int32_t from, std::int32_t to);
+  bool AddWindow(std::int32_t from, std::int32_t to, std::string text = {});
   bool FirstWindow(int& fromHour, int& fromMin, int& toHour, int& toMin);
   bool NextWindow(int& fromHour, int& fromMin, int& toHour, int& toMin);
   static std::string WindowText(const ClosedTime& item);

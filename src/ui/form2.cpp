@@ -13,6 +13,7 @@
 #include "config/sections.h"
 #include "support/version.h"
 #include "ui/dialogs/edit_section_form.h"
+#include "ui/file_change_check.h"
 #include "ui/layout_builders.h"
 #include "ui/modal_windows.h"
 #include "ui/pages/colors_page.h"
@@ -45,8 +46,8 @@ TForm2::TForm2(Config& config, ModalWindows& modals, QWidget* parent)
       config_(config),
       modals_(modals),
       editSection_(new TEditSectionForm(config, modals, this)),
-      notice_(new LoadNotice(modals)),
-      backup_(BackupKeeper::ForFileAsItIs(config)) {
+      notice_(new LoadNotice(modals)) {
+  config_.Options.keepBackup = true;  // the run's first write keeps the file as it was
   setObjectName("Form2");
   setWindowTitle(QString("TRVCFG for Tarvo32 v") + QString::fromUtf8(kProgramVersion.data(), kProgramVersion.size()));
   BuildPages();
@@ -55,8 +56,9 @@ TForm2::TForm2(Config& config, ModalWindows& modals, QWidget* parent)
   if (!loadErrors_.empty()) QTimer::singleShot(0, this, [this] { ShowLoadErrors(); });
 }
 
-// Loads every section into the pages, remembers what the file holds for the keys OK writes,
-// and tells what loading replaced (with the lines of the file as loading left it).
+// Loads every section into the pages, remembers what OK would write from the file as loaded
+// (the base of OK's merge), and tells what loading replaced (with the lines of the file as
+// loading left it).
 void TForm2::LoadPages() {
   LoadAllSections(
       config_, [this](SectionId id) { FillPages(id); },
@@ -66,7 +68,7 @@ void TForm2::LoadPages() {
       });
   Findings findings;
   try {
-    if (!unreadable_) fileChange_.Remember(config_, &findings);
+    if (!unreadable_) loaded_ = SaveImage::OfFile(config_, &findings);
   } catch (const StoreError& e) {
     loadErrors_.emplace_back(e.what());
     unreadable_ = true;
@@ -159,35 +161,34 @@ void TForm2::ShowLoadErrors() {
 }
 
 void TForm2::Btn_OKClick() {
-  if (unreadable_) return;
-  FileChangeCheck::Decision decision = FileChangeCheck::Decision::Cancel;
-  try {
-    decision = fileChange_.Ask(config_, modals_);
-  } catch (const StoreError& e) {
-    modals_.ShowError(FromWindows(e.what()));
-    return;
-  }
-  if (decision == FileChangeCheck::Decision::Reload) Reload();
-  if (decision == FileChangeCheck::Decision::Save) Save();
+  if (unreadable_ || !loaded_) return;
+  for (const SectionStep& step : SectionSteps()) StorePages(step.id);
+  if (Save()) accept();
 }
 
-void TForm2::Save() {
-  try {
-    backup_.SaveAll(config_, [this](SectionId id) { StorePages(id); });
-  } catch (const StoreError& e) {
-    modals_.ShowError(FromWindows(e.what()));
-    // What was written is the window's own: a second OK does not take it for another program's.
+// One action: keys only another program changed keep its value; keys both changed to other
+// values are asked about, with the lock let go while the question is open.
+bool TForm2::Save() {
+  for (;;) {
     try {
-      fileChange_.Remember(config_);
-    } catch (const StoreError&) {  // the next OK reports it
+      SaveMerged(config_, *loaded_, decided_);
+      return true;
+    } catch (const UndecidedConflicts& undecided) {
+      switch (modals_.AskChoice(FileChangedQuestion(undecided.conflicts), FileChangedAnswers())) {
+        case 0: decided_.insert(undecided.conflicts.begin(), undecided.conflicts.end()); break;
+        case 1: Reload(); return false;
+        default: return false;  // Cancel, or the box closed
+      }
+    } catch (const StoreError& e) {
+      modals_.ShowError(FromWindows(e.what()));
+      return false;  // nothing was written; the window stays open
     }
-    return;  // the window stays open
   }
-  accept();
 }
 
 void TForm2::Reload() {
   config_.ResetSettings();
+  decided_.clear();
   loadErrors_.clear();
   LoadPages();
   ShowLoadErrors();

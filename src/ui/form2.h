@@ -2,11 +2,12 @@
 // The main settings window: eleven pages, OK and Abort. Creating it loads every section
 // and fills the pages; OK stores the pages and saves every section in the same order.
 #include <QDialog>
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
-#include "config/backup.h"
-#include "ui/file_change_check.h"
+#include "config/save_merge.h"
 
 class QLabel;
 class QTabWidget;
@@ -45,7 +46,8 @@ class TForm2 : public QDialog {
   void BuildPages();
   void BuildFrame();
   void LoadPages();
-  void Save();
+  // Merges the window onto the file; false when the window stays open.
+  bool Save();
   QLabel* BuildFileLabel() const;
   void FillPages(SectionId id);
   void StorePages(SectionId id);
@@ -59,8 +61,8 @@ class TForm2 : public QDialog {
   std::vector<SettingsPage*> pages_;  // in tab order
   std::vector<std::string> loadErrors_;
   bool unreadable_ = false;  // a read error at load: nothing may be written
-  FileChangeCheck fileChange_;
-  BackupKeeper backup_;  // made before loading: loading may create the file
+  std::optional<SaveImage> loaded_;  // what OK would write from the file as loaded
+  std::set<SaveConflict> decided_;   // conflicts the user chose to write over
 };
 
 }  // namespace trv

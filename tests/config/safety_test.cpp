@@ -6,11 +6,12 @@
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <set>
 
 #include "config/backup.h"
 #include "config/config.h"
 #include "config/ini_errors.h"
-#include "config/owned_values.h"
+#include "config/save_merge.h"
 #include "config/sections.h"
 #include "test_util.h"
 
@@ -22,10 +23,6 @@ namespace {
 using test::ProgramDir;
 using test::ReadFile;
 using test::WriteFile;
-
-bool Names(const std::vector<std::string>& changed, const std::string& key) {
-  return std::find(changed.begin(), changed.end(), key) != changed.end();
-}
 
 // The file as the first OK leaves it: every section the program owns, in full.
 std::string SaveFull(const ProgramDir& p) {
@@ -47,50 +44,77 @@ mode_t ModeOf(const std::string& path) {
   return st.st_mode & 07777;
 }
 
-TEST(OwnedValues, AChangeToAnyKeyOkWritesIsNoticedByName) {
+// OK's merge against a file another program changed after `loaded` was taken.
+void SaveWindow(Config& window, const SaveImage& loaded, std::set<SaveConflict> decided = {}) {
+  SaveMerged(window, loaded, decided);
+}
+
+TEST(SaveMerge, AKeyOnlyAnotherProgramChangedKeepsItsValueForEveryKeyOkWrites) {
   ProgramDir p("[MINE]\r\n0=x\r\n");
   const std::string full = SaveFull(p);
-  const Config c = p.MakeConfig();
-  const OwnedValues before = OwnedValues::Read(c);
-  EXPECT_TRUE(OwnedValues::Read(c).ChangedSince(before).empty());
-
+  Config window = p.MakeConfig();
+  LoadAll(window);
+  const SaveImage loaded = SaveImage::OfFile(window);
   TIniFile file(p.IniPath(), "TARVO.INI");
   std::vector<std::string> sections;
   file.ReadSections(sections);
   int checked = 0;
   for (const std::string& section : sections) {
-    if (section == "MINE") continue;
     std::vector<std::string> keys;
     file.ReadSection(section, keys);
     for (const std::string& key : keys) {
+      if (section == "MINE" || key == "TNC0") continue;
+      const std::string theirs = key + "=" + file.ReadString(section, key, "") + "9";
       SetRaw(p, section, key, file.ReadString(section, key, "") + "9");
-      EXPECT_TRUE(Names(OwnedValues::Read(c).ChangedSince(before), "[" + section + "] " + key)) << section << key;
+      SaveWindow(window, loaded);  // the window changed nothing: nothing is written over theirs
+      EXPECT_NE(p.Ini().find(theirs + "\r\n"), std::string::npos) << theirs;
       p.SetIni(full);
       ++checked;
     }
   }
   EXPECT_GT(checked, 60);
-  SetRaw(p, "DEVICE", "TNC7", "3,248,9600,8,1,1,144.800,DEFINI,DEFDEI,0,0,TNC2.TNC");
-  EXPECT_TRUE(Names(OwnedValues::Read(c).ChangedSince(before), "[DEVICE]"));  // OK rewrites the whole section
 }
 
-TEST(OwnedValues, WhatOkKeepsAsItIsIsNoChange) {
+TEST(SaveMerge, WhatReadsTheSameIsNoChangeAndOnlyKeysBothChangedToOtherValuesConflict) {
   ProgramDir p;
   const std::string full = SaveFull(p);
-  const Config c = p.MakeConfig();
-  const OwnedValues before = OwnedValues::Read(c);
+  Config window = p.MakeConfig();
+  LoadAll(window);
+  const SaveImage loaded = SaveImage::OfFile(window);
   std::string edited = "; a comment\r\n" + full + "[MINE]\r\n0=y\r\n";
-  edited.replace(edited.find("CALL=NOCALL"), 11, "  call =  NOCALL");  // spacing and letter case of the name
-  edited.insert(edited.find("[DISPLAY]"), "UNKNOWN=1\r\n\r\n");        // a key nobody reads, in STATION
+  edited.replace(edited.find("CALL=NOCALL"), 11, "  call =  \"NOCALL\"");  // spacing, case, quotes
+  edited.replace(edited.find("SAVERX="), 0, "UNKNOWN=1\r\n");              // a key nobody reads
+  edited.erase(edited.find("QTH=JN59IL\r\n"), 12);                          // missing reads as the default
   p.SetIni(edited);
-  EXPECT_EQ(OwnedValues::Read(c).ChangedSince(before), std::vector<std::string>{});
-  p.SetIni("");
-  EXPECT_TRUE(Names(OwnedValues::Read(c).ChangedSince(before), "[STATION] CALL"));  // emptied by another program
+  window.Station.Call = "DK0XX";
+  window.Display.MaxRXLines = 123;
+  const SaveImage ours = SaveImage::Of(window), now = SaveImage::OfFile(window);
+  EXPECT_TRUE(SaveMerge(loaded, ours, now).Conflicts().empty());
+
+  SetRaw(p, "STATION", "CALL", "DL9OTH");  // both changed CALL
+  SetRaw(p, "DISPLAY", "SBL", "123");  // both changed it alike: no conflict
+  SetRaw(p, "DEVICE", "TNC0", "3,248,9600,8,1,1,144.800,DEFINI,DEFDEI,0,0,TNC2.TNC");
+  window.TncCount = 0;  // the TNC list is one key
+  const auto conflicts = SaveMerge(loaded, SaveImage::Of(window), SaveImage::OfFile(window)).Conflicts();
+  ASSERT_EQ(conflicts.size(), 2u);
+  EXPECT_EQ(conflicts[0], (SaveConflict{"[STATION] CALL", "DL9OTH", "DK0XX"}));
+  EXPECT_EQ(conflicts[1].name, "[DEVICE]");
+  try {
+    SaveWindow(window, loaded);
+    FAIL() << "no question";
+  } catch (const UndecidedConflicts& u) {
+    EXPECT_EQ(u.conflicts, conflicts);
+  }
+  const std::string before = p.Ini();
+  EXPECT_EQ(p.Ini(), before);  // nothing written while undecided
+  SaveWindow(window, loaded, {conflicts.begin(), conflicts.end()});
+  EXPECT_NE(p.Ini().find("CALL=DK0XX\r\n"), std::string::npos);
+  EXPECT_NE(p.Ini().find("; a comment\r\n"), std::string::npos);
 }
 
-TEST(OwnedValues, ReadingChangesNothingOnDisk) {
+TEST(SaveMerge, ReadingTheFileChangesNothingOnDisk) {
   ProgramDir p("[STATION]\r\nCALL=DL1ABC\r\n");  // without the colour keys that loading adds
-  OwnedValues::Read(p.MakeConfig());
+  SaveImage::OfFile(p.MakeConfig());
   EXPECT_EQ(p.Ini(), "[STATION]\r\nCALL=DL1ABC\r\n");
   EXPECT_EQ(std::distance(fs::directory_iterator(p.dir.path()), fs::directory_iterator()), 1);
 }
@@ -109,37 +133,38 @@ class RefusingCopyWriter : public FileWriter {
   int replaced = 0;
 };
 
-TEST(Backup, KeptOnlyWhenASaveChangesAnExistingFileWithItsPermissions) {
+TEST(Backup, TheRunsFirstWriteKeepsTheFileAsItWasBeforeLoadingAddedToItWithItsPermissions) {
   ProgramDir p("", false);
   const std::string bak = p.dir / "TARVO.BAK";
   {
-    Config c = p.MakeConfig();
-    BackupKeeper keeper = BackupKeeper::ForFileAsItIs(c);  // loading and saving create the file: nothing to keep
+    Config c = p.MakeConfig({.keepBackup = true});  // loading and saving create the file: nothing to keep
     LoadAll(c);
-    keeper.SaveAll(c);
-    EXPECT_FALSE(keeper.Kept());
+    SaveAll(c);
+    EXPECT_FALSE(c.Backup.kept);
   }
   const std::string full = p.Ini();
   ::chmod(p.IniPath().c_str(), 0640);
-  BackupKeeper keeper;
-  Config c = p.MakeConfig();
+  Config c = p.MakeConfig({.keepBackup = true});
   LoadAll(c);
-  keeper.SaveAll(c);  // changes nothing
+  SaveAll(c);  // changes nothing
   EXPECT_FALSE(fs::exists(bak));
 
   c.Station.Call = "DK0XX";
-  keeper.SaveAll(c);
+  SaveAll(c);
   EXPECT_EQ(ReadFile(bak), full);
   EXPECT_EQ(ModeOf(bak), 0640u);
   c.Station.Call = "DL2ABC";
-  keeper.SaveAll(c);  // one keeper keeps one backup: the file as it was before the first save
+  SaveAll(c);  // one run keeps one backup: the file as it was before its first write
   EXPECT_EQ(ReadFile(bak), full);
 
-  BackupKeeper next;  // the next window replaces the old backup
-  c.Station.Call = "DL3ABC";
-  next.SaveAll(c);
-  EXPECT_NE(ReadFile(bak), full);
-  EXPECT_NE(ReadFile(bak).find("CALL=DL2ABC\r\n"), std::string::npos);
+  const std::string old = "[STATION]\r\nCALL=DL3ABC\r\n";  // lacks the colour keys loading adds
+  p.SetIni(old);
+  Config next = p.MakeConfig({.keepBackup = true});  // the next run replaces the old backup
+  LoadAll(next);
+  EXPECT_EQ(ReadFile(bak), old);
+  next.Station.Call = "DL4ABC";
+  SaveAll(next);
+  EXPECT_EQ(ReadFile(bak), old);
   for (const auto& e : fs::directory_iterator(p.dir.path()))  // no temporary file left
     EXPECT_NE(e.path().filename().string()[0], '.') << e.path();
 }
@@ -148,11 +173,11 @@ TEST(Backup, ARefusedBackupRefusesTheSaveWithNothingWritten) {
   ProgramDir p;
   const std::string full = SaveFull(p);
   RefusingCopyWriter writer;
-  Config c = p.MakeConfig({.writer = &writer});
+  Config c = p.MakeConfig({.writer = &writer, .keepBackup = true});
   LoadAll(c);
   c.Station.Call = "DK0XX";
   try {
-    BackupKeeper().SaveAll(c);
+    SaveAll(c);
     FAIL() << "no error";
   } catch (const IniWriteError& e) {
     EXPECT_STREQ(e.what(), "nach C:\\TARVO.BAK kann nicht geschrieben werden");
@@ -162,10 +187,10 @@ TEST(Backup, ARefusedBackupRefusesTheSaveWithNothingWritten) {
   EXPECT_EQ(p.Ini(), full);
 
   fs::create_directory(p.dir / "TARVO.BAK");  // the file system refuses: a folder has the name
-  Config real = p.MakeConfig();
+  Config real = p.MakeConfig({.keepBackup = true});
   LoadAll(real);
   real.Station.Call = "DK0XX";
-  EXPECT_THROW(BackupKeeper().SaveAll(real), IniWriteError);
+  EXPECT_THROW(SaveAll(real), IniWriteError);
   EXPECT_EQ(p.Ini(), full);
   EXPECT_TRUE(fs::is_empty(p.dir / "TARVO.BAK"));
 }

@@ -156,16 +156,18 @@ TEST(Store, ImmutableFileIsLeftExactlyAsItWas) {
   EXPECT_EQ(p.Ini(), kRichFile);
 }
 
-TEST(Store, ADirectoryThatRefusesNewFilesIsWrittenInPlace) {
-  ProgramDir p("[STATION]\r\nCALL=DL1ABC\r\n");
+// Rewriting the file in place would leave it cut or empty when the writer is killed.
+TEST(Store, ADirectoryThatRefusesNewFilesRefusesTheWriteAndTheFileIsNeverCut) {
+  const std::string old = "[STATION]\r\nCALL=DL1ABC\r\n";
+  ProgramDir p(old);
   const std::string dir = p.dir.path().string();
   if (std::system(("chattr +i '" + dir + "' 2>/dev/null").c_str()) != 0) GTEST_SKIP() << "chattr not possible here";
   Config c = p.MakeConfig();
   ReadStationSection(c);
   c.Station.Call = "DK0NEW";
-  EXPECT_NO_THROW(WriteStationSection(c));
+  EXPECT_THROW(WriteStationSection(c), IniWriteError);
   std::system(("chattr -i '" + dir + "'").c_str());
-  EXPECT_EQ(p.Ini(), "[STATION]\r\nCALL=DK0NEW\r\nQTH=JN59IL\r\n");
+  EXPECT_EQ(p.Ini(), old);
 }
 
 TEST(Store, AProgramDirectoryOnNoDriveCannotBeWritten) {

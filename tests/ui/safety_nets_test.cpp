@@ -44,9 +44,22 @@ void ClickOk(Window& w) { QTest::mouseClick(w.Find<QPushButton>("Btn_OK"), Qt::L
 
 std::string BackupOf(const Window& w) { return test::ReadFile(w.dir.dir / "TARVO.BAK"); }
 
-TEST(ChangedFile, AnOwnedKeyChangedMeanwhileIsAskedAboutAndCancelKeepsTheWindow) {
+TEST(ChangedFile, AKeyOnlyAnotherProgramChangedKeepsItsValueAndNothingIsAsked) {
   Window w(kFile);
   w.Type("Station_Edit_Call", "DK0XX");
+  OtherProgramSets(w.dir, "STATION", "QTH", "JO40AA");
+  OtherProgramSets(w.dir, "MAILBOX", "CLOSEDTIME", "\"2230-0600,1200-1300\"");  // reads the same: no change
+  ClickOk(w);
+  EXPECT_TRUE(w.modals.questions.isEmpty()) << w.modals.questions.join("|").toStdString();
+  EXPECT_EQ(w.form->result(), QDialog::Accepted);
+  EXPECT_TRUE(Holds(w.dir.Ini(), "CALL=DK0XX"));
+  EXPECT_TRUE(Holds(w.dir.Ini(), "QTH=JO40AA"));
+}
+
+TEST(ChangedFile, AKeyBothChangedIsAskedAboutByNameAndBothValuesAndCancelKeepsTheWindow) {
+  Window w(kFile);
+  w.Type("Station_Edit_Call", "DK0XX");
+  OtherProgramSets(w.dir, "STATION", "CALL", "DL9OTH");
   OtherProgramSets(w.dir, "STATION", "QTH", "JO40AA");
   const std::string theirs = w.dir.Ini();
   for (int answer : {2, -1}) {  // Cancel, and the box closed
@@ -58,16 +71,19 @@ TEST(ChangedFile, AnOwnedKeyChangedMeanwhileIsAskedAboutAndCancelKeepsTheWindow)
     EXPECT_EQ(w.Edit("Station_Edit_Call")->text(), "DK0XX");
   }
   ASSERT_EQ(w.modals.questions.size(), 2);
-  EXPECT_TRUE(w.modals.questions[0].startsWith(kFileChangedText)) << w.modals.questions[0].toStdString();
-  EXPECT_TRUE(w.modals.questions[0].contains("[STATION] QTH"));
-  EXPECT_TRUE(w.modals.questions[0].contains("the changes made in this window are lost"));
+  const QString& question = w.modals.questions[0];
+  EXPECT_TRUE(question.startsWith(kFileChangedText)) << question.toStdString();
+  EXPECT_TRUE(question.contains("[STATION] CALL: DL9OTH in the file, DK0XX in this window"));
+  EXPECT_FALSE(question.contains("QTH"));
+  EXPECT_TRUE(question.contains("the changes made in this window are lost"));
   EXPECT_EQ(w.modals.choices.mid(0, 3), QStringList({"Save anyway", "Reload", "Cancel"}));
   EXPECT_FALSE(fs::exists(w.dir.dir / "TARVO.BAK"));
 }
 
-TEST(ChangedFile, SaveAnywayWritesTheWindowOverTheChangeAndKeepsTheirFileAsBackup) {
+TEST(ChangedFile, SaveAnywayWritesTheWindowsValueKeepsTheirOtherChangesAndTheirFileAsBackup) {
   Window w(kFile);
   w.Type("Station_Edit_Call", "DK0XX");
+  OtherProgramSets(w.dir, "STATION", "CALL", "DL9OTH");
   OtherProgramSets(w.dir, "STATION", "QTH", "JO40AA");
   const std::string theirs = w.dir.Ini();
   w.modals.choiceAnswer = 0;
@@ -75,7 +91,7 @@ TEST(ChangedFile, SaveAnywayWritesTheWindowOverTheChangeAndKeepsTheirFileAsBacku
   EXPECT_EQ(w.modals.questions.size(), 1);
   EXPECT_EQ(w.form->result(), QDialog::Accepted);
   EXPECT_TRUE(Holds(w.dir.Ini(), "CALL=DK0XX"));
-  EXPECT_TRUE(Holds(w.dir.Ini(), "QTH=JN58TD"));
+  EXPECT_TRUE(Holds(w.dir.Ini(), "QTH=JO40AA"));
   EXPECT_EQ(BackupOf(w), theirs);
 }
 
@@ -120,26 +136,28 @@ class SwitchedWriter : public FileWriter {
  public:
   WriteResult Replace(const std::string& path, std::string_view bytes, std::string_view previous,
                       const FileIdentity& read) override {
-    if (refuse && ++written > 1) return WriteResult{WriteResult::Outcome::Refused, ENOSPC};
+    if (refuse) return WriteResult{WriteResult::Outcome::Refused, ENOSPC};
     return DefaultFileWriter().Replace(path, bytes, previous, read);
   }
   bool refuse = false;
-  int written = 0;
 };
 
-TEST(ChangedFile, ASecondOkAfterARefusedWriteTakesTheWindowsOwnWritesForNoOtherProgram) {
+TEST(ChangedFile, ARefusedOkWritesNothingAndTheNextOkTakesNoneOfItForAnotherProgram) {
   SwitchedWriter writer;
   Window w(kFile, {.writer = &writer});
   w.Type("Station_Edit_Call", "DK0XX");
-  writer.refuse = true;  // the first section is written, the second refused
+  w.Type("Station_Edit_Locator", "JO30");
+  writer.refuse = true;
   ClickOk(w);
   ASSERT_EQ(w.modals.errors.size(), 1);
-  EXPECT_TRUE(Holds(w.dir.Ini(), "CALL=DK0XX"));
+  EXPECT_EQ(w.dir.Ini(), kFile);  // all or nothing
   writer.refuse = false;
   ClickOk(w);
   EXPECT_TRUE(w.modals.questions.isEmpty());
   EXPECT_EQ(w.form->result(), QDialog::Accepted);
-  EXPECT_EQ(BackupOf(w), kFile);  // the file before the first OK, not the half-saved one
+  EXPECT_TRUE(Holds(w.dir.Ini(), "CALL=DK0XX"));
+  EXPECT_TRUE(Holds(w.dir.Ini(), "QTH=JO30"));
+  EXPECT_EQ(BackupOf(w), kFile);
 }
 
 // Values loading cannot use: a call cut to 12 characters, a number that is none, one out of range.

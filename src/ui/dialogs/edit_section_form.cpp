@@ -84,6 +84,13 @@ bool TEditSectionForm::WriteSection() {
   std::vector<std::string> lines;
   for (const QString& line : memo_->toPlainText().split('\n'))
     lines.push_back(CutTo(ToWindows(line), kShortStringMax));  // as long as the next read takes
+  if (!FreeSectionFits(lines)) {  // the next opening would show only a part, and its OK delete the rest
+    modals_.ShowInformation(QString("The block has %1 lines, but TARVO.INI can hold at most %2 lines in one block. "
+                                    "Please shorten it.")
+                                .arg(lines.size())
+                                .arg(MaxFreeSectionLines()));
+    return false;
+  }
   try {
     WriteFreeSection(config_, section_, lines);
   } catch (const StoreError& e) {

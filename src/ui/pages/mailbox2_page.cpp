@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "config/config.h"
+#include "config/mailbox_section.h"
 #include "config/sections.h"
 #include "ui/controls.h"
 #include "ui/dialogs/closed_time_form.h"
@@ -121,7 +122,12 @@ void Mailbox2Page::Mail_Btn_AddTimeClick() {
   if (modals_.RunDialog(*closedTimeForm_) != QDialog::Accepted) return;
   const TClosedTimeForm& form = *closedTimeForm_;
   TClosedTimeCol& list = config_.ClosedTimes;
-  if (!list.AddWindow(form.GetFromHour() * 100 + form.GetFromMin(), form.GetToHour() * 100 + form.GetToMin())) return;
+  const std::int32_t from = form.GetFromHour() * 100 + form.GetFromMin(), to = form.GetToHour() * 100 + form.GetToMin();
+  if (!ClosedTimeFits(list, from, to)) {
+    modals_.ShowInformation("The closed-time list is full: TARVO.INI cannot hold another window. Delete one first.");
+    return;
+  }
+  if (!list.AddWindow(from, to)) return;
   closedTimes_->addItem(WindowLine(*list.WindowAt(list.Count() - 1)));
   closedTimes_->setCurrentRow(closedTimes_->count() - 1);
 }

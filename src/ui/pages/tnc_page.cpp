@@ -100,6 +100,8 @@ void TncPage::SelectLine(int row) {
 void TncPage::FillTncPage() {
   currentTnc_ = -1;
   FillComboFromMask(driver_, config_.Files, config_.Dirs.GetTncDriverDir(), "*.TNC");
+  for (int i = driver_->count(); i-- > 0;)  // not offered: the TNC line could not hold the name
+    if (HoldsComma(ToWindows(driver_->itemText(i)))) driver_->removeItem(i);
   RefillList(config_.TncCount);
   FillNumberBoxes();
   FillBlockLists();

@@ -19,6 +19,9 @@ class LimitedLineEdit;
 class TEditSectionForm;
 struct TncEntry;
 
+// A name the TNC line cannot hold (its fields are separated by commas): not offered, not taken.
+bool HoldsComma(const std::string& name);
+
 class TncPage : public SettingsPage {
   Q_OBJECT
 

@@ -34,10 +34,14 @@ void ShowBlockName(QComboBox* box, QToolButton* edit, const std::string& name) {
 
 }  // namespace
 
+// A name the DEVICE line cannot hold: it separates its fields with commas.
+bool HoldsComma(const std::string& name) { return name.find(',') != std::string::npos; }
+
 void TncPage::FillBlockLists() {
   std::vector<std::string> sections;
   ListUserSections(config_, &sections);
   std::erase_if(sections, IsProgramSection);
+  std::erase_if(sections, HoldsComma);
   std::stable_sort(sections.begin(), sections.end(), LessNoCase1252);
   for (QComboBox* box : {ini_, dei_}) {
     const QSignalBlocker quiet(box);
@@ -65,6 +69,11 @@ void TncPage::EditBlock(bool ini) {
     modals_.ShowInformation(QString("[%1] holds the program's own settings and cannot be a command block. "
                                     "Please choose another name.")
                                 .arg(FromWindows(name)));
+    return;
+  }
+  if (HoldsComma(name)) {
+    modals_.ShowInformation(QString("A command block's name may not hold a comma: the TNC line in TARVO.INI "
+                                    "separates its fields with commas. Please choose another name."));
     return;
   }
   TncEntry& e = config_.TncTable[currentTnc_];

@@ -1,0 +1,60 @@
+// One user action on TARVO.INI: one read, one replacement.
+#include <cstring>
+
+#include "config/backup.h"
+#include "config/config.h"
+#include "config/ini_errors.h"
+#include "config/ini_operation.h"
+#include "platform/atomic_file_writer.h"
+
+namespace trv {
+namespace {
+
+// Before the run's first replacement of an existing file, that file as read becomes TARVO.BAK
+// (with its permissions); a refused backup refuses the write.
+void KeepBackup(const Config& config, TIniFile& ini, std::string_view bytes, const FileIdentity& read) {
+  if (!read.exists) return;
+  const std::string shown = BackupFilePath(config);
+  const std::string host = config.Files.ToHost(shown).value_or(std::string());
+  FileWriter& writer = config.Options.writer != nullptr ? *config.Options.writer : DefaultFileWriter();
+  const WriteResult result = writer.WriteCopy(host, bytes, ini.HostPath());
+  if (result.outcome != WriteResult::Outcome::Written)
+    throw IniWriteError(shown, result.error == 0 ? std::string() : std::string(std::strerror(result.error)));
+  config.Backup.kept = true;
+}
+
+bool KeepsBackup(const Config& config) {
+  const StoreOptions& o = config.Options;
+  return o.keepBackup && !config.Backup.decided && o.otherFile.empty() && !o.readOnly;
+}
+
+}  // namespace
+
+void RunAction(const Config& config, const std::function<void(TIniFile&)>& body) {
+  if (config.Action != nullptr) {
+    body(*config.Action);
+    return;
+  }
+  Findings* const findings = config.Options.findings;
+  const std::size_t mark = findings != nullptr ? findings->size() : 0;
+  std::string shownPath;
+  for (int attempt = 0; attempt < kOperationAttempts; ++attempt) {
+    if (findings != nullptr) findings->resize(mark);  // those of a lost run go
+    const std::unique_ptr<TIniFile> ini = OpenConfigFile(config);
+    shownPath = ini->ShownPath();
+    {
+      const ActionScope scope(config, ini.get());
+      body(*ini);
+    }
+    if (KeepsBackup(config))
+      ini->SetBeforeReplace(
+          [&](std::string_view bytes, const FileIdentity& read) { KeepBackup(config, *ini, bytes, read); });
+    const TIniFile::CommitResult result = ini->Commit();
+    if (result == TIniFile::CommitResult::FileChanged) continue;
+    if (result == TIniFile::CommitResult::Written) config.Backup.decided = true;
+    return;
+  }
+  throw IniWriteError(shownPath, "another program kept changing the file");
+}
+
+}  // namespace trv

@@ -1,0 +1,106 @@
+#include "config/save_merge.h"
+
+#include "config/config.h"
+#include "config/ini_errors.h"
+#include "config/sections.h"
+
+namespace trv {
+namespace {
+
+std::string JoinedKeys(const IniWrite& write) {
+  std::string joined;
+  for (const auto& [key, value] : write.keys) joined += key + "=" + value + "\n";
+  return joined;
+}
+
+std::string NameOf(const IniWrite& write) {
+  return write.WholeSection() ? "[" + write.section + "]" : "[" + write.section + "] " + write.key;
+}
+
+// The action's file, with what the probe's load would add held in memory and let go after.
+class HeldWrites {
+ public:
+  explicit HeldWrites(TIniFile* ini) : ini_(ini) {
+    if (ini_ != nullptr) ini_->HoldWrites(true);
+  }
+  ~HeldWrites() {
+    if (ini_ != nullptr) ini_->HoldWrites(false);
+  }
+  HeldWrites(const HeldWrites&) = delete;
+  HeldWrites& operator=(const HeldWrites&) = delete;
+
+ private:
+  TIniFile* ini_;
+};
+
+}  // namespace
+
+SaveImage SaveImage::Of(Config& records) {
+  SaveImage image;
+  TIniFile recorder({}, records.ConfigFilePath());
+  recorder.SetValidateOnly(true);
+  recorder.SetRecorder(&image.writes_);
+  {
+    const ActionScope scope(records, &recorder);
+    for (const SectionStep& step : SectionSteps()) step.write(records);
+  }
+  image.Index();
+  return image;
+}
+
+SaveImage SaveImage::OfFile(const Config& config, Findings* findings) {
+  StoreOptions options;
+  options.readOnly = true;
+  options.reader = config.Options.reader;
+  options.otherFile = config.Options.otherFile;
+  options.findings = findings;
+  Config probe(config.Files, std::move(options));
+  {
+    const HeldWrites held(config.Action);
+    const ActionScope scope(probe, config.Action);
+    LoadAllSections(probe, {}, [](const StoreError&) { throw; });
+  }
+  return Of(probe);
+}
+
+void SaveImage::Index() {
+  for (const IniWrite& write : writes_)
+    values_[{write.section, write.key}] = write.WholeSection() ? JoinedKeys(write) : write.value;
+}
+
+std::optional<std::string> SaveImage::ValueOf(const IniWrite& write) const {
+  const auto it = values_.find({write.section, write.key});
+  if (it == values_.end()) return std::nullopt;
+  return it->second;
+}
+
+std::vector<SaveConflict> SaveMerge::Conflicts() const {
+  std::vector<SaveConflict> conflicts;
+  for (const IniWrite& write : window_.Writes()) {
+    const auto theirs = now_.ValueOf(write);
+    const auto ours = window_.ValueOf(write);
+    if (WindowChanged(write) && OtherChanged(write) && theirs != ours)
+      conflicts.push_back(SaveConflict{NameOf(write), theirs.value_or(""), ours.value_or("")});
+  }
+  return conflicts;
+}
+
+void SaveMerge::WriteOnto(TIniFile& ini) const {
+  for (const IniWrite& write : window_.Writes())
+    if (WindowChanged(write) || !OtherChanged(write)) ini.Apply(write);
+}
+
+void SaveMerged(Config& config, const SaveImage& loaded, const std::set<SaveConflict>& decided) {
+  const SaveImage window = SaveImage::Of(config);
+  RunAction(config, [&](TIniFile& ini) {
+    const SaveImage now = SaveImage::OfFile(config);
+    const SaveMerge merge(loaded, window, now);
+    UndecidedConflicts undecided;
+    for (SaveConflict& conflict : merge.Conflicts())
+      if (decided.count(conflict) == 0) undecided.conflicts.push_back(std::move(conflict));
+    if (!undecided.conflicts.empty()) throw undecided;
+    merge.WriteOnto(ini);
+  });
+}
+
+}  // namespace trv

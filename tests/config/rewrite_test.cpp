@@ -4,6 +4,7 @@
 
 #include "config/config.h"
 #include "config/device_section.h"
+#include "config/ini_errors.h"
 #include "config/mailbox_section.h"
 #include "config/sections.h"
 #include "test_util.h"
@@ -92,7 +93,8 @@ TEST(ClosedTimes, WhatIsWrittenReadsBackAsTheSameWindows) {
   LoadAll(c);
   ASSERT_EQ(c.ClosedTimes.Count(), 4);  // -30-100 has no start before its first dash
   SaveAll(c);
-  EXPECT_TRUE(Holds(p.Ini(), "CLOSEDTIME=0001-$FFFFFFFB,2200-0600,123456-0099,0930-1000\r\n")) << p.Ini();
+  // Windows read from the file keep their text; only an added window is written as HHMM-HHMM.
+  EXPECT_TRUE(Holds(p.Ini(), "CLOSEDTIME=1--5,2200-0600,123456-99,930-1000\r\n")) << p.Ini();
   c.ClosedTimes.AddWindow(-5, -2147483647 - 1);
   SaveAll(c);
   Config back = p.MakeConfig();
@@ -103,6 +105,32 @@ TEST(ClosedTimes, WhatIsWrittenReadsBackAsTheSameWindows) {
     EXPECT_EQ(back.ClosedTimes.WindowAt(i)->To, c.ClosedTimes.WindowAt(i)->To) << i;
   }
   EXPECT_EQ(ClosedTimeText(-5), "$FFFFFFFB");
+}
+
+// Written as HHMM-HHMM, 511 short windows grew past what the next read takes, and were lost.
+TEST(ClosedTimes, AListNeverGrowsPastWhatTheNextReadTakes) {
+  std::string value;
+  for (int i = 0; i < 511; ++i) value += (i > 0 ? "," : "") + std::string("1-2");
+  ProgramDir p("[MAILBOX]\r\nCLOSEDTIME=" + value + "\r\n");
+  Config c = p.MakeConfig();
+  LoadAll(c);
+  ASSERT_EQ(c.ClosedTimes.Count(), 511);
+  SaveAll(c);
+  EXPECT_TRUE(Holds(p.Ini(), "CLOSEDTIME=" + value + "\r\n"));
+  EXPECT_FALSE(ClosedTimeFits(c.ClosedTimes, 2359, 2358));  // 2,043 characters: no room for ",2359-2358"
+  for (int i = 0; i < 3; ++i) c.ClosedTimes.DeleteWindowText(TClosedTimeCol::WindowText(*c.ClosedTimes.WindowAt(0)));
+  int added = 0;
+  for (; ClosedTimeFits(c.ClosedTimes, 2359, 2358); ++added) c.ClosedTimes.AddWindow(2359, 2358);
+  EXPECT_EQ(added, 1);  // three windows less are 12 characters less: room for one
+  SaveAll(c);
+  Config back = p.MakeConfig();
+  LoadAll(back);
+  EXPECT_EQ(back.ClosedTimes.Count(), c.ClosedTimes.Count());
+  c.ClosedTimes.AddWindow(2359, 2358);  // past the check: refused, the file stays
+  EXPECT_THROW(SaveAll(c), IniInputError);
+  Config again = p.MakeConfig();
+  LoadAll(again);
+  EXPECT_EQ(again.ClosedTimes.Count(), back.ClosedTimes.Count());
 }
 
 TEST(Qrg, AnExponentOutsideTheRangeOfADoubleKeepsTheLine) {

@@ -230,7 +230,7 @@ TEST(Mailbox, ClosedTimesSkipMalformedItems) {
   ProgramDir p("[MAILBOX]\nCLOSEDTIME=2230-0600,,1200,1300-,12:00-13:00,0800-0900, 0930-1000,930-1000 ,2500-9999\n");
   Config c = p.MakeConfig();
   ReadMailboxSection(c);
-  EXPECT_EQ(ClosedTimeValue(c.ClosedTimes), "2230-0600,0800-0900,0930-1000,2500-9999");
+  EXPECT_EQ(ClosedTimeValue(c.ClosedTimes), "2230-0600,0800-0900, 0930-1000,2500-9999");
 }
 
 TEST(Color, MissingSectionGivesDefaultsAndAddsPortKeys) {

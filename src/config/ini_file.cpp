@@ -32,8 +32,8 @@ void CheckValue(std::string_view value) {
     throw IniInputError("a value may not hold a line break or NUL");
   // What the next read would cut is never written.
   if (value.size() > kMaxValueLength)
-    throw IniInputError("a value may be at most " + std::to_string(kMaxValueLength) + " characters long; this one has " +
-                        std::to_string(value.size()));
+    throw IniInputError("a value may be at most " + std::to_string(kMaxValueLength) +
+                        " characters long; this one has " + std::to_string(value.size()));
 }
 
 // Keeps the names whose bytes, each with a terminating zero, fit in the listing buffer.
@@ -141,7 +141,8 @@ void TIniFile::WriteString(std::string_view section, std::string_view key, std::
   CheckName(key, true);
   CheckValue(value);
   CheckWritable();
-  if (recorder_ != nullptr) recorder_->push_back(IniWrite{std::string(section), std::string(key), std::string(value), {}});
+  if (recorder_ != nullptr)
+    recorder_->push_back(IniWrite{std::string(section), std::string(key), std::string(value), {}});
   if (validateOnly_) return;
   if (readOnly_ || holding_) {
     held_.insert(held_.begin(), HeldValue{std::string(section), std::string(key), WritableValue(value)});

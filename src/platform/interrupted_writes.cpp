@@ -37,7 +37,8 @@ std::string BackupBeside(const std::string& hostIni) {
   const std::string name = ini.stem().string() + ".BAK";
   std::error_code ec;
   for (const auto& entry : fs::directory_iterator(ini.parent_path().empty() ? "." : ini.parent_path(), ec))
-    if (EqualNoCase(entry.path().filename().string(), name)) return (ini.parent_path() / entry.path().filename()).string();
+    if (EqualNoCase(entry.path().filename().string(), name))
+      return (ini.parent_path() / entry.path().filename()).string();
   return (ini.parent_path() / name).string();
 }
 

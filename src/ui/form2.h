@@ -60,7 +60,7 @@ class TForm2 : public QDialog {
   LoadNotice* notice_;
   std::vector<SettingsPage*> pages_;  // in tab order
   std::vector<std::string> loadErrors_;
-  bool unreadable_ = false;  // a read error at load: nothing may be written
+  bool unreadable_ = false;          // a read error at load: nothing may be written
   std::optional<SaveImage> loaded_;  // what OK would write from the file as loaded
   std::set<SaveConflict> decided_;   // conflicts the user chose to write over
 };

@@ -88,7 +88,7 @@ TEST(SaveMerge, WhatReadsTheSameIsNoChangeAndOnlyKeysBothChangedToOtherValuesCon
   std::string edited = "; a comment\r\n" + full + "[MINE]\r\n0=y\r\n";
   edited.replace(edited.find("CALL=NOCALL"), 11, "  call =  \"NOCALL\"");  // spacing, case, quotes
   edited.replace(edited.find("SAVERX="), 0, "UNKNOWN=1\r\n");              // a key nobody reads
-  edited.erase(edited.find("QTH=JN59IL\r\n"), 12);                          // missing reads as the default
+  edited.erase(edited.find("QTH=JN59IL\r\n"), 12);                         // missing reads as the default
   p.SetIni(edited);
   window.Station.Call = "DK0XX";
   window.Display.MaxRXLines = 123;
@@ -96,7 +96,7 @@ TEST(SaveMerge, WhatReadsTheSameIsNoChangeAndOnlyKeysBothChangedToOtherValuesCon
   EXPECT_TRUE(SaveMerge(loaded, ours, now).Conflicts().empty());
 
   SetRaw(p, "STATION", "CALL", "DL9OTH");  // both changed CALL
-  SetRaw(p, "DISPLAY", "SBL", "123");  // both changed it alike: no conflict
+  SetRaw(p, "DISPLAY", "SBL", "123");      // both changed it alike: no conflict
   SetRaw(p, "DEVICE", "TNC0", "3,248,9600,8,1,1,144.800,DEFINI,DEFDEI,0,0,TNC2.TNC");
   window.TncTable[0].Driver = "OTHER.TNC";  // the TNC list is one key
   window.TncCount = 1;

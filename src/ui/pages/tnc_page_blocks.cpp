@@ -72,8 +72,9 @@ void TncPage::EditBlock(bool ini) {
     return;
   }
   if (HoldsComma(name)) {
-    modals_.ShowInformation(QString("A command block's name may not hold a comma: the TNC line in TARVO.INI "
-                                    "separates its fields with commas. Please choose another name."));
+    modals_.ShowInformation(
+        QString("A command block's name may not hold a comma: the TNC line in TARVO.INI "
+                "separates its fields with commas. Please choose another name."));
     return;
   }
   TncEntry& e = config_.TncTable[currentTnc_];

@@ -63,11 +63,13 @@ void RemoveStaleTemporaries(const std::string& hostIni, const std::string& hostB
   const fs::path dir = fs::path(hostIni).parent_path();
   const std::string iniName = fs::path(hostIni).filename().string();
   const std::string backupName = fs::path(hostBackup).filename().string();
+  const std::string journalName = fs::path(RestoreJournalOf(hostIni)).filename().string();
   std::error_code ec;
   for (const auto& entry : fs::directory_iterator(dir.empty() ? "." : dir, ec)) {
     const std::string name = entry.path().filename().string();
-    if ((IsTemporaryOf(name, iniName) || IsTemporaryOf(name, backupName)) && entry.is_regular_file(ec))
-      ::unlink(entry.path().c_str());
+    const bool ours =
+        IsTemporaryOf(name, iniName) || IsTemporaryOf(name, backupName) || IsTemporaryOf(name, journalName);
+    if (ours && entry.is_regular_file(ec)) ::unlink(entry.path().c_str());
   }
 }
 

@@ -15,7 +15,8 @@ std::string RestoreJournalOf(const std::string& hostIni);
 // holds, the file has the backup's bytes and the journal becomes the backup; otherwise the
 // restore had not begun. The journal goes either way.
 void FinishInterruptedRestore(const std::string& hostIni, const std::string& hostBackup);
-// Removes the temporary files (".NAME.XXXXXX") our writers make beside the file and its backup.
+// Removes the temporary files (".NAME.XXXXXX") our writers make for the file, its backup and
+// the restore journal.
 void RemoveStaleTemporaries(const std::string& hostIni, const std::string& hostBackup);
 // Both, for the file and its backup.
 void TidyAfterInterruptedRuns(const std::string& hostIni);

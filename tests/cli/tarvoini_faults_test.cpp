@@ -30,11 +30,7 @@ class TarvoIniFaults : public ::testing::Test {
     WriteFile(tmp / "script.sh", script);
     return std::system(("bash '" + (tmp / "script.sh") + "'").c_str());
   }
-  // The shim, after the sanitizer runtime where the tests are built with one.
-  static std::string Preload() {
-    const std::string first = PRELOAD_FIRST;
-    return "LD_PRELOAD='" + (first.empty() ? "" : first + " ") + EIO_SHIM_PATH + "'";
-  }
+  static std::string Preload() { return test::ShimPreload(); }
   std::string FailAfter64k() const { return Preload() + " TRV_EIO_FILE='" + fs::canonical(IniPath()).string() + "'"; }
 
   test::TempDir tmp;

@@ -25,4 +25,10 @@ inline Result RunTarvoIni(const TempDir& tmp, const std::string& args, const std
   return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
 }
 
+// LD_PRELOAD of the test shim, after the sanitizer runtime where the tests are built with one.
+inline std::string ShimPreload() {
+  const std::string first = PRELOAD_FIRST;
+  return "LD_PRELOAD='" + (first.empty() ? "" : first + " ") + EIO_SHIM_PATH + "'";
+}
+
 }  // namespace trv::test

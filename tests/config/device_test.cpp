@@ -2,6 +2,7 @@
 
 #include "config/config.h"
 #include "config/device_section.h"
+#include "config/ini_errors.h"
 #include "test_util.h"
 
 namespace trv {
@@ -29,6 +30,19 @@ TEST_F(DeviceTest, NewTncLineAndFormatting) {
   EXPECT_EQ(FormatTncLine(e), "2,248,19200,8,1,1,123.456,DEFINI,DEFDEI,0,0,TNC2.TNC");
   e.Qrg = 7;
   EXPECT_EQ(FormatTncLine(e).substr(0, 24), "2,248,19200,8,1,1,7.000,");
+}
+
+// Written unescaped, the next read split such a name and shifted every later field.
+TEST_F(DeviceTest, ANameWithACommaIsNeverWrittenIntoTheLine) {
+  Config& c = Read({"2,248,19200,8,1,1,1,DEFINI,DEFDEI,0,0,TNC2.TNC"});
+  const std::string before = p.Ini();
+  for (std::string TncEntry::*field : {&TncEntry::Driver, &TncEntry::IniBlock, &TncEntry::DeiBlock}) {
+    TncEntry kept = c.TncTable[0];
+    c.TncTable[0].*field = "A,B";
+    EXPECT_THROW(WriteDeviceSection(c), IniInputError);
+    EXPECT_EQ(p.Ini(), before);
+    c.TncTable[0] = kept;
+  }
 }
 
 TEST_F(DeviceTest, PacketLengthsAndPorts) {

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "config/config.h"
 #include "config/file_writer.h"
 #include "ui/dialogs/edit_section_form.h"
 #include "ui/pages/tnc_page.h"
@@ -190,6 +191,33 @@ TEST(EditSection, LongValuesAreShownAndWrittenCut) {
   EXPECT_EQ(Memo(form)->toPlainText().size(), 255);
   form.accept();
   EXPECT_EQ(w.dir.Ini().find(std::string(256, 'v')), std::string::npos);
+}
+
+// Pasted past what the key list reads back, a block came back cut, and OK on it deleted the rest.
+TEST(EditSection, ABlockTheNextReadCannotListWholeIsRefusedWithItsTextKept) {
+  Window w(kFile);
+  const std::string before = w.dir.Ini();
+  QStringList lines;
+  for (std::size_t i = 0; i <= MaxFreeSectionLines(); ++i) lines << QString("L%1").arg(i);
+  bool visible = false;
+  AnswerEditSection(w, [&](TEditSectionForm& form) {
+    Memo(form)->setPlainText(lines.join('\n'));
+    Click(form, "Btn_OK");
+    visible = form.result() != QDialog::Accepted;
+    EXPECT_EQ(Memo(form)->toPlainText(), lines.join('\n'));
+    lines.removeLast();  // one line less fits
+    Memo(form)->setPlainText(lines.join('\n'));
+    Click(form, "Btn_OK");
+  });
+  w.Find<QToolButton>("TNC_SPEED_EDITINI")->click();
+  EXPECT_TRUE(visible);
+  ASSERT_EQ(w.modals.infos.size(), 1);
+  EXPECT_TRUE(w.modals.infos[0].contains(QString("at most %1 lines").arg(MaxFreeSectionLines())));
+  std::vector<std::string> back;
+  ReadFreeSection(w.config, "DEFINI", back);
+  EXPECT_EQ(back.size(), MaxFreeSectionLines());
+  EXPECT_NE(w.dir.Ini(), before);
+  EXPECT_EQ(test::ReadFile(w.dir.dir / "TARVO.BAK"), kFile);  // the file before this run's first write
 }
 
 }  // namespace

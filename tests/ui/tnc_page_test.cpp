@@ -51,6 +51,7 @@ class TncPageTest : public ::testing::Test {
   Window w{kThree, {}, [](const test::ProgramDir& dir) {
              test::WriteFile(dir.dir / "DRIVER.TNC/tnc2.tnc", "");
              test::WriteFile(dir.dir / "DRIVER.TNC/Kiss.TNC", "");
+             test::WriteFile(dir.dir / "DRIVER.TNC/A,B.TNC", "");  // the TNC line cannot hold it
            }};
   QListWidget* list;
 };
@@ -230,7 +231,7 @@ TEST_F(TncPageTest, QrgThatDoesNotFitItsFieldIsRefused) {
 TEST(TncBlocks, ProgramSectionsInAnyCaseAreNoCommandBlocks) {
   const std::string file =
       "[Station]\r\nCALL=DL1ABC\r\n[device]\r\nTNC0=1,248,19200,8,1,1,144.8,defini,Mine,0,0\r\n"
-      "TNC1=END OF BLOCK\r\n[Beacon2]\r\nX=1\r\n[Defini]\r\n0=ESC M\r\n[MINE]\r\n0=x\r\n";
+      "TNC1=END OF BLOCK\r\n[Beacon2]\r\nX=1\r\n[Defini]\r\n0=ESC M\r\n[MINE]\r\n0=x\r\n[MY,BLOCK]\r\n0=y\r\n";
   Window w(file);
   QComboBox* ini = w.Combo("TNC_COMBO_INI");
   QComboBox* dei = w.Combo("TNC_COMBO_DEI");
@@ -280,6 +281,8 @@ TEST_F(TncPageTest, UnmatchedValuesAreNotTakenFromThePreviousTnc) {
 }
 
 TEST_F(TncPageTest, BlockNamesRefuseCommasAndEmptyMeansDefault) {
+  EXPECT_EQ(w.Combo("TNC_Combo_Driver")->findText("A,B.TNC"), -1);
+  EXPECT_EQ(w.Combo("TNC_Combo_Driver")->count(), 2);
   QLineEdit* ini = w.Combo("TNC_COMBO_INI")->lineEdit();
   auto* editIni = w.Find<QToolButton>("TNC_SPEED_EDITINI");
   ini->setFocus();

@@ -107,6 +107,7 @@ class TIniFile {
   std::size_t LineNumber(std::string_view section, std::string_view key = {});
   // Findings of reading go to `findings` when one is set.
   void SetFindings(Findings* findings) { findings_ = findings; }
+  Findings* FindingsTarget() const { return findings_; }
   void Report(std::string_view section, std::string_view key, const std::string& message);
   // Every read then records what it looked at in the document (the file, unless written to).
   void SetLookups(FileLookups* lookups) { lookups_ = lookups; }

@@ -17,20 +17,27 @@ std::string NameOf(const IniWrite& write) {
   return write.WholeSection() ? "[" + write.section + "]" : "[" + write.section + "] " + write.key;
 }
 
-// The action's file, with what the probe's load would add held in memory and let go after.
-class HeldWrites {
+// The action's file for a second load: what that load would add is held in memory and let
+// go after, and what it finds goes to its own findings.
+class ProbeOfActionFile {
  public:
-  explicit HeldWrites(TIniFile* ini) : ini_(ini) {
-    if (ini_ != nullptr) ini_->HoldWrites(true);
+  ProbeOfActionFile(TIniFile* ini, Findings* findings)
+      : ini_(ini), outer_(ini != nullptr ? ini->FindingsTarget() : nullptr) {
+    if (ini_ == nullptr) return;
+    ini_->HoldWrites(true);
+    ini_->SetFindings(findings);
   }
-  ~HeldWrites() {
-    if (ini_ != nullptr) ini_->HoldWrites(false);
+  ~ProbeOfActionFile() {
+    if (ini_ == nullptr) return;
+    ini_->HoldWrites(false);
+    ini_->SetFindings(outer_);
   }
-  HeldWrites(const HeldWrites&) = delete;
-  HeldWrites& operator=(const HeldWrites&) = delete;
+  ProbeOfActionFile(const ProbeOfActionFile&) = delete;
+  ProbeOfActionFile& operator=(const ProbeOfActionFile&) = delete;
 
  private:
   TIniFile* ini_;
+  Findings* outer_;
 };
 
 }  // namespace
@@ -56,7 +63,7 @@ SaveImage SaveImage::OfFile(const Config& config, Findings* findings) {
   options.findings = findings;
   Config probe(config.Files, std::move(options));
   {
-    const HeldWrites held(config.Action);
+    const ProbeOfActionFile held(config.Action, findings);
     const ActionScope scope(probe, config.Action);
     LoadAllSections(probe, {}, [](const StoreError&) { throw; });
   }

@@ -60,18 +60,27 @@ TForm2::TForm2(Config& config, ModalWindows& modals, QWidget* parent)
 // (the base of OK's merge), and tells what loading replaced (with the lines of the file as
 // loading left it).
 void TForm2::LoadPages() {
-  LoadAllSections(
-      config_, [this](SectionId id) { FillPages(id); },
-      [this](const StoreError& e) {
-        loadErrors_.emplace_back(e.what());
-        if (dynamic_cast<const IniReadError*>(&e) != nullptr) unreadable_ = true;
-      });
   Findings findings;
-  try {
-    if (!unreadable_) loaded_ = SaveImage::OfFile(config_, &findings);
-  } catch (const StoreError& e) {
+  auto onError = [this](const StoreError& e) {
     loadErrors_.emplace_back(e.what());
-    unreadable_ = true;
+    if (dynamic_cast<const IniReadError*>(&e) != nullptr) unreadable_ = true;
+  };
+  bool again = false;
+  try {
+    RunAction(config_, [&](TIniFile&) {  // one reading of the file for the pages and OK's base
+      if (again) {                       // read again after another program's write
+        config_.ResetSettings();
+        loadErrors_.clear();
+        findings.clear();
+        unreadable_ = false;
+      }
+      again = true;
+      LoadAllSections(
+          config_, [this](SectionId id) { FillPages(id); }, onError);
+      if (!unreadable_) loaded_ = SaveImage::OfFile(config_, &findings);
+    });
+  } catch (const StoreError& e) {  // what loading adds refused, or the file unreadable
+    onError(e);
   }
   notice_->SetFindings(findings);
 }

@@ -49,7 +49,7 @@ void RunAction(const Config& config, const std::function<void(TIniFile&)>& body)
     if (KeepsBackup(config))
       ini->SetBeforeReplace(
           [&](std::string_view bytes, const FileIdentity& read) { KeepBackup(config, *ini, bytes, read); });
-    const TIniFile::CommitResult result = ini->Commit();
+    const TIniFile::CommitResult result = ini->Commit(true);
     if (result == TIniFile::CommitResult::FileChanged) continue;
     if (result == TIniFile::CommitResult::Written) config.Backup.decided = true;
     return;

@@ -59,6 +59,8 @@ IniDocument IniDocument::Parse(std::string bytes) {
     doc.utf16_ = true;
     return doc;
   }
+  // As many lines as line breaks (plus a last one without), so the list is not grown by doubling.
+  doc.lines_.reserve(static_cast<std::size_t>(std::count(all.begin(), all.end(), '\n')) + 1);
   bool sawEol = false, onlyLf = true;
   std::size_t pos = 0, nextCr = all.find('\r'), nextLf = all.find('\n');
   while (pos < all.size()) {

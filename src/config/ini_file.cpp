@@ -231,7 +231,7 @@ void TIniFile::DeleteKey(std::string_view section, std::string_view key) {
   dirty_ = Document().EraseKey(section, key) || dirty_;
 }
 
-TIniFile::CommitResult TIniFile::Commit() {
+TIniFile::CommitResult TIniFile::Commit(bool last) {
   if (!dirty_ || Holds()) return CommitResult::Unchanged;
   std::string bytes = document_->Serialize();
   if (bytes == document_->Bytes()) return CommitResult::Unchanged;  // edits that undid each other
@@ -242,6 +242,7 @@ TIniFile::CommitResult TIniFile::Commit() {
   if (result.outcome == WriteResult::Outcome::FileChanged) return CommitResult::FileChanged;
   if (result.outcome != WriteResult::Outcome::Written) throw IniWriteError(shownPath_, ReasonOf(result.error));
   document_.reset();  // the file as it now is, held once: the old document goes first
+  if (last) return CommitResult::Written;
   document_.emplace(IniDocument::Parse(std::move(bytes)));
   identity_ = IdentityOf(hostPath_);
   dirty_ = false;

@@ -79,10 +79,11 @@ class TIniFile {
   void DeleteKey(std::string_view section, std::string_view key);
 
   enum class CommitResult { Unchanged, Written, FileChanged };
+  // With `last`, the object is not used after a write: the written file is not parsed again.
   // Writes the pending changes, unless the result is the file as read byte for byte. When
   // the file is no longer the one that was read, writes nothing and says so; the caller
   // runs its operation again. Throws IniWriteError when the file system refuses.
-  CommitResult Commit();
+  CommitResult Commit(bool last = false);
   // Commit for callers that do not run again: a changed file is a write error.
   void UpdateFile();
 

@@ -202,6 +202,20 @@ TEST(Mailbox2File, DeleteTimeWaitsForAClickAfterTheFirstAdd) {
   EXPECT_TRUE(p.deleteTime->isEnabled());
 }
 
+// 204 windows and one more made 2,049 characters: the next load read the last window wrong.
+TEST(Mailbox2File, AddTimeRefusesAWindowTheFileCannotHoldAndTheListStaysReadable) {
+  std::string value = "0000-0001";
+  for (int i = 1; i < 204; ++i) value += ",0000-0001";
+  Mailbox2 p("[MAILBOX]\r\nCLOSEDTIME=" + value + "\r\n");
+  test::AnswerClosedTime(p.w, {"23", "59", "23", "58"});
+  p.Add();
+  EXPECT_EQ(p.list->count(), 204);
+  ASSERT_EQ(p.w.modals.infos.size(), 1);
+  EXPECT_TRUE(p.w.modals.infos[0].contains("closed-time list is full"));
+  p.Ok();
+  EXPECT_EQ(test::ReadBack(p.w)->ClosedTimes.Count(), 204);
+}
+
 TEST(Mailbox2File, OfEqualWindowsDeleteRemovesTheFirstWindowAndTheSelectedLine) {
   Mailbox2 p("[MAILBOX]\r\nCLOSEDTIME=2200-0600,0800-0900,2200-0600\r\n");
   ASSERT_EQ(SelectedRow(p.list), 2);

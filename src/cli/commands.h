@@ -2,6 +2,7 @@
 // The verbs of tarvoini. Each returns the exit status:
 // 0 success, 1 not found or findings, 2 usage error (also a value that cannot be written and
 // a directory with no exact Windows form), 3 the file could not be written, 4 it could not be read.
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -16,6 +17,12 @@ struct CommandStreams {
 };
 
 class StoreError;
+class Config;
+struct StoreOptions;
+
+// The store over the program directory, or nothing (with the reason printed) when the
+// directory is missing or has no exact Windows form: then nothing is read or written.
+std::optional<Config> MakeConfig(const std::string& programDir, StoreOptions options, CommandStreams io);
 
 // Prints the error with the system's reason and gives its exit status; the same error gives
 // the same status in every verb.
@@ -31,5 +38,16 @@ int ResaveCommand(const std::string& programDir, CommandStreams io);
 int RestoreCommand(const std::string& programDir, CommandStreams io);
 // args: the words after "ini".
 int IniCommand(const std::vector<std::string>& args, CommandStreams io);
+// Saves as OK does without writing: the difference as a unified diff; 1 when there is one.
+int ResaveDryRunCommand(const std::string& programDir, CommandStreams io);
+// The settings by the names show prints.
+int NamesCommand(const std::string& programDir, CommandStreams io);
+int GetCommand(const std::string& programDir, const std::string& name, CommandStreams io);
+// NAME VALUE pairs, checked as the window checks them, written in one step (or, dry, shown).
+int SetCommand(const std::string& programDir, const std::vector<std::string>& pairs, bool dryRun, CommandStreams io);
+// Every setting a `show --json` output names.
+int ApplyCommand(const std::string& programDir, const std::string& jsonFile, bool dryRun, CommandStreams io);
+// tnc add, tnc del N: as the TNC page adds and deletes.
+int TncCommand(const std::string& programDir, const std::vector<std::string>& args, bool dryRun, CommandStreams io);
 
 }  // namespace trv

@@ -13,10 +13,7 @@
 namespace fs = std::filesystem;
 
 namespace trv {
-namespace {
 
-// The store over the program directory, or nothing (with the reason printed) when the
-// directory is missing or has no exact Windows form: then nothing is read or written.
 std::optional<Config> MakeConfig(const std::string& programDir, StoreOptions options, CommandStreams io) {
   std::error_code ec;
   if (!fs::is_directory(programDir, ec)) {
@@ -31,6 +28,8 @@ std::optional<Config> MakeConfig(const std::string& programDir, StoreOptions opt
   }
   return std::make_optional<Config>(HostFileSystem(std::move(drives), std::move(windows.path)), std::move(options));
 }
+
+namespace {
 
 void RethrowAll(const StoreError&) { throw; }
 

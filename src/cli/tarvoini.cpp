@@ -16,8 +16,17 @@ constexpr const char* kHelp = R"(Usage:
   tarvoini [--dir DIR] show [--json]   print the settings as the configuration program loads them
   tarvoini [--dir DIR] check [--file FILE]
                                        list every value that loading drops, replaces, clamps or cuts
-  tarvoini [--dir DIR] resave          load and save every section, as OK in the dialog does
+  tarvoini [--dir DIR] resave [--dry-run]
+                                       load and save every section, as OK in the dialog does
   tarvoini [--dir DIR] restore         put TARVO.BAK back, keeping the current file as TARVO.BAK
+  tarvoini [--dir DIR] names           list the names of the settings (as show prints them)
+  tarvoini [--dir DIR] get NAME        print one setting
+  tarvoini [--dir DIR] set [--dry-run] NAME VALUE [NAME VALUE ...]
+                                       set settings, checked as the dialog checks them
+  tarvoini [--dir DIR] apply [--dry-run] FILE.json
+                                       set every setting a show --json output names
+  tarvoini [--dir DIR] tnc [--dry-run] add | del N
+                                       add a TNC or delete TNC N (numbered from 0)
   tarvoini ini get FILE SECTION KEY [DEFAULT]
   tarvoini ini set FILE SECTION KEY VALUE
   tarvoini ini del FILE SECTION [KEY]
@@ -37,6 +46,17 @@ as it was is kept as TARVO.BAK beside it; nothing is kept when nothing changes o
 was no file. restore puts TARVO.BAK back and keeps the file it replaces as TARVO.BAK, so a
 second restore undoes the first.
 
+Settings are named as show prints them, record and field joined by a dot, list items
+numbered from 0 in brackets: StationSettings.Call, MailboxSettings.Timeout, TncTable[0].Port,
+SoundSettings.WaveFiles[2]; letter case does not matter. Flags take yes or no (also true,
+false, 1, 0); a value may carry the unit the dialog shows (MailboxSettings.Timeout 30min); a
+QRG may have a decimal comma. set, apply and tnc check every value first (range, allowed
+values, width, letter case as the dialog converts it) and refuse a bad one with exit status 2
+and nothing written; then they write every change in one step, only the keys whose value
+changes, keeping TARVO.BAK as resave does. Fields derived from others (such as
+ColorTable[0].FgEnabled) are read-only. --dry-run writes nothing: it prints the difference as a
+unified diff and exits with 0 when nothing would change, 1 when something would.
+
 DIR must have an exact Windows path (Windows-1252 names, no character that Windows forbids
 in names, at most 255 characters); otherwise nothing is read or written.
 
@@ -52,7 +72,12 @@ Examples:
   tarvoini --dir ~/.wine/drive_c/TARVO check
   tarvoini check --file ~/.wine/drive_c/TARVO/TARVO.BAK
   tarvoini --dir ~/.wine/drive_c/TARVO restore
-  tarvoini show --json
+  tarvoini show --json > station.json; tarvoini --dir ~/club/TARVO apply station.json
+  tarvoini set StationSettings.Call DL1ABC MailboxSettings.Timeout 30min
+  tarvoini set --dry-run TncTable[0].Port 3 TncTable[0].Baud 9600
+  tarvoini resave --dry-run
+  tarvoini get DisplaySettings.MaxRXLines
+  tarvoini tnc add
   tarvoini ini get TARVO.INI STATION CALL NOCALL
   tarvoini ini set TARVO.INI STATION CALL DL1ABC
   tarvoini ini del TARVO.INI MYBLOCK
@@ -100,6 +125,18 @@ int main(int argc, char** argv) {
   if (verb == "show" && args.size() == 2 && args[1] == "--json") return trv::ShowCommand(dir, true, io);
   if (verb == "check" && args.size() == 1) return trv::CheckCommand(dir, {}, io);
   if (verb == "resave" && args.size() == 1) return trv::ResaveCommand(dir, io);
+  if (verb == "resave" && args.size() == 2 && args[1] == "--dry-run") return trv::ResaveDryRunCommand(dir, io);
+  if (verb == "names" && args.size() == 1) return trv::NamesCommand(dir, io);
+  if (verb == "get" && args.size() == 2) return trv::GetCommand(dir, args[1], io);
+  if (verb == "set" || verb == "apply" || verb == "tnc") {
+    std::vector<std::string> rest(args.begin() + 1, args.end());
+    const bool dryRun = !rest.empty() && rest[0] == "--dry-run";
+    if (dryRun) rest.erase(rest.begin());
+    if (verb == "set") return trv::SetCommand(dir, rest, dryRun, io);
+    if (verb == "tnc") return trv::TncCommand(dir, rest, dryRun, io);
+    if (rest.size() == 1) return trv::ApplyCommand(dir, rest[0], dryRun, io);
+    return Usage("apply needs one FILE.json");
+  }
   if (verb == "restore" && args.size() == 1) return trv::RestoreCommand(dir, io);
   return Usage("unknown command '" + verb + "'");
 }

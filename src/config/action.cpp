@@ -57,4 +57,15 @@ void RunAction(const Config& config, const std::function<void(TIniFile&)>& body)
   throw IniWriteError(shownPath, "another program kept changing the file");
 }
 
+DryRun RunDryAction(const Config& config, const std::function<void(TIniFile&)>& body) {
+  const std::unique_ptr<TIniFile> ini = OpenConfigFile(config);
+  ini->SetReadOnly(false);  // writes go into the document, which is never written
+  ini->SetDryRun(true);
+  {
+    const ActionScope scope(config, ini.get());
+    body(*ini);
+  }
+  return DryRun{ini->OriginalBytes(), ini->Result()};
+}
+
 }  // namespace trv

@@ -89,6 +89,13 @@ void RunOperation(const Config& config, const std::function<void(TIniFile&)>& bo
 // `body` simply runs. Throws IniReadError, IniWriteError or IniInputError.
 void RunAction(const Config& config, const std::function<void(TIniFile&)>& body);
 
+// Runs `body` as RunAction does, but writes nothing and takes no lock: the file as read and
+// as the action would write it. Throws as RunAction does.
+struct DryRun {
+  std::string before, after;
+};
+DryRun RunDryAction(const Config& config, const std::function<void(TIniFile&)>& body);
+
 // Makes `ini` the file of the config's action for as long as it lives.
 class ActionScope {
  public:

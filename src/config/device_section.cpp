@@ -64,6 +64,29 @@ void ReadOptionalFields(std::string& rest, TncLineResult& result,
 
 }  // namespace
 
+std::vector<std::int32_t> OfferedTncPorts() {
+  std::vector<std::int32_t> ports;
+  for (std::int32_t port = 1; port <= kLastComPort; ++port) ports.push_back(port);
+  for (std::int32_t offset : {0, kDrsiPortOffset})
+    for (std::int32_t port = kFirstSirqPort; port <= kLastSirqPort; ++port) ports.push_back(port + offset);
+  return ports;
+}
+
+std::vector<std::int32_t> OfferedBaudRates() {
+  std::vector<std::int32_t> bauds;
+  for (std::int32_t baud = 1200; baud <= 38400; baud *= 2) bauds.push_back(baud);
+  bauds.push_back(kSirqBaud);
+  bauds.push_back(115200);
+  return bauds;
+}
+
+std::vector<std::int32_t> OfferedPacketLengths() {
+  std::vector<std::int32_t> lengths;
+  for (std::int32_t length = 40; length <= 245; length += 5) lengths.push_back(length);
+  lengths.push_back(248);
+  return lengths;
+}
+
 std::string FormatTncLine(const TncEntry& e) {
   return std::to_string(e.Port) + "," + std::to_string(e.PacLen) + "," + std::to_string(e.Baud) + "," +
          std::to_string(e.Channels) + "," + (e.AutoParam ? "1" : "0") + "," + (e.UseXHost ? "1" : "0") + "," +
@@ -90,12 +113,13 @@ TncLineResult ParseTncLine(std::string rest, const std::function<bool(const std:
   const std::string baud = NextField(rest);
   const std::int32_t baudValue = FieldInteger(baud);
   if (baud.empty() || baudValue == -1) return Rejected("baud rate '" + baud + "' is not a number");
-  e.Baud = e.Port > 15 ? 57600 : baudValue;
+  e.Baud = e.Port > 15 ? kSirqBaud : baudValue;
   if (e.Baud != baudValue) changes.push_back("baud rate " + baud + " is read as 57600 for a SIRQ port");
 
   const std::string channels = NextField(rest);
   const std::int32_t count = FieldInteger(channels);
-  if (channels.empty() || count < 0 || count > 27) return Rejected("channels '" + channels + "' is not 0-27");
+  if (channels.empty() || count < 0 || count > kMaxTncChannels)
+    return Rejected("channels '" + channels + "' is not 0-" + std::to_string(kMaxTncChannels));
   e.Channels = static_cast<std::uint16_t>(count);
 
   const std::string autoParam = NextField(rest);

@@ -1,5 +1,6 @@
 #pragma once
 // The DEVICE section: one line of twelve comma-separated fields per TNC.
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -13,6 +14,20 @@ class Config;
 
 void ReadDeviceSection(Config& config);
 void WriteDeviceSection(Config& config);
+
+// What the TNC page offers: COM 1 to 9, SIRQ 48 to 255 (plus 256 on a DRSI card), these baud
+// rates (a SIRQ port always runs at 57600), packet lengths and channel counts.
+inline constexpr std::int32_t kLastComPort = 9;
+inline constexpr std::int32_t kFirstSirqPort = 48;
+inline constexpr std::int32_t kLastSirqPort = 255;
+inline constexpr std::int32_t kDrsiPortOffset = 256;
+inline constexpr std::int32_t kSirqBaud = 57600;
+inline constexpr std::int32_t kMaxTncChannels = 27;
+inline constexpr std::size_t kQrgWidth = 10;  // characters, written with three decimals
+inline constexpr std::size_t kBlockNameWidth = 20;
+std::vector<std::int32_t> OfferedTncPorts();
+std::vector<std::int32_t> OfferedBaudRates();
+std::vector<std::int32_t> OfferedPacketLengths();
 
 // The DEVICE line of an entry.
 std::string FormatTncLine(const TncEntry& entry);

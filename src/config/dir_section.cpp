@@ -10,22 +10,22 @@ namespace {
 
 constexpr std::string_view kSection = "DIR";
 
-struct DirKey {
-  std::string_view key;
-  std::string_view defaultName;
-  void (Directories::*set)(std::string_view);
-  const std::string& (Directories::*get)() const;
-};
+}  // namespace
 
-constexpr std::array<DirKey, 7> kDirKeys = {{
-    {"RD", "READ\\", &Directories::SetReadDir, &Directories::GetReadDir},
-    {"WD", "WRITE\\", &Directories::SetWriteDir, &Directories::GetWriteDir},
-    {"MD", "MAIL\\", &Directories::SetMailDir, &Directories::GetMailDir},
-    {"ID", "MAIL\\IMPORT\\", &Directories::SetImportDir, &Directories::GetImportDir},
-    {"PD", "7PLUS\\", &Directories::SetSevenPlusDir, &Directories::GetSevenPlusDir},
-    {"SD", "WAV\\", &Directories::SetWaveDir, &Directories::GetWaveDir},
-    {"TD", "TEMP\\", &Directories::SetTempDir, &Directories::GetTempDir},
-}};
+const std::array<DirKey, 7>& DirKeys() {
+  static constexpr std::array<DirKey, 7> keys = {{
+      {"RD", "ReadDir", "READ\\", &Directories::SetReadDir, &Directories::GetReadDir},
+      {"WD", "WriteDir", "WRITE\\", &Directories::SetWriteDir, &Directories::GetWriteDir},
+      {"MD", "MailDir", "MAIL\\", &Directories::SetMailDir, &Directories::GetMailDir},
+      {"ID", "ImportDir", "MAIL\\IMPORT\\", &Directories::SetImportDir, &Directories::GetImportDir},
+      {"PD", "SevenPlusDir", "7PLUS\\", &Directories::SetSevenPlusDir, &Directories::GetSevenPlusDir},
+      {"SD", "WaveDir", "WAV\\", &Directories::SetWaveDir, &Directories::GetWaveDir},
+      {"TD", "TempDir", "TEMP\\", &Directories::SetTempDir, &Directories::GetTempDir},
+  }};
+  return keys;
+}
+
+namespace {
 
 void Create(const Config& config, const std::string& dir) {
   if (config.Options.directoryRequested) config.Options.directoryRequested(dir);
@@ -47,7 +47,7 @@ void ReadDirSection(Config& config) {
     Directories& d = config.Dirs;
     for (const auto& dir : {d.GetTncDriverDir(), d.GetVoiceDir(), d.GetFilterDir(), d.GetLanguageDir()})
       Create(config, dir);
-    for (const DirKey& k : kDirKeys) {
+    for (const DirKey& k : DirKeys()) {
       const std::string def = Join255(d.GetProgramDir(), k.defaultName);
       (d.*k.set)(ReadText(ini, kSection, k.key, def, kShortStringMax));
       Create(config, (d.*k.get)());
@@ -58,7 +58,7 @@ void ReadDirSection(Config& config) {
 
 void WriteDirSection(Config& config) {
   RunOperation(config, [&](TIniFile& ini) {
-    for (const DirKey& k : kDirKeys) ini.WriteString(kSection, k.key, (config.Dirs.*k.get)());
+    for (const DirKey& k : DirKeys()) ini.WriteString(kSection, k.key, (config.Dirs.*k.get)());
   });
 }
 

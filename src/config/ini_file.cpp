@@ -64,7 +64,7 @@ void TIniFile::Load() {
     document_.emplace(IniDocument::Parse({}));
     return;
   }
-  if (!readOnly_) {
+  if (!readOnly_ && !dryRun_) {
     lock_ = std::make_unique<DirectoryLock>(LockDirectoryOf(hostPath_));
     TidyAfterInterruptedRuns(hostPath_);
   }
@@ -232,7 +232,7 @@ void TIniFile::DeleteKey(std::string_view section, std::string_view key) {
 }
 
 TIniFile::CommitResult TIniFile::Commit(bool last) {
-  if (!dirty_ || Holds()) return CommitResult::Unchanged;
+  if (!dirty_ || Holds() || dryRun_) return CommitResult::Unchanged;
   std::string bytes = document_->Serialize();
   if (bytes == document_->Bytes()) return CommitResult::Unchanged;  // edits that undid each other
   if (hostPath_.empty()) throw IniWriteError(shownPath_, "the path is on no drive of this machine");

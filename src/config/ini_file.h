@@ -92,6 +92,11 @@ class TIniFile {
   void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
   // Validate-only: the file is not read; writes check their names and values and are dropped.
   void SetValidateOnly(bool validateOnly) { validateOnly_ = validateOnly; }
+  // Dry run: read without the lock, changes made in the document but never written.
+  void SetDryRun(bool dryRun) { dryRun_ = dryRun; }
+  // The file as it was read, and as it would be written now.
+  const std::string& OriginalBytes() { return Document().Bytes(); }
+  std::string Result() { return Document().Serialize(); }
   // Every write is also recorded here (with validate-only: only recorded).
   void SetRecorder(IniWrites* recorder) { recorder_ = recorder; }
   // Plays a recorded write on this file.
@@ -144,6 +149,7 @@ class TIniFile {
   bool readOnly_ = false;
   bool validateOnly_ = false;
   bool holding_ = false;
+  bool dryRun_ = false;
   std::vector<HeldValue> held_;  // read-only and held writes
   IniWrites* recorder_ = nullptr;
   std::function<void(std::string_view, const FileIdentity&)> beforeReplace_;

@@ -1,0 +1,218 @@
+// get, set, apply, tnc and the dry runs: settings by name, checked as the window checks them,
+// written in one step with only the keys whose value changes.
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "cli/commands.h"
+#include "cli/json_settings.h"
+#include "config/config.h"
+#include "config/device_section.h"
+#include "config/ini_errors.h"
+#include "config/save_merge.h"
+#include "config/sections.h"
+#include "config/setting_catalogue.h"
+#include "support/codepage.h"
+
+namespace trv {
+namespace {
+
+// A value or name the command refuses before anything is written (exit status 2).
+struct Refusal {
+  std::string text;
+};
+
+void RethrowAll(const StoreError&) { throw; }
+
+void Load(Config& config) {
+  config.ResetSettings();
+  LoadAllSections(config, {}, RethrowAll);
+}
+
+// Sets one named value (UTF-8) in the records, checked as the window checks it. A read-only
+// value that stays as it is passes (apply gets them all).
+void SetOne(Config& config, const std::string& name, const std::string& utf8, bool readOnlyMayStay) {
+  const SettingCatalogue catalogue = MakeSettingCatalogue(config);
+  const CatalogueEntry* entry = FindSetting(catalogue, name);
+  if (entry == nullptr) throw Refusal{"no setting " + name + " (tarvoini names lists them)"};
+  const auto text = Utf8ToCp1252(utf8);
+  if (!text) throw Refusal{entry->name + ": '" + utf8 + "' has characters that TARVO.INI cannot hold"};
+  if (entry->readOnly && readOnlyMayStay && *text == entry->get(config)) return;
+  const CheckedValue checked = CheckSettingValue(*entry, *text);
+  if (!checked.value) throw Refusal{checked.error};
+  entry->put(config, *checked.value);
+}
+
+// Writes the keys whose value the change made differ, as save all would write them.
+void WriteChangedKeys(TIniFile& ini, const SaveImage& before, Config& config) {
+  const SaveImage after = SaveImage::Of(config);
+  for (const IniWrite& write : after.Writes())
+    if (after.ValueOf(write) != before.ValueOf(write)) ini.Apply(write);
+}
+
+// The file as read and as it would be written, as a unified diff on `out`; whether they differ.
+bool PrintDiff(const DryRun& dry, std::ostream& out) {
+  if (dry.before == dry.after) return false;
+  char oldName[] = "/tmp/tarvoini-old.XXXXXX", newName[] = "/tmp/tarvoini-new.XXXXXX";
+  const int oldFd = ::mkstemp(oldName), newFd = ::mkstemp(newName);
+  if (oldFd >= 0 && newFd >= 0) {
+    (void)!::write(oldFd, dry.before.data(), dry.before.size());
+    (void)!::write(newFd, dry.after.data(), dry.after.size());
+    const std::string command =
+        std::string("diff -u --label TARVO.INI --label 'TARVO.INI (new)' ") + oldName + " " + newName;
+    if (FILE* pipe = ::popen(command.c_str(), "r")) {
+      std::string bytes;
+      char buffer[65536];
+      for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) bytes.append(buffer, n);
+      ::pclose(pipe);
+      out << Cp1252ToUtf8(bytes);
+    }
+  }
+  for (int fd : {oldFd, newFd})
+    if (fd >= 0) ::close(fd);
+  ::unlink(oldName);
+  ::unlink(newName);
+  return true;
+}
+
+// Runs `change` on the loaded records in one action and writes what it changed; with
+// `dryRun`, prints the difference instead.
+int ChangeSettings(const std::string& programDir, bool dryRun, CommandStreams io,
+                   const std::function<void(Config&)>& change) {
+  auto config = MakeConfig(programDir, {.readOnly = dryRun, .keepBackup = true}, io);
+  if (!config) return kUsage;
+  auto body = [&](TIniFile& ini) {
+    ini.HoldWrites(true);  // what loading would add is not this command's change
+    Load(*config);
+    ini.HoldWrites(false);
+    const SaveImage before = SaveImage::Of(*config);
+    change(*config);
+    WriteChangedKeys(ini, before, *config);
+  };
+  try {
+    if (!dryRun) {
+      RunAction(*config, body);
+      return kOk;
+    }
+    return PrintDiff(RunDryAction(*config, body), io.out) ? kNotFound : kOk;
+  } catch (const Refusal& r) {
+    io.err << "tarvoini: " << r.text << "\n";
+    return kUsage;
+  } catch (const IniInputError& e) {
+    io.err << "tarvoini: " << e.what() << "\n";
+    return kUsage;
+  } catch (const StoreError& e) {
+    return ReportStoreError(e, io);
+  }
+}
+
+// Makes the TNC list as long as `count`, as the TNC page adds and deletes.
+void ResizeTncList(Config& config, std::size_t count) {
+  if (count > static_cast<std::size_t>(kMaxTncs)) throw Refusal{"The maximum number of TNCs are already added!"};
+  while (static_cast<std::size_t>(config.TncCount) < count) config.TncTable[config.TncCount++] = NewTncEntry();
+  config.TncCount = static_cast<std::int32_t>(count);
+}
+
+}  // namespace
+
+int ResaveDryRunCommand(const std::string& programDir, CommandStreams io) {
+  auto config = MakeConfig(programDir, {.readOnly = true}, io);
+  if (!config) return kUsage;
+  try {
+    const DryRun dry = RunDryAction(*config, [&](TIniFile&) {
+      Load(*config);
+      SaveAll(*config);
+    });
+    return PrintDiff(dry, io.out) ? kNotFound : kOk;
+  } catch (const StoreError& e) {
+    return ReportStoreError(e, io);
+  }
+}
+
+int NamesCommand(const std::string& programDir, CommandStreams io) {
+  auto config = MakeConfig(programDir, {.readOnly = true}, io);
+  if (!config) return kUsage;
+  try {
+    Load(*config);
+  } catch (const StoreError& e) {
+    return ReportStoreError(e, io);
+  }
+  for (const CatalogueEntry& e : MakeSettingCatalogue(*config))
+    io.out << e.name << (e.readOnly ? " (read-only)" : "") << "\n";
+  return kOk;
+}
+
+int GetCommand(const std::string& programDir, const std::string& name, CommandStreams io) {
+  auto config = MakeConfig(programDir, {.readOnly = true}, io);
+  if (!config) return kUsage;
+  try {
+    Load(*config);
+  } catch (const StoreError& e) {
+    return ReportStoreError(e, io);
+  }
+  const SettingCatalogue catalogue = MakeSettingCatalogue(*config);
+  const CatalogueEntry* entry = FindSetting(catalogue, name);
+  if (entry == nullptr) {
+    io.err << "tarvoini: no setting " << name << " (tarvoini names lists them)\n";
+    return kUsage;
+  }
+  io.out << Cp1252ToUtf8(entry->get(*config)) << "\n";
+  return kOk;
+}
+
+int SetCommand(const std::string& programDir, const std::vector<std::string>& pairs, bool dryRun, CommandStreams io) {
+  if (pairs.empty() || pairs.size() % 2 != 0) {
+    io.err << "tarvoini: set needs NAME VALUE pairs (see tarvoini --help)\n";
+    return kUsage;
+  }
+  return ChangeSettings(programDir, dryRun, io, [&](Config& config) {
+    for (std::size_t i = 0; i < pairs.size(); i += 2) SetOne(config, pairs[i], pairs[i + 1], false);
+  });
+}
+
+int ApplyCommand(const std::string& programDir, const std::string& jsonFile, bool dryRun, CommandStreams io) {
+  std::ifstream in(jsonFile, std::ios::binary);
+  if (!in) {
+    io.err << "tarvoini: cannot read " << jsonFile << "\n";
+    return kUsage;
+  }
+  std::stringstream text;
+  text << in.rdbuf();
+  JsonSettings settings;
+  try {
+    settings = ReadJsonSettings(text.str());
+  } catch (const std::runtime_error& e) {
+    io.err << "tarvoini: " << jsonFile << ": " << e.what() << "\n";
+    return kUsage;
+  }
+  return ChangeSettings(programDir, dryRun, io, [&](Config& config) {
+    if (const auto tncs = settings.listLengths.find("TncTable"); tncs != settings.listLengths.end())
+      ResizeTncList(config, tncs->second);
+    for (const auto& [name, value] : settings.values)
+      if (name.rfind("UserSections", 0) != 0) SetOne(config, name, value, true);  // blocks are no settings
+  });
+}
+
+int TncCommand(const std::string& programDir, const std::vector<std::string>& args, bool dryRun, CommandStreams io) {
+  const bool add = args.size() == 1 && args[0] == "add";
+  const bool del = args.size() == 2 && args[0] == "del";
+  if (!add && !del) {
+    io.err << "tarvoini: tnc add | tnc del N (see tarvoini --help)\n";
+    return kUsage;
+  }
+  return ChangeSettings(programDir, dryRun, io, [&](Config& config) {
+    if (add) return ResizeTncList(config, static_cast<std::size_t>(config.TncCount) + 1);
+    if (config.TncCount == 0) throw Refusal{"All TNCs are removed!"};
+    std::size_t n = 0;
+    if (args[1].find_first_not_of("0123456789") != std::string::npos ||
+        (n = std::stoul(args[1].substr(0, 3))) >= static_cast<std::size_t>(config.TncCount))
+      throw Refusal{"no TNC " + args[1] + " (the TNCs are numbered 0 to " + std::to_string(config.TncCount - 1) + ")"};
+    for (std::size_t i = n; i + 1 < static_cast<std::size_t>(config.TncCount); ++i)
+      config.TncTable[i] = config.TncTable[i + 1];
+    --config.TncCount;
+  });
+}
+
+}  // namespace trv

@@ -1,0 +1,336 @@
+#include "config/setting_catalogue.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "config/config.h"
+#include "config/device_section.h"
+#include "config/dir_section.h"
+#include "config/ini_numbers.h"
+#include "config/setting_tables.h"
+#include "support/codepage.h"
+
+namespace trv {
+namespace {
+
+using Kind = CatalogueEntry::Kind;
+
+std::string YesNo(bool value) { return value ? "yes" : "no"; }
+
+std::string RealText(double value) {
+  char buffer[64];
+  const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return error == std::errc() ? std::string(buffer, end) : "0";
+}
+
+CatalogueEntry Entry(std::string name, Kind kind) {
+  CatalogueEntry e;
+  e.name = std::move(name);
+  e.kind = kind;
+  return e;
+}
+
+template <class R, class F>
+CatalogueEntry FromSetting(const std::string& record, R Config::*member, const F& s) {
+  if constexpr (std::is_same_v<F, FlagSetting<R>>) {
+    CatalogueEntry e = Entry(record + "." + std::string(s.name), Kind::Flag);
+    e.get = [member, field = s.field](const Config& c) { return YesNo((c.*member).*field); };
+    e.put = [member, field = s.field](Config& c, const std::string& v) { (c.*member).*field = v == "yes"; };
+    return e;
+  } else if constexpr (std::is_same_v<F, WideFlagSetting<R>>) {
+    CatalogueEntry e = Entry(record + "." + std::string(s.name), Kind::Flag);
+    e.get = [member, field = s.field](const Config& c) { return YesNo((c.*member).*field != 0); };
+    e.put = [member, field = s.field](Config& c, const std::string& v) { (c.*member).*field = v == "yes" ? -1 : 0; };
+    return e;
+  } else if constexpr (std::is_same_v<F, IntSetting<R>>) {
+    CatalogueEntry e = Entry(record + "." + std::string(s.name), Kind::Integer);
+    e.ranged = s.ranged;
+    e.min = std::int64_t{s.min} * s.unit;
+    e.max = std::int64_t{s.max} * s.unit;
+    e.unit = s.unit * s.step;
+    e.unitName = s.unit == 60 ? "min" : "";
+    e.get = [member, field = s.field](const Config& c) { return std::to_string((c.*member).*field); };
+    e.put = [member, field = s.field](Config& c, const std::string& v) { (c.*member).*field = std::stoi(v); };
+    return e;
+  } else {
+    CatalogueEntry e = Entry(record + "." + std::string(s.name), Kind::Text);
+    e.width = s.width;
+    e.textCase = s.textCase;
+    e.get = [member, field = s.field](const Config& c) { return (c.*member).*field; };
+    e.put = [member, field = s.field](Config& c, const std::string& v) { (c.*member).*field = v; };
+    return e;
+  }
+}
+
+template <class R>
+void AddTable(SettingCatalogue& out, const std::string& record, R Config::*member, std::span<const Setting<R>> table) {
+  for (const auto& setting : table)
+    std::visit([&](const auto& s) { out.push_back(FromSetting<R>(record, member, s)); }, setting);
+}
+
+CatalogueEntry TextEntry(std::string name, std::size_t width, std::function<std::string(const Config&)> get,
+                         std::function<void(Config&, const std::string&)> put) {
+  CatalogueEntry e = Entry(std::move(name), Kind::Text);
+  e.width = width;
+  e.get = std::move(get);
+  e.put = std::move(put);
+  return e;
+}
+
+void AddDirectories(SettingCatalogue& out) {
+  for (const DirKey& k : DirKeys())
+    out.push_back(TextEntry(
+        "Directories." + std::string(k.name), kShortStringMax, [k](const Config& c) { return (c.Dirs.*k.get)(); },
+        [k](Config& c, const std::string& v) { (c.Dirs.*k.set)(v); }));
+}
+
+void AddColors(SettingCatalogue& out, const Config& config) {
+  for (int i = 0; i < kColorCount; ++i) {
+    const std::string item = "ColorTable[" + std::to_string(i) + "].";
+    for (bool fg : {true, false}) {
+      CatalogueEntry enabled = Entry(item + (fg ? "FgEnabled" : "BgEnabled"), Kind::Flag);
+      enabled.readOnly = true;  // fixed for each screen element
+      enabled.get = [i, fg](const Config& c) {
+        return YesNo(fg ? c.ColorTable[i].FgEnabled : c.ColorTable[i].BgEnabled);
+      };
+      out.push_back(std::move(enabled));
+    }
+    for (bool fg : {true, false}) {
+      CatalogueEntry side = Entry(item + (fg ? "Fg" : "Bg"), Kind::Integer);
+      side.readOnly = !(fg ? config.ColorTable[i].FgEnabled : config.ColorTable[i].BgEnabled);  // borrowed
+      side.ranged = true;
+      side.max = 15;
+      side.get = [i, fg](const Config& c) { return std::to_string(fg ? c.ColorTable[i].Fg : c.ColorTable[i].Bg); };
+      side.put = [i, fg](Config& c, const std::string& v) {
+        (fg ? c.ColorTable[i].Fg : c.ColorTable[i].Bg) = static_cast<std::int16_t>(std::stoi(v));
+      };
+      out.push_back(std::move(side));
+    }
+  }
+}
+
+CatalogueEntry FlagEntry(std::string name, bool SoundSettings::*field) {
+  CatalogueEntry e = Entry(std::move(name), Kind::Flag);
+  e.get = [field](const Config& c) { return YesNo(c.Sound.*field); };
+  e.put = [field](Config& c, const std::string& v) { c.Sound.*field = v == "yes"; };
+  return e;
+}
+
+void AddSounds(SettingCatalogue& out) {
+  for (int i = 0; i < kWaveCount; ++i)
+    out.push_back(TextEntry(
+        "SoundSettings.WaveFiles[" + std::to_string(i) + "]", kShortStringMax,
+        [i](const Config& c) { return c.Sound.WaveFiles[i]; },
+        [i](Config& c, const std::string& v) { c.Sound.WaveFiles[i] = v; }));
+  out.push_back(FlagEntry("SoundSettings.OnlyLastConnectSound", &SoundSettings::OnlyLastConnectSound));
+  out.push_back(FlagEntry("SoundSettings.UseMciSound", &SoundSettings::UseMciSound));
+  out.push_back(FlagEntry("SoundSettings.DisableSound", &SoundSettings::DisableSound));
+}
+
+void AddMailbox(SettingCatalogue& out, const Config& config) {
+  AddTable<MailboxSettings>(out, "MailboxSettings", &Config::Mailbox, kMailboxSettingsBeforeHeader);
+  CatalogueEntry header = TextEntry(
+      "MailboxSettings.FHeaderText", kFHeaderWidth, [](const Config& c) { return c.FHeaderText.GetFHeader(); },
+      [](Config& c, const std::string& v) { c.FHeaderText.SetFHeader(v.substr(1, v.size() - 2)); });
+  header.bracketed = true;
+  out.push_back(std::move(header));
+  AddTable<MailboxSettings>(out, "MailboxSettings", &Config::Mailbox, kMailboxSettings);
+  for (std::int32_t i = 0; i < config.ClosedTimes.Count(); ++i)
+    for (bool from : {true, false}) {  // the list is edited as a list: "Add time", "Delete time"
+      CatalogueEntry e =
+          Entry("MailboxSettings.ClosedTimes[" + std::to_string(i) + "]." + (from ? "From" : "To"), Kind::Integer);
+      e.readOnly = true;
+      e.get = [i, from](const Config& c) {
+        const ClosedTime* w = const_cast<Config&>(c).ClosedTimes.WindowAt(i);
+        return std::to_string(w == nullptr ? 0 : from ? w->From : w->To);
+      };
+      out.push_back(std::move(e));
+    }
+}
+
+template <class T>
+CatalogueEntry TncNumber(int n, const char* field, T TncEntry::*member) {
+  CatalogueEntry e = Entry("TncTable[" + std::to_string(n) + "]." + field, Kind::Integer);
+  e.get = [n, member](const Config& c) { return std::to_string(c.TncTable[n].*member); };
+  e.put = [n, member](Config& c, const std::string& v) { c.TncTable[n].*member = static_cast<T>(std::stol(v)); };
+  return e;
+}
+
+CatalogueEntry TncFlag(int n, const char* field, bool TncEntry::*member) {
+  CatalogueEntry e = Entry("TncTable[" + std::to_string(n) + "]." + field, Kind::Flag);
+  e.get = [n, member](const Config& c) { return YesNo(c.TncTable[n].*member); };
+  e.put = [n, member](Config& c, const std::string& v) { c.TncTable[n].*member = v == "yes"; };
+  return e;
+}
+
+CatalogueEntry TncText(int n, const char* field, std::string TncEntry::*member, std::size_t width) {
+  CatalogueEntry e = TextEntry(
+      "TncTable[" + std::to_string(n) + "]." + field, width,
+      [n, member](const Config& c) { return c.TncTable[n].*member; },
+      [n, member](Config& c, const std::string& v) { c.TncTable[n].*member = v; });
+  e.noComma = true;
+  return e;
+}
+
+std::vector<std::int64_t> Wide(const std::vector<std::int32_t>& values) { return {values.begin(), values.end()}; }
+
+void AddTnc(SettingCatalogue& out, const Config& config, int n) {
+  CatalogueEntry port = TncNumber(n, "Port", &TncEntry::Port);
+  port.allowed = Wide(OfferedTncPorts());
+  port.put = [n](Config& c, const std::string& v) {
+    c.TncTable[n].Port = static_cast<std::uint16_t>(std::stoi(v));
+    if (c.TncTable[n].Port > kLastComPort) c.TncTable[n].Baud = kSirqBaud;  // as the next read takes it
+  };
+  out.push_back(std::move(port));
+  CatalogueEntry pacLen = TncNumber(n, "PacLen", &TncEntry::PacLen);
+  pacLen.allowed = Wide(OfferedPacketLengths());
+  out.push_back(std::move(pacLen));
+  CatalogueEntry baud = TncNumber(n, "Baud", &TncEntry::Baud);
+  baud.allowed =
+      config.TncTable[n].Port > kLastComPort ? std::vector<std::int64_t>{kSirqBaud} : Wide(OfferedBaudRates());
+  out.push_back(std::move(baud));
+  CatalogueEntry channels = TncNumber(n, "Channels", &TncEntry::Channels);
+  channels.ranged = true;
+  channels.max = kMaxTncChannels;
+  out.push_back(std::move(channels));
+  out.push_back(TncFlag(n, "AutoParam", &TncEntry::AutoParam));
+  out.push_back(TncFlag(n, "UseXHost", &TncEntry::UseXHost));
+  out.push_back(TncFlag(n, "FastPoll", &TncEntry::FastPoll));
+  CatalogueEntry qrg = Entry("TncTable[" + std::to_string(n) + "].Qrg", Kind::Real);
+  qrg.get = [n](const Config& c) { return RealText(c.TncTable[n].Qrg); };
+  qrg.put = [n](Config& c, const std::string& v) { c.TncTable[n].Qrg = ParseDecimal(v).value_or(kDefaultQrg); };
+  out.push_back(std::move(qrg));
+  out.push_back(TncText(n, "IniBlock", &TncEntry::IniBlock, kBlockNameWidth));
+  out.push_back(TncText(n, "DeiBlock", &TncEntry::DeiBlock, kBlockNameWidth));
+  CatalogueEntry hostMode = TncNumber(n, "HostMode", &TncEntry::HostMode);
+  hostMode.allowed = {0, 1};
+  out.push_back(std::move(hostMode));
+  CatalogueEntry driver = TncText(n, "Driver", &TncEntry::Driver, kShortStringMax);
+  driver.textCase = TextCase::UpperAscii;
+  const std::string driverDir = config.Dirs.GetTncDriverDir();
+  driver.exists = [&files = config.Files, driverDir](const std::string& name) {
+    return files.FileExists(driverDir + name);
+  };
+  out.push_back(std::move(driver));
+}
+
+bool EqualNoCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+         });
+}
+
+std::optional<std::int64_t> WholeNumber(std::string_view text) {
+  std::int64_t value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+std::string AllowedText(const std::vector<std::int64_t>& allowed) {
+  std::string text;
+  for (std::size_t i = 0; i < allowed.size();) {
+    std::size_t j = i;
+    while (j + 1 < allowed.size() && allowed[j + 1] == allowed[j] + 1) ++j;
+    if (!text.empty()) text += ", ";
+    text += std::to_string(allowed[i]) + (j > i ? "-" + std::to_string(allowed[j]) : "");
+    i = j + 1;
+  }
+  return text;
+}
+
+CheckedValue Refused(const CatalogueEntry& e, const std::string& why) { return {std::nullopt, e.name + ": " + why}; }
+
+CheckedValue CheckFlag(const CatalogueEntry& e, std::string_view text) {
+  for (const char* yes : {"yes", "true", "1", "on"})
+    if (EqualNoCase(text, yes)) return {"yes", {}};
+  for (const char* no : {"no", "false", "0", "off"})
+    if (EqualNoCase(text, no)) return {"no", {}};
+  return Refused(e, "'" + std::string(text) + "' is not yes or no");
+}
+
+CheckedValue CheckInteger(const CatalogueEntry& e, std::string_view text) {
+  std::int64_t factor = 1;
+  if (!e.unitName.empty() && text.size() > e.unitName.size() &&
+      EqualNoCase(text.substr(text.size() - e.unitName.size()), e.unitName)) {
+    text.remove_suffix(e.unitName.size());
+    factor = 60;
+  }
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  const auto number = WholeNumber(text);
+  if (!number) return Refused(e, "'" + std::string(text) + "' is not a whole number");
+  const std::int64_t value = *number * factor;
+  const std::string unit = e.unitName.empty() ? "" : " s";
+  if (!e.allowed.empty() && std::find(e.allowed.begin(), e.allowed.end(), value) == e.allowed.end())
+    return Refused(e, std::to_string(value) + " is not one of " + AllowedText(e.allowed));
+  if (e.ranged && (value < e.min || value > e.max)) {
+    std::string range = std::to_string(e.min) + " to " + std::to_string(e.max) + unit;
+    if (!e.unitName.empty())
+      range +=
+          " (" + std::to_string(e.min / 60) + " to " + std::to_string(e.max / 60) + " " + std::string(e.unitName) + ")";
+    return Refused(e, std::to_string(value) + " is outside " + range);
+  }
+  if (value % e.unit != 0)
+    return Refused(e, std::to_string(value) + " is not a multiple of " + std::to_string(e.unit) + unit);
+  return {std::to_string(value), {}};
+}
+
+CheckedValue CheckReal(const CatalogueEntry& e, std::string_view text) {
+  std::string decimal(text);
+  std::replace(decimal.begin(), decimal.end(), ',', '.');  // a decimal comma, as German users type it
+  const auto value = ParseDecimal(decimal);
+  if (!value) return Refused(e, "'" + std::string(text) + "' is not a number");
+  if (*value < 0 || FormatFixed3(*value).size() > kQrgWidth)
+    return Refused(
+        e, std::string(text) + " does not fit " + std::to_string(kQrgWidth) + " characters with three decimals");
+  return {RealText(*value), {}};
+}
+
+CheckedValue CheckText(const CatalogueEntry& e, std::string_view text) {
+  if (text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos)
+    return Refused(e, "a value may not hold a line break or NUL");
+  if (e.bracketed && text.size() >= 2 && text.front() == '[' && text.back() == ']')
+    text = text.substr(1, text.size() - 2);
+  std::string value = InCase(std::string(text), e.textCase);
+  const std::size_t width = e.width == 0 ? kMaxValueLength : e.width;
+  if (value.size() > width)
+    return Refused(e, "at most " + std::to_string(width) + " characters; this has " + std::to_string(value.size()));
+  if (e.noComma && value.find_first_of(",[]") != std::string::npos)
+    return Refused(e, "a name in the TNC line may not hold a comma or square brackets");
+  if (e.exists && !e.exists(value)) return Refused(e, "no file " + value + " in the driver folder");
+  return {e.bracketed ? "[" + value + "]" : value, {}};
+}
+
+}  // namespace
+
+SettingCatalogue MakeSettingCatalogue(const Config& config) {
+  SettingCatalogue out;
+  AddTable<StationSettings>(out, "StationSettings", &Config::Station, kStationSettings);
+  AddDirectories(out);
+  AddTable<DisplaySettings>(out, "DisplaySettings", &Config::Display, kDisplaySettings);
+  AddTable<LanguageSettings>(out, "LanguageSettings", &Config::Language, kLanguageSettings);
+  AddColors(out, config);
+  AddSounds(out);
+  AddTable<ExtraSettings>(out, "ExtraSettings", &Config::Extra, kExtraSettings);
+  AddMailbox(out, config);
+  for (int n = 0; n < config.TncCount; ++n) AddTnc(out, config, n);
+  return out;
+}
+
+const CatalogueEntry* FindSetting(const SettingCatalogue& catalogue, std::string_view name) {
+  for (const CatalogueEntry& e : catalogue)
+    if (EqualNoCase(e.name, name)) return &e;
+  return nullptr;
+}
+
+CheckedValue CheckSettingValue(const CatalogueEntry& entry, std::string_view text) {
+  if (entry.readOnly || !entry.put) return Refused(entry, "is derived from other settings and cannot be set");
+  switch (entry.kind) {
+    case Kind::Flag: return CheckFlag(entry, text);
+    case Kind::Integer: return CheckInteger(entry, text);
+    case Kind::Real: return CheckReal(entry, text);
+    default: return CheckText(entry, text);
+  }
+}
+
+}  // namespace trv

@@ -1,0 +1,60 @@
+#pragma once
+// Every setting that load all fills, by the name `tarvoini show` prints
+// ("MailboxSettings.Timeout", "TncTable[0].Port"), with the checks the window makes on a value
+// and the way a checked value goes into the records. Made from the settings tables, the TNC
+// page's lists and the records; tarvoini's get, set and apply use it.
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "config/setting_table.h"
+
+namespace trv {
+
+class Config;
+
+struct CatalogueEntry {
+  enum class Kind { Text, Integer, Real, Flag };
+  std::string name;
+  Kind kind = Kind::Text;
+  bool readOnly = false;  // derived from other settings, or not a setting of the file
+  // Integer: in memory units, min..max when ranged, a whole number of `unit`s ("min": 60 s),
+  // or one of `allowed` when that is not empty.
+  bool ranged = false;
+  std::int64_t min = 0, max = 0;
+  std::int32_t unit = 1;
+  std::string_view unitName;
+  std::vector<std::int64_t> allowed;
+  // Text: at most `width` characters (0: 2047) after the letter case is converted.
+  std::size_t width = 0;
+  TextCase textCase = TextCase::Kept;
+  bool noComma = false;                            // part of the comma-separated TNC line
+  bool bracketed = false;                          // shown in square brackets, which are not part of the width
+  std::function<bool(const std::string&)> exists;  // a file that must exist (the driver)
+  // The value as show prints it (text as the file's bytes, Windows-1252).
+  std::function<std::string(const Config&)> get;
+  // Takes a value CheckSettingValue accepted.
+  std::function<void(Config&, const std::string&)> put;
+};
+using SettingCatalogue = std::vector<CatalogueEntry>;
+
+// The settings of the records as they are now (one set of TncTable entries per TNC).
+SettingCatalogue MakeSettingCatalogue(const Config& config);
+// The entry of that name, letter case ignored; null when there is none.
+const CatalogueEntry* FindSetting(const SettingCatalogue& catalogue, std::string_view name);
+
+struct CheckedValue {
+  std::optional<std::string> value;  // as `get` gives it back
+  std::string error;                 // says the range, width or allowed values
+};
+// `text` (Windows-1252) as the entry takes it: a flag as yes/no/true/false/1/0, an integer
+// with or without its unit ("30min"), a decimal with a point or a comma.
+CheckedValue CheckSettingValue(const CatalogueEntry& entry, std::string_view text);
+
+// At most this many TNCs, as the TNC page allows.
+inline constexpr int kMaxTncs = 9;
+
+}  // namespace trv

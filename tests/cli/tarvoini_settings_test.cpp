@@ -1,0 +1,123 @@
+// tarvoini's settings by name: get, set, apply, tnc and the dry runs.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "tarvoini_runner.h"
+
+namespace fs = std::filesystem;
+
+namespace trv {
+namespace {
+
+using test::ReadFile;
+using test::WriteFile;
+
+// Lacks most keys and the colour keys loading adds: commands that change one setting write one key.
+const std::string kFile =
+    "; my station\r\n[STATION]\r\nCALL=DL1ABC\r\n[MAILBOX]\r\nTIMEOUT=15\r\n"
+    "[DEVICE]\r\nTNC0=1,248,19200,8,1,1,144.800,DEFINI,DEFDEI,0,0,TNC2.TNC\r\nTNC1=END OF BLOCK\r\n";
+
+class TarvoIniSettings : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    WriteFile(program / "TARVO.INI", kFile);
+    WriteFile(program / "DRIVER.TNC" / "TNC2.TNC", "");
+  }
+  test::Result Run(const std::string& args) {
+    return test::RunTarvoIni(tmp, "--dir '" + program.string() + "' " + args);
+  }
+  std::string Ini() const { return ReadFile(program / "TARVO.INI"); }
+
+  test::TempDir tmp;
+  fs::path program = tmp.path() / "prog";
+};
+
+struct SetCase {
+  const char* args;
+  int status;
+  const char* says;  // in the error, or the line the file gets
+};
+
+TEST_F(TarvoIniSettings, EachKindOfValueIsCheckedAsTheWindowChecksIt) {
+  const SetCase cases[] = {
+      {"stationsettings.call dk0abc-15", 0, "CALL=DK0ABC-15"},  // letter case converted, name case ignored
+      {"StationSettings.Call DK0ABCDEFGHIJ", 2, "at most 12 characters"},
+      {"MailboxSettings.Timeout 30min", 0, "TIMEOUT=30"},
+      {"MailboxSettings.Timeout 3030", 2, "not a multiple of 60 s"},
+      {"MailboxSettings.Timeout 3min", 2, "180 is outside 300 to 3600 s (5 to 60 min)"},
+      {"DisplaySettings.SaveRX no", 0, "SAVERX=0"},
+      {"DisplaySettings.SaveRX maybe", 2, "is not yes or no"},
+      {"TncTable[0].Baud 9600", 0, "TNC0=1,248,9600,"},
+      {"TncTable[0].Baud 9601", 2, "is not one of 1200, 2400"},
+      {"TncTable[0].Qrg 145,5", 0, ",145.500,"},
+      {"TncTable[0].IniBlock MY,BLOCK", 2, "may not hold a comma"},
+      {"TncTable[1].Port 1", 2, "no setting TncTable[1].Port"},
+      {"ColorTable[0].FgEnabled yes", 2, "cannot be set"},
+      {"StationSettings.Call DK0A StationSettings.Qth x\\ y\\ zzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzz", 2, "at most 31"},
+  };
+  for (const SetCase& c : cases) {
+    WriteFile(program / "TARVO.INI", kFile);
+    const test::Result r = Run(std::string("set ") + c.args);
+    EXPECT_EQ(r.status, c.status) << c.args << r.err;
+    if (c.status == 0) {
+      EXPECT_NE(Ini().find(c.says), std::string::npos) << c.args << "\n" << Ini();
+      EXPECT_EQ(ReadFile(program / "TARVO.BAK"), kFile) << c.args;
+    } else {
+      EXPECT_NE(r.err.find(c.says), std::string::npos) << c.args << r.err;
+      EXPECT_EQ(Ini(), kFile) << c.args;  // all or nothing
+    }
+  }
+  WriteFile(program / "TARVO.INI", kFile);
+  ASSERT_EQ(Run("set StationSettings.Qth JO31AB").status, 0);
+  std::string expected = kFile;
+  expected.insert(expected.find("[MAILBOX]"), "QTH=JO31AB\r\n");  // only the key that changed
+  EXPECT_EQ(Ini(), expected);
+  EXPECT_EQ(Run("get stationsettings.qth").out, "JO31AB\n");
+}
+
+TEST_F(TarvoIniSettings, DryRunsShowTheDifferenceAndWriteNothing) {
+  const test::Result changed = Run("set --dry-run MailboxSettings.Timeout 30min");
+  EXPECT_EQ(changed.status, 1);
+  EXPECT_NE(changed.out.find("--- TARVO.INI\n+++ TARVO.INI (new)\n"), std::string::npos) << changed.out;
+  EXPECT_NE(changed.out.find("-TIMEOUT=15\r\n+TIMEOUT=30\r\n"), std::string::npos) << changed.out;
+  EXPECT_EQ(Run("resave --dry-run").status, 1);
+  EXPECT_EQ(Ini(), kFile);
+  EXPECT_FALSE(fs::exists(program / "TARVO.BAK"));
+  EXPECT_FALSE(fs::exists(program / "MAIL"));  // no working directory made either
+  ASSERT_EQ(Run("resave").status, 0);
+  const test::Result unchanged = Run("resave --dry-run");
+  EXPECT_EQ(unchanged.status, 0);
+  EXPECT_EQ(unchanged.out, "");
+}
+
+TEST_F(TarvoIniSettings, ShowJsonFedBackToApplyChangesNothingAndSetsWhatItNames) {
+  const std::string json = (tmp.path() / "settings.json").string();
+  WriteFile(json, Run("show --json").out);
+  ASSERT_EQ(Run("apply '" + json + "'").status, 0);
+  EXPECT_EQ(Ini(), kFile);
+  EXPECT_FALSE(fs::exists(program / "TARVO.BAK"));
+
+  std::string edited = ReadFile(json);
+  edited.replace(edited.find("\"DL1ABC\""), 8, "\"DK0NEW\"");
+  WriteFile(json, edited);
+  ASSERT_EQ(Run("apply '" + json + "'").status, 0);
+  EXPECT_NE(Ini().find("CALL=DK0NEW\r\n"), std::string::npos);
+}
+
+TEST_F(TarvoIniSettings, TncAddAndDelAsTheTncPageDoes) {
+  ASSERT_EQ(Run("tnc add").status, 0);
+  EXPECT_NE(Ini().find("TNC1=2,248,19200,8,1,1,123.456,DEFINI,DEFDEI,0,0,TNC2.TNC\r\nTNC2=END OF BLOCK"),
+            std::string::npos)
+      << Ini();
+  EXPECT_EQ(Run("tnc del 2").status, 2);
+  ASSERT_EQ(Run("tnc del 0").status, 0);
+  EXPECT_NE(Ini().find("TNC0=2,248,19200"), std::string::npos);
+  for (int i = 0; i < 8; ++i) Run("tnc add");
+  const test::Result full = Run("tnc add");
+  EXPECT_EQ(full.status, 2);
+  EXPECT_NE(full.err.find("The maximum number of TNCs are already added!"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace trv

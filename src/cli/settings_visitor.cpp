@@ -3,6 +3,7 @@
 #include <type_traits>
 
 #include "config/config.h"
+#include "config/dir_section.h"
 #include "config/setting_tables.h"
 
 namespace trv {
@@ -30,15 +31,8 @@ void VisitStationAndDirectories(const Config& c, SettingsVisitor& v) {
   v.BeginRecord("StationSettings");
   VisitTable<StationSettings>(v, kStationSettings, c.Station);
   v.EndRecord();
-  const Directories& d = c.Dirs;
   v.BeginRecord("Directories");
-  v.Text("ReadDir", d.GetReadDir());
-  v.Text("WriteDir", d.GetWriteDir());
-  v.Text("MailDir", d.GetMailDir());
-  v.Text("ImportDir", d.GetImportDir());
-  v.Text("SevenPlusDir", d.GetSevenPlusDir());
-  v.Text("WaveDir", d.GetWaveDir());
-  v.Text("TempDir", d.GetTempDir());
+  for (const DirKey& k : DirKeys()) v.Text(k.name, (c.Dirs.*k.get)());
   v.EndRecord();
 }
 

@@ -119,5 +119,21 @@ TEST_F(TarvoIniSettings, TncAddAndDelAsTheTncPageDoes) {
   EXPECT_NE(full.err.find("The maximum number of TNCs are already added!"), std::string::npos);
 }
 
+TEST_F(TarvoIniSettings, BashCompletesVerbsAndTheNamesOfTheFoldersSettings) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"tarvoini re", "resave\nrestore\n"},
+      {"tarvoini --dir '" + program.string() + "' set TncTable[0].P", "TncTable[0].Port\nTncTable[0].PacLen\n"},
+  };
+  for (const auto& [line, expected] : cases) {
+    const std::string script = "PATH='" + fs::path(TARVOINI_PATH).parent_path().string() + "':$PATH; source '" +
+                               COMPLETION_PATH + "'; eval \"COMP_WORDS=(" + line +
+                               ")\"; COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); " +
+                               "_tarvoini; printf '%s\\n' \"${COMPREPLY[@]}\" > '" + (tmp / "reply.txt") + "'";
+    WriteFile(tmp / "complete.sh", script);
+    ASSERT_EQ(std::system(("bash '" + (tmp / "complete.sh") + "'").c_str()), 0) << line;
+    EXPECT_EQ(ReadFile(tmp / "reply.txt"), expected) << line;
+  }
+}
+
 }  // namespace
 }  // namespace trv

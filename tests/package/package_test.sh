@@ -19,6 +19,7 @@ usr=$work/root/usr
 QT_QPA_PLATFORM=offscreen "$usr/bin/trvcfg" --version | grep -qx 'trvcfg [0-9.]*'
 desktop-file-validate "$usr/share/applications/trvcfg.desktop"
 test -s "$usr/share/icons/hicolor/scalable/apps/trvcfg.svg"
+bash -n "$usr/share/bash-completion/completions/tarvoini"
 for page in trvcfg tarvoini; do
   warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$usr/share/man/man1/$page.1" 2>&1 >/dev/null)
   [ -z "$warnings" ] || { echo "$page.1: $warnings"; exit 1; }

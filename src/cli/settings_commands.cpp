@@ -89,6 +89,8 @@ int ChangeSettings(const std::string& programDir, bool dryRun, CommandStreams io
     ini.HoldWrites(false);
     const SaveImage before = SaveImage::Of(*config);
     change(*config);
+    if (const std::string unmet = UnmetDependency(MakeSettingCatalogue(*config), *config); !unmet.empty())
+      throw Refusal{unmet};
     WriteChangedKeys(ini, before, *config);
   };
   try {

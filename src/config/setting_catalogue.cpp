@@ -314,7 +314,21 @@ SettingCatalogue MakeSettingCatalogue(const Config& config) {
   AddTable<ExtraSettings>(out, "ExtraSettings", &Config::Extra, kExtraSettings);
   AddMailbox(out, config);
   for (int n = 0; n < config.TncCount; ++n) AddTnc(out, config, n);
+  for (CatalogueEntry& e : out) {
+    if (e.name == "ExtraSettings.LoadBroadcast") e.needs = "ExtraSettings.LoadMailbox";
+    if (e.name == "MailboxSettings.BlinkLed") e.needs = "MailboxSettings.BlinkIcon";
+  }
   return out;
+}
+
+std::string UnmetDependency(const SettingCatalogue& catalogue, const Config& config) {
+  for (const CatalogueEntry& e : catalogue) {
+    if (e.needs.empty() || e.get(config) != "yes") continue;
+    const CatalogueEntry* master = FindSetting(catalogue, e.needs);
+    if (master != nullptr && master->get(config) != "yes")
+      return e.name + " needs " + std::string(e.needs) + ": reading clears it while that is off";
+  }
+  return {};
 }
 
 const CatalogueEntry* FindSetting(const SettingCatalogue& catalogue, std::string_view name) {

@@ -34,6 +34,7 @@ struct CatalogueEntry {
   bool noComma = false;                            // part of the comma-separated TNC line
   bool bracketed = false;                          // shown in square brackets, which are not part of the width
   std::function<bool(const std::string&)> exists;  // a file that must exist (the driver)
+  std::string_view needs;                          // a flag that is cleared on reading while this other flag is off
   // The value as show prints it (text as the file's bytes, Windows-1252).
   std::function<std::string(const Config&)> get;
   // Takes a value CheckSettingValue accepted.
@@ -53,6 +54,10 @@ struct CheckedValue {
 // `text` (Windows-1252) as the entry takes it: a flag as yes/no/true/false/1/0, an integer
 // with or without its unit ("30min"), a decimal with a point or a comma.
 CheckedValue CheckSettingValue(const CatalogueEntry& entry, std::string_view text);
+
+// A flag that is on while the flag it needs is off (reading would clear it): "X needs Y";
+// empty when there is none.
+std::string UnmetDependency(const SettingCatalogue& catalogue, const Config& config);
 
 // At most this many TNCs, as the TNC page allows.
 inline constexpr int kMaxTncs = 9;

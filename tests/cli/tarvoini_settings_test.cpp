@@ -54,6 +54,7 @@ TEST_F(TarvoIniSettings, EachKindOfValueIsCheckedAsTheWindowChecksIt) {
       {"TncTable[0].IniBlock MY,BLOCK", 2, "may not hold a comma"},
       {"TncTable[1].Port 1", 2, "no setting TncTable[1].Port"},
       {"ColorTable[0].FgEnabled yes", 2, "cannot be set"},
+      {"ExtraSettings.LoadMailbox no ExtraSettings.LoadBroadcast yes", 2, "LoadBroadcast needs"},
       {"StationSettings.Call DK0A StationSettings.Qth x\\ y\\ zzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzz", 2, "at most 31"},
   };
   for (const SetCase& c : cases) {

@@ -7,7 +7,6 @@ namespace trv {
 namespace {
 
 constexpr std::string_view kColor = "COLOR";
-constexpr std::string_view kAddedPortKey = "missing; reading adds ";
 
 struct ColorKey {
   std::string_view key;
@@ -44,7 +43,7 @@ void ReadColorKeys(Config& config, TIniFile& ini, const auto& keys) {
 // A per-port header key: added with the header default when it is missing or empty.
 std::int16_t ReadPortKey(TIniFile& ini, const std::string& key, std::int32_t headerDefault, std::int32_t unusable) {
   if (ini.ReadString(kColor, key, "").empty()) {
-    ini.Report(kColor, key, std::string(kAddedPortKey) + key + "=" + std::to_string(headerDefault));
+    ini.Report(kColor, key, "missing; reading adds " + key + "=" + std::to_string(headerDefault), FindingKind::Added);
     ini.WriteString(kColor, key, std::to_string(headerDefault));
   }
   return static_cast<std::int16_t>(ReadIntegerInRange(ini, kColor, key, unusable, 0, 15));
@@ -59,10 +58,6 @@ std::string JoinWaveDir(TIniFile& ini, const Config& config, std::string_view ke
 }
 
 }  // namespace
-
-bool IsAddedPortColorKey(const Finding& finding) {
-  return finding.section == kColor && StartsWith(finding.message, kAddedPortKey);
-}
 
 void ReadColorSection(Config& config) {
   RunOperation(config, [&](TIniFile& ini) {

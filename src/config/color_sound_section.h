@@ -9,14 +9,11 @@
 namespace trv {
 
 class Config;
-struct Finding;
 
 void ReadColorSection(Config& config);
 void WriteColorSection(Config& config);
 void ReadSoundSection(Config& config);
 void WriteSoundSection(Config& config);
-// A per-port header colour key that reading added: every file older than those keys lacks them.
-bool IsAddedPortColorKey(const Finding& finding);
 
 inline constexpr std::array<std::string_view, kWaveCount> kWaveKeys = {"STARTUP", "CONNECT", "DISCON", "RECON",
                                                                        "LFAIL",   "RING",    "CTRLG"};

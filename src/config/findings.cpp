@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "config/color_sound_section.h"
 
 namespace trv {
 
@@ -20,7 +19,7 @@ std::string FindingLine(std::string_view fileName, const Finding& finding) {
 Findings WorthTelling(const Findings& findings) {
   Findings worth;
   std::copy_if(findings.begin(), findings.end(), std::back_inserter(worth),
-               [](const Finding& f) { return !IsAddedPortColorKey(f); });
+               [](const Finding& f) { return f.kind != FindingKind::Added; });
   return worth;
 }
 

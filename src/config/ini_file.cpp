@@ -253,13 +253,14 @@ void TIniFile::UpdateFile() {
   if (Commit() == CommitResult::FileChanged) throw IniWriteError(shownPath_, "another program changed the file");
 }
 
-void TIniFile::Report(std::string_view section, std::string_view key, const std::string& message) {
+void TIniFile::Report(std::string_view section, std::string_view key, const std::string& message,
+                      FindingKind kind) {
   if (findings_ == nullptr) return;
   std::size_t line = Document().LineNumber(section, key);
   if (line == 0) line = Document().LineNumber(section);
   for (const Finding& f : *findings_)
     if (f.line == line && f.section == section && f.key == key && f.message == message) return;
-  findings_->push_back(Finding{line, std::string(section), std::string(key), message});
+  findings_->push_back(Finding{line, std::string(section), std::string(key), message, kind});
 }
 
 std::size_t TIniFile::LineNumber(std::string_view section, std::string_view key) {

@@ -21,12 +21,17 @@ namespace trv {
 class FileReader;
 class FileWriter;
 
-// A value that reading drops, replaces, clamps or cuts.
+// What reading does with a value: replaces, drops, clamps or cuts it, or adds a missing key
+// to the file (the per-port colour keys every older file lacks).
+enum class FindingKind { Replaced, Added };
+
+// A value that reading drops, replaces, clamps, cuts or adds.
 struct Finding {
   std::size_t line;  // 1-based; 0 when the file has no such line
   std::string section;
   std::string key;
   std::string message;
+  FindingKind kind = FindingKind::Replaced;
 };
 using Findings = std::vector<Finding>;
 
@@ -114,7 +119,8 @@ class TIniFile {
   // Findings of reading go to `findings` when one is set.
   void SetFindings(Findings* findings) { findings_ = findings; }
   Findings* FindingsTarget() const { return findings_; }
-  void Report(std::string_view section, std::string_view key, const std::string& message);
+  void Report(std::string_view section, std::string_view key, const std::string& message,
+              FindingKind kind = FindingKind::Replaced);
   // Every read then records what it looked at in the document (the file, unless written to).
   void SetLookups(FileLookups* lookups) { lookups_ = lookups; }
   const std::string& ShownPath() const { return shownPath_; }

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/directory_lock.h"
+
 namespace trv {
 
 enum ExitStatus { kOk = 0, kNotFound = 1, kUsage = 2, kWriteFailed = 3, kReadFailed = 4 };
@@ -20,6 +22,8 @@ class StoreError;
 // Prints the error with the system's reason and gives its exit status; the same error gives
 // the same status in every verb.
 int ReportStoreError(const StoreError& error, CommandStreams io);
+// Says on `err`, once a wait has lasted a second, which folder's lock is waited for.
+LockWaitNotice LockWaitLine(std::ostream& err);
 
 // `programDir` is a host path.
 int ShowCommand(const std::string& programDir, bool json, CommandStreams io);

@@ -80,7 +80,7 @@ int CheckCommand(const std::string& programDir, const std::string& file, Command
 }
 
 int ResaveCommand(const std::string& programDir, CommandStreams io) {
-  auto config = MakeConfig(programDir, {}, io);
+  auto config = MakeConfig(programDir, {.lockWaiting = LockWaitLine(io.err)}, io);
   if (!config) return kUsage;
   try {
     BackupKeeper keeper = BackupKeeper::ForFileAsItIs(*config);
@@ -93,7 +93,7 @@ int ResaveCommand(const std::string& programDir, CommandStreams io) {
 }
 
 int RestoreCommand(const std::string& programDir, CommandStreams io) {
-  auto config = MakeConfig(programDir, {}, io);
+  auto config = MakeConfig(programDir, {.lockWaiting = LockWaitLine(io.err)}, io);
   if (!config) return kUsage;
   try {
     if (RestoreBackup(*config)) return kOk;

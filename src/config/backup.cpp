@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "config/config.h"
+#include "config/folder_lock.h"
 #include "config/ini_errors.h"
 #include "config/ini_operation.h"
 #include "config/sections.h"
@@ -96,7 +97,7 @@ bool RestoreBackup(const Config& config) {
   const std::string fileHost = HostPathOf(config, fileShown);
   const std::string backupHost = HostPathOf(config, backupShown);
   if (fileHost.empty()) throw IniReadError(fileShown, "the path is on no drive of this machine");
-  const DirectoryLock lock(LockDirectoryOf(fileHost));
+  const auto lock = LockFolderOf(fileHost, config.Options.lockWaiting);
   FileWriter& writer = WriterOf(config);
   for (int attempt = 0; attempt < kOperationAttempts; ++attempt) {
     const FileContents backup = ReadOrThrow(ReaderOf(config), backupHost, backupShown);

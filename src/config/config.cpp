@@ -41,6 +41,7 @@ std::unique_ptr<TIniFile> OpenConfigFile(const Config& config) {
   ini->SetLookups(o.validateOnly ? nullptr : o.lookups);
   ini->SetReadOnly(o.readOnly);
   ini->SetValidateOnly(o.validateOnly);
+  ini->SetLockNotice(o.lockWaiting);
   return ini;
 }
 

@@ -37,6 +37,8 @@ struct StoreOptions {
   FileLookups* lookups = nullptr;
   // A host file read and written in place of TARVO.INI (tarvoini check --file); empty: TARVO.INI.
   std::string otherFile;
+  // Told while another program holds the folder's lock (DirectoryLock); false gives up.
+  LockWaitNotice lockWaiting;
 };
 
 class Config {

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "config/folder_lock.h"
 #include "config/ini_errors.h"
 #include "config/ini_numbers.h"
 #include "platform/atomic_file_writer.h"
@@ -59,7 +60,7 @@ void TIniFile::Load() {
     document_.emplace(IniDocument::Parse({}));
     return;
   }
-  if (!readOnly_) lock_ = std::make_unique<DirectoryLock>(LockDirectoryOf(hostPath_));
+  if (!readOnly_) lock_ = LockFolderOf(hostPath_, lockNotice_);
   FileReader& reader = reader_ != nullptr ? *reader_ : DefaultFileReader();
   FileContents contents = reader.Read(hostPath_);
   switch (contents.state) {

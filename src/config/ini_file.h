@@ -78,6 +78,8 @@ class TIniFile {
   void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
   // Validate-only: the file is not read; writes check their names and values and are dropped.
   void SetValidateOnly(bool validateOnly) { validateOnly_ = validateOnly; }
+  // Told while the folder's lock is waited for (DirectoryLock).
+  void SetLockNotice(LockWaitNotice notice) { lockNotice_ = std::move(notice); }
 
   std::size_t LineNumber(std::string_view section, std::string_view key = {});
   // Findings of reading go to `findings` when one is set.
@@ -110,6 +112,7 @@ class TIniFile {
   std::optional<IniDocument> document_;
   FileIdentity identity_;
   std::unique_ptr<DirectoryLock> lock_;
+  LockWaitNotice lockNotice_;
   bool utf16_ = false;
   bool dirty_ = false;
   Findings* findings_ = nullptr;

@@ -14,6 +14,7 @@
 #include "support/version.h"
 #include "ui/dialogs/edit_section_form.h"
 #include "ui/layout_builders.h"
+#include "ui/lock_wait_message.h"
 #include "ui/modal_windows.h"
 #include "ui/pages/colors_page.h"
 #include "ui/pages/directory_page.h"
@@ -48,6 +49,7 @@ TForm2::TForm2(Config& config, ModalWindows& modals, QWidget* parent)
       notice_(new LoadNotice(modals)),
       backup_(BackupKeeper::ForFileAsItIs(config)) {
   setObjectName("Form2");
+  config_.Options.lockWaiting = WaitingMessage(modals_);  // the window says what it waits for
   setWindowTitle(QString("TRVCFG for Tarvo32 v") + QString::fromUtf8(kProgramVersion.data(), kProgramVersion.size()));
   BuildPages();
   BuildFrame();

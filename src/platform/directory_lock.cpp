@@ -72,7 +72,7 @@ DirectoryLock::DirectoryLock(std::string hostDir, const LockWaitNotice& notice, 
     : dir_(std::move(hostDir)) {
   const int fd = ::open(dir_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0 && (errno == ENOENT || errno == ENOTDIR)) return;  // nothing to guard: writing fails anyway
-  if (fd < 0) throw DirectoryLockError(dir_, "the folder " + dir_ + " cannot be locked: " + std::strerror(errno));
+  if (fd < 0) throw DirectoryLockError(dir_, "The folder " + dir_ + " cannot be locked: " + std::strerror(errno));
   WaitReport report(dir_, notice, limit);
   for (milliseconds pause{1};; pause = std::min(pause * 2, kLongestPause)) {
     try {
@@ -85,8 +85,8 @@ DirectoryLock::DirectoryLock(std::string hostDir, const LockWaitNotice& notice, 
     if (timedOut || !report.GoOn()) {
       ::close(fd);
       throw DirectoryLockError(
-          dir_, "the folder " + dir_ + " is locked by another program" +
-                    (timedOut ? " (waited " + Seconds(limit) + " seconds)" : "; waiting for it was cancelled"));
+          dir_, "The folder " + dir_ + " is locked by another program; " +
+                    (timedOut ? "gave up after waiting " + Seconds(limit) + " seconds" : "the wait was cancelled"));
     }
     std::this_thread::sleep_for(pause);
   }
@@ -105,7 +105,7 @@ bool DirectoryLock::TryTake(int fd) {
     return true;
   }
   if (errno == EWOULDBLOCK || errno == EINTR) return false;
-  throw DirectoryLockError(dir_, "the folder " + dir_ + " cannot be locked: " + std::strerror(errno));
+  throw DirectoryLockError(dir_, "The folder " + dir_ + " cannot be locked: " + std::strerror(errno));
 }
 
 DirectoryLock::~DirectoryLock() {

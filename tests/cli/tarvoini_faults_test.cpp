@@ -135,8 +135,8 @@ TEST_F(TarvoIniFaults, AHeldFolderLockIsWaitedForTenSecondsThenRefusesTheWrite) 
   EXPECT_GE(took, std::chrono::seconds(10));
   EXPECT_LT(took, std::chrono::seconds(15));
   EXPECT_EQ(resave.err, "tarvoini: waiting for the folder " + program.string() +
-                            ", which another program has locked (at most 10 seconds)\ntarvoini: the folder " +
-                            program.string() + " is locked by another program (waited 10 seconds)\n");
+                            ", which another program has locked (at most 10 seconds)\ntarvoini: The folder " +
+                            program.string() + " is locked by another program; gave up after waiting 10 seconds\n");
   EXPECT_EQ(Ini(), "[STATION]\r\nCALL=DL1ABC\r\n");
   EXPECT_EQ(std::distance(fs::directory_iterator(program), fs::directory_iterator()), 1);  // no folder made
 }

@@ -41,7 +41,7 @@ TEST(DirectoryLock, AFolderLockedByAnotherProcessIsWaitedForAtMostTheLimitAndThe
   Told timedOut;
   const auto start = std::chrono::steady_clock::now();
   EXPECT_EQ(ErrorOf(dir, timedOut.Notice(), milliseconds(2000)),
-            "the folder " + dir + " is locked by another program (waited 2 seconds)");
+            "The folder " + dir + " is locked by another program; gave up after waiting 2 seconds");
   EXPECT_LT(std::chrono::steady_clock::now() - start, milliseconds(3000));
   ASSERT_GE(timedOut.calls.size(), 3u);
   EXPECT_GE(timedOut.calls.front().waited, kLockWaitQuiet);  // quiet for the first second
@@ -52,7 +52,7 @@ TEST(DirectoryLock, AFolderLockedByAnotherProcessIsWaitedForAtMostTheLimitAndThe
 
   Told cancelled;
   EXPECT_EQ(ErrorOf(dir, cancelled.Notice(false), milliseconds(10000)),
-            "the folder " + dir + " is locked by another program; waiting for it was cancelled");
+            "The folder " + dir + " is locked by another program; the wait was cancelled");
   ASSERT_EQ(cancelled.calls.size(), 2u);
   EXPECT_TRUE(cancelled.calls.back().over);
 

@@ -150,7 +150,7 @@ TEST(HeldFolderLock, IsWaitedForWithAMessageThatCancelsTheWait) {
   const std::string folder = dir.dir.path().string();
   const QString waiting = QString::fromStdString("Another program is working in the folder " + folder + ".\n");
   const QString error =
-      QString::fromStdString("the folder " + folder + " is locked by another program; waiting for it was cancelled.");
+      QString::fromStdString("The folder " + folder + " is locked by another program; the wait was cancelled.");
   {
     test::ForeignFolderLock foreign(folder);
     Config config(dir.Files());

@@ -18,8 +18,8 @@ struct LockWaiting {
   bool over = false;                 // the wait has ended, with or without the lock
 };
 // Called after the first second of waiting and then at every look at the lock (some twenty
-// times a second); returning false gives up. Once the wait ends (after at least one call) it is called once more with
-// `over`.
+// times a second); returning false gives up. Once the wait ends (after at least one call),
+// it is called once more with `over`.
 using LockWaitNotice = std::function<bool(const LockWaiting&)>;
 
 inline constexpr std::chrono::milliseconds kLockWaitLimit{10000};

@@ -31,6 +31,8 @@ class NoModals : public trv::ModalWindows {
   int RunDialog(QDialog&) override { return QDialog::Rejected; }
   QString AskOpenFileName(const QString&, const QString&, const QString&) override { return {}; }
   QString AskDirectory(const QString&, const QString&) override { return {}; }
+  bool ShowWaiting(const QString&) override { return true; }
+  void EndWaiting() override {}
 };
 
 void ShowAndWait(QWidget& window) {

@@ -1,5 +1,11 @@
 #pragma once
 // Temporary program directories and file helpers for the tests.
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
@@ -55,6 +61,38 @@ class ProgramDir {
   Config MakeConfig(StoreOptions options = {}) const { return Config(Files(), std::move(options)); }
 
   TempDir dir;
+};
+
+// `flock DIR sleep 600` in another process, as long as the guard lives: the folder's lock held
+// the way another of our processes (or the user's shell) holds it.
+class ForeignFolderLock {
+ public:
+  explicit ForeignFolderLock(const std::string& dir) {
+    pid_ = ::fork();
+    if (pid_ == 0) {
+      ::setpgid(0, 0);  // a group of its own: flock and its sleep end together
+      ::execlp("flock", "flock", dir.c_str(), "sleep", "600", static_cast<char*>(nullptr));
+      ::_exit(127);
+    }
+    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    for (int i = 0; i < 500 && ::flock(fd, LOCK_EX | LOCK_NB) == 0; ++i) {  // until the other one has it
+      ::flock(fd, LOCK_UN);
+      ::usleep(10'000);
+    }
+    ::close(fd);
+  }
+  ~ForeignFolderLock() { Release(); }
+  ForeignFolderLock(const ForeignFolderLock&) = delete;
+  ForeignFolderLock& operator=(const ForeignFolderLock&) = delete;
+  void Release() {
+    if (pid_ <= 0) return;
+    ::kill(-pid_, SIGTERM);
+    ::waitpid(pid_, nullptr, 0);
+    pid_ = -1;
+  }
+
+ private:
+  pid_t pid_;
 };
 
 // Refuses every write after the first `allowed` ones, as a full disk does.

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/directory_lock.h"
+
 namespace trv {
 
 enum ExitStatus { kOk = 0, kNotFound = 1, kUsage = 2, kWriteFailed = 3, kReadFailed = 4 };
@@ -27,6 +29,8 @@ std::optional<Config> MakeConfig(const std::string& programDir, StoreOptions opt
 // Prints the error with the system's reason and gives its exit status; the same error gives
 // the same status in every verb.
 int ReportStoreError(const StoreError& error, CommandStreams io);
+// Says on `err`, once a wait has lasted a second, which folder's lock is waited for.
+LockWaitNotice LockWaitLine(std::ostream& err);
 
 // `programDir` is a host path.
 int ShowCommand(const std::string& programDir, bool json, CommandStreams io);

@@ -64,6 +64,7 @@ int RunVerb(const std::vector<std::string>& a, CommandStreams io) {
   auto open = [&] {
     auto ini = std::make_unique<TIniFile>(a[1], a[1]);
     ini->SetReadOnly(!writes);
+    ini->SetLockNotice(LockWaitLine(io.err));
     return ini;
   };
   RunIniOperation(open, [&](TIniFile& ini) {

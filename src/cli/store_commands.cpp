@@ -79,7 +79,7 @@ int CheckCommand(const std::string& programDir, const std::string& file, Command
 }
 
 int ResaveCommand(const std::string& programDir, CommandStreams io) {
-  auto config = MakeConfig(programDir, {.keepBackup = true}, io);
+  auto config = MakeConfig(programDir, {.lockWaiting = LockWaitLine(io.err), .keepBackup = true}, io);
   if (!config) return kUsage;
   try {
     RunAction(*config, [&](TIniFile&) {  // one read, one write: nothing another program writes meanwhile is lost
@@ -94,7 +94,7 @@ int ResaveCommand(const std::string& programDir, CommandStreams io) {
 }
 
 int RestoreCommand(const std::string& programDir, CommandStreams io) {
-  auto config = MakeConfig(programDir, {}, io);
+  auto config = MakeConfig(programDir, {.lockWaiting = LockWaitLine(io.err)}, io);
   if (!config) return kUsage;
   try {
     if (RestoreBackup(*config)) return kOk;

@@ -3,11 +3,26 @@
 
 namespace trv {
 
+// Only the verbs that write take the folder's lock (the others read the last whole file, which
+// every write replaces at once), so a lock that cannot be taken refuses a write.
 int ReportStoreError(const StoreError& error, CommandStreams io) {
   io.err << "tarvoini: " << error.Full() << "\n";
   if (dynamic_cast<const IniInputError*>(&error) != nullptr) return kUsage;
+  if (dynamic_cast<const FolderLockError*>(&error) != nullptr) return kWriteFailed;
   if (dynamic_cast<const IniReadError*>(&error) != nullptr) return kReadFailed;
   return kWriteFailed;
+}
+
+LockWaitNotice LockWaitLine(std::ostream& err) {
+  return [&err, said = false](const LockWaiting& wait) mutable {
+    if (!wait.over && !said) {
+      err << "tarvoini: waiting for the folder " << wait.dir << ", which another program has locked (at most "
+          << wait.limit.count() / 1000 << " seconds)\n"
+          << std::flush;
+      said = true;
+    }
+    return true;
+  };
 }
 
 }  // namespace trv

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "config/config.h"
+#include "config/folder_lock.h"
 #include "config/ini_errors.h"
 #include "config/ini_operation.h"
 #include "platform/atomic_file_writer.h"
@@ -63,7 +64,7 @@ bool RestoreBackup(const Config& config) {
   p.fileHost = config.Files.ToHost(p.fileShown).value_or(std::string());
   p.backupHost = config.Files.ToHost(p.backupShown).value_or(std::string());
   if (p.fileHost.empty()) throw IniReadError(p.fileShown, "the path is on no drive of this machine");
-  const DirectoryLock lock(LockDirectoryOf(p.fileHost));
+  const auto lock = LockFolderOf(p.fileHost, config.Options.lockWaiting);
   TidyAfterInterruptedRuns(p.fileHost);
   FileWriter& writer = config.Options.writer != nullptr ? *config.Options.writer : DefaultFileWriter();
   FileReader& reader = config.Options.reader != nullptr ? *config.Options.reader : DefaultFileReader();

@@ -40,6 +40,7 @@ std::unique_ptr<TIniFile> OpenConfigFile(const Config& config) {
   ini->SetFindings(o.findings);
   ini->SetLookups(o.lookups);
   ini->SetReadOnly(o.readOnly);
+  ini->SetLockNotice(o.lockWaiting);
   return ini;
 }
 

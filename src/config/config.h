@@ -35,6 +35,8 @@ struct StoreOptions {
   FileLookups* lookups = nullptr;
   // A host file read and written in place of TARVO.INI (tarvoini check --file); empty: TARVO.INI.
   std::string otherFile;
+  // Told while another program holds the folder's lock (DirectoryLock); false gives up.
+  LockWaitNotice lockWaiting;
   // The first write of the run that changes an existing file keeps it as TARVO.BAK.
   bool keepBackup = false;
 };

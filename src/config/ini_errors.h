@@ -30,6 +30,18 @@ class IniReadError : public StoreError {
  public:
   explicit IniReadError(const std::string& path, std::string cause = {})
       : StoreError("von " + path + " kann nicht gelesen werden", std::move(cause)) {}
+
+ protected:
+  struct WholeText {};
+  IniReadError(const std::string& text, std::string cause, WholeText) : StoreError(text, std::move(cause)) {}
+};
+
+// The folder's lock could not be taken: another program held it too long, the wait was
+// cancelled, or the folder cannot be locked. Nothing was read or written. A read error, so that
+// whatever stops at an unreadable file stops here too; the text names the folder and why.
+class FolderLockError : public IniReadError {
+ public:
+  explicit FolderLockError(const std::string& text) : IniReadError(text, {}, WholeText{}) {}
 };
 
 // A name or value that would change the file's structure (line breaks, NUL, '=' in a key name ...).

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "config/folder_lock.h"
 #include "config/ini_errors.h"
 #include "config/ini_numbers.h"
 #include "platform/atomic_file_writer.h"
@@ -65,7 +66,7 @@ void TIniFile::Load() {
     return;
   }
   if (!readOnly_ && !dryRun_) {
-    lock_ = std::make_unique<DirectoryLock>(LockDirectoryOf(hostPath_));
+    lock_ = LockFolderOf(hostPath_, lockNotice_);
     TidyAfterInterruptedRuns(hostPath_);
   }
   FileReader& reader = reader_ != nullptr ? *reader_ : DefaultFileReader();
@@ -253,8 +254,7 @@ void TIniFile::UpdateFile() {
   if (Commit() == CommitResult::FileChanged) throw IniWriteError(shownPath_, "another program changed the file");
 }
 
-void TIniFile::Report(std::string_view section, std::string_view key, const std::string& message,
-                      FindingKind kind) {
+void TIniFile::Report(std::string_view section, std::string_view key, const std::string& message, FindingKind kind) {
   if (findings_ == nullptr) return;
   std::size_t line = Document().LineNumber(section, key);
   if (line == 0) line = Document().LineNumber(section);

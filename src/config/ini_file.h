@@ -114,6 +114,8 @@ class TIniFile {
   void SetBeforeReplace(std::function<void(std::string_view, const FileIdentity&)> hook) {
     beforeReplace_ = std::move(hook);
   }
+  // Told while the folder's lock is waited for (DirectoryLock).
+  void SetLockNotice(LockWaitNotice notice) { lockNotice_ = std::move(notice); }
 
   std::size_t LineNumber(std::string_view section, std::string_view key = {});
   // Findings of reading go to `findings` when one is set.
@@ -148,6 +150,7 @@ class TIniFile {
   std::optional<IniDocument> document_;
   FileIdentity identity_;
   std::unique_ptr<DirectoryLock> lock_;
+  LockWaitNotice lockNotice_;
   bool utf16_ = false;
   bool dirty_ = false;
   Findings* findings_ = nullptr;

@@ -3,22 +3,53 @@
 // a file to the directory. Our processes hold it from reading TARVO.INI to renaming the new
 // file over it, which serialises their operations. Within one process the lock is shared:
 // an operation may run while another on the same directory is open.
+#include <chrono>
+#include <functional>
+#include <stdexcept>
 #include <string>
 
 namespace trv {
 
+// A lock that another process holds is waited for; whoever waits is told.
+struct LockWaiting {
+  std::string dir;                   // the host directory
+  std::chrono::milliseconds waited;  // so far
+  std::chrono::milliseconds limit;   // the wait ends then
+  bool over = false;                 // the wait has ended, with or without the lock
+};
+// Called after the first second of waiting and then at every look at the lock (some twenty
+// times a second); returning false gives up. Once the wait ends (after at least one call),
+// it is called once more with `over`.
+using LockWaitNotice = std::function<bool(const LockWaiting&)>;
+
+inline constexpr std::chrono::milliseconds kLockWaitLimit{10000};
+inline constexpr std::chrono::milliseconds kLockWaitQuiet{1000};
+
+// The lock could not be taken: another process held it too long, the wait was given up, or
+// the directory cannot be locked at all. Nothing was read or written.
+class DirectoryLockError : public std::runtime_error {
+ public:
+  DirectoryLockError(std::string dir, const std::string& cause) : std::runtime_error(cause), dir_(std::move(dir)) {}
+  const std::string& Dir() const { return dir_; }
+
+ private:
+  std::string dir_;
+};
+
 class DirectoryLock {
  public:
-  // Waits until the lock is held. A directory that cannot be opened is not locked (writing
-  // into it fails anyway).
-  explicit DirectoryLock(std::string hostDir);
+  // Waits until the lock is held, at most `limit`; throws DirectoryLockError when it cannot
+  // be taken. A directory that does not exist is not locked (writing into it fails anyway).
+  explicit DirectoryLock(std::string hostDir, const LockWaitNotice& notice = {},
+                         std::chrono::milliseconds limit = kLockWaitLimit);
   ~DirectoryLock();
   DirectoryLock(const DirectoryLock&) = delete;
   DirectoryLock& operator=(const DirectoryLock&) = delete;
 
-  bool Held() const { return held_; }
-
  private:
+  // True when the lock is held now, by this process or by taking it without waiting.
+  bool TryTake(int fd);
+
   std::string dir_;
   bool held_ = false;
 };

@@ -1,8 +1,10 @@
 #pragma once
 // The exact Windows form of a host directory. The program directory must have one: a
-// directory whose Windows path would name another place (a name outside Windows-1252, a
-// character Windows does not allow in names, a path over 255 characters) is refused, and
-// nothing is read or written.
+// directory whose Windows path would name another place or one Windows cannot open (a name
+// outside Windows-1252, a character Windows does not allow in names, a device name such as
+// CON or LPT1.TXT, a name ending in a dot or a blank, a path over 255 characters) is
+// refused, and nothing is read or written. Only the names below the drive's root are in the
+// Windows path: the host folders above it (a home folder named michał) do not matter.
 #include <string>
 
 #include "platform/drive_table.h"

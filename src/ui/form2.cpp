@@ -15,6 +15,7 @@
 #include "ui/dialogs/edit_section_form.h"
 #include "ui/file_change_check.h"
 #include "ui/layout_builders.h"
+#include "ui/lock_wait_message.h"
 #include "ui/modal_windows.h"
 #include "ui/pages/colors_page.h"
 #include "ui/pages/directory_page.h"
@@ -49,6 +50,7 @@ TForm2::TForm2(Config& config, ModalWindows& modals, QWidget* parent)
       notice_(new LoadNotice(modals)) {
   config_.Options.keepBackup = true;  // the run's first write keeps the file as it was
   setObjectName("Form2");
+  config_.Options.lockWaiting = WaitingMessage(modals_);  // the window says what it waits for
   setWindowTitle(QString("TRVCFG for Tarvo32 v") + QString::fromUtf8(kProgramVersion.data(), kProgramVersion.size()));
   BuildPages();
   BuildFrame();

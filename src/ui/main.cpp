@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QTimer>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 
@@ -23,6 +24,7 @@ namespace {
 
 struct CommandLine {
   QString dir;
+  bool choose = false;
 };
 
 // Parsed before the window system is asked for, so that --help and --version work without a
@@ -32,13 +34,23 @@ CommandLine ParseCommandLine(int argc, char** argv) {
   QCoreApplication::setApplicationName("trvcfg");
   QCoreApplication::setApplicationVersion(QString::fromUtf8(trv::kProgramVersion.data(), trv::kProgramVersion.size()));
   QCommandLineParser parser;
-  parser.setApplicationDescription("Edits TARVO.INI, the settings of the Tarvo packet-radio terminal.");
+  parser.setApplicationDescription(
+      QString("Edits TARVO.INI, the settings of the Tarvo packet-radio terminal.\n\n"
+              "Installed in a bin folder, it asks for Tarvo's program folder at the first start and remembers\n"
+              "the answer in %1.")
+          .arg(trv::RememberedFolderFile()));
   parser.addHelpOption();
   parser.addVersionOption();
   const QCommandLineOption dir("dir", "Edit the TARVO.INI in <DIR>.", "DIR");
+  const QCommandLineOption choose("choose", "Ask for Tarvo's program folder again and remember the answer.");
   parser.addOption(dir);
+  parser.addOption(choose);
   parser.process(app);
-  return {parser.value(dir)};
+  if (parser.isSet(dir) && parser.isSet(choose)) {
+    std::fputs("trvcfg: --dir and --choose cannot be used together\n", stderr);
+    std::exit(2);
+  }
+  return {parser.value(dir), parser.isSet(choose)};
 }
 
 void Centre(QWidget& window) {
@@ -59,7 +71,7 @@ int main(int argc, char** argv) {
   const QString startDir = QString::fromStdString(trv::StartDirectory(
       argc > 0 ? argv[0] : "", qEnvironmentVariable("PATH").toStdString(), QDir::currentPath().toStdString()));
   QSettings settings;
-  const auto folder = trv::FindProgramFolder(options.dir, startDir, settings, modals);
+  const auto folder = trv::FindProgramFolder(options.dir, options.choose, startDir, settings, modals);
   if (!folder) return 0;  // the user cancelled the folder question: nothing is written
   if (!QFileInfo(*folder).isDir()) {
     modals.ShowError(QString("The folder %1 does not exist").arg(*folder));

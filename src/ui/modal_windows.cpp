@@ -1,8 +1,10 @@
 #include "ui/modal_windows.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 
 #include "ui/form2.h"
@@ -13,6 +15,10 @@ QString ErrorBoxText(const QString& text) {
   if (!text.isEmpty() && text.back() > QChar('.')) return text + '.';
   return text;
 }
+
+QtModalWindows::QtModalWindows(QWidget* parent) : parent_(parent) {}
+
+QtModalWindows::~QtModalWindows() = default;
 
 void QtModalWindows::ShowError(const QString& text) {
   QMessageBox::critical(parent_, kApplicationTitle, ErrorBoxText(text));
@@ -49,5 +55,22 @@ QString QtModalWindows::AskOpenFileName(const QString& caption, const QString& d
 QString QtModalWindows::AskDirectory(const QString& caption, const QString& directory) {
   return QFileDialog::getExistingDirectory(parent_, caption, directory);
 }
+
+// A busy bar with Cancel; the events are handled here, since the caller waits in a loop.
+bool QtModalWindows::ShowWaiting(const QString& text) {
+  if (!waiting_) {
+    waiting_ = std::make_unique<QProgressDialog>(text, "Cancel", 0, 0, parent_);
+    waiting_->setObjectName("Waiting");
+    waiting_->setWindowTitle(kApplicationTitle);
+    waiting_->setWindowModality(Qt::ApplicationModal);
+    waiting_->setMinimumDuration(0);
+    waiting_->show();
+  }
+  waiting_->setLabelText(text);
+  QCoreApplication::processEvents();
+  return !waiting_->wasCanceled();
+}
+
+void QtModalWindows::EndWaiting() { waiting_.reset(); }
 
 }  // namespace trv

@@ -4,8 +4,10 @@
 // event loop.
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 class QDialog;
+class QProgressDialog;
 class QWidget;
 
 namespace trv {
@@ -26,12 +28,18 @@ class ModalWindows {
   virtual QString AskOpenFileName(const QString& caption, const QString& directory, const QString& filter) = 0;
   // The folder the user picks, or empty when cancelled.
   virtual QString AskDirectory(const QString& caption, const QString& directory) = 0;
+  // Says what the program waits for, with a Cancel button, until EndWaiting. Called again and
+  // again while the wait goes on (the text may change); the window is repainted meanwhile.
+  // False once the user cancelled.
+  virtual bool ShowWaiting(const QString& text) = 0;
+  virtual void EndWaiting() = 0;
 };
 
 // The real modal windows; message boxes carry the application title as caption.
 class QtModalWindows : public ModalWindows {
  public:
-  explicit QtModalWindows(QWidget* parent = nullptr) : parent_(parent) {}
+  explicit QtModalWindows(QWidget* parent = nullptr);
+  ~QtModalWindows() override;
   void SetParent(QWidget* parent) { parent_ = parent; }
   void ShowError(const QString& text) override;
   void ShowInformation(const QString& text) override;
@@ -40,9 +48,12 @@ class QtModalWindows : public ModalWindows {
   int RunDialog(QDialog& dialog) override;
   QString AskOpenFileName(const QString& caption, const QString& directory, const QString& filter) override;
   QString AskDirectory(const QString& caption, const QString& directory) override;
+  bool ShowWaiting(const QString& text) override;
+  void EndWaiting() override;
 
  private:
   QWidget* parent_;
+  std::unique_ptr<QProgressDialog> waiting_;
 };
 
 // The error text as the error box shows it: a full stop is appended when the last character

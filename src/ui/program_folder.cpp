@@ -18,10 +18,42 @@ QStringList ConfigFiles(const QString& hostDir) {
   return QDir(hostDir).entryList({"TARVO.INI"}, QDir::Files | QDir::Hidden | QDir::System);
 }
 
+bool HasConfigFile(const QString& hostDir) { return !ConfigFiles(hostDir).isEmpty(); }
+
+enum class Answer { Use, ChooseAnother, Cancel };
+
+// A folder that holds TARVO.INI is taken; another only when the user says so.
+Answer AskToUse(const QString& folder, ModalWindows& modals) {
+  if (HasConfigFile(folder)) return Answer::Use;
+  const QString text = QString(kNoConfigFileQuestion).arg(QDir::toNativeSeparators(folder));
+  switch (modals.AskChoice(text, {kChooseAnother, kUseIt, kCancel})) {
+    case 0: return Answer::ChooseAnother;
+    case 1: return Answer::Use;
+    default: return Answer::Cancel;
+  }
+}
+
+// The folder question until the user picks a folder to use, or cancels.
+std::optional<QString> AskForFolder(QSettings& settings, ModalWindows& modals) {
+  QString start = FolderQuestionStart();
+  for (;;) {
+    const QString chosen = modals.AskDirectory(kProgramFolderQuestion, start);
+    if (chosen.isEmpty()) return std::nullopt;
+    switch (AskToUse(chosen, modals)) {
+      case Answer::Use:
+        settings.setValue(kRememberedKey, chosen);
+        settings.sync();
+        return chosen;
+      case Answer::ChooseAnother: start = chosen; break;
+      case Answer::Cancel: return std::nullopt;
+    }
+  }
+}
+
 }  // namespace
 
 bool IsInstalledProgramFolder(const QString& hostDir) {
-  return QFileInfo(QDir::cleanPath(hostDir)).fileName() == "bin" && ConfigFiles(hostDir).isEmpty();
+  return QFileInfo(QDir::cleanPath(hostDir)).fileName() == "bin" && !HasConfigFile(hostDir);
 }
 
 // The folder takes the new file of every save and the backup; the file is replaced.
@@ -38,17 +70,23 @@ QString FolderQuestionStart() {
   return QFileInfo(driveC).isDir() ? driveC : QDir::homePath();
 }
 
-std::optional<QString> FindProgramFolder(const QString& dirOption, const QString& startDir, QSettings& settings,
-                                         ModalWindows& modals) {
+QString RememberedFolderFile() {
+  return QSettings(QSettings::NativeFormat, QSettings::UserScope, "trvcfg", "trvcfg").fileName();
+}
+
+std::optional<QString> FindProgramFolder(const QString& dirOption, bool choose, const QString& startDir,
+                                         QSettings& settings, ModalWindows& modals) {
   if (!dirOption.isEmpty()) return QDir::cleanPath(QDir::current().absoluteFilePath(dirOption));
+  if (choose) return AskForFolder(settings, modals);
   if (!IsInstalledProgramFolder(startDir)) return startDir;
   const QString remembered = settings.value(kRememberedKey).toString();
-  if (!remembered.isEmpty() && QFileInfo(remembered).isDir()) return remembered;
-  const QString chosen = modals.AskDirectory(kProgramFolderQuestion, FolderQuestionStart());
-  if (chosen.isEmpty()) return std::nullopt;
-  settings.setValue(kRememberedKey, chosen);
-  settings.sync();
-  return chosen;
+  if (remembered.isEmpty() || !QFileInfo(remembered).isDir()) return AskForFolder(settings, modals);
+  switch (AskToUse(remembered, modals)) {
+    case Answer::Use: return remembered;
+    case Answer::ChooseAnother: return AskForFolder(settings, modals);
+    case Answer::Cancel: return std::nullopt;
+  }
+  return std::nullopt;
 }
 
 }  // namespace trv

@@ -1,7 +1,9 @@
 #pragma once
 // Which folder's TARVO.INI the window edits: the folder named on the command line, else the
 // folder the program was started from, else (for a program installed in a bin folder with no
-// TARVO.INI beside it) the folder chosen last time, else the one the user picks now.
+// TARVO.INI beside it, or when asked to choose again) the folder chosen last time, else the one
+// the user picks now. A chosen or remembered folder without TARVO.INI is used only when the
+// user says so: the window fills the folder it edits with the terminal's subfolders.
 #include <QString>
 #include <optional>
 
@@ -12,6 +14,11 @@ namespace trv {
 class ModalWindows;
 
 inline const char* const kProgramFolderQuestion = "Choose Tarvo's program folder";
+inline const char* const kNoConfigFileQuestion =
+    "No TARVO.INI in %1. Tarvo keeps it in its program folder. Use this folder anyway?";
+inline const char* const kChooseAnother = "Choose another";
+inline const char* const kUseIt = "Use it";
+inline const char* const kCancel = "Cancel";
 
 // A bin folder with no TARVO.INI: the program was installed, not copied into Tarvo's folder.
 bool IsInstalledProgramFolder(const QString& hostDir);
@@ -22,9 +29,12 @@ QString FolderQuestionStart();
 // that the user hears it before editing rather than on OK.
 bool ProgramFolderWritable(const QString& hostDir);
 
-// The host folder to edit, or nothing when the user cancels the question. A folder the user
-// picks is remembered in `settings` for the next start.
-std::optional<QString> FindProgramFolder(const QString& dirOption, const QString& startDir, QSettings& settings,
-                                         ModalWindows& modals);
+// The file where the chosen folder is remembered (~/.config/trvcfg/trvcfg.conf).
+QString RememberedFolderFile();
+
+// The host folder to edit, or nothing when the user cancels a question. A folder the user
+// picks is remembered in `settings` for the next start; `choose` asks again.
+std::optional<QString> FindProgramFolder(const QString& dirOption, bool choose, const QString& startDir,
+                                         QSettings& settings, ModalWindows& modals);
 
 }  // namespace trv

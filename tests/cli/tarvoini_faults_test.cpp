@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <chrono>
 #include <filesystem>
 
 #include "tarvoini_runner.h"
@@ -91,7 +92,7 @@ TEST_F(TarvoIniFaults, ADirectoryWithoutAnExactWindowsPathIsRefused) {
   const fs::path polish = tmp.path() / "micha\xC5\x82";  // ł is not in Windows-1252
   const fs::path backslash = tmp.path() / "a\\b";
   const fs::path deep = tmp.path() / std::string(200, 'b') / std::string(60, 'c');
-  for (const fs::path& dir : {polish, backslash, deep}) {
+  for (const fs::path& dir : {polish, backslash, deep, tmp.path() / "nul", tmp.path() / "Tarvo."}) {
     fs::create_directories(dir);
     for (const char* verb : {"show", "check", "resave"}) {
       const Result r = Run("--dir '" + dir.string() + "' " + verb);
@@ -101,6 +102,39 @@ TEST_F(TarvoIniFaults, ADirectoryWithoutAnExactWindowsPathIsRefused) {
     EXPECT_TRUE(fs::is_empty(dir)) << dir;
   }
   EXPECT_FALSE(fs::exists(tmp.path() / (std::string(200, 'b') + "TARVO.INI")));
+}
+
+// Only the part below the drive's root is in the Windows path: C:\TARVO\ is exact.
+TEST_F(TarvoIniFaults, AWinePrefixUnderANonLatinHomeFolderIsFine) {
+  const fs::path home = tmp.path() / "micha\xC5\x82";
+  fs::create_directories(home / ".wine/drive_c/TARVO");
+  fs::create_directories(home / ".wine/dosdevices");
+  fs::create_directory_symlink("../drive_c", home / ".wine/dosdevices/c:");
+  WriteFile((home / ".wine/drive_c/TARVO/TARVO.INI").string(), "[STATION]\r\nCALL=DL1ABC\r\n");
+  const Result r =
+      Run("--dir '" + (home / ".wine/drive_c/TARVO").string() + "' show", "HOME='" + home.string() + "' WINEPREFIX=");
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("C:\\TARVO\\"), std::string::npos) << r.out;
+}
+
+// Another process holds the folder's lock (as a stopped tarvoini would): a write waits ten
+// seconds, says so after one, then fails naming the folder; a read does not wait at all.
+TEST_F(TarvoIniFaults, AHeldFolderLockIsWaitedForTenSecondsThenRefusesTheWrite) {
+  fs::create_directories(program);
+  SetIni("[STATION]\r\nCALL=DL1ABC\r\n");
+  test::ForeignFolderLock foreign(program.string());
+  EXPECT_EQ(Run("--dir " + Dir() + " show").status, 0);
+  const auto start = std::chrono::steady_clock::now();
+  const Result resave = Run("--dir " + Dir() + " resave");
+  const auto took = std::chrono::steady_clock::now() - start;
+  EXPECT_EQ(resave.status, 3) << resave.err;
+  EXPECT_GE(took, std::chrono::seconds(10));
+  EXPECT_LT(took, std::chrono::seconds(15));
+  EXPECT_EQ(resave.err, "tarvoini: waiting for the folder " + program.string() +
+                            ", which another program has locked (at most 10 seconds)\ntarvoini: The folder " +
+                            program.string() + " is locked by another program; gave up after waiting 10 seconds\n");
+  EXPECT_EQ(Ini(), "[STATION]\r\nCALL=DL1ABC\r\n");
+  EXPECT_EQ(std::distance(fs::directory_iterator(program), fs::directory_iterator()), 1);  // no folder made
 }
 
 TEST_F(TarvoIniFaults, ARefusedWriteNamesTheSystemsReasonWithTheSameStatusInEveryVerb) {

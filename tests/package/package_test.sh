@@ -18,6 +18,11 @@ usr=$work/root/usr
 "$usr/bin/tarvoini" --version | grep -qx 'tarvoini [0-9.]*'
 QT_QPA_PLATFORM=offscreen "$usr/bin/trvcfg" --version | grep -qx 'trvcfg [0-9.]*'
 desktop-file-validate "$usr/share/applications/trvcfg.desktop"
+# A way to choose the folder again, and the file that remembers it named where users look.
+grep -qx 'Exec=trvcfg --choose' "$usr/share/applications/trvcfg.desktop"
+HOME=$work/home XDG_CONFIG_HOME='' QT_QPA_PLATFORM=offscreen "$usr/bin/trvcfg" --help |
+  grep -qF "$work/home/.config/trvcfg/trvcfg.conf" || { echo "trvcfg --help does not name trvcfg.conf"; exit 1; }
+grep -q 'trvcfg\.conf' "$usr/share/man/man1/trvcfg.1" || { echo "trvcfg(1) does not name trvcfg.conf"; exit 1; }
 test -s "$usr/share/icons/hicolor/scalable/apps/trvcfg.svg"
 bash -n "$usr/share/bash-completion/completions/tarvoini"
 for page in trvcfg tarvoini; do

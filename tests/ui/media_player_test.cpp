@@ -1,6 +1,7 @@
 #include "ui/widgets/media_player.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QAudioDevice>
 #include <QElapsedTimer>
@@ -49,8 +50,12 @@ TEST(WaveStream, OpensWavesOfEveryEncodingAndRefusesTheRest) {
   EXPECT_EQ(Opened(dir / "three.wav"), "Only mono and stereo wave files can be played.");
   EXPECT_EQ(Opened(dir / "empty.wav"), "The wave file holds no audio data.");
   EXPECT_EQ(Opened(dir / "text.wav"), "Format not recognised.");
-  EXPECT_EQ(Opened(dir / "missing.wav"), "System error : No such file or directory.");
+  EXPECT_EQ(Opened(dir / "missing.wav"), "No such file or directory.");
   EXPECT_NE(Opened(dir / "short.wav").indexOf("data"), -1);  // libsndfile's own words
+  // Only a regular file is a wave file; a FIFO without a writer must not block the opening.
+  ASSERT_EQ(::mkfifo((dir / "fifo.wav").c_str(), 0600), 0);
+  for (const std::string& other : {dir / "fifo.wav", dir.path().string(), std::string("/dev/null")})
+    EXPECT_EQ(Opened(other), "Not a wave file.") << other;
 }
 
 TEST(WaveStream, ReadsEverySampleAndRewinds) {

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QSettings>
+#include <filesystem>
 
 #include "ui_test_util.h"
 
@@ -17,9 +18,10 @@ class ProgramFolderTest : public ::testing::Test {
     test::WriteFile(dir / "TARVO/tarvo.ini", "[STATION]\r\n");
   }
   QString Path(const std::string& name) const { return QString::fromStdString(dir / name); }
-  std::optional<QString> Find(const QString& option, const QString& start) {
-    return FindProgramFolder(option, start, settings, modals);
+  std::optional<QString> Find(const QString& option, const QString& start, bool choose = false) {
+    return FindProgramFolder(option, choose, start, settings, modals);
   }
+  QString NoConfigFileQuestion(const std::string& name) const { return QString(kNoConfigFileQuestion).arg(Path(name)); }
 
   test::TempDir dir;
   QSettings settings;
@@ -41,6 +43,48 @@ TEST_F(ProgramFolderTest, AnInstalledProgramAsksOnceAndRemembersTheAnswer) {
 
   modals.directoryAnswer.clear();
   EXPECT_EQ(Find({}, Path("usr/bin")), Path("TARVO"));  // remembered, not asked again
+  EXPECT_EQ(modals.questions.size(), 1);
+}
+
+// The folder question's answer without TARVO.INI: Choose another, Use it, Cancel (or closed).
+TEST_F(ProgramFolderTest, AFolderWithoutTarvoIniIsUsedOnlyWhenTheUserSaysSo) {
+  std::filesystem::create_directories(dir / "drive_c");
+  struct Case {
+    QStringList folders;
+    QList<int> answers;
+    std::optional<QString> found;
+  };
+  const QString driveC = Path("drive_c"), tarvo = Path("TARVO");
+  const std::vector<Case> cases = {
+      {{driveC}, {2}, std::nullopt}, {{driveC}, {-1}, std::nullopt},    {{driveC}, {1}, driveC},
+      {{driveC, tarvo}, {0}, tarvo}, {{driveC, {}}, {0}, std::nullopt}, {{driveC, driveC}, {0, 1}, driveC},
+  };
+  for (const Case& c : cases) {
+    settings.clear();
+    modals = {};
+    modals.directoryAnswers = c.folders;
+    modals.choiceAnswers = c.answers;
+    EXPECT_EQ(Find({}, Path("usr/bin")), c.found) << c.folders.join(",").toStdString();
+    EXPECT_EQ(settings.value("programFolder").toString(), c.found.value_or(QString()));
+    EXPECT_EQ(modals.questions.mid(0, 2), QStringList({kProgramFolderQuestion, NoConfigFileQuestion("drive_c")}));
+    EXPECT_EQ(modals.choices.mid(0, 3), QStringList({"Choose another", "Use it", "Cancel"}));
+    EXPECT_TRUE(std::filesystem::is_empty(dir / "drive_c"));  // nothing is created by asking
+  }
+}
+
+TEST_F(ProgramFolderTest, ARememberedFolderWithoutTarvoIniAsksAndChooseAsksAgain) {
+  std::filesystem::create_directories(dir / "empty");
+  settings.setValue("programFolder", Path("empty"));
+  modals.choiceAnswer = 1;  // Use it
+  EXPECT_EQ(Find({}, Path("usr/bin")), Path("empty"));
+  EXPECT_EQ(modals.questions, QStringList{NoConfigFileQuestion("empty")});
+
+  modals = {};
+  modals.directoryAnswer = Path("TARVO");
+  EXPECT_EQ(Find({}, Path("usr/bin"), true), Path("TARVO"));  // --choose
+  EXPECT_EQ(modals.questions, QStringList{kProgramFolderQuestion});
+  EXPECT_EQ(settings.value("programFolder").toString(), Path("TARVO"));
+  EXPECT_EQ(Find(Path("empty"), Path("usr/bin"), false), Path("empty"));  // --dir is taken as given
   EXPECT_EQ(modals.questions.size(), 1);
 }
 

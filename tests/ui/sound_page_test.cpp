@@ -1,6 +1,7 @@
 #include "ui/pages/sound_page.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QApplication>
 #include <QAudioDevice>
@@ -130,6 +131,12 @@ TEST_F(SoundPageTest, FileThatIsNotAWaveIsStoredButReported) {
   EXPECT_EQ(Name(), "C:\\WAVE\\BAD.WAV");
   EXPECT_EQ(player->State(), PlayerState::Closed);
   EXPECT_FALSE(play->isEnabled());
+
+  // A FIFO never blocks the window: it is not a wave file.
+  ASSERT_EQ(::mkfifo((w.dir.dir / "WAVE/PIPE.WAV").c_str(), 0600), 0);
+  TypeName("C:\\WAVE\\PIPE.WAV");
+  ASSERT_EQ(w.modals.errors.size(), 2);
+  EXPECT_EQ(w.modals.errors[1], "C:\\WAVE\\PIPE.WAV:\nNot a wave file.");
 }
 
 TEST_F(SoundPageTest, FileDialogOpensInTheWaveDirectoryAndItsChoiceIsStored) {

@@ -142,5 +142,47 @@ TEST(PastedLineBreaks, NeverReachTheFileFromAnyLineEdit) {
   EXPECT_NE(ini.find("[DEFINI]\r\n0=ESC M UISC\r\n"), std::string::npos);
 }
 
+// Another process holds the folder's lock: the window says what it waits for, and Cancel in
+// that message (or ten seconds) ends the wait with an error naming the folder; nothing is
+// written. At start the window then closes, since its pages hold no settings.
+TEST(HeldFolderLock, IsWaitedForWithAMessageThatCancelsTheWait) {
+  test::ProgramDir dir("[STATION]\r\nCALL=DL1ABC\r\n");  // load all would add the colour keys
+  const std::string folder = dir.dir.path().string();
+  const QString waiting = QString::fromStdString("Another program is working in the folder " + folder + ".\n");
+  const QString error =
+      QString::fromStdString("The folder " + folder + " is locked by another program; the wait was cancelled.");
+  {
+    test::ForeignFolderLock foreign(folder);
+    Config config(dir.Files());
+    test::RecordedModals modals;
+    modals.cancelWaitAfter = 3;
+    TForm2 form(config, modals);
+    form.show();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(modals.waits.size(), 1);
+    EXPECT_TRUE(modals.waits[0].startsWith(waiting)) << modals.waits[0].toStdString();
+    EXPECT_FALSE(modals.waiting);  // the message is gone
+    EXPECT_EQ(modals.errors, QStringList{error});
+    EXPECT_EQ(form.result(), QDialog::Rejected);
+    EXPECT_EQ(dir.Ini(), "[STATION]\r\nCALL=DL1ABC\r\n");
+    EXPECT_FALSE(fs::exists(dir.dir / "READ"));
+  }
+
+  Window w(kFile);
+  w.Type("Station_Edit_Call", "DL2XYZ");
+  const std::string before = w.dir.Ini();
+  test::ForeignFolderLock foreign(w.dir.dir.path().string());
+  w.modals.cancelWaitAfter = w.modals.waitCalls + 2;
+  w.Find<QPushButton>("Btn_OK")->click();
+  ASSERT_EQ(w.modals.waits.size(), 1);
+  EXPECT_EQ(w.modals.errors.size(), 1);
+  EXPECT_TRUE(w.form->isVisible());
+  EXPECT_EQ(w.dir.Ini(), before);
+  foreign.Release();
+  w.Find<QPushButton>("Btn_OK")->click();  // the lock is free: saved at once, without a word
+  EXPECT_EQ(w.modals.waits.size(), 1);
+  EXPECT_NE(w.dir.Ini().find("CALL=DL2XYZ\r\n"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace trv

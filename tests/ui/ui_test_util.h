@@ -38,7 +38,7 @@ class RecordedModals : public ModalWindows {
   int AskChoice(const QString& text, const QStringList& answers) override {
     questions << text;
     choices << answers;
-    return choiceAnswer;
+    return choiceAnswers.isEmpty() ? choiceAnswer : choiceAnswers.takeFirst();
   }
   // Runs `onDialog` instead of a modal loop; without one the dialog is cancelled.
   int RunDialog(QDialog& dialog) override {
@@ -52,12 +52,25 @@ class RecordedModals : public ModalWindows {
   }
   QString AskDirectory(const QString& caption, const QString&) override {
     questions << caption;
-    return directoryAnswer;
+    return directoryAnswers.isEmpty() ? directoryAnswer : directoryAnswers.takeFirst();
   }
 
-  QStringList errors, infos, questions, choices;
+  // Records the first text of each wait; cancels once `waitCalls` calls were answered.
+  bool ShowWaiting(const QString& text) override {
+    if (!waiting) waits << text;
+    waiting = true;
+    return ++waitCalls < cancelWaitAfter;
+  }
+  void EndWaiting() override { waiting = false; }
+
+  QStringList errors, infos, questions, choices, waits;
+  bool waiting = false;
+  int waitCalls = 0;
+  int cancelWaitAfter = 1000000;
   bool answerYes = true;
   int choiceAnswer = -1;
+  QList<int> choiceAnswers;      // answered first, one per question
+  QStringList directoryAnswers;  // answered first, one per question
   int dialogsRun = 0;
   std::function<int(QDialog&)> onDialog;
   QString fileAnswer, directoryAnswer;

@@ -1,8 +1,12 @@
 #include "ui/widgets/wave_stream.h"
 
+#include <fcntl.h>
 #include <sndfile.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 namespace trv {
@@ -21,11 +25,31 @@ QString Unplayable(const SF_INFO& info) {
   return {};
 }
 
+// The file opened for reading, or -1 with errno set. Only a regular file is a wave file: a
+// FIFO or a device is opened without blocking (a FIFO with no writer would wait for good)
+// and refused with EINVAL.
+int OpenRegularFile(const QString& hostPath) {
+  const int fd = ::open(hostPath.toUtf8().constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return -1;
+  struct stat status {};
+  if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+    ::close(fd);
+    errno = EINVAL;
+    return -1;
+  }
+  return fd;
+}
+
 }  // namespace
 
 std::unique_ptr<WaveStream> WaveStream::Open(const QString& hostPath, QString* error) {
+  const int fd = OpenRegularFile(hostPath);
+  if (fd < 0) {
+    *error = errno == EINVAL ? QString("Not a wave file.") : QString::fromLocal8Bit(std::strerror(errno)) + '.';
+    return nullptr;
+  }
   SF_INFO info{};
-  SNDFILE* file = sf_open(hostPath.toUtf8().constData(), SFM_READ, &info);
+  SNDFILE* file = sf_open_fd(fd, SFM_READ, &info, SF_TRUE);  // closes the descriptor with the file
   if (!file) {
     *error = QString::fromUtf8(sf_strerror(nullptr));
     return nullptr;

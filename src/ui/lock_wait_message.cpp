@@ -1,0 +1,23 @@
+#include "ui/lock_wait_message.h"
+
+#include <QString>
+
+#include "ui/modal_windows.h"
+
+namespace trv {
+
+LockWaitNotice WaitingMessage(ModalWindows& modals) {
+  return [&modals](const LockWaiting& wait) {
+    if (wait.over) {
+      modals.EndWaiting();
+      return true;
+    }
+    const auto left = std::max<long long>(1, (wait.limit - wait.waited).count() / 1000 + 1);
+    return modals.ShowWaiting(QString("Another program is working in the folder %1.\n"
+                                      "Waiting for it to finish: at most %2 more seconds.")
+                                  .arg(QString::fromStdString(wait.dir))
+                                  .arg(left));
+  };
+}
+
+}  // namespace trv

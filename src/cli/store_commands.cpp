@@ -23,7 +23,7 @@ std::optional<Config> MakeConfig(const std::string& programDir, StoreOptions opt
     io.err << "tarvoini: no such directory: " << programDir << "\n";
     return std::nullopt;
   }
-  DriveTable drives = DriveTable::FromWinePrefix();
+  DriveTable drives = DriveTable::FromWinePrefix(programDir);
   WindowsDirectory windows = WindowsFormOfDirectory(drives, programDir);
   if (windows.path.empty()) {
     io.err << "tarvoini: " << programDir << " has no exact Windows path (" << windows.problem << ")\n";

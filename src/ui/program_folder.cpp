@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include "platform/wine_prefix.h"
 #include "ui/modal_windows.h"
 
 namespace trv {
@@ -31,9 +32,8 @@ bool ProgramFolderWritable(const QString& hostDir) {
   return writable(hostDir) && (files.isEmpty() || writable(QDir(hostDir).filePath(files.front())));
 }
 
-QString FolderQuestionStart() {
-  QString prefix = qEnvironmentVariable("WINEPREFIX");
-  if (prefix.isEmpty()) prefix = QDir::homePath() + "/.wine";
+QString FolderQuestionStart(const QString& startDir) {
+  const QString prefix = QFile::decodeName(WinePrefixFor(QFile::encodeName(startDir).toStdString()).c_str());
   const QString driveC = prefix + "/drive_c";
   return QFileInfo(driveC).isDir() ? driveC : QDir::homePath();
 }
@@ -44,7 +44,7 @@ std::optional<QString> FindProgramFolder(const QString& dirOption, const QString
   if (!IsInstalledProgramFolder(startDir)) return startDir;
   const QString remembered = settings.value(kRememberedKey).toString();
   if (!remembered.isEmpty() && QFileInfo(remembered).isDir()) return remembered;
-  const QString chosen = modals.AskDirectory(kProgramFolderQuestion, FolderQuestionStart());
+  const QString chosen = modals.AskDirectory(kProgramFolderQuestion, FolderQuestionStart(startDir));
   if (chosen.isEmpty()) return std::nullopt;
   settings.setValue(kRememberedKey, chosen);
   settings.sync();

@@ -14,6 +14,7 @@
 #include <map>
 #include <set>
 #include <sstream>
+#include <string_view>
 #include <system_error>
 
 #include "platform/atomic_file_writer.h"
@@ -142,16 +143,20 @@ std::vector<ComPort> NextStartComPorts(const std::string& prefix, const SerialHo
   return result;
 }
 
+std::string AdapterName(std::string byIdName) {
+  for (const std::string_view bus : {"usb-", "pci-", "platform-"})
+    if (byIdName.rfind(bus, 0) == 0) byIdName.erase(0, bus.size());
+  if (const std::size_t iface = byIdName.rfind("-if"); iface != std::string::npos && iface > 0) byIdName.erase(iface);
+  std::replace(byIdName.begin(), byIdName.end(), '_', ' ');
+  return byIdName;
+}
+
 DeviceFacts ProbeSerialDevice(const std::string& device, const SerialHost& host) {
   DeviceFacts facts;
   struct stat st {};
   if (device.empty() || ::stat(device.c_str(), &st) != 0) return facts;
-  const std::string node = Canonical(device);
-  if (fs::path(device).parent_path() == fs::path(host.byIdDir)) {
-    facts.otherName = node;
-  } else if (const auto names = ByIdNames(host); names.count(node) != 0) {
-    facts.otherName = names.at(node);
-  }
+  facts.node = Canonical(device);
+  if (const auto names = ByIdNames(host); names.count(facts.node) != 0) facts.adapter = AdapterName(names.at(facts.node));
   facts.state = MayOpen(st, host) ? DeviceState::Present : DeviceState::NotAllowed;
   if (facts.state == DeviceState::NotAllowed) facts.group = GroupName(st.st_gid);
   return facts;
@@ -161,7 +166,7 @@ std::vector<SerialDevice> PresentSerialDevices(const SerialHost& host) {
   std::vector<SerialDevice> devices;
   std::set<std::string> named;
   for (const auto& [node, name] : ByIdNames(host)) {
-    devices.push_back({host.byIdDir + "/" + name, name + " (" + node + ")"});
+    devices.push_back({host.byIdDir + "/" + name, AdapterName(name) + " (" + node + ")"});
     named.insert(node);
   }
   std::sort(devices.begin(), devices.end(), [](const auto& a, const auto& b) { return a.path < b.path; });

@@ -37,11 +37,14 @@ enum class DeviceState { Present, Missing, NotAllowed };
 
 struct DeviceFacts {
   DeviceState state = DeviceState::Missing;
-  // The name the user knows the device by: the /dev/serial/by-id name of a device node, or
-  // the node that a by-id path leads to; empty when there is none.
-  std::string otherName;
+  std::string node;     // the device node that the path leads to (/dev/ttyUSB0)
+  std::string adapter;  // the adapter's name from /dev/serial/by-id (AdapterName); often empty
   std::string group;  // the device's group, when the user may not open it
 };
+
+// A /dev/serial/by-id name as the user knows the adapter: "usb-FTDI_FT232R_USB_UART_A5-if00-port0"
+// is "FTDI FT232R USB UART A5".
+std::string AdapterName(std::string byIdName);
 
 DeviceFacts ProbeSerialDevice(const std::string& device, const SerialHost& host);
 

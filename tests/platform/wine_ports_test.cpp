@@ -133,8 +133,12 @@ TEST(WinePortsTest, DevicesAreNamedByTheirAdapterAndCheckedForAccess) {
   ::chmod((dir / "dev/ttyACM0").c_str(), 0660);
   ::chown((dir / "dev/ttyACM0").c_str(), 0, 20);
 
-  EXPECT_EQ(ProbeSerialDevice(dir / "dev/ttyUSB0", host).otherName, "usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0");
-  EXPECT_EQ(ProbeSerialDevice(byId, host).otherName, dir / "dev/ttyUSB0");
+  for (const std::string& path : {dir / "dev/ttyUSB0", byId}) {
+    EXPECT_EQ(ProbeSerialDevice(path, host).node, dir / "dev/ttyUSB0");
+    EXPECT_EQ(ProbeSerialDevice(path, host).adapter, "FTDI FT232R USB UART A50285BI");
+  }
+  EXPECT_EQ(AdapterName("usb-Silicon_Labs_CP2102_0001-if00-port0"), "Silicon Labs CP2102 0001");
+  EXPECT_EQ(AdapterName("pci-Intel_UART"), "Intel UART");
   EXPECT_EQ(ProbeSerialDevice(dir / "dev/ttyS7", host).state, DeviceState::Missing);
   EXPECT_EQ(ProbeSerialDevice(dir / "dev/ttyACM0", host).state, DeviceState::Present);  // root opens all
   host.uid = 1000;

@@ -13,37 +13,20 @@
 
 #include "platform/wine_prefix.h"
 #include "platform/wine_registry.h"
-#include "test_util.h"
+#include "platform/wine_test_prefix.h"
 
 namespace fs = std::filesystem;
 
 namespace trv {
 namespace {
 
-const std::string kFixture = test::ReadFile(std::string(TEST_DATA_DIR) + "/wine-prefix/system.reg");
+const std::string kFixture = test::WineRegistryFixture();
 
-// A prefix as wineboot leaves it, with the fixture's registry and the given comN links.
 std::string MakePrefix(const test::TempDir& dir, const std::map<int, std::string>& links = {}) {
-  const std::string prefix = dir / "prefix";
-  fs::create_directories(prefix + "/drive_c");
-  fs::create_directories(prefix + "/dosdevices");
-  fs::create_directory_symlink("../drive_c", prefix + "/dosdevices/c:");
-  fs::create_directory_symlink("/", prefix + "/dosdevices/z:");
-  for (const auto& [n, target] : links) fs::create_symlink(target, prefix + "/dosdevices/com" + std::to_string(n));
-  test::WriteFile(prefix + "/system.reg", kFixture);
-  return prefix;
+  return test::MakeWinePrefix(dir, links);
 }
 
-SerialHost HostIn(const test::TempDir& dir) {
-  SerialHost host;
-  host.devDir = dir / "dev";
-  host.byIdDir = dir / "dev/serial/by-id";
-  host.sysTtyDir = dir / "sys";
-  host.tempDir = dir / "tmp";
-  fs::create_directories(host.byIdDir);
-  fs::create_directories(host.tempDir);
-  return host;
-}
+SerialHost HostIn(const test::TempDir& dir) { return test::SerialHostIn(dir); }
 
 TEST(WinePrefixTest, TheNearestPrefixAboveTheFolderComesBeforeTheEnvironment) {
   test::TempDir dir;
@@ -154,51 +137,17 @@ TEST(WinePortsTest, DevicesAreNamedByTheirAdapterAndCheckedForAccess) {
   EXPECT_EQ(listed, (std::vector<std::string>{byId, dir / "dev/ttyS0", dir / "dev/ttyACM0"}));
 }
 
-// A child process holds the lock of the prefix's server folder, as a running wineserver does.
-class ServerLock {
- public:
-  explicit ServerLock(const std::string& lockFile) {
-    int ready[2];
-    if (::pipe(ready) != 0) return;
-    pid_ = ::fork();
-    if (pid_ == 0) {
-      const int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT, 0600);
-      struct flock lock {};
-      lock.l_type = F_WRLCK;
-      ::fcntl(fd, F_SETLK, &lock);
-      (void)!::write(ready[1], "x", 1);
-      ::pause();
-      ::_exit(0);
-    }
-    char c;
-    (void)!::read(ready[0], &c, 1);
-    ::close(ready[0]);
-    ::close(ready[1]);
-  }
-  ~ServerLock() {
-    ::kill(pid_, SIGKILL);
-    ::waitpid(pid_, nullptr, 0);
-  }
-
- private:
-  pid_t pid_ = -1;
-};
-
 TEST(WinePortsTest, AMappingChangesOnlySystemRegAndNeverWhileAServerRuns) {
   test::TempDir dir;
   const SerialHost host = HostIn(dir);
   const std::string prefix = MakePrefix(dir, {{4, "/dev/ttyS3"}});
-  struct stat st {};
-  ::stat(prefix.c_str(), &st);
-  char server[64];
-  std::snprintf(server, sizeof server, "server-%llx-%llx", static_cast<unsigned long long>(st.st_dev),
-                static_cast<unsigned long long>(st.st_ino));
+  const std::string server = fs::path(test::WineServerFolder(prefix, host)).filename();
   for (const std::string& folder : {host.tempDir + "/.wine-0/", host.tempDir + "/wine-aqFFpB/"}) {
     test::WriteFile(prefix + "/wineserver", "wine-aqFFpB");
     fs::create_directories(folder + server);
     test::WriteFile(folder + server + "/lock", "");  // left behind by a server that ended
     EXPECT_FALSE(WineServerRunning(prefix, host));
-    const ServerLock running(folder + server + "/lock");
+    const test::ServerLock running(folder + server + "/lock");
     EXPECT_TRUE(WineServerRunning(prefix, host)) << folder;
     EXPECT_EQ(MapComPort(prefix, 4, "/dev/ttyUSB0", host).outcome, MapResult::Outcome::ServerRunning);
     EXPECT_EQ(test::ReadFile(prefix + "/system.reg"), kFixture);

@@ -64,7 +64,9 @@ void ComPortLine::ShowPort(int port) {
 QString ComPortLine::LineText(const ComPort& mapping) const {
   if (mapping.source == PortSource::None) return tr("COM %1 is not mapped in this Wine prefix").arg(mapping.number);
   const DeviceFacts facts = ProbeSerialDevice(mapping.device, host_);
-  const QString node = Host(facts.node.empty() ? mapping.device : facts.node);
+  // A by-id path names the adapter in brackets; the line names the node it leads to.
+  const bool byId = mapping.device.rfind(host_.byIdDir + "/", 0) == 0 && !facts.node.empty();
+  const QString node = Host(byId ? facts.node : mapping.device);
   switch (facts.state) {
     case DeviceState::Missing:
       return tr("COM %1 is %2, which does not exist").arg(mapping.number).arg(Host(mapping.device));

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "cli/commands.h"
+#include "cli/port_commands.h"
 #include "cli/settings_output.h"
 #include "config/backup.h"
 #include "config/config.h"
@@ -76,7 +77,8 @@ int CheckCommand(const std::string& programDir, const std::string& file, Command
   }
   PrintFindings(fileName, findings, io);
   for (const auto& error : errors) io.out << fileName << ": " << error << "\n";
-  return findings.empty() && errors.empty() ? kOk : kNotFound;
+  const int portFindings = PrintPortFindings(*config, programDir, fileName, io.out);
+  return findings.empty() && errors.empty() && portFindings == 0 ? kOk : kNotFound;
 }
 
 int ResaveCommand(const std::string& programDir, CommandStreams io) {

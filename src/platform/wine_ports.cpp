@@ -156,7 +156,8 @@ DeviceFacts ProbeSerialDevice(const std::string& device, const SerialHost& host)
   struct stat st {};
   if (device.empty() || ::stat(device.c_str(), &st) != 0) return facts;
   facts.node = Canonical(device);
-  if (const auto names = ByIdNames(host); names.count(facts.node) != 0) facts.adapter = AdapterName(names.at(facts.node));
+  if (const auto names = ByIdNames(host); names.count(facts.node) != 0)
+    facts.adapter = AdapterName(names.at(facts.node));
   facts.state = MayOpen(st, host) ? DeviceState::Present : DeviceState::NotAllowed;
   if (facts.state == DeviceState::NotAllowed) facts.group = GroupName(st.st_gid);
   return facts;

@@ -39,7 +39,7 @@ struct DeviceFacts {
   DeviceState state = DeviceState::Missing;
   std::string node;     // the device node that the path leads to (/dev/ttyUSB0)
   std::string adapter;  // the adapter's name from /dev/serial/by-id (AdapterName); often empty
-  std::string group;  // the device's group, when the user may not open it
+  std::string group;    // the device's group, when the user may not open it
 };
 
 // A /dev/serial/by-id name as the user knows the adapter: "usb-FTDI_FT232R_USB_UART_A5-if00-port0"

@@ -1,5 +1,6 @@
 // COM port mapping of Wine prefixes laid out as Wine lays them out: dosdevices links and a
 // system.reg whose Ports key was written by `wine reg add` (tests/data/wine-prefix).
+#include "platform/drive_table.h"
 #include "platform/wine_ports.h"
 
 #include <fcntl.h>
@@ -46,6 +47,11 @@ TEST(WinePrefixTest, TheNearestPrefixAboveTheFolderComesBeforeTheEnvironment) {
       {"/opt/tarvo", nullptr, nullptr, ""},
   };
   for (const Case& c : cases) EXPECT_EQ(WinePrefixFor(c.folder, c.env, c.home), c.expected) << c.folder;
+
+  // The drive table comes from that prefix: the folder is C:\Tarvo, not Z:\...
+  fs::create_directory_symlink("../drive_c", dir / "bottle/dosdevices/c:");
+  EXPECT_EQ(DriveTable::FromWinePrefix(dir / "bottle/drive_c/Tarvo").ToWindows(dir / "bottle/drive_c/Tarvo"),
+            "C:\\Tarvo");
 }
 
 TEST(WineRegistryTest, PortsAreReadAndWrittenAsWineDoes) {

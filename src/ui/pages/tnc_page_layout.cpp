@@ -4,9 +4,9 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QPushButton>
 #include <QHBoxLayout>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
 #include <QVBoxLayout>

@@ -1,6 +1,5 @@
 // COM port mapping of Wine prefixes laid out as Wine lays them out: dosdevices links and a
 // system.reg whose Ports key was written by `wine reg add` (tests/data/wine-prefix).
-#include "platform/drive_table.h"
 #include "platform/wine_ports.h"
 
 #include <fcntl.h>
@@ -12,6 +11,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "platform/drive_table.h"
 #include "platform/wine_prefix.h"
 #include "platform/wine_registry.h"
 #include "platform/wine_test_prefix.h"

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "cli/commands.h"
+#include "cli/port_commands.h"
 #include "cli/settings_output.h"
 #include "config/backup.h"
 #include "config/config.h"
@@ -20,7 +21,7 @@ std::optional<Config> MakeConfig(const std::string& programDir, StoreOptions opt
     io.err << "tarvoini: no such directory: " << programDir << "\n";
     return std::nullopt;
   }
-  DriveTable drives = DriveTable::FromWinePrefix();
+  DriveTable drives = DriveTable::FromWinePrefix(programDir);
   WindowsDirectory windows = WindowsFormOfDirectory(drives, programDir);
   if (windows.path.empty()) {
     io.err << "tarvoini: " << programDir << " has no exact Windows path (" << windows.problem << ")\n";
@@ -75,7 +76,8 @@ int CheckCommand(const std::string& programDir, const std::string& file, Command
   }
   PrintFindings(fileName, findings, io);
   for (const auto& error : errors) io.out << fileName << ": " << error << "\n";
-  return findings.empty() && errors.empty() ? kOk : kNotFound;
+  const int portFindings = PrintPortFindings(*config, programDir, fileName, io.out);
+  return findings.empty() && errors.empty() && portFindings == 0 ? kOk : kNotFound;
 }
 
 int ResaveCommand(const std::string& programDir, CommandStreams io) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/port_commands.h"
 #include "support/version.h"
 
 namespace {
@@ -16,6 +17,7 @@ constexpr const char* kHelp = R"(Usage:
   tarvoini [--dir DIR] show [--json]   print the settings as the configuration program loads them
   tarvoini [--dir DIR] check [--file FILE]
                                        list every value that loading drops, replaces, clamps or cuts
+  tarvoini [--dir DIR] ports           list COM 1 to 9 with the devices the next Wine start maps
   tarvoini [--dir DIR] resave [--dry-run]
                                        load and save every section, as OK in the dialog does
   tarvoini [--dir DIR] restore         put TARVO.BAK back, keeping the current file as TARVO.BAK
@@ -37,7 +39,14 @@ constexpr const char* kHelp = R"(Usage:
 DIR is the program directory holding TARVO.INI (default: the current directory).
 check prints one line per finding, TARVO.INI:LINE: [SECTION] KEY: what happens and why;
 line 0 stands for a key or section that is not in the file yet. With --file it checks FILE
-(e.g. TARVO.BAK) as the TARVO.INI of DIR (default: the folder of FILE).
+(e.g. TARVO.BAK) as the TARVO.INI of DIR (default: the folder of FILE). check also lists
+each TNC whose COM port the next Wine start leaves unmapped or maps to a device that does not
+exist, FILE: [DEVICE] TNCn: COM n ...
+
+The Wine prefix of DIR is the nearest folder above it holding dosdevices/ and drive_c/, else
+$WINEPREFIX, else ~/.wine. ports lists COM 1 to 9 as the next Wine start in it maps them:
+first the values under Software\Wine\Ports in its system.reg, then the /dev/ttyS*, ttyUSB*
+and ttyACM* devices it finds, then links left in its dosdevices folder.
 The ini verbs work on any INI file with the same rules; values are passed as the file's
 bytes (Windows-1252), unchanged.
 
@@ -72,6 +81,7 @@ Examples:
   tarvoini --dir ~/.wine/drive_c/TARVO check
   tarvoini check --file ~/.wine/drive_c/TARVO/TARVO.BAK
   tarvoini --dir ~/.wine/drive_c/TARVO restore
+  tarvoini --dir ~/.wine/drive_c/TARVO ports
   tarvoini show --json > station.json; tarvoini --dir ~/club/TARVO apply station.json
   tarvoini set StationSettings.Call DL1ABC MailboxSettings.Timeout 30min
   tarvoini set --dry-run TncTable[0].Port 3 TncTable[0].Baud 9600
@@ -124,6 +134,7 @@ int main(int argc, char** argv) {
   if (verb == "show" && args.size() == 1) return trv::ShowCommand(dir, false, io);
   if (verb == "show" && args.size() == 2 && args[1] == "--json") return trv::ShowCommand(dir, true, io);
   if (verb == "check" && args.size() == 1) return trv::CheckCommand(dir, {}, io);
+  if (verb == "ports" && args.size() == 1) return trv::PortsCommand(dir, io);
   if (verb == "resave" && args.size() == 1) return trv::ResaveCommand(dir, io);
   if (verb == "resave" && args.size() == 2 && args[1] == "--dry-run") return trv::ResaveDryRunCommand(dir, io);
   if (verb == "names" && args.size() == 1) return trv::NamesCommand(dir, io);

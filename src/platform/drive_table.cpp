@@ -1,9 +1,9 @@
 #include "platform/drive_table.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
+#include "platform/wine_prefix.h"
 #include "support/codepage.h"
 
 namespace fs = std::filesystem;
@@ -40,13 +40,8 @@ DriveTable::DriveTable(std::map<char, std::string> roots) {
   for (auto& [letter, root] : roots) roots_[UpperLetter(letter)] = WithoutTrailingSlash(root);
 }
 
-DriveTable DriveTable::FromWinePrefix() {
-  std::string prefix;
-  if (const char* env = std::getenv("WINEPREFIX"); env != nullptr && *env != '\0') {
-    prefix = env;
-  } else if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
-    prefix = std::string(home) + "/.wine";
-  }
+DriveTable DriveTable::FromWinePrefix(const std::string& programHostDir) {
+  const std::string prefix = WinePrefixFor(programHostDir);
   if (prefix.empty()) return DriveTable();
   return FromDosDevices(prefix + "/dosdevices");
 }

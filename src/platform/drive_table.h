@@ -13,8 +13,9 @@ class DriveTable {
  public:
   DriveTable();                                            // Z: only
   explicit DriveTable(std::map<char, std::string> roots);  // letters upper case, roots host paths
-  // Z: plus the letters of $WINEPREFIX (else ~/.wine) when that prefix exists.
-  static DriveTable FromWinePrefix();
+  // Z: plus the letters of the Wine prefix that the program folder `programHostDir` belongs
+  // to (WinePrefixFor), when that prefix exists.
+  static DriveTable FromWinePrefix(const std::string& programHostDir);
   static DriveTable FromDosDevices(const std::string& dosdevicesDir);
 
   std::optional<std::string> Root(char letter) const;

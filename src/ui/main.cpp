@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
     return 2;
   }
 
-  trv::DriveTable drives = trv::DriveTable::FromWinePrefix();
+  trv::DriveTable drives = trv::DriveTable::FromWinePrefix(QFile::encodeName(*folder).toStdString());
   trv::WindowsDirectory programDir = trv::WindowsFormOfDirectory(drives, QFile::encodeName(*folder).toStdString());
   if (programDir.path.empty()) {  // another place would be read and written: nothing is
     modals.ShowError(QString("%1: %2").arg(*folder, QString::fromStdString(programDir.problem)));

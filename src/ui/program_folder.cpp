@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include "platform/wine_prefix.h"
 #include "ui/modal_windows.h"
 
 namespace trv {
@@ -34,8 +35,8 @@ Answer AskToUse(const QString& folder, ModalWindows& modals) {
 }
 
 // The folder question until the user picks a folder to use, or cancels.
-std::optional<QString> AskForFolder(QSettings& settings, ModalWindows& modals) {
-  QString start = FolderQuestionStart();
+std::optional<QString> AskForFolder(QSettings& settings, ModalWindows& modals, const QString& startDir) {
+  QString start = FolderQuestionStart(startDir);
   for (;;) {
     const QString chosen = modals.AskDirectory(kProgramFolderQuestion, start);
     if (chosen.isEmpty()) return std::nullopt;
@@ -63,9 +64,8 @@ bool ProgramFolderWritable(const QString& hostDir) {
   return writable(hostDir) && (files.isEmpty() || writable(QDir(hostDir).filePath(files.front())));
 }
 
-QString FolderQuestionStart() {
-  QString prefix = qEnvironmentVariable("WINEPREFIX");
-  if (prefix.isEmpty()) prefix = QDir::homePath() + "/.wine";
+QString FolderQuestionStart(const QString& startDir) {
+  const QString prefix = QFile::decodeName(WinePrefixFor(QFile::encodeName(startDir).toStdString()).c_str());
   const QString driveC = prefix + "/drive_c";
   return QFileInfo(driveC).isDir() ? driveC : QDir::homePath();
 }
@@ -77,13 +77,13 @@ QString RememberedFolderFile() {
 std::optional<QString> FindProgramFolder(const QString& dirOption, bool choose, const QString& startDir,
                                          QSettings& settings, ModalWindows& modals) {
   if (!dirOption.isEmpty()) return QDir::cleanPath(QDir::current().absoluteFilePath(dirOption));
-  if (choose) return AskForFolder(settings, modals);
+  if (choose) return AskForFolder(settings, modals, startDir);
   if (!IsInstalledProgramFolder(startDir)) return startDir;
   const QString remembered = settings.value(kRememberedKey).toString();
-  if (remembered.isEmpty() || !QFileInfo(remembered).isDir()) return AskForFolder(settings, modals);
+  if (remembered.isEmpty() || !QFileInfo(remembered).isDir()) return AskForFolder(settings, modals, startDir);
   switch (AskToUse(remembered, modals)) {
     case Answer::Use: return remembered;
-    case Answer::ChooseAnother: return AskForFolder(settings, modals);
+    case Answer::ChooseAnother: return AskForFolder(settings, modals, startDir);
     case Answer::Cancel: return std::nullopt;
   }
   return std::nullopt;

@@ -22,8 +22,9 @@ inline const char* const kCancel = "Cancel";
 
 // A bin folder with no TARVO.INI: the program was installed, not copied into Tarvo's folder.
 bool IsInstalledProgramFolder(const QString& hostDir);
-// Where the folder question opens: the Wine prefix's drive_c when there is one, else home.
-QString FolderQuestionStart();
+// Where the folder question opens: drive_c of the Wine prefix that the start folder belongs to
+// (WinePrefixFor) when there is one, else home.
+QString FolderQuestionStart(const QString& startDir);
 
 // False when the folder or its TARVO.INI refuses writes (a read-only or immutable one), so
 // that the user hears it before editing rather than on OK.

@@ -16,11 +16,12 @@ struct Result {
 };
 
 // `args` are shell words; `env` goes before the command (VAR=value ...). A run that hangs is
-// ended after a minute.
+// ended after a minute. $WINEPREFIX names no prefix, so that ~/.wine plays no part unless a
+// test says otherwise.
 inline Result RunTarvoIni(const TempDir& tmp, const std::string& args, const std::string& env = {}) {
   const std::string out = tmp / "out.txt", err = tmp / "err.txt";
-  const std::string command =
-      env + " timeout 60 " + std::string(TARVOINI_PATH) + " " + args + " >" + out + " 2>" + err + " </dev/null";
+  const std::string command = "WINEPREFIX='" + (tmp / "no-wine-prefix") + "' " + env + " timeout 60 " +
+                              std::string(TARVOINI_PATH) + " " + args + " >" + out + " 2>" + err + " </dev/null";
   const int raw = std::system(command.c_str());
   return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
 }

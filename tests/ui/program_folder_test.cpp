@@ -106,13 +106,16 @@ TEST_F(ProgramFolderTest, ARememberedFolderThatIsGoneIsAskedForAgain) {
   EXPECT_EQ(settings.value("programFolder").toString(), Path("TARVO"));
 }
 
-TEST_F(ProgramFolderTest, TheQuestionOpensInTheWinePrefixDriveC) {
+TEST_F(ProgramFolderTest, TheQuestionOpensInDriveCOfThePrefixThatHoldsTheProgram) {
   test::WriteFile(dir / "prefix/drive_c/placeholder", "");
+  test::WriteFile(dir / "bottle/dosdevices/placeholder", "");
+  test::WriteFile(dir / "bottle/drive_c/Tarvo/bin/placeholder", "");
   const QByteArray saved = qgetenv("WINEPREFIX");
   qputenv("WINEPREFIX", QByteArray::fromStdString(dir / "prefix"));
-  EXPECT_EQ(FolderQuestionStart(), Path("prefix/drive_c"));
+  EXPECT_EQ(FolderQuestionStart(Path("bottle/drive_c/Tarvo/bin")), Path("bottle/drive_c"));
+  EXPECT_EQ(FolderQuestionStart(Path("usr/bin")), Path("prefix/drive_c"));
   qputenv("WINEPREFIX", QByteArray::fromStdString(dir / "none"));
-  EXPECT_EQ(FolderQuestionStart(), QDir::homePath());
+  EXPECT_EQ(FolderQuestionStart(Path("usr/bin")), QDir::homePath());
   qputenv("WINEPREFIX", saved);
 }
 

@@ -341,13 +341,13 @@ TEST_F(TncPageTest, WheelOverThePageChangesNoSetting) {
 TEST_F(TncPageTest, TabOrderFollowsThePageTopToBottom) {
   QWidget* widget = list;
   QStringList order;
-  for (int i = 0; i < 6; ++i) {
+  for (int i = 0; i < 7; ++i) {
     widget = widget->nextInFocusChain();
     while (!(widget->focusPolicy() & Qt::TabFocus)) widget = widget->nextInFocusChain();
     order << widget->objectName();
   }
   EXPECT_EQ(order, (QStringList{"TNC_Speed_Add", "TNC_Speed_Delete", "TNC_Combo_Driver", "TNC_Combo_Com", "TNC_CB_DRSI",
-                                "TNC_Combo_Baud"}));
+                                "TNC_Button_MapCom", "TNC_Combo_Baud"}));
 }
 
 }  // namespace

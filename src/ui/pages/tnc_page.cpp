@@ -12,6 +12,7 @@
 #include "config/sections.h"
 #include "ui/controls.h"
 #include "ui/modal_windows.h"
+#include "ui/pages/com_port_line.h"
 #include "ui/text_convert.h"
 #include "ui/widgets/limited_line_edit.h"
 
@@ -125,6 +126,7 @@ void TncPage::ShowPort(const TncEntry& e) {
   drsi_->setEnabled(sirq);
   baud_->setEnabled(!sirq);
   SelectByPrefix(baud_, BaudText(e.Baud));
+  comLine_->ShowPort(sirq ? 0 : e.Port);
 }
 
 void TncPage::ShowTnc(int n, bool storeShown) {
@@ -159,6 +161,7 @@ void TncPage::ShowNoTnc() {
   for (QCheckBox* box : {drsi_, autoParam_, useXHost_, fastPoll_}) box->setChecked(false);
   ClearRadioButtons({wa8ded_, tnc3s_});
   details_->setEnabled(false);
+  comLine_->ShowPort(0);
 }
 
 void TncPage::StoreTnc(int n) {
@@ -235,6 +238,7 @@ void TncPage::TNC_Combo_ComClick() {
   }
   drsi_->setEnabled(sirq);
   baud_->setEnabled(!sirq);
+  comLine_->ShowPort(sirq ? 0 : SelectedNumber(com_, 0));
 }
 
 }  // namespace trv

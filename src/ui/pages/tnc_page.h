@@ -8,6 +8,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
@@ -15,6 +16,7 @@ class QToolButton;
 
 namespace trv {
 
+class ComPortLine;
 class LimitedLineEdit;
 class TEditSectionForm;
 struct TncEntry;
@@ -45,6 +47,7 @@ class TncPage : public SettingsPage {
   void BuildControls();
   void ConnectHandlers();
   QWidget* BuildDetails();
+  QGroupBox* ComPortGroup();
   void FillNumberBoxes();
   void FillBlockLists();
   void ShowPort(const TncEntry& e);
@@ -66,6 +69,7 @@ class TncPage : public SettingsPage {
   QComboBox* driver_;
   QComboBox* com_;
   QCheckBox* drsi_;
+  ComPortLine* comLine_;
   QComboBox* baud_;
   QComboBox* pacLen_;
   QComboBox* channels_;

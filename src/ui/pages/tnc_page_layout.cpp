@@ -6,12 +6,15 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <vector>
 
+#include "config/config.h"
 #include "ui/layout_builders.h"
+#include "ui/pages/com_port_line.h"
 #include "ui/pages/tnc_page.h"
 #include "ui/widgets/limited_line_edit.h"
 #include "ui/widgets/quiet_combo_box.h"
@@ -52,6 +55,20 @@ QGroupBox* RowGroup(const char* name, const QString& caption, std::initializer_l
 
 }  // namespace
 
+// The COM port box with the DRSI flag, and below them the line that says which device it is.
+QGroupBox* TncPage::ComPortGroup() {
+  comLine_ = new ComPortLine(modals_, WinePrefixOfProgram(config_.Files));
+  auto* row = new QHBoxLayout;
+  row->addWidget(com_);
+  row->addWidget(drsi_);
+  row->addStretch();
+  auto* column = new QVBoxLayout;
+  column->setContentsMargins(kGroupMargins);
+  column->addLayout(row);
+  column->addWidget(comLine_);
+  return LabelledGroup("GroupBox24", "COM port", column);
+}
+
 QWidget* TncPage::BuildDetails() {
   driver_ = SizedCombo("TNC_Combo_Driver", kNumberBoxChars);
   com_ = SizedCombo("TNC_Combo_Com", kNumberBoxChars);
@@ -81,7 +98,7 @@ QWidget* TncPage::BuildDetails() {
   auto* grid = new QGridLayout;
   grid->setContentsMargins(0, 0, 0, 0);
   grid->addWidget(RowGroup("GroupBox23", "Driver", {driver_}), 0, 0, 1, 2);
-  grid->addWidget(RowGroup("GroupBox24", "COM port", {com_, drsi_}), 1, 0);
+  grid->addWidget(ComPortGroup(), 1, 0);
   grid->addWidget(RowGroup("GroupBox26", "Baud rate", {baud_}), 2, 0);
   grid->addWidget(RowGroup("GroupBox25", "Packet length", {pacLen_}), 3, 0);
   grid->addWidget(RowGroup("GroupBox27", "Channels", {channels_}), 4, 0);
@@ -116,9 +133,10 @@ void TncPage::BuildControls() {
   layout->addLayout(left);
   layout->addWidget(details_, 1);
 
-  const std::vector<QWidget*> tabOrder = {list_,      add_,      delete_,   driver_,  com_,    drsi_,   baud_,
-                                          pacLen_,    channels_, ini_,      editIni_, qrg_,    wa8ded_, tnc3s_,
-                                          autoParam_, useXHost_, fastPoll_, dei_,     editDei_};
+  const std::vector<QWidget*> tabOrder = {
+      list_,  add_,       delete_,   driver_,   com_,     drsi_,   comLine_->MapButton(),
+      baud_,  pacLen_,    channels_, ini_,      editIni_, qrg_,    wa8ded_,
+      tnc3s_, autoParam_, useXHost_, fastPoll_, dei_,     editDei_};
   SetTabOrder(tabOrder);
 }
 

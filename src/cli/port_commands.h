@@ -1,0 +1,21 @@
+#pragma once
+// How the COM ports of the program folder's Wine prefix reach the TNCs: the list of tarvoini
+// ports and the port findings of tarvoini check.
+#include <ostream>
+#include <string>
+
+#include "cli/commands.h"
+#include "config/config.h"
+
+namespace trv {
+
+// One line per TNC on a COM port that the next Wine start leaves unmapped or maps to a device
+// that does not exist, "FILE: [DEVICE] TNCn: COM n ..."; nothing outside a Wine prefix. The
+// number of lines printed.
+int PrintPortFindings(const Config& config, const std::string& programDir, const std::string& fileName,
+                      std::ostream& out);
+
+// Lists COM 1 to 9 as the next Wine start maps them, with their devices.
+int PortsCommand(const std::string& programDir, CommandStreams io);
+
+}  // namespace trv

@@ -1,0 +1,214 @@
+#include "platform/wine_ports.h"
+
+#include <fcntl.h>
+#include <grp.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string_view>
+#include <system_error>
+
+#include "platform/atomic_file_writer.h"
+#include "platform/file_reader.h"
+#include "platform/unique_fd.h"
+#include "platform/wine_registry.h"
+
+namespace fs = std::filesystem;
+
+namespace trv {
+namespace {
+
+constexpr int kWineMaxPorts = 256;
+const char* const kFoundSeries[] = {"ttyS", "ttyUSB", "ttyACM"};
+
+std::string ReadSmallFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// The devices a Wine start finds, in the order it gives them COM numbers.
+std::vector<std::string> FoundDevices(const SerialHost& host) {
+  std::vector<std::string> found;
+  for (const char* series : kFoundSeries)
+    for (int i = 0;; ++i) {
+      std::string path = host.devDir + "/" + series + std::to_string(i);
+      if (::access(path.c_str(), F_OK) != 0) break;
+      found.push_back(std::move(path));
+    }
+  return found;
+}
+
+std::string LinkTarget(const fs::path& link) {
+  std::error_code ec;
+  const fs::path target = fs::read_symlink(link, ec);
+  return ec ? std::string() : target.string();
+}
+
+bool MayOpen(const struct stat& st, const SerialHost& host) {
+  constexpr mode_t kReadWrite = 06;
+  if (host.uid == 0) return true;
+  if (st.st_uid == host.uid) return ((st.st_mode >> 6) & kReadWrite) == kReadWrite;
+  const bool member = std::find(host.groups.begin(), host.groups.end(), st.st_gid) != host.groups.end();
+  if (member) return ((st.st_mode >> 3) & kReadWrite) == kReadWrite;
+  return (st.st_mode & kReadWrite) == kReadWrite;
+}
+
+std::string GroupName(gid_t gid) {
+  const struct group* entry = ::getgrgid(gid);
+  return entry != nullptr ? entry->gr_name : std::to_string(gid);
+}
+
+std::string Canonical(const std::string& path) {
+  std::error_code ec;
+  const fs::path target = fs::canonical(path, ec);
+  return ec ? std::string() : target.string();
+}
+
+// by-id link name by the device node it leads to.
+std::map<std::string, std::string> ByIdNames(const SerialHost& host) {
+  std::map<std::string, std::string> names;
+  std::error_code ec;
+  for (const auto& entry : fs::directory_iterator(host.byIdDir, ec)) {
+    const std::string node = Canonical(entry.path().string());
+    if (!node.empty()) names.emplace(node, entry.path().filename().string());
+  }
+  return names;
+}
+
+bool HasUart(const SerialHost& host, const std::string& name) {
+  const std::string type = ReadSmallFile(host.sysTtyDir + "/" + name + "/type");
+  return !type.empty() && type != "0\n" && type != "0";
+}
+
+std::string ServerFolderName(const std::string& prefix) {
+  struct stat st {};
+  if (::stat(prefix.c_str(), &st) != 0) return {};
+  char name[64];
+  std::snprintf(name, sizeof name, "server-%llx-%llx", static_cast<unsigned long long>(st.st_dev),
+                static_cast<unsigned long long>(st.st_ino));
+  return name;
+}
+
+bool LockHeld(const std::string& lockFile) {
+  const UniqueFd fd(::open(lockFile.c_str(), O_RDONLY | O_CLOEXEC));
+  if (fd.get() < 0) return false;
+  struct flock lock {};
+  lock.l_type = F_WRLCK;
+  lock.l_whence = SEEK_SET;
+  return ::fcntl(fd.get(), F_GETLK, &lock) == 0 && lock.l_type != F_UNLCK;
+}
+
+}  // namespace
+
+SerialHost SerialHost::OfThisProcess() {
+  SerialHost host;
+  host.uid = ::getuid();
+  const int count = ::getgroups(0, nullptr);
+  std::vector<gid_t> groups(count > 0 ? static_cast<std::size_t>(count) : 0);
+  if (count > 0 && ::getgroups(count, groups.data()) == count) host.groups.assign(groups.begin(), groups.end());
+  host.groups.push_back(::getgid());
+  return host;
+}
+
+std::vector<ComPort> NextStartComPorts(const std::string& prefix, const SerialHost& host, int highest) {
+  std::map<int, ComPort> ports;
+  for (auto& [number, device] : RegistryComPorts(ReadSmallFile(SystemRegistryFile(prefix))))
+    ports[number] = {number, device, PortSource::Registry};
+  int number = 1;
+  for (const std::string& device : FoundDevices(host)) {
+    while (number <= kWineMaxPorts && ports.count(number) != 0) ++number;
+    if (number > kWineMaxPorts) break;
+    ports[number] = {number, device, PortSource::FoundDevice};
+  }
+  std::vector<ComPort> result;
+  for (int n = 1; n <= highest; ++n) {
+    if (const auto it = ports.find(n); it != ports.end()) {
+      result.push_back(it->second);
+      continue;
+    }
+    const std::string left = LinkTarget(fs::path(prefix) / "dosdevices" / ("com" + std::to_string(n)));
+    result.push_back({n, left, left.empty() ? PortSource::None : PortSource::LeftLink});
+  }
+  return result;
+}
+
+std::string AdapterName(std::string byIdName) {
+  for (const std::string_view bus : {"usb-", "pci-", "platform-"})
+    if (byIdName.rfind(bus, 0) == 0) byIdName.erase(0, bus.size());
+  if (const std::size_t iface = byIdName.rfind("-if"); iface != std::string::npos && iface > 0) byIdName.erase(iface);
+  std::replace(byIdName.begin(), byIdName.end(), '_', ' ');
+  return byIdName;
+}
+
+DeviceFacts ProbeSerialDevice(const std::string& device, const SerialHost& host) {
+  DeviceFacts facts;
+  struct stat st {};
+  if (device.empty() || ::stat(device.c_str(), &st) != 0) return facts;
+  facts.node = Canonical(device);
+  if (const auto names = ByIdNames(host); names.count(facts.node) != 0)
+    facts.adapter = AdapterName(names.at(facts.node));
+  facts.state = MayOpen(st, host) ? DeviceState::Present : DeviceState::NotAllowed;
+  if (facts.state == DeviceState::NotAllowed) facts.group = GroupName(st.st_gid);
+  return facts;
+}
+
+std::vector<SerialDevice> PresentSerialDevices(const SerialHost& host) {
+  std::vector<SerialDevice> devices;
+  std::set<std::string> named;
+  for (const auto& [node, name] : ByIdNames(host)) {
+    devices.push_back({host.byIdDir + "/" + name, AdapterName(name) + " (" + node + ")"});
+    named.insert(node);
+  }
+  std::sort(devices.begin(), devices.end(), [](const auto& a, const auto& b) { return a.path < b.path; });
+  for (const std::string& path : FoundDevices(host)) {
+    const std::string name = fs::path(path).filename().string();
+    const bool uartPort = name.rfind("ttyS", 0) == 0;
+    if (named.count(Canonical(path)) != 0 || (uartPort && !HasUart(host, name))) continue;
+    devices.push_back({path, path});
+  }
+  return devices;
+}
+
+bool WineServerRunning(const std::string& prefix, const SerialHost& host) {
+  const std::string server = ServerFolderName(prefix);
+  if (server.empty()) return false;
+  std::vector<std::string> roots = {host.tempDir + "/.wine-" + std::to_string(host.uid)};
+  // Debian's Wine names its folder under the temporary directory in the prefix's file "wineserver".
+  std::string named = ReadSmallFile(prefix + "/wineserver");
+  while (!named.empty() && (named.back() == '\n' || named.back() == '\0')) named.pop_back();
+  if (!named.empty() && named.find('/') == std::string::npos) roots.push_back(host.tempDir + "/" + named);
+  return std::any_of(roots.begin(), roots.end(),
+                     [&](const std::string& root) { return LockHeld(root + "/" + server + "/lock"); });
+}
+
+std::string SystemRegistryFile(const std::string& prefix) { return prefix + "/system.reg"; }
+
+MapResult MapComPort(const std::string& prefix, int number, const std::string& device, const SerialHost& host) {
+  if (WineServerRunning(prefix, host)) return {MapResult::Outcome::ServerRunning};
+  const std::string file = SystemRegistryFile(prefix);
+  HostFileReader reader;
+  const FileContents contents = reader.Read(file);
+  if (contents.state == FileContents::State::Missing) return {MapResult::Outcome::NoRegistry};
+  if (contents.state != FileContents::State::Read) return {MapResult::Outcome::Refused, contents.error};
+  const auto changed = WithRegistryComPort(contents.bytes, number, device, static_cast<long long>(std::time(nullptr)));
+  if (!changed) return {MapResult::Outcome::BadDevice};
+  if (*changed == contents.bytes) return {};
+  if (WineServerRunning(prefix, host)) return {MapResult::Outcome::ServerRunning};
+  AtomicFileWriter writer;
+  const WriteResult written = writer.Replace(file, *changed, contents.bytes, contents.identity);
+  if (written.outcome == WriteResult::Outcome::Written) return {};
+  return {MapResult::Outcome::Refused, written.outcome == WriteResult::Outcome::FileChanged ? EAGAIN : written.error};
+}
+
+}  // namespace trv

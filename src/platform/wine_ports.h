@@ -1,0 +1,77 @@
+#pragma once
+// Which host device each COM port of a Wine prefix is. Every Wine start rebuilds the comN
+// links in the prefix's dosdevices folder: first from the "COMn" values under
+// Software\Wine\Ports in system.reg, then with the /dev/ttyS*, ttyUSB* and ttyACM* devices it
+// finds (each series up to its first missing number), which take the free numbers from COM 1
+// on. Links for numbers that neither gives stay as they are. Only the registry value lasts
+// for a number that a found device would take. docs/wine-com-ports.md has the details.
+#include <string>
+#include <vector>
+
+namespace trv {
+
+// Where the devices and the Wine servers' folders are, and who opens the devices. Tests
+// point the folders at their own.
+struct SerialHost {
+  std::string devDir = "/dev";
+  std::string byIdDir = "/dev/serial/by-id";
+  std::string sysTtyDir = "/sys/class/tty";
+  std::string tempDir = "/tmp";
+  unsigned uid = 0;
+  std::vector<unsigned> groups;
+  static SerialHost OfThisProcess();
+};
+
+enum class PortSource { Registry, FoundDevice, LeftLink, None };
+
+struct ComPort {
+  int number = 0;
+  std::string device;  // host path; empty when the port is not mapped
+  PortSource source = PortSource::None;
+};
+
+// COM 1 to `highest` as the next Wine start in `prefix` maps them.
+std::vector<ComPort> NextStartComPorts(const std::string& prefix, const SerialHost& host, int highest = 9);
+
+enum class DeviceState { Present, Missing, NotAllowed };
+
+struct DeviceFacts {
+  DeviceState state = DeviceState::Missing;
+  std::string node;     // the device node that the path leads to (/dev/ttyUSB0)
+  std::string adapter;  // the adapter's name from /dev/serial/by-id (AdapterName); often empty
+  std::string group;    // the device's group, when the user may not open it
+};
+
+// A /dev/serial/by-id name as the user knows the adapter: "usb-FTDI_FT232R_USB_UART_A5-if00-port0"
+// is "FTDI FT232R USB UART A5".
+std::string AdapterName(std::string byIdName);
+
+DeviceFacts ProbeSerialDevice(const std::string& device, const SerialHost& host);
+
+struct SerialDevice {
+  std::string path;   // what a mapping names: the by-id path where there is one
+  std::string label;  // what a list shows
+};
+
+// The serial devices present: adapters by their by-id names, then USB and ACM nodes without
+// one, then the ttyS ports that have a UART behind them.
+std::vector<SerialDevice> PresentSerialDevices(const SerialHost& host);
+
+// True while a Wine server runs for `prefix` (it holds the lock in its server folder). It
+// keeps the registry in memory and writes it back when it ends.
+bool WineServerRunning(const std::string& prefix, const SerialHost& host);
+
+struct MapResult {
+  enum class Outcome { Mapped, ServerRunning, NoRegistry, BadDevice, Refused };
+  Outcome outcome = Outcome::Mapped;
+  int error = 0;  // errno of a refusal
+};
+
+// The host path of the prefix's registry file that holds the mappings.
+std::string SystemRegistryFile(const std::string& prefix);
+
+// Sets "COM<number>"="<device>" under Software\Wine\Ports in the prefix's system.reg, the only
+// change; refused while a Wine server runs for the prefix.
+MapResult MapComPort(const std::string& prefix, int number, const std::string& device, const SerialHost& host);
+
+}  // namespace trv

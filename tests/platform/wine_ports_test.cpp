@@ -1,0 +1,170 @@
+// COM port mapping of Wine prefixes laid out as Wine lays them out: dosdevices links and a
+// system.reg whose Ports key was written by `wine reg add` (tests/data/wine-prefix).
+#include "platform/wine_ports.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "platform/drive_table.h"
+#include "platform/wine_prefix.h"
+#include "platform/wine_registry.h"
+#include "platform/wine_test_prefix.h"
+
+namespace fs = std::filesystem;
+
+namespace trv {
+namespace {
+
+const std::string kFixture = test::WineRegistryFixture();
+
+std::string MakePrefix(const test::TempDir& dir, const std::map<int, std::string>& links = {}) {
+  return test::MakeWinePrefix(dir, links);
+}
+
+SerialHost HostIn(const test::TempDir& dir) { return test::SerialHostIn(dir); }
+
+TEST(WinePrefixTest, TheNearestPrefixAboveTheFolderComesBeforeTheEnvironment) {
+  test::TempDir dir;
+  for (const char* made : {"bottle/dosdevices", "bottle/drive_c/Tarvo", "half/drive_c/Tarvo"})
+    fs::create_directories(dir / made);
+  struct Case {
+    std::string folder;
+    const char* env;
+    const char* home;
+    std::string expected;
+  } cases[] = {
+      {dir / "bottle/drive_c/Tarvo", "/elsewhere", "/home/u", dir / "bottle"},
+      {dir / "bottle/drive_c/Tarvo/", nullptr, "/home/u", dir / "bottle"},
+      {dir / "bottle/drive_c/Tarvo/../Tarvo", nullptr, "/home/u", dir / "bottle"},
+      {dir / "half/drive_c/Tarvo", "/elsewhere", "/home/u", "/elsewhere"},  // no dosdevices: no prefix
+      {dir / "half/drive_c/Tarvo", "", "/home/u", "/home/u/.wine"},
+      {"/opt/tarvo", nullptr, nullptr, ""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(WinePrefixFor(c.folder, c.env, c.home), c.expected) << c.folder;
+
+  // The drive table comes from that prefix: the folder is C:\Tarvo, not Z:\...
+  fs::create_directory_symlink("../drive_c", dir / "bottle/dosdevices/c:");
+  EXPECT_EQ(DriveTable::FromWinePrefix(dir / "bottle/drive_c/Tarvo").ToWindows(dir / "bottle/drive_c/Tarvo"),
+            "C:\\Tarvo");
+}
+
+TEST(WineRegistryTest, PortsAreReadAndWrittenAsWineDoes) {
+  EXPECT_EQ(RegistryComPorts(kFixture), (std::map<int, std::string>{{3, "/dev/ttyUSB0"}, {7, "/dev/ttyS9"}}));
+  const std::string noKey = "WINE REGISTRY Version 2\n\n[System\\\\Select] 1\n\"Current\"=dword:00000001\n";
+  struct Case {
+    std::string file;
+    int number;
+    std::string device;
+    std::map<int, std::string> expected;
+  } cases[] = {
+      {kFixture,
+       3,
+       "/dev/serial/by-id/usb-FTDI_A1-if00-port0",
+       {{3, "/dev/serial/by-id/usb-FTDI_A1-if00-port0"}, {7, "/dev/ttyS9"}}},
+      {kFixture, 7, "/dev/ttyACM0", {{3, "/dev/ttyUSB0"}, {7, "/dev/ttyACM0"}}},
+      {kFixture, 1, "/tmp/a \"b\"\\c", {{1, "/tmp/a \"b\"\\c"}, {3, "/dev/ttyUSB0"}, {7, "/dev/ttyS9"}}},
+      {noKey, 2, "/dev/ttyUSB1", {{2, "/dev/ttyUSB1"}}},
+      {"WINE REGISTRY Version 2", 2, "/dev/ttyUSB1", {{2, "/dev/ttyUSB1"}}},
+  };
+  for (const Case& c : cases) {
+    const auto changed = WithRegistryComPort(c.file, c.number, c.device, 1796700202);
+    ASSERT_TRUE(changed) << c.device;
+    EXPECT_EQ(RegistryComPorts(*changed), c.expected) << *changed;
+    // Only lines are added or one line replaced: every other key stays as it was.
+    const std::string rest = c.file.substr(std::min(c.file.find("[System"), c.file.size()));
+    EXPECT_NE(changed->find(rest), std::string::npos) << *changed;
+    EXPECT_EQ(WithRegistryComPort(*changed, c.number, c.device, 0), *changed);
+  }
+  const std::string replaced = *WithRegistryComPort(kFixture, 3, "/dev/ttyACM1", 0);
+  EXPECT_EQ(replaced.size(), kFixture.size());  // "/dev/ttyUSB0" and "/dev/ttyACM1" are as long
+  EXPECT_FALSE(WithRegistryComPort(kFixture, 3, "/dev/tty\nx", 0));
+  EXPECT_FALSE(WithRegistryComPort(kFixture, 3, "/dev/gerät", 0));
+}
+
+TEST(WinePortsTest, TheNextStartTakesRegistryValuesThenFoundDevicesThenLeftLinks) {
+  test::TempDir dir;
+  const SerialHost host = HostIn(dir);
+  for (const char* node : {"ttyS0", "ttyS1", "ttyS3", "ttyUSB0", "ttyACM0"})
+    test::WriteFile(dir / ("dev/" + std::string(node)), "");
+  const std::string prefix = MakePrefix(dir, {{1, "/dev/null"}, {8, "/tmp/pty-link"}, {9, "/dev/ttyS0"}});
+  const std::vector<ComPort> ports = NextStartComPorts(prefix, host);
+  const std::vector<std::pair<std::string, PortSource>> expected = {
+      {dir / "dev/ttyS0", PortSource::FoundDevice},  // the link to /dev/null is replaced
+      {dir / "dev/ttyS1", PortSource::FoundDevice},  // ttyS3 is not found: ttyS2 is missing
+      {"/dev/ttyUSB0", PortSource::Registry},         {dir / "dev/ttyUSB0", PortSource::FoundDevice},
+      {dir / "dev/ttyACM0", PortSource::FoundDevice}, {"", PortSource::None},
+      {"/dev/ttyS9", PortSource::Registry},           {"/tmp/pty-link", PortSource::LeftLink},
+      {"/dev/ttyS0", PortSource::LeftLink},
+  };
+  ASSERT_EQ(ports.size(), expected.size());
+  for (std::size_t i = 0; i < ports.size(); ++i) {
+    EXPECT_EQ(ports[i].number, static_cast<int>(i + 1));
+    EXPECT_EQ(ports[i].device, expected[i].first) << "COM " << i + 1;
+    EXPECT_EQ(ports[i].source, expected[i].second) << "COM " << i + 1;
+  }
+}
+
+TEST(WinePortsTest, DevicesAreNamedByTheirAdapterAndCheckedForAccess) {
+  test::TempDir dir;
+  SerialHost host = HostIn(dir);
+  for (const char* node : {"ttyS0", "ttyS1", "ttyUSB0", "ttyACM0"})
+    test::WriteFile(dir / ("dev/" + std::string(node)), "");
+  test::WriteFile(dir / "sys/ttyS0/type", "4\n");
+  test::WriteFile(dir / "sys/ttyS1/type", "0\n");
+  const std::string byId = host.byIdDir + "/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0";
+  fs::create_symlink("../../ttyUSB0", byId);
+  ::chmod((dir / "dev/ttyACM0").c_str(), 0660);
+  ::chown((dir / "dev/ttyACM0").c_str(), 0, 20);
+
+  for (const std::string& path : {dir / "dev/ttyUSB0", byId}) {
+    EXPECT_EQ(ProbeSerialDevice(path, host).node, dir / "dev/ttyUSB0");
+    EXPECT_EQ(ProbeSerialDevice(path, host).adapter, "FTDI FT232R USB UART A50285BI");
+  }
+  EXPECT_EQ(AdapterName("usb-Silicon_Labs_CP2102_0001-if00-port0"), "Silicon Labs CP2102 0001");
+  EXPECT_EQ(AdapterName("pci-Intel_UART"), "Intel UART");
+  EXPECT_EQ(ProbeSerialDevice(dir / "dev/ttyS7", host).state, DeviceState::Missing);
+  EXPECT_EQ(ProbeSerialDevice(dir / "dev/ttyACM0", host).state, DeviceState::Present);  // root opens all
+  host.uid = 1000;
+  host.groups = {1000};
+  const DeviceFacts denied = ProbeSerialDevice(dir / "dev/ttyACM0", host);
+  EXPECT_EQ(denied.state, DeviceState::NotAllowed);
+  EXPECT_FALSE(denied.group.empty());
+  host.groups.push_back(20);
+  EXPECT_EQ(ProbeSerialDevice(dir / "dev/ttyACM0", host).state, DeviceState::Present);
+
+  std::vector<std::string> listed;
+  for (const SerialDevice& d : PresentSerialDevices(host)) listed.push_back(d.path);
+  EXPECT_EQ(listed, (std::vector<std::string>{byId, dir / "dev/ttyS0", dir / "dev/ttyACM0"}));
+}
+
+TEST(WinePortsTest, AMappingChangesOnlySystemRegAndNeverWhileAServerRuns) {
+  test::TempDir dir;
+  const SerialHost host = HostIn(dir);
+  const std::string prefix = MakePrefix(dir, {{4, "/dev/ttyS3"}});
+  const std::string server = fs::path(test::WineServerFolder(prefix, host)).filename();
+  for (const std::string& folder : {host.tempDir + "/.wine-0/", host.tempDir + "/wine-aqFFpB/"}) {
+    test::WriteFile(prefix + "/wineserver", "wine-aqFFpB");
+    fs::create_directories(folder + server);
+    test::WriteFile(folder + server + "/lock", "");  // left behind by a server that ended
+    EXPECT_FALSE(WineServerRunning(prefix, host));
+    const test::ServerLock running(folder + server + "/lock");
+    EXPECT_TRUE(WineServerRunning(prefix, host)) << folder;
+    EXPECT_EQ(MapComPort(prefix, 4, "/dev/ttyUSB0", host).outcome, MapResult::Outcome::ServerRunning);
+    EXPECT_EQ(test::ReadFile(prefix + "/system.reg"), kFixture);
+  }
+  EXPECT_EQ(MapComPort(prefix, 4, "/dev/ttyUSB0", host).outcome, MapResult::Outcome::Mapped);
+  EXPECT_EQ(test::ReadFile(prefix + "/system.reg"), *WithRegistryComPort(kFixture, 4, "/dev/ttyUSB0", 0));
+  EXPECT_EQ(fs::read_symlink(prefix + "/dosdevices/com4"), "/dev/ttyS3");  // the next Wine start replaces it
+  EXPECT_EQ(NextStartComPorts(prefix, host)[3].device, "/dev/ttyUSB0");
+  fs::remove(prefix + "/system.reg");
+  EXPECT_EQ(MapComPort(prefix, 4, "/dev/ttyUSB0", host).outcome, MapResult::Outcome::NoRegistry);
+}
+
+}  // namespace
+}  // namespace trv

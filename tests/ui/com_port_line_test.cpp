@@ -1,0 +1,111 @@
+// The TNC page's line of the device behind the COM port, and mapping one, over a prefix laid
+// out as Wine lays it out.
+#include "ui/pages/com_port_line.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "platform/wine_registry.h"
+#include "platform/wine_test_prefix.h"
+#include "ui_test_util.h"
+
+namespace trv {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kTncs =
+    "[DEVICE]\r\nTNC0=3,248,9600,8,1,1,144.800,DEFINI,DEFDEI,0,0,TNC2.TNC\r\n"
+    "TNC1=316,128,57600,4,0,1,438.125,KISSINI,DEFDEI,1,1,KISS.TNC\r\n"
+    "TNC2=5,100,4800,27,1,0,7.000,ZINI,ZDEI,0,0,TNC2.TNC\r\nTNC3=END OF BLOCK\r\n";
+
+class ComPortLineTest : public ::testing::Test {
+ protected:
+  ComPortLineTest() : prefix(test::MakeWinePrefix(dir)), host(test::SerialHostIn(dir)) {
+    test::WriteFile(dir / "dev/ttyUSB0", "");
+    fs::create_symlink("../../ttyUSB0", byId);
+    Registry(3, byId);
+    line = w.Find<ComPortLine>("TNC_ComPortLine");
+    line->Use(prefix, host);
+  }
+  void Registry(int port, const std::string& device) {
+    const std::string file = prefix + "/system.reg";
+    test::WriteFile(file, *WithRegistryComPort(test::ReadFile(file), port, device, 0));
+  }
+  void Select(int row) {
+    auto* list = w.Find<QListWidget>("ListBox1");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+  }
+  QString Text() { return w.Find<QLabel>("TNC_Label_ComDevice")->text(); }
+  QPushButton* Map() { return w.Find<QPushButton>("TNC_Button_MapCom"); }
+
+  test::TempDir dir;
+  std::string prefix;
+  SerialHost host;
+  std::string byId = dir / "dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0";
+  test::Window w{kTncs};
+  ComPortLine* line = nullptr;
+};
+
+TEST_F(ComPortLineTest, TheLineSaysWhatTheNextWineStartMapsThePortTo) {
+  const QString usb = QString::fromStdString(dir / "dev/ttyUSB0");
+  EXPECT_EQ(Text(), "COM 3 is " + usb + " (FTDI FT232R USB UART A50285BI, present)");
+  Select(1);  // a SIRQ port: nothing
+  EXPECT_TRUE(w.Find<QLabel>("TNC_Label_ComDevice")->isHidden());
+  EXPECT_TRUE(Map()->isHidden());
+  Select(2);
+  EXPECT_EQ(Text(), "COM 5 is not mapped in this Wine prefix");
+  Registry(5, dir / "dev/ttyS2");
+  line->Use(prefix, host);
+  EXPECT_EQ(Text(), "COM 5 is " + QString::fromStdString(dir / "dev/ttyS2") + ", which does not exist");
+  host.uid = 1000;
+  host.groups = {1000};
+  ::chmod(usb.toLocal8Bit().constData(), 0660);
+  Registry(5, dir / "dev/ttyUSB0");
+  line->Use(prefix, host);
+  EXPECT_TRUE(Text().startsWith("COM 5 is " + usb + ", which you may not open (add yourself to the group "));
+  line->Use(dir / "no-prefix", host);
+  EXPECT_TRUE(Map()->isHidden());
+}
+
+TEST_F(ComPortLineTest, MapWritesTheChosenDeviceOnlyAfterTheQuestion) {
+  const std::string file = prefix + "/system.reg";
+  Select(2);
+  w.modals.onDialog = [](QDialog& dialog) {
+    dialog.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    auto* list = dialog.findChild<QListWidget*>("SerialDeviceList");
+    EXPECT_EQ(list->count(), 1);
+    QTest::keyClick(list, Qt::Key_Home);
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    return dialog.result();
+  };
+  const std::string before = test::ReadFile(file);
+  w.modals.answerYes = false;
+  QTest::mouseClick(Map(), Qt::LeftButton);
+  ASSERT_EQ(w.modals.questions.size(), 1) << w.modals.dialogsRun << w.modals.infos.join("/").toStdString();
+  const QString question = w.modals.questions.back();
+  EXPECT_TRUE(question.contains(QString::fromStdString(file))) << question.toStdString();
+  EXPECT_TRUE(question.contains("\"COM5\"=\"" + QString::fromStdString(byId) + "\"")) << question.toStdString();
+  EXPECT_EQ(test::ReadFile(file), before);
+
+  {
+    fs::create_directories(test::WineServerFolder(prefix, host));
+    const test::ServerLock held(test::WineServerFolder(prefix, host) + "/lock");
+    QTest::mouseClick(Map(), Qt::LeftButton);
+    EXPECT_EQ(w.modals.dialogsRun, 1);  // no list while Wine runs: it says so instead
+    ASSERT_EQ(w.modals.infos.size(), 1);
+    EXPECT_TRUE(w.modals.infos.back().startsWith("Wine is running in"));
+  }
+  w.modals.answerYes = true;
+  QTest::mouseClick(Map(), Qt::LeftButton);
+  EXPECT_EQ(RegistryComPorts(test::ReadFile(file)).at(5), byId);
+  EXPECT_EQ(Text(),
+            "COM 5 is " + QString::fromStdString(dir / "dev/ttyUSB0") + " (FTDI FT232R USB UART A50285BI, present)");
+}
+
+}  // namespace
+}  // namespace trv

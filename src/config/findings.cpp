@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-
 namespace trv {
 
 Findings SortedByLine(Findings findings) {

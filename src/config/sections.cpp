@@ -8,6 +8,7 @@
 #include "config/extra_section.h"
 #include "config/ini_errors.h"
 #include "config/mailbox_section.h"
+#include "config/saved_forms.h"
 
 namespace trv {
 
@@ -31,6 +32,7 @@ void LoadAllSections(Config& config, const std::function<void(SectionId)>& after
   for (const SectionStep& step : SectionSteps()) {
     try {
       step.read(config);
+      ApplySavedForm(config, step.id);  // what OK makes of the record
     } catch (const IniReadError& e) {
       onError(e);
       return;

@@ -7,6 +7,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "config/config.h"
 #include "config/ini_errors.h"
@@ -27,8 +28,11 @@
 #include "ui/pages/sound_page.h"
 #include "ui/pages/station_page.h"
 #include "ui/pages/tnc_page.h"
+#include "ui/program_folder.h"
 #include "ui/text_convert.h"
+#include "ui/widgets/limited_line_edit.h"
 #include "ui/widgets/load_notice.h"
+#include "ui/widgets/replacement_notice.h"
 
 namespace trv {
 namespace {
@@ -46,12 +50,14 @@ TForm2::TForm2(Config& config, ModalWindows& modals, QWidget* parent)
       modals_(modals),
       editSection_(new TEditSectionForm(config, modals, this)),
       notice_(new LoadNotice(modals)),
+      replacements_(new ReplacementNotice),
       backup_(BackupKeeper::ForFileAsItIs(config)) {
   setObjectName("Form2");
   setWindowTitle(QString("TRVCFG for Tarvo32 v") + QString::fromUtf8(kProgramVersion.data(), kProgramVersion.size()));
   BuildPages();
   BuildFrame();
   LoadPages();
+  TellRefusedFolder();
   if (!loadErrors_.empty()) QTimer::singleShot(0, this, [this] { ShowLoadErrors(); });
 }
 
@@ -61,14 +67,14 @@ void TForm2::LoadPages() {
   LoadAllSections(
       config_, [this](SectionId id) { FillPages(id); },
       [this](const StoreError& e) {
-        loadErrors_.emplace_back(e.what());
+        loadErrors_.push_back({e.what(), e.Cause()});
         if (dynamic_cast<const IniReadError*>(&e) != nullptr) unreadable_ = true;
       });
   Findings findings;
   try {
     if (!unreadable_) fileChange_.Remember(config_, &findings);
   } catch (const StoreError& e) {
-    loadErrors_.emplace_back(e.what());
+    loadErrors_.push_back({e.what(), e.Cause()});
     unreadable_ = true;
   }
   notice_->SetFindings(findings);
@@ -102,6 +108,7 @@ void TForm2::BuildPages() {
     tabs[i].first->setObjectName(QString("TabSheet%1").arg(i + 1));
     tabs_->addTab(tabs[i].first, tabs[i].second);
     pages_.push_back(tabs[i].first);
+    for (LimitedLineEdit* field : tabs[i].first->findChildren<LimitedLineEdit*>()) replacements_->Watch(field);
   }
   tabs_->setCurrentIndex(0);
 }
@@ -119,6 +126,7 @@ void TForm2::BuildFrame() {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(Panel("Panel_Main_Top", top), 1);
   layout->addWidget(notice_);
+  layout->addWidget(replacements_);
   layout->addWidget(buttons.panel);
   layout->setSizeConstraint(QLayout::SetFixedSize);  // not resizable
 }
@@ -142,7 +150,7 @@ void TForm2::FillPages(SectionId id) {
       if (step.section == id && step.fill) try {
           step.fill();
         } catch (const PageError& e) {  // reported, and the later steps still run
-          loadErrors_.emplace_back(e.what());
+          loadErrors_.push_back({e.what(), {}});
         }
 }
 
@@ -152,19 +160,38 @@ void TForm2::StorePages(SectionId id) {
       if (step.section == id && step.store) step.store();
 }
 
+// A folder or TARVO.INI that refuses writes is told before editing rather than on OK, once:
+// loading may have met the same refusal already (the colour keys it adds).
+void TForm2::TellRefusedFolder() {
+  const auto hostDir = config_.Files.ToHost(config_.Dirs.GetProgramDir());
+  if (!hostDir) return;
+  const QString cause = ProgramFolderWriteRefusal(QString::fromStdString(*hostDir));
+  if (cause.isEmpty()) return;
+  const WindowError refusal{IniWriteError(config_.ConfigFilePath()).what(), cause.toStdString()};
+  const auto sameText = [&](const WindowError& e) { return e.text == refusal.text; };
+  if (std::none_of(loadErrors_.begin(), loadErrors_.end(), sameText)) loadErrors_.push_back(refusal);
+}
+
 void TForm2::ShowLoadErrors() {
-  for (const auto& error : loadErrors_) modals_.ShowError(FromWindows(error));
+  // One box for each error: the same refusal met by two steps is one error.
+  std::vector<WindowError> shown;
+  for (const auto& error : loadErrors_) {
+    if (std::find(shown.begin(), shown.end(), error) != shown.end()) continue;
+    shown.push_back(error);
+    modals_.ShowError(FromWindows(error.text), FromWindows(error.cause));
+  }
   // The pages hold defaults, not the user's settings: OK would write them over the file.
   if (unreadable_) reject();
 }
 
 void TForm2::Btn_OKClick() {
   if (unreadable_) return;
+  if (ReplaceUnusableEntries()) return;  // the user sees the replacement first; the next OK saves it
   FileChangeCheck::Decision decision = FileChangeCheck::Decision::Cancel;
   try {
     decision = fileChange_.Ask(config_, modals_);
   } catch (const StoreError& e) {
-    modals_.ShowError(FromWindows(e.what()));
+    modals_.ShowError(FromWindows(e.what()), FromWindows(e.Cause()));
     return;
   }
   if (decision == FileChangeCheck::Decision::Reload) Reload();
@@ -175,7 +202,7 @@ void TForm2::Save() {
   try {
     backup_.SaveAll(config_, [this](SectionId id) { StorePages(id); });
   } catch (const StoreError& e) {
-    modals_.ShowError(FromWindows(e.what()));
+    modals_.ShowError(FromWindows(e.what()), FromWindows(e.Cause()));
     // What was written is the window's own: a second OK does not take it for another program's.
     try {
       fileChange_.Remember(config_);
@@ -191,6 +218,15 @@ void TForm2::Reload() {
   loadErrors_.clear();
   LoadPages();
   ShowLoadErrors();
+}
+
+// Entries still unchecked (OK pressed with the focus in the field) are checked now.
+bool TForm2::ReplaceUnusableEntries() {
+  bool replaced = false;
+  for (SettingsPage* page : pages_)
+    for (LimitedLineEdit* field : page->findChildren<LimitedLineEdit*>())
+      replaced = field->ReplaceUnusable() || replaced;
+  return replaced;
 }
 
 void TForm2::Btn_AbortClick() { reject(); }

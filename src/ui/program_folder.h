@@ -21,6 +21,8 @@ QString FolderQuestionStart();
 // False when the folder or its TARVO.INI refuses writes (a read-only or immutable one), so
 // that the user hears it before editing rather than on OK.
 bool ProgramFolderWritable(const QString& hostDir);
+// Why the folder or its TARVO.INI refuses writes ("Operation not permitted"); empty when neither does.
+QString ProgramFolderWriteRefusal(const QString& hostDir);
 
 // The host folder to edit, or nothing when the user cancels the question. A folder the user
 // picks is remembered in `settings` for the next start.

@@ -82,6 +82,20 @@ TEST(RefusingFileSystems, AnImmutableFileKeepsTheWindowAndTheDialogOpen) {
   EXPECT_EQ(w.dir.Ini(), kFile);
 }
 
+// Loading adds the colour keys and the folder is checked for writes: one refusal, one box,
+// with the system's reason.
+TEST(RefusingFileSystems, AnImmutableFileMissingColourKeysGivesOneErrorWithItsReason) {
+  std::unique_ptr<Immutable> immutable;
+  auto w = std::make_unique<Window>("[STATION]\r\nCALL=DL1ABC\r\n", StoreOptions{}, [&](const test::ProgramDir& dir) {
+    immutable = std::make_unique<Immutable>(dir.IniPath());
+  });
+  if (!immutable->Set()) GTEST_SKIP() << "chattr +i is not allowed here";
+  QCoreApplication::processEvents();
+  EXPECT_EQ(w->modals.errors, QStringList{kWriteError});
+  EXPECT_EQ(w->modals.errorDetails, QStringList{"Operation not permitted"});
+  immutable.reset();  // before the folder is removed
+}
+
 TEST(RefusingFileSystems, AFullDiskKeepsTheWindowOpenAndTheFileAsItWas) {
   test::TempDir tmp;
   const fs::path disk = tmp.path() / "disk";

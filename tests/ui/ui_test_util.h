@@ -29,7 +29,10 @@ inline void TypeText(QWidget* widget, const QString& text) {
 // Answers every modal window the way the test says, and records what was asked.
 class RecordedModals : public ModalWindows {
  public:
-  void ShowError(const QString& text) override { errors << ErrorBoxText(text); }
+  void ShowError(const QString& text, const QString& detail = {}) override {
+    errors << ErrorBoxText(text);
+    errorDetails << detail;
+  }
   void ShowInformation(const QString& text) override { infos << text; }
   bool AskYesNo(const QString& text) override {
     questions << text;
@@ -55,7 +58,7 @@ class RecordedModals : public ModalWindows {
     return directoryAnswer;
   }
 
-  QStringList errors, infos, questions, choices;
+  QStringList errors, errorDetails, infos, questions, choices;
   bool answerYes = true;
   int choiceAnswer = -1;
   int dialogsRun = 0;

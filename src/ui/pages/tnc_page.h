@@ -16,6 +16,7 @@ class QToolButton;
 namespace trv {
 
 class LimitedLineEdit;
+class QrgEdit;
 class TEditSectionForm;
 struct TncEntry;
 
@@ -72,7 +73,7 @@ class TncPage : public SettingsPage {
   LimitedLineEdit* deiEdit_;
   QToolButton* editIni_;
   QToolButton* editDei_;
-  LimitedLineEdit* qrg_;
+  QrgEdit* qrg_;
   QRadioButton* wa8ded_;
   QRadioButton* tnc3s_;
   QCheckBox* autoParam_;

@@ -1,5 +1,7 @@
 #include "ui/form2.h"
 
+#include <QApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -108,7 +110,10 @@ void TForm2::BuildPages() {
     tabs[i].first->setObjectName(QString("TabSheet%1").arg(i + 1));
     tabs_->addTab(tabs[i].first, tabs[i].second);
     pages_.push_back(tabs[i].first);
-    for (LimitedLineEdit* field : tabs[i].first->findChildren<LimitedLineEdit*>()) replacements_->Watch(field);
+    for (LimitedLineEdit* field : tabs[i].first->findChildren<LimitedLineEdit*>()) {
+      replacements_->Watch(field);
+      connect(field, &LimitedLineEdit::EntryReplaced, this, [this] { NoteReplacementDuringClick(); });
+    }
   }
   tabs_->setCurrentIndex(0);
 }
@@ -186,7 +191,9 @@ void TForm2::ShowLoadErrors() {
 
 void TForm2::Btn_OKClick() {
   if (unreadable_) return;
-  if (ReplaceUnusableEntries()) return;  // the user sees the replacement first; the next OK saves it
+  // The user sees a replacement first (also one made as the press on OK took the focus); the
+  // next OK saves it.
+  if (ReplaceUnusableEntries() || replacedDuringClick_) return;
   FileChangeCheck::Decision decision = FileChangeCheck::Decision::Cancel;
   try {
     decision = fileChange_.Ask(config_, modals_);
@@ -227,6 +234,22 @@ bool TForm2::ReplaceUnusableEntries() {
     for (LimitedLineEdit* field : page->findChildren<LimitedLineEdit*>())
       replaced = field->ReplaceUnusable() || replaced;
   return replaced;
+}
+
+// A field left by pressing the mouse on OK is replaced before OK is clicked: that click only shows it.
+void TForm2::NoteReplacementDuringClick() {
+  if (QGuiApplication::mouseButtons() == Qt::NoButton) return;
+  replacedDuringClick_ = true;
+  qApp->installEventFilter(this);
+}
+
+// The click ends with the release; its handlers run before the flag is cleared.
+bool TForm2::eventFilter(QObject* watched, QEvent* event) {
+  if (replacedDuringClick_ && event->type() == QEvent::MouseButtonRelease) {
+    qApp->removeEventFilter(this);
+    QTimer::singleShot(0, this, [this] { replacedDuringClick_ = false; });
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 void TForm2::Btn_AbortClick() { reject(); }

@@ -60,6 +60,8 @@ class TForm2 : public QDialog {
   void ShowLoadErrors();
   void TellRefusedFolder();
   bool ReplaceUnusableEntries();
+  void NoteReplacementDuringClick();
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
   Config& config_;
   ModalWindows& modals_;
@@ -69,7 +71,8 @@ class TForm2 : public QDialog {
   ReplacementNotice* replacements_;
   std::vector<SettingsPage*> pages_;  // in tab order
   std::vector<WindowError> loadErrors_;
-  bool unreadable_ = false;  // a read error at load: nothing may be written
+  bool replacedDuringClick_ = false;  // an entry was replaced as the press of a click took the focus
+  bool unreadable_ = false;           // a read error at load: nothing may be written
   FileChangeCheck fileChange_;
   BackupKeeper backup_;  // made before loading: loading may create the file
 };

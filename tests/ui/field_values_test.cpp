@@ -120,6 +120,21 @@ TEST(FieldValues, QrgTakesADecimalCommaAndOkShowsAReplacementBeforeSaving) {
   EXPECT_NE(ini.find("TNC1=316,120,57600,4,1,0,123.456,"), std::string::npos) << ini;
 }
 
+// A click on OK whose press takes the focus from an unusable entry shows the replacement only.
+TEST(FieldValues, ClickOnOkLeavingAnUnusableEntryShowsTheReplacementFirst) {
+  Window w(kDemoLike, {}, LayOutDemoFolder);
+  test::OpenTab(w, "Display");
+  w.Type("Disp_Edit_MaxRXLines", "40000");
+  auto* ok = w.Find<QPushButton>("Btn_OK");
+  QTest::mouseClick(ok, Qt::LeftButton);
+  EXPECT_TRUE(w.form->isVisible());
+  EXPECT_EQ(w.Edit("Disp_Edit_MaxRXLines")->text(), "100");
+  QCoreApplication::processEvents();  // the user reads the notice
+  QTest::mouseClick(ok, Qt::LeftButton);
+  EXPECT_EQ(w.form->result(), QDialog::Accepted);
+  EXPECT_NE(w.dir.Ini().find("SBL=100\r\n"), std::string::npos);
+}
+
 // The Sound page's file question: a typed name without extension is a wave file's, found
 // without regard to case.
 TEST(FieldValues, ChosenWaveNameGetsItsExtensionAndTheDiskSpelling) {

@@ -1,7 +1,5 @@
 #include "ui/form2.h"
 
-#include <QApplication>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -110,10 +108,7 @@ void TForm2::BuildPages() {
     tabs[i].first->setObjectName(QString("TabSheet%1").arg(i + 1));
     tabs_->addTab(tabs[i].first, tabs[i].second);
     pages_.push_back(tabs[i].first);
-    for (LimitedLineEdit* field : tabs[i].first->findChildren<LimitedLineEdit*>()) {
-      replacements_->Watch(field);
-      connect(field, &LimitedLineEdit::EntryReplaced, this, [this] { NoteReplacementDuringClick(); });
-    }
+    for (LimitedLineEdit* field : tabs[i].first->findChildren<LimitedLineEdit*>()) replacements_->Watch(field);
   }
   tabs_->setCurrentIndex(0);
 }
@@ -193,7 +188,7 @@ void TForm2::Btn_OKClick() {
   if (unreadable_) return;
   // The user sees a replacement first (also one made as the press on OK took the focus); the
   // next OK saves it.
-  if (ReplaceUnusableEntries() || replacedDuringClick_) return;
+  if (replacements_->ReplaceUnseen()) return;
   FileChangeCheck::Decision decision = FileChangeCheck::Decision::Cancel;
   try {
     decision = fileChange_.Ask(config_, modals_);
@@ -225,31 +220,6 @@ void TForm2::Reload() {
   loadErrors_.clear();
   LoadPages();
   ShowLoadErrors();
-}
-
-// Entries still unchecked (OK pressed with the focus in the field) are checked now.
-bool TForm2::ReplaceUnusableEntries() {
-  bool replaced = false;
-  for (SettingsPage* page : pages_)
-    for (LimitedLineEdit* field : page->findChildren<LimitedLineEdit*>())
-      replaced = field->ReplaceUnusable() || replaced;
-  return replaced;
-}
-
-// A field left by pressing the mouse on OK is replaced before OK is clicked: that click only shows it.
-void TForm2::NoteReplacementDuringClick() {
-  if (QGuiApplication::mouseButtons() == Qt::NoButton) return;
-  replacedDuringClick_ = true;
-  qApp->installEventFilter(this);
-}
-
-// The click ends with the release; its handlers run before the flag is cleared.
-bool TForm2::eventFilter(QObject* watched, QEvent* event) {
-  if (replacedDuringClick_ && event->type() == QEvent::MouseButtonRelease) {
-    qApp->removeEventFilter(this);
-    QTimer::singleShot(0, this, [this] { replacedDuringClick_ = false; });
-  }
-  return QDialog::eventFilter(watched, event);
 }
 
 void TForm2::Btn_AbortClick() { reject(); }

@@ -59,9 +59,6 @@ class TForm2 : public QDialog {
   void StorePages(SectionId id);
   void ShowLoadErrors();
   void TellRefusedFolder();
-  bool ReplaceUnusableEntries();
-  void NoteReplacementDuringClick();
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
   Config& config_;
   ModalWindows& modals_;
@@ -71,8 +68,7 @@ class TForm2 : public QDialog {
   ReplacementNotice* replacements_;
   std::vector<SettingsPage*> pages_;  // in tab order
   std::vector<WindowError> loadErrors_;
-  bool replacedDuringClick_ = false;  // an entry was replaced as the press of a click took the focus
-  bool unreadable_ = false;           // a read error at load: nothing may be written
+  bool unreadable_ = false;  // a read error at load: nothing may be written
   FileChangeCheck fileChange_;
   BackupKeeper backup_;  // made before loading: loading may create the file
 };

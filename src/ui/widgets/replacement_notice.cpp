@@ -1,9 +1,12 @@
 #include "ui/widgets/replacement_notice.h"
 
+#include <QApplication>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QStyle>
+#include <QTimer>
 #include <algorithm>
 
 #include "ui/layout_builders.h"
@@ -32,12 +35,38 @@ ReplacementNotice::ReplacementNotice(QWidget* parent) : QFrame(parent), text_(Na
 }
 
 void ReplacementNotice::Watch(LimitedLineEdit* field) {
+  fields_.emplace_back(field);
   connect(field, &LimitedLineEdit::EntryReplaced, this,
           [this, field](const QString& entry, const QString& replacement, const QString& rule) {
             Add(field, tr("%1: \"%2\" was replaced by %3 (%4).").arg(FieldCaption(field), entry, replacement, rule));
+            NoteReplacementDuringClick();
           });
   connect(field, &LimitedLineEdit::ReplacementCleared, this, [this, field] { Remove(field); });
   connect(field, &QObject::destroyed, this, [this, field] { Remove(field); });
+}
+
+bool ReplacementNotice::ReplaceUnseen() {
+  bool replaced = replacedDuringClick_;
+  for (LimitedLineEdit* field : fields_)
+    if (field != nullptr) replaced = field->ReplaceUnusable() || replaced;
+  return replaced;
+}
+
+// A field left by pressing the mouse on OK is replaced before OK is clicked: that click only
+// shows the replacement.
+void ReplacementNotice::NoteReplacementDuringClick() {
+  if (QGuiApplication::mouseButtons() == Qt::NoButton) return;
+  replacedDuringClick_ = true;
+  qApp->installEventFilter(this);
+}
+
+// The click ends with the release; its handlers run before the note is cleared.
+bool ReplacementNotice::eventFilter(QObject* watched, QEvent* event) {
+  if (replacedDuringClick_ && event->type() == QEvent::MouseButtonRelease) {
+    qApp->removeEventFilter(this);
+    QTimer::singleShot(0, this, [this] { replacedDuringClick_ = false; });
+  }
+  return QFrame::eventFilter(watched, event);
 }
 
 QString ReplacementNotice::Text() const { return text_->text(); }

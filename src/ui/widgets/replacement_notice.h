@@ -3,6 +3,7 @@
 // a QRG that is no number): what was replaced by what, one line a field, until the user edits
 // that field again. Hidden when there is nothing to say.
 #include <QFrame>
+#include <QPointer>
 #include <QString>
 #include <vector>
 
@@ -20,6 +21,13 @@ class ReplacementNotice : public QFrame {
   // Tells of the field's replacements from now on.
   void Watch(LimitedLineEdit* field);
   QString Text() const;
+  // Before OK saves: replaces what the watched fields still hold unchecked (OK pressed with the
+  // focus in the field); true when that replaced an entry, or when the press of the click now
+  // ending took the focus from one and replaced it. The user sees the replacement first.
+  bool ReplaceUnseen();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   struct Line {
@@ -29,9 +37,12 @@ class ReplacementNotice : public QFrame {
   void Add(const LimitedLineEdit* field, const QString& text);
   void Remove(const LimitedLineEdit* field);
   void Update();
+  void NoteReplacementDuringClick();
 
   QLabel* text_;
   std::vector<Line> lines_;
+  std::vector<QPointer<LimitedLineEdit>> fields_;
+  bool replacedDuringClick_ = false;
 };
 
 // The caption of the group a field sits in ("MaxRXLines"), or its object name.

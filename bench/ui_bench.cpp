@@ -24,7 +24,7 @@ namespace {
 // one is asked for.
 class NoModals : public trv::ModalWindows {
  public:
-  void ShowError(const QString& text) override { qFatal("error box: %s", qPrintable(text)); }
+  void ShowError(const QString& text, const QString& = {}) override { qFatal("error box: %s", qPrintable(text)); }
   void ShowInformation(const QString&) override {}
   bool AskYesNo(const QString&) override { return false; }
   int AskChoice(const QString&, const QStringList&) override { return -1; }

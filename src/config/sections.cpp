@@ -8,6 +8,7 @@
 #include "config/extra_section.h"
 #include "config/ini_errors.h"
 #include "config/mailbox_section.h"
+#include "config/saved_forms.h"
 
 namespace trv {
 
@@ -44,7 +45,10 @@ void LoadAllSections(Config& config, const std::function<void(SectionId)>& after
       if (again) config.ResetSettings();  // run again from a new read: start over
       again = true;
       for (const SectionStep& step : SectionSteps()) {
-        run([&] { step.read(config); });
+        run([&] {
+          step.read(config);
+          ApplySavedForm(config, step.id);  // what OK makes of the record
+        });
         if (afterRead) run([&] { afterRead(step.id); });
       }
     });

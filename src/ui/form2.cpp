@@ -7,6 +7,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "config/config.h"
 #include "config/ini_errors.h"
@@ -29,8 +30,11 @@
 #include "ui/pages/sound_page.h"
 #include "ui/pages/station_page.h"
 #include "ui/pages/tnc_page.h"
+#include "ui/program_folder.h"
 #include "ui/text_convert.h"
+#include "ui/widgets/limited_line_edit.h"
 #include "ui/widgets/load_notice.h"
+#include "ui/widgets/replacement_notice.h"
 
 namespace trv {
 namespace {
@@ -47,7 +51,8 @@ TForm2::TForm2(Config& config, ModalWindows& modals, QWidget* parent)
       config_(config),
       modals_(modals),
       editSection_(new TEditSectionForm(config, modals, this)),
-      notice_(new LoadNotice(modals)) {
+      notice_(new LoadNotice(modals)),
+      replacements_(new ReplacementNotice) {
   config_.Options.keepBackup = true;  // the run's first write keeps the file as it was
   setObjectName("Form2");
   config_.Options.lockWaiting = WaitingMessage(modals_);  // the window says what it waits for
@@ -55,6 +60,7 @@ TForm2::TForm2(Config& config, ModalWindows& modals, QWidget* parent)
   BuildPages();
   BuildFrame();
   LoadPages();
+  TellRefusedFolder();
   if (!loadErrors_.empty()) QTimer::singleShot(0, this, [this] { ShowLoadErrors(); });
 }
 
@@ -64,7 +70,7 @@ TForm2::TForm2(Config& config, ModalWindows& modals, QWidget* parent)
 void TForm2::LoadPages() {
   Findings findings;
   auto onError = [this](const StoreError& e) {
-    loadErrors_.emplace_back(e.what());
+    loadErrors_.push_back({e.what(), e.Cause()});
     if (dynamic_cast<const IniReadError*>(&e) != nullptr) unreadable_ = true;
   };
   bool again = false;
@@ -115,6 +121,7 @@ void TForm2::BuildPages() {
     tabs[i].first->setObjectName(QString("TabSheet%1").arg(i + 1));
     tabs_->addTab(tabs[i].first, tabs[i].second);
     pages_.push_back(tabs[i].first);
+    for (LimitedLineEdit* field : tabs[i].first->findChildren<LimitedLineEdit*>()) replacements_->Watch(field);
   }
   tabs_->setCurrentIndex(0);
 }
@@ -132,6 +139,7 @@ void TForm2::BuildFrame() {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(Panel("Panel_Main_Top", top), 1);
   layout->addWidget(notice_);
+  layout->addWidget(replacements_);
   layout->addWidget(buttons.panel);
   layout->setSizeConstraint(QLayout::SetFixedSize);  // not resizable
 }
@@ -155,7 +163,7 @@ void TForm2::FillPages(SectionId id) {
       if (step.section == id && step.fill) try {
           step.fill();
         } catch (const PageError& e) {  // reported, and the later steps still run
-          loadErrors_.emplace_back(e.what());
+          loadErrors_.push_back({e.what(), {}});
         }
 }
 
@@ -165,14 +173,35 @@ void TForm2::StorePages(SectionId id) {
       if (step.section == id && step.store) step.store();
 }
 
+// A folder or TARVO.INI that refuses writes is told before editing rather than on OK, once:
+// loading may have met the same refusal already (the colour keys it adds).
+void TForm2::TellRefusedFolder() {
+  const auto hostDir = config_.Files.ToHost(config_.Dirs.GetProgramDir());
+  if (!hostDir) return;
+  const QString cause = ProgramFolderWriteRefusal(QString::fromStdString(*hostDir));
+  if (cause.isEmpty()) return;
+  const WindowError refusal{IniWriteError(config_.ConfigFilePath()).what(), cause.toStdString()};
+  const auto sameText = [&](const WindowError& e) { return e.text == refusal.text; };
+  if (std::none_of(loadErrors_.begin(), loadErrors_.end(), sameText)) loadErrors_.push_back(refusal);
+}
+
 void TForm2::ShowLoadErrors() {
-  for (const auto& error : loadErrors_) modals_.ShowError(FromWindows(error));
+  // One box for each error: the same refusal met by two steps is one error.
+  std::vector<WindowError> shown;
+  for (const auto& error : loadErrors_) {
+    if (std::find(shown.begin(), shown.end(), error) != shown.end()) continue;
+    shown.push_back(error);
+    modals_.ShowError(FromWindows(error.text), FromWindows(error.cause));
+  }
   // The pages hold defaults, not the user's settings: OK would write them over the file.
   if (unreadable_) reject();
 }
 
 void TForm2::Btn_OKClick() {
   if (unreadable_ || !loaded_) return;
+  // The user sees a replacement first (also one made as the press on OK took the focus); the
+  // next OK saves it.
+  if (replacements_->ReplaceUnseen()) return;
   for (const SectionStep& step : SectionSteps()) StorePages(step.id);
   if (Save()) accept();
 }
@@ -191,7 +220,7 @@ bool TForm2::Save() {
         default: return false;  // Cancel, or the box closed
       }
     } catch (const StoreError& e) {
-      modals_.ShowError(FromWindows(e.what()));
+      modals_.ShowError(FromWindows(e.what()), FromWindows(e.Cause()));
       return false;  // nothing was written; the window stays open
     }
   }

@@ -16,10 +16,18 @@ namespace trv {
 
 class Config;
 class LoadNotice;
+class ReplacementNotice;
 class ModalWindows;
 class SettingsPage;
 class TEditSectionForm;
 enum class SectionId;
+
+// An error to show: the program's text and the system's reason (may be empty).
+struct WindowError {
+  std::string text;
+  std::string cause;
+  bool operator==(const WindowError&) const = default;
+};
 
 inline const char* const kApplicationTitle = "Configruation program for Tarvo";
 
@@ -30,7 +38,7 @@ class TForm2 : public QDialog {
   TForm2(Config& config, ModalWindows& modals, QWidget* parent = nullptr);
 
   // Errors met while loading (refused colour-key writes); shown once the window is up.
-  const std::vector<std::string>& LoadErrors() const { return loadErrors_; }
+  const std::vector<WindowError>& LoadErrors() const { return loadErrors_; }
   TEditSectionForm& EditSection() { return *editSection_; }
   const std::vector<SettingsPage*>& Pages() const { return pages_; }
 
@@ -52,14 +60,16 @@ class TForm2 : public QDialog {
   void FillPages(SectionId id);
   void StorePages(SectionId id);
   void ShowLoadErrors();
+  void TellRefusedFolder();
 
   Config& config_;
   ModalWindows& modals_;
   TEditSectionForm* editSection_;
   QTabWidget* tabs_;
   LoadNotice* notice_;
+  ReplacementNotice* replacements_;
   std::vector<SettingsPage*> pages_;  // in tab order
-  std::vector<std::string> loadErrors_;
+  std::vector<WindowError> loadErrors_;
   bool unreadable_ = false;          // a read error at load: nothing may be written
   std::optional<SaveImage> loaded_;  // what OK would write from the file as loaded
   std::set<SaveConflict> decided_;   // conflicts the user chose to write over

@@ -90,9 +90,5 @@ int main(int argc, char** argv) {
   modals.SetParent(&form);
   Centre(form);
   form.show();
-  if (!trv::ProgramFolderWritable(*folder))
-    QTimer::singleShot(0, &form, [&] {
-      modals.ShowError(QString("nach %1 kann nicht geschrieben werden").arg(trv::FromWindows(config.ConfigFilePath())));
-    });
   return app.exec() == 0 ? 0 : 1;
 }

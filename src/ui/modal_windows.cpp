@@ -20,8 +20,10 @@ QtModalWindows::QtModalWindows(QWidget* parent) : parent_(parent) {}
 
 QtModalWindows::~QtModalWindows() = default;
 
-void QtModalWindows::ShowError(const QString& text) {
-  QMessageBox::critical(parent_, kApplicationTitle, ErrorBoxText(text));
+void QtModalWindows::ShowError(const QString& text, const QString& detail) {
+  QMessageBox box(QMessageBox::Critical, kApplicationTitle, ErrorBoxText(text), QMessageBox::Ok, parent_);
+  box.setInformativeText(detail);  // always shown, unlike the detailed text behind a button
+  box.exec();
 }
 
 void QtModalWindows::ShowInformation(const QString& text) {
@@ -48,8 +50,15 @@ int QtModalWindows::AskChoice(const QString& text, const QStringList& answers) {
 int QtModalWindows::RunDialog(QDialog& dialog) { return dialog.exec(); }
 
 QString QtModalWindows::AskOpenFileName(const QString& caption, const QString& directory, const QString& filter) {
-  // A link is returned as itself, so the name stays in the folder the user looked at.
-  return QFileDialog::getOpenFileName(parent_, caption, directory, filter, nullptr, QFileDialog::DontResolveSymlinks);
+  QFileDialog dialog(parent_, caption, directory, filter);
+  // A typed name is returned as typed (the caller adds the extension and matches the name
+  // without regard to case); a link is returned as itself, so the name stays in the folder
+  // the user looked at.
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setOption(QFileDialog::DontResolveSymlinks);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().front();
 }
 
 QString QtModalWindows::AskDirectory(const QString& caption, const QString& directory) {

@@ -15,7 +15,9 @@ namespace trv {
 class ModalWindows {
  public:
   virtual ~ModalWindows() = default;
-  virtual void ShowError(const QString& text) = 0;
+  // The program's text, with the system's reason ("No space left on device") as the box's
+  // informative text when there is one.
+  virtual void ShowError(const QString& text, const QString& detail = {}) = 0;
   virtual void ShowInformation(const QString& text) = 0;
   // True when the user answers Yes.
   virtual bool AskYesNo(const QString& text) = 0;
@@ -24,7 +26,7 @@ class ModalWindows {
   virtual int AskChoice(const QString& text, const QStringList& answers) = 0;
   // Shows the dialog modally and returns its result (QDialog::Accepted or Rejected).
   virtual int RunDialog(QDialog& dialog) = 0;
-  // The file the user picks, or empty when cancelled.
+  // The file the user picks or types (it need not exist), or empty when cancelled.
   virtual QString AskOpenFileName(const QString& caption, const QString& directory, const QString& filter) = 0;
   // The folder the user picks, or empty when cancelled.
   virtual QString AskDirectory(const QString& caption, const QString& directory) = 0;
@@ -41,7 +43,7 @@ class QtModalWindows : public ModalWindows {
   explicit QtModalWindows(QWidget* parent = nullptr);
   ~QtModalWindows() override;
   void SetParent(QWidget* parent) { parent_ = parent; }
-  void ShowError(const QString& text) override;
+  void ShowError(const QString& text, const QString& detail = {}) override;
   void ShowInformation(const QString& text) override;
   bool AskYesNo(const QString& text) override;
   int AskChoice(const QString& text, const QStringList& answers) override;

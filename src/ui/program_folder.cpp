@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
+#include <cerrno>
+#include <cstring>
 
 #include "platform/wine_prefix.h"
 #include "ui/modal_windows.h"
@@ -58,10 +60,13 @@ bool IsInstalledProgramFolder(const QString& hostDir) {
 }
 
 // The folder takes the new file of every save and the backup; the file is replaced.
-bool ProgramFolderWritable(const QString& hostDir) {
+bool ProgramFolderWritable(const QString& hostDir) { return ProgramFolderWriteRefusal(hostDir).isEmpty(); }
+
+QString ProgramFolderWriteRefusal(const QString& hostDir) {
   const auto writable = [](const QString& path) { return ::access(QFile::encodeName(path).constData(), W_OK) == 0; };
   const QStringList files = ConfigFiles(hostDir);
-  return writable(hostDir) && (files.isEmpty() || writable(QDir(hostDir).filePath(files.front())));
+  if (writable(hostDir) && (files.isEmpty() || writable(QDir(hostDir).filePath(files.front())))) return {};
+  return QString::fromLocal8Bit(std::strerror(errno));
 }
 
 QString FolderQuestionStart(const QString& startDir) {

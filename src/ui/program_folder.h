@@ -29,6 +29,8 @@ QString FolderQuestionStart(const QString& startDir);
 // False when the folder or its TARVO.INI refuses writes (a read-only or immutable one), so
 // that the user hears it before editing rather than on OK.
 bool ProgramFolderWritable(const QString& hostDir);
+// Why the folder or its TARVO.INI refuses writes ("Operation not permitted"); empty when neither does.
+QString ProgramFolderWriteRefusal(const QString& hostDir);
 
 // The file where the chosen folder is remembered (~/.config/trvcfg/trvcfg.conf).
 QString RememberedFolderFile();

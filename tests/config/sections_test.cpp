@@ -1,6 +1,9 @@
+#include "config/sections.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <vector>
 
 #include "config/color_sound_section.h"
 #include "config/config.h"
@@ -288,6 +291,53 @@ TEST(Sound, WaveDirectoryGoesInFrontOfBareNames) {
   c.Dirs.SetWaveDir("");
   ReadSoundSection(c);
   EXPECT_EQ(w[1], "RING.WAV");
+}
+
+}  // namespace
+}  // namespace trv
+
+namespace trv {
+namespace {
+
+// What OK makes of the loaded records, as load all leaves them: the cases the demo does not
+// show. A directory that is not on disk (nothing is created when only reading) stays as read.
+TEST(SavedForms, ListedFilesDefaultsAndMissingDirectories) {
+  struct Case {
+    std::string ini;
+    std::vector<std::string> files;
+    std::string visual, output, rd, iniBlock, call;
+  };
+  const std::string tnc = "[DEVICE]\nTNC0=1,248,19200,8,1,1,144.8,  ,DEFDEI,0,0,TNC2.TNC\nTNC1=END OF BLOCK\n";
+  const Case cases[] = {
+      {"[LANGUAGE]\nVISUAL=eng\nOUTPUT=x\n[STATION]\nCALL=\n[DIR]\nRD=read\\\n" + tnc,
+       {"LANGUAGE/deutsch.wlf", "LANGUAGE/english.dll", "LANGUAGE/Deutsch.dll"},
+       "ENGLISH.DLL",
+       "DEUTSCH.WLF",
+       "read\\",
+       "DEFINI",
+       "NOCALL"},
+      {"[LANGUAGE]\nVISUAL=english\n[DIR]\nRD=read\\\n",
+       {"read/x"},
+       "DEUTSCH.DLL",
+       "DEUTSCH",
+       "C:\\read\\",
+       "",
+       "NOCALL"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.ini);
+    ProgramDir p(c.ini);
+    for (const auto& file : c.files) test::WriteFile(p.dir / file, "x");
+    Config config = p.MakeConfig({.readOnly = true});
+    LoadAll(config);
+    EXPECT_EQ(config.Language.Visual, c.visual);
+    EXPECT_EQ(config.Language.Output, c.output);
+    EXPECT_EQ(config.Dirs.GetReadDir(), c.rd);
+    if (!c.iniBlock.empty()) {
+      EXPECT_EQ(config.TncTable[0].IniBlock, c.iniBlock);
+    }
+    EXPECT_EQ(config.Station.Call, c.call);
+  }
 }
 
 }  // namespace

@@ -107,13 +107,13 @@ TEST(Store, ARefusedSaveWritesNothingAtAll) {
 }
 
 TEST(Store, LoadAllGoesOnWhenTheColourKeysCannotBeAdded) {
-  ProgramDir p("[STATION]\nCALL=DL1ABC\n[DISPLAY]\nSBL=500\n[LANGUAGE]\nVISUAL=X.DLL\n");
+  ProgramDir p("[STATION]\nCALL=DL1ABC\n[DISPLAY]\nSBL=500\n[EXTRA]\nTPRI=5\n");
   test::FailingWriter refuse;
   Config c = p.MakeConfig({.writer = &refuse});
   const auto errors = LoadAll(c);
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_EQ(errors[0], "nach C:\\TARVO.INI kann nicht geschrieben werden");
-  EXPECT_EQ(c.Language.Visual, "X.DLL");  // later steps still ran
+  EXPECT_EQ(c.Extra.PollDelay, 5);  // later steps still ran
   EXPECT_EQ(c.ColorTable[6].Fg, 14);
 }
 

@@ -57,6 +57,9 @@ TEST(DisplayPage, OkChecksTheEditThatStillHasTheFocus) {
   w.Type("Disp_Edit_MaxTXLines", "0");
   ASSERT_TRUE(w.Edit("Disp_Edit_MaxTXLines")->hasFocus());
   QTest::keyClick(w.Edit("Disp_Edit_MaxTXLines"), Qt::Key_Return);  // the default button: OK
+  EXPECT_TRUE(w.form->isVisible());                                 // the replacement is shown first, not saved unseen
+  EXPECT_EQ(w.Edit("Disp_Edit_MaxTXLines")->text(), "50");
+  QTest::keyClick(w.Edit("Disp_Edit_MaxTXLines"), Qt::Key_Return);
   EXPECT_EQ(w.form->result(), QDialog::Accepted);
   EXPECT_EQ(Written(w, "DISPLAY", "SBL"), "2000");
   EXPECT_EQ(Written(w, "DISPLAY", "MEL"), "50");

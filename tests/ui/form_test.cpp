@@ -100,6 +100,7 @@ TEST(MainWindow, RefusedWriteStopsSaveAllAndKeepsTheWindowOpen) {
   w.Find<QPushButton>("Btn_OK")->click();
   ASSERT_EQ(w.modals.errors.size(), 1);
   EXPECT_EQ(w.modals.errors[0], "nach C:\\TARVO.INI kann nicht geschrieben werden.");
+  EXPECT_EQ(w.modals.errorDetails, QStringList{"No space left on device"});  // the system's reason
   EXPECT_NE(w.form->result(), QDialog::Accepted);
   EXPECT_EQ(w.dir.Ini(), kFile);
 }

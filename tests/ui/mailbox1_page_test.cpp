@@ -116,6 +116,8 @@ TEST_F(Mailbox1Test, LeavingANumberEditReplacesAnUnusableEntryByTheDefault) {
 TEST_F(Mailbox1Test, EnterInANumberEditStoresTheDefaultForAnUnusableEntry) {
   w.Type("Mail_Edit_DefLT", "400");
   QTest::keyClick(w.Edit("Mail_Edit_DefLT"), Qt::Key_Return);  // OK, with the focus still in the edit
+  EXPECT_TRUE(w.form->isVisible());                            // shows the replacement first
+  QTest::keyClick(w.Edit("Mail_Edit_DefLT"), Qt::Key_Return);
   ASSERT_EQ(w.form->result(), QDialog::Accepted);
   EXPECT_NE(w.dir.Ini().find("DEFLT=20\r\n"), std::string::npos);  // not 400, which the next start would drop
   EXPECT_EQ(Text("Mail_Edit_DefLT"), "20");

@@ -29,7 +29,10 @@ inline void TypeText(QWidget* widget, const QString& text) {
 // Answers every modal window the way the test says, and records what was asked.
 class RecordedModals : public ModalWindows {
  public:
-  void ShowError(const QString& text) override { errors << ErrorBoxText(text); }
+  void ShowError(const QString& text, const QString& detail = {}) override {
+    errors << ErrorBoxText(text);
+    errorDetails << detail;
+  }
   void ShowInformation(const QString& text) override { infos << text; }
   bool AskYesNo(const QString& text) override {
     questions << text;
@@ -63,7 +66,7 @@ class RecordedModals : public ModalWindows {
   }
   void EndWaiting() override { waiting = false; }
 
-  QStringList errors, infos, questions, choices, waits;
+  QStringList errors, errorDetails, infos, questions, choices, waits;
   bool waiting = false;
   int waitCalls = 0;
   int cancelWaitAfter = 1000000;

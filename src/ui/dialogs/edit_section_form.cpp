@@ -64,12 +64,13 @@ bool TEditSectionForm::OpenOnSection(const std::string& section) {
   try {
     ReadFreeSection(config_, section, lines);
   } catch (const StoreError& e) {  // an unreadable file: the dialog is not shown
-    modals_.ShowError(FromWindows(e.what()));
+    modals_.ShowError(FromWindows(e.what()), FromWindows(e.Cause()));
     return false;
   }
   QStringList text;
   for (const auto& line : lines) text << FromWindows(line);
   memo_->setPlainText(text.join('\n'));
+  shownText_ = memo_->toPlainText();
   return true;
 }
 
@@ -78,6 +79,14 @@ bool TEditSectionForm::OpenOnSection(const std::string& section) {
 void TEditSectionForm::done(int result) {
   if (result == QDialog::Accepted && !WriteSection()) return;
   QDialog::done(result);
+}
+
+// Esc, Abort and the close button: changed lines are thrown away only when the user says so.
+void TEditSectionForm::reject() {
+  if (memo_->toPlainText() != shownText_ &&
+      !modals_.AskYesNo(tr("Throw away the changes to [%1]?").arg(FromWindows(section_))))
+    return;
+  QDialog::reject();
 }
 
 bool TEditSectionForm::WriteSection() {
@@ -94,7 +103,7 @@ bool TEditSectionForm::WriteSection() {
   try {
     WriteFreeSection(config_, section_, lines);
   } catch (const StoreError& e) {
-    modals_.ShowError(FromWindows(e.what()));
+    modals_.ShowError(FromWindows(e.what()), FromWindows(e.Cause()));
     return false;
   }
   return true;

@@ -1,7 +1,9 @@
 #pragma once
 // The edit-section dialog: one free-form section of TARVO.INI as lines of text. OK writes
-// the lines back as that section; Abort and the close button write nothing.
+// the lines back as that section; Abort, Esc and the close button write nothing, and ask first
+// when the text was changed.
 #include <QDialog>
+#include <QString>
 #include <string>
 
 class QLabel;
@@ -13,6 +15,8 @@ class DosTextEdit;
 class ModalWindows;
 
 class TEditSectionForm : public QDialog {
+  Q_OBJECT
+
  public:
   TEditSectionForm(const Config& config, ModalWindows& modals, QWidget* parent = nullptr);
 
@@ -21,6 +25,7 @@ class TEditSectionForm : public QDialog {
   bool OpenOnSection(const std::string& section);
   const std::string& SectionName() const { return section_; }
   void done(int result) override;
+  void reject() override;
 
  private:
   // Writes the editor's lines as the section; false when the write was refused (and shown).
@@ -29,6 +34,7 @@ class TEditSectionForm : public QDialog {
   const Config& config_;
   ModalWindows& modals_;
   std::string section_;
+  QString shownText_;  // the text as the section was opened
   QLabel* title_;
   DosTextEdit* memo_;
 };

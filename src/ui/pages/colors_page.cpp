@@ -71,6 +71,9 @@ ColorsPage::ColorsPage(PageContext context, QWidget* parent)
   auto* gridLayout = new QVBoxLayout;
   gridLayout->setContentsMargins(0, 0, 0, 0);
   gridLayout->addWidget(grid_);
+  auto* hint = Named(new QLabel(tr("Left click or F: foreground. Right click or B: background.")), "Color_Lbl_Hint");
+  hint->setWordWrap(true);
+  gridLayout->addWidget(hint);
   auto* right = new QVBoxLayout;
   right->addWidget(BuildExample());
   right->addWidget(Panel("Color_Panel_Bottom", gridLayout), 1);

@@ -1,12 +1,14 @@
 #include "ui/pages/sound_page.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <filesystem>
 #include <stdexcept>
 
 #include "config/config.h"
@@ -159,12 +161,23 @@ void SoundPage::Sound_Speed_ChooseClick() {
   const QString chosen = modals_.AskOpenFileName("Choose wave file...", waveDir ? QString::fromStdString(*waveDir) : "",
                                                  "Wave files (*.WAV)");
   if (chosen.isEmpty()) return;
-  const auto windowsPath = config_.Files.Drives().ToWindows(chosen.toStdString());
+  const auto windowsPath = config_.Files.Drives().ToWindows(QFile::encodeName(chosen).toStdString());
   if (!windowsPath) {
     modals_.ShowError(chosen + ":\nThe file is on no drive the program can name");
     return;
   }
-  name_->SetProgramText(FromWindows(*windowsPath));
+  name_->SetProgramText(FromWindows(ChosenWaveFile(*windowsPath)));
+}
+
+// A typed name without extension is a wave file's; the name is matched without regard to case
+// and shown as the disk spells it.
+std::string SoundPage::ChosenWaveFile(std::string windowsPath) const {
+  const std::string_view name = std::string_view(windowsPath).substr(DirectoryPart(windowsPath).size());
+  if (name.find('.') == std::string_view::npos) windowsPath += ".WAV";
+  const auto host = config_.Files.ToHost(windowsPath);
+  std::error_code ec;
+  if (!host || !std::filesystem::exists(*host, ec)) return windowsPath;
+  return config_.Files.Drives().ToWindows(*host).value_or(windowsPath);
 }
 
 void SoundPage::ReportError(const QString& text) {

@@ -42,6 +42,7 @@ class SoundPage : public SettingsPage {
   // sections after SOUND are still loaded.
   void FillDuringLoad();
   void OpenInPlayer(const std::string& windowsPath);
+  std::string ChosenWaveFile(std::string windowsPath) const;
   void ReportError(const QString& text);
 
   QLabel* path_;

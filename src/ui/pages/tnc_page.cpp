@@ -8,13 +8,13 @@
 #include <algorithm>
 
 #include "config/config.h"
-#include "config/ini_numbers.h"
 #include "config/sections.h"
 #include "ui/controls.h"
 #include "ui/modal_windows.h"
 #include "ui/pages/com_port_line.h"
 #include "ui/text_convert.h"
 #include "ui/widgets/limited_line_edit.h"
+#include "ui/widgets/qrg_edit.h"
 
 namespace trv {
 namespace {
@@ -22,7 +22,6 @@ namespace {
 constexpr int kMaxTncsOnPage = 9;
 constexpr int kMaxChannels = 27;  // what the DEVICE reader accepts
 constexpr int kFirstSirqEntry = 9;
-constexpr std::size_t kQrgWidth = 10;  // characters of the QRG field
 // The DEVICE reader gives every port above 15 this baud rate, whatever the line says.
 constexpr int kHighestPortWithBaud = 15;
 constexpr int kSirqBaud = 57600;
@@ -30,14 +29,6 @@ constexpr int kSirqBaud = 57600;
 QString ComText(int port) { return QString("COM %1").arg(port); }
 QString SirqText(int port) { return QString("SIRQ %1").arg(port & 0xFF, 2, 16, QChar('0')).toUpper(); }
 QString BaudText(int baud) { return QString("%1 Baud").arg(baud); }
-
-// The QRG typed, or the default when the text is no number or the number does not fit the
-// field when written with three decimals.
-double QrgFromText(const QString& text) {
-  const auto value = ParseDecimal(ToWindows(text));
-  if (!value || FormatFixed3(*value).size() > kQrgWidth) return kDefaultQrg;
-  return *value;
-}
 
 void ClearRadioButtons(std::initializer_list<QRadioButton*> buttons) {
   for (QRadioButton* button : buttons) {
@@ -139,7 +130,7 @@ void TncPage::ShowTnc(int n, bool storeShown) {
   SelectByPrefix(pacLen_, QString("%1 chars").arg(e.PacLen));
   SelectByPrefix(channels_, QString("%1 channel(s)").arg(e.Channels));
   ShowBlockNames(n);
-  qrg_->SetProgramText(QString::fromStdString(FormatFixed3(e.Qrg)));
+  qrg_->ShowQrg(e.Qrg);
   (e.HostMode == 1 ? tnc3s_ : wa8ded_)->setChecked(true);
   autoParam_->setChecked(e.AutoParam);
   useXHost_->setChecked(e.UseXHost);
@@ -157,7 +148,7 @@ void TncPage::ShowNoTnc() {
   }
   editIni_->setEnabled(false);
   editDei_->setEnabled(false);
-  qrg_->SetProgramText(QString());
+  qrg_->ShowQrg(std::nullopt);
   for (QCheckBox* box : {drsi_, autoParam_, useXHost_, fastPoll_}) box->setChecked(false);
   ClearRadioButtons({wa8ded_, tnc3s_});
   details_->setEnabled(false);
@@ -175,7 +166,7 @@ void TncPage::StoreTnc(int n) {
   e.Channels = static_cast<std::uint16_t>(SelectedNumber(channels_, e.Channels));
   e.AutoParam = autoParam_->isChecked();
   e.UseXHost = useXHost_->isChecked();
-  e.Qrg = QrgFromText(qrg_->text());
+  e.Qrg = qrg_->Qrg(e.Qrg);  // untouched, as the store has it
   e.IniBlock = BlockName(iniEdit_, kDefaultIniBlock);
   e.DeiBlock = BlockName(deiEdit_, kDefaultDeiBlock);
   e.FastPoll = fastPoll_->isChecked();

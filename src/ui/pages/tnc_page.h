@@ -18,6 +18,7 @@ namespace trv {
 
 class ComPortLine;
 class LimitedLineEdit;
+class QrgEdit;
 class TEditSectionForm;
 struct TncEntry;
 
@@ -79,7 +80,7 @@ class TncPage : public SettingsPage {
   LimitedLineEdit* deiEdit_;
   QToolButton* editIni_;
   QToolButton* editDei_;
-  LimitedLineEdit* qrg_;
+  QrgEdit* qrg_;
   QRadioButton* wa8ded_;
   QRadioButton* tnc3s_;
   QCheckBox* autoParam_;

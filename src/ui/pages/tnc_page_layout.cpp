@@ -17,6 +17,7 @@
 #include "ui/pages/com_port_line.h"
 #include "ui/pages/tnc_page.h"
 #include "ui/widgets/limited_line_edit.h"
+#include "ui/widgets/qrg_edit.h"
 #include "ui/widgets/quiet_combo_box.h"
 
 namespace trv {
@@ -79,7 +80,7 @@ QWidget* TncPage::BuildDetails() {
   channels_ = SizedCombo("TNC_Combo_Channels", kNumberBoxChars);
   ini_ = BlockBox("TNC_COMBO_INI", iniEdit_);
   editIni_ = SmallButton("TNC_SPEED_EDITINI", "...", "Edit the initialisation block");
-  qrg_ = Named(new LimitedLineEdit(10, false), "TNC_Edit_QRG");
+  qrg_ = Named(new QrgEdit, "TNC_Edit_QRG");
   qrg_->setFixedWidth(com_->sizeHint().width());  // a value field as wide as the value boxes
   wa8ded_ = Named(new QRadioButton("WA8DED"), "TNC_Rb_Wa8ded");
   wa8ded_->setChecked(true);

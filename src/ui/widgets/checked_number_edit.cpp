@@ -15,8 +15,16 @@ void CheckedNumberEdit::SetValue(std::int32_t value) { SetProgramText(QString::n
 std::int32_t CheckedNumberEdit::CheckedValue() {
   const auto value = ParseIniInteger(ToWindows(text()));
   if (value && *value >= range_.min && *value <= range_.max) return *value;
+  const QString entry = text();
   SetValue(range_.def);
+  ReportReplacement(entry, text(), tr("a whole number from %1 to %2").arg(range_.min).arg(range_.max));
   return range_.def;
+}
+
+bool CheckedNumberEdit::ReplaceUnusable() {
+  const QString before = text();
+  CheckedValue();
+  return text() != before;
 }
 
 void CheckedNumberEdit::focusOutEvent(QFocusEvent* event) {

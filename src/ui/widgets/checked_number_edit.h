@@ -1,7 +1,7 @@
 #pragma once
 // A number edit with the range the section's reader accepts: when the edit loses the focus,
 // and whenever the program asks for its value, an entry that is not a whole number in the
-// range gives way to the field's default.
+// range gives way to the field's default, and the field tells so.
 #include <cstdint>
 
 #include "ui/widgets/limited_line_edit.h"
@@ -15,11 +15,14 @@ struct NumberRange {
 };
 
 class CheckedNumberEdit : public LimitedLineEdit {
+  Q_OBJECT
+
  public:
   CheckedNumberEdit(int limit, NumberRange range, QWidget* parent = nullptr);
   void SetValue(std::int32_t value);
   // The number shown, or the default (then also shown) when the entry is unusable.
   std::int32_t CheckedValue();
+  bool ReplaceUnusable() override;
 
  protected:
   void focusOutEvent(QFocusEvent* event) override;

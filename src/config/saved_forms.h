@@ -1,0 +1,26 @@
+#pragma once
+// What OK makes of the loaded records: the forms the pages give values on their way from the
+// file through the window and back (a directory that exists as its full path, the language
+// file chosen from the list, a driver as its listed file name, ...). Load all applies them
+// after each section's read, so that the window shows them and `tarvoini resave` writes what
+// OK writes. The section reads and writes keep their own rules.
+namespace trv {
+
+class Config;
+enum class SectionId;
+
+// An empty callsign or locator gives way to its default.
+void SavedStationForm(Config& config);
+// Each working directory that exists on a mapped drive becomes its full path, spelled as on disk.
+void SavedDirForm(Config& config);
+// Each language file becomes the listed file whose name begins with it (without regard to
+// case), else the first listed one; with no file listed, the default.
+void SavedLanguageForm(Config& config);
+// Each TNC's driver becomes the listed driver file whose name begins with it; the block names
+// lose their surrounding blanks (an empty one gives way to its default).
+void SavedDeviceForm(Config& config);
+
+// The saved form of one section's records (nothing for sections without one).
+void ApplySavedForm(Config& config, SectionId id);
+
+}  // namespace trv

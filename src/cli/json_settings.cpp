@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "support/codepage.h"
+
 namespace trv {
 namespace {
 
@@ -87,7 +89,7 @@ class Reader {
       c = text_[pos_++];
       if (c == 'u') {
         if (pos_ + 4 > text_.size()) Fail("a short \\u escape");
-        AppendUtf8(s, std::stoul(std::string(text_.substr(pos_, 4)), nullptr, 16));
+        AppendUtf8(s, static_cast<char32_t>(std::stoul(std::string(text_.substr(pos_, 4)), nullptr, 16)));
         pos_ += 4;
       } else {
         const std::string_view from = "bfnrt", to = "\b\f\n\r\t";
@@ -98,18 +100,6 @@ class Reader {
     if (pos_ >= text_.size()) Fail("an unended string");
     ++pos_;
     return s;
-  }
-  static void AppendUtf8(std::string& s, unsigned long code) {
-    if (code < 0x80) {
-      s += static_cast<char>(code);
-    } else if (code < 0x800) {
-      s += static_cast<char>(0xC0 | (code >> 6));
-      s += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-      s += static_cast<char>(0xE0 | (code >> 12));
-      s += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-      s += static_cast<char>(0x80 | (code & 0x3F));
-    }
   }
   void Add(const std::string& name, std::string value) { out_.values.emplace_back(name, std::move(value)); }
 

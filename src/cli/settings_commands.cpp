@@ -31,6 +31,19 @@ void Load(Config& config) {
   LoadAllSections(config, {}, RethrowAll);
 }
 
+// Runs `use` on the store over the folder with every section read and nothing written; the
+// exit status of `use`, or of what failed before it.
+int WithLoadedSettings(const std::string& programDir, CommandStreams io, const std::function<int(Config&)>& use) {
+  auto config = MakeConfig(programDir, {.readOnly = true}, io);
+  if (!config) return kUsage;
+  try {
+    Load(*config);
+  } catch (const StoreError& e) {
+    return ReportStoreError(e, io);
+  }
+  return use(*config);
+}
+
 // Sets one named value (UTF-8) in the records, checked as the window checks it. A read-only
 // value that stays as it is passes (apply gets them all).
 void SetOne(Config& config, const std::string& name, const std::string& utf8, bool readOnlyMayStay) {
@@ -134,34 +147,24 @@ int ResaveDryRunCommand(const std::string& programDir, CommandStreams io) {
 }
 
 int NamesCommand(const std::string& programDir, CommandStreams io) {
-  auto config = MakeConfig(programDir, {.readOnly = true}, io);
-  if (!config) return kUsage;
-  try {
-    Load(*config);
-  } catch (const StoreError& e) {
-    return ReportStoreError(e, io);
-  }
-  for (const CatalogueEntry& e : MakeSettingCatalogue(*config))
-    io.out << e.name << (e.readOnly ? " (read-only)" : "") << "\n";
-  return kOk;
+  return WithLoadedSettings(programDir, io, [&](Config& config) {
+    for (const CatalogueEntry& e : MakeSettingCatalogue(config))
+      io.out << e.name << (e.readOnly ? " (read-only)" : "") << "\n";
+    return kOk;
+  });
 }
 
 int GetCommand(const std::string& programDir, const std::string& name, CommandStreams io) {
-  auto config = MakeConfig(programDir, {.readOnly = true}, io);
-  if (!config) return kUsage;
-  try {
-    Load(*config);
-  } catch (const StoreError& e) {
-    return ReportStoreError(e, io);
-  }
-  const SettingCatalogue catalogue = MakeSettingCatalogue(*config);
-  const CatalogueEntry* entry = FindSetting(catalogue, name);
-  if (entry == nullptr) {
-    io.err << "tarvoini: no setting " << name << " (tarvoini names lists them)\n";
-    return kUsage;
-  }
-  io.out << Cp1252ToUtf8(entry->get(*config)) << "\n";
-  return kOk;
+  return WithLoadedSettings(programDir, io, [&](Config& config) {
+    const SettingCatalogue catalogue = MakeSettingCatalogue(config);
+    const CatalogueEntry* entry = FindSetting(catalogue, name);
+    if (entry == nullptr) {
+      io.err << "tarvoini: no setting " << name << " (tarvoini names lists them)\n";
+      return static_cast<int>(kUsage);
+    }
+    io.out << Cp1252ToUtf8(entry->get(config)) << "\n";
+    return static_cast<int>(kOk);
+  });
 }
 
 int SetCommand(const std::string& programDir, const std::vector<std::string>& pairs, bool dryRun, CommandStreams io) {

@@ -23,19 +23,6 @@ constexpr std::array<char16_t, 128> kCp437High = {
     0x03A6, 0x0398, 0x03A9, 0x03B4, 0x221E, 0x03C6, 0x03B5, 0x2229, 0x2261, 0x00B1, 0x2265, 0x2264, 0x2320,
     0x2321, 0x00F7, 0x2248, 0x00B0, 0x2219, 0x00B7, 0x221A, 0x207F, 0x00B2, 0x25A0, 0x00A0};
 
-void AppendUtf8(std::string& out, char32_t ch) {
-  if (ch < 0x80) {
-    out += static_cast<char>(ch);
-  } else if (ch < 0x800) {
-    out += static_cast<char>(0xC0 | (ch >> 6));
-    out += static_cast<char>(0x80 | (ch & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (ch >> 12));
-    out += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (ch & 0x3F));
-  }
-}
-
 // Decodes one UTF-8 sequence at `pos`; returns false on malformed input.
 bool NextUtf8(std::string_view s, std::size_t& pos, char32_t& ch) {
   const auto lead = static_cast<unsigned char>(s[pos]);
@@ -52,6 +39,19 @@ bool NextUtf8(std::string_view s, std::size_t& pos, char32_t& ch) {
 }
 
 }  // namespace
+
+void AppendUtf8(std::string& out, char32_t ch) {
+  if (ch < 0x80) {
+    out += static_cast<char>(ch);
+  } else if (ch < 0x800) {
+    out += static_cast<char>(0xC0 | (ch >> 6));
+    out += static_cast<char>(0x80 | (ch & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (ch >> 12));
+    out += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (ch & 0x3F));
+  }
+}
 
 char16_t Cp1252ToUnicode(unsigned char byte) {
   return (byte >= 0x80 && byte < 0xA0) ? kCp1252High[byte - 0x80] : char16_t(byte);

@@ -12,6 +12,8 @@ char16_t Cp1252ToUnicode(unsigned char byte);
 int UnicodeToCp1252(char32_t ch);
 
 std::string Cp1252ToUtf8(std::string_view bytes);
+// Appends the character as UTF-8 (up to U+FFFF).
+void AppendUtf8(std::string& out, char32_t ch);
 // Empty when the text is not valid UTF-8 or holds a character outside Windows-1252.
 std::optional<std::string> Utf8ToCp1252(std::string_view utf8);
 

@@ -71,6 +71,13 @@ void DirectoryTree::BuildModel() {
   model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives | QDir::Hidden);
   filter_ = new DriveRootFilter(model_, this);
   setModel(filter_);
+  // The folders above the current directory come in while the tree is shown: it stays in view.
+  connect(model_, &QFileSystemModel::directoryLoaded, this, [this](const QString& dir) {
+    const QString current = CurrentPath();
+    if (!centreCurrent_ || !IsBelow(current, dir)) return;
+    doItemsLayout();
+    scrollTo(currentIndex(), PositionAtCenter);
+  });
   for (int column = 1; column < model_->columnCount(); ++column) hideColumn(column);
   if (root_.isEmpty()) return;
   ShowRoot();
@@ -115,6 +122,7 @@ bool DirectoryTree::ShowPath(const QString& hostPath) {
 QModelIndex DirectoryTree::ShowItem(const QString& path) {
   const QModelIndex item = IndexOf(path);
   setCurrentIndex(item);
+  centreCurrent_ = true;
   expand(item);
   scrollTo(item, PositionAtCenter);
   return item;
@@ -128,7 +136,9 @@ QString DirectoryTree::CurrentPath() const {
 
 void DirectoryTree::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
   QTreeView::currentChanged(current, previous);
-  if (!quiet_) emit CurrentDirectoryChanged();
+  if (quiet_) return;
+  centreCurrent_ = false;  // the user moved on
+  emit CurrentDirectoryChanged();
 }
 
 // A directory shown while the page was hidden is centred once the tree has its size.

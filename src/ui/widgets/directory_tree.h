@@ -48,8 +48,9 @@ class DirectoryTree : public QTreeView {
   DriveRootFilter* filter_ = nullptr;
   QString root_;
   QString label_;
-  QString current_;     // the current directory while there is no model
-  bool quiet_ = false;  // the program is moving the current directory
+  QString current_;             // the current directory while there is no model
+  bool quiet_ = false;          // the program is moving the current directory
+  bool centreCurrent_ = false;  // the program's current directory is kept in view as folders load
 };
 
 }  // namespace trv

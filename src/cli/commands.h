@@ -2,6 +2,7 @@
 // The verbs of tarvoini. Each returns the exit status:
 // 0 success, 1 not found or findings, 2 usage error (also a value that cannot be written and
 // a directory with no exact Windows form), 3 the file could not be written, 4 it could not be read.
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -24,7 +25,7 @@ struct StoreOptions;
 
 // The store over the program directory, or nothing (with the reason printed) when the
 // directory is missing or has no exact Windows form: then nothing is read or written.
-std::optional<Config> MakeConfig(const std::string& programDir, StoreOptions options, CommandStreams io);
+std::unique_ptr<Config> MakeConfig(const std::string& programDir, StoreOptions options, CommandStreams io);
 
 // Prints the error with the system's reason and gives its exit status; the same error gives
 // the same status in every verb.

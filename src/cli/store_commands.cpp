@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <optional>
+#include <utility>
 
 #include "cli/commands.h"
 #include "cli/port_commands.h"
@@ -9,25 +10,23 @@
 #include "config/config.h"
 #include "config/findings.h"
 #include "config/ini_errors.h"
+#include "config/open_store.h"
 #include "config/sections.h"
 
 namespace fs = std::filesystem;
 
 namespace trv {
 
-std::optional<Config> MakeConfig(const std::string& programDir, StoreOptions options, CommandStreams io) {
-  std::error_code ec;
-  if (!fs::is_directory(programDir, ec)) {
-    io.err << "tarvoini: no such directory: " << programDir << "\n";
-    return std::nullopt;
+std::unique_ptr<Config> MakeConfig(const std::string& programDir, StoreOptions options, CommandStreams io) {
+  OpenedStore opened = OpenStore(programDir, std::move(options));
+  switch (opened.problem) {
+    case FolderProblem::None: break;
+    case FolderProblem::NotAFolder: io.err << "tarvoini: no such directory: " << programDir << "\n"; break;
+    case FolderProblem::NoWindowsPath:
+      io.err << "tarvoini: " << programDir << " has no exact Windows path (" << opened.detail << ")\n";
+      break;
   }
-  DriveTable drives = DriveTable::FromWinePrefix(programDir);
-  WindowsDirectory windows = WindowsFormOfDirectory(drives, programDir);
-  if (windows.path.empty()) {
-    io.err << "tarvoini: " << programDir << " has no exact Windows path (" << windows.problem << ")\n";
-    return std::nullopt;
-  }
-  return std::make_optional<Config>(HostFileSystem(std::move(drives), std::move(windows.path)), std::move(options));
+  return std::move(opened.config);
 }
 
 namespace {

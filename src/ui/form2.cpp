@@ -50,7 +50,6 @@ TForm2::TForm2(Config& config, ModalWindows& modals, QWidget* parent)
                           Qt::WindowCloseButtonHint),
       config_(config),
       modals_(modals),
-      editSection_(new TEditSectionForm(config, modals, this)),
       notice_(new LoadNotice(modals)),
       replacements_(new ReplacementNotice) {
   config_.Options.keepBackup = true;  // the run's first write keeps the file as it was
@@ -100,7 +99,7 @@ void TForm2::BuildPages() {
   auto* sound = new SoundPage(context);
   connect(directory, &DirectoryPage::WaveDirectoryChanged, sound, &SoundPage::SetWaveDirectoryLabel);
   const std::vector<std::pair<SettingsPage*, QString>> tabs = {
-      {new TncPage(context, *editSection_), "TNC"},
+      {new TncPage(context, [this]() -> TEditSectionForm& { return EditSection(); }), "TNC"},
       {new StationPage(context), "Station"},
       {new DisplayPage(context), "Display"},
       {directory, "Directory"},
@@ -124,6 +123,11 @@ void TForm2::BuildPages() {
     for (LimitedLineEdit* field : tabs[i].first->findChildren<LimitedLineEdit*>()) replacements_->Watch(field);
   }
   tabs_->setCurrentIndex(0);
+}
+
+TEditSectionForm& TForm2::EditSection() {
+  if (editSection_ == nullptr) editSection_ = new TEditSectionForm(config_, modals_, this);
+  return *editSection_;
 }
 
 void TForm2::BuildFrame() {

@@ -39,7 +39,8 @@ class TForm2 : public QDialog {
 
   // Errors met while loading (refused colour-key writes); shown once the window is up.
   const std::vector<WindowError>& LoadErrors() const { return loadErrors_; }
-  TEditSectionForm& EditSection() { return *editSection_; }
+  // The edit-section dialog, made at its first use.
+  TEditSectionForm& EditSection();
   const std::vector<SettingsPage*>& Pages() const { return pages_; }
 
   void Btn_OKClick();
@@ -64,7 +65,7 @@ class TForm2 : public QDialog {
 
   Config& config_;
   ModalWindows& modals_;
-  TEditSectionForm* editSection_;
+  TEditSectionForm* editSection_ = nullptr;
   QTabWidget* tabs_;
   LoadNotice* notice_;
   ReplacementNotice* replacements_;

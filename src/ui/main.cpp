@@ -2,7 +2,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QFileInfo>
+#include <QFile>
 #include <QScreen>
 #include <QSettings>
 #include <QTimer>
@@ -11,9 +11,8 @@
 #include <memory>
 
 #include "config/config.h"
-#include "platform/host_files.h"
+#include "config/open_store.h"
 #include "platform/start_dir.h"
-#include "platform/windows_form.h"
 #include "support/version.h"
 #include "ui/form2.h"
 #include "ui/modal_windows.h"
@@ -73,18 +72,17 @@ int main(int argc, char** argv) {
   QSettings settings;
   const auto folder = trv::FindProgramFolder(options.dir, options.choose, startDir, settings, modals);
   if (!folder) return 0;  // the user cancelled the folder question: nothing is written
-  if (!QFileInfo(*folder).isDir()) {
-    modals.ShowError(QString("The folder %1 does not exist").arg(*folder));
-    return 2;
+  trv::OpenedStore store = trv::OpenStore(QFile::encodeName(*folder).toStdString());
+  switch (store.problem) {
+    case trv::FolderProblem::None: break;
+    case trv::FolderProblem::NotAFolder:
+      modals.ShowError(QString("The folder %1 does not exist").arg(*folder));
+      return 2;
+    case trv::FolderProblem::NoWindowsPath:  // another place would be read and written: nothing is
+      modals.ShowError(QString("%1: %2").arg(*folder, QString::fromStdString(store.detail)));
+      return 2;
   }
-
-  trv::DriveTable drives = trv::DriveTable::FromWinePrefix(QFile::encodeName(*folder).toStdString());
-  trv::WindowsDirectory programDir = trv::WindowsFormOfDirectory(drives, QFile::encodeName(*folder).toStdString());
-  if (programDir.path.empty()) {  // another place would be read and written: nothing is
-    modals.ShowError(QString("%1: %2").arg(*folder, QString::fromStdString(programDir.problem)));
-    return 2;
-  }
-  trv::Config config(trv::HostFileSystem(std::move(drives), std::move(programDir.path)));
+  trv::Config& config = *store.config;
 
   trv::TForm2 form(config, modals);
   modals.SetParent(&form);

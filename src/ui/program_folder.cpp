@@ -1,13 +1,10 @@
 #include "ui/program_folder.h"
 
-#include <unistd.h>
-
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
-#include <cerrno>
-#include <cstring>
 
+#include "platform/program_folder_files.h"
 #include "platform/wine_prefix.h"
 #include "ui/modal_windows.h"
 
@@ -16,18 +13,13 @@ namespace {
 
 constexpr const char* kRememberedKey = "programFolder";
 
-// Name filters match without regard to case, as the Windows side sees the file.
-QStringList ConfigFiles(const QString& hostDir) {
-  return QDir(hostDir).entryList({"TARVO.INI"}, QDir::Files | QDir::Hidden | QDir::System);
-}
-
-bool HasConfigFile(const QString& hostDir) { return !ConfigFiles(hostDir).isEmpty(); }
+std::string Host(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 enum class Answer { Use, ChooseAnother, Cancel };
 
 // A folder that holds TARVO.INI is taken; another only when the user says so.
 Answer AskToUse(const QString& folder, ModalWindows& modals) {
-  if (HasConfigFile(folder)) return Answer::Use;
+  if (HasConfigFile(Host(folder))) return Answer::Use;
   const QString text = QString(kNoConfigFileQuestion).arg(QDir::toNativeSeparators(folder));
   switch (modals.AskChoice(text, {kChooseAnother, kUseIt, kCancel})) {
     case 0: return Answer::ChooseAnother;
@@ -56,21 +48,17 @@ std::optional<QString> AskForFolder(QSettings& settings, ModalWindows& modals, c
 }  // namespace
 
 bool IsInstalledProgramFolder(const QString& hostDir) {
-  return QFileInfo(QDir::cleanPath(hostDir)).fileName() == "bin" && !HasConfigFile(hostDir);
+  return QFileInfo(QDir::cleanPath(hostDir)).fileName() == "bin" && !HasConfigFile(Host(hostDir));
 }
 
-// The folder takes the new file of every save and the backup; the file is replaced.
 bool ProgramFolderWritable(const QString& hostDir) { return ProgramFolderWriteRefusal(hostDir).isEmpty(); }
 
 QString ProgramFolderWriteRefusal(const QString& hostDir) {
-  const auto writable = [](const QString& path) { return ::access(QFile::encodeName(path).constData(), W_OK) == 0; };
-  const QStringList files = ConfigFiles(hostDir);
-  if (writable(hostDir) && (files.isEmpty() || writable(QDir(hostDir).filePath(files.front())))) return {};
-  return QString::fromLocal8Bit(std::strerror(errno));
+  return QString::fromLocal8Bit(FolderWriteRefusal(Host(hostDir)).c_str());
 }
 
 QString FolderQuestionStart(const QString& startDir) {
-  const QString prefix = QFile::decodeName(WinePrefixFor(QFile::encodeName(startDir).toStdString()).c_str());
+  const QString prefix = QFile::decodeName(WinePrefixFor(Host(startDir)).c_str());
   const QString driveC = prefix + "/drive_c";
   return QFileInfo(driveC).isDir() ? driveC : QDir::homePath();
 }

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "platform/program_folder_files.h"
 #include "test_util.h"
 
 namespace fs = std::filesystem;
@@ -103,6 +104,18 @@ TEST(Mask, StarAndQuestionMark) {
 }
 
 TEST(Executable, PathOfTheRunningProgram) { EXPECT_NE(ExecutableHostPath().find("platform_tests"), std::string::npos); }
+
+// The program folder's TARVO.INI in any case, a dangling link too; a folder of that name is none.
+TEST(ProgramFolderFiles, FindsTheConfigFileInAnyCaseButNoFolder) {
+  TempDir tmp;
+  fs::create_directories(tmp.path() / "TARVO.INI.D" / "TARVO.INI");
+  WriteFile(tmp.path() / "tarvo.ini", "");
+  WriteFile(tmp.path() / "TARVO.INX", "");
+  fs::create_symlink(tmp.path() / "gone", tmp.path() / "Tarvo.Ini");
+  EXPECT_EQ(ConfigFileNames(tmp.path().string()), (std::vector<std::string>{"Tarvo.Ini", "tarvo.ini"}));
+  EXPECT_FALSE(HasConfigFile((tmp.path() / "TARVO.INI.D").string()));
+  EXPECT_FALSE(HasConfigFile((tmp.path() / "missing").string()));
+}
 
 }  // namespace
 }  // namespace trv

@@ -1,15 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QLayout>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QToolButton>
 #include <filesystem>
 
 #include "config/file_writer.h"
 #include "config/sections.h"
+#include "page_tabs.h"
+#include "ui/dialogs/edit_section_form.h"
 #include "ui/pages/settings_page.h"
 #include "ui_test_util.h"
 
@@ -54,6 +58,19 @@ TEST(MainWindow, EveryTabIsAPageAndEachSectionIsServedInTabOrder) {
     for (const auto& step : page->Steps()) served.push_back(step.section);
   EXPECT_NE(std::find(served.begin(), served.end(), SectionId::Station), served.end());
   EXPECT_NE(std::find(served.begin(), served.end(), SectionId::Device), served.end());
+}
+
+// The first window is as quick to come up as an empty one: what it does not show is made when
+// the user first needs it.
+TEST(MainWindow, MakesTheDirectoryTreeAndTheEditSectionDialogAtFirstUse) {
+  Window w(kFile);
+  EXPECT_EQ(w.form->findChild<QFileSystemModel*>(), nullptr);
+  EXPECT_EQ(w.form->findChild<TEditSectionForm*>(), nullptr);
+  OpenTab(w, "Directory");
+  EXPECT_NE(w.form->findChild<QFileSystemModel*>(), nullptr);
+  OpenTab(w, "TNC");
+  w.Find<QToolButton>("TNC_SPEED_EDITINI")->click();
+  EXPECT_NE(w.form->findChild<TEditSectionForm*>(), nullptr);
 }
 
 TEST(MainWindow, ShowsWhichFileOkWrites) {

@@ -6,6 +6,7 @@
 #include <QSignalBlocker>
 #include <QToolButton>
 #include <algorithm>
+#include <utility>
 
 #include "config/config.h"
 #include "config/sections.h"
@@ -40,8 +41,8 @@ void ClearRadioButtons(std::initializer_list<QRadioButton*> buttons) {
 
 }  // namespace
 
-TncPage::TncPage(PageContext context, TEditSectionForm& editSection, QWidget* parent)
-    : SettingsPage(context, parent), editSection_(editSection) {
+TncPage::TncPage(PageContext context, std::function<TEditSectionForm&()> editSection, QWidget* parent)
+    : SettingsPage(context, parent), editSection_(std::move(editSection)) {
   BuildControls();
   ConnectHandlers();
   Serve(

@@ -1,6 +1,7 @@
 #pragma once
 // The TNC page: the list of TNCs and the settings of the one shown.
 #include <QString>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -29,7 +30,8 @@ class TncPage : public SettingsPage {
   Q_OBJECT
 
  public:
-  TncPage(PageContext context, TEditSectionForm& editSection, QWidget* parent = nullptr);
+  // `editSection` gives the edit-section dialog, made when a block is first edited.
+  TncPage(PageContext context, std::function<TEditSectionForm&()> editSection, QWidget* parent = nullptr);
 
   void FillTncPage();
   void StoreTncPage();
@@ -59,7 +61,7 @@ class TncPage : public SettingsPage {
   void EditBlock(bool ini);
   std::string BlockName(const LimitedLineEdit* edit, std::string_view def) const;
 
-  TEditSectionForm& editSection_;
+  std::function<TEditSectionForm&()> editSection_;
   int currentTnc_ = -1;
   int baudBeforeSirq_ = -1;  // the baud box's entry while a COM port was chosen
 

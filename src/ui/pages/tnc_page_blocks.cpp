@@ -79,8 +79,9 @@ void TncPage::EditBlock(bool ini) {
   }
   TncEntry& e = config_.TncTable[currentTnc_];
   (ini ? e.IniBlock : e.DeiBlock) = name;
-  if (!editSection_.OpenOnSection(name)) return;
-  if (modals_.RunDialog(editSection_) != QDialog::Accepted) return;
+  TEditSectionForm& editSection = editSection_();
+  if (!editSection.OpenOnSection(name)) return;
+  if (modals_.RunDialog(editSection) != QDialog::Accepted) return;
   FillBlockLists();
   ShowBlockNames(currentTnc_);
 }

@@ -59,59 +59,91 @@ class DriveRootFilter : public QSortFilterProxyModel {
   QString label_;
 };
 
-DirectoryTree::DirectoryTree(QWidget* parent)
-    : QTreeView(parent), model_(new QFileSystemModel(this)), filter_(new DriveRootFilter(model_, this)) {
-  // Hidden directories too: a configured directory may be one.
-  model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives | QDir::Hidden);
-  setModel(filter_);
-  for (int column = 1; column < model_->columnCount(); ++column) hideColumn(column);
+DirectoryTree::DirectoryTree(QWidget* parent) : QTreeView(parent) {
   setHeaderHidden(true);
   setUniformRowHeights(true);
 }
 
+void DirectoryTree::BuildModel() {
+  const QuietScope quiet(quiet_);
+  model_ = new QFileSystemModel(this);
+  // Hidden directories too: a configured directory may be one.
+  model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives | QDir::Hidden);
+  filter_ = new DriveRootFilter(model_, this);
+  setModel(filter_);
+  // The folders above the current directory come in while the tree is shown: it stays in view.
+  connect(model_, &QFileSystemModel::directoryLoaded, this, [this](const QString& dir) {
+    const QString current = CurrentPath();
+    if (!centreCurrent_ || !IsBelow(current, dir)) return;
+    doItemsLayout();
+    scrollTo(currentIndex(), PositionAtCenter);
+  });
+  for (int column = 1; column < model_->columnCount(); ++column) hideColumn(column);
+  if (root_.isEmpty()) return;
+  ShowRoot();
+  if (!current_.isEmpty() && current_ != root_) ShowItem(current_);
+}
+
 void DirectoryTree::SetRoot(const QString& hostRoot, const QString& label) {
   const QuietScope quiet(quiet_);
-  const QString root = QDir::cleanPath(hostRoot);
-  model_->setRootPath(root);
-  filter_->SetRoot(root, label);
-  const QModelIndex rootItem = IndexOf(root);
+  root_ = QDir::cleanPath(hostRoot);
+  label_ = label;
+  current_ = QFileInfo(root_).isDir() ? root_ : QString();
+  if (model_ != nullptr) ShowRoot();
+}
+
+void DirectoryTree::ShowRoot() {
+  model_->setRootPath(root_);
+  filter_->SetRoot(root_, label_);
+  const QModelIndex rootItem = IndexOf(root_);
   setRootIndex(rootItem.parent());
   setCurrentIndex(rootItem);
   expand(rootItem);
 }
 
-const QString& DirectoryTree::Root() const { return filter_->Root(); }
+const QString& DirectoryTree::Root() const { return root_; }
 
 bool DirectoryTree::ShowPath(const QString& hostPath) {
   const QuietScope quiet(quiet_);
   QString path = QDir::cleanPath(hostPath);
-  const QString& root = Root();
-  const bool inside = path == root || IsBelow(path, root);
+  const bool inside = path == root_ || IsBelow(path, root_);
   bool exact = inside;
-  if (!inside) path = root;
-  while (path != root && !QFileInfo(path).isDir()) {
+  if (!inside) path = root_;
+  while (path != root_ && !QFileInfo(path).isDir()) {
     path = QFileInfo(path).path();
     exact = false;
   }
+  if (model_ != nullptr) return ShowItem(path).isValid() && exact;
+  const bool shown = QFileInfo(path).isDir();  // what the tree would have an item for
+  current_ = shown ? path : QString();
+  return exact && shown;
+}
+
+QModelIndex DirectoryTree::ShowItem(const QString& path) {
   const QModelIndex item = IndexOf(path);
   setCurrentIndex(item);
+  centreCurrent_ = true;
   expand(item);
   scrollTo(item, PositionAtCenter);
-  return exact && item.isValid();
+  return item;
 }
 
 QString DirectoryTree::CurrentPath() const {
+  if (model_ == nullptr) return current_;
   const QModelIndex current = currentIndex();
   return current.isValid() ? model_->filePath(filter_->mapToSource(current)) : QString();
 }
 
 void DirectoryTree::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
   QTreeView::currentChanged(current, previous);
-  if (!quiet_) emit CurrentDirectoryChanged();
+  if (quiet_) return;
+  centreCurrent_ = false;  // the user moved on
+  emit CurrentDirectoryChanged();
 }
 
 // A directory shown while the page was hidden is centred once the tree has its size.
 void DirectoryTree::showEvent(QShowEvent* event) {
+  if (model_ == nullptr) BuildModel();
   QTreeView::showEvent(event);
   scrollTo(currentIndex(), PositionAtCenter);
 }

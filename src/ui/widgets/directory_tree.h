@@ -1,7 +1,8 @@
 #pragma once
 // A tree of the directories of one drive, on host paths. The drive's root is the one top
 // item, shown under the drive's name; its subdirectories load in the background as they
-// are opened.
+// are opened. The directories are read from the first time the tree is shown: before, the
+// root and the current directory are only kept, with the same answers.
 #include <QString>
 #include <QTreeView>
 
@@ -26,7 +27,6 @@ class DirectoryTree : public QTreeView {
   bool ShowPath(const QString& hostPath);
   // The current directory as a host path; empty when there is none.
   QString CurrentPath() const;
-  QFileSystemModel* Model() const { return model_; }
 
  signals:
   // The user made another directory the current one.
@@ -38,10 +38,19 @@ class DirectoryTree : public QTreeView {
 
  private:
   QModelIndex IndexOf(const QString& hostPath) const;
+  // Reads the directories and shows the root and current directory kept so far.
+  void BuildModel();
+  void ShowRoot();
+  // Makes the item of the path current, opened and scrolled into view.
+  QModelIndex ShowItem(const QString& path);
 
-  QFileSystemModel* model_;
-  DriveRootFilter* filter_;
-  bool quiet_ = false;  // the program is moving the current directory
+  QFileSystemModel* model_ = nullptr;  // none until the tree is first shown
+  DriveRootFilter* filter_ = nullptr;
+  QString root_;
+  QString label_;
+  QString current_;             // the current directory while there is no model
+  bool quiet_ = false;          // the program is moving the current directory
+  bool centreCurrent_ = false;  // the program's current directory is kept in view as folders load
 };
 
 }  // namespace trv

@@ -9,6 +9,7 @@
 #include "ui/dialogs/load_findings_form.h"
 #include "ui/layout_builders.h"
 #include "ui/modal_windows.h"
+#include "ui/widgets/notice_icon.h"
 
 namespace trv {
 
@@ -22,9 +23,7 @@ LoadNotice::LoadNotice(ModalWindows& modals, QWidget* parent)
     : QFrame(parent), modals_(modals), text_(Named(new QLabel, "Notice_Label")) {
   setObjectName("LoadNotice");
   setFrameShape(QFrame::StyledPanel);
-  auto* icon = Named(new QLabel, "Notice_Icon");
-  const int size = style()->pixelMetric(QStyle::PM_SmallIconSize);
-  icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(size, size));
+  auto* icon = Named(new NoticeIcon(QStyle::SP_MessageBoxInformation), "Notice_Icon");
   auto* details = Named(new QPushButton("&Details..."), "Notice_Btn_Details");
   details->setAutoDefault(false);  // Enter stays with OK
   connect(details, &QPushButton::clicked, this, [this] { ShowDetails(); });

@@ -66,7 +66,6 @@ MediaPlayer::MediaPlayer(QWidget* parent) : QWidget(parent) {
   connect(play_, &QToolButton::clicked, this, &MediaPlayer::Play);
   connect(pause_, &QToolButton::clicked, this, &MediaPlayer::Pause);
   connect(stop_, &QToolButton::clicked, this, &MediaPlayer::Stop);
-  SetAudioOutput(std::make_unique<DefaultAudioOutput>());
   EnableButtons();
 }
 
@@ -112,6 +111,7 @@ void MediaPlayer::Play() {
     output_->Resume();
     SetState(PlayerState::Playing);
   } else if (state_ == PlayerState::Open) {
+    if (!output_) SetAudioOutput(std::make_unique<DefaultAudioOutput>());  // at the first Play
     stream_->Rewind();
     if (const QString error = output_->Start(*stream_, stream_->Format()); !error.isEmpty()) {
       emit PlayFailed(error);

@@ -23,7 +23,8 @@ class MediaPlayer : public QWidget {
   explicit MediaPlayer(QWidget* parent = nullptr);
   ~MediaPlayer() override;
 
-  // Replaces the default audio output (the tests put a fake here).
+  // Replaces the default audio output, which is made at the first Play (the tests put a
+  // fake here).
   void SetAudioOutput(std::unique_ptr<AudioOutput> output);
 
   // Opens a wave file; on failure the reason, and the player stays closed.
@@ -50,7 +51,7 @@ class MediaPlayer : public QWidget {
   QToolButton* play_;
   QToolButton* pause_;
   QToolButton* stop_;
-  std::unique_ptr<AudioOutput> output_;
+  std::unique_ptr<AudioOutput> output_;  // none before the first Play
   std::unique_ptr<WaveStream> stream_;
   PlayerState state_ = PlayerState::Closed;
 };

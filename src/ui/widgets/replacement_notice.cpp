@@ -11,6 +11,7 @@
 
 #include "ui/layout_builders.h"
 #include "ui/widgets/limited_line_edit.h"
+#include "ui/widgets/notice_icon.h"
 
 namespace trv {
 
@@ -23,9 +24,7 @@ QString FieldCaption(const QWidget* field) {
 ReplacementNotice::ReplacementNotice(QWidget* parent) : QFrame(parent), text_(Named(new QLabel, "Replacement_Label")) {
   setObjectName("ReplacementNotice");
   setFrameShape(QFrame::StyledPanel);
-  auto* icon = Named(new QLabel, "Replacement_Icon");
-  const int size = style()->pixelMetric(QStyle::PM_SmallIconSize);
-  icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(size, size));
+  auto* icon = Named(new NoticeIcon(QStyle::SP_MessageBoxWarning), "Replacement_Icon");
   text_->setWordWrap(true);
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(6, 2, 2, 2);

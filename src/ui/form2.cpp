@@ -56,7 +56,7 @@ TForm2::TForm2(Config& config, ModalWindows& modals, QWidget* parent)
   config_.Options.keepBackup = true;  // the run's first write keeps the file as it was
   setObjectName("Form2");
   config_.Options.lockWaiting = WaitingMessage(modals_);  // the window says what it waits for
-  setWindowTitle(QString("TRVCFG for Tarvo32 v") + QString::fromUtf8(kProgramVersion.data(), kProgramVersion.size()));
+  setWindowTitle(tr("TRVCFG for Tarvo32 v%1").arg(QString::fromUtf8(kProgramVersion.data(), kProgramVersion.size())));
   BuildPages();
   BuildFrame();
   LoadPages();
@@ -100,17 +100,17 @@ void TForm2::BuildPages() {
   auto* sound = new SoundPage(context);
   connect(directory, &DirectoryPage::WaveDirectoryChanged, sound, &SoundPage::SetWaveDirectoryLabel);
   const std::vector<std::pair<SettingsPage*, QString>> tabs = {
-      {new TncPage(context, *editSection_), "TNC"},
-      {new StationPage(context), "Station"},
-      {new DisplayPage(context), "Display"},
-      {directory, "Directory"},
-      {new ExtraPage(context), "Extra"},
-      {new ModulsPage(context), "Moduls"},
-      {sound, "Sound"},
-      {new ColorsPage(context), "Colors"},
-      {new LanguagePage(context), "Languages"},
-      {new Mailbox1Page(context), "Mailbox 1"},
-      {new Mailbox2Page(context), "Mailbox 2"},
+      {new TncPage(context, *editSection_), tr("TNC")},
+      {new StationPage(context), tr("Station")},
+      {new DisplayPage(context), tr("Display")},
+      {directory, tr("Directory")},
+      {new ExtraPage(context), tr("Extra")},
+      {new ModulsPage(context), tr("Moduls")},
+      {sound, tr("Sound")},
+      {new ColorsPage(context), tr("Colors")},
+      {new LanguagePage(context), tr("Languages")},
+      {new Mailbox1Page(context), tr("Mailbox 1")},
+      {new Mailbox2Page(context), tr("Mailbox 2")},
   };
   tabs_ = Named(new QTabWidget, "PageControl1");
   tabs_->setUsesScrollButtons(false);
@@ -130,7 +130,7 @@ void TForm2::BuildFrame() {
   auto* top = new QVBoxLayout;
   top->setContentsMargins(0, 0, 0, 0);
   top->addWidget(tabs_);
-  const OkAbortRow buttons = MakeOkAbortRow(this, "Panel1", "Abort", false);
+  const OkAbortRow buttons = MakeOkAbortRow(this, "Panel1", tr("Abort"), false);
   buttons.panel->setMinimumHeight(kButtonPanelHeight);
   connect(buttons.ok, &QPushButton::clicked, this, [this] { Btn_OKClick(); });
   connect(buttons.abort, &QPushButton::clicked, this, [this] { Btn_AbortClick(); });

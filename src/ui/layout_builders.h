@@ -38,7 +38,7 @@ struct OkAbortRow {
 // The buttons at the right of a bottom panel; OK is the dialog's default button (Enter presses
 // it whichever button had the focus before), OK accepts and Abort rejects unless the caller
 // connects them otherwise.
-OkAbortRow MakeOkAbortRow(QDialog* dialog, const char* panelName, const QString& abortText = "Abort",
+OkAbortRow MakeOkAbortRow(QDialog* dialog, const char* panelName, const QString& abortText = {},
                           bool connectButtons = true);
 
 // Tab moves through the widgets in the given order.

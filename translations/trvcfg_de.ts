@@ -43,14 +43,6 @@
         <translation>Konfigurationsprogramm für Tarvo</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Abort</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
         <source>Another program is working in the folder %1.
 Waiting for it to finish: at most %2 more seconds.</source>
         <translation>Ein anderes Programm arbeitet im Verzeichnis %1.
@@ -242,6 +234,14 @@ die Antwort in %1.</translation>
         <source>The wave file holds no audio data.</source>
         <translation>Die Wave-Datei enthält keine Audiodaten.</translation>
     </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Abort</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>trv::CheckedNumberEdit</name>
@@ -337,79 +337,43 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
 <context>
     <name>trv::DirectoryPage</name>
     <message>
-        <source>Path</source>
-        <translation>Pfad</translation>
+        <source>&amp;Path</source>
+        <translation>&amp;Pfad</translation>
     </message>
 </context>
 <context>
     <name>trv::DisplayPage</name>
     <message>
-        <source>echo own text in TX window</source>
-        <translation>Eigenen Text im TX-Fenster zeigen</translation>
+        <source>&amp;echo own text in TX window</source>
+        <translation>&amp;Eigenen Text im TX-Fenster zeigen</translation>
     </message>
     <message>
-        <source>Save RX screen at end of program</source>
-        <translation>RX-Fenster beim Beenden speichern</translation>
+        <source>&amp;Save RX screen at end of program</source>
+        <translation>RX-Fenster beim Beenden &amp;speichern</translation>
     </message>
     <message>
-        <source>Save TX screen at end of program</source>
-        <translation>TX-Fenster beim Beenden speichern</translation>
+        <source>Sa&amp;ve TX screen at end of program</source>
+        <translation>TX-Fenster beim Beenden spei&amp;chern</translation>
     </message>
     <message>
-        <source>Use flicker free RX window</source>
-        <translation>Flimmerfreies RX-Fenster</translation>
+        <source>&amp;Use flicker free RX window</source>
+        <translation>&amp;Flimmerfreies RX-Fenster</translation>
     </message>
     <message>
-        <source>Use flicker free TX window</source>
-        <translation>Flimmerfreies TX-Fenster</translation>
+        <source>Use flicker free TX &amp;window</source>
+        <translation>Fl&amp;immerfreies TX-Fenster</translation>
     </message>
     <message>
-        <source>MaxRXLines</source>
-        <translation>Max. RX-Zeilen</translation>
+        <source>Max&amp;RXLines</source>
+        <translation>Max. &amp;RX-Zeilen</translation>
     </message>
     <message>
-        <source>MaxTXLines</source>
-        <translation>Max. TX-Zeilen</translation>
+        <source>MaxT&amp;XLines</source>
+        <translation>Max. &amp;TX-Zeilen</translation>
     </message>
 </context>
 <context>
     <name>trv::ExtraPage</name>
-    <message>
-        <source>Delayed display update</source>
-        <translation>Verzögerte Bildschirmaktualisierung</translation>
-    </message>
-    <message>
-        <source>Reduce scroll resyncs</source>
-        <translation>Weniger Scroll-Resyncs</translation>
-    </message>
-    <message>
-        <source>Multi line toolbar</source>
-        <translation>Mehrzeilige Werkzeugleiste</translation>
-    </message>
-    <message>
-        <source>suppress BIN in monitor</source>
-        <translation>BIN im Monitor unterdrücken</translation>
-    </message>
-    <message>
-        <source>Fortune</source>
-        <translation>Spruch (Fortune)</translation>
-    </message>
-    <message>
-        <source>UTC</source>
-        <translation>UTC</translation>
-    </message>
-    <message>
-        <source>Poll delay</source>
-        <translation>Poll-Verzögerung</translation>
-    </message>
-    <message>
-        <source>Node call</source>
-        <translation>Node-Rufzeichen</translation>
-    </message>
-    <message>
-        <source>Prompt</source>
-        <translation>Prompt</translation>
-    </message>
     <message>
         <source>%1 ms</source>
         <translation>%1 ms</translation>
@@ -418,66 +382,102 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
         <source>%1 hours</source>
         <translation>%1 Stunden</translation>
     </message>
+    <message>
+        <source>De&amp;layed display update</source>
+        <translation>Verzögerte &amp;Bildschirmaktualisierung</translation>
+    </message>
+    <message>
+        <source>&amp;Reduce scroll resyncs</source>
+        <translation>Weniger Scroll-&amp;Resyncs</translation>
+    </message>
+    <message>
+        <source>&amp;Multi line toolbar</source>
+        <translation>&amp;Mehrzeilige Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>&amp;suppress BIN in monitor</source>
+        <translation>B&amp;IN im Monitor unterdrücken</translation>
+    </message>
+    <message>
+        <source>&amp;Fortune</source>
+        <translation>Spruch (&amp;Fortune)</translation>
+    </message>
+    <message>
+        <source>&amp;UTC</source>
+        <translation>&amp;UTC</translation>
+    </message>
+    <message>
+        <source>Poll &amp;delay</source>
+        <translation>Poll-&amp;Verzögerung</translation>
+    </message>
+    <message>
+        <source>&amp;Node call</source>
+        <translation>&amp;Node-Rufzeichen</translation>
+    </message>
+    <message>
+        <source>&amp;Prompt</source>
+        <translation>&amp;Prompt</translation>
+    </message>
 </context>
 <context>
     <name>trv::LanguagePage</name>
     <message>
-        <source>Visual parts</source>
-        <translation>Oberfläche</translation>
+        <source>&amp;Visual parts</source>
+        <translation>O&amp;berfläche</translation>
     </message>
     <message>
-        <source>Default program output</source>
-        <translation>Standard-Programmausgabe</translation>
+        <source>Default program o&amp;utput</source>
+        <translation>Standard-&amp;Programmausgabe</translation>
     </message>
 </context>
 <context>
     <name>trv::LoadNotice</name>
     <message>
-        <source>&amp;Details...</source>
+        <source>De&amp;tails...</source>
         <translation>&amp;Details...</translation>
     </message>
 </context>
 <context>
     <name>trv::Mailbox1Page</name>
     <message>
-        <source>Call</source>
-        <translation>Rufzeichen</translation>
-    </message>
-    <message>
-        <source>HPath</source>
-        <translation>HPath</translation>
-    </message>
-    <message>
-        <source>FHeader</source>
-        <translation>FHeader</translation>
-    </message>
-    <message>
-        <source>Default lifetime</source>
-        <translation>Standard-Lebensdauer</translation>
-    </message>
-    <message>
         <source>days</source>
         <translation>Tage</translation>
-    </message>
-    <message>
-        <source>Timeout</source>
-        <translation>Zeitlimit</translation>
     </message>
     <message>
         <source>min</source>
         <translation>min</translation>
     </message>
     <message>
-        <source>Sysmail to</source>
-        <translation>Sysmail an</translation>
+        <source>&amp;Call</source>
+        <translation>&amp;Rufzeichen</translation>
     </message>
     <message>
-        <source>Default Board</source>
-        <translation>Standard-Rubrik</translation>
+        <source>&amp;HPath</source>
+        <translation>&amp;HPath</translation>
     </message>
     <message>
-        <source>Max. BID count</source>
-        <translation>Max. Anzahl BIDs</translation>
+        <source>Default &amp;lifetime</source>
+        <translation>Standard-&amp;Lebensdauer</translation>
+    </message>
+    <message>
+        <source>&amp;Sysmail to</source>
+        <translation>&amp;Sysmail an</translation>
+    </message>
+    <message>
+        <source>Default &amp;Board</source>
+        <translation>Standard-R&amp;ubrik</translation>
+    </message>
+    <message>
+        <source>&amp;Max. BID count</source>
+        <translation>&amp;Max. Anzahl BIDs</translation>
+    </message>
+    <message>
+        <source>FH&amp;eader</source>
+        <translation>FH&amp;eader</translation>
+    </message>
+    <message>
+        <source>T&amp;imeout</source>
+        <translation>&amp;Zeitlimit</translation>
     </message>
 </context>
 <context>
@@ -485,54 +485,6 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
     <message>
         <source>The closed-time list is full: TARVO.INI cannot hold another window. Delete one first.</source>
         <translation>Die Liste der Sperrzeiten ist voll: TARVO.INI kann kein weiteres Zeitfenster aufnehmen. Löschen Sie zuerst eines.</translation>
-    </message>
-    <message>
-        <source>Insert FHeader into every mail</source>
-        <translation>FHeader in jede Mail einfügen</translation>
-    </message>
-    <message>
-        <source>Include BID in FHeader</source>
-        <translation>BID in FHeader aufnehmen</translation>
-    </message>
-    <message>
-        <source>Generate lifetime report mail</source>
-        <translation>Lebensdauer-Bericht als Mail</translation>
-    </message>
-    <message>
-        <source>Generate routing error mail</source>
-        <translation>Routingfehler-Mail erzeugen</translation>
-    </message>
-    <message>
-        <source>Use memory for garbage</source>
-        <translation>Speicher für Aufräumen nutzen</translation>
-    </message>
-    <message>
-        <source>Enable QZ-DOS</source>
-        <translation>QZ-DOS einschalten</translation>
-    </message>
-    <message>
-        <source>pw for box necessary</source>
-        <translation>Passwort für Box nötig</translation>
-    </message>
-    <message>
-        <source>parse all mails</source>
-        <translation>Alle Mails auswerten</translation>
-    </message>
-    <message>
-        <source>blink of mailbox icon if new mails</source>
-        <translation>Mailbox-Symbol blinkt bei neuen Mails</translation>
-    </message>
-    <message>
-        <source>blink of scroll lock LED if new mails</source>
-        <translation>Rollen-LED blinkt bei neuen Mails</translation>
-    </message>
-    <message>
-        <source>Restart windows after garbage</source>
-        <translation>Windows nach Aufräumen neu starten</translation>
-    </message>
-    <message>
-        <source>Garbage at:</source>
-        <translation>Aufräumen um:</translation>
     </message>
     <message>
         <source>h</source>
@@ -543,20 +495,68 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
         <translation>min</translation>
     </message>
     <message>
-        <source>Garbage</source>
-        <translation>Aufräumen</translation>
+        <source>I&amp;nclude BID in FHeader</source>
+        <translation>&amp;BID in FHeader aufnehmen</translation>
     </message>
     <message>
-        <source>Add time</source>
-        <translation>Zeit hinzufügen</translation>
+        <source>Generate li&amp;fetime report mail</source>
+        <translation>&amp;Lebensdauer-Bericht als Mail</translation>
     </message>
     <message>
-        <source>Delete time</source>
-        <translation>Zeit löschen</translation>
+        <source>Generate &amp;routing error mail</source>
+        <translation>&amp;Routingfehler-Mail erzeugen</translation>
     </message>
     <message>
-        <source>Closed time</source>
-        <translation>Sperrzeiten</translation>
+        <source>Use &amp;memory for garbage</source>
+        <translation>&amp;Speicher für Aufräumen nutzen</translation>
+    </message>
+    <message>
+        <source>Enable &amp;QZ-DOS</source>
+        <translation>&amp;QZ-DOS einschalten</translation>
+    </message>
+    <message>
+        <source>&amp;pw for box necessary</source>
+        <translation>&amp;Passwort für Box nötig</translation>
+    </message>
+    <message>
+        <source>pars&amp;e all mails</source>
+        <translation>Alle Mails aus&amp;werten</translation>
+    </message>
+    <message>
+        <source>blink of mailbox i&amp;con if new mails</source>
+        <translation>Mailbox-Symbol bl&amp;inkt bei neuen Mails</translation>
+    </message>
+    <message>
+        <source>blink of scroll lock &amp;LED if new mails</source>
+        <translation>Rollen-LED blin&amp;kt bei neuen Mails</translation>
+    </message>
+    <message>
+        <source>Restart &amp;windows after garbage</source>
+        <translation>Windows nach Aufräumen neu s&amp;tarten</translation>
+    </message>
+    <message>
+        <source>&amp;Garbage at:</source>
+        <translation>Aufräumen &amp;um:</translation>
+    </message>
+    <message>
+        <source>Gar&amp;bage</source>
+        <translation>Au&amp;fräumen</translation>
+    </message>
+    <message>
+        <source>Clo&amp;sed time</source>
+        <translation>Sperr&amp;zeiten</translation>
+    </message>
+    <message>
+        <source>Insert F&amp;Header into every mail</source>
+        <translation>FHeader in jede Mail &amp;einfügen</translation>
+    </message>
+    <message>
+        <source>A&amp;dd time</source>
+        <translation>Zeit &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete t&amp;ime</source>
+        <translation>Zeit lös&amp;chen</translation>
     </message>
 </context>
 <context>
@@ -577,24 +577,24 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
 <context>
     <name>trv::ModulsPage</name>
     <message>
-        <source>Load Digiinfo</source>
-        <translation>Digiinfo laden</translation>
+        <source>Load D&amp;igiinfo</source>
+        <translation>D&amp;igiinfo laden</translation>
     </message>
     <message>
-        <source>Load Spy</source>
-        <translation>Spy laden</translation>
+        <source>Load &amp;Spy</source>
+        <translation>&amp;Spy laden</translation>
     </message>
     <message>
-        <source>Load Mailbox</source>
-        <translation>Mailbox laden</translation>
+        <source>Load &amp;Mailbox</source>
+        <translation>&amp;Mailbox laden</translation>
     </message>
     <message>
-        <source>Load DX cluster spy</source>
-        <translation>DX-Cluster-Spy laden</translation>
+        <source>Load &amp;DX cluster spy</source>
+        <translation>DX-&amp;Cluster-Spy laden</translation>
     </message>
     <message>
-        <source>Load Broadcast RX</source>
-        <translation>Broadcast RX laden</translation>
+        <source>Load &amp;Broadcast RX</source>
+        <translation>&amp;Broadcast RX laden</translation>
     </message>
 </context>
 <context>
@@ -626,8 +626,8 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
         <translation>&amp;Serielle Schnittstelle für COM %1:</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -637,24 +637,8 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
         <translation>Eine Wave-Datei wählen</translation>
     </message>
     <message>
-        <source>Use MCI sound</source>
-        <translation>MCI-Sound verwenden</translation>
-    </message>
-    <message>
-        <source>disable Sound</source>
-        <translation>Sound abschalten</translation>
-    </message>
-    <message>
-        <source>Only last connect sound</source>
-        <translation>Nur letzten Connect-Sound</translation>
-    </message>
-    <message>
         <source>Directory for wave files</source>
         <translation>Verzeichnis für Wave-Dateien</translation>
-    </message>
-    <message>
-        <source>File name:</source>
-        <translation>Dateiname:</translation>
     </message>
     <message>
         <source>The drive is not mapped</source>
@@ -672,16 +656,32 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
         <source>The file is on no drive the program can name</source>
         <translation>Die Datei liegt auf keinem Laufwerk, das das Programm benennen kann</translation>
     </message>
+    <message>
+        <source>Use MC&amp;I sound</source>
+        <translation>M&amp;CI-Sound verwenden</translation>
+    </message>
+    <message>
+        <source>&amp;disable Sound</source>
+        <translation>Sound a&amp;bschalten</translation>
+    </message>
+    <message>
+        <source>Only &amp;last connect sound</source>
+        <translation>Nur &amp;letzten Connect-Sound</translation>
+    </message>
+    <message>
+        <source>&amp;File name:</source>
+        <translation>Datei&amp;name:</translation>
+    </message>
 </context>
 <context>
     <name>trv::StationPage</name>
     <message>
-        <source>Call</source>
-        <translation>Rufzeichen</translation>
+        <source>&amp;Call</source>
+        <translation>&amp;Rufzeichen</translation>
     </message>
     <message>
-        <source>Locator</source>
-        <translation>Locator</translation>
+        <source>&amp;Locator</source>
+        <translation>&amp;Locator</translation>
     </message>
 </context>
 <context>
@@ -689,10 +689,6 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
     <message>
         <source>ClosedTime</source>
         <translation>Sperrzeit</translation>
-    </message>
-    <message>
-        <source>From:</source>
-        <translation>Von:</translation>
     </message>
     <message>
         <source>h</source>
@@ -703,12 +699,16 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
         <translation>min</translation>
     </message>
     <message>
-        <source>To:</source>
-        <translation>Bis:</translation>
+        <source>&amp;From:</source>
+        <translation>&amp;Von:</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
+        <source>&amp;To:</source>
+        <translation>&amp;Bis:</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -777,8 +777,8 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
         <translation>Mailbox 2</translation>
     </message>
     <message>
-        <source>Abort</source>
-        <translation>Abbrechen</translation>
+        <source>&amp;Abort</source>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -808,8 +808,8 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
         <translation>&amp;Kopieren</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
+        <source>C&amp;lose</source>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 <context>
@@ -843,76 +843,12 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
         <translation>Der Name eines Befehlsblocks darf kein Komma enthalten: die TNC-Zeile in TARVO.INI trennt ihre Felder mit Kommas. Bitte wählen Sie einen anderen Namen.</translation>
     </message>
     <message>
-        <source>COM port</source>
-        <translation>COM-Port</translation>
-    </message>
-    <message>
-        <source>DRSI</source>
-        <translation>DRSI</translation>
-    </message>
-    <message>
         <source>Edit the initialisation block</source>
         <translation>Den Initialisierungsblock bearbeiten</translation>
     </message>
     <message>
-        <source>WA8DED</source>
-        <translation>WA8DED</translation>
-    </message>
-    <message>
-        <source>TNC3S</source>
-        <translation>TNC3S</translation>
-    </message>
-    <message>
-        <source>AutoParam</source>
-        <translation>AutoParam</translation>
-    </message>
-    <message>
-        <source>UseXHost</source>
-        <translation>UseXHost</translation>
-    </message>
-    <message>
-        <source>FastPoll</source>
-        <translation>FastPoll</translation>
-    </message>
-    <message>
         <source>Edit the deinitialisation block</source>
         <translation>Den Deinitialisierungsblock bearbeiten</translation>
-    </message>
-    <message>
-        <source>Driver</source>
-        <translation>Treiber</translation>
-    </message>
-    <message>
-        <source>Baud rate</source>
-        <translation>Baudrate</translation>
-    </message>
-    <message>
-        <source>Packet length</source>
-        <translation>Paketlänge</translation>
-    </message>
-    <message>
-        <source>Channels</source>
-        <translation>Kanäle</translation>
-    </message>
-    <message>
-        <source>TNC Initialisation</source>
-        <translation>TNC-Initialisierung</translation>
-    </message>
-    <message>
-        <source>QRG</source>
-        <translation>QRG</translation>
-    </message>
-    <message>
-        <source>Hostmode type</source>
-        <translation>Hostmode-Typ</translation>
-    </message>
-    <message>
-        <source>Flags</source>
-        <translation>Optionen</translation>
-    </message>
-    <message>
-        <source>TNC Deinitialisation</source>
-        <translation>TNC-Deinitialisierung</translation>
     </message>
     <message>
         <source>Add a TNC</source>
@@ -921,6 +857,70 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
     <message>
         <source>Delete the selected TNC</source>
         <translation>Den ausgewählten TNC löschen</translation>
+    </message>
+    <message>
+        <source>COM &amp;port</source>
+        <translation>COM-&amp;Port</translation>
+    </message>
+    <message>
+        <source>D&amp;RSI</source>
+        <translation>D&amp;RSI</translation>
+    </message>
+    <message>
+        <source>&amp;WA8DED</source>
+        <translation>&amp;WA8DED</translation>
+    </message>
+    <message>
+        <source>TNC&amp;3S</source>
+        <translation>TNC&amp;3S</translation>
+    </message>
+    <message>
+        <source>A&amp;utoParam</source>
+        <translation>A&amp;utoParam</translation>
+    </message>
+    <message>
+        <source>UseXHo&amp;st</source>
+        <translation>UseXHo&amp;st</translation>
+    </message>
+    <message>
+        <source>&amp;FastPoll</source>
+        <translation>&amp;FastPoll</translation>
+    </message>
+    <message>
+        <source>&amp;Driver</source>
+        <translation>&amp;Treiber</translation>
+    </message>
+    <message>
+        <source>&amp;Baud rate</source>
+        <translation>&amp;Baudrate</translation>
+    </message>
+    <message>
+        <source>Packet &amp;length</source>
+        <translation>Paket&amp;länge</translation>
+    </message>
+    <message>
+        <source>&amp;Channels</source>
+        <translation>&amp;Kanäle</translation>
+    </message>
+    <message>
+        <source>TNC &amp;Initialisation</source>
+        <translation>TNC-&amp;Initialisierung</translation>
+    </message>
+    <message>
+        <source>&amp;QRG</source>
+        <translation>&amp;QRG</translation>
+    </message>
+    <message>
+        <source>&amp;Hostmode type</source>
+        <translation>&amp;Hostmode-Typ</translation>
+    </message>
+    <message>
+        <source>Fla&amp;gs</source>
+        <translation>Optio&amp;nen</translation>
+    </message>
+    <message>
+        <source>TNC D&amp;einitialisation</source>
+        <translation>TNC-D&amp;einitialisierung</translation>
     </message>
 </context>
 </TS>

@@ -55,6 +55,7 @@ TForm2::TForm2(Config& config, ModalWindows& modals, QWidget* parent)
       replacements_(new ReplacementNotice) {
   config_.Options.keepBackup = true;  // the run's first write keeps the file as it was
   setObjectName("Form2");
+  ShowFocusOnLists(this);
   config_.Options.lockWaiting = WaitingMessage(modals_);  // the window says what it waits for
   setWindowTitle(tr("TRVCFG for Tarvo32 v%1").arg(QString::fromUtf8(kProgramVersion.data(), kProgramVersion.size())));
   BuildPages();
@@ -130,7 +131,7 @@ void TForm2::BuildFrame() {
   auto* top = new QVBoxLayout;
   top->setContentsMargins(0, 0, 0, 0);
   top->addWidget(tabs_);
-  const OkAbortRow buttons = MakeOkAbortRow(this, "Panel1", tr("Abort"), false);
+  const OkAbortRow buttons = MakeOkAbortRow(this, "Panel1", tr("&Abort"), false);
   buttons.panel->setMinimumHeight(kButtonPanelHeight);
   connect(buttons.ok, &QPushButton::clicked, this, [this] { Btn_OKClick(); });
   connect(buttons.abort, &QPushButton::clicked, this, [this] { Btn_AbortClick(); });

@@ -41,6 +41,10 @@ struct OkAbortRow {
 OkAbortRow MakeOkAbortRow(QDialog* dialog, const char* panelName, const QString& abortText = {},
                           bool connectButtons = true);
 
+// Lists and trees in `window` show that they have the focus also when they are empty (the style
+// draws the focus only around a current line).
+void ShowFocusOnLists(QWidget* window);
+
 // Tab moves through the widgets in the given order.
 void SetTabOrder(const std::vector<QWidget*>& order);
 

@@ -28,9 +28,9 @@ namespace {
 
 // Texts that German writes as English does.
 const std::set<QString> kSameInGerman = {
-    "OK",        "TNC",     "QRG",        "DRSI",      "WA8DED", "TNC3S", "AutoParam",   "UseXHost",
-    "FastPoll",  "UTC",     "Station",    "Locator",   "Prompt", "HPath", "FHeader",     "Mailbox 1",
-    "Mailbox 2", "Connect", "Disconnect", "Reconnect", "h",      "min",   "&Details...", "%1 ms",
+    "OK",        "TNC",     "QRG",        "DRSI",      "WA8DED", "TNC3S", "AutoParam",  "UseXHost",
+    "FastPoll",  "UTC",     "Station",    "Locator",   "Prompt", "HPath", "FHeader",    "Mailbox 1",
+    "Mailbox 2", "Connect", "Disconnect", "Reconnect", "h",      "min",   "Details...", "%1 ms",
 };
 // Controls that show data rather than the program's texts.
 const std::set<QString> kDataControls = {"Lbl_ConfigFile", "Mail_Lbl_FHeaderEnd", "ListBox1", "Sound_Lbl_Path",
@@ -99,7 +99,7 @@ TEST(GermanWindow, ShowsNoEnglishText) {
   EXPECT_GT(english.size(), 120u);  // the walk saw the pages
   for (const auto& [where, text] : english) {
     const auto found = translated.find(where);
-    if (found == translated.end() || kSameInGerman.count(text) != 0) continue;
+    if (found == translated.end() || kSameInGerman.count(QString(text).remove('&')) != 0) continue;
     EXPECT_NE(found->second.toStdString(), text.toStdString()) << where.toStdString();
   }
 }
@@ -120,7 +120,7 @@ TEST(GermanWindow, TranslationFileIsComplete) {
     const QString text = xml.readElementText();
     EXPECT_TRUE(finished) << source.toStdString();
     EXPECT_FALSE(text.isEmpty()) << source.toStdString();
-    if (kSameInGerman.count(source) == 0) {
+    if (kSameInGerman.count(QString(source).remove('&')) == 0) {
       EXPECT_NE(text.toStdString(), source.toStdString());
     }
   }
@@ -133,12 +133,12 @@ TEST(GermanWindow, LocaleChoosesTheTranslation) {
   QCoreApplication& app = *QCoreApplication::instance();
   EXPECT_FALSE(InstallTranslations(app, QLocale(QLocale::English, QLocale::UnitedStates)));
   ASSERT_TRUE(InstallTranslations(app, QLocale(QLocale::German, QLocale::Germany)));
-  EXPECT_EQ(QCoreApplication::translate("trv", "Abort"), "Abbrechen");
+  EXPECT_EQ(QCoreApplication::translate("trv", "&Abort"), "&Abbrechen");
   for (auto* translator : app.findChildren<QTranslator*>()) {
     QCoreApplication::removeTranslator(translator);
     delete translator;
   }
-  EXPECT_EQ(QCoreApplication::translate("trv", "Abort"), "Abort");
+  EXPECT_EQ(QCoreApplication::translate("trv", "&Abort"), "&Abort");
 }
 
 }  // namespace

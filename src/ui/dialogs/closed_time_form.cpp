@@ -53,12 +53,16 @@ TClosedTimeForm::TClosedTimeForm(QWidget* parent)
 
 QWidget* TClosedTimeForm::BuildTimeRows() {
   auto* grid = new QGridLayout;
-  grid->addWidget(Caption("Label1", tr("From:")), 0, 0);
+  QLabel* from = Caption("Label1", tr("&From:"));
+  from->setBuddy(fromHour_);
+  grid->addWidget(from, 0, 0);
   grid->addWidget(fromHour_, 0, 1);
   grid->addWidget(Caption("Label3", tr("h")), 0, 2);
   grid->addWidget(fromMin_, 0, 3);
   grid->addWidget(Caption("Label4", tr("min")), 0, 4);
-  grid->addWidget(Caption("Label2", tr("To:")), 1, 0);
+  QLabel* to = Caption("Label2", tr("&To:"));
+  to->setBuddy(toHour_);
+  grid->addWidget(to, 1, 0);
   grid->addWidget(toHour_, 1, 1);
   grid->addWidget(Caption("Label5", tr("h")), 1, 2);
   grid->addWidget(toMin_, 1, 3);
@@ -77,7 +81,7 @@ QWidget* TClosedTimeForm::BuildTimeRows() {
 
 // OK at the left of the strip, Cancel at the right.
 QWidget* TClosedTimeForm::BuildButtonStrip() {
-  const OkAbortRow row = MakeOkAbortRow(this, "Panel1", tr("Cancel"));
+  const OkAbortRow row = MakeOkAbortRow(this, "Panel1", tr("&Cancel"));
   row.ok->setObjectName("BitBtn1");
   row.abort->setObjectName("BitBtn2");
   for (QPushButton* button : {row.ok, row.abort}) button->setFixedSize(kButtonSize);

@@ -48,7 +48,7 @@ QTreeWidget* TLoadFindingsForm::BuildList() {
 
 QWidget* TLoadFindingsForm::BuildButtonRow() {
   auto* copy = Named(new QPushButton(tr("&Copy")), "Findings_Btn_Copy");
-  auto* close = Named(new QPushButton(tr("Close")), "Findings_Btn_Close");
+  auto* close = Named(new QPushButton(tr("C&lose")), "Findings_Btn_Close");
   close->setDefault(true);
   connect(copy, &QPushButton::clicked, this, [this] { QGuiApplication::clipboard()->setText(CopyText()); });
   connect(close, &QPushButton::clicked, this, &QDialog::accept);

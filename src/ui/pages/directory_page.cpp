@@ -81,7 +81,7 @@ void DirectoryPage::BuildControls() {
   browse->addWidget(drives_);
   auto* rightColumn = new QVBoxLayout;
   rightColumn->setContentsMargins(0, 0, 0, 0);
-  rightColumn->addWidget(LabelledGroup("GroupBox6", tr("Path"), {path_}));
+  rightColumn->addWidget(LabelledGroup("GroupBox6", tr("&Path"), {path_}));
   rightColumn->addWidget(Panel("Panel11", browse), 1);
 
   auto* layout = new QHBoxLayout(this);

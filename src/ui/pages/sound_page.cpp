@@ -43,9 +43,9 @@ SoundPage::SoundPage(PageContext context, QWidget* parent)
       name_(Named(new LimitedLineEdit(static_cast<int>(kWaveNameWidth), false), "Sound_Edit_WaveName")),
       choose_(SmallButton("Sound_Speed_Choose", "...", tr("Choose a wave file"))),
       player_(Named(new MediaPlayer, "MediaPlayer1")),
-      useMci_(Named(new QCheckBox(tr("Use MCI sound")), "Extra_CB_UseMCI")),
-      disableSound_(Named(new QCheckBox(tr("disable Sound")), "Extra_CB_DisableSound")),
-      lastConnectSound_(Named(new QCheckBox(tr("Only last connect sound")), "Extra_CB_LastConnectSound")) {
+      useMci_(Named(new QCheckBox(tr("Use MC&I sound")), "Extra_CB_UseMCI")),
+      disableSound_(Named(new QCheckBox(tr("&disable Sound")), "Extra_CB_DisableSound")),
+      lastConnectSound_(Named(new QCheckBox(tr("Only &last connect sound")), "Extra_CB_LastConnectSound")) {
   auto* right = new QVBoxLayout;
   right->addWidget(BuildFileGroup());
   right->addWidget(useMci_);
@@ -92,7 +92,7 @@ QWidget* SoundPage::BuildFileGroup() {
   auto* column = new QVBoxLayout;
   column->addLayout(nameRow);
   column->addWidget(player_);
-  return LabelledGroup("Sound_GB_WaveName", tr("File name:"), column);
+  return LabelledGroup("Sound_GB_WaveName", tr("&File name:"), column);
 }
 
 void SoundPage::ConnectHandlers() {

@@ -29,7 +29,7 @@ LoadNotice::LoadNotice(ModalWindows& modals, QWidget* parent)
   auto* icon = Named(new QLabel, "Notice_Icon");
   const int size = style()->pixelMetric(QStyle::PM_SmallIconSize);
   icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(size, size));
-  auto* details = Named(new QPushButton(tr("&Details...")), "Notice_Btn_Details");
+  auto* details = Named(new QPushButton(tr("De&tails...")), "Notice_Btn_Details");
   details->setAutoDefault(false);  // Enter stays with OK
   connect(details, &QPushButton::clicked, this, [this] { ShowDetails(); });
   auto* row = new QHBoxLayout(this);

@@ -260,6 +260,14 @@ die Antwort in %1.</translation>
         <source>Left click or F: foreground. Right click or B: background.</source>
         <translation>Linksklick oder F: Vordergrund. Rechtsklick oder B: Hintergrund.</translation>
     </message>
+    <message>
+        <source>Screen elements</source>
+        <translation>Bildschirmelemente</translation>
+    </message>
+    <message>
+        <source>Color grid</source>
+        <translation>Farbtabelle</translation>
+    </message>
 </context>
 <context>
     <name>trv::ComPortLine</name>
@@ -339,6 +347,18 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
     <message>
         <source>&amp;Path</source>
         <translation>&amp;Pfad</translation>
+    </message>
+    <message>
+        <source>Directories</source>
+        <translation>Verzeichnisse</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Laufwerk</translation>
     </message>
 </context>
 <context>
@@ -558,6 +578,18 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
         <source>Delete t&amp;ime</source>
         <translation>Zeit lös&amp;chen</translation>
     </message>
+    <message>
+        <source>Garbage at: hour</source>
+        <translation>Aufräumen um: Stunde</translation>
+    </message>
+    <message>
+        <source>Garbage at: minutes</source>
+        <translation>Aufräumen um: Minuten</translation>
+    </message>
+    <message>
+        <source>Closed times</source>
+        <translation>Sperrzeiten</translation>
+    </message>
 </context>
 <context>
     <name>trv::MediaPlayer</name>
@@ -672,6 +704,10 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
         <source>&amp;File name:</source>
         <translation>Datei&amp;name:</translation>
     </message>
+    <message>
+        <source>Sound events</source>
+        <translation>Klang-Ereignisse</translation>
+    </message>
 </context>
 <context>
     <name>trv::StationPage</name>
@@ -710,6 +746,22 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
     </message>
+    <message>
+        <source>From: hour</source>
+        <translation>Von: Stunde</translation>
+    </message>
+    <message>
+        <source>From: minutes</source>
+        <translation>Von: Minuten</translation>
+    </message>
+    <message>
+        <source>To: hour</source>
+        <translation>Bis: Stunde</translation>
+    </message>
+    <message>
+        <source>To: minutes</source>
+        <translation>Bis: Minuten</translation>
+    </message>
 </context>
 <context>
     <name>trv::TEditSectionForm</name>
@@ -724,6 +776,10 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
     <message>
         <source>The block has %1 lines, but TARVO.INI can hold at most %2 lines in one block. Please shorten it.</source>
         <translation>Der Block hat %1 Zeilen, TARVO.INI kann aber höchstens %2 Zeilen in einem Block aufnehmen. Bitte kürzen Sie ihn.</translation>
+    </message>
+    <message>
+        <source>Lines of the section</source>
+        <translation>Zeilen des Abschnitts</translation>
     </message>
 </context>
 <context>
@@ -780,6 +836,10 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
         <source>&amp;Abort</source>
         <translation>&amp;Abbrechen</translation>
     </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
 </context>
 <context>
     <name>trv::TLoadFindingsForm</name>
@@ -810,6 +870,10 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
     <message>
         <source>C&amp;lose</source>
         <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Replaced values</source>
+        <translation>Ersetzte Werte</translation>
     </message>
 </context>
 <context>
@@ -921,6 +985,10 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
     <message>
         <source>TNC D&amp;einitialisation</source>
         <translation>TNC-D&amp;einitialisierung</translation>
+    </message>
+    <message>
+        <source>TNCs</source>
+        <translation>TNCs</translation>
     </message>
 </context>
 </TS>

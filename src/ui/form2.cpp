@@ -13,6 +13,7 @@
 #include "config/ini_errors.h"
 #include "config/sections.h"
 #include "support/version.h"
+#include "ui/accessible_names.h"
 #include "ui/dialogs/edit_section_form.h"
 #include "ui/file_change_check.h"
 #include "ui/layout_builders.h"
@@ -60,6 +61,7 @@ TForm2::TForm2(Config& config, ModalWindows& modals, QWidget* parent)
   setWindowTitle(tr("TRVCFG for Tarvo32 v%1").arg(QString::fromUtf8(kProgramVersion.data(), kProgramVersion.size())));
   BuildPages();
   BuildFrame();
+  NameUnnamedControls(this);
   LoadPages();
   TellRefusedFolder();
   if (!loadErrors_.empty()) QTimer::singleShot(0, this, [this] { ShowLoadErrors(); });
@@ -114,6 +116,7 @@ void TForm2::BuildPages() {
       {new Mailbox2Page(context), tr("Mailbox 2")},
   };
   tabs_ = Named(new QTabWidget, "PageControl1");
+  tabs_->setAccessibleName(tr("Pages"));
   tabs_->setUsesScrollButtons(false);
   // A click on a tab takes the focus, so that Tab goes on into the page that is shown.
   tabs_->tabBar()->setFocusPolicy(Qt::StrongFocus);

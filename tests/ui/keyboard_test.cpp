@@ -1,8 +1,9 @@
-// Every control is reachable by Alt+letter, in English and in German, and an empty list shows
-// that it has the focus.
+// Every control is reachable by Alt+letter and read by a name, in English and in German, and an
+// empty list shows that it has the focus.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QGroupBox>
 #include <QImage>
 #include <QKeySequence>
@@ -13,8 +14,12 @@
 #include <QTranslator>
 #include <map>
 
+#include "config/findings.h"
 #include "page_tabs.h"
 #include "ui/dialogs/closed_time_form.h"
+#include "ui/dialogs/edit_section_form.h"
+#include "ui/dialogs/load_findings_form.h"
+#include "ui/dialogs/serial_device_form.h"
 #include "ui_test_util.h"
 
 namespace trv::test {
@@ -91,6 +96,40 @@ TEST_P(Keyboard, AltAndTheLetterMoveTheFocus) {
   w.Edit("Station_Edit_Call")->setFocus();
   QTest::keyClick(w.form.get(), static_cast<Qt::Key>(letter[0].key()), Qt::AltModifier);
   EXPECT_EQ(QApplication::focusWidget(), w.Edit("Station_Edit_Locator"));
+}
+
+// Every control that takes the focus is read by a name, in the window (each page shown) and in
+// its dialogs.
+TEST_P(Keyboard, ScreenReadersReadEveryControlByName) {
+  const auto expectNames = [](QWidget* root, const QString& where) {
+    for (QWidget* w : root->findChildren<QWidget*>()) {
+      if (!w->isVisible() || (w->focusPolicy() & Qt::TabFocus) == 0) continue;
+      if (qobject_cast<QComboBox*>(w->parentWidget()) != nullptr) continue;  // the field of an editable box
+      QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
+      ASSERT_NE(face, nullptr);
+      // On Linux Qt reads a combo box's name as its entry, and its label through a relation.
+      const QString name = qobject_cast<QComboBox*>(w) != nullptr ? w->accessibleName() : face->text(QAccessible::Name);
+      EXPECT_TRUE(std::any_of(name.begin(), name.end(), [](QChar c) { return c.isLetter(); }))
+          << where.toStdString() << ": " << w->objectName().toStdString() << " is read as \"" << name.toStdString()
+          << '"';
+    }
+  };
+  Window w("[DEVICE]\r\nTNC0=3,248,9600,8,1,1,144.800,DEFINI,DEFDEI,0,0,TNC2.TNC\r\nTNC1=END OF BLOCK\r\n");
+  auto* tabs = w.form->findChild<QTabWidget*>("PageControl1");
+  for (int i = 0; i < tabs->count(); ++i) {
+    OpenTab(w, tabs->tabText(i));
+    expectNames(w.form.get(), tabs->tabText(i));
+  }
+  TClosedTimeForm closedTime;
+  TLoadFindingsForm findings(Findings{});
+  SerialDeviceForm serial(1, {{"/dev/ttyUSB0", "ttyUSB0"}});
+  auto* editSection = w.form->findChild<TEditSectionForm*>();
+  for (QDialog* dialog : std::initializer_list<QDialog*>{&closedTime, &findings, &serial, editSection}) {
+    dialog->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+    expectNames(dialog, dialog->objectName());
+    dialog->hide();
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(EnglishAndGerman, Keyboard, ::testing::Values(false, true),

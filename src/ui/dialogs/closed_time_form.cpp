@@ -49,6 +49,10 @@ TClosedTimeForm::TClosedTimeForm(QWidget* parent)
   layout->addWidget(BuildButtonStrip());
   setMinimumSize(kDesignSize);
   SetTabOrder({fromHour_, fromMin_, toHour_, toMin_});
+  fromHour_->setAccessibleName(tr("From: hour"));
+  fromMin_->setAccessibleName(tr("From: minutes"));
+  toHour_->setAccessibleName(tr("To: hour"));
+  toMin_->setAccessibleName(tr("To: minutes"));
 }
 
 QWidget* TClosedTimeForm::BuildTimeRows() {

@@ -33,6 +33,7 @@ TEditSectionForm::TEditSectionForm(const Config& config, ModalWindows& modals, Q
   title_->setMinimumHeight(41);
 
   memo_->setObjectName("Memo1");
+  memo_->setAccessibleName(tr("Lines of the section"));
   QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   fixed.setPixelSize(17);
   memo_->setFont(fixed);

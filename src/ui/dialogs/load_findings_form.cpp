@@ -32,6 +32,7 @@ TLoadFindingsForm::TLoadFindingsForm(const Findings& findings, QWidget* parent)
 QTreeWidget* TLoadFindingsForm::BuildList() {
   auto* list = Named(new QTreeWidget, "Findings_List");
   list->setHeaderLabels({tr("Line"), tr("Section"), tr("Key"), tr("What happened")});
+  list->setAccessibleName(tr("Replaced values"));
   list->setRootIsDecorated(false);
   list->setUniformRowHeights(true);
   list->setSelectionMode(QAbstractItemView::ExtendedSelection);

@@ -70,6 +70,8 @@ ColorsPage::ColorsPage(PageContext context, QWidget* parent)
       example_(Named(new QLabel(tr("This is an example text..")), "Color_Panel_Example")),
       grid_(Named(new ColorGrid, "ColorGrid1")) {
   for (const char* element : kElements) list_->addItem(Translated(element));
+  list_->setAccessibleName(tr("Screen elements"));
+  grid_->setAccessibleName(tr("Color grid"));
   auto* gridLayout = new QVBoxLayout;
   gridLayout->setContentsMargins(0, 0, 0, 0);
   gridLayout->addWidget(grid_);

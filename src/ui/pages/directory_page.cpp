@@ -67,6 +67,9 @@ void DirectoryPage::BuildControls() {
   path_ = Named(new LimitedLineEdit(kPathMax, false), "Dir_Edit_Path");
   tree_ = Named(new DirectoryTree, "DirectoryListBox1");
   drives_ = Named(new QuietComboBox, "DriveComboBox1");
+  list_->setAccessibleName(tr("Directories"));
+  tree_->setAccessibleName(tr("Folders"));
+  drives_->setAccessibleName(tr("Drive"));
 
   auto* leftColumn = new QVBoxLayout;
   leftColumn->setContentsMargins(0, 0, 0, 0);

@@ -43,6 +43,8 @@ QWidget* Mailbox2Page::BuildSwitches() {
 QWidget* Mailbox2Page::BuildGarbageGroup() {
   garbageHour_ = Named(new QuietComboBox, "Mail2_Cb_GarbageHour");
   garbageMin_ = Named(new QuietComboBox, "Mail2_Cb_GarbageMin");
+  garbageHour_->setAccessibleName(tr("Garbage at: hour"));
+  garbageMin_->setAccessibleName(tr("Garbage at: minutes"));
   restart_ = Switch("Mail2_Cb_Restart", tr("Restart &windows after garbage"));
   auto* grid = new QGridLayout;
   auto* at = new QLabel(tr("&Garbage at:"));
@@ -59,6 +61,7 @@ QWidget* Mailbox2Page::BuildGarbageGroup() {
 
 QWidget* Mailbox2Page::BuildClosedTimeGroup() {
   closedTimes_ = Named(new QListWidget, "Mail2_List_ClosedTime");
+  closedTimes_->setAccessibleName(tr("Closed times"));
   closedTimes_->setSelectionMode(QAbstractItemView::SingleSelection);
   closedTimes_->setMaximumWidth(closedTimes_->fontMetrics().horizontalAdvance("0000-0000") * 2);
   addTime_ = Named(new QPushButton(tr("A&dd time")), "Mail_Btn_AddTime");

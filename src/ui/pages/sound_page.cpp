@@ -75,6 +75,7 @@ QWidget* SoundPage::BuildDirectoryGroup() {
 
 QWidget* SoundPage::BuildListPanel() {
   for (const char* event : kEvents) list_->addItem(Translated(event));
+  list_->setAccessibleName(tr("Sound events"));
   auto* layout = new QVBoxLayout;
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(list_);

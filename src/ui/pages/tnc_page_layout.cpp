@@ -116,6 +116,7 @@ QWidget* TncPage::BuildDetails() {
 
 void TncPage::BuildControls() {
   list_ = Named(new QListWidget, "ListBox1");
+  list_->setAccessibleName(tr("TNCs"));
   add_ = SmallButton("TNC_Speed_Add", "+", tr("Add a TNC"));
   delete_ = SmallButton("TNC_Speed_Delete", "-", tr("Delete the selected TNC"));
   details_ = BuildDetails();

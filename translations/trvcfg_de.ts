@@ -23,18 +23,6 @@
         <translation>Trotzdem speichern schreibt die Einstellungen dieses Fensters über diese Änderungen; die übrigen Änderungen in der Datei bleiben. Neu laden liest die Datei erneut in die Seiten: die Änderungen in diesem Fenster gehen verloren. Abbrechen kehrt zum Fenster zurück.</translation>
     </message>
     <message>
-        <source>Save anyway</source>
-        <translation>Trotzdem speichern</translation>
-    </message>
-    <message>
-        <source>Reload</source>
-        <translation>Neu laden</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
         <source>TARVO.INI was changed by another program since this window was opened.</source>
         <translation>TARVO.INI wurde von einem anderen Programm geändert, seit dieses Fenster geöffnet wurde.</translation>
     </message>
@@ -187,14 +175,6 @@ die Antwort in %1.</translation>
         <translation>Keine TARVO.INI in %1. Tarvo legt sie in seinem Programmverzeichnis ab. Dieses Verzeichnis trotzdem verwenden?</translation>
     </message>
     <message>
-        <source>Choose another</source>
-        <translation>Anderes wählen</translation>
-    </message>
-    <message>
-        <source>Use it</source>
-        <translation>Verwenden</translation>
-    </message>
-    <message>
         <source>The audio output could not be opened</source>
         <translation>Die Audioausgabe ließ sich nicht öffnen</translation>
     </message>
@@ -241,6 +221,26 @@ die Antwort in %1.</translation>
     <message>
         <source>&amp;Abort</source>
         <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Save anyway</source>
+        <translation>&amp;Trotzdem speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Reload</source>
+        <translation>&amp;Neu laden</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose another</source>
+        <translation>Anderes &amp;wählen</translation>
+    </message>
+    <message>
+        <source>&amp;Use it</source>
+        <translation>&amp;Verwenden</translation>
     </message>
 </context>
 <context>

@@ -34,8 +34,8 @@ QString FileChangedQuestion(const std::vector<SaveConflict>& conflicts) {
 }
 
 QStringList FileChangedAnswers() {
-  return {QCoreApplication::translate("trv", "Save anyway"), QCoreApplication::translate("trv", "Reload"),
-          QCoreApplication::translate("trv", "Cancel")};
+  return {QCoreApplication::translate("trv", "&Save anyway"), QCoreApplication::translate("trv", "&Reload"),
+          QCoreApplication::translate("trv", "&Cancel")};
 }
 
 }  // namespace trv

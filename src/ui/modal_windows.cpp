@@ -68,7 +68,7 @@ QString QtModalWindows::AskDirectory(const QString& caption, const QString& dire
 // A busy bar with Cancel; the events are handled here, since the caller waits in a loop.
 bool QtModalWindows::ShowWaiting(const QString& text) {
   if (!waiting_) {
-    waiting_ = std::make_unique<QProgressDialog>(text, Translated(QT_TRANSLATE_NOOP("trv", "Cancel")), 0, 0, parent_);
+    waiting_ = std::make_unique<QProgressDialog>(text, Translated(QT_TRANSLATE_NOOP("trv", "&Cancel")), 0, 0, parent_);
     waiting_->setObjectName("Waiting");
     waiting_->setWindowTitle(Translated(kApplicationTitle));
     waiting_->setWindowModality(Qt::ApplicationModal);

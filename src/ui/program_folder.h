@@ -18,9 +18,9 @@ class ModalWindows;
 inline const char* const kProgramFolderQuestion = QT_TRANSLATE_NOOP("trv", "Choose Tarvo's program folder");
 inline const char* const kNoConfigFileQuestion =
     QT_TRANSLATE_NOOP("trv", "No TARVO.INI in %1. Tarvo keeps it in its program folder. Use this folder anyway?");
-inline const char* const kChooseAnother = QT_TRANSLATE_NOOP("trv", "Choose another");
-inline const char* const kUseIt = QT_TRANSLATE_NOOP("trv", "Use it");
-inline const char* const kCancel = QT_TRANSLATE_NOOP("trv", "Cancel");
+inline const char* const kChooseAnother = QT_TRANSLATE_NOOP("trv", "C&hoose another");
+inline const char* const kUseIt = QT_TRANSLATE_NOOP("trv", "&Use it");
+inline const char* const kCancel = QT_TRANSLATE_NOOP("trv", "&Cancel");
 
 // A bin folder with no TARVO.INI: the program was installed, not copied into Tarvo's folder.
 bool IsInstalledProgramFolder(const QString& hostDir);

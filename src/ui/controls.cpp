@@ -15,6 +15,8 @@ int SelectedNumber(const QComboBox* box, int fallback) {
   return box->currentIndex() < 0 ? fallback : box->currentData().toInt();
 }
 
+void SelectNumber(QComboBox* box, int number) { box->setCurrentIndex(box->findData(number)); }
+
 bool SelectByPrefix(QComboBox* box, const QString& prefix) {
   for (int i = 0; i < box->count(); ++i) {
     if (box->itemText(i).startsWith(prefix, Qt::CaseInsensitive)) {

@@ -17,6 +17,8 @@ class HostFileSystem;
 void AddNumbered(QComboBox* box, const QString& text, int number);
 // The number of the selected entry, or `fallback` when nothing is selected.
 int SelectedNumber(const QComboBox* box, int fallback);
+// Selects the entry that carries `number`; no selection when none does.
+void SelectNumber(QComboBox* box, int number);
 // Selects the first entry whose text begins with `prefix`, without regard to case; no
 // selection when none does. Returns whether one was selected.
 bool SelectByPrefix(QComboBox* box, const QString& prefix);

@@ -6,10 +6,12 @@
 #include <vector>
 
 #include "config/save_merge.h"
+#include "ui/translated.h"
 
 namespace trv {
 
-inline const char* const kFileChangedText = "TARVO.INI was changed by another program since this window was opened.";
+inline const char* const kFileChangedText =
+    QT_TRANSLATE_NOOP("trv", "TARVO.INI was changed by another program since this window was opened.");
 // The question: its first line, the keys both changed with both values, and what each answer does.
 QString FileChangedQuestion(const std::vector<SaveConflict>& conflicts);
 // Save anyway, Reload, Cancel.

@@ -13,6 +13,7 @@
 #include "config/ini_errors.h"
 #include "config/sections.h"
 #include "support/version.h"
+#include "ui/accessible_names.h"
 #include "ui/dialogs/edit_section_form.h"
 #include "ui/file_change_check.h"
 #include "ui/layout_builders.h"
@@ -54,10 +55,12 @@ TForm2::TForm2(Config& config, ModalWindows& modals, QWidget* parent)
       replacements_(new ReplacementNotice) {
   config_.Options.keepBackup = true;  // the run's first write keeps the file as it was
   setObjectName("Form2");
+  ShowFocusOnLists(this);
   config_.Options.lockWaiting = WaitingMessage(modals_);  // the window says what it waits for
-  setWindowTitle(QString("TRVCFG for Tarvo32 v") + QString::fromUtf8(kProgramVersion.data(), kProgramVersion.size()));
+  setWindowTitle(tr("TRVCFG for Tarvo32 v%1").arg(QString::fromUtf8(kProgramVersion.data(), kProgramVersion.size())));
   BuildPages();
   BuildFrame();
+  NameUnnamedControls(this);
   LoadPages();
   TellRefusedFolder();
   if (!loadErrors_.empty()) QTimer::singleShot(0, this, [this] { ShowLoadErrors(); });
@@ -99,19 +102,20 @@ void TForm2::BuildPages() {
   auto* sound = new SoundPage(context);
   connect(directory, &DirectoryPage::WaveDirectoryChanged, sound, &SoundPage::SetWaveDirectoryLabel);
   const std::vector<std::pair<SettingsPage*, QString>> tabs = {
-      {new TncPage(context, [this]() -> TEditSectionForm& { return EditSection(); }), "TNC"},
-      {new StationPage(context), "Station"},
-      {new DisplayPage(context), "Display"},
-      {directory, "Directory"},
-      {new ExtraPage(context), "Extra"},
-      {new ModulsPage(context), "Moduls"},
-      {sound, "Sound"},
-      {new ColorsPage(context), "Colors"},
-      {new LanguagePage(context), "Languages"},
-      {new Mailbox1Page(context), "Mailbox 1"},
-      {new Mailbox2Page(context), "Mailbox 2"},
+      {new TncPage(context, [this]() -> TEditSectionForm& { return EditSection(); }), tr("TNC")},
+      {new StationPage(context), tr("Station")},
+      {new DisplayPage(context), tr("Display")},
+      {directory, tr("Directory")},
+      {new ExtraPage(context), tr("Extra")},
+      {new ModulsPage(context), tr("Moduls")},
+      {sound, tr("Sound")},
+      {new ColorsPage(context), tr("Colors")},
+      {new LanguagePage(context), tr("Languages")},
+      {new Mailbox1Page(context), tr("Mailbox 1")},
+      {new Mailbox2Page(context), tr("Mailbox 2")},
   };
   tabs_ = Named(new QTabWidget, "PageControl1");
+  tabs_->setAccessibleName(tr("Pages"));
   tabs_->setUsesScrollButtons(false);
   // A click on a tab takes the focus, so that Tab goes on into the page that is shown.
   tabs_->tabBar()->setFocusPolicy(Qt::StrongFocus);
@@ -134,7 +138,7 @@ void TForm2::BuildFrame() {
   auto* top = new QVBoxLayout;
   top->setContentsMargins(0, 0, 0, 0);
   top->addWidget(tabs_);
-  const OkAbortRow buttons = MakeOkAbortRow(this, "Panel1", "Abort", false);
+  const OkAbortRow buttons = MakeOkAbortRow(this, "Panel1", tr("&Abort"), false);
   buttons.panel->setMinimumHeight(kButtonPanelHeight);
   connect(buttons.ok, &QPushButton::clicked, this, [this] { Btn_OKClick(); });
   connect(buttons.abort, &QPushButton::clicked, this, [this] { Btn_AbortClick(); });

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "config/save_merge.h"
+#include "ui/translated.h"
 
 class QLabel;
 class QTabWidget;
@@ -29,7 +30,7 @@ struct WindowError {
   bool operator==(const WindowError&) const = default;
 };
 
-inline const char* const kApplicationTitle = "Configruation program for Tarvo";
+inline const char* const kApplicationTitle = QT_TRANSLATE_NOOP("trv", "Configruation program for Tarvo");
 
 class TForm2 : public QDialog {
   Q_OBJECT

@@ -1,5 +1,6 @@
 #include "ui/layout_builders.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -39,8 +40,10 @@ OkAbortRow MakeOkAbortRow(QDialog* dialog, const char* panelName, const QString&
   auto* panel = Named(new QWidget(dialog), panelName);
   // The buttons are the dialog's children before setDefault: only then does the dialog record
   // OK as its default button.
-  auto* ok = Named(new QPushButton("OK", panel), "Btn_OK");
-  auto* abort = Named(new QPushButton(abortText, panel), "Btn_Abort");
+  auto* ok = Named(new QPushButton(QCoreApplication::translate("trv", "&OK"), panel), "Btn_OK");
+  auto* abort =
+      Named(new QPushButton(abortText.isEmpty() ? QCoreApplication::translate("trv", "&Abort") : abortText, panel),
+            "Btn_Abort");
   ok->setDefault(true);
   if (connectButtons) {
     QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
@@ -51,6 +54,10 @@ OkAbortRow MakeOkAbortRow(QDialog* dialog, const char* panelName, const QString&
   row->addWidget(ok);
   row->addWidget(abort);
   return {panel, ok, abort};
+}
+
+void ShowFocusOnLists(QWidget* window) {
+  window->setStyleSheet("QListView:focus, QTreeView:focus { border: 1px solid palette(highlight); }");
 }
 
 void SetTabOrder(const std::vector<QWidget*>& order) {

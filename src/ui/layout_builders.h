@@ -38,8 +38,12 @@ struct OkAbortRow {
 // The buttons at the right of a bottom panel; OK is the dialog's default button (Enter presses
 // it whichever button had the focus before), OK accepts and Abort rejects unless the caller
 // connects them otherwise.
-OkAbortRow MakeOkAbortRow(QDialog* dialog, const char* panelName, const QString& abortText = "Abort",
+OkAbortRow MakeOkAbortRow(QDialog* dialog, const char* panelName, const QString& abortText = {},
                           bool connectButtons = true);
+
+// Lists and trees in `window` show that they have the focus also when they are empty (the style
+// draws the focus only around a current line).
+void ShowFocusOnLists(QWidget* window);
 
 // Tab moves through the widgets in the given order.
 void SetTabOrder(const std::vector<QWidget*>& order);

@@ -1,5 +1,6 @@
 #include "ui/lock_wait_message.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include "ui/modal_windows.h"
@@ -13,8 +14,9 @@ LockWaitNotice WaitingMessage(ModalWindows& modals) {
       return true;
     }
     const auto left = std::max<long long>(1, (wait.limit - wait.waited).count() / 1000 + 1);
-    return modals.ShowWaiting(QString("Another program is working in the folder %1.\n"
-                                      "Waiting for it to finish: at most %2 more seconds.")
+    return modals.ShowWaiting(QCoreApplication::translate("trv",
+                                                          "Another program is working in the folder %1.\n"
+                                                          "Waiting for it to finish: at most %2 more seconds.")
                                   .arg(QString::fromStdString(wait.dir))
                                   .arg(left));
   };

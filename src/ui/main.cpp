@@ -18,6 +18,7 @@
 #include "ui/modal_windows.h"
 #include "ui/program_folder.h"
 #include "ui/text_convert.h"
+#include "ui/translations.h"
 
 namespace {
 
@@ -32,21 +33,27 @@ CommandLine ParseCommandLine(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName("trvcfg");
   QCoreApplication::setApplicationVersion(QString::fromUtf8(trv::kProgramVersion.data(), trv::kProgramVersion.size()));
+  trv::InstallTranslations(app);
   QCommandLineParser parser;
   parser.setApplicationDescription(
-      QString("Edits TARVO.INI, the settings of the Tarvo packet-radio terminal.\n\n"
-              "Installed in a bin folder, it asks for Tarvo's program folder at the first start and remembers\n"
-              "the answer in %1.")
+      QCoreApplication::translate(
+          "trv",
+          "Edits TARVO.INI, the settings of the Tarvo packet-radio terminal.\n\n"
+          "Installed in a bin folder, it asks for Tarvo's program folder at the first start and remembers\n"
+          "the answer in %1.")
           .arg(trv::RememberedFolderFile()));
   parser.addHelpOption();
   parser.addVersionOption();
-  const QCommandLineOption dir("dir", "Edit the TARVO.INI in <DIR>.", "DIR");
-  const QCommandLineOption choose("choose", "Ask for Tarvo's program folder again and remember the answer.");
+  const QCommandLineOption dir("dir", QCoreApplication::translate("trv", "Edit the TARVO.INI in <DIR>."), "DIR");
+  const QCommandLineOption choose(
+      "choose", QCoreApplication::translate("trv", "Ask for Tarvo's program folder again and remember the answer."));
   parser.addOption(dir);
   parser.addOption(choose);
   parser.process(app);
   if (parser.isSet(dir) && parser.isSet(choose)) {
-    std::fputs("trvcfg: --dir and --choose cannot be used together\n", stderr);
+    std::fputs(
+        qPrintable(QCoreApplication::translate("trv", "trvcfg: --dir and --choose cannot be used together") + "\n"),
+        stderr);
     std::exit(2);
   }
   return {parser.value(dir), parser.isSet(choose)};
@@ -65,6 +72,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("trvcfg");
   QApplication::setOrganizationName("trvcfg");
+  trv::InstallTranslations(app);
 
   trv::QtModalWindows modals;
   const QString startDir = QString::fromStdString(trv::StartDirectory(
@@ -76,7 +84,7 @@ int main(int argc, char** argv) {
   switch (store.problem) {
     case trv::FolderProblem::None: break;
     case trv::FolderProblem::NotAFolder:
-      modals.ShowError(QString("The folder %1 does not exist").arg(*folder));
+      modals.ShowError(QCoreApplication::translate("trv", "The folder %1 does not exist").arg(*folder));
       return 2;
     case trv::FolderProblem::NoWindowsPath:  // another place would be read and written: nothing is
       modals.ShowError(QString("%1: %2").arg(*folder, QString::fromStdString(store.detail)));

@@ -21,22 +21,22 @@ QtModalWindows::QtModalWindows(QWidget* parent) : parent_(parent) {}
 QtModalWindows::~QtModalWindows() = default;
 
 void QtModalWindows::ShowError(const QString& text, const QString& detail) {
-  QMessageBox box(QMessageBox::Critical, kApplicationTitle, ErrorBoxText(text), QMessageBox::Ok, parent_);
+  QMessageBox box(QMessageBox::Critical, Translated(kApplicationTitle), ErrorBoxText(text), QMessageBox::Ok, parent_);
   box.setInformativeText(detail);  // always shown, unlike the detailed text behind a button
   box.exec();
 }
 
 void QtModalWindows::ShowInformation(const QString& text) {
-  QMessageBox::information(parent_, kApplicationTitle, text);
+  QMessageBox::information(parent_, Translated(kApplicationTitle), text);
 }
 
 bool QtModalWindows::AskYesNo(const QString& text) {
-  return QMessageBox::question(parent_, kApplicationTitle, text, QMessageBox::Yes | QMessageBox::No) ==
+  return QMessageBox::question(parent_, Translated(kApplicationTitle), text, QMessageBox::Yes | QMessageBox::No) ==
          QMessageBox::Yes;
 }
 
 int QtModalWindows::AskChoice(const QString& text, const QStringList& answers) {
-  QMessageBox box(QMessageBox::Question, kApplicationTitle, text, QMessageBox::NoButton, parent_);
+  QMessageBox box(QMessageBox::Question, Translated(kApplicationTitle), text, QMessageBox::NoButton, parent_);
   QList<QAbstractButton*> buttons;
   for (const QString& answer : answers) buttons << box.addButton(answer, QMessageBox::ActionRole);
   if (!buttons.isEmpty()) {  // Enter and Esc both take the last, most careful answer
@@ -68,9 +68,9 @@ QString QtModalWindows::AskDirectory(const QString& caption, const QString& dire
 // A busy bar with Cancel; the events are handled here, since the caller waits in a loop.
 bool QtModalWindows::ShowWaiting(const QString& text) {
   if (!waiting_) {
-    waiting_ = std::make_unique<QProgressDialog>(text, "Cancel", 0, 0, parent_);
+    waiting_ = std::make_unique<QProgressDialog>(text, Translated(QT_TRANSLATE_NOOP("trv", "&Cancel")), 0, 0, parent_);
     waiting_->setObjectName("Waiting");
-    waiting_->setWindowTitle(kApplicationTitle);
+    waiting_->setWindowTitle(Translated(kApplicationTitle));
     waiting_->setWindowModality(Qt::ApplicationModal);
     waiting_->setMinimumDuration(0);
     waiting_->show();

@@ -20,8 +20,8 @@ enum class Answer { Use, ChooseAnother, Cancel };
 // A folder that holds TARVO.INI is taken; another only when the user says so.
 Answer AskToUse(const QString& folder, ModalWindows& modals) {
   if (HasConfigFile(Host(folder))) return Answer::Use;
-  const QString text = QString(kNoConfigFileQuestion).arg(QDir::toNativeSeparators(folder));
-  switch (modals.AskChoice(text, {kChooseAnother, kUseIt, kCancel})) {
+  const QString text = Translated(kNoConfigFileQuestion).arg(QDir::toNativeSeparators(folder));
+  switch (modals.AskChoice(text, {Translated(kChooseAnother), Translated(kUseIt), Translated(kCancel)})) {
     case 0: return Answer::ChooseAnother;
     case 1: return Answer::Use;
     default: return Answer::Cancel;
@@ -32,7 +32,7 @@ Answer AskToUse(const QString& folder, ModalWindows& modals) {
 std::optional<QString> AskForFolder(QSettings& settings, ModalWindows& modals, const QString& startDir) {
   QString start = FolderQuestionStart(startDir);
   for (;;) {
-    const QString chosen = modals.AskDirectory(kProgramFolderQuestion, start);
+    const QString chosen = modals.AskDirectory(Translated(kProgramFolderQuestion), start);
     if (chosen.isEmpty()) return std::nullopt;
     switch (AskToUse(chosen, modals)) {
       case Answer::Use:

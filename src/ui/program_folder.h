@@ -7,18 +7,20 @@
 #include <QString>
 #include <optional>
 
+#include "ui/translated.h"
+
 class QSettings;
 
 namespace trv {
 
 class ModalWindows;
 
-inline const char* const kProgramFolderQuestion = "Choose Tarvo's program folder";
+inline const char* const kProgramFolderQuestion = QT_TRANSLATE_NOOP("trv", "Choose Tarvo's program folder");
 inline const char* const kNoConfigFileQuestion =
-    "No TARVO.INI in %1. Tarvo keeps it in its program folder. Use this folder anyway?";
-inline const char* const kChooseAnother = "Choose another";
-inline const char* const kUseIt = "Use it";
-inline const char* const kCancel = "Cancel";
+    QT_TRANSLATE_NOOP("trv", "No TARVO.INI in %1. Tarvo keeps it in its program folder. Use this folder anyway?");
+inline const char* const kChooseAnother = QT_TRANSLATE_NOOP("trv", "C&hoose another");
+inline const char* const kUseIt = QT_TRANSLATE_NOOP("trv", "&Use it");
+inline const char* const kCancel = QT_TRANSLATE_NOOP("trv", "&Cancel");
 
 // A bin folder with no TARVO.INI: the program was installed, not copied into Tarvo's folder.
 bool IsInstalledProgramFolder(const QString& hostDir);

@@ -12,11 +12,13 @@ trap 'rm -rf "$work"' EXIT
 cpack -G DEB -B "$work/out" --config "$build/CPackConfig.cmake" >"$work/cpack.log" || { cat "$work/cpack.log"; exit 1; }
 deb=$(ls "$work"/out/*.deb)
 dpkg-deb --field "$deb" Depends | grep -q libqt6widgets6 || { echo "Depends lacks the Qt libraries"; exit 1; }
+dpkg-deb --field "$deb" Depends | grep -q qt6-translations-l10n || { echo "Depends lacks Qt's translations"; exit 1; }
 dpkg -x "$deb" "$work/root"
 usr=$work/root/usr
 
 "$usr/bin/tarvoini" --version | grep -qx 'tarvoini [0-9.]*'
 QT_QPA_PLATFORM=offscreen "$usr/bin/trvcfg" --version | grep -qx 'trvcfg [0-9.]*'
+LANGUAGE=de LANG=de_DE.UTF-8 QT_QPA_PLATFORM=offscreen "$usr/bin/trvcfg" --help | grep -q 'Die TARVO.INI in <DIR> bearbeiten'
 desktop-file-validate "$usr/share/applications/trvcfg.desktop"
 # A way to choose the folder again, and the file that remembers it named where users look.
 grep -qx 'Exec=trvcfg --choose' "$usr/share/applications/trvcfg.desktop"

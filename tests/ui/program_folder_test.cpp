@@ -67,7 +67,7 @@ TEST_F(ProgramFolderTest, AFolderWithoutTarvoIniIsUsedOnlyWhenTheUserSaysSo) {
     EXPECT_EQ(Find({}, Path("usr/bin")), c.found) << c.folders.join(",").toStdString();
     EXPECT_EQ(settings.value("programFolder").toString(), c.found.value_or(QString()));
     EXPECT_EQ(modals.questions.mid(0, 2), QStringList({kProgramFolderQuestion, NoConfigFileQuestion("drive_c")}));
-    EXPECT_EQ(modals.choices.mid(0, 3), QStringList({"Choose another", "Use it", "Cancel"}));
+    EXPECT_EQ(modals.choices.mid(0, 3), QStringList({"C&hoose another", "&Use it", "&Cancel"}));
     EXPECT_TRUE(std::filesystem::is_empty(dir / "drive_c"));  // nothing is created by asking
   }
 }

@@ -76,7 +76,7 @@ TEST(ChangedFile, AKeyBothChangedIsAskedAboutByNameAndBothValuesAndCancelKeepsTh
   EXPECT_TRUE(question.contains("[STATION] CALL: DL9OTH in the file, DK0XX in this window"));
   EXPECT_FALSE(question.contains("QTH"));
   EXPECT_TRUE(question.contains("the changes made in this window are lost"));
-  EXPECT_EQ(w.modals.choices.mid(0, 3), QStringList({"Save anyway", "Reload", "Cancel"}));
+  EXPECT_EQ(w.modals.choices.mid(0, 3), QStringList({"&Save anyway", "&Reload", "&Cancel"}));
   EXPECT_FALSE(fs::exists(w.dir.dir / "TARVO.BAK"));
 }
 

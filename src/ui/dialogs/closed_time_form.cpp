@@ -36,7 +36,7 @@ TClosedTimeForm::TClosedTimeForm(QWidget* parent)
       toHour_(Named(new QuietComboBox, "CT_CB_ToHour")),
       toMin_(Named(new QuietComboBox, "CT_CB_ToMin")) {
   setObjectName("ClosedTimeForm");
-  setWindowTitle("ClosedTime");
+  setWindowTitle(tr("ClosedTime"));
   FillNumberCombo(fromHour_, 0, 23);
   FillNumberCombo(fromMin_, 0, 59);
   FillNumberCombo(toHour_, 0, 23);
@@ -49,20 +49,28 @@ TClosedTimeForm::TClosedTimeForm(QWidget* parent)
   layout->addWidget(BuildButtonStrip());
   setMinimumSize(kDesignSize);
   SetTabOrder({fromHour_, fromMin_, toHour_, toMin_});
+  fromHour_->setAccessibleName(tr("From: hour"));
+  fromMin_->setAccessibleName(tr("From: minutes"));
+  toHour_->setAccessibleName(tr("To: hour"));
+  toMin_->setAccessibleName(tr("To: minutes"));
 }
 
 QWidget* TClosedTimeForm::BuildTimeRows() {
   auto* grid = new QGridLayout;
-  grid->addWidget(Caption("Label1", "From:"), 0, 0);
+  QLabel* from = Caption("Label1", tr("&From:"));
+  from->setBuddy(fromHour_);
+  grid->addWidget(from, 0, 0);
   grid->addWidget(fromHour_, 0, 1);
-  grid->addWidget(Caption("Label3", "h"), 0, 2);
+  grid->addWidget(Caption("Label3", tr("h")), 0, 2);
   grid->addWidget(fromMin_, 0, 3);
-  grid->addWidget(Caption("Label4", "min"), 0, 4);
-  grid->addWidget(Caption("Label2", "To:"), 1, 0);
+  grid->addWidget(Caption("Label4", tr("min")), 0, 4);
+  QLabel* to = Caption("Label2", tr("&To:"));
+  to->setBuddy(toHour_);
+  grid->addWidget(to, 1, 0);
   grid->addWidget(toHour_, 1, 1);
-  grid->addWidget(Caption("Label5", "h"), 1, 2);
+  grid->addWidget(Caption("Label5", tr("h")), 1, 2);
   grid->addWidget(toMin_, 1, 3);
-  grid->addWidget(Caption("Label6", "min"), 1, 4);
+  grid->addWidget(Caption("Label6", tr("min")), 1, 4);
   // Centred in the panel.
   auto* row = new QHBoxLayout;
   row->addStretch();
@@ -77,7 +85,7 @@ QWidget* TClosedTimeForm::BuildTimeRows() {
 
 // OK at the left of the strip, Cancel at the right.
 QWidget* TClosedTimeForm::BuildButtonStrip() {
-  const OkAbortRow row = MakeOkAbortRow(this, "Panel1", "Cancel");
+  const OkAbortRow row = MakeOkAbortRow(this, "Panel1", tr("&Cancel"));
   row.ok->setObjectName("BitBtn1");
   row.abort->setObjectName("BitBtn2");
   for (QPushButton* button : {row.ok, row.abort}) button->setFixedSize(kButtonSize);

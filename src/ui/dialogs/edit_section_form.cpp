@@ -18,7 +18,7 @@ namespace trv {
 TEditSectionForm::TEditSectionForm(const Config& config, ModalWindows& modals, QWidget* parent)
     : QDialog(parent), config_(config), modals_(modals), title_(new QLabel), memo_(new DosTextEdit) {
   setObjectName("EditSectionForm");
-  setWindowTitle("Edit section...");
+  setWindowTitle(tr("Edit section..."));
   resize(640, 480);
 
   title_->setObjectName("Panel1");
@@ -33,6 +33,7 @@ TEditSectionForm::TEditSectionForm(const Config& config, ModalWindows& modals, Q
   title_->setMinimumHeight(41);
 
   memo_->setObjectName("Memo1");
+  memo_->setAccessibleName(tr("Lines of the section"));
   QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   fixed.setPixelSize(17);
   memo_->setFont(fixed);
@@ -94,8 +95,8 @@ bool TEditSectionForm::WriteSection() {
   for (const QString& line : memo_->toPlainText().split('\n'))
     lines.push_back(CutTo(ToWindows(line), kShortStringMax));  // as long as the next read takes
   if (!FreeSectionFits(lines)) {  // the next opening would show only a part, and its OK delete the rest
-    modals_.ShowInformation(QString("The block has %1 lines, but TARVO.INI can hold at most %2 lines in one block. "
-                                    "Please shorten it.")
+    modals_.ShowInformation(tr("The block has %1 lines, but TARVO.INI can hold at most %2 lines in one block. "
+                               "Please shorten it.")
                                 .arg(lines.size())
                                 .arg(MaxFreeSectionLines()));
     return false;

@@ -22,7 +22,7 @@ constexpr QSize kDesignSize(560, 260);
 TLoadFindingsForm::TLoadFindingsForm(const Findings& findings, QWidget* parent)
     : QDialog(parent), findings_(SortedByLine(findings)), list_(BuildList()) {
   setObjectName("LoadFindingsForm");
-  setWindowTitle("Values replaced while loading TARVO.INI");
+  setWindowTitle(tr("Values replaced while loading TARVO.INI"));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(list_, 1);
   layout->addWidget(BuildButtonRow());
@@ -31,7 +31,8 @@ TLoadFindingsForm::TLoadFindingsForm(const Findings& findings, QWidget* parent)
 
 QTreeWidget* TLoadFindingsForm::BuildList() {
   auto* list = Named(new QTreeWidget, "Findings_List");
-  list->setHeaderLabels({"Line", "Section", "Key", "What happened"});
+  list->setHeaderLabels({tr("Line"), tr("Section"), tr("Key"), tr("What happened")});
+  list->setAccessibleName(tr("Replaced values"));
   list->setRootIsDecorated(false);
   list->setUniformRowHeights(true);
   list->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -47,8 +48,8 @@ QTreeWidget* TLoadFindingsForm::BuildList() {
 }
 
 QWidget* TLoadFindingsForm::BuildButtonRow() {
-  auto* copy = Named(new QPushButton("&Copy"), "Findings_Btn_Copy");
-  auto* close = Named(new QPushButton("Close"), "Findings_Btn_Close");
+  auto* copy = Named(new QPushButton(tr("&Copy")), "Findings_Btn_Copy");
+  auto* close = Named(new QPushButton(tr("C&lose")), "Findings_Btn_Close");
   close->setDefault(true);
   connect(copy, &QPushButton::clicked, this, [this] { QGuiApplication::clipboard()->setText(CopyText()); });
   connect(close, &QPushButton::clicked, this, &QDialog::accept);

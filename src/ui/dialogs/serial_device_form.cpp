@@ -20,7 +20,7 @@ SerialDeviceForm::SerialDeviceForm(int port, const std::vector<SerialDevice>& de
   list_->setAccessibleName(tr("Serial devices"));
   auto* caption = new QLabel(tr("&Serial device for COM %1:").arg(port));
   caption->setBuddy(list_);
-  const OkAbortRow buttons = MakeOkAbortRow(this, "SerialDevicePanel", tr("Cancel"));
+  const OkAbortRow buttons = MakeOkAbortRow(this, "SerialDevicePanel", tr("&Cancel"));
   connect(list_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(caption);

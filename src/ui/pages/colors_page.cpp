@@ -6,29 +6,31 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <array>
 
 #include "config/config.h"
 #include "config/sections.h"
 #include "support/dos_colors.h"
 #include "ui/controls.h"
 #include "ui/layout_builders.h"
+#include "ui/translated.h"
 #include "ui/widgets/color_grid.h"
 
 namespace trv {
 namespace {
 
-const QStringList kElements = {"cursor",
-                               "default background",
-                               "default output",
-                               "echo of own text",
-                               "link message",
-                               "monitor frames",
-                               "monitor header (port 0)",
-                               "monitor header (port 1)",
-                               "monitor header (port 2)",
-                               "monitor header (port 3)",
-                               "notification",
-                               "selection of edit text"};
+constexpr std::array kElements = {QT_TRANSLATE_NOOP("trv", "cursor"),
+                                  QT_TRANSLATE_NOOP("trv", "default background"),
+                                  QT_TRANSLATE_NOOP("trv", "default output"),
+                                  QT_TRANSLATE_NOOP("trv", "echo of own text"),
+                                  QT_TRANSLATE_NOOP("trv", "link message"),
+                                  QT_TRANSLATE_NOOP("trv", "monitor frames"),
+                                  QT_TRANSLATE_NOOP("trv", "monitor header (port 0)"),
+                                  QT_TRANSLATE_NOOP("trv", "monitor header (port 1)"),
+                                  QT_TRANSLATE_NOOP("trv", "monitor header (port 2)"),
+                                  QT_TRANSLATE_NOOP("trv", "monitor header (port 3)"),
+                                  QT_TRANSLATE_NOOP("trv", "notification"),
+                                  QT_TRANSLATE_NOOP("trv", "selection of edit text")};
 
 constexpr int kListPanelWidth = 146;
 constexpr int kExampleHeight = 49;
@@ -65,9 +67,11 @@ QFrame* ListPanel(QListWidget* list) {
 ColorsPage::ColorsPage(PageContext context, QWidget* parent)
     : SettingsPage(context, parent),
       list_(Named(new QListWidget, "Color_Lb")),
-      example_(Named(new QLabel("This is an example text.."), "Color_Panel_Example")),
+      example_(Named(new QLabel(tr("This is an example text..")), "Color_Panel_Example")),
       grid_(Named(new ColorGrid, "ColorGrid1")) {
-  list_->addItems(kElements);
+  for (const char* element : kElements) list_->addItem(Translated(element));
+  list_->setAccessibleName(tr("Screen elements"));
+  grid_->setAccessibleName(tr("Color grid"));
   auto* gridLayout = new QVBoxLayout;
   gridLayout->setContentsMargins(0, 0, 0, 0);
   gridLayout->addWidget(grid_);

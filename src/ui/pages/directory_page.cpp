@@ -14,6 +14,7 @@
 #include "ui/controls.h"
 #include "ui/layout_builders.h"
 #include "ui/text_convert.h"
+#include "ui/translated.h"
 #include "ui/widgets/directory_tree.h"
 #include "ui/widgets/limited_line_edit.h"
 #include "ui/widgets/quiet_combo_box.h"
@@ -29,13 +30,13 @@ struct DirectoryItem {
 
 // In the list's own order, which is not the order of the keys in the file.
 constexpr std::array<DirectoryItem, 7> kItems = {{
-    {"dir for //RPRG and //R", &Directories::GetReadDir, &Directories::SetReadDir},
-    {"dir for //WPRG and //W", &Directories::GetWriteDir, &Directories::SetWriteDir},
-    {"dir for mailbox", &Directories::GetMailDir, &Directories::SetMailDir},
-    {"dir for 7Plus files", &Directories::GetSevenPlusDir, &Directories::SetSevenPlusDir},
-    {"dir for wave files", &Directories::GetWaveDir, &Directories::SetWaveDir},
-    {"dir for import files", &Directories::GetImportDir, &Directories::SetImportDir},
-    {"dir for temporary files", &Directories::GetTempDir, &Directories::SetTempDir},
+    {QT_TRANSLATE_NOOP("trv", "dir for //RPRG and //R"), &Directories::GetReadDir, &Directories::SetReadDir},
+    {QT_TRANSLATE_NOOP("trv", "dir for //WPRG and //W"), &Directories::GetWriteDir, &Directories::SetWriteDir},
+    {QT_TRANSLATE_NOOP("trv", "dir for mailbox"), &Directories::GetMailDir, &Directories::SetMailDir},
+    {QT_TRANSLATE_NOOP("trv", "dir for 7Plus files"), &Directories::GetSevenPlusDir, &Directories::SetSevenPlusDir},
+    {QT_TRANSLATE_NOOP("trv", "dir for wave files"), &Directories::GetWaveDir, &Directories::SetWaveDir},
+    {QT_TRANSLATE_NOOP("trv", "dir for import files"), &Directories::GetImportDir, &Directories::SetImportDir},
+    {QT_TRANSLATE_NOOP("trv", "dir for temporary files"), &Directories::GetTempDir, &Directories::SetTempDir},
 }};
 constexpr int kWaveItem = 4;
 constexpr int kPathMax = 255;
@@ -62,10 +63,13 @@ DirectoryPage::DirectoryPage(PageContext context, QWidget* parent) : SettingsPag
 
 void DirectoryPage::BuildControls() {
   list_ = Named(new QListWidget, "Dir_Lb_Dir");
-  for (const DirectoryItem& item : kItems) list_->addItem(item.text);
+  for (const DirectoryItem& item : kItems) list_->addItem(Translated(item.text));
   path_ = Named(new LimitedLineEdit(kPathMax, false), "Dir_Edit_Path");
   tree_ = Named(new DirectoryTree, "DirectoryListBox1");
   drives_ = Named(new QuietComboBox, "DriveComboBox1");
+  list_->setAccessibleName(tr("Directories"));
+  tree_->setAccessibleName(tr("Folders"));
+  drives_->setAccessibleName(tr("Drive"));
 
   auto* leftColumn = new QVBoxLayout;
   leftColumn->setContentsMargins(0, 0, 0, 0);
@@ -80,7 +84,7 @@ void DirectoryPage::BuildControls() {
   browse->addWidget(drives_);
   auto* rightColumn = new QVBoxLayout;
   rightColumn->setContentsMargins(0, 0, 0, 0);
-  rightColumn->addWidget(LabelledGroup("GroupBox6", "Path", {path_}));
+  rightColumn->addWidget(LabelledGroup("GroupBox6", tr("&Path"), {path_}));
   rightColumn->addWidget(Panel("Panel11", browse), 1);
 
   auto* layout = new QHBoxLayout(this);

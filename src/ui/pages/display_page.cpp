@@ -30,16 +30,16 @@ DisplayPage::DisplayPage(PageContext context, QWidget* parent) : SettingsPage(co
 void DisplayPage::BuildControls() {
   maxRXLines_ = Named(new CheckedNumberEdit(5, kRXLines), "Disp_Edit_MaxRXLines");
   maxTXLines_ = Named(new CheckedNumberEdit(3, kTXLines), "Disp_Edit_MaxTXLines");
-  echo_ = Named(new QCheckBox("echo own text in TX window"), "Disp_Cb_Echo");
-  saveRX_ = Named(new QCheckBox("Save RX screen at end of program"), "Disp_CB_SaveRX");
-  saveTX_ = Named(new QCheckBox("Save TX screen at end of program"), "Disp_CB_SaveTX");
-  flickerRX_ = Named(new QCheckBox("Use flicker free RX window"), "Disp_CB_FlickerRX");
-  flickerTX_ = Named(new QCheckBox("Use flicker free TX window"), "Disp_CB_FlickerTX");
+  echo_ = Named(new QCheckBox(tr("&echo own text in TX window")), "Disp_Cb_Echo");
+  saveRX_ = Named(new QCheckBox(tr("&Save RX screen at end of program")), "Disp_CB_SaveRX");
+  saveTX_ = Named(new QCheckBox(tr("Sa&ve TX screen at end of program")), "Disp_CB_SaveTX");
+  flickerRX_ = Named(new QCheckBox(tr("&Use flicker free RX window")), "Disp_CB_FlickerRX");
+  flickerTX_ = Named(new QCheckBox(tr("Use flicker free TX &window")), "Disp_CB_FlickerTX");
 
   auto* column = new QVBoxLayout;
   column->setContentsMargins(0, 0, 0, 0);
-  column->addWidget(LabelledGroup("Disp_GB_MaxRXLines", "MaxRXLines", {maxRXLines_}));
-  column->addWidget(LabelledGroup("Disp_GB_MaxTXLines", "MaxTXLines", {maxTXLines_}));
+  column->addWidget(LabelledGroup("Disp_GB_MaxRXLines", tr("Max&RXLines"), {maxRXLines_}));
+  column->addWidget(LabelledGroup("Disp_GB_MaxTXLines", tr("MaxT&XLines"), {maxTXLines_}));
   for (QCheckBox* box : {echo_, saveRX_, saveTX_, flickerRX_, flickerTX_}) column->addWidget(box);
   column->addStretch();
   QWidget* left = Panel("Disp_Panel_Left", column);

@@ -45,19 +45,19 @@ void ExtraPage::BuildControls() {
   utc_ = Named(new QuietComboBox, "Extra_Combo_UTC");
   pollDelay_ = Named(new QuietComboBox, "Extra_Combo_PollDelay");
   nodeCall_ = Named(new LimitedLineEdit(9, true), "Extra_Edit_NodeCall");
-  delayedDisplay_ = Named(new QCheckBox("Delayed display update"), "Extra_CB_DelayedDisplay");
-  reduceResync_ = Named(new QCheckBox("Reduce scroll resyncs"), "Extra_CB_ReduceResync");
-  multiToolbar_ = Named(new QCheckBox("Multi line toolbar"), "Extra_CB_MultiToolbar");
-  suppressBin_ = Named(new QCheckBox("suppress BIN in monitor"), "Extra_CB_SuppressBin");
+  delayedDisplay_ = Named(new QCheckBox(tr("De&layed display update")), "Extra_CB_DelayedDisplay");
+  reduceResync_ = Named(new QCheckBox(tr("&Reduce scroll resyncs")), "Extra_CB_ReduceResync");
+  multiToolbar_ = Named(new QCheckBox(tr("&Multi line toolbar")), "Extra_CB_MultiToolbar");
+  suppressBin_ = Named(new QCheckBox(tr("&suppress BIN in monitor")), "Extra_CB_SuppressBin");
 
   auto* left = new QVBoxLayout;
   left->setContentsMargins(0, 0, 0, 0);
-  left->addWidget(LabelledGroup("Extra_GB_Fortune", "Fortune", {fortune_}));
-  left->addWidget(LabelledGroup("Extra_GB_UTC", "UTC", {utc_}));
+  left->addWidget(LabelledGroup("Extra_GB_Fortune", tr("&Fortune"), {fortune_}));
+  left->addWidget(LabelledGroup("Extra_GB_UTC", tr("&UTC"), {utc_}));
   auto* right = new QVBoxLayout;
   right->setContentsMargins(0, 0, 0, 0);
-  right->addWidget(LabelledGroup("Extra_GB_PollDelay", "Poll delay", {pollDelay_}));
-  right->addWidget(LabelledGroup("Extra_GB_NodeCall", "Node call", {nodeCall_}));
+  right->addWidget(LabelledGroup("Extra_GB_PollDelay", tr("Poll &delay"), {pollDelay_}));
+  right->addWidget(LabelledGroup("Extra_GB_NodeCall", tr("&Node call"), {nodeCall_}));
   auto* columns = new QHBoxLayout;
   columns->setContentsMargins(0, 0, 0, 0);
   columns->addWidget(Panel("Extra_Panel_Left", left), 1);
@@ -65,7 +65,7 @@ void ExtraPage::BuildControls() {
 
   auto* main = new QVBoxLayout;
   main->setContentsMargins(0, 0, 0, 0);
-  main->addWidget(LabelledGroup("Extra_GB_Prompt", "Prompt", {prompt_}));
+  main->addWidget(LabelledGroup("Extra_GB_Prompt", tr("&Prompt"), {prompt_}));
   main->addLayout(columns);
   for (QCheckBox* box : {delayedDisplay_, reduceResync_, multiToolbar_, suppressBin_}) main->addWidget(box);
   main->addStretch();
@@ -77,9 +77,9 @@ void ExtraPage::BuildControls() {
 
 void ExtraPage::FillLists() {
   for (int step = 1; step <= kPollDelaySteps; ++step)
-    AddNumbered(pollDelay_, QString("%1 ms").arg(step * kPollDelayStepMs), step);
+    AddNumbered(pollDelay_, tr("%1 ms").arg(step * kPollDelayStepMs), step);
   for (int hours = -kUtcHoursMax; hours <= kUtcHoursMax; ++hours)
-    AddNumbered(utc_, QString("%1 hours").arg(hours), hours * kSecondsPerHour);
+    AddNumbered(utc_, tr("%1 hours").arg(hours), hours * kSecondsPerHour);
   pollDelay_->setCurrentIndex(-1);
   utc_->setCurrentIndex(-1);
 }

@@ -32,8 +32,8 @@ LanguagePage::LanguagePage(PageContext context, QWidget* parent)
       output_(Named(new QuietComboBox, "Lang_Combo_Output")) {
   auto* column = new QVBoxLayout;
   column->setContentsMargins(0, 0, 0, 0);
-  column->addWidget(LabelledGroup("Lang_GB_Visual", "Visual parts", {visual_}));
-  column->addWidget(LabelledGroup("Lang_GB_Output", "Default program output", {output_}));
+  column->addWidget(LabelledGroup("Lang_GB_Visual", tr("&Visual parts"), {visual_}));
+  column->addWidget(LabelledGroup("Lang_GB_Output", tr("Default program o&utput"), {output_}));
   column->addStretch();
   QWidget* left = Panel("Lang_Panel_Left", column);
   left->setMinimumWidth(kPanelWidth);

@@ -66,8 +66,8 @@ Mailbox1Page::Mailbox1Page(PageContext context, QWidget* parent)
 QWidget* Mailbox1Page::BuildTopStrip() {
   auto* row = new QHBoxLayout;
   row->setContentsMargins(0, 0, 0, 0);
-  row->addWidget(FieldGroup("Mail_GB_Call", "Call", Sized(call_, 9)));
-  row->addWidget(LabelledGroup("Mail_GB_HPath", "HPath", {hPath_}), 1);
+  row->addWidget(FieldGroup("Mail_GB_Call", tr("&Call"), Sized(call_, 9)));
+  row->addWidget(LabelledGroup("Mail_GB_HPath", tr("&HPath"), {hPath_}), 1);
   return Panel("Mail_Panel_Top", row);
 }
 
@@ -86,7 +86,7 @@ QWidget* Mailbox1Page::BuildFHeaderGroup() {
   }
   fHeader_->setFixedWidth(QFontMetrics(fixed).horizontalAdvance(QString(25, 'W')) + 12);
   row->addStretch();
-  return LabelledGroup("Mail_Gb_FHeader", "FHeader", row);
+  return LabelledGroup("Mail_Gb_FHeader", tr("FH&eader"), row);
 }
 
 QWidget* Mailbox1Page::BuildBottom() {
@@ -94,14 +94,14 @@ QWidget* Mailbox1Page::BuildBottom() {
     Sized(edit, 8);
   auto* left = new QVBoxLayout;
   left->setContentsMargins(0, 0, 0, 0);
-  left->addWidget(FieldGroup("Mail_GB_DefLT", "Default lifetime", defLifetime_, "days"));
-  left->addWidget(FieldGroup("Mail_GB_TimeOut", "Timeout", timeout_, "min"));
-  left->addWidget(FieldGroup("Mail_GB_SysMailTo", "Sysmail to", sysMailTo_));
+  left->addWidget(FieldGroup("Mail_GB_DefLT", tr("Default &lifetime"), defLifetime_, tr("days")));
+  left->addWidget(FieldGroup("Mail_GB_TimeOut", tr("T&imeout"), timeout_, tr("min")));
+  left->addWidget(FieldGroup("Mail_GB_SysMailTo", tr("&Sysmail to"), sysMailTo_));
   left->addStretch();
   auto* right = new QVBoxLayout;
   right->setContentsMargins(0, 0, 0, 0);
-  right->addWidget(FieldGroup("Mail_GB_DefBoard", "Default Board", defBoard_));
-  right->addWidget(FieldGroup("Mail_GB_MaxBidCount", "Max. BID count", maxBidCount_));
+  right->addWidget(FieldGroup("Mail_GB_DefBoard", tr("Default &Board"), defBoard_));
+  right->addWidget(FieldGroup("Mail_GB_MaxBidCount", tr("&Max. BID count"), maxBidCount_));
   right->addStretch();
   auto* columns = new QHBoxLayout;
   columns->setContentsMargins(0, 0, 0, 0);

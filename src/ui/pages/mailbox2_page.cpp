@@ -124,7 +124,8 @@ void Mailbox2Page::Mail_Btn_AddTimeClick() {
   TClosedTimeCol& list = config_.ClosedTimes;
   const std::int32_t from = form.GetFromHour() * 100 + form.GetFromMin(), to = form.GetToHour() * 100 + form.GetToMin();
   if (!ClosedTimeFits(list, from, to)) {
-    modals_.ShowInformation("The closed-time list is full: TARVO.INI cannot hold another window. Delete one first.");
+    modals_.ShowInformation(
+        tr("The closed-time list is full: TARVO.INI cannot hold another window. Delete one first."));
     return;
   }
   if (!list.AddWindow(from, to)) return;

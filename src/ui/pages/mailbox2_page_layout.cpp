@@ -20,16 +20,16 @@ QCheckBox* Switch(const char* name, const QString& caption) { return Named(new Q
 }  // namespace
 
 QWidget* Mailbox2Page::BuildSwitches() {
-  insertFHeader_ = Switch("Mail2_Cb_InsertFHeader", "Insert FHeader into every mail");
-  includeBid_ = Switch("Mail2_Cb_IncludeBID", "Include BID in FHeader");
-  lifetimeReport_ = Switch("Mail2_Cb_LTReport", "Generate lifetime report mail");
-  routingErrorReport_ = Switch("Mail2_Cb_YReport", "Generate routing error mail");
-  memoryGarbage_ = Switch("Mail2_Cb_MemGarbage", "Use memory for garbage");
-  qzDos_ = Switch("Mail2_Cb_QZDos", "Enable QZ-DOS");
-  passwordRequired_ = Switch("Mail2_Cb_PWNecessary", "pw for box necessary");
-  parseAllMails_ = Switch("Mail2_Cb_ParseAllMails", "parse all mails");
-  blinkIcon_ = Switch("Mail2_CB_BlinkIcon", "blink of mailbox icon if new mails");
-  blinkLed_ = Switch("Mail2_CB_BlinkLED", "blink of scroll lock LED if new mails");
+  insertFHeader_ = Switch("Mail2_Cb_InsertFHeader", tr("Insert F&Header into every mail"));
+  includeBid_ = Switch("Mail2_Cb_IncludeBID", tr("I&nclude BID in FHeader"));
+  lifetimeReport_ = Switch("Mail2_Cb_LTReport", tr("Generate li&fetime report mail"));
+  routingErrorReport_ = Switch("Mail2_Cb_YReport", tr("Generate &routing error mail"));
+  memoryGarbage_ = Switch("Mail2_Cb_MemGarbage", tr("Use &memory for garbage"));
+  qzDos_ = Switch("Mail2_Cb_QZDos", tr("Enable &QZ-DOS"));
+  passwordRequired_ = Switch("Mail2_Cb_PWNecessary", tr("&pw for box necessary"));
+  parseAllMails_ = Switch("Mail2_Cb_ParseAllMails", tr("pars&e all mails"));
+  blinkIcon_ = Switch("Mail2_CB_BlinkIcon", tr("blink of mailbox i&con if new mails"));
+  blinkLed_ = Switch("Mail2_CB_BlinkLED", tr("blink of scroll lock &LED if new mails"));
   auto* column = new QVBoxLayout;
   for (QCheckBox* box : {insertFHeader_, includeBid_, lifetimeReport_, routingErrorReport_, memoryGarbage_, qzDos_,
                          passwordRequired_, parseAllMails_, blinkIcon_, blinkLed_})
@@ -43,24 +43,29 @@ QWidget* Mailbox2Page::BuildSwitches() {
 QWidget* Mailbox2Page::BuildGarbageGroup() {
   garbageHour_ = Named(new QuietComboBox, "Mail2_Cb_GarbageHour");
   garbageMin_ = Named(new QuietComboBox, "Mail2_Cb_GarbageMin");
-  restart_ = Switch("Mail2_Cb_Restart", "Restart windows after garbage");
+  garbageHour_->setAccessibleName(tr("Garbage at: hour"));
+  garbageMin_->setAccessibleName(tr("Garbage at: minutes"));
+  restart_ = Switch("Mail2_Cb_Restart", tr("Restart &windows after garbage"));
   auto* grid = new QGridLayout;
-  grid->addWidget(new QLabel("Garbage at:"), 0, 0);
+  auto* at = new QLabel(tr("&Garbage at:"));
+  at->setBuddy(garbageHour_);
+  grid->addWidget(at, 0, 0);
   grid->addWidget(garbageHour_, 0, 1);
-  grid->addWidget(new QLabel("h"), 0, 2);
+  grid->addWidget(new QLabel(tr("h")), 0, 2);
   grid->addWidget(garbageMin_, 0, 3);
-  grid->addWidget(new QLabel("min"), 0, 4);
+  grid->addWidget(new QLabel(tr("min")), 0, 4);
   grid->setColumnStretch(5, 1);
   grid->addWidget(restart_, 1, 0, 1, 6);
-  return LabelledGroup("Mail2_GB_Garbage", "Garbage", grid);
+  return LabelledGroup("Mail2_GB_Garbage", tr("Gar&bage"), grid);
 }
 
 QWidget* Mailbox2Page::BuildClosedTimeGroup() {
   closedTimes_ = Named(new QListWidget, "Mail2_List_ClosedTime");
+  closedTimes_->setAccessibleName(tr("Closed times"));
   closedTimes_->setSelectionMode(QAbstractItemView::SingleSelection);
   closedTimes_->setMaximumWidth(closedTimes_->fontMetrics().horizontalAdvance("0000-0000") * 2);
-  addTime_ = Named(new QPushButton("Add time"), "Mail_Btn_AddTime");
-  deleteTime_ = Named(new QPushButton("Delete time"), "Mail_Btn_DeleteTime");
+  addTime_ = Named(new QPushButton(tr("A&dd time")), "Mail_Btn_AddTime");
+  deleteTime_ = Named(new QPushButton(tr("Delete t&ime")), "Mail_Btn_DeleteTime");
   deleteTime_->setEnabled(false);
   auto* buttons = new QVBoxLayout;
   buttons->addWidget(addTime_);
@@ -70,7 +75,7 @@ QWidget* Mailbox2Page::BuildClosedTimeGroup() {
   row->addWidget(closedTimes_);
   row->addLayout(buttons);
   row->addStretch();
-  return LabelledGroup("Mail2_GB_ClosedTime", "Closed time", row);
+  return LabelledGroup("Mail2_GB_ClosedTime", tr("Clo&sed time"), row);
 }
 
 void Mailbox2Page::BuildControls() {

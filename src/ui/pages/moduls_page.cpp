@@ -19,11 +19,11 @@ ModulsPage::ModulsPage(PageContext context, QWidget* parent) : SettingsPage(cont
 }
 
 void ModulsPage::BuildControls() {
-  digiInfo_ = Named(new QCheckBox("Load Digiinfo"), "Modul_CB_DigiInfo");
-  spy_ = Named(new QCheckBox("Load Spy"), "Modul_CB_Spy");
-  mailBox_ = Named(new QCheckBox("Load Mailbox"), "Modul_CB_MailBox");
-  dxClusterSpy_ = Named(new QCheckBox("Load DX cluster spy"), "Modul_CB_DXClusterSpy");
-  broadcast_ = Named(new QCheckBox("Load Broadcast RX"), "Modul_CB_Broadcast");
+  digiInfo_ = Named(new QCheckBox(tr("Load D&igiinfo")), "Modul_CB_DigiInfo");
+  spy_ = Named(new QCheckBox(tr("Load &Spy")), "Modul_CB_Spy");
+  mailBox_ = Named(new QCheckBox(tr("Load &Mailbox")), "Modul_CB_MailBox");
+  dxClusterSpy_ = Named(new QCheckBox(tr("Load &DX cluster spy")), "Modul_CB_DXClusterSpy");
+  broadcast_ = Named(new QCheckBox(tr("Load &Broadcast RX")), "Modul_CB_Broadcast");
 
   auto* grid = new QGridLayout;
   grid->setContentsMargins(0, 0, 0, 0);

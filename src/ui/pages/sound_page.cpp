@@ -18,13 +18,17 @@
 #include "ui/layout_builders.h"
 #include "ui/modal_windows.h"
 #include "ui/text_convert.h"
+#include "ui/translated.h"
 #include "ui/widgets/limited_line_edit.h"
 #include "ui/widgets/media_player.h"
 
 namespace trv {
 namespace {
 
-const QStringList kEvents = {"Startup", "Connect", "Disconnect", "Reconnect", "Link failure", "Ring", "Ctrl-G"};
+constexpr std::array kEvents = {QT_TRANSLATE_NOOP("trv", "Startup"),      QT_TRANSLATE_NOOP("trv", "Connect"),
+                                QT_TRANSLATE_NOOP("trv", "Disconnect"),   QT_TRANSLATE_NOOP("trv", "Reconnect"),
+                                QT_TRANSLATE_NOOP("trv", "Link failure"), QT_TRANSLATE_NOOP("trv", "Ring"),
+                                QT_TRANSLATE_NOOP("trv", "Ctrl-G")};
 
 constexpr int kListPanelWidth = 146;
 constexpr int kNameWidth = 308;
@@ -37,11 +41,11 @@ SoundPage::SoundPage(PageContext context, QWidget* parent)
       path_(Named(new QLabel, "Sound_Lbl_Path")),
       list_(Named(new QListWidget, "Wave_Lb")),
       name_(Named(new LimitedLineEdit(static_cast<int>(kWaveNameWidth), false), "Sound_Edit_WaveName")),
-      choose_(SmallButton("Sound_Speed_Choose", "...", "Choose a wave file")),
+      choose_(SmallButton("Sound_Speed_Choose", "...", tr("Choose a wave file"))),
       player_(Named(new MediaPlayer, "MediaPlayer1")),
-      useMci_(Named(new QCheckBox("Use MCI sound"), "Extra_CB_UseMCI")),
-      disableSound_(Named(new QCheckBox("disable Sound"), "Extra_CB_DisableSound")),
-      lastConnectSound_(Named(new QCheckBox("Only last connect sound"), "Extra_CB_LastConnectSound")) {
+      useMci_(Named(new QCheckBox(tr("Use MC&I sound")), "Extra_CB_UseMCI")),
+      disableSound_(Named(new QCheckBox(tr("&disable Sound")), "Extra_CB_DisableSound")),
+      lastConnectSound_(Named(new QCheckBox(tr("Only &last connect sound")), "Extra_CB_LastConnectSound")) {
   auto* right = new QVBoxLayout;
   right->addWidget(BuildFileGroup());
   right->addWidget(useMci_);
@@ -66,11 +70,12 @@ SoundPage::SoundPage(PageContext context, QWidget* parent)
 QWidget* SoundPage::BuildDirectoryGroup() {
   path_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
   path_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  return LabelledGroup("Sound_GB_Path", "Directory for wave files", {path_});
+  return LabelledGroup("Sound_GB_Path", tr("Directory for wave files"), {path_});
 }
 
 QWidget* SoundPage::BuildListPanel() {
-  list_->addItems(kEvents);
+  for (const char* event : kEvents) list_->addItem(Translated(event));
+  list_->setAccessibleName(tr("Sound events"));
   auto* layout = new QVBoxLayout;
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(list_);
@@ -88,7 +93,7 @@ QWidget* SoundPage::BuildFileGroup() {
   auto* column = new QVBoxLayout;
   column->addLayout(nameRow);
   column->addWidget(player_);
-  return LabelledGroup("Sound_GB_WaveName", "File name:", column);
+  return LabelledGroup("Sound_GB_WaveName", tr("&File name:"), column);
 }
 
 void SoundPage::ConnectHandlers() {
@@ -152,18 +157,18 @@ void SoundPage::Sound_Edit_WaveNameChange() {
 
 void SoundPage::OpenInPlayer(const std::string& windowsPath) {
   const auto host = config_.Files.ToHost(windowsPath);
-  const QString error = host ? player_->Open(QString::fromStdString(*host)) : "The drive is not mapped";
+  const QString error = host ? player_->Open(QString::fromStdString(*host)) : tr("The drive is not mapped");
   if (!error.isEmpty()) ReportError(FromWindows(windowsPath) + ":\n" + error);
 }
 
 void SoundPage::Sound_Speed_ChooseClick() {
   const auto waveDir = config_.Files.ToHost(config_.Dirs.GetWaveDir());
-  const QString chosen = modals_.AskOpenFileName("Choose wave file...", waveDir ? QString::fromStdString(*waveDir) : "",
-                                                 "Wave files (*.WAV)");
+  const QString chosen = modals_.AskOpenFileName(
+      tr("Choose wave file..."), waveDir ? QString::fromStdString(*waveDir) : "", tr("Wave files (*.WAV)"));
   if (chosen.isEmpty()) return;
   const auto windowsPath = config_.Files.Drives().ToWindows(QFile::encodeName(chosen).toStdString());
   if (!windowsPath) {
-    modals_.ShowError(chosen + ":\nThe file is on no drive the program can name");
+    modals_.ShowError(chosen + ":\n" + tr("The file is on no drive the program can name"));
     return;
   }
   name_->SetProgramText(FromWindows(ChosenWaveFile(*windowsPath)));

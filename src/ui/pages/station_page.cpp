@@ -27,8 +27,8 @@ StationPage::StationPage(PageContext context, QWidget* parent)
       call_(Named(new LimitedLineEdit(9, true), "Station_Edit_Call")),
       locator_(Named(new LimitedLineEdit(6, true), "Station_Edit_Locator")) {
   auto* column = new QVBoxLayout;
-  column->addWidget(LabelledGroup("GroupBox1", "Call", {call_}));
-  column->addWidget(LabelledGroup("GroupBox2", "Locator", {locator_}));
+  column->addWidget(LabelledGroup("GroupBox1", tr("&Call"), {call_}));
+  column->addWidget(LabelledGroup("GroupBox2", tr("&Locator"), {locator_}));
   column->addStretch();
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(Panel("Station_Panel", column));

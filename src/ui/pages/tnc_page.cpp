@@ -71,11 +71,11 @@ void TncPage::FillNumberBoxes() {
   for (int baud : {57600, 115200}) AddNumbered(baud_, BaudText(baud), baud);
   baud_->setCurrentIndex(5);
   pacLen_->clear();
-  for (int length = 40; length <= 245; length += 5) AddNumbered(pacLen_, QString("%1 chars").arg(length), length);
-  AddNumbered(pacLen_, "248 chars", 248);
+  for (int length = 40; length <= 245; length += 5) AddNumbered(pacLen_, tr("%1 chars").arg(length), length);
+  AddNumbered(pacLen_, tr("%1 chars").arg(248), 248);
   pacLen_->setCurrentIndex(pacLen_->count() - 1);
   channels_->clear();
-  for (int n = 0; n <= kMaxChannels; ++n) AddNumbered(channels_, QString("%1 channel(s)").arg(n), n);
+  for (int n = 0; n <= kMaxChannels; ++n) AddNumbered(channels_, tr("%1 channel(s)").arg(n), n);
   channels_->setCurrentIndex(8);
 }
 
@@ -113,11 +113,11 @@ void TncPage::StoreTncPage() {
 void TncPage::ShowPort(const TncEntry& e) {
   baudBeforeSirq_ = -1;
   const bool sirq = e.Port > 9;
-  SelectByPrefix(com_, sirq ? SirqText(e.Port) : ComText(e.Port));
+  SelectNumber(com_, sirq ? e.Port & 0xFF : e.Port);
   drsi_->setChecked(sirq && (e.Port >> 8) == 1);
   drsi_->setEnabled(sirq);
   baud_->setEnabled(!sirq);
-  SelectByPrefix(baud_, BaudText(e.Baud));
+  SelectNumber(baud_, e.Baud);
   comLine_->ShowPort(sirq ? 0 : e.Port);
 }
 
@@ -128,8 +128,8 @@ void TncPage::ShowTnc(int n, bool storeShown) {
   const TncEntry& e = config_.TncTable[n];
   if (e.Driver.empty() || !SelectByPrefix(driver_, FromWindows(e.Driver))) driver_->setCurrentIndex(-1);
   ShowPort(e);
-  SelectByPrefix(pacLen_, QString("%1 chars").arg(e.PacLen));
-  SelectByPrefix(channels_, QString("%1 channel(s)").arg(e.Channels));
+  SelectNumber(pacLen_, e.PacLen);
+  SelectNumber(channels_, e.Channels);
   ShowBlockNames(n);
   qrg_->ShowQrg(e.Qrg);
   (e.HostMode == 1 ? tnc3s_ : wa8ded_)->setChecked(true);
@@ -182,7 +182,7 @@ void TncPage::ListBox1Click() {
 
 void TncPage::TNC_Speed_AddClick() {
   if (config_.TncCount >= kMaxTncsOnPage) {
-    modals_.ShowInformation("The maximum number of TNCs are already added!");
+    modals_.ShowInformation(tr("The maximum number of TNCs are already added!"));
     return;
   }
   if (currentTnc_ != -1 && currentTnc_ < config_.TncCount) StoreTnc(currentTnc_);
@@ -200,10 +200,10 @@ void TncPage::TNC_Speed_AddClick() {
 // Deletes the TNC shown, also when a Ctrl+click has taken the selection from its line.
 void TncPage::TNC_Speed_DeleteClick() {
   if (config_.TncCount <= 0) {
-    modals_.ShowInformation("All TNCs are removed!");
+    modals_.ShowInformation(tr("All TNCs are removed!"));
     return;
   }
-  if (currentTnc_ < 0 || !modals_.AskYesNo("Delete selected TNC?")) return;
+  if (currentTnc_ < 0 || !modals_.AskYesNo(tr("Delete selected TNC?"))) return;
   const int deleted = currentTnc_;
   currentTnc_ = -1;  // its unsaved changes go with it
   for (int i = deleted; i + 1 < config_.TncCount; ++i) config_.TncTable[i] = config_.TncTable[i + 1];
@@ -224,7 +224,7 @@ void TncPage::TNC_Combo_ComClick() {
   const bool sirq = com_->currentIndex() >= kFirstSirqEntry;
   if (sirq && baud_->isEnabled()) {
     baudBeforeSirq_ = baud_->currentIndex();
-    SelectByPrefix(baud_, BaudText(kSirqBaud));
+    SelectNumber(baud_, kSirqBaud);
   } else if (!sirq && !baud_->isEnabled() && baudBeforeSirq_ >= 0) {
     baud_->setCurrentIndex(baudBeforeSirq_);
   }

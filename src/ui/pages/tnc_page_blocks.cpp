@@ -66,15 +66,15 @@ void TncPage::EditBlock(bool ini) {
   if (currentTnc_ < 0) return;
   const std::string name = BlockName(ini ? iniEdit_ : deiEdit_, ini ? kDefaultIniBlock : kDefaultDeiBlock);
   if (IsProgramSection(name)) {
-    modals_.ShowInformation(QString("[%1] holds the program's own settings and cannot be a command block. "
-                                    "Please choose another name.")
+    modals_.ShowInformation(tr("[%1] holds the program's own settings and cannot be a command block. "
+                               "Please choose another name.")
                                 .arg(FromWindows(name)));
     return;
   }
   if (HoldsComma(name)) {
     modals_.ShowInformation(
-        QString("A command block's name may not hold a comma: the TNC line in TARVO.INI "
-                "separates its fields with commas. Please choose another name."));
+        tr("A command block's name may not hold a comma: the TNC line in TARVO.INI "
+           "separates its fields with commas. Please choose another name."));
     return;
   }
   TncEntry& e = config_.TncTable[currentTnc_];

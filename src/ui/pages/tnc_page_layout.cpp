@@ -67,29 +67,29 @@ QGroupBox* TncPage::ComPortGroup() {
   column->setContentsMargins(kGroupMargins);
   column->addLayout(row);
   column->addWidget(comLine_);
-  return LabelledGroup("GroupBox24", "COM port", column);
+  return LabelledGroup("GroupBox24", tr("COM &port"), column);
 }
 
 QWidget* TncPage::BuildDetails() {
   driver_ = SizedCombo("TNC_Combo_Driver", kNumberBoxChars);
   com_ = SizedCombo("TNC_Combo_Com", kNumberBoxChars);
-  drsi_ = Named(new QCheckBox("DRSI"), "TNC_CB_DRSI");
+  drsi_ = Named(new QCheckBox(tr("D&RSI")), "TNC_CB_DRSI");
   drsi_->setEnabled(false);
   baud_ = SizedCombo("TNC_Combo_Baud", kNumberBoxChars);
   pacLen_ = SizedCombo("TNC_Combo_PacLen", kNumberBoxChars);
   channels_ = SizedCombo("TNC_Combo_Channels", kNumberBoxChars);
   ini_ = BlockBox("TNC_COMBO_INI", iniEdit_);
-  editIni_ = SmallButton("TNC_SPEED_EDITINI", "...", "Edit the initialisation block");
+  editIni_ = SmallButton("TNC_SPEED_EDITINI", "...", tr("Edit the initialisation block"));
   qrg_ = Named(new QrgEdit, "TNC_Edit_QRG");
   qrg_->setFixedWidth(com_->sizeHint().width());  // a value field as wide as the value boxes
-  wa8ded_ = Named(new QRadioButton("WA8DED"), "TNC_Rb_Wa8ded");
+  wa8ded_ = Named(new QRadioButton(tr("&WA8DED")), "TNC_Rb_Wa8ded");
   wa8ded_->setChecked(true);
-  tnc3s_ = Named(new QRadioButton("TNC3S"), "TNC_Rb_Tnc3s");
-  autoParam_ = Named(new QCheckBox("AutoParam"), "TNC_CB_AutoParam");
-  useXHost_ = Named(new QCheckBox("UseXHost"), "TNC_CB_UseXHost");
-  fastPoll_ = Named(new QCheckBox("FastPoll"), "TNC_CB_FastPoll");
+  tnc3s_ = Named(new QRadioButton(tr("TNC&3S")), "TNC_Rb_Tnc3s");
+  autoParam_ = Named(new QCheckBox(tr("A&utoParam")), "TNC_CB_AutoParam");
+  useXHost_ = Named(new QCheckBox(tr("UseXHo&st")), "TNC_CB_UseXHost");
+  fastPoll_ = Named(new QCheckBox(tr("&FastPoll")), "TNC_CB_FastPoll");
   dei_ = BlockBox("TNC_COMBO_DEI", deiEdit_);
-  editDei_ = SmallButton("TNC_SPEED_EDITDEI", "...", "Edit the deinitialisation block");
+  editDei_ = SmallButton("TNC_SPEED_EDITDEI", "...", tr("Edit the deinitialisation block"));
 
   auto* flags = new QVBoxLayout;
   flags->setContentsMargins(kGroupMargins);
@@ -98,16 +98,16 @@ QWidget* TncPage::BuildDetails() {
 
   auto* grid = new QGridLayout;
   grid->setContentsMargins(0, 0, 0, 0);
-  grid->addWidget(RowGroup("GroupBox23", "Driver", {driver_}), 0, 0, 1, 2);
+  grid->addWidget(RowGroup("GroupBox23", tr("&Driver"), {driver_}), 0, 0, 1, 2);
   grid->addWidget(ComPortGroup(), 1, 0);
-  grid->addWidget(RowGroup("GroupBox26", "Baud rate", {baud_}), 2, 0);
-  grid->addWidget(RowGroup("GroupBox25", "Packet length", {pacLen_}), 3, 0);
-  grid->addWidget(RowGroup("GroupBox27", "Channels", {channels_}), 4, 0);
-  grid->addWidget(RowGroup("GroupBox3", "TNC Initialisation", {ini_, editIni_}), 5, 0);
-  grid->addWidget(RowGroup("GroupBox30", "QRG", {qrg_}), 1, 1);
-  grid->addWidget(RowGroup("GroupBox28", "Hostmode type", {wa8ded_, tnc3s_}), 2, 1);
-  grid->addWidget(LabelledGroup("GroupBox29", "Flags", flags), 3, 1, 2, 1);
-  grid->addWidget(RowGroup("GroupBox31", "TNC Deinitialisation", {dei_, editDei_}), 5, 1);
+  grid->addWidget(RowGroup("GroupBox26", tr("&Baud rate"), {baud_}), 2, 0);
+  grid->addWidget(RowGroup("GroupBox25", tr("Packet &length"), {pacLen_}), 3, 0);
+  grid->addWidget(RowGroup("GroupBox27", tr("&Channels"), {channels_}), 4, 0);
+  grid->addWidget(RowGroup("GroupBox3", tr("TNC &Initialisation"), {ini_, editIni_}), 5, 0);
+  grid->addWidget(RowGroup("GroupBox30", tr("&QRG"), {qrg_}), 1, 1);
+  grid->addWidget(RowGroup("GroupBox28", tr("&Hostmode type"), {wa8ded_, tnc3s_}), 2, 1);
+  grid->addWidget(LabelledGroup("GroupBox29", tr("Fla&gs"), flags), 3, 1, 2, 1);
+  grid->addWidget(RowGroup("GroupBox31", tr("TNC D&einitialisation"), {dei_, editDei_}), 5, 1);
   grid->setColumnStretch(0, 1);
   grid->setColumnStretch(1, 1);
   grid->setRowStretch(6, 1);
@@ -116,8 +116,9 @@ QWidget* TncPage::BuildDetails() {
 
 void TncPage::BuildControls() {
   list_ = Named(new QListWidget, "ListBox1");
-  add_ = SmallButton("TNC_Speed_Add", "+", "Add a TNC");
-  delete_ = SmallButton("TNC_Speed_Delete", "-", "Delete the selected TNC");
+  list_->setAccessibleName(tr("TNCs"));
+  add_ = SmallButton("TNC_Speed_Add", "+", tr("Add a TNC"));
+  delete_ = SmallButton("TNC_Speed_Delete", "-", tr("Delete the selected TNC"));
   details_ = BuildDetails();
 
   auto* buttons = new QHBoxLayout;

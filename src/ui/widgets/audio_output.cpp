@@ -2,6 +2,7 @@
 
 #include <QAudioDevice>
 #include <QAudioSink>
+#include <QCoreApplication>
 #include <QMediaDevices>
 
 namespace trv {
@@ -11,11 +12,11 @@ QString ErrorText(QAudio::Error error) {
   switch (error) {
     case QAudio::NoError:
     case QAudio::UnderrunError: return {};  // running out of samples is how playing ends
-    case QAudio::OpenError: return "The audio output could not be opened";
-    case QAudio::IOError: return "The audio output could not be written to";
+    case QAudio::OpenError: return QCoreApplication::translate("trv", "The audio output could not be opened");
+    case QAudio::IOError: return QCoreApplication::translate("trv", "The audio output could not be written to");
     case QAudio::FatalError: break;
   }
-  return "The audio output failed";
+  return QCoreApplication::translate("trv", "The audio output failed");
 }
 
 }  // namespace
@@ -25,9 +26,9 @@ DefaultAudioOutput::~DefaultAudioOutput() { delete sink_; }
 QString DefaultAudioOutput::Start(QIODevice& source, const QAudioFormat& format) {
   Stop();
   const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-  if (device.isNull()) return "No audio output device";
+  if (device.isNull()) return QCoreApplication::translate("trv", "No audio output device");
   if (!device.isFormatSupported(format))
-    return QString("The audio output cannot play %1 Hz with %2 channel(s)")
+    return QCoreApplication::translate("trv", "The audio output cannot play %1 Hz with %2 channel(s)")
         .arg(format.sampleRate())
         .arg(format.channelCount());
   sink_ = new QAudioSink(device, format, this);

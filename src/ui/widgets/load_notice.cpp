@@ -1,5 +1,6 @@
 #include "ui/widgets/load_notice.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -14,8 +15,11 @@
 namespace trv {
 
 QString LoadNoticeText(std::size_t count) {
-  if (count == 1) return "1 value in TARVO.INI could not be used and was replaced; OK will write the replacement.";
-  return QString("%1 values in TARVO.INI could not be used and were replaced; OK will write the replacements.")
+  if (count == 1)
+    return QCoreApplication::translate(
+        "trv", "1 value in TARVO.INI could not be used and was replaced; OK will write the replacement.");
+  return QCoreApplication::translate(
+             "trv", "%1 values in TARVO.INI could not be used and were replaced; OK will write the replacements.")
       .arg(count);
 }
 
@@ -24,7 +28,7 @@ LoadNotice::LoadNotice(ModalWindows& modals, QWidget* parent)
   setObjectName("LoadNotice");
   setFrameShape(QFrame::StyledPanel);
   auto* icon = Named(new NoticeIcon(QStyle::SP_MessageBoxInformation), "Notice_Icon");
-  auto* details = Named(new QPushButton("&Details..."), "Notice_Btn_Details");
+  auto* details = Named(new QPushButton(tr("De&tails...")), "Notice_Btn_Details");
   details->setAutoDefault(false);  // Enter stays with OK
   connect(details, &QPushButton::clicked, this, [this] { ShowDetails(); });
   auto* row = new QHBoxLayout(this);

@@ -59,9 +59,9 @@ MediaPlayer::MediaPlayer(QWidget* parent) : QWidget(parent) {
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(0, 0, 0, 0);
   row->setSpacing(2);
-  play_ = AddButton("Player_Btn_Play", "Play", PlayGlyph());
-  pause_ = AddButton("Player_Btn_Pause", "Pause", PauseGlyph());
-  stop_ = AddButton("Player_Btn_Stop", "Stop", StopGlyph());
+  play_ = AddButton("Player_Btn_Play", tr("Play"), PlayGlyph());
+  pause_ = AddButton("Player_Btn_Pause", tr("Pause"), PauseGlyph());
+  stop_ = AddButton("Player_Btn_Stop", tr("Stop"), StopGlyph());
   row->addStretch();
   connect(play_, &QToolButton::clicked, this, &MediaPlayer::Play);
   connect(pause_, &QToolButton::clicked, this, &MediaPlayer::Pause);

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -19,9 +20,10 @@ bool IsWave(int format) {
 
 // Why an opened file cannot be played, empty when it can.
 QString Unplayable(const SF_INFO& info) {
-  if (!IsWave(info.format)) return "Not a wave file.";
-  if (info.channels < 1 || info.channels > 2) return "Only mono and stereo wave files can be played.";
-  if (info.frames <= 0) return "The wave file holds no audio data.";
+  if (!IsWave(info.format)) return QCoreApplication::translate("trv", "Not a wave file.");
+  if (info.channels < 1 || info.channels > 2)
+    return QCoreApplication::translate("trv", "Only mono and stereo wave files can be played.");
+  if (info.frames <= 0) return QCoreApplication::translate("trv", "The wave file holds no audio data.");
   return {};
 }
 
@@ -45,7 +47,8 @@ int OpenRegularFile(const QString& hostPath) {
 std::unique_ptr<WaveStream> WaveStream::Open(const QString& hostPath, QString* error) {
   const int fd = OpenRegularFile(hostPath);
   if (fd < 0) {
-    *error = errno == EINVAL ? QString("Not a wave file.") : QString::fromLocal8Bit(std::strerror(errno)) + '.';
+    *error = errno == EINVAL ? QCoreApplication::translate("trv", "Not a wave file.")
+                             : QString::fromLocal8Bit(std::strerror(errno)) + '.';
     return nullptr;
   }
   SF_INFO info{};

@@ -1,0 +1,152 @@
+// Every control is reachable by Alt+letter and read by a name, in English and in German, and an
+// empty list shows that it has the focus.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QGroupBox>
+#include <QImage>
+#include <QKeySequence>
+#include <QLabel>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QTranslator>
+#include <map>
+
+#include "config/findings.h"
+#include "page_tabs.h"
+#include "ui/dialogs/closed_time_form.h"
+#include "ui/dialogs/edit_section_form.h"
+#include "ui/dialogs/load_findings_form.h"
+#include "ui/dialogs/serial_device_form.h"
+#include "ui_test_util.h"
+
+namespace trv::test {
+namespace {
+
+// The Alt+letter of a caption, empty when it has none.
+QString Mnemonic(const QString& text) { return QKeySequence::mnemonic(text).toString(); }
+
+bool HoldsFocusableControl(const QWidget* box) {
+  for (const QWidget* w : box->findChildren<QWidget*>())
+    if (w->isVisible() && (w->focusPolicy() & Qt::TabFocus) != 0) return true;
+  return false;
+}
+
+// Checks the captions shown in `root` (the OK and Abort buttons included): each has its letter,
+// and no letter is used twice.
+void ExpectMnemonics(QWidget* root, const QString& where) {
+  std::map<QString, QString> owners;  // letter -> caption
+  const auto expect = [&](const QWidget* w, const QString& caption) {
+    const QString key = Mnemonic(caption);
+    EXPECT_FALSE(key.isEmpty()) << where.toStdString() << ": " << caption.toStdString() << " has no letter";
+    if (key.isEmpty()) return;
+    const auto [it, fresh] = owners.emplace(key, caption);
+    EXPECT_TRUE(fresh) << where.toStdString() << ": " << key.toStdString() << " in " << caption.toStdString() << " and "
+                       << it->second.toStdString();
+    (void)w;
+  };
+  for (auto* w : root->findChildren<QAbstractButton*>())
+    if (w->isVisible() && qobject_cast<QToolButton*>(w) == nullptr) expect(w, w->text());
+  for (auto* w : root->findChildren<QGroupBox*>())
+    if (w->isVisible() && HoldsFocusableControl(w)) expect(w, w->title());
+  for (auto* w : root->findChildren<QLabel*>()) {
+    if (!w->isVisible()) continue;
+    if (w->buddy() != nullptr)
+      expect(w, w->text());
+    else
+      EXPECT_TRUE(Mnemonic(w->text()).isEmpty()) << w->text().toStdString() << " has a letter but no field";
+  }
+}
+
+class Keyboard : public ::testing::TestWithParam<bool> {
+ protected:
+  void SetUp() override {
+    if (GetParam()) {
+      ASSERT_TRUE(german_.load(":/i18n/trvcfg_de.qm"));
+      QCoreApplication::installTranslator(&german_);
+    }
+  }
+  void TearDown() override { QCoreApplication::removeTranslator(&german_); }
+  QTranslator german_;
+};
+
+TEST_P(Keyboard, EveryPageAndDialogHasItsOwnLetters) {
+  Window w("[DEVICE]\r\nTNC0=3,248,9600,8,1,1,144.800,DEFINI,DEFDEI,0,0,TNC2.TNC\r\nTNC1=END OF BLOCK\r\n");
+  auto* tabs = w.form->findChild<QTabWidget*>("PageControl1");
+  for (int i = 0; i < tabs->count(); ++i) {
+    OpenTab(w, tabs->tabText(i));
+    EXPECT_TRUE(Mnemonic(tabs->tabText(i)).isEmpty());
+    ExpectMnemonics(w.form.get(), tabs->tabText(i));
+  }
+  TClosedTimeForm closedTime;
+  closedTime.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&closedTime));
+  ExpectMnemonics(&closedTime, closedTime.windowTitle());
+}
+
+// Alt and the letter of a group's caption take the focus into the group's field.
+TEST_P(Keyboard, AltAndTheLetterMoveTheFocus) {
+  Window w("");
+  QWidget* page = OpenTab(w, QCoreApplication::translate("trv::TForm2", "Station"));
+  ASSERT_NE(page, nullptr);
+  auto* group = page->findChild<QGroupBox*>("GroupBox2");
+  const QKeySequence letter = QKeySequence::mnemonic(group->title());
+  w.Edit("Station_Edit_Call")->setFocus();
+  QTest::keyClick(w.form.get(), static_cast<Qt::Key>(letter[0].key()), Qt::AltModifier);
+  EXPECT_EQ(QApplication::focusWidget(), w.Edit("Station_Edit_Locator"));
+}
+
+// Every control that takes the focus is read by a name, in the window (each page shown) and in
+// its dialogs.
+TEST_P(Keyboard, ScreenReadersReadEveryControlByName) {
+  const auto expectNames = [](QWidget* root, const QString& where) {
+    for (QWidget* w : root->findChildren<QWidget*>()) {
+      if (!w->isVisible() || (w->focusPolicy() & Qt::TabFocus) == 0) continue;
+      if (qobject_cast<QComboBox*>(w->parentWidget()) != nullptr) continue;  // the field of an editable box
+      QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
+      ASSERT_NE(face, nullptr);
+      // On Linux Qt reads a combo box's name as its entry, and its label through a relation.
+      const QString name = qobject_cast<QComboBox*>(w) != nullptr ? w->accessibleName() : face->text(QAccessible::Name);
+      EXPECT_TRUE(std::any_of(name.begin(), name.end(), [](QChar c) { return c.isLetter(); }))
+          << where.toStdString() << ": " << w->objectName().toStdString() << " is read as \"" << name.toStdString()
+          << '"';
+    }
+  };
+  Window w("[DEVICE]\r\nTNC0=3,248,9600,8,1,1,144.800,DEFINI,DEFDEI,0,0,TNC2.TNC\r\nTNC1=END OF BLOCK\r\n");
+  auto* tabs = w.form->findChild<QTabWidget*>("PageControl1");
+  for (int i = 0; i < tabs->count(); ++i) {
+    OpenTab(w, tabs->tabText(i));
+    expectNames(w.form.get(), tabs->tabText(i));
+  }
+  TClosedTimeForm closedTime;
+  TLoadFindingsForm findings(Findings{});
+  SerialDeviceForm serial(1, {{"/dev/ttyUSB0", "ttyUSB0"}});
+  auto* editSection = &w.form->EditSection();  // made at first use
+  for (QDialog* dialog : std::initializer_list<QDialog*>{&closedTime, &findings, &serial, editSection}) {
+    dialog->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+    expectNames(dialog, dialog->objectName());
+    dialog->hide();
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(EnglishAndGerman, Keyboard, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "German" : "English"; });
+
+// The closed-time list is empty at first: the focus shows on it all the same.
+TEST(FocusFrame, AnEmptyListShowsTheFocus) {
+  Window w("");
+  OpenTab(w, "Mailbox 2");
+  auto* list = w.Find<QListWidget>("Mail2_List_ClosedTime");
+  ASSERT_EQ(list->count(), 0);
+  w.Find<QWidget>("Mail2_Cb_Restart")->setFocus();
+  const QImage unfocused = list->grab().toImage();
+  list->setFocus();
+  ASSERT_TRUE(list->hasFocus());
+  EXPECT_NE(list->grab().toImage(), unfocused);
+}
+
+}  // namespace
+}  // namespace trv::test

@@ -1,0 +1,145 @@
+// The German window: every text a user sees is translated, on every page and in every dialog,
+// and the translation file has no unfinished or untranslated entry.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QTranslator>
+#include <QTreeWidget>
+#include <QXmlStreamReader>
+#include <map>
+#include <set>
+
+#include "config/findings.h"
+#include "page_tabs.h"
+#include "ui/dialogs/closed_time_form.h"
+#include "ui/dialogs/edit_section_form.h"
+#include "ui/dialogs/load_findings_form.h"
+#include "ui/dialogs/serial_device_form.h"
+#include "ui/translations.h"
+#include "ui_test_util.h"
+
+namespace trv::test {
+namespace {
+
+// Texts that German writes as English does.
+const std::set<QString> kSameInGerman = {
+    "OK",      "TNC",        "QRG",       "DRSI",    "WA8DED", "TNC3S",      "AutoParam", "UseXHost",  "FastPoll",
+    "UTC",     "TNCs",       "Station",   "Locator", "Prompt", "HPath",      "FHeader",   "Mailbox 1", "Mailbox 2",
+    "Connect", "Disconnect", "Reconnect", "h",       "min",    "Details...", "%1 ms",
+};
+// Controls that show data rather than the program's texts.
+const std::set<QString> kDataControls = {"Lbl_ConfigFile", "Mail_Lbl_FHeaderEnd", "ListBox1", "Sound_Lbl_Path",
+                                         "SerialDeviceList"};
+
+// The texts a user reads in `root`'s shown controls, keyed by where they stand.
+std::map<QString, QString> ShownTexts(QWidget* root) {
+  std::map<QString, QString> texts;
+  const auto add = [&](QWidget* w, const QString& what, const QString& text) {
+    if (!w->isVisible() || kDataControls.count(w->objectName()) != 0) return;
+    if (std::none_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); })) return;
+    QString key = what;
+    for (QWidget* p = w; p != nullptr && p != root; p = p->parentWidget()) key.prepend(p->objectName() + "/");
+    texts[key] = text;
+  };
+  add(root, "title", root->windowTitle());
+  for (auto* w : root->findChildren<QLabel*>()) add(w, "label", w->text());
+  for (auto* w : root->findChildren<QAbstractButton*>()) add(w, "button", w->text());
+  for (auto* w : root->findChildren<QAbstractButton*>()) add(w, "tip", w->toolTip());
+  for (auto* w : root->findChildren<QGroupBox*>()) add(w, "group", w->title());
+  for (auto* w : root->findChildren<QListWidget*>())
+    for (int i = 0; i < w->count(); ++i) add(w, QString("item%1").arg(i), w->item(i)->text());
+  for (auto* w : root->findChildren<QTreeWidget*>())
+    for (int i = 0; i < w->columnCount(); ++i) add(w, QString("head%1").arg(i), w->headerItem()->text(i));
+  for (auto* w : root->findChildren<QTabWidget*>())
+    for (int i = 0; i < w->count(); ++i) add(w, QString("tab%1").arg(i), w->tabText(i));
+  for (const char* name : {"TNC_Combo_PacLen", "TNC_Combo_Channels"})
+    if (auto* box = root->findChild<QComboBox*>(name)) add(box, "entry", box->currentText());
+  return texts;
+}
+
+const char* const kIni =
+    "[DEVICE]\r\nTNC0=3,248,9600,8,1,1,144.800,DEFINI,DEFDEI,0,0,TNC2.TNC\r\nTNC1=END OF BLOCK\r\n";
+
+// The window and its dialogs, each page shown as the user opens it.
+std::map<QString, QString> WindowTexts() {
+  Window w(kIni);
+  std::map<QString, QString> texts;
+  auto* tabs = w.form->findChild<QTabWidget*>("PageControl1");
+  for (int i = 0; i < tabs->count(); ++i) {
+    OpenTab(w, tabs->tabText(i));
+    texts.merge(ShownTexts(w.form.get()));
+  }
+  TClosedTimeForm closedTime;
+  TLoadFindingsForm findings(Findings{});
+  SerialDeviceForm serial(1, {{"/dev/ttyUSB0", "ttyUSB0"}});
+  auto* editSection = &w.form->EditSection();  // made at first use
+  for (QDialog* dialog : std::initializer_list<QDialog*>{&closedTime, &findings, &serial, editSection}) {
+    dialog->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog));
+    texts.merge(ShownTexts(dialog));
+    dialog->hide();
+  }
+  return texts;
+}
+
+TEST(GermanWindow, ShowsNoEnglishText) {
+  const std::map<QString, QString> english = WindowTexts();
+  QTranslator german;
+  ASSERT_TRUE(german.load(":/i18n/trvcfg_de.qm"));
+  QCoreApplication::installTranslator(&german);
+  const std::map<QString, QString> translated = WindowTexts();
+  QCoreApplication::removeTranslator(&german);
+
+  EXPECT_EQ(translated.size(), english.size());
+  EXPECT_GT(english.size(), 120u);  // the walk saw the pages
+  for (const auto& [where, text] : english) {
+    const auto found = translated.find(where);
+    if (found == translated.end() || kSameInGerman.count(QString(text).remove('&')) != 0) continue;
+    EXPECT_NE(found->second.toStdString(), text.toStdString()) << where.toStdString();
+  }
+}
+
+// Every entry of the translation file, the message texts included, is finished and German.
+TEST(GermanWindow, TranslationFileIsComplete) {
+  QFile file(TEST_DATA_DIR "/../../translations/trvcfg_de.ts");
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  QXmlStreamReader xml(&file);
+  QString source;
+  int entries = 0;
+  while (!xml.atEnd()) {
+    if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+    if (xml.name() == u"source") source = xml.readElementText();
+    if (xml.name() != u"translation") continue;
+    ++entries;
+    const bool finished = xml.attributes().value("type").isEmpty();
+    const QString text = xml.readElementText();
+    EXPECT_TRUE(finished) << source.toStdString();
+    EXPECT_FALSE(text.isEmpty()) << source.toStdString();
+    if (kSameInGerman.count(QString(source).remove('&')) == 0) {
+      EXPECT_NE(text.toStdString(), source.toStdString());
+    }
+  }
+  EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+  EXPECT_GT(entries, 200);
+}
+
+// The program picks the translation from the locale; English needs none.
+TEST(GermanWindow, LocaleChoosesTheTranslation) {
+  QCoreApplication& app = *QCoreApplication::instance();
+  EXPECT_FALSE(InstallTranslations(app, QLocale(QLocale::English, QLocale::UnitedStates)));
+  ASSERT_TRUE(InstallTranslations(app, QLocale(QLocale::German, QLocale::Germany)));
+  EXPECT_EQ(QCoreApplication::translate("trv", "&Abort"), "&Abbrechen");
+  for (auto* translator : app.findChildren<QTranslator*>()) {
+    QCoreApplication::removeTranslator(translator);
+    delete translator;
+  }
+  EXPECT_EQ(QCoreApplication::translate("trv", "&Abort"), "&Abort");
+}
+
+}  // namespace
+}  // namespace trv::test

@@ -1,0 +1,994 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>trv</name>
+    <message>
+        <source>(empty)</source>
+        <translation>(leer)</translation>
+    </message>
+    <message>
+        <source>%1: %2 in the file, %3 in this window</source>
+        <translation>%1: %2 in der Datei, %3 in diesem Fenster</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
+    </message>
+    <message>
+        <source>Changed in both:</source>
+        <translation>In beiden geändert:</translation>
+    </message>
+    <message>
+        <source>Save anyway writes the settings of this window over those changes; the other changes in the file stay. Reload reads the file again into the pages: the changes made in this window are lost. Cancel goes back to the window.</source>
+        <translation>Trotzdem speichern schreibt die Einstellungen dieses Fensters über diese Änderungen; die übrigen Änderungen in der Datei bleiben. Neu laden liest die Datei erneut in die Seiten: die Änderungen in diesem Fenster gehen verloren. Abbrechen kehrt zum Fenster zurück.</translation>
+    </message>
+    <message>
+        <source>TARVO.INI was changed by another program since this window was opened.</source>
+        <translation>TARVO.INI wurde von einem anderen Programm geändert, seit dieses Fenster geöffnet wurde.</translation>
+    </message>
+    <message>
+        <source>Configruation program for Tarvo</source>
+        <translation>Konfigurationsprogramm für Tarvo</translation>
+    </message>
+    <message>
+        <source>Another program is working in the folder %1.
+Waiting for it to finish: at most %2 more seconds.</source>
+        <translation>Ein anderes Programm arbeitet im Verzeichnis %1.
+Warte, bis es fertig ist: höchstens noch %2 Sekunden.</translation>
+    </message>
+    <message>
+        <source>Edits TARVO.INI, the settings of the Tarvo packet-radio terminal.
+
+Installed in a bin folder, it asks for Tarvo's program folder at the first start and remembers
+the answer in %1.</source>
+        <translation>Bearbeitet TARVO.INI, die Einstellungen des Packet-Radio-Terminals Tarvo.
+
+In einem bin-Verzeichnis installiert, fragt es beim ersten Start nach Tarvos Programmverzeichnis und merkt sich
+die Antwort in %1.</translation>
+    </message>
+    <message>
+        <source>Edit the TARVO.INI in &lt;DIR&gt;.</source>
+        <translation>Die TARVO.INI in &lt;DIR&gt; bearbeiten.</translation>
+    </message>
+    <message>
+        <source>Ask for Tarvo's program folder again and remember the answer.</source>
+        <translation>Erneut nach Tarvos Programmverzeichnis fragen und die Antwort merken.</translation>
+    </message>
+    <message>
+        <source>trvcfg: --dir and --choose cannot be used together</source>
+        <translation>trvcfg: --dir und --choose können nicht zusammen verwendet werden</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist</source>
+        <translation>Das Verzeichnis %1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>cursor</source>
+        <translation>Cursor</translation>
+    </message>
+    <message>
+        <source>default background</source>
+        <translation>Standard-Hintergrund</translation>
+    </message>
+    <message>
+        <source>default output</source>
+        <translation>Standard-Ausgabe</translation>
+    </message>
+    <message>
+        <source>echo of own text</source>
+        <translation>Echo des eigenen Textes</translation>
+    </message>
+    <message>
+        <source>link message</source>
+        <translation>Link-Meldung</translation>
+    </message>
+    <message>
+        <source>monitor frames</source>
+        <translation>Monitor-Frames</translation>
+    </message>
+    <message>
+        <source>monitor header (port 0)</source>
+        <translation>Monitor-Kopf (Port 0)</translation>
+    </message>
+    <message>
+        <source>monitor header (port 1)</source>
+        <translation>Monitor-Kopf (Port 1)</translation>
+    </message>
+    <message>
+        <source>monitor header (port 2)</source>
+        <translation>Monitor-Kopf (Port 2)</translation>
+    </message>
+    <message>
+        <source>monitor header (port 3)</source>
+        <translation>Monitor-Kopf (Port 3)</translation>
+    </message>
+    <message>
+        <source>notification</source>
+        <translation>Benachrichtigung</translation>
+    </message>
+    <message>
+        <source>selection of edit text</source>
+        <translation>Markierung im Eingabetext</translation>
+    </message>
+    <message>
+        <source>dir for //RPRG and //R</source>
+        <translation>Verz. für //RPRG und //R</translation>
+    </message>
+    <message>
+        <source>dir for //WPRG and //W</source>
+        <translation>Verz. für //WPRG und //W</translation>
+    </message>
+    <message>
+        <source>dir for mailbox</source>
+        <translation>Verz. für Mailbox</translation>
+    </message>
+    <message>
+        <source>dir for 7Plus files</source>
+        <translation>Verz. für 7Plus-Dateien</translation>
+    </message>
+    <message>
+        <source>dir for wave files</source>
+        <translation>Verz. für Wave-Dateien</translation>
+    </message>
+    <message>
+        <source>dir for import files</source>
+        <translation>Verz. für Importdateien</translation>
+    </message>
+    <message>
+        <source>dir for temporary files</source>
+        <translation>Verz. für temporäre Dateien</translation>
+    </message>
+    <message>
+        <source>Startup</source>
+        <translation>Programmstart</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connect</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Disconnect</translation>
+    </message>
+    <message>
+        <source>Reconnect</source>
+        <translation>Reconnect</translation>
+    </message>
+    <message>
+        <source>Link failure</source>
+        <translation>Link-Ausfall</translation>
+    </message>
+    <message>
+        <source>Ring</source>
+        <translation>Klingeln</translation>
+    </message>
+    <message>
+        <source>Ctrl-G</source>
+        <translation>Strg-G</translation>
+    </message>
+    <message>
+        <source>Choose Tarvo's program folder</source>
+        <translation>Tarvos Programmverzeichnis wählen</translation>
+    </message>
+    <message>
+        <source>No TARVO.INI in %1. Tarvo keeps it in its program folder. Use this folder anyway?</source>
+        <translation>Keine TARVO.INI in %1. Tarvo legt sie in seinem Programmverzeichnis ab. Dieses Verzeichnis trotzdem verwenden?</translation>
+    </message>
+    <message>
+        <source>The audio output could not be opened</source>
+        <translation>Die Audioausgabe ließ sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>The audio output could not be written to</source>
+        <translation>In die Audioausgabe ließ sich nicht schreiben</translation>
+    </message>
+    <message>
+        <source>The audio output failed</source>
+        <translation>Die Audioausgabe ist ausgefallen</translation>
+    </message>
+    <message>
+        <source>No audio output device</source>
+        <translation>Kein Audioausgabegerät</translation>
+    </message>
+    <message>
+        <source>The audio output cannot play %1 Hz with %2 channel(s)</source>
+        <translation>Die Audioausgabe kann %1 Hz mit %2 Kanal/Kanälen nicht abspielen</translation>
+    </message>
+    <message>
+        <source>1 value in TARVO.INI could not be used and was replaced; OK will write the replacement.</source>
+        <translation>1 Wert in TARVO.INI war unbrauchbar und wurde ersetzt; OK schreibt den Ersatz.</translation>
+    </message>
+    <message>
+        <source>%1 values in TARVO.INI could not be used and were replaced; OK will write the replacements.</source>
+        <translation>%1 Werte in TARVO.INI waren unbrauchbar und wurden ersetzt; OK schreibt die Ersatzwerte.</translation>
+    </message>
+    <message>
+        <source>Not a wave file.</source>
+        <translation>Keine Wave-Datei.</translation>
+    </message>
+    <message>
+        <source>Only mono and stereo wave files can be played.</source>
+        <translation>Nur Wave-Dateien in Mono und Stereo können abgespielt werden.</translation>
+    </message>
+    <message>
+        <source>The wave file holds no audio data.</source>
+        <translation>Die Wave-Datei enthält keine Audiodaten.</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Abort</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Save anyway</source>
+        <translation>&amp;Trotzdem speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Reload</source>
+        <translation>&amp;Neu laden</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose another</source>
+        <translation>Anderes &amp;wählen</translation>
+    </message>
+    <message>
+        <source>&amp;Use it</source>
+        <translation>&amp;Verwenden</translation>
+    </message>
+</context>
+<context>
+    <name>trv::CheckedNumberEdit</name>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>eine ganze Zahl von %1 bis %2</translation>
+    </message>
+</context>
+<context>
+    <name>trv::ColorsPage</name>
+    <message>
+        <source>This is an example text..</source>
+        <translation>Dies ist ein Beispieltext..</translation>
+    </message>
+    <message>
+        <source>Left click or F: foreground. Right click or B: background.</source>
+        <translation>Linksklick oder F: Vordergrund. Rechtsklick oder B: Hintergrund.</translation>
+    </message>
+    <message>
+        <source>Screen elements</source>
+        <translation>Bildschirmelemente</translation>
+    </message>
+    <message>
+        <source>Color grid</source>
+        <translation>Farbtabelle</translation>
+    </message>
+</context>
+<context>
+    <name>trv::ComPortLine</name>
+    <message>
+        <source>&amp;Map...</source>
+        <translation>&amp;Zuordnen...</translation>
+    </message>
+    <message>
+        <source>Choose the serial device that Wine maps to this COM port</source>
+        <translation>Die serielle Schnittstelle wählen, die Wine diesem COM-Port zuordnet</translation>
+    </message>
+    <message>
+        <source>Map the COM port to a serial device</source>
+        <translation>Den COM-Port einer seriellen Schnittstelle zuordnen</translation>
+    </message>
+    <message>
+        <source>COM %1 is not mapped in this Wine prefix</source>
+        <translation>COM %1 ist in diesem Wine-Präfix nicht zugeordnet</translation>
+    </message>
+    <message>
+        <source>COM %1 is %2, which does not exist</source>
+        <translation>COM %1 ist %2, das nicht existiert</translation>
+    </message>
+    <message>
+        <source>COM %1 is %2, which you may not open (add yourself to the group %3)</source>
+        <translation>COM %1 ist %2, das Sie nicht öffnen dürfen (tragen Sie sich in die Gruppe %3 ein)</translation>
+    </message>
+    <message>
+        <source>COM %1 is %2 (present)</source>
+        <translation>COM %1 ist %2 (vorhanden)</translation>
+    </message>
+    <message>
+        <source>COM %1 is %2 (%3, present)</source>
+        <translation>COM %1 ist %2 (%3, vorhanden)</translation>
+    </message>
+    <message>
+        <source>Wine is running in %1. It keeps the prefix's registry in memory and writes it back when it ends, so nothing is changed now. Close the programs running in Wine (or run wineserver -k) and map the port again.</source>
+        <translation>Wine läuft in %1. Es hält die Registry des Präfixes im Speicher und schreibt sie beim Beenden zurück, daher wird jetzt nichts geändert. Beenden Sie die Programme, die in Wine laufen (oder rufen Sie wineserver -k auf), und ordnen Sie den Port erneut zu.</translation>
+    </message>
+    <message>
+        <source>No serial device is present.</source>
+        <translation>Keine serielle Schnittstelle vorhanden.</translation>
+    </message>
+    <message>
+        <source>Map COM %1 to %2?
+
+This sets one value in %3, under the key [Software\Wine\Ports]:
+"COM%1"="%2"
+%4Nothing else in the Wine prefix changes. Wine maps the port this way from its next start on.</source>
+        <translation>COM %1 der Schnittstelle %2 zuordnen?
+
+Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
+"COM%1"="%2"
+%4Sonst ändert sich nichts im Wine-Präfix. Wine ordnet den Port ab seinem nächsten Start so zu.</translation>
+    </message>
+    <message>
+        <source>It replaces "COM%1"="%2".
+</source>
+        <translation>Er ersetzt "COM%1"="%2".
+</translation>
+    </message>
+    <message>
+        <source>%1 does not exist: start a program in this Wine prefix once, then map the port</source>
+        <translation>%1 existiert nicht: starten Sie einmal ein Programm in diesem Wine-Präfix und ordnen Sie dann den Port zu</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written into the Wine registry</source>
+        <translation>%1 kann nicht in die Wine-Registry geschrieben werden</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>trv::DirectoryPage</name>
+    <message>
+        <source>&amp;Path</source>
+        <translation>&amp;Pfad</translation>
+    </message>
+    <message>
+        <source>Directories</source>
+        <translation>Verzeichnisse</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Laufwerk</translation>
+    </message>
+</context>
+<context>
+    <name>trv::DisplayPage</name>
+    <message>
+        <source>&amp;echo own text in TX window</source>
+        <translation>&amp;Eigenen Text im TX-Fenster zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Save RX screen at end of program</source>
+        <translation>RX-Fenster beim Beenden &amp;speichern</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve TX screen at end of program</source>
+        <translation>TX-Fenster beim Beenden spei&amp;chern</translation>
+    </message>
+    <message>
+        <source>&amp;Use flicker free RX window</source>
+        <translation>&amp;Flimmerfreies RX-Fenster</translation>
+    </message>
+    <message>
+        <source>Use flicker free TX &amp;window</source>
+        <translation>Fl&amp;immerfreies TX-Fenster</translation>
+    </message>
+    <message>
+        <source>Max&amp;RXLines</source>
+        <translation>Max. &amp;RX-Zeilen</translation>
+    </message>
+    <message>
+        <source>MaxT&amp;XLines</source>
+        <translation>Max. &amp;TX-Zeilen</translation>
+    </message>
+</context>
+<context>
+    <name>trv::ExtraPage</name>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>%1 hours</source>
+        <translation>%1 Stunden</translation>
+    </message>
+    <message>
+        <source>De&amp;layed display update</source>
+        <translation>Verzögerte &amp;Bildschirmaktualisierung</translation>
+    </message>
+    <message>
+        <source>&amp;Reduce scroll resyncs</source>
+        <translation>Weniger Scroll-&amp;Resyncs</translation>
+    </message>
+    <message>
+        <source>&amp;Multi line toolbar</source>
+        <translation>&amp;Mehrzeilige Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>&amp;suppress BIN in monitor</source>
+        <translation>B&amp;IN im Monitor unterdrücken</translation>
+    </message>
+    <message>
+        <source>&amp;Fortune</source>
+        <translation>Spruch (&amp;Fortune)</translation>
+    </message>
+    <message>
+        <source>&amp;UTC</source>
+        <translation>&amp;UTC</translation>
+    </message>
+    <message>
+        <source>Poll &amp;delay</source>
+        <translation>Poll-&amp;Verzögerung</translation>
+    </message>
+    <message>
+        <source>&amp;Node call</source>
+        <translation>&amp;Node-Rufzeichen</translation>
+    </message>
+    <message>
+        <source>&amp;Prompt</source>
+        <translation>&amp;Prompt</translation>
+    </message>
+</context>
+<context>
+    <name>trv::LanguagePage</name>
+    <message>
+        <source>&amp;Visual parts</source>
+        <translation>O&amp;berfläche</translation>
+    </message>
+    <message>
+        <source>Default program o&amp;utput</source>
+        <translation>Standard-&amp;Programmausgabe</translation>
+    </message>
+</context>
+<context>
+    <name>trv::LoadNotice</name>
+    <message>
+        <source>De&amp;tails...</source>
+        <translation>&amp;Details...</translation>
+    </message>
+</context>
+<context>
+    <name>trv::Mailbox1Page</name>
+    <message>
+        <source>days</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>&amp;Call</source>
+        <translation>&amp;Rufzeichen</translation>
+    </message>
+    <message>
+        <source>&amp;HPath</source>
+        <translation>&amp;HPath</translation>
+    </message>
+    <message>
+        <source>Default &amp;lifetime</source>
+        <translation>Standard-&amp;Lebensdauer</translation>
+    </message>
+    <message>
+        <source>&amp;Sysmail to</source>
+        <translation>&amp;Sysmail an</translation>
+    </message>
+    <message>
+        <source>Default &amp;Board</source>
+        <translation>Standard-R&amp;ubrik</translation>
+    </message>
+    <message>
+        <source>&amp;Max. BID count</source>
+        <translation>&amp;Max. Anzahl BIDs</translation>
+    </message>
+    <message>
+        <source>FH&amp;eader</source>
+        <translation>FH&amp;eader</translation>
+    </message>
+    <message>
+        <source>T&amp;imeout</source>
+        <translation>&amp;Zeitlimit</translation>
+    </message>
+</context>
+<context>
+    <name>trv::Mailbox2Page</name>
+    <message>
+        <source>The closed-time list is full: TARVO.INI cannot hold another window. Delete one first.</source>
+        <translation>Die Liste der Sperrzeiten ist voll: TARVO.INI kann kein weiteres Zeitfenster aufnehmen. Löschen Sie zuerst eines.</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>I&amp;nclude BID in FHeader</source>
+        <translation>&amp;BID in FHeader aufnehmen</translation>
+    </message>
+    <message>
+        <source>Generate li&amp;fetime report mail</source>
+        <translation>&amp;Lebensdauer-Bericht als Mail</translation>
+    </message>
+    <message>
+        <source>Generate &amp;routing error mail</source>
+        <translation>&amp;Routingfehler-Mail erzeugen</translation>
+    </message>
+    <message>
+        <source>Use &amp;memory for garbage</source>
+        <translation>&amp;Speicher für Aufräumen nutzen</translation>
+    </message>
+    <message>
+        <source>Enable &amp;QZ-DOS</source>
+        <translation>&amp;QZ-DOS einschalten</translation>
+    </message>
+    <message>
+        <source>&amp;pw for box necessary</source>
+        <translation>&amp;Passwort für Box nötig</translation>
+    </message>
+    <message>
+        <source>pars&amp;e all mails</source>
+        <translation>Alle Mails aus&amp;werten</translation>
+    </message>
+    <message>
+        <source>blink of mailbox i&amp;con if new mails</source>
+        <translation>Mailbox-Symbol bl&amp;inkt bei neuen Mails</translation>
+    </message>
+    <message>
+        <source>blink of scroll lock &amp;LED if new mails</source>
+        <translation>Rollen-LED blin&amp;kt bei neuen Mails</translation>
+    </message>
+    <message>
+        <source>Restart &amp;windows after garbage</source>
+        <translation>Windows nach Aufräumen neu s&amp;tarten</translation>
+    </message>
+    <message>
+        <source>&amp;Garbage at:</source>
+        <translation>Aufräumen &amp;um:</translation>
+    </message>
+    <message>
+        <source>Gar&amp;bage</source>
+        <translation>Au&amp;fräumen</translation>
+    </message>
+    <message>
+        <source>Clo&amp;sed time</source>
+        <translation>Sperr&amp;zeiten</translation>
+    </message>
+    <message>
+        <source>Insert F&amp;Header into every mail</source>
+        <translation>FHeader in jede Mail &amp;einfügen</translation>
+    </message>
+    <message>
+        <source>A&amp;dd time</source>
+        <translation>Zeit &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete t&amp;ime</source>
+        <translation>Zeit lös&amp;chen</translation>
+    </message>
+    <message>
+        <source>Garbage at: hour</source>
+        <translation>Aufräumen um: Stunde</translation>
+    </message>
+    <message>
+        <source>Garbage at: minutes</source>
+        <translation>Aufräumen um: Minuten</translation>
+    </message>
+    <message>
+        <source>Closed times</source>
+        <translation>Sperrzeiten</translation>
+    </message>
+</context>
+<context>
+    <name>trv::MediaPlayer</name>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+</context>
+<context>
+    <name>trv::ModulsPage</name>
+    <message>
+        <source>Load D&amp;igiinfo</source>
+        <translation>D&amp;igiinfo laden</translation>
+    </message>
+    <message>
+        <source>Load &amp;Spy</source>
+        <translation>&amp;Spy laden</translation>
+    </message>
+    <message>
+        <source>Load &amp;Mailbox</source>
+        <translation>&amp;Mailbox laden</translation>
+    </message>
+    <message>
+        <source>Load &amp;DX cluster spy</source>
+        <translation>DX-&amp;Cluster-Spy laden</translation>
+    </message>
+    <message>
+        <source>Load &amp;Broadcast RX</source>
+        <translation>&amp;Broadcast RX laden</translation>
+    </message>
+</context>
+<context>
+    <name>trv::QrgEdit</name>
+    <message>
+        <source>a number of at most %1 characters with three decimals</source>
+        <translation>eine Zahl mit höchstens %1 Zeichen und drei Nachkommastellen</translation>
+    </message>
+</context>
+<context>
+    <name>trv::ReplacementNotice</name>
+    <message>
+        <source>%1: "%2" was replaced by %3 (%4).</source>
+        <translation>%1: "%2" wurde durch %3 ersetzt (%4).</translation>
+    </message>
+</context>
+<context>
+    <name>trv::SerialDeviceForm</name>
+    <message>
+        <source>Map COM %1</source>
+        <translation>COM %1 zuordnen</translation>
+    </message>
+    <message>
+        <source>Serial devices</source>
+        <translation>Serielle Schnittstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Serial device for COM %1:</source>
+        <translation>&amp;Serielle Schnittstelle für COM %1:</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>trv::SoundPage</name>
+    <message>
+        <source>Choose a wave file</source>
+        <translation>Eine Wave-Datei wählen</translation>
+    </message>
+    <message>
+        <source>Directory for wave files</source>
+        <translation>Verzeichnis für Wave-Dateien</translation>
+    </message>
+    <message>
+        <source>The drive is not mapped</source>
+        <translation>Das Laufwerk ist nicht zugeordnet</translation>
+    </message>
+    <message>
+        <source>Choose wave file...</source>
+        <translation>Wave-Datei wählen...</translation>
+    </message>
+    <message>
+        <source>Wave files (*.WAV)</source>
+        <translation>Wave-Dateien (*.WAV)</translation>
+    </message>
+    <message>
+        <source>The file is on no drive the program can name</source>
+        <translation>Die Datei liegt auf keinem Laufwerk, das das Programm benennen kann</translation>
+    </message>
+    <message>
+        <source>Use MC&amp;I sound</source>
+        <translation>M&amp;CI-Sound verwenden</translation>
+    </message>
+    <message>
+        <source>&amp;disable Sound</source>
+        <translation>Sound a&amp;bschalten</translation>
+    </message>
+    <message>
+        <source>Only &amp;last connect sound</source>
+        <translation>Nur &amp;letzten Connect-Sound</translation>
+    </message>
+    <message>
+        <source>&amp;File name:</source>
+        <translation>Datei&amp;name:</translation>
+    </message>
+    <message>
+        <source>Sound events</source>
+        <translation>Klang-Ereignisse</translation>
+    </message>
+</context>
+<context>
+    <name>trv::StationPage</name>
+    <message>
+        <source>&amp;Call</source>
+        <translation>&amp;Rufzeichen</translation>
+    </message>
+    <message>
+        <source>&amp;Locator</source>
+        <translation>&amp;Locator</translation>
+    </message>
+</context>
+<context>
+    <name>trv::TClosedTimeForm</name>
+    <message>
+        <source>ClosedTime</source>
+        <translation>Sperrzeit</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Von:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Bis:</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>From: hour</source>
+        <translation>Von: Stunde</translation>
+    </message>
+    <message>
+        <source>From: minutes</source>
+        <translation>Von: Minuten</translation>
+    </message>
+    <message>
+        <source>To: hour</source>
+        <translation>Bis: Stunde</translation>
+    </message>
+    <message>
+        <source>To: minutes</source>
+        <translation>Bis: Minuten</translation>
+    </message>
+</context>
+<context>
+    <name>trv::TEditSectionForm</name>
+    <message>
+        <source>Edit section...</source>
+        <translation>Abschnitt bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Throw away the changes to [%1]?</source>
+        <translation>Die Änderungen an [%1] verwerfen?</translation>
+    </message>
+    <message>
+        <source>The block has %1 lines, but TARVO.INI can hold at most %2 lines in one block. Please shorten it.</source>
+        <translation>Der Block hat %1 Zeilen, TARVO.INI kann aber höchstens %2 Zeilen in einem Block aufnehmen. Bitte kürzen Sie ihn.</translation>
+    </message>
+    <message>
+        <source>Lines of the section</source>
+        <translation>Zeilen des Abschnitts</translation>
+    </message>
+</context>
+<context>
+    <name>trv::TForm2</name>
+    <message>
+        <source>TRVCFG for Tarvo32 v%1</source>
+        <translation>TRVCFG für Tarvo32 v%1</translation>
+    </message>
+    <message>
+        <source>TNC</source>
+        <translation>TNC</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Anzeige</translation>
+    </message>
+    <message>
+        <source>Directory</source>
+        <translation>Verzeichnisse</translation>
+    </message>
+    <message>
+        <source>Extra</source>
+        <translation>Extras</translation>
+    </message>
+    <message>
+        <source>Moduls</source>
+        <translation>Module</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Klänge</translation>
+    </message>
+    <message>
+        <source>Colors</source>
+        <translation>Farben</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Sprachen</translation>
+    </message>
+    <message>
+        <source>Mailbox 1</source>
+        <translation>Mailbox 1</translation>
+    </message>
+    <message>
+        <source>Mailbox 2</source>
+        <translation>Mailbox 2</translation>
+    </message>
+    <message>
+        <source>&amp;Abort</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+</context>
+<context>
+    <name>trv::TLoadFindingsForm</name>
+    <message>
+        <source>Values replaced while loading TARVO.INI</source>
+        <translation>Beim Laden von TARVO.INI ersetzte Werte</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>Section</source>
+        <translation>Abschnitt</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Schlüssel</translation>
+    </message>
+    <message>
+        <source>What happened</source>
+        <translation>Was geschah</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Replaced values</source>
+        <translation>Ersetzte Werte</translation>
+    </message>
+</context>
+<context>
+    <name>trv::TncPage</name>
+    <message>
+        <source>%1 chars</source>
+        <translation>%1 Zeichen</translation>
+    </message>
+    <message>
+        <source>%1 channel(s)</source>
+        <translation>%1 Kanal/Kanäle</translation>
+    </message>
+    <message>
+        <source>The maximum number of TNCs are already added!</source>
+        <translation>Die Höchstzahl an TNCs ist bereits erreicht!</translation>
+    </message>
+    <message>
+        <source>All TNCs are removed!</source>
+        <translation>Alle TNCs sind entfernt!</translation>
+    </message>
+    <message>
+        <source>Delete selected TNC?</source>
+        <translation>Ausgewählten TNC löschen?</translation>
+    </message>
+    <message>
+        <source>[%1] holds the program's own settings and cannot be a command block. Please choose another name.</source>
+        <translation>[%1] enthält die Einstellungen des Programms selbst und kann kein Befehlsblock sein. Bitte wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>A command block's name may not hold a comma: the TNC line in TARVO.INI separates its fields with commas. Please choose another name.</source>
+        <translation>Der Name eines Befehlsblocks darf kein Komma enthalten: die TNC-Zeile in TARVO.INI trennt ihre Felder mit Kommas. Bitte wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>Edit the initialisation block</source>
+        <translation>Den Initialisierungsblock bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit the deinitialisation block</source>
+        <translation>Den Deinitialisierungsblock bearbeiten</translation>
+    </message>
+    <message>
+        <source>Add a TNC</source>
+        <translation>Einen TNC hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete the selected TNC</source>
+        <translation>Den ausgewählten TNC löschen</translation>
+    </message>
+    <message>
+        <source>COM &amp;port</source>
+        <translation>COM-&amp;Port</translation>
+    </message>
+    <message>
+        <source>D&amp;RSI</source>
+        <translation>D&amp;RSI</translation>
+    </message>
+    <message>
+        <source>&amp;WA8DED</source>
+        <translation>&amp;WA8DED</translation>
+    </message>
+    <message>
+        <source>TNC&amp;3S</source>
+        <translation>TNC&amp;3S</translation>
+    </message>
+    <message>
+        <source>A&amp;utoParam</source>
+        <translation>A&amp;utoParam</translation>
+    </message>
+    <message>
+        <source>UseXHo&amp;st</source>
+        <translation>UseXHo&amp;st</translation>
+    </message>
+    <message>
+        <source>&amp;FastPoll</source>
+        <translation>&amp;FastPoll</translation>
+    </message>
+    <message>
+        <source>&amp;Driver</source>
+        <translation>&amp;Treiber</translation>
+    </message>
+    <message>
+        <source>&amp;Baud rate</source>
+        <translation>&amp;Baudrate</translation>
+    </message>
+    <message>
+        <source>Packet &amp;length</source>
+        <translation>Paket&amp;länge</translation>
+    </message>
+    <message>
+        <source>&amp;Channels</source>
+        <translation>&amp;Kanäle</translation>
+    </message>
+    <message>
+        <source>TNC &amp;Initialisation</source>
+        <translation>TNC-&amp;Initialisierung</translation>
+    </message>
+    <message>
+        <source>&amp;QRG</source>
+        <translation>&amp;QRG</translation>
+    </message>
+    <message>
+        <source>&amp;Hostmode type</source>
+        <translation>&amp;Hostmode-Typ</translation>
+    </message>
+    <message>
+        <source>Fla&amp;gs</source>
+        <translation>Optio&amp;nen</translation>
+    </message>
+    <message>
+        <source>TNC D&amp;einitialisation</source>
+        <translation>TNC-D&amp;einitialisierung</translation>
+    </message>
+    <message>
+        <source>TNCs</source>
+        <translation>TNCs</translation>
+    </message>
+</context>
+</TS>

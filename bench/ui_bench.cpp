@@ -5,14 +5,12 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QDialogButtonBox>
-#include <QTabWidget>
-#include <QVBoxLayout>
 #include <QWindow>
 #include <filesystem>
 
 #include "config/config.h"
 #include "config/sections.h"
+#include "empty_dialog.h"
 #include "ui/form2.h"
 #include "ui/modal_windows.h"
 
@@ -74,12 +72,7 @@ BENCHMARK(BM_TrvcfgFirstWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
 void BM_EmptyDialogWithElevenTabs(benchmark::State& state) {
   for (auto _ : state) {
     QDialog dialog;
-    auto* layout = new QVBoxLayout(&dialog);
-    auto* tabs = new QTabWidget;
-    for (int i = 0; i < 11; ++i) tabs->addTab(new QWidget, QString("Page %1").arg(i + 1));
-    layout->addWidget(tabs);
-    layout->addWidget(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Abort));
-    dialog.resize(620, 440);
+    LayOutEmptyDialog(dialog);
     ShowAndWait(dialog);
   }
 }

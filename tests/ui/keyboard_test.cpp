@@ -14,12 +14,8 @@
 #include <QTranslator>
 #include <map>
 
-#include "config/findings.h"
+#include "every_view.h"
 #include "page_tabs.h"
-#include "ui/dialogs/closed_time_form.h"
-#include "ui/dialogs/edit_section_form.h"
-#include "ui/dialogs/load_findings_form.h"
-#include "ui/dialogs/serial_device_form.h"
 #include "ui_test_util.h"
 
 namespace trv::test {
@@ -115,21 +111,7 @@ TEST_P(Keyboard, ScreenReadersReadEveryControlByName) {
     }
   };
   Window w("[DEVICE]\r\nTNC0=3,248,9600,8,1,1,144.800,DEFINI,DEFDEI,0,0,TNC2.TNC\r\nTNC1=END OF BLOCK\r\n");
-  auto* tabs = w.form->findChild<QTabWidget*>("PageControl1");
-  for (int i = 0; i < tabs->count(); ++i) {
-    OpenTab(w, tabs->tabText(i));
-    expectNames(w.form.get(), tabs->tabText(i));
-  }
-  TClosedTimeForm closedTime;
-  TLoadFindingsForm findings(Findings{});
-  SerialDeviceForm serial(1, {{"/dev/ttyUSB0", "ttyUSB0"}});
-  auto* editSection = &w.form->EditSection();  // made at first use
-  for (QDialog* dialog : std::initializer_list<QDialog*>{&closedTime, &findings, &serial, editSection}) {
-    dialog->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
-    expectNames(dialog, dialog->objectName());
-    dialog->hide();
-  }
+  VisitEveryView(w, expectNames);
 }
 
 INSTANTIATE_TEST_SUITE_P(EnglishAndGerman, Keyboard, ::testing::Values(false, true),

@@ -14,12 +14,8 @@
 #include <map>
 #include <set>
 
-#include "config/findings.h"
+#include "every_view.h"
 #include "page_tabs.h"
-#include "ui/dialogs/closed_time_form.h"
-#include "ui/dialogs/edit_section_form.h"
-#include "ui/dialogs/load_findings_form.h"
-#include "ui/dialogs/serial_device_form.h"
 #include "ui/translations.h"
 #include "ui_test_util.h"
 
@@ -69,21 +65,7 @@ const char* const kIni =
 std::map<QString, QString> WindowTexts() {
   Window w(kIni);
   std::map<QString, QString> texts;
-  auto* tabs = w.form->findChild<QTabWidget*>("PageControl1");
-  for (int i = 0; i < tabs->count(); ++i) {
-    OpenTab(w, tabs->tabText(i));
-    texts.merge(ShownTexts(w.form.get()));
-  }
-  TClosedTimeForm closedTime;
-  TLoadFindingsForm findings(Findings{});
-  SerialDeviceForm serial(1, {{"/dev/ttyUSB0", "ttyUSB0"}});
-  auto* editSection = &w.form->EditSection();  // made at first use
-  for (QDialog* dialog : std::initializer_list<QDialog*>{&closedTime, &findings, &serial, editSection}) {
-    dialog->show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog));
-    texts.merge(ShownTexts(dialog));
-    dialog->hide();
-  }
+  VisitEveryView(w, [&](QWidget* view, const QString&) { texts.merge(ShownTexts(view)); });
   return texts;
 }
 

@@ -1,5 +1,40 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>SettingFacts</name>
+    <message>
+        <source>On by default.</source>
+        <translation>Standardmäßig an.</translation>
+    </message>
+    <message>
+        <source>Off by default.</source>
+        <translation>Standardmäßig aus.</translation>
+    </message>
+    <message>
+        <source>One of %1.</source>
+        <translation>Einer der Werte %1.</translation>
+    </message>
+    <message>
+        <source>From %1 to %2.</source>
+        <translation>Von %1 bis %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Up to %n characters.</source>
+        <translation>
+            <numerusform>Bis zu %n Zeichen.</numerusform>
+            <numerusform>Bis zu %n Zeichen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Empty by default.</source>
+        <translation>Standardmäßig leer.</translation>
+    </message>
+    <message>
+        <source>Default %1.</source>
+        <translation>Standard: %1.</translation>
+    </message>
+</context>
 <context>
     <name>trv</name>
     <message>
@@ -39,7 +74,7 @@ Warte, bis es fertig ist: höchstens noch %2 Sekunden.</translation>
     <message>
         <source>Edits TARVO.INI, the settings of the Tarvo packet-radio terminal.
 
-Installed in a bin folder, it asks for Tarvo's program folder at the first start and remembers
+Installed in a bin folder, it asks for Tarvo&apos;s program folder at the first start and remembers
 the answer in %1.</source>
         <translation>Bearbeitet TARVO.INI, die Einstellungen des Packet-Radio-Terminals Tarvo.
 
@@ -51,7 +86,7 @@ die Antwort in %1.</translation>
         <translation>Die TARVO.INI in &lt;DIR&gt; bearbeiten.</translation>
     </message>
     <message>
-        <source>Ask for Tarvo's program folder again and remember the answer.</source>
+        <source>Ask for Tarvo&apos;s program folder again and remember the answer.</source>
         <translation>Erneut nach Tarvos Programmverzeichnis fragen und die Antwort merken.</translation>
     </message>
     <message>
@@ -167,7 +202,7 @@ die Antwort in %1.</translation>
         <translation>Strg-G</translation>
     </message>
     <message>
-        <source>Choose Tarvo's program folder</source>
+        <source>Choose Tarvo&apos;s program folder</source>
         <translation>Tarvos Programmverzeichnis wählen</translation>
     </message>
     <message>
@@ -242,6 +277,10 @@ die Antwort in %1.</translation>
         <source>&amp;Use it</source>
         <translation>&amp;Verwenden</translation>
     </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
 </context>
 <context>
     <name>trv::CheckedNumberEdit</name>
@@ -304,7 +343,7 @@ die Antwort in %1.</translation>
         <translation>COM %1 ist %2 (%3, vorhanden)</translation>
     </message>
     <message>
-        <source>Wine is running in %1. It keeps the prefix's registry in memory and writes it back when it ends, so nothing is changed now. Close the programs running in Wine (or run wineserver -k) and map the port again.</source>
+        <source>Wine is running in %1. It keeps the prefix&apos;s registry in memory and writes it back when it ends, so nothing is changed now. Close the programs running in Wine (or run wineserver -k) and map the port again.</source>
         <translation>Wine läuft in %1. Es hält die Registry des Präfixes im Speicher und schreibt sie beim Beenden zurück, daher wird jetzt nichts geändert. Beenden Sie die Programme, die in Wine laufen (oder rufen Sie wineserver -k auf), und ordnen Sie den Port erneut zu.</translation>
     </message>
     <message>
@@ -315,18 +354,18 @@ die Antwort in %1.</translation>
         <source>Map COM %1 to %2?
 
 This sets one value in %3, under the key [Software\Wine\Ports]:
-"COM%1"="%2"
+&quot;COM%1&quot;=&quot;%2&quot;
 %4Nothing else in the Wine prefix changes. Wine maps the port this way from its next start on.</source>
         <translation>COM %1 der Schnittstelle %2 zuordnen?
 
 Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
-"COM%1"="%2"
+&quot;COM%1&quot;=&quot;%2&quot;
 %4Sonst ändert sich nichts im Wine-Präfix. Wine ordnet den Port ab seinem nächsten Start so zu.</translation>
     </message>
     <message>
-        <source>It replaces "COM%1"="%2".
+        <source>It replaces &quot;COM%1&quot;=&quot;%2&quot;.
 </source>
-        <translation>Er ersetzt "COM%1"="%2".
+        <translation>Er ersetzt &quot;COM%1&quot;=&quot;%2&quot;.
 </translation>
     </message>
     <message>
@@ -639,8 +678,8 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
 <context>
     <name>trv::ReplacementNotice</name>
     <message>
-        <source>%1: "%2" was replaced by %3 (%4).</source>
-        <translation>%1: "%2" wurde durch %3 ersetzt (%4).</translation>
+        <source>%1: &quot;%2&quot; was replaced by %3 (%4).</source>
+        <translation>%1: &quot;%2&quot; wurde durch %3 ersetzt (%4).</translation>
     </message>
 </context>
 <context>
@@ -899,11 +938,11 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
         <translation>Ausgewählten TNC löschen?</translation>
     </message>
     <message>
-        <source>[%1] holds the program's own settings and cannot be a command block. Please choose another name.</source>
+        <source>[%1] holds the program&apos;s own settings and cannot be a command block. Please choose another name.</source>
         <translation>[%1] enthält die Einstellungen des Programms selbst und kann kein Befehlsblock sein. Bitte wählen Sie einen anderen Namen.</translation>
     </message>
     <message>
-        <source>A command block's name may not hold a comma: the TNC line in TARVO.INI separates its fields with commas. Please choose another name.</source>
+        <source>A command block&apos;s name may not hold a comma: the TNC line in TARVO.INI separates its fields with commas. Please choose another name.</source>
         <translation>Der Name eines Befehlsblocks darf kein Komma enthalten: die TNC-Zeile in TARVO.INI trennt ihre Felder mit Kommas. Bitte wählen Sie einen anderen Namen.</translation>
     </message>
     <message>

@@ -30,18 +30,27 @@ CatalogueEntry Entry(std::string name, Kind kind) {
   return e;
 }
 
+template <class F>
+CatalogueEntry Declared(CatalogueEntry e, const F& s, std::string defaultValue) {
+  e.section = s.section;
+  e.key = s.key;
+  e.defaultValue = std::move(defaultValue);
+  e.about = s.about;
+  return e;
+}
+
 template <class R, class F>
 CatalogueEntry FromSetting(const std::string& record, R Config::*member, const F& s) {
   if constexpr (std::is_same_v<F, FlagSetting<R>>) {
     CatalogueEntry e = Entry(record + "." + std::string(s.name), Kind::Flag);
     e.get = [member, field = s.field](const Config& c) { return YesNo((c.*member).*field); };
     e.put = [member, field = s.field](Config& c, const std::string& v) { (c.*member).*field = v == "yes"; };
-    return e;
+    return Declared(std::move(e), s, YesNo(s.def));
   } else if constexpr (std::is_same_v<F, WideFlagSetting<R>>) {
     CatalogueEntry e = Entry(record + "." + std::string(s.name), Kind::Flag);
     e.get = [member, field = s.field](const Config& c) { return YesNo((c.*member).*field != 0); };
     e.put = [member, field = s.field](Config& c, const std::string& v) { (c.*member).*field = v == "yes" ? -1 : 0; };
-    return e;
+    return Declared(std::move(e), s, YesNo(s.def));
   } else if constexpr (std::is_same_v<F, IntSetting<R>>) {
     CatalogueEntry e = Entry(record + "." + std::string(s.name), Kind::Integer);
     e.ranged = s.ranged;
@@ -49,16 +58,17 @@ CatalogueEntry FromSetting(const std::string& record, R Config::*member, const F
     e.max = std::int64_t{s.max} * s.unit;
     e.unit = s.unit * s.step;
     e.unitName = s.unit == 60 ? "min" : "";
+    e.shownFactor = s.unit;
     e.get = [member, field = s.field](const Config& c) { return std::to_string((c.*member).*field); };
     e.put = [member, field = s.field](Config& c, const std::string& v) { (c.*member).*field = std::stoi(v); };
-    return e;
+    return Declared(std::move(e), s, std::to_string(s.def * s.unit));
   } else {
     CatalogueEntry e = Entry(record + "." + std::string(s.name), Kind::Text);
     e.width = s.width;
     e.textCase = s.textCase;
     e.get = [member, field = s.field](const Config& c) { return (c.*member).*field; };
     e.put = [member, field = s.field](Config& c, const std::string& v) { (c.*member).*field = v; };
-    return e;
+    return Declared(std::move(e), s, std::string(s.def));
   }
 }
 
@@ -254,7 +264,7 @@ CheckedValue CheckInteger(const CatalogueEntry& e, std::string_view text) {
   if (!e.unitName.empty() && text.size() > e.unitName.size() &&
       EqualNoCase(text.substr(text.size() - e.unitName.size()), e.unitName)) {
     text.remove_suffix(e.unitName.size());
-    factor = 60;
+    factor = e.shownFactor;
   }
   while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
   const auto number = WholeNumber(text);
@@ -266,8 +276,8 @@ CheckedValue CheckInteger(const CatalogueEntry& e, std::string_view text) {
   if (e.ranged && (value < e.min || value > e.max)) {
     std::string range = std::to_string(e.min) + " to " + std::to_string(e.max) + unit;
     if (!e.unitName.empty())
-      range +=
-          " (" + std::to_string(e.min / 60) + " to " + std::to_string(e.max / 60) + " " + std::string(e.unitName) + ")";
+      range += " (" + std::to_string(e.min / e.shownFactor) + " to " + std::to_string(e.max / e.shownFactor) + " " +
+               std::string(e.unitName) + ")";
     return Refused(e, std::to_string(value) + " is outside " + range);
   }
   if (value % e.unit != 0)

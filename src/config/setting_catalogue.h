@@ -20,6 +20,12 @@ struct CatalogueEntry {
   enum class Kind { Text, Integer, Real, Flag };
   std::string name;
   Kind kind = Kind::Text;
+  // Where the file keeps it ("MAILBOX", "TIMEOUT"; the TNC line is one key), its default as
+  // `get` gives it (empty when it has none of its own) and one sentence, marked with TRV_ABOUT,
+  // on what it does in the terminal program (empty where nothing says).
+  std::string_view section, key;
+  std::string defaultValue;
+  std::string_view about;
   bool readOnly = false;  // derived from other settings, or not a setting of the file
   // Integer: in memory units, min..max when ranged, a whole number of `unit`s ("min": 60 s),
   // or one of `allowed` when that is not empty.
@@ -27,6 +33,7 @@ struct CatalogueEntry {
   std::int64_t min = 0, max = 0;
   std::int32_t unit = 1;
   std::string_view unitName;
+  std::int32_t shownFactor = 1;  // memory units in one `unitName` (60: minutes shown, seconds kept)
   std::vector<std::int64_t> allowed;
   // Text: at most `width` characters (0: 2047) after the letter case is converted.
   std::size_t width = 0;

@@ -14,11 +14,16 @@ namespace trv {
 
 enum class TextCase { Kept, UpperAscii, UpperDos };
 
+// Marks a setting's one sentence on what it does for the translation tools (lupdate reads it as
+// QT_TR_NOOP in the context "trv"); the window shows it translated in the setting's tooltip.
+#define TRV_ABOUT(text) text
+
 template <class R>
 struct FlagSetting {
   std::string_view section, key, name;
   bool R::*field;
   bool def;
+  std::string_view about = {};
 };
 
 // A flag held as 0 or all bits set.
@@ -27,6 +32,7 @@ struct WideFlagSetting {
   std::string_view section, key, name;
   std::int16_t R::*field;
   bool def;
+  std::string_view about = {};
 };
 
 // An integer; outside min..max (when ranged) the default is used. The file holds whole
@@ -39,6 +45,7 @@ struct IntSetting {
   bool ranged = true;
   std::int32_t step = 1;
   std::int32_t unit = 1;
+  std::string_view about = {};
 };
 
 // A text, case-converted and then cut to `width` characters (0: no limit).
@@ -49,6 +56,7 @@ struct TextSetting {
   std::string_view def;
   std::size_t width = 0;
   TextCase textCase = TextCase::Kept;
+  std::string_view about = {};
 };
 
 template <class R>

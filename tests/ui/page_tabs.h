@@ -45,4 +45,14 @@ void PressOk(W& w) {
   QTest::mouseClick(ok, Qt::LeftButton, {}, ok->rect().center());
 }
 
+// The value OK wrote for a key of a section ("<missing>" when there is none).
+template <class W>
+std::string Written(const W& w, const std::string& section, const std::string& key) {
+  const std::string ini = w.dir.Ini();
+  const std::size_t at = ini.find("\r\n" + key + "=", ini.find("[" + section + "]"));
+  if (at == std::string::npos) return "<missing>";
+  const std::size_t from = at + key.size() + 3;
+  return ini.substr(from, ini.find("\r\n", from) - from);
+}
+
 }  // namespace trv::test

@@ -8,10 +8,8 @@
 
 #include "config/config.h"
 #include "config/sections.h"
-#include "support/text.h"
 #include "ui/controls.h"
 #include "ui/layout_builders.h"
-#include "ui/text_convert.h"
 #include "ui/widgets/limited_line_edit.h"
 #include "ui/widgets/quiet_combo_box.h"
 
@@ -31,7 +29,7 @@ int UtcItem(std::int32_t seconds) {
 
 }  // namespace
 
-ExtraPage::ExtraPage(PageContext context, QWidget* parent) : SettingsPage(context, parent) {
+ExtraPage::ExtraPage(PageContext context, QWidget* parent) : SettingsPage(context, parent), binder_(config_) {
   BuildControls();
   FillLists();
   connect(utc_, &QComboBox::activated, this, [this] { utcPicked_ = true; });
@@ -40,24 +38,33 @@ ExtraPage::ExtraPage(PageContext context, QWidget* parent) : SettingsPage(contex
 }
 
 void ExtraPage::BuildControls() {
-  prompt_ = Named(new LimitedLineEdit(80, false), "Extra_Edit_Prompt");
-  fortune_ = Named(new LimitedLineEdit(12, true), "Extra_Edit_Fortune");
+  auto* prompt = Named(new LimitedLineEdit, "Extra_Edit_Prompt");
+  auto* fortune = Named(new LimitedLineEdit, "Extra_Edit_Fortune");
   utc_ = Named(new QuietComboBox, "Extra_Combo_UTC");
   pollDelay_ = Named(new QuietComboBox, "Extra_Combo_PollDelay");
-  nodeCall_ = Named(new LimitedLineEdit(9, true), "Extra_Edit_NodeCall");
-  delayedDisplay_ = Named(new QCheckBox(tr("De&layed display update")), "Extra_CB_DelayedDisplay");
-  reduceResync_ = Named(new QCheckBox(tr("&Reduce scroll resyncs")), "Extra_CB_ReduceResync");
-  multiToolbar_ = Named(new QCheckBox(tr("&Multi line toolbar")), "Extra_CB_MultiToolbar");
-  suppressBin_ = Named(new QCheckBox(tr("&suppress BIN in monitor")), "Extra_CB_SuppressBin");
+  auto* nodeCall = Named(new LimitedLineEdit, "Extra_Edit_NodeCall");
+  auto* delayedDisplay = Named(new QCheckBox(tr("De&layed display update")), "Extra_CB_DelayedDisplay");
+  auto* reduceResync = Named(new QCheckBox(tr("&Reduce scroll resyncs")), "Extra_CB_ReduceResync");
+  auto* multiToolbar = Named(new QCheckBox(tr("&Multi line toolbar")), "Extra_CB_MultiToolbar");
+  auto* suppressBin = Named(new QCheckBox(tr("&suppress BIN in monitor")), "Extra_CB_SuppressBin");
+  binder_.Bind(prompt, "EXTRA", "PROMPT");
+  binder_.Bind(pollDelay_, "EXTRA", "TPRI");
+  binder_.Bind(nodeCall, "EXTRA", "NODECALL");
+  binder_.Bind(fortune, "EXTRA", "FORTUNE");
+  binder_.Describe(utc_, "EXTRA", "UTC");  // whole hours, stored only when picked: see ShowUtcOffset
+  binder_.Bind(delayedDisplay, "EXTRA", "DUP");
+  binder_.Bind(reduceResync, "EXTRA", "SRESYNC");
+  binder_.Bind(multiToolbar, "EXTRA", "MULTILINE");
+  binder_.Bind(suppressBin, "EXTRA", "SUPBIN");
 
   auto* left = new QVBoxLayout;
   left->setContentsMargins(0, 0, 0, 0);
-  left->addWidget(LabelledGroup("Extra_GB_Fortune", tr("&Fortune"), {fortune_}));
+  left->addWidget(LabelledGroup("Extra_GB_Fortune", tr("&Fortune"), {fortune}));
   left->addWidget(LabelledGroup("Extra_GB_UTC", tr("&UTC"), {utc_}));
   auto* right = new QVBoxLayout;
   right->setContentsMargins(0, 0, 0, 0);
   right->addWidget(LabelledGroup("Extra_GB_PollDelay", tr("Poll &delay"), {pollDelay_}));
-  right->addWidget(LabelledGroup("Extra_GB_NodeCall", tr("&Node call"), {nodeCall_}));
+  right->addWidget(LabelledGroup("Extra_GB_NodeCall", tr("&Node call"), {nodeCall}));
   auto* columns = new QHBoxLayout;
   columns->setContentsMargins(0, 0, 0, 0);
   columns->addWidget(Panel("Extra_Panel_Left", left), 1);
@@ -65,14 +72,13 @@ void ExtraPage::BuildControls() {
 
   auto* main = new QVBoxLayout;
   main->setContentsMargins(0, 0, 0, 0);
-  main->addWidget(LabelledGroup("Extra_GB_Prompt", tr("&Prompt"), {prompt_}));
+  main->addWidget(LabelledGroup("Extra_GB_Prompt", tr("&Prompt"), {prompt}));
   main->addLayout(columns);
-  for (QCheckBox* box : {delayedDisplay_, reduceResync_, multiToolbar_, suppressBin_}) main->addWidget(box);
+  for (QCheckBox* box : {delayedDisplay, reduceResync, multiToolbar, suppressBin}) main->addWidget(box);
   main->addStretch();
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(Panel("Extra_Panel_Main", main));
-  SetTabOrder(
-      {prompt_, pollDelay_, nodeCall_, fortune_, utc_, delayedDisplay_, reduceResync_, multiToolbar_, suppressBin_});
+  SetTabOrder({prompt, pollDelay_, nodeCall, fortune, utc_, delayedDisplay, reduceResync, multiToolbar, suppressBin});
 }
 
 void ExtraPage::FillLists() {
@@ -90,29 +96,13 @@ void ExtraPage::ShowUtcOffset(std::int32_t seconds) {
 }
 
 void ExtraPage::FillExtraPage() {
-  const ExtraSettings& x = config_.Extra;
-  pollDelay_->setCurrentIndex(x.PollDelay - 1);
-  nodeCall_->SetProgramText(FromWindows(x.NodeCall));
-  prompt_->SetProgramText(FromWindows(x.Prompt));
-  fortune_->SetProgramText(FromWindows(x.FortuneFile));
-  reduceResync_->setChecked(x.ReduceResync);
-  multiToolbar_->setChecked(x.MultiLineToolbar);
-  ShowUtcOffset(x.UtcOffset);
-  delayedDisplay_->setChecked(x.DelayedDisplay);
-  suppressBin_->setChecked(x.SuppressBin != 0);
+  binder_.Fill();
+  ShowUtcOffset(config_.Extra.UtcOffset);
 }
 
 void ExtraPage::StoreExtraPage() {
-  ExtraSettings& x = config_.Extra;
-  x.PollDelay = SelectedNumber(pollDelay_, x.PollDelay);
-  x.NodeCall = CutTo(ToWindows(nodeCall_->text()), kNodeCallWidth);
-  x.Prompt = ToWindows(prompt_->text());
-  x.FortuneFile = ToWindows(fortune_->text());
-  x.ReduceResync = reduceResync_->isChecked();
-  x.MultiLineToolbar = multiToolbar_->isChecked();
-  if (utcPicked_) x.UtcOffset = SelectedNumber(utc_, x.UtcOffset);
-  x.DelayedDisplay = delayedDisplay_->isChecked();
-  x.SuppressBin = suppressBin_->isChecked() ? -1 : 0;
+  binder_.Store();
+  if (utcPicked_) config_.Extra.UtcOffset = SelectedNumber(utc_, config_.Extra.UtcOffset);
 }
 
 }  // namespace trv

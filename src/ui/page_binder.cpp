@@ -34,13 +34,14 @@ void PageBinder::Describe(QWidget* field, std::string_view section, std::string_
   Described(field, section, key);
 }
 
-void PageBinder::Bind(QCheckBox* box, std::string_view section, std::string_view key) {
+QCheckBox* PageBinder::Bind(QCheckBox* box, std::string_view section, std::string_view key) {
   bindings_.push_back({Described(box, section, key),
                        [box](const CatalogueEntry& e, Config& c) { box->setChecked(e.get(c) == "yes"); },
                        [box](const CatalogueEntry& e, Config& c) { e.put(c, box->isChecked() ? "yes" : "no"); }});
+  return box;
 }
 
-void PageBinder::Bind(CheckedNumberEdit* edit, std::string_view section, std::string_view key) {
+CheckedNumberEdit* PageBinder::Bind(CheckedNumberEdit* edit, std::string_view section, std::string_view key) {
   CatalogueEntry entry = Described(edit, section, key);
   edit->SetRange({Shown(std::stoll(entry.defaultValue), entry), Shown(entry.min, entry), Shown(entry.max, entry)});
   edit->SetTyping(static_cast<int>(entry.typingWidth), true);
@@ -52,9 +53,11 @@ void PageBinder::Bind(CheckedNumberEdit* edit, std::string_view section, std::st
                        [edit](const CatalogueEntry& e, Config& c) {
                          e.put(c, std::to_string(std::int64_t{edit->CheckedValue()} * e.shownFactor));
                        }});
+  return edit;
 }
 
-void PageBinder::Bind(LimitedLineEdit* edit, std::string_view section, std::string_view key, WhenEmpty empty) {
+LimitedLineEdit* PageBinder::Bind(LimitedLineEdit* edit, std::string_view section, std::string_view key,
+                                  WhenEmpty empty) {
   CatalogueEntry entry = Described(edit, section, key);
   const std::size_t typed = entry.typingWidth != 0 ? entry.typingWidth : entry.width;
   edit->SetTyping(typed != 0 ? static_cast<int>(typed) : LimitedLineEdit::kUnlimited, entry.typedUpper);
@@ -67,14 +70,16 @@ void PageBinder::Bind(LimitedLineEdit* edit, std::string_view section, std::stri
          if (text.empty() && empty == WhenEmpty::StoreDefault) text = Unbracketed(e.defaultValue, e);
          e.put(c, e.bracketed ? "[" + text + "]" : text);
        }});
+  return edit;
 }
 
-void PageBinder::Bind(QComboBox* box, std::string_view section, std::string_view key) {
+QComboBox* PageBinder::Bind(QComboBox* box, std::string_view section, std::string_view key) {
   bindings_.push_back({Described(box, section, key),
                        [box](const CatalogueEntry& e, Config& c) { SelectNumber(box, std::stoi(e.get(c))); },
                        [box](const CatalogueEntry& e, Config& c) {
                          if (box->currentIndex() >= 0) e.put(c, std::to_string(SelectedNumber(box, 0)));
                        }});
+  return box;
 }
 
 void PageBinder::Fill() const {

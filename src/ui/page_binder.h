@@ -26,15 +26,16 @@ class PageBinder {
   // What a text field left empty stores.
   enum class WhenEmpty { StoreEmpty, StoreDefault };
 
-  void Bind(QCheckBox* box, std::string_view section, std::string_view key);
+  // Each gives back the field, so that a page makes and binds it in one line.
+  QCheckBox* Bind(QCheckBox* box, std::string_view section, std::string_view key);
   // Shown in the file's unit (minutes for seconds kept); an unusable entry gives the default.
-  void Bind(CheckedNumberEdit* edit, std::string_view section, std::string_view key);
+  CheckedNumberEdit* Bind(CheckedNumberEdit* edit, std::string_view section, std::string_view key);
   // Stored cut to the width the reader keeps.
-  void Bind(LimitedLineEdit* edit, std::string_view section, std::string_view key,
-            WhenEmpty empty = WhenEmpty::StoreEmpty);
+  LimitedLineEdit* Bind(LimitedLineEdit* edit, std::string_view section, std::string_view key,
+                        WhenEmpty empty = WhenEmpty::StoreEmpty);
   // A list whose entries carry the numbers they stand for; while it has no selection, Store
   // keeps the value.
-  void Bind(QComboBox* box, std::string_view section, std::string_view key);
+  QComboBox* Bind(QComboBox* box, std::string_view section, std::string_view key);
   // Only the tooltip and description, for a field whose page moves its value itself.
   void Describe(QWidget* field, std::string_view section, std::string_view key) const;
 

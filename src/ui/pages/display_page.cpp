@@ -24,21 +24,14 @@ DisplayPage::DisplayPage(PageContext context, QWidget* parent) : SettingsPage(co
 }
 
 void DisplayPage::BuildControls() {
-  maxRXLines_ = Named(new CheckedNumberEdit, "Disp_Edit_MaxRXLines");
-  maxTXLines_ = Named(new CheckedNumberEdit, "Disp_Edit_MaxTXLines");
-  auto* echo = Named(new QCheckBox(tr("&echo own text in TX window")), "Disp_Cb_Echo");
-  auto* saveRX = Named(new QCheckBox(tr("&Save RX screen at end of program")), "Disp_CB_SaveRX");
-  auto* saveTX = Named(new QCheckBox(tr("Sa&ve TX screen at end of program")), "Disp_CB_SaveTX");
-  auto* flickerRX = Named(new QCheckBox(tr("&Use flicker free RX window")), "Disp_CB_FlickerRX");
-  auto* flickerTX = Named(new QCheckBox(tr("Use flicker free TX &window")), "Disp_CB_FlickerTX");
   // Filled in this order: each number edit is checked right after it is set.
-  binder_.Bind(maxRXLines_, "DISPLAY", "SBL");
-  binder_.Bind(maxTXLines_, "DISPLAY", "MEL");
-  binder_.Bind(echo, "DISPLAY", "ETD");
-  binder_.Bind(saveRX, "DISPLAY", "SAVERX");
-  binder_.Bind(saveTX, "DISPLAY", "SAVETX");
-  binder_.Bind(flickerRX, "DISPLAY", "RXBB");
-  binder_.Bind(flickerTX, "DISPLAY", "EDITBB");
+  maxRXLines_ = binder_.Bind(Named(new CheckedNumberEdit, "Disp_Edit_MaxRXLines"), "DISPLAY", "SBL");
+  maxTXLines_ = binder_.Bind(Named(new CheckedNumberEdit, "Disp_Edit_MaxTXLines"), "DISPLAY", "MEL");
+  auto* echo = binder_.Bind(Box(tr("&echo own text in TX window"), "Disp_Cb_Echo"), "DISPLAY", "ETD");
+  auto* saveRX = binder_.Bind(Box(tr("&Save RX screen at end of program"), "Disp_CB_SaveRX"), "DISPLAY", "SAVERX");
+  auto* saveTX = binder_.Bind(Box(tr("Sa&ve TX screen at end of program"), "Disp_CB_SaveTX"), "DISPLAY", "SAVETX");
+  auto* flickerRX = binder_.Bind(Box(tr("&Use flicker free RX window"), "Disp_CB_FlickerRX"), "DISPLAY", "RXBB");
+  auto* flickerTX = binder_.Bind(Box(tr("Use flicker free TX &window"), "Disp_CB_FlickerTX"), "DISPLAY", "EDITBB");
 
   auto* column = new QVBoxLayout;
   column->setContentsMargins(0, 0, 0, 0);

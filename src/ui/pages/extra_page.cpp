@@ -38,24 +38,16 @@ ExtraPage::ExtraPage(PageContext context, QWidget* parent) : SettingsPage(contex
 }
 
 void ExtraPage::BuildControls() {
-  auto* prompt = Named(new LimitedLineEdit, "Extra_Edit_Prompt");
-  auto* fortune = Named(new LimitedLineEdit, "Extra_Edit_Fortune");
+  auto* prompt = binder_.Bind(Named(new LimitedLineEdit, "Extra_Edit_Prompt"), "EXTRA", "PROMPT");
+  pollDelay_ = binder_.Bind(Named(new QuietComboBox, "Extra_Combo_PollDelay"), "EXTRA", "TPRI");
+  auto* nodeCall = binder_.Bind(Named(new LimitedLineEdit, "Extra_Edit_NodeCall"), "EXTRA", "NODECALL");
+  auto* fortune = binder_.Bind(Named(new LimitedLineEdit, "Extra_Edit_Fortune"), "EXTRA", "FORTUNE");
   utc_ = Named(new QuietComboBox, "Extra_Combo_UTC");
-  pollDelay_ = Named(new QuietComboBox, "Extra_Combo_PollDelay");
-  auto* nodeCall = Named(new LimitedLineEdit, "Extra_Edit_NodeCall");
-  auto* delayedDisplay = Named(new QCheckBox(tr("De&layed display update")), "Extra_CB_DelayedDisplay");
-  auto* reduceResync = Named(new QCheckBox(tr("&Reduce scroll resyncs")), "Extra_CB_ReduceResync");
-  auto* multiToolbar = Named(new QCheckBox(tr("&Multi line toolbar")), "Extra_CB_MultiToolbar");
-  auto* suppressBin = Named(new QCheckBox(tr("&suppress BIN in monitor")), "Extra_CB_SuppressBin");
-  binder_.Bind(prompt, "EXTRA", "PROMPT");
-  binder_.Bind(pollDelay_, "EXTRA", "TPRI");
-  binder_.Bind(nodeCall, "EXTRA", "NODECALL");
-  binder_.Bind(fortune, "EXTRA", "FORTUNE");
   binder_.Describe(utc_, "EXTRA", "UTC");  // whole hours, stored only when picked: see ShowUtcOffset
-  binder_.Bind(delayedDisplay, "EXTRA", "DUP");
-  binder_.Bind(reduceResync, "EXTRA", "SRESYNC");
-  binder_.Bind(multiToolbar, "EXTRA", "MULTILINE");
-  binder_.Bind(suppressBin, "EXTRA", "SUPBIN");
+  auto* delayedDisplay = binder_.Bind(Box(tr("De&layed display update"), "Extra_CB_DelayedDisplay"), "EXTRA", "DUP");
+  auto* reduceResync = binder_.Bind(Box(tr("&Reduce scroll resyncs"), "Extra_CB_ReduceResync"), "EXTRA", "SRESYNC");
+  auto* multiToolbar = binder_.Bind(Box(tr("&Multi line toolbar"), "Extra_CB_MultiToolbar"), "EXTRA", "MULTILINE");
+  auto* suppressBin = binder_.Bind(Box(tr("&suppress BIN in monitor"), "Extra_CB_SuppressBin"), "EXTRA", "SUPBIN");
 
   auto* left = new QVBoxLayout;
   left->setContentsMargins(0, 0, 0, 0);

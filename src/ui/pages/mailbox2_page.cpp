@@ -25,7 +25,6 @@ QString WindowLine(const ClosedTime& window) { return FromWindows(TClosedTimeCol
 Mailbox2Page::Mailbox2Page(PageContext context, QWidget* parent)
     : SettingsPage(context, parent), closedTimeForm_(new TClosedTimeForm(this)), binder_(config_) {
   BuildControls();
-  BindFields();
   ConnectHandlers();
   Serve(
       SectionId::Mailbox, [this] { FillMailbox2Page(); }, [this] { StoreMailbox2Page(); });
@@ -49,22 +48,6 @@ bool Mailbox2Page::eventFilter(QObject* watched, QEvent* event) {
       (watched == closedTimes_ && event->type() == QEvent::KeyRelease))
     Mail2_List_ClosedTimeClick();
   return SettingsPage::eventFilter(watched, event);
-}
-
-void Mailbox2Page::BindFields() {
-  binder_.Bind(insertFHeader_, "MAILBOX", "FHINCL");
-  binder_.Bind(includeBid_, "MAILBOX", "FHBID");
-  binder_.Bind(lifetimeReport_, "MAILBOX", "SMLIFE");
-  binder_.Bind(routingErrorReport_, "MAILBOX", "SMROUTE");
-  binder_.Bind(memoryGarbage_, "MAILBOX", "GARMEM");
-  binder_.Bind(qzDos_, "MAILBOX", "QZDOS");
-  binder_.Bind(passwordRequired_, "EXTRA", "PWBOX");
-  binder_.Bind(parseAllMails_, "MAILBOX", "PAM");
-  binder_.Bind(blinkIcon_, "MAILBOX", "BLINKICON");
-  binder_.Bind(blinkLed_, "MAILBOX", "BLINKLED");  // stored only together with the icon
-  binder_.Describe(garbageHour_, "MAILBOX", "GARBAT");
-  binder_.Describe(garbageMin_, "MAILBOX", "GARBAT");
-  binder_.Bind(restart_, "MAILBOX", "RESTART");
 }
 
 void Mailbox2Page::FillMailbox2Page() {

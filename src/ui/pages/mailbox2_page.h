@@ -37,7 +37,8 @@ class Mailbox2Page : public SettingsPage {
 
  private:
   void BuildControls();
-  void BindFields();
+  // A check box for a MAILBOX flag.
+  QCheckBox* Switch(const QString& caption, const char* name, const char* key);
   QWidget* BuildSwitches();
   QWidget* BuildGarbageGroup();
   QWidget* BuildClosedTimeGroup();

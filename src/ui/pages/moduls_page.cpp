@@ -18,16 +18,12 @@ ModulsPage::ModulsPage(PageContext context, QWidget* parent) : SettingsPage(cont
 }
 
 void ModulsPage::BuildControls() {
-  auto* digiInfo = Named(new QCheckBox(tr("Load D&igiinfo")), "Modul_CB_DigiInfo");
-  auto* spy = Named(new QCheckBox(tr("Load &Spy")), "Modul_CB_Spy");
-  mailBox_ = Named(new QCheckBox(tr("Load &Mailbox")), "Modul_CB_MailBox");
-  auto* dxClusterSpy = Named(new QCheckBox(tr("Load &DX cluster spy")), "Modul_CB_DXClusterSpy");
-  broadcast_ = Named(new QCheckBox(tr("Load &Broadcast RX")), "Modul_CB_Broadcast");
-  binder_.Bind(digiInfo, "EXTRA", "DLINK");
-  binder_.Bind(spy, "EXTRA", "SPY");
-  binder_.Bind(mailBox_, "EXTRA", "BOX");
-  binder_.Bind(broadcast_, "EXTRA", "LBROAD");  // stored as ticked, enabled or not
-  binder_.Bind(dxClusterSpy, "EXTRA", "LDXC");
+  auto* digiInfo = binder_.Bind(Box(tr("Load D&igiinfo"), "Modul_CB_DigiInfo"), "EXTRA", "DLINK");
+  auto* spy = binder_.Bind(Box(tr("Load &Spy"), "Modul_CB_Spy"), "EXTRA", "SPY");
+  mailBox_ = binder_.Bind(Box(tr("Load &Mailbox"), "Modul_CB_MailBox"), "EXTRA", "BOX");
+  auto* dxClusterSpy = binder_.Bind(Box(tr("Load &DX cluster spy"), "Modul_CB_DXClusterSpy"), "EXTRA", "LDXC");
+  // Stored as ticked, enabled or not.
+  broadcast_ = binder_.Bind(Box(tr("Load &Broadcast RX"), "Modul_CB_Broadcast"), "EXTRA", "LBROAD");
 
   auto* grid = new QGridLayout;
   grid->setContentsMargins(0, 0, 0, 0);

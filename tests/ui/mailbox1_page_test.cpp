@@ -16,9 +16,9 @@ const std::string kFile =
 
 class Mailbox1Test : public ::testing::Test {
  protected:
-  explicit Mailbox1Test(const std::string& ini = kFile) : w(ini) { test::ClickTab(w, "Mailbox 1"); }
+  explicit Mailbox1Test(const std::string& ini = kFile) : w(ini) { test::OpenTab(w, "Mailbox 1"); }
   QString Text(const char* edit) { return w.Edit(edit)->text(); }
-  void Ok() { QTest::mouseClick(w.Find<QPushButton>("Btn_OK"), Qt::LeftButton); }
+  void Ok() { test::PressOk(w); }
 
   Window w;
 };

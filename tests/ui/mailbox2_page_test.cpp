@@ -19,12 +19,12 @@ struct Mailbox2 {
       : w(ini),
         list(w.Find<QListWidget>("Mail2_List_ClosedTime")),
         deleteTime(w.Find<QPushButton>("Mail_Btn_DeleteTime")) {
-    test::ClickTab(w, "Mailbox 2");
+    test::OpenTab(w, "Mailbox 2");
   }
   QCheckBox* Box(const char* name) { return w.Find<QCheckBox>(name); }
   QComboBox* Hour() { return w.Combo("Mail2_Cb_GarbageHour"); }
   QComboBox* Minute() { return w.Combo("Mail2_Cb_GarbageMin"); }
-  void Ok() { QTest::mouseClick(w.Find<QPushButton>("Btn_OK"), Qt::LeftButton); }
+  void Ok() { test::PressOk(w); }
   void Add() { QTest::mouseClick(w.Find<QPushButton>("Mail_Btn_AddTime"), Qt::LeftButton); }
   void Delete() { QTest::mouseClick(deleteTime, Qt::LeftButton); }
   QStringList ClosedTimes() { return test::WindowTexts(w.config.ClosedTimes); }

@@ -17,9 +17,8 @@ namespace trv {
 namespace {
 
 constexpr int kSecondsPerHour = 3600;
-constexpr int kUtcHoursMax = 12;     // the list runs from -12 to +12 hours
-constexpr int kPollDelaySteps = 10;  // 50 ms to 500 ms
-constexpr int kPollDelayStepMs = 50;
+constexpr int kUtcHoursMax = 12;      // the list runs from -12 to +12 hours
+constexpr int kPollDelayStepMs = 50;  // the poll delay's steps
 
 // The list item of an offset: its hour truncated towards zero, -1 when the list has none.
 int UtcItem(std::int32_t seconds) {
@@ -74,7 +73,7 @@ void ExtraPage::BuildControls() {
 }
 
 void ExtraPage::FillLists() {
-  for (int step = 1; step <= kPollDelaySteps; ++step)
+  for (int step = kMinPollDelay; step <= kMaxPollDelay; ++step)  // 50 ms to 500 ms
     AddNumbered(pollDelay_, tr("%1 ms").arg(step * kPollDelayStepMs), step);
   for (int hours = -kUtcHoursMax; hours <= kUtcHoursMax; ++hours)
     AddNumbered(utc_, tr("%1 hours").arg(hours), hours * kSecondsPerHour);

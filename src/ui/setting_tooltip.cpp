@@ -56,7 +56,7 @@ class SettingFacts {
     return e_.unitName.empty() ? number : number + " " + Translated(std::string(e_.unitName).c_str());
   }
 
-  // Runs of three or more values at one step are shown by their ends ("40 to 245 in steps of 5").
+  // Runs of four or more values at one step are shown by their ends ("40 to 245 in steps of 5").
   QString Allowed() const {
     const std::vector<std::int64_t>& v = e_.allowed;
     QStringList values;
@@ -64,7 +64,7 @@ class SettingFacts {
       std::size_t end = i + 1;  // one past the run that starts at i
       const std::int64_t step = end < v.size() ? v[end] - v[i] : 0;
       while (end < v.size() && v[end] - v[end - 1] == step) ++end;
-      if (end - i < 3) {
+      if (end - i < 4) {
         values << Shown(v[i++]);
         continue;
       }

@@ -41,8 +41,8 @@ void ReadElement(Config& config, TIniFile& ini, const ScreenElementColors& color
   for (bool fg : {true, false}) {
     const ColorSide& side = fg ? colors.fg : colors.bg;
     if (!side.Own()) continue;
-    Side(config, colors.element, fg) = colors.portHeader ? ReadPortKey(ini, side, fg ? headers->fg : headers->bg)
-                                                         : ReadColor(ini, side.key, side.def);
+    Side(config, colors.element, fg) =
+        colors.portHeader ? ReadPortKey(ini, side, fg ? headers->fg : headers->bg) : ReadColor(ini, side.key, side.def);
   }
 }
 

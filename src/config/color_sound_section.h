@@ -37,8 +37,7 @@ inline constexpr std::array<WaveKey, kWaveCount> kWaveKeys = {{
 
 // The sound switches, kept in the EXTRA section, in the order in which they are written.
 inline constexpr std::array<Setting<SoundSettings>, 3> kSoundSwitches = {{
-    FlagSetting<SoundSettings>{"EXTRA", "OLCSOUND", "OnlyLastConnectSound", &SoundSettings::OnlyLastConnectSound,
-                               true},
+    FlagSetting<SoundSettings>{"EXTRA", "OLCSOUND", "OnlyLastConnectSound", &SoundSettings::OnlyLastConnectSound, true},
     FlagSetting<SoundSettings>{"EXTRA", "WAVEMCI", "UseMciSound", &SoundSettings::UseMciSound, false},
     FlagSetting<SoundSettings>{"EXTRA", "NOSOUND", "DisableSound", &SoundSettings::DisableSound, false},
 }};

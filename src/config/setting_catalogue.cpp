@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <charconv>
 
+#include "config/color_sound_section.h"
 #include "config/config.h"
 #include "config/device_section.h"
 #include "config/dir_section.h"
-#include "config/color_sound_section.h"
 #include "config/ini_numbers.h"
 #include "config/screen_elements.h"
 #include "config/setting_tables.h"
@@ -102,11 +102,11 @@ CatalogueEntry Placed(CatalogueEntry e, std::string_view section, std::string ke
 
 void AddDirectories(SettingCatalogue& out, const Config& config) {
   for (const DirKey& k : DirKeys())
-    out.push_back(Placed(TextEntry(
-                             "Directories." + std::string(k.name), kShortStringMax,
-                             [k](const Config& c) { return (c.Dirs.*k.get)(); },
-                             [k](Config& c, const std::string& v) { (c.Dirs.*k.set)(v); }),
-                         kDirSection, std::string(k.key), Join255(config.Dirs.GetProgramDir(), k.defaultName), k.about));
+    out.push_back(Placed(
+        TextEntry(
+            "Directories." + std::string(k.name), kShortStringMax, [k](const Config& c) { return (c.Dirs.*k.get)(); },
+            [k](Config& c, const std::string& v) { (c.Dirs.*k.set)(v); }),
+        kDirSection, std::string(k.key), Join255(config.Dirs.GetProgramDir(), k.defaultName), k.about));
 }
 
 // A colour of a screen element; one it borrows cannot be set.

@@ -1,8 +1,8 @@
 #include "ui/setting_tooltip.h"
 
 #include <QCoreApplication>
-#include <QStringList>
 #include <QListWidgetItem>
+#include <QStringList>
 #include <QWidget>
 
 #include "config/setting_catalogue.h"

@@ -254,9 +254,9 @@ struct ElementKeys {
   std::int16_t bgDefault;
 };
 constexpr ElementKeys kElementKeys[] = {
-    {0, nullptr, 0, "CCOL", 12}, {1, nullptr, 0, "FILLBG", 15}, {2, "NFG", 14, "NBG", 0},  {3, "EFG", 14, "EBG", 0},
+    {0, nullptr, 0, "CCOL", 12}, {1, nullptr, 0, "FILLBG", 15}, {2, "NFG", 14, "NBG", 0},   {3, "EFG", 14, "EBG", 0},
     {4, "LFG", 14, "LBG", 0},    {5, "MFG", 14, "MBG", 0},      {6, "HFG0", 14, "HBG0", 0}, {7, "HFG1", 14, "HBG1", 0},
-    {8, "HFG2", 14, "HBG2", 0},  {9, "HFG3", 14, "HBG3", 0},    {10, "RFG", 14, "RBG", 0}, {11, nullptr, 0, "SCOL", 9},
+    {8, "HFG2", 14, "HBG2", 0},  {9, "HFG3", 14, "HBG3", 0},    {10, "RFG", 14, "RBG", 0},  {11, nullptr, 0, "SCOL", 9},
 };
 
 TEST(Color, EveryScreenElementReadsWritesAndListsItsOwnKeys) {

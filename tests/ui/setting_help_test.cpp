@@ -48,8 +48,9 @@ const FieldHelp kFieldHelp[] = {
 };
 
 TEST(SettingHelp, FieldsNameTheKeyOfTheItemChosen) {
-  Window w("[DEVICE]\r\nTNC0=2,248,19200,8,1,1,123.456,DEFINI,DEFDEI,0,0\r\n"
-           "TNC1=60,128,9600,4,0,1,144.800,A,B,1,1\r\nTNC2=END OF BLOCK\r\n");
+  Window w(
+      "[DEVICE]\r\nTNC0=2,248,19200,8,1,1,123.456,DEFINI,DEFDEI,0,0\r\n"
+      "TNC1=60,128,9600,4,0,1,144.800,A,B,1,1\r\nTNC2=END OF BLOCK\r\n");
   for (const FieldHelp& f : kFieldHelp) {
     SCOPED_TRACE(std::string(f.tab) + " " + f.field + " " + std::to_string(f.row));
     QWidget* page = test::OpenTab(w, f.tab);

@@ -24,9 +24,7 @@ namespace trv {
 namespace {
 
 QString ComText(int port) { return QString("COM %1").arg(port); }
-QString SirqText(int port) {
-  return QString("SIRQ %1").arg(port % kDrsiPortOffset, 2, 16, QChar('0')).toUpper();
-}
+QString SirqText(int port) { return QString("SIRQ %1").arg(port % kDrsiPortOffset, 2, 16, QChar('0')).toUpper(); }
 QString BaudText(int baud) { return QString("%1 Baud").arg(baud); }
 
 void ClearRadioButtons(std::initializer_list<QRadioButton*> buttons) {
@@ -136,13 +134,12 @@ void TncPage::ShowTnc(int n, bool storeShown) {
 void TncPage::ShowFieldHelp(int n) {
   const SettingCatalogue catalogue = TncCatalogue(config_, n);
   const std::pair<const char*, std::vector<QWidget*>> fields[] = {
-      {"Driver", {driver_}},       {"Port", {com_, drsi_}},       {"Baud", {baud_}},
-      {"PacLen", {pacLen_}},       {"Channels", {channels_}},     {"IniBlock", {ini_}},
-      {"Qrg", {qrg_}},             {"HostMode", {wa8ded_, tnc3s_}}, {"AutoParam", {autoParam_}},
-      {"UseXHost", {useXHost_}},   {"FastPoll", {fastPoll_}},     {"DeiBlock", {dei_}}};
+      {"Driver", {driver_}},     {"Port", {com_, drsi_}},         {"Baud", {baud_}},
+      {"PacLen", {pacLen_}},     {"Channels", {channels_}},       {"IniBlock", {ini_}},
+      {"Qrg", {qrg_}},           {"HostMode", {wa8ded_, tnc3s_}}, {"AutoParam", {autoParam_}},
+      {"UseXHost", {useXHost_}}, {"FastPoll", {fastPoll_}},       {"DeiBlock", {dei_}}};
   for (const auto& [field, widgets] : fields)
-    for (QWidget* widget : widgets)
-      ShowSettingHelp(widget, catalogue, "TncTable[" + std::to_string(n) + "]." + field);
+    for (QWidget* widget : widgets) ShowSettingHelp(widget, catalogue, "TncTable[" + std::to_string(n) + "]." + field);
 }
 
 // With no TNC in the table the settings belong to nothing: cleared and disabled until one is added.

@@ -20,9 +20,10 @@ struct CatalogueEntry {
   enum class Kind { Text, Integer, Real, Flag };
   std::string name;
   Kind kind = Kind::Text;
-  // Where the file keeps it ("MAILBOX", "TIMEOUT"; the TNC line is one key), its default as
-  // `get` gives it (empty when it has none of its own) and one sentence, marked with TRV_ABOUT,
-  // on what it does in the terminal program (empty where nothing says).
+  // Where the file keeps it ("MAILBOX", "TIMEOUT"; every field of TNC 1 is in "DEVICE", "TNC1"),
+  // its default as `get` gives it (a TNC's: a new TNC's; a wave file's: the file's, before the
+  // wave directory is put in front; empty when it has none of its own) and one sentence, marked
+  // with TRV_ABOUT, on what it does in the terminal program (empty where nothing says).
   std::string_view section;
   std::string key;
   std::string defaultValue;

@@ -212,7 +212,7 @@ void AddTnc(SettingCatalogue& out, const Config& config, int n) {
   port.allowed = Wide(OfferedTncPorts());
   port.put = [n](Config& c, const std::string& v) {
     c.TncTable[n].Port = static_cast<std::uint16_t>(std::stoi(v));
-    if (c.TncTable[n].Port > kLastComPort) c.TncTable[n].Baud = kSirqBaud;  // as the next read takes it
+    if (c.TncTable[n].Port > kLastPortWithBaud) c.TncTable[n].Baud = kSirqBaud;  // as the next read takes it
   };
   out.push_back(std::move(port));
   CatalogueEntry pacLen = TncNumber(n, "PacLen", &TncEntry::PacLen);
@@ -220,7 +220,7 @@ void AddTnc(SettingCatalogue& out, const Config& config, int n) {
   out.push_back(std::move(pacLen));
   CatalogueEntry baud = TncNumber(n, "Baud", &TncEntry::Baud);
   baud.allowed =
-      config.TncTable[n].Port > kLastComPort ? std::vector<std::int64_t>{kSirqBaud} : Wide(OfferedBaudRates());
+      config.TncTable[n].Port > kLastPortWithBaud ? std::vector<std::int64_t>{kSirqBaud} : Wide(OfferedBaudRates());
   out.push_back(std::move(baud));
   CatalogueEntry channels = TncNumber(n, "Channels", &TncEntry::Channels);
   channels.ranged = true;

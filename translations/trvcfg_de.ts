@@ -34,6 +34,14 @@
         <source>Default %1.</source>
         <translation>Standard: %1.</translation>
     </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2 in steps of %3</source>
+        <translation>%1 bis %2 in Schritten von %3</translation>
+    </message>
 </context>
 <context>
     <name>trv</name>
@@ -280,6 +288,146 @@ die Antwort in %1.</translation>
     <message>
         <source>min</source>
         <translation>min</translation>
+    </message>
+    <message>
+        <source>The wave file played for the sound event &quot;Startup&quot;.</source>
+        <translation>Die Wave-Datei, die beim Ereignis „Programmstart“ abgespielt wird.</translation>
+    </message>
+    <message>
+        <source>The wave file played for the sound event &quot;Connect&quot;.</source>
+        <translation>Die Wave-Datei, die beim Ereignis „Connect“ abgespielt wird.</translation>
+    </message>
+    <message>
+        <source>The wave file played for the sound event &quot;Disconnect&quot;.</source>
+        <translation>Die Wave-Datei, die beim Ereignis „Disconnect“ abgespielt wird.</translation>
+    </message>
+    <message>
+        <source>The wave file played for the sound event &quot;Reconnect&quot;.</source>
+        <translation>Die Wave-Datei, die beim Ereignis „Reconnect“ abgespielt wird.</translation>
+    </message>
+    <message>
+        <source>The wave file played for the sound event &quot;Link failure&quot;.</source>
+        <translation>Die Wave-Datei, die beim Ereignis „Link-Ausfall“ abgespielt wird.</translation>
+    </message>
+    <message>
+        <source>The wave file played for the sound event &quot;Ring&quot;.</source>
+        <translation>Die Wave-Datei, die beim Ereignis „Klingeln“ abgespielt wird.</translation>
+    </message>
+    <message>
+        <source>The wave file played for the sound event &quot;Ctrl-G&quot;.</source>
+        <translation>Die Wave-Datei, die beim Ereignis „Strg-G“ abgespielt wird.</translation>
+    </message>
+    <message>
+        <source>How the terminal program reaches the TNC: a COM port, or a SIRQ number (256 more with the DRSI option).</source>
+        <translation>Wie das Terminalprogramm den TNC erreicht: über einen COM-Port oder eine SIRQ-Nummer (mit der DRSI-Option 256 mehr).</translation>
+    </message>
+    <message>
+        <source>The packet length in characters.</source>
+        <translation>Die Paketlänge in Zeichen.</translation>
+    </message>
+    <message>
+        <source>The baud rate of the serial line to the TNC; a SIRQ port always runs at 57600.</source>
+        <translation>Die Baudrate der seriellen Leitung zum TNC; ein SIRQ-Port läuft immer mit 57600.</translation>
+    </message>
+    <message>
+        <source>The number of channels of the TNC.</source>
+        <translation>Die Anzahl der Kanäle des TNC.</translation>
+    </message>
+    <message>
+        <source>The working frequency (QRG).</source>
+        <translation>Die Arbeitsfrequenz (QRG).</translation>
+    </message>
+    <message>
+        <source>The user section that holds the TNC&apos;s initialisation commands.</source>
+        <translation>Der Abschnitt der INI-Datei mit den Initialisierungsbefehlen des TNC.</translation>
+    </message>
+    <message>
+        <source>The user section that holds the TNC&apos;s deinitialisation commands.</source>
+        <translation>Der Abschnitt der INI-Datei mit den Deinitialisierungsbefehlen des TNC.</translation>
+    </message>
+    <message>
+        <source>The TNC&apos;s hostmode type: 0 WA8DED, 1 TNC3S.</source>
+        <translation>Der Hostmode-Typ des TNC: 0 WA8DED, 1 TNC3S.</translation>
+    </message>
+    <message>
+        <source>The TNC driver file, in the folder DRIVER.TNC of the program directory.</source>
+        <translation>Die TNC-Treiberdatei im Verzeichnis DRIVER.TNC des Programmverzeichnisses.</translation>
+    </message>
+    <message>
+        <source>The directory the terminal program uses for //RPRG and //R.</source>
+        <translation>Das Verzeichnis, das das Terminalprogramm für //RPRG und //R verwendet.</translation>
+    </message>
+    <message>
+        <source>The directory the terminal program uses for //WPRG and //W.</source>
+        <translation>Das Verzeichnis, das das Terminalprogramm für //WPRG und //W verwendet.</translation>
+    </message>
+    <message>
+        <source>The mailbox directory; the mailbox&apos;s own subdirectories are made below it.</source>
+        <translation>Das Mailbox-Verzeichnis; die Unterverzeichnisse der Mailbox werden darunter angelegt.</translation>
+    </message>
+    <message>
+        <source>The directory for import files.</source>
+        <translation>Das Verzeichnis für Importdateien.</translation>
+    </message>
+    <message>
+        <source>The directory for 7Plus files.</source>
+        <translation>Das Verzeichnis für 7Plus-Dateien.</translation>
+    </message>
+    <message>
+        <source>The directory of the wave files: a wave file named without a directory is taken from here.</source>
+        <translation>Das Verzeichnis der Wave-Dateien: Eine Wave-Datei ohne Verzeichnisangabe wird hier gesucht.</translation>
+    </message>
+    <message>
+        <source>The directory for temporary files.</source>
+        <translation>Das Verzeichnis für temporäre Dateien.</translation>
+    </message>
+    <message>
+        <source>The colour of the cursor in the terminal program&apos;s text windows.</source>
+        <translation>Die Farbe des Cursors in den Textfenstern des Terminalprogramms.</translation>
+    </message>
+    <message>
+        <source>The background colour of the terminal program&apos;s text windows.</source>
+        <translation>Die Hintergrundfarbe der Textfenster des Terminalprogramms.</translation>
+    </message>
+    <message>
+        <source>The colours of ordinary output in the terminal program&apos;s text windows.</source>
+        <translation>Die Farben der normalen Ausgabe in den Textfenstern des Terminalprogramms.</translation>
+    </message>
+    <message>
+        <source>The colours of the echo of your own text in the terminal program&apos;s text windows.</source>
+        <translation>Die Farben des Echos Ihres eigenen Textes in den Textfenstern des Terminalprogramms.</translation>
+    </message>
+    <message>
+        <source>The colours of link messages in the terminal program&apos;s text windows.</source>
+        <translation>Die Farben der Link-Meldungen in den Textfenstern des Terminalprogramms.</translation>
+    </message>
+    <message>
+        <source>The colours of monitored frames in the terminal program&apos;s text windows.</source>
+        <translation>Die Farben der mitgehörten Frames in den Textfenstern des Terminalprogramms.</translation>
+    </message>
+    <message>
+        <source>The colours of the monitor headers of port 0 in the terminal program&apos;s text windows.</source>
+        <translation>Die Farben der Monitor-Köpfe von Port 0 in den Textfenstern des Terminalprogramms.</translation>
+    </message>
+    <message>
+        <source>The colours of the monitor headers of port 1 in the terminal program&apos;s text windows.</source>
+        <translation>Die Farben der Monitor-Köpfe von Port 1 in den Textfenstern des Terminalprogramms.</translation>
+    </message>
+    <message>
+        <source>The colours of the monitor headers of port 2 in the terminal program&apos;s text windows.</source>
+        <translation>Die Farben der Monitor-Köpfe von Port 2 in den Textfenstern des Terminalprogramms.</translation>
+    </message>
+    <message>
+        <source>The colours of the monitor headers of port 3 in the terminal program&apos;s text windows.</source>
+        <translation>Die Farben der Monitor-Köpfe von Port 3 in den Textfenstern des Terminalprogramms.</translation>
+    </message>
+    <message>
+        <source>The colours of notifications in the terminal program&apos;s text windows.</source>
+        <translation>Die Farben der Benachrichtigungen in den Textfenstern des Terminalprogramms.</translation>
+    </message>
+    <message>
+        <source>The colour of selected edit text in the terminal program&apos;s text windows.</source>
+        <translation>Die Farbe des markierten Eingabetextes in den Textfenstern des Terminalprogramms.</translation>
     </message>
     <message>
         <source>A short text the mailbox puts into mails.</source>

@@ -2,6 +2,7 @@
 
 #include <type_traits>
 
+#include "config/color_sound_section.h"
 #include "config/config.h"
 #include "config/dir_section.h"
 #include "config/setting_tables.h"
@@ -60,9 +61,7 @@ void VisitColorsAndSounds(const Config& c, SettingsVisitor& v) {
   v.BeginList("WaveFiles");
   for (const auto& wave : c.Sound.WaveFiles) v.Text("", wave);
   v.EndList();
-  v.Flag("OnlyLastConnectSound", c.Sound.OnlyLastConnectSound);
-  v.Flag("UseMciSound", c.Sound.UseMciSound);
-  v.Flag("DisableSound", c.Sound.DisableSound);
+  VisitTable<SoundSettings>(v, kSoundSwitches, c.Sound);
   v.EndRecord();
 }
 

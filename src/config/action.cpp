@@ -1,6 +1,4 @@
 // One user action on TARVO.INI: one read, one replacement.
-#include <cstring>
-
 #include "config/backup.h"
 #include "config/config.h"
 #include "config/ini_errors.h"
@@ -18,8 +16,7 @@ void KeepBackup(const Config& config, TIniFile& ini, std::string_view bytes, con
   const std::string host = config.Files.ToHost(shown).value_or(std::string());
   FileWriter& writer = config.Options.writer != nullptr ? *config.Options.writer : DefaultFileWriter();
   const WriteResult result = writer.WriteCopy(host, bytes, ini.HostPath());
-  if (result.outcome != WriteResult::Outcome::Written)
-    throw IniWriteError(shown, result.error == 0 ? std::string() : std::string(std::strerror(result.error)));
+  if (result.outcome != WriteResult::Outcome::Written) throw IniWriteError(shown, SystemReason(result.error));
   config.Backup.kept = true;
 }
 
@@ -35,26 +32,19 @@ void RunAction(const Config& config, const std::function<void(TIniFile&)>& body)
     body(*config.Action);
     return;
   }
-  Findings* const findings = config.Options.findings;
-  const std::size_t mark = findings != nullptr ? findings->size() : 0;
-  std::string shownPath;
-  for (int attempt = 0; attempt < kOperationAttempts; ++attempt) {
-    if (findings != nullptr) findings->resize(mark);  // those of a lost run go
-    const std::unique_ptr<TIniFile> ini = OpenConfigFile(config);
-    shownPath = ini->ShownPath();
-    {
-      const ActionScope scope(config, ini.get());
-      body(*ini);
-    }
+  const auto open = [&config] { return OpenConfigFile(config); };
+  const auto scoped = [&](TIniFile& ini) {
+    const ActionScope scope(config, &ini);
+    body(ini);
+  };
+  RunIniOperation(open, scoped, config.Options.findings, [&config](TIniFile& ini) {
     if (KeepsBackup(config))
-      ini->SetBeforeReplace(
-          [&](std::string_view bytes, const FileIdentity& read) { KeepBackup(config, *ini, bytes, read); });
-    const TIniFile::CommitResult result = ini->Commit(true);
-    if (result == TIniFile::CommitResult::FileChanged) continue;
+      ini.SetBeforeReplace(
+          [&](std::string_view bytes, const FileIdentity& read) { KeepBackup(config, ini, bytes, read); });
+    const TIniFile::CommitResult result = ini.Commit(true);
     if (result == TIniFile::CommitResult::Written) config.Backup.decided = true;
-    return;
-  }
-  throw IniWriteError(shownPath, "another program kept changing the file");
+    return result;
+  });
 }
 
 DryRun RunDryAction(const Config& config, const std::function<void(TIniFile&)>& body) {

@@ -16,12 +16,10 @@
 namespace trv {
 namespace {
 
-std::string ReasonOf(int error) { return error == 0 ? std::string() : std::string(std::strerror(error)); }
-
 FileContents ReadOrThrow(FileReader& reader, const std::string& hostPath, const std::string& shownPath) {
   FileContents contents = reader.Read(hostPath);
   if (contents.state == FileContents::State::NotRegular) throw IniReadError(shownPath, "not a regular file");
-  if (contents.state == FileContents::State::Failed) throw IniReadError(shownPath, ReasonOf(contents.error));
+  if (contents.state == FileContents::State::Failed) throw IniReadError(shownPath, SystemReason(contents.error));
   return contents;
 }
 
@@ -35,7 +33,7 @@ WriteResult RestoreThroughJournal(FileWriter& writer, const RestorePaths& p, con
                                   const FileContents& current) {
   const std::string journal = RestoreJournalOf(p.fileHost);
   const WriteResult kept = writer.WriteCopy(journal, current.bytes, p.fileHost);
-  if (kept.outcome != WriteResult::Outcome::Written) throw IniWriteError(p.backupShown, ReasonOf(kept.error));
+  if (kept.outcome != WriteResult::Outcome::Written) throw IniWriteError(p.backupShown, SystemReason(kept.error));
   const WriteResult put = writer.Replace(p.fileHost, backup.bytes, current.bytes, current.identity);
   if (put.outcome != WriteResult::Outcome::Written) {
     ::unlink(journal.c_str());
@@ -47,7 +45,7 @@ WriteResult RestoreThroughJournal(FileWriter& writer, const RestorePaths& p, con
     if (writer.Replace(p.fileHost, current.bytes, backup.bytes, IdentityOf(p.fileHost)).outcome ==
         WriteResult::Outcome::Written)
       ::unlink(journal.c_str());
-    throw IniWriteError(p.backupShown, ReasonOf(swapped.error));
+    throw IniWriteError(p.backupShown, SystemReason(swapped.error));
   }
   ::unlink(journal.c_str());
   return put;
@@ -83,7 +81,7 @@ bool RestoreBackup(const Config& config) {
         result = RestoreThroughJournal(writer, p, backup, current);
     }
     if (result.outcome == WriteResult::Outcome::FileChanged) continue;
-    if (result.outcome != WriteResult::Outcome::Written) throw IniWriteError(p.fileShown, ReasonOf(result.error));
+    if (result.outcome != WriteResult::Outcome::Written) throw IniWriteError(p.fileShown, SystemReason(result.error));
     return true;
   }
   throw IniWriteError(p.fileShown, "another program kept changing the file");

@@ -1,10 +1,11 @@
 #pragma once
-// The COLOR section (with the per-port monitor header keys) and the SOUND section with
-// its three switches in the EXTRA section.
+// The COLOR section (its screen elements are declared in screen_elements.h) and the SOUND
+// section with its three switches in the EXTRA section.
 #include <array>
 #include <string_view>
 
 #include "config/records.h"
+#include "config/setting_table.h"
 
 namespace trv {
 
@@ -15,7 +16,30 @@ void WriteColorSection(Config& config);
 void ReadSoundSection(Config& config);
 void WriteSoundSection(Config& config);
 
-inline constexpr std::array<std::string_view, kWaveCount> kWaveKeys = {"STARTUP", "CONNECT", "DISCON", "RECON",
-                                                                       "LFAIL",   "RING",    "CTRLG"};
+inline constexpr std::string_view kColorSection = "COLOR";
+inline constexpr std::string_view kSoundSection = "SOUND";
+
+// The wave file of a sound event, in the order of the Sound page's list.
+struct WaveKey {
+  std::string_view key;
+  std::string_view def;
+  std::string_view about;
+};
+inline constexpr std::array<WaveKey, kWaveCount> kWaveKeys = {{
+    {"STARTUP", "STARTUP.WAV", TRV_ABOUT("The wave file played for the sound event \"Startup\".")},
+    {"CONNECT", "", TRV_ABOUT("The wave file played for the sound event \"Connect\".")},
+    {"DISCON", "", TRV_ABOUT("The wave file played for the sound event \"Disconnect\".")},
+    {"RECON", "", TRV_ABOUT("The wave file played for the sound event \"Reconnect\".")},
+    {"LFAIL", "", TRV_ABOUT("The wave file played for the sound event \"Link failure\".")},
+    {"RING", "", TRV_ABOUT("The wave file played for the sound event \"Ring\".")},
+    {"CTRLG", "", TRV_ABOUT("The wave file played for the sound event \"Ctrl-G\".")},
+}};
+
+// The sound switches, kept in the EXTRA section, in the order in which they are written.
+inline constexpr std::array<Setting<SoundSettings>, 3> kSoundSwitches = {{
+    FlagSetting<SoundSettings>{"EXTRA", "OLCSOUND", "OnlyLastConnectSound", &SoundSettings::OnlyLastConnectSound, true},
+    FlagSetting<SoundSettings>{"EXTRA", "WAVEMCI", "UseMciSound", &SoundSettings::UseMciSound, false},
+    FlagSetting<SoundSettings>{"EXTRA", "NOSOUND", "DisableSound", &SoundSettings::DisableSound, false},
+}};
 
 }  // namespace trv

@@ -1,6 +1,7 @@
 #include "config/device_section.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "config/config.h"
 #include "config/ini_errors.h"
@@ -10,13 +11,14 @@
 namespace trv {
 namespace {
 
-constexpr std::string_view kSection = "DEVICE";
-
 std::int32_t FieldInteger(const std::string& field) { return ParseIniInteger(field).value_or(-1); }
 
 bool ValidPort(std::int32_t port) {
-  return (port >= 1 && port <= 15) || (port >= 48 && port <= 255) || (port >= 304 && port <= 511);
+  const auto sirq = [](std::int32_t number) { return number >= kFirstSirqPort && number <= kLastSirqPort; };
+  return (port >= kFirstComPort && port <= kLastPortWithBaud) || sirq(port) || sirq(port - kDrsiPortOffset);
 }
+
+std::string Range(std::int32_t from, std::int32_t to) { return std::to_string(from) + "-" + std::to_string(to); }
 
 // Takes the next field off the front of `rest`; empty when it is missing or empty.
 std::string NextField(std::string& rest) {
@@ -64,11 +66,22 @@ void ReadOptionalFields(std::string& rest, TncLineResult& result,
 
 }  // namespace
 
-std::vector<std::int32_t> OfferedTncPorts() {
+std::vector<std::int32_t> OfferedComPorts() {
   std::vector<std::int32_t> ports;
-  for (std::int32_t port = 1; port <= kLastComPort; ++port) ports.push_back(port);
+  for (std::int32_t port = kFirstComPort; port <= kLastComPort; ++port) ports.push_back(port);
+  return ports;
+}
+
+std::vector<std::int32_t> OfferedSirqPorts() {
+  std::vector<std::int32_t> ports;
+  for (std::int32_t port = kFirstSirqPort; port <= kLastSirqPort; ++port) ports.push_back(port);
+  return ports;
+}
+
+std::vector<std::int32_t> OfferedTncPorts() {
+  std::vector<std::int32_t> ports = OfferedComPorts();
   for (std::int32_t offset : {0, kDrsiPortOffset})
-    for (std::int32_t port = kFirstSirqPort; port <= kLastSirqPort; ++port) ports.push_back(port + offset);
+    for (std::int32_t port : OfferedSirqPorts()) ports.push_back(port + offset);
   return ports;
 }
 
@@ -82,10 +95,18 @@ std::vector<std::int32_t> OfferedBaudRates() {
 
 std::vector<std::int32_t> OfferedPacketLengths() {
   std::vector<std::int32_t> lengths;
-  for (std::int32_t length = 40; length <= 245; length += 5) lengths.push_back(length);
-  lengths.push_back(248);
+  for (std::int32_t length = kMinPacLen; length < kMaxPacLen; length += 5) lengths.push_back(length);
+  lengths.push_back(kMaxPacLen);
   return lengths;
 }
+
+const TncField& TncFieldOf(std::string_view name) {
+  for (const TncField& field : kTncFields)
+    if (field.name == name) return field;
+  throw std::logic_error("no TNC field " + std::string(name));
+}
+
+std::string TncKey(int n) { return "TNC" + std::to_string(n); }
 
 std::string FormatTncLine(const TncEntry& e) {
   return std::to_string(e.Port) + "," + std::to_string(e.PacLen) + "," + std::to_string(e.Baud) + "," +
@@ -101,25 +122,30 @@ TncLineResult ParseTncLine(std::string rest, const std::function<bool(const std:
 
   const std::string port = NextField(rest);
   const std::int32_t portValue = FieldInteger(port);
-  if (port.empty() || !ValidPort(portValue)) return Rejected("port '" + port + "' is not 1-15, 48-255 or 304-511");
+  if (port.empty() || !ValidPort(portValue))
+    return Rejected("port '" + port + "' is not " + Range(kFirstComPort, kLastPortWithBaud) + ", " +
+                    Range(kFirstSirqPort, kLastSirqPort) + " or " +
+                    Range(kFirstSirqPort + kDrsiPortOffset, kLastSirqPort + kDrsiPortOffset));
   e.Port = static_cast<std::uint16_t>(portValue);
 
   const std::string pacLen = NextField(rest);
   const std::int32_t length = FieldInteger(pacLen);
-  if (pacLen.empty() || length < 0 || length > 255) return Rejected("packet length '" + pacLen + "' is not 0-255");
-  e.PacLen = static_cast<std::uint16_t>(std::clamp(length, 40, 248));
+  if (pacLen.empty() || length < 0 || length > kMaxPacLenField)
+    return Rejected("packet length '" + pacLen + "' is not " + Range(0, kMaxPacLenField));
+  e.PacLen = static_cast<std::uint16_t>(std::clamp(length, kMinPacLen, kMaxPacLen));
   if (e.PacLen != length) changes.push_back("packet length " + pacLen + " is read as " + std::to_string(e.PacLen));
 
   const std::string baud = NextField(rest);
   const std::int32_t baudValue = FieldInteger(baud);
   if (baud.empty() || baudValue == -1) return Rejected("baud rate '" + baud + "' is not a number");
-  e.Baud = e.Port > 15 ? kSirqBaud : baudValue;
-  if (e.Baud != baudValue) changes.push_back("baud rate " + baud + " is read as 57600 for a SIRQ port");
+  e.Baud = e.Port > kLastPortWithBaud ? kSirqBaud : baudValue;
+  if (e.Baud != baudValue)
+    changes.push_back("baud rate " + baud + " is read as " + std::to_string(kSirqBaud) + " for a SIRQ port");
 
   const std::string channels = NextField(rest);
   const std::int32_t count = FieldInteger(channels);
   if (channels.empty() || count < 0 || count > kMaxTncChannels)
-    return Rejected("channels '" + channels + "' is not 0-" + std::to_string(kMaxTncChannels));
+    return Rejected("channels '" + channels + "' is not " + Range(0, kMaxTncChannels));
   e.Channels = static_cast<std::uint16_t>(count);
 
   const std::string autoParam = NextField(rest);
@@ -157,28 +183,28 @@ namespace {
 // Reads the TNC lines in key order until an empty or END OF BLOCK value.
 void ReadTncLines(Config& config, TIniFile& ini) {
   std::vector<std::string> keys;
-  ini.ReadSection(kSection, keys);
+  ini.ReadSection(kDeviceSection, keys);
   const std::string driverDir = config.Dirs.GetTncDriverDir();
   auto driverExists = [&](const std::string& name) { return config.Files.FileExists(Join255(driverDir, name)); };
   std::string endedBy;
   for (const auto& key : keys) {
     if (!endedBy.empty()) {
-      ini.Report(kSection, key, "not read: " + endedBy);
+      ini.Report(kDeviceSection, key, "not read: " + endedBy);
       continue;
     }
-    const std::string value = ini.ReadString(kSection, key, "");
+    const std::string value = ini.ReadString(kDeviceSection, key, "");
     if (value.empty() || value == kEndOfBlock) {
-      endedBy = "the reading ended at " + key + " (line " + std::to_string(ini.LineNumber(kSection, key)) + ")";
+      endedBy = "the reading ended at " + key + " (line " + std::to_string(ini.LineNumber(kDeviceSection, key)) + ")";
       continue;
     }
     if (config.TncCount >= kTncTableSize) {
-      ini.Report(kSection, key, "not read: the table holds ten TNCs");
+      ini.Report(kDeviceSection, key, "not read: the table holds ten TNCs");
       continue;
     }
     TncLineResult result = ParseTncLine(value, driverExists);
-    for (const auto& change : result.changes) ini.Report(kSection, key, change);
+    for (const auto& change : result.changes) ini.Report(kDeviceSection, key, change);
     if (!result.entry) {
-      ini.Report(kSection, key, "line rejected: " + result.problem);
+      ini.Report(kDeviceSection, key, "line rejected: " + result.problem);
       continue;
     }
     config.TncTable[config.TncCount++] = std::move(*result.entry);
@@ -202,10 +228,10 @@ void WriteDeviceSection(Config& config) {
     for (const std::string* name : {&e.Driver, &e.IniBlock, &e.DeiBlock})
       if (name->find(',') != std::string::npos)  // the next read would split the line there
         throw IniInputError("a name in the DEVICE line may not hold a comma: " + *name);
-    keys.emplace_back("TNC" + std::to_string(i), FormatTncLine(config.TncTable[i]));
+    keys.emplace_back(TncKey(i), FormatTncLine(config.TncTable[i]));
   }
-  keys.emplace_back("TNC" + std::to_string(config.TncCount), std::string(kEndOfBlock));
-  RunOperation(config, [&](TIniFile& ini) { ini.RewriteSection(kSection, keys); });
+  keys.emplace_back(TncKey(config.TncCount), std::string(kEndOfBlock));
+  RunOperation(config, [&](TIniFile& ini) { ini.RewriteSection(kDeviceSection, keys); });
 }
 
 }  // namespace trv

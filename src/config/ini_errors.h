@@ -1,10 +1,14 @@
 #pragma once
 // The configuration store's own errors. Each keeps a fixed text (what the dialog shows) and
 // the system's reason apart (what tarvoini prints after it).
+#include <cstring>
 #include <stdexcept>
 #include <string>
 
 namespace trv {
+
+// The system's text for an errno value; empty for none.
+inline std::string SystemReason(int error) { return error == 0 ? std::string() : std::string(std::strerror(error)); }
 
 class StoreError : public std::runtime_error {
  public:

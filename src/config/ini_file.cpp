@@ -53,8 +53,6 @@ std::string JoinedNames(const std::vector<std::string>& names) {
   return joined;
 }
 
-std::string ReasonOf(int error) { return error == 0 ? std::string() : std::string(std::strerror(error)); }
-
 }  // namespace
 
 TIniFile::TIniFile(std::string hostPath, std::string shownPath, FileWriter* writer, FileReader* reader)
@@ -73,7 +71,7 @@ void TIniFile::Load() {
   FileContents contents = reader.Read(hostPath_);
   switch (contents.state) {
     case FileContents::State::NotRegular: throw IniReadError(shownPath_, "not a regular file");
-    case FileContents::State::Failed: throw IniReadError(shownPath_, ReasonOf(contents.error));
+    case FileContents::State::Failed: throw IniReadError(shownPath_, SystemReason(contents.error));
     default: break;
   }
   identity_ = contents.identity;
@@ -241,7 +239,7 @@ TIniFile::CommitResult TIniFile::Commit(bool last) {
   FileWriter& writer = writer_ != nullptr ? *writer_ : DefaultFileWriter();
   const WriteResult result = writer.Replace(hostPath_, bytes, document_->Bytes(), identity_);
   if (result.outcome == WriteResult::Outcome::FileChanged) return CommitResult::FileChanged;
-  if (result.outcome != WriteResult::Outcome::Written) throw IniWriteError(shownPath_, ReasonOf(result.error));
+  if (result.outcome != WriteResult::Outcome::Written) throw IniWriteError(shownPath_, SystemReason(result.error));
   document_.reset();  // the file as it now is, held once: the old document goes first
   if (last) return CommitResult::Written;
   document_.emplace(IniDocument::Parse(std::move(bytes)));

@@ -5,7 +5,7 @@
 namespace trv {
 
 void RunIniOperation(const std::function<std::unique_ptr<TIniFile>()>& open, const std::function<void(TIniFile&)>& body,
-                     Findings* findings) {
+                     Findings* findings, const IniCommit& commit) {
   const std::size_t mark = findings != nullptr ? findings->size() : 0;
   std::string shownPath;
   for (int attempt = 0; attempt < kOperationAttempts; ++attempt) {
@@ -13,7 +13,8 @@ void RunIniOperation(const std::function<std::unique_ptr<TIniFile>()>& open, con
     const std::unique_ptr<TIniFile> ini = open();
     shownPath = ini->ShownPath();
     body(*ini);
-    if (ini->Commit() != TIniFile::CommitResult::FileChanged) return;
+    const TIniFile::CommitResult result = commit ? commit(*ini) : ini->Commit();
+    if (result != TIniFile::CommitResult::FileChanged) return;
   }
   throw IniWriteError(shownPath, "another program kept changing the file");
 }

@@ -12,10 +12,13 @@ namespace trv {
 
 inline constexpr int kOperationAttempts = 5;
 
-// Opens a fresh TIniFile, runs `body` on it and writes what it changed. When the file changed
-// under it, runs again (findings of the lost run are dropped), at most kOperationAttempts
-// times; then throws IniWriteError and leaves the file as the other writer left it.
+using IniCommit = std::function<TIniFile::CommitResult(TIniFile&)>;
+
+// Opens a fresh TIniFile, runs `body` on it and writes what it changed with `commit` (a plain
+// Commit when empty). When the file changed under it, runs again (findings of the lost run are
+// dropped), at most kOperationAttempts times; then throws IniWriteError and leaves the file as
+// the other writer left it.
 void RunIniOperation(const std::function<std::unique_ptr<TIniFile>()>& open, const std::function<void(TIniFile&)>& body,
-                     Findings* findings = nullptr);
+                     Findings* findings = nullptr, const IniCommit& commit = {});
 
 }  // namespace trv

@@ -1,5 +1,7 @@
 #include "config/records.h"
 
+#include "config/screen_elements.h"
+
 namespace trv {
 
 TncEntry NewTncEntry() {
@@ -21,7 +23,14 @@ TncEntry NewTncEntry() {
 
 std::array<ColorEntry, kColorCount> InitialColorTable() {
   std::array<ColorEntry, kColorCount> table{};
-  for (int i : {0, 1, 11}) table[i] = ColorEntry{false, true, -2, 0};
+  for (const ScreenElementColors& declared : kScreenElements) {
+    ColorEntry& e = table[static_cast<std::size_t>(declared.element)];
+    constexpr auto borrowed = static_cast<std::int16_t>(-static_cast<int>(kLender));
+    e.FgEnabled = declared.fg.Own();
+    e.BgEnabled = declared.bg.Own();
+    if (!e.FgEnabled) e.Fg = borrowed;
+    if (!e.BgEnabled) e.Bg = borrowed;
+  }
   return table;
 }
 

@@ -15,14 +15,14 @@ namespace trv {
 const std::array<SectionStep, 9>& SectionSteps() {
   static const std::array<SectionStep, 9> steps = {{
       {SectionId::Station, "STATION", ReadStationSection, WriteStationSection},
-      {SectionId::Dir, "DIR", ReadDirSection, WriteDirSection},
+      {SectionId::Dir, kDirSection, ReadDirSection, WriteDirSection},
       {SectionId::Display, "DISPLAY", ReadDisplaySection, WriteDisplaySection},
-      {SectionId::Color, "COLOR", ReadColorSection, WriteColorSection},
-      {SectionId::Sound, "SOUND", ReadSoundSection, WriteSoundSection},
+      {SectionId::Color, kColorSection, ReadColorSection, WriteColorSection},
+      {SectionId::Sound, kSoundSection, ReadSoundSection, WriteSoundSection},
       {SectionId::Extra, "EXTRA", ReadExtraSection, WriteExtraSection},
       {SectionId::Mailbox, "MAILBOX", ReadMailboxSection, WriteMailboxSection},
       {SectionId::Language, "LANGUAGE", ReadLanguageSection, WriteLanguageSection},
-      {SectionId::Device, "DEVICE", ReadDeviceSection, WriteDeviceSection},
+      {SectionId::Device, kDeviceSection, ReadDeviceSection, WriteDeviceSection},
   }};
   return steps;
 }

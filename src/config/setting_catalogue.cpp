@@ -4,12 +4,15 @@
 #include <charconv>
 #include <stdexcept>
 
+#include "config/color_sound_section.h"
 #include "config/config.h"
 #include "config/device_section.h"
 #include "config/dir_section.h"
 #include "config/ini_numbers.h"
+#include "config/screen_elements.h"
 #include "config/setting_tables.h"
 #include "support/codepage.h"
+#include "support/text.h"
 
 namespace trv {
 namespace {
@@ -103,15 +106,46 @@ CatalogueEntry TextEntry(std::string name, std::size_t width, std::function<std:
   return e;
 }
 
-void AddDirectories(SettingCatalogue& out) {
-  for (const DirKey& k : DirKeys())
-    out.push_back(TextEntry(
-        "Directories." + std::string(k.name), kShortStringMax, [k](const Config& c) { return (c.Dirs.*k.get)(); },
-        [k](Config& c, const std::string& v) { (c.Dirs.*k.set)(v); }));
+// Where the file keeps a setting that has no Setting table of its own, its default and what it does.
+CatalogueEntry Placed(CatalogueEntry e, std::string_view section, std::string key, std::string defaultValue,
+                      std::string_view about) {
+  e.section = section;
+  e.key = std::move(key);
+  e.defaultValue = std::move(defaultValue);
+  e.about = about;
+  return e;
 }
 
-void AddColors(SettingCatalogue& out, const Config& config) {
-  for (int i = 0; i < kColorCount; ++i) {
+void AddDirectories(SettingCatalogue& out, const Config& config) {
+  for (const DirKey& k : DirKeys())
+    out.push_back(Placed(
+        TextEntry(
+            "Directories." + std::string(k.name), kShortStringMax, [k](const Config& c) { return (c.Dirs.*k.get)(); },
+            [k](Config& c, const std::string& v) { (c.Dirs.*k.set)(v); }),
+        kDirSection, std::string(k.key), Join255(config.Dirs.GetProgramDir(), k.defaultName), k.about));
+}
+
+// A colour of a screen element; one it borrows cannot be set.
+CatalogueEntry ColorSideEntry(const std::string& item, const ScreenElementColors& colors, bool fg) {
+  const auto i = static_cast<std::size_t>(colors.element);
+  CatalogueEntry e = Entry(item + (fg ? "Fg" : "Bg"), Kind::Integer);
+  e.ranged = true;
+  e.min = kMinColorIndex;
+  e.max = kMaxColorIndex;
+  e.get = [i, fg](const Config& c) { return std::to_string(fg ? c.ColorTable[i].Fg : c.ColorTable[i].Bg); };
+  e.put = [i, fg](Config& c, const std::string& v) {
+    (fg ? c.ColorTable[i].Fg : c.ColorTable[i].Bg) = static_cast<std::int16_t>(std::stoi(v));
+  };
+  const ColorSide& side = fg ? colors.fg : colors.bg;
+  e.readOnly = !side.Own();
+  if (!side.Own()) return e;
+  const ColorSide& whenMissing = !colors.portHeader ? side : fg ? kHeaderFg : kHeaderBg;
+  return Placed(std::move(e), kColorSection, std::string(side.key), std::to_string(whenMissing.def), colors.about);
+}
+
+void AddColors(SettingCatalogue& out) {
+  for (const ScreenElementColors& colors : kScreenElements) {
+    const auto i = static_cast<std::size_t>(colors.element);
     const std::string item = "ColorTable[" + std::to_string(i) + "].";
     for (bool fg : {true, false}) {
       CatalogueEntry enabled = Entry(item + (fg ? "FgEnabled" : "BgEnabled"), Kind::Flag);
@@ -121,36 +155,19 @@ void AddColors(SettingCatalogue& out, const Config& config) {
       };
       out.push_back(std::move(enabled));
     }
-    for (bool fg : {true, false}) {
-      CatalogueEntry side = Entry(item + (fg ? "Fg" : "Bg"), Kind::Integer);
-      side.readOnly = !(fg ? config.ColorTable[i].FgEnabled : config.ColorTable[i].BgEnabled);  // borrowed
-      side.ranged = true;
-      side.max = 15;
-      side.get = [i, fg](const Config& c) { return std::to_string(fg ? c.ColorTable[i].Fg : c.ColorTable[i].Bg); };
-      side.put = [i, fg](Config& c, const std::string& v) {
-        (fg ? c.ColorTable[i].Fg : c.ColorTable[i].Bg) = static_cast<std::int16_t>(std::stoi(v));
-      };
-      out.push_back(std::move(side));
-    }
+    for (bool fg : {true, false}) out.push_back(ColorSideEntry(item, colors, fg));
   }
-}
-
-CatalogueEntry FlagEntry(std::string name, bool SoundSettings::*field) {
-  CatalogueEntry e = Entry(std::move(name), Kind::Flag);
-  e.get = [field](const Config& c) { return YesNo(c.Sound.*field); };
-  e.put = [field](Config& c, const std::string& v) { c.Sound.*field = v == "yes"; };
-  return e;
 }
 
 void AddSounds(SettingCatalogue& out) {
   for (int i = 0; i < kWaveCount; ++i)
-    out.push_back(TextEntry(
-        "SoundSettings.WaveFiles[" + std::to_string(i) + "]", kShortStringMax,
-        [i](const Config& c) { return c.Sound.WaveFiles[i]; },
-        [i](Config& c, const std::string& v) { c.Sound.WaveFiles[i] = v; }));
-  out.push_back(FlagEntry("SoundSettings.OnlyLastConnectSound", &SoundSettings::OnlyLastConnectSound));
-  out.push_back(FlagEntry("SoundSettings.UseMciSound", &SoundSettings::UseMciSound));
-  out.push_back(FlagEntry("SoundSettings.DisableSound", &SoundSettings::DisableSound));
+    out.push_back(Placed(TextEntry(
+                             "SoundSettings.WaveFiles[" + std::to_string(i) + "]", kShortStringMax,
+                             [i](const Config& c) { return c.Sound.WaveFiles[i]; },
+                             [i](Config& c, const std::string& v) { c.Sound.WaveFiles[i] = v; }),
+                         kSoundSection, std::string(kWaveKeys[i].key), std::string(kWaveKeys[i].def),
+                         kWaveKeys[i].about));
+  AddTable<SoundSettings>(out, "SoundSettings", &Config::Sound, kSoundSwitches);
 }
 
 CatalogueEntry FHeaderEntry() {
@@ -184,26 +201,32 @@ void AddMailbox(SettingCatalogue& out, const Config& config) {
     }
 }
 
+// A field of TNC n's line: the whole line is the one key.
+CatalogueEntry InTncLine(int n, const char* field, Kind kind, std::string defaultValue) {
+  CatalogueEntry e = Entry("TncTable[" + std::to_string(n) + "]." + field, kind);
+  return Placed(std::move(e), kDeviceSection, TncKey(n), std::move(defaultValue), TncFieldOf(field).about);
+}
+
 template <class T>
 CatalogueEntry TncNumber(int n, const char* field, T TncEntry::*member) {
-  CatalogueEntry e = Entry("TncTable[" + std::to_string(n) + "]." + field, Kind::Integer);
+  CatalogueEntry e = InTncLine(n, field, Kind::Integer, std::to_string(NewTncEntry().*member));
   e.get = [n, member](const Config& c) { return std::to_string(c.TncTable[n].*member); };
   e.put = [n, member](Config& c, const std::string& v) { c.TncTable[n].*member = static_cast<T>(std::stol(v)); };
   return e;
 }
 
 CatalogueEntry TncFlag(int n, const char* field, bool TncEntry::*member) {
-  CatalogueEntry e = Entry("TncTable[" + std::to_string(n) + "]." + field, Kind::Flag);
+  CatalogueEntry e = InTncLine(n, field, Kind::Flag, YesNo(NewTncEntry().*member));
   e.get = [n, member](const Config& c) { return YesNo(c.TncTable[n].*member); };
   e.put = [n, member](Config& c, const std::string& v) { c.TncTable[n].*member = v == "yes"; };
   return e;
 }
 
 CatalogueEntry TncText(int n, const char* field, std::string TncEntry::*member, std::size_t width) {
-  CatalogueEntry e = TextEntry(
-      "TncTable[" + std::to_string(n) + "]." + field, width,
-      [n, member](const Config& c) { return c.TncTable[n].*member; },
-      [n, member](Config& c, const std::string& v) { c.TncTable[n].*member = v; });
+  CatalogueEntry e = InTncLine(n, field, Kind::Text, NewTncEntry().*member);
+  e.width = width;
+  e.get = [n, member](const Config& c) { return c.TncTable[n].*member; };
+  e.put = [n, member](Config& c, const std::string& v) { c.TncTable[n].*member = v; };
   e.noComma = true;
   return e;
 }
@@ -215,7 +238,7 @@ void AddTnc(SettingCatalogue& out, const Config& config, int n) {
   port.allowed = Wide(OfferedTncPorts());
   port.put = [n](Config& c, const std::string& v) {
     c.TncTable[n].Port = static_cast<std::uint16_t>(std::stoi(v));
-    if (c.TncTable[n].Port > kLastComPort) c.TncTable[n].Baud = kSirqBaud;  // as the next read takes it
+    if (c.TncTable[n].Port > kLastPortWithBaud) c.TncTable[n].Baud = kSirqBaud;  // as the next read takes it
   };
   out.push_back(std::move(port));
   CatalogueEntry pacLen = TncNumber(n, "PacLen", &TncEntry::PacLen);
@@ -223,7 +246,7 @@ void AddTnc(SettingCatalogue& out, const Config& config, int n) {
   out.push_back(std::move(pacLen));
   CatalogueEntry baud = TncNumber(n, "Baud", &TncEntry::Baud);
   baud.allowed =
-      config.TncTable[n].Port > kLastComPort ? std::vector<std::int64_t>{kSirqBaud} : Wide(OfferedBaudRates());
+      config.TncTable[n].Port > kLastPortWithBaud ? std::vector<std::int64_t>{kSirqBaud} : Wide(OfferedBaudRates());
   out.push_back(std::move(baud));
   CatalogueEntry channels = TncNumber(n, "Channels", &TncEntry::Channels);
   channels.ranged = true;
@@ -232,7 +255,7 @@ void AddTnc(SettingCatalogue& out, const Config& config, int n) {
   out.push_back(TncFlag(n, "AutoParam", &TncEntry::AutoParam));
   out.push_back(TncFlag(n, "UseXHost", &TncEntry::UseXHost));
   out.push_back(TncFlag(n, "FastPoll", &TncEntry::FastPoll));
-  CatalogueEntry qrg = Entry("TncTable[" + std::to_string(n) + "].Qrg", Kind::Real);
+  CatalogueEntry qrg = InTncLine(n, "Qrg", Kind::Real, RealText(kDefaultQrg));
   qrg.get = [n](const Config& c) { return RealText(c.TncTable[n].Qrg); };
   qrg.put = [n](Config& c, const std::string& v) { c.TncTable[n].Qrg = ParseDecimal(v).value_or(kDefaultQrg); };
   out.push_back(std::move(qrg));
@@ -342,10 +365,10 @@ CheckedValue CheckText(const CatalogueEntry& e, std::string_view text) {
 SettingCatalogue MakeSettingCatalogue(const Config& config) {
   SettingCatalogue out;
   AddTable<StationSettings>(out, "StationSettings", &Config::Station, kStationSettings);
-  AddDirectories(out);
+  AddDirectories(out, config);
   AddTable<DisplaySettings>(out, "DisplaySettings", &Config::Display, kDisplaySettings);
   AddTable<LanguageSettings>(out, "LanguageSettings", &Config::Language, kLanguageSettings);
-  AddColors(out, config);
+  AddColors(out);
   AddSounds(out);
   AddTable<ExtraSettings>(out, "ExtraSettings", &Config::Extra, kExtraSettings);
   AddMailbox(out, config);
@@ -378,6 +401,30 @@ CatalogueEntry DeclaredSetting(std::string_view section, std::string_view key) {
   if (!found && section == "MAILBOX" && key == "FHEADER") found = FHeaderEntry();
   if (!found) throw std::out_of_range("no setting [" + std::string(section) + "] " + std::string(key));
   return std::move(*found);
+}
+
+SettingCatalogue DirectoryCatalogue(const Config& config) {
+  SettingCatalogue out;
+  AddDirectories(out, config);
+  return out;
+}
+
+SettingCatalogue ColorCatalogue() {
+  SettingCatalogue out;
+  AddColors(out);
+  return out;
+}
+
+SettingCatalogue SoundCatalogue() {
+  SettingCatalogue out;
+  AddSounds(out);
+  return out;
+}
+
+SettingCatalogue TncCatalogue(const Config& config, int n) {
+  SettingCatalogue out;
+  AddTnc(out, config, n);
+  return out;
 }
 
 const CatalogueEntry* FindSetting(const SettingCatalogue& catalogue, std::string_view name) {

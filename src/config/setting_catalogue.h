@@ -20,10 +20,12 @@ struct CatalogueEntry {
   enum class Kind { Text, Integer, Real, Flag };
   std::string name;
   Kind kind = Kind::Text;
-  // Where the file keeps it ("MAILBOX", "TIMEOUT"; the TNC line is one key), its default as
-  // `get` gives it (empty when it has none of its own) and one sentence, marked with TRV_ABOUT,
-  // on what it does in the terminal program (empty where nothing says).
-  std::string_view section, key;
+  // Where the file keeps it ("MAILBOX", "TIMEOUT"; every field of TNC 1 is in "DEVICE", "TNC1"),
+  // its default as `get` gives it (a TNC's: a new TNC's; a wave file's: the file's, before the
+  // wave directory is put in front; empty when it has none of its own) and one sentence, marked
+  // with TRV_ABOUT, on what it does in the terminal program (empty where nothing says).
+  std::string_view section;
+  std::string key;
   std::string defaultValue;
   std::string_view about;
   bool readOnly = false;  // derived from other settings, or not a setting of the file
@@ -55,6 +57,12 @@ using SettingCatalogue = std::vector<CatalogueEntry>;
 
 // The settings of the records as they are now (one set of TncTable entries per TNC).
 SettingCatalogue MakeSettingCatalogue(const Config& config);
+// The entries of the directories, the colour table, the sounds and TNC n (whether or not it is
+// in use yet), as MakeSettingCatalogue lists them: the pages take their fields' tooltips from them.
+SettingCatalogue DirectoryCatalogue(const Config& config);
+SettingCatalogue ColorCatalogue();
+SettingCatalogue SoundCatalogue();
+SettingCatalogue TncCatalogue(const Config& config, int n);
 // The entry of that name, letter case ignored; null when there is none.
 const CatalogueEntry* FindSetting(const SettingCatalogue& catalogue, std::string_view name);
 // The entry of the setting a settings table declares under that section and key (or the
@@ -73,8 +81,5 @@ CheckedValue CheckSettingValue(const CatalogueEntry& entry, std::string_view tex
 // A flag that is on while the flag it needs is off (reading would clear it): "X needs Y";
 // empty when there is none.
 std::string UnmetDependency(const SettingCatalogue& catalogue, const Config& config);
-
-// At most this many TNCs, as the TNC page allows.
-inline constexpr int kMaxTncs = 9;
 
 }  // namespace trv

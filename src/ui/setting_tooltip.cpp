@@ -1,7 +1,9 @@
 #include "ui/setting_tooltip.h"
 
 #include <QCoreApplication>
+#include <QListWidgetItem>
 #include <QStringList>
+#include <QWidget>
 
 #include "config/setting_catalogue.h"
 #include "ui/text_convert.h"
@@ -55,9 +57,23 @@ class SettingFacts {
     return e_.unitName.empty() ? number : number + QChar::Nbsp + Translated(std::string(e_.unitName).c_str());
   }
 
+  // Runs of four or more values at one step are shown by their ends ("40 to 245 in steps of 5").
   QString Allowed() const {
+    const std::vector<std::int64_t>& v = e_.allowed;
     QStringList values;
-    for (std::int64_t value : e_.allowed) values << Shown(value);
+    for (std::size_t i = 0; i < v.size();) {
+      std::size_t end = i + 1;  // one past the run that starts at i
+      const std::int64_t step = end < v.size() ? v[end] - v[i] : 0;
+      while (end < v.size() && v[end] - v[end - 1] == step) ++end;
+      if (end - i < 4) {
+        values << Shown(v[i++]);
+        continue;
+      }
+      values << (step == e_.shownFactor
+                     ? tr("%1 to %2").arg(Shown(v[i]), Shown(v[end - 1]))
+                     : tr("%1 to %2 in steps of %3").arg(Shown(v[i]), Shown(v[end - 1]), Shown(step)));
+      i = end;
+    }
     return values.join(", ");
   }
 
@@ -66,19 +82,62 @@ class SettingFacts {
 
 }  // namespace
 
-QString SettingToolTip(const CatalogueEntry& entry) {
-  const SettingFacts facts(entry);
-  const QString about = facts.About();
-  return (about.isEmpty() ? QString() : "<p>" + about.toHtmlEscaped() + "</p>") + "<p>" +
-         facts.Facts().toHtmlEscaped() + "<br><tt>" + facts.Key().toHtmlEscaped() + "</tt></p>";
+QString SettingToolTip(const CatalogueEntry& entry) { return SettingToolTip(std::vector{&entry}); }
+
+QString SettingDescription(const CatalogueEntry& entry) { return SettingDescription(std::vector{&entry}); }
+
+QString SettingToolTip(const std::vector<const CatalogueEntry*>& entries) {
+  if (entries.empty()) return {};
+  const QString about = SettingFacts(*entries.front()).About();
+  QString tip = about.isEmpty() ? QString() : "<p>" + about.toHtmlEscaped() + "</p>";
+  for (const CatalogueEntry* entry : entries) {
+    const SettingFacts facts(*entry);
+    tip += "<p>" + facts.Facts().toHtmlEscaped() + "<br><tt>" + facts.Key().toHtmlEscaped() + "</tt></p>";
+  }
+  return tip;
 }
 
-QString SettingDescription(const CatalogueEntry& entry) {
-  const SettingFacts facts(entry);
+QString SettingDescription(const std::vector<const CatalogueEntry*>& entries) {
+  if (entries.empty()) return {};
   QStringList parts;
-  if (const QString about = facts.About(); !about.isEmpty()) parts << about;
-  parts << facts.Facts() << facts.Key();
+  if (const QString about = SettingFacts(*entries.front()).About(); !about.isEmpty()) parts << about;
+  for (const CatalogueEntry* entry : entries) {
+    const SettingFacts facts(*entry);
+    parts << facts.Facts() << facts.Key();
+  }
   return parts.join(" ");
+}
+
+void ShowSettingHelp(QWidget* widget, const std::vector<const CatalogueEntry*>& entries) {
+  widget->setToolTip(SettingToolTip(entries));
+  widget->setAccessibleDescription(SettingDescription(entries));
+}
+
+namespace {
+
+std::vector<const CatalogueEntry*> EntryNamed(const SettingCatalogue& catalogue, std::string_view name) {
+  const CatalogueEntry* entry = FindSetting(catalogue, name);
+  return entry == nullptr ? std::vector<const CatalogueEntry*>{} : std::vector{entry};
+}
+
+}  // namespace
+
+void ShowSettingHelp(QWidget* widget, const SettingCatalogue& catalogue, std::string_view name) {
+  ShowSettingHelp(widget, EntryNamed(catalogue, name));
+}
+
+void ShowSettingHelp(QListWidgetItem* item, const SettingCatalogue& catalogue, std::string_view name) {
+  ShowSettingHelp(item, EntryNamed(catalogue, name));
+}
+
+void ShowSettingHelp(QListWidgetItem* item, const std::vector<const CatalogueEntry*>& entries) {
+  item->setToolTip(SettingToolTip(entries));
+  item->setData(Qt::AccessibleDescriptionRole, SettingDescription(entries));
+}
+
+void ShowSettingHelp(QWidget* widget, const QListWidgetItem* item) {
+  widget->setToolTip(item == nullptr ? QString() : item->toolTip());
+  widget->setAccessibleDescription(item == nullptr ? QString() : item->data(Qt::AccessibleDescriptionRole).toString());
 }
 
 }  // namespace trv

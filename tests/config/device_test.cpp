@@ -3,6 +3,7 @@
 #include "config/config.h"
 #include "config/device_section.h"
 #include "config/ini_errors.h"
+#include "config/setting_catalogue.h"
 #include "test_util.h"
 
 namespace trv {
@@ -56,6 +57,10 @@ TEST_F(DeviceTest, PacketLengthsAndPorts) {
   EXPECT_EQ(c.TncTable[2].Baud, 57600);
   EXPECT_EQ(c.TncTable[3].Port, 12);
   EXPECT_EQ(c.TncTable[3].Baud, 9600);
+  // tarvoini set takes the baud rates the reader keeps: only ports above 15 are fixed at 57600.
+  const SettingCatalogue catalogue = MakeSettingCatalogue(c);
+  EXPECT_TRUE(CheckSettingValue(*FindSetting(catalogue, "TncTable[3].Baud"), "19200").value);
+  EXPECT_FALSE(CheckSettingValue(*FindSetting(catalogue, "TncTable[2].Baud"), "19200").value);
 }
 
 TEST_F(DeviceTest, RequiredAndOptionalFields) {

@@ -11,6 +11,7 @@
 #include "config/display_section.h"
 #include "config/extra_section.h"
 #include "config/mailbox_section.h"
+#include "config/setting_catalogue.h"
 #include "test_util.h"
 
 namespace fs = std::filesystem;
@@ -236,18 +237,71 @@ TEST(Mailbox, ClosedTimesSkipMalformedItems) {
   EXPECT_EQ(ClosedTimeValue(c.ClosedTimes), "2230-0600,0800-0900, 0930-1000,2500-9999");
 }
 
-TEST(Color, MissingSectionGivesDefaultsAndAddsPortKeys) {
+TEST(Color, MissingSectionAddsThePortKeysInOrder) {
   ProgramDir p;
   Config c = p.MakeConfig();
   ReadColorSection(c);
-  const auto& t = c.ColorTable;
-  EXPECT_EQ(t[0].Bg, 12);
-  EXPECT_EQ(t[1].Bg, 15);
-  EXPECT_EQ(t[11].Bg, 9);
-  EXPECT_EQ(t[0].Fg, -2);
-  EXPECT_FALSE(t[0].FgEnabled);
-  for (int i = 2; i <= 10; ++i) EXPECT_TRUE(t[i].Fg == 14 && t[i].Bg == 0) << i;
   EXPECT_EQ(p.Ini(), "[COLOR]\r\nHFG0=14\r\nHBG0=0\r\nHFG1=14\r\nHBG1=0\r\nHFG2=14\r\nHBG2=0\r\nHFG3=14\r\nHBG3=0\r\n");
+}
+
+// Each screen element as the file and the Colors page's list know it: its keys and their
+// defaults in a file without them; a side without a key borrows "default output" (entry 2).
+struct ElementKeys {
+  int entry;
+  const char* fgKey;
+  std::int16_t fgDefault;
+  const char* bgKey;
+  std::int16_t bgDefault;
+};
+constexpr ElementKeys kElementKeys[] = {
+    {0, nullptr, 0, "CCOL", 12}, {1, nullptr, 0, "FILLBG", 15}, {2, "NFG", 14, "NBG", 0},   {3, "EFG", 14, "EBG", 0},
+    {4, "LFG", 14, "LBG", 0},    {5, "MFG", 14, "MBG", 0},      {6, "HFG0", 14, "HBG0", 0}, {7, "HFG1", 14, "HBG1", 0},
+    {8, "HFG2", 14, "HBG2", 0},  {9, "HFG3", 14, "HBG3", 0},    {10, "RFG", 14, "RBG", 0},  {11, nullptr, 0, "SCOL", 9},
+};
+
+TEST(Color, EveryScreenElementReadsWritesAndListsItsOwnKeys) {
+  std::string ini = "[COLOR]\n";
+  auto valueOf = [](int entry, bool fg) { return static_cast<std::int16_t>((2 * entry + (fg ? 1 : 0)) % 16); };
+  for (const ElementKeys& k : kElementKeys) {
+    if (k.fgKey != nullptr) ini += std::string(k.fgKey) + "=" + std::to_string(valueOf(k.entry, true)) + "\n";
+    ini += std::string(k.bgKey) + "=" + std::to_string(valueOf(k.entry, false)) + "\n";
+  }
+  ProgramDir empty, full(ini);
+  Config defaults = empty.MakeConfig(), read = full.MakeConfig();
+  ReadColorSection(defaults);
+  ReadColorSection(read);
+  for (ColorEntry& e : read.ColorTable)  // the writer takes what the page left, not what was read
+    for (std::int16_t* side : {&e.Fg, &e.Bg})
+      if (*side >= 0) *side = static_cast<std::int16_t>((*side + 1) % 16);
+  WriteColorSection(read);
+  auto written = OpenConfigFile(read);
+  const SettingCatalogue catalogue = MakeSettingCatalogue(read);
+  for (const ElementKeys& k : kElementKeys) {
+    SCOPED_TRACE(k.bgKey);
+    const ColorEntry& d = defaults.ColorTable[k.entry];
+    const ColorEntry& r = read.ColorTable[k.entry];
+    EXPECT_EQ(d.FgEnabled, k.fgKey != nullptr);
+    EXPECT_TRUE(d.BgEnabled);
+    EXPECT_EQ(d.Fg, k.fgKey != nullptr ? k.fgDefault : -2);
+    EXPECT_EQ(d.Bg, k.bgDefault);
+    EXPECT_EQ(r.Fg, k.fgKey != nullptr ? (valueOf(k.entry, true) + 1) % 16 : -2);
+    EXPECT_EQ(r.Bg, (valueOf(k.entry, false) + 1) % 16);
+    if (k.fgKey != nullptr) {
+      EXPECT_EQ(written->ReadString("COLOR", k.fgKey, ""), std::to_string(r.Fg));
+    }
+    EXPECT_EQ(written->ReadString("COLOR", k.bgKey, ""), std::to_string(r.Bg));
+
+    const std::string item = "ColorTable[" + std::to_string(k.entry) + "].";
+    const CatalogueEntry* fg = FindSetting(catalogue, item + "Fg");
+    const CatalogueEntry* bg = FindSetting(catalogue, item + "Bg");
+    ASSERT_TRUE(fg != nullptr && bg != nullptr);
+    EXPECT_EQ(fg->readOnly, k.fgKey == nullptr);
+    EXPECT_EQ(fg->key, k.fgKey != nullptr ? k.fgKey : "");
+    EXPECT_EQ(fg->defaultValue, k.fgKey != nullptr ? std::to_string(k.fgDefault) : "");
+    EXPECT_EQ(std::string(bg->section) + " " + bg->key + " " + bg->defaultValue,
+              "COLOR " + std::string(k.bgKey) + " " + std::to_string(k.bgDefault));
+    EXPECT_FALSE(bg->about.empty());
+  }
 }
 
 TEST(Color, OldHeaderKeysAndUnusableValues) {

@@ -7,18 +7,23 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <array>
+#include <string>
+#include <vector>
 
 #include "config/config.h"
+#include "config/screen_elements.h"
 #include "config/sections.h"
 #include "support/dos_colors.h"
 #include "ui/controls.h"
 #include "ui/layout_builders.h"
+#include "ui/setting_tooltip.h"
 #include "ui/translated.h"
 #include "ui/widgets/color_grid.h"
 
 namespace trv {
 namespace {
 
+// The list items, in the order of the screen elements.
 constexpr std::array kElements = {QT_TRANSLATE_NOOP("trv", "cursor"),
                                   QT_TRANSLATE_NOOP("trv", "default background"),
                                   QT_TRANSLATE_NOOP("trv", "default output"),
@@ -31,6 +36,7 @@ constexpr std::array kElements = {QT_TRANSLATE_NOOP("trv", "cursor"),
                                   QT_TRANSLATE_NOOP("trv", "monitor header (port 3)"),
                                   QT_TRANSLATE_NOOP("trv", "notification"),
                                   QT_TRANSLATE_NOOP("trv", "selection of edit text")};
+static_assert(kElements.size() == kColorCount);
 
 constexpr int kListPanelWidth = 146;
 constexpr int kExampleHeight = 49;
@@ -46,6 +52,15 @@ class InactiveWhileSetting {
  private:
   ColorGrid& grid_;
 };
+
+// The catalogue entries of the element's own colours.
+std::vector<const CatalogueEntry*> OwnColors(const SettingCatalogue& catalogue, std::size_t element) {
+  const std::string item = "ColorTable[" + std::to_string(element) + "].";
+  std::vector<const CatalogueEntry*> own;
+  for (const char* side : {"Fg", "Bg"})
+    if (const CatalogueEntry* e = FindSetting(catalogue, item + side); e != nullptr && !e->readOnly) own.push_back(e);
+  return own;
+}
 
 // As wide as the design, or as the longest element name where the font needs more.
 QFrame* ListPanel(QListWidget* list) {
@@ -69,7 +84,11 @@ ColorsPage::ColorsPage(PageContext context, QWidget* parent)
       list_(Named(new QListWidget, "Color_Lb")),
       example_(Named(new QLabel(tr("This is an example text..")), "Color_Panel_Example")),
       grid_(Named(new ColorGrid, "ColorGrid1")) {
-  for (const char* element : kElements) list_->addItem(Translated(element));
+  const SettingCatalogue catalogue = ColorCatalogue();
+  for (std::size_t element = 0; element < kElements.size(); ++element) {
+    list_->addItem(Translated(kElements[element]));
+    ShowSettingHelp(list_->item(static_cast<int>(element)), OwnColors(catalogue, element));
+  }
   list_->setAccessibleName(tr("Screen elements"));
   grid_->setAccessibleName(tr("Color grid"));
   auto* gridLayout = new QVBoxLayout;
@@ -119,6 +138,7 @@ void ColorsPage::FillColorPage() {
 
 void ColorsPage::Color_LbClick() {
   const int row = SelectedRow(list_);
+  ShowSettingHelp(grid_, row < 0 ? nullptr : list_->item(row));
   if (row < 0 || row >= kColorCount) {
     grid_->SetForegroundEnabled(false);
     grid_->SetBackgroundEnabled(false);
@@ -155,7 +175,7 @@ QColor ColorsPage::ShownColor(int row, std::int16_t ColorEntry::*side) const {
   const int own = table[row].*side;
   const int source = own >= 0 ? row : -own;
   const int index = source < kColorCount ? table[source].*side : 0;
-  return ColorOfValue(DosColorTable[index >= 0 && index < 16 ? index : 0]);
+  return ColorOfValue(DosColorTable[index >= kMinColorIndex && index <= kMaxColorIndex ? index : 0]);
 }
 
 }  // namespace trv

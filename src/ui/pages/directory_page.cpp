@@ -9,10 +9,12 @@
 #include <array>
 
 #include "config/config.h"
+#include "config/dir_section.h"
 #include "config/sections.h"
 #include "support/text.h"
 #include "ui/controls.h"
 #include "ui/layout_builders.h"
+#include "ui/setting_tooltip.h"
 #include "ui/text_convert.h"
 #include "ui/translated.h"
 #include "ui/widgets/directory_tree.h"
@@ -24,22 +26,22 @@ namespace {
 
 struct DirectoryItem {
   const char* text;
-  const std::string& (Directories::*get)() const;
-  void (Directories::*set)(std::string_view);
+  std::string_view key;  // of the DIR section
 };
 
 // In the list's own order, which is not the order of the keys in the file.
 constexpr std::array<DirectoryItem, 7> kItems = {{
-    {QT_TRANSLATE_NOOP("trv", "dir for //RPRG and //R"), &Directories::GetReadDir, &Directories::SetReadDir},
-    {QT_TRANSLATE_NOOP("trv", "dir for //WPRG and //W"), &Directories::GetWriteDir, &Directories::SetWriteDir},
-    {QT_TRANSLATE_NOOP("trv", "dir for mailbox"), &Directories::GetMailDir, &Directories::SetMailDir},
-    {QT_TRANSLATE_NOOP("trv", "dir for 7Plus files"), &Directories::GetSevenPlusDir, &Directories::SetSevenPlusDir},
-    {QT_TRANSLATE_NOOP("trv", "dir for wave files"), &Directories::GetWaveDir, &Directories::SetWaveDir},
-    {QT_TRANSLATE_NOOP("trv", "dir for import files"), &Directories::GetImportDir, &Directories::SetImportDir},
-    {QT_TRANSLATE_NOOP("trv", "dir for temporary files"), &Directories::GetTempDir, &Directories::SetTempDir},
+    {QT_TRANSLATE_NOOP("trv", "dir for //RPRG and //R"), "RD"},
+    {QT_TRANSLATE_NOOP("trv", "dir for //WPRG and //W"), "WD"},
+    {QT_TRANSLATE_NOOP("trv", "dir for mailbox"), "MD"},
+    {QT_TRANSLATE_NOOP("trv", "dir for 7Plus files"), "PD"},
+    {QT_TRANSLATE_NOOP("trv", "dir for wave files"), "SD"},
+    {QT_TRANSLATE_NOOP("trv", "dir for import files"), "ID"},
+    {QT_TRANSLATE_NOOP("trv", "dir for temporary files"), "TD"},
 }};
-constexpr int kWaveItem = 4;
-constexpr int kPathMax = 255;
+constexpr int kPathMax = static_cast<int>(kShortStringMax);
+
+const DirKey& DirKeyOfRow(int row) { return DirKeyOf(kItems[row].key); }
 constexpr int kListWidth = 146;
 constexpr int kItemMargin = 8;  // the space a list line keeps around its text
 
@@ -63,7 +65,11 @@ DirectoryPage::DirectoryPage(PageContext context, QWidget* parent) : SettingsPag
 
 void DirectoryPage::BuildControls() {
   list_ = Named(new QListWidget, "Dir_Lb_Dir");
-  for (const DirectoryItem& item : kItems) list_->addItem(Translated(item.text));
+  const SettingCatalogue catalogue = DirectoryCatalogue(config_);
+  for (const DirectoryItem& item : kItems) {
+    list_->addItem(Translated(item.text));
+    ShowSettingHelp(list_->item(list_->count() - 1), catalogue, "Directories." + std::string(DirKeyOf(item.key).name));
+  }
   path_ = Named(new LimitedLineEdit(kPathMax, false), "Dir_Edit_Path");
   tree_ = Named(new DirectoryTree, "DirectoryListBox1");
   drives_ = Named(new QuietComboBox, "DriveComboBox1");
@@ -110,8 +116,9 @@ void DirectoryPage::FillDirectoryPage() {
 
 void DirectoryPage::Dir_Lb_DirClick() {
   const int row = SelectedRow(list_);
+  ShowSettingHelp(path_, row < 0 ? nullptr : list_->item(row));
   if (row < 0) return;
-  const std::string dir = (config_.Dirs.*kItems[row].get)();  // a copy: showing it stores into the same field
+  const std::string dir = (config_.Dirs.*DirKeyOfRow(row).get)();  // a copy: showing it stores into the same field
   const std::optional<QString> host = HostPath(dir);
   const bool shown = host && SelectDriveOf(*host) && tree_->ShowPath(*host);
   // A directory that is not on disk keeps its text; the tree shows its nearest parent.
@@ -135,8 +142,9 @@ std::optional<QString> DirectoryPage::TreeDirectory() const {
 void DirectoryPage::Dir_Edit_PathChange() {
   const int row = SelectedRow(list_);
   if (row < 0) return;
-  (config_.Dirs.*kItems[row].set)(CutTo(ToWindows(path_->text()), kPathMax));
-  if (row == kWaveItem) emit WaveDirectoryChanged(path_->text());
+  const DirKey& dir = DirKeyOfRow(row);
+  (config_.Dirs.*dir.set)(CutTo(ToWindows(path_->text()), kPathMax));
+  if (dir.get == &Directories::GetWaveDir) emit WaveDirectoryChanged(path_->text());
 }
 
 // Program text: stored like typed text, also when it equals what the edit shows.

@@ -17,6 +17,7 @@
 #include "ui/controls.h"
 #include "ui/layout_builders.h"
 #include "ui/modal_windows.h"
+#include "ui/setting_tooltip.h"
 #include "ui/text_convert.h"
 #include "ui/translated.h"
 #include "ui/widgets/limited_line_edit.h"
@@ -29,10 +30,11 @@ constexpr std::array kEvents = {QT_TRANSLATE_NOOP("trv", "Startup"),      QT_TRA
                                 QT_TRANSLATE_NOOP("trv", "Disconnect"),   QT_TRANSLATE_NOOP("trv", "Reconnect"),
                                 QT_TRANSLATE_NOOP("trv", "Link failure"), QT_TRANSLATE_NOOP("trv", "Ring"),
                                 QT_TRANSLATE_NOOP("trv", "Ctrl-G")};
+static_assert(kEvents.size() == kWaveCount);
 
 constexpr int kListPanelWidth = 146;
 constexpr int kNameWidth = 308;
-constexpr std::size_t kWaveNameWidth = 255;
+constexpr std::size_t kWaveNameWidth = kShortStringMax;
 
 }  // namespace
 
@@ -58,6 +60,7 @@ SoundPage::SoundPage(PageContext context, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(BuildDirectoryGroup());
   layout->addLayout(below, 1);
+  ShowFieldHelp();
   SetTabOrder({list_, name_, choose_, player_->findChild<QWidget*>("Player_Btn_Play"),
                player_->findChild<QWidget*>("Player_Btn_Pause"), player_->findChild<QWidget*>("Player_Btn_Stop"),
                useMci_, disableSound_, lastConnectSound_});
@@ -71,6 +74,15 @@ QWidget* SoundPage::BuildDirectoryGroup() {
   path_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
   path_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   return LabelledGroup("Sound_GB_Path", tr("Directory for wave files"), {path_});
+}
+
+void SoundPage::ShowFieldHelp() {
+  const SettingCatalogue catalogue = SoundCatalogue();
+  for (int i = 0; i < list_->count(); ++i)
+    ShowSettingHelp(list_->item(i), catalogue, "SoundSettings.WaveFiles[" + std::to_string(i) + "]");
+  ShowSettingHelp(useMci_, catalogue, "SoundSettings.UseMciSound");
+  ShowSettingHelp(disableSound_, catalogue, "SoundSettings.DisableSound");
+  ShowSettingHelp(lastConnectSound_, catalogue, "SoundSettings.OnlyLastConnectSound");
 }
 
 QWidget* SoundPage::BuildListPanel() {
@@ -139,6 +151,7 @@ void SoundPage::SetWaveDirectoryLabel(const QString& windowsPath) {
 // Setting the text the edit already shows changes nothing: the player keeps its state.
 void SoundPage::Wave_LbClick() {
   const int row = SelectedRow(list_);
+  ShowSettingHelp(name_, row < 0 ? nullptr : list_->item(row));
   if (row < 0 || row >= kWaveCount) return;
   name_->SetProgramText(FromWindows(config_.Sound.WaveFiles[row]));
 }

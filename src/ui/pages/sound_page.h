@@ -36,6 +36,7 @@ class SoundPage : public SettingsPage {
  private:
   QWidget* BuildDirectoryGroup();
   QWidget* BuildListPanel();
+  void ShowFieldHelp();
   QWidget* BuildFileGroup();
   void ConnectHandlers();
   // Load all: a wave file the player cannot open is reported once the window is up, and the

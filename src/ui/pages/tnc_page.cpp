@@ -7,12 +7,15 @@
 #include <QToolButton>
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "config/config.h"
+#include "config/device_section.h"
 #include "config/sections.h"
 #include "ui/controls.h"
 #include "ui/modal_windows.h"
 #include "ui/pages/com_port_line.h"
+#include "ui/setting_tooltip.h"
 #include "ui/text_convert.h"
 #include "ui/widgets/limited_line_edit.h"
 #include "ui/widgets/qrg_edit.h"
@@ -20,15 +23,8 @@
 namespace trv {
 namespace {
 
-constexpr int kMaxTncsOnPage = 9;
-constexpr int kMaxChannels = 27;  // what the DEVICE reader accepts
-constexpr int kFirstSirqEntry = 9;
-// The DEVICE reader gives every port above 15 this baud rate, whatever the line says.
-constexpr int kHighestPortWithBaud = 15;
-constexpr int kSirqBaud = 57600;
-
 QString ComText(int port) { return QString("COM %1").arg(port); }
-QString SirqText(int port) { return QString("SIRQ %1").arg(port & 0xFF, 2, 16, QChar('0')).toUpper(); }
+QString SirqText(int port) { return QString("SIRQ %1").arg(port % kDrsiPortOffset, 2, 16, QChar('0')).toUpper(); }
 QString BaudText(int baud) { return QString("%1 Baud").arg(baud); }
 
 void ClearRadioButtons(std::initializer_list<QRadioButton*> buttons) {
@@ -61,22 +57,17 @@ void TncPage::ConnectHandlers() {
   connect(editDei_, &QToolButton::clicked, this, [this] { TNC_SPEED_EDITDEIClick(); });
 }
 
+// Every box is then set by showing a TNC, or cleared when there is none.
 void TncPage::FillNumberBoxes() {
   com_->clear();
-  for (int port = 1; port <= 9; ++port) AddNumbered(com_, ComText(port), port);
-  for (int sirq = 48; sirq <= 255; ++sirq) AddNumbered(com_, SirqText(sirq), sirq);
-  com_->setCurrentIndex(0);
+  for (int port : OfferedComPorts()) AddNumbered(com_, ComText(port), port);
+  for (int sirq : OfferedSirqPorts()) AddNumbered(com_, SirqText(sirq), sirq);
   baud_->clear();
-  for (int baud = 1200; baud <= 38400; baud *= 2) AddNumbered(baud_, BaudText(baud), baud);
-  for (int baud : {57600, 115200}) AddNumbered(baud_, BaudText(baud), baud);
-  baud_->setCurrentIndex(5);
+  for (int baud : OfferedBaudRates()) AddNumbered(baud_, BaudText(baud), baud);
   pacLen_->clear();
-  for (int length = 40; length <= 245; length += 5) AddNumbered(pacLen_, tr("%1 chars").arg(length), length);
-  AddNumbered(pacLen_, tr("%1 chars").arg(248), 248);
-  pacLen_->setCurrentIndex(pacLen_->count() - 1);
+  for (int length : OfferedPacketLengths()) AddNumbered(pacLen_, tr("%1 chars").arg(length), length);
   channels_->clear();
-  for (int n = 0; n <= kMaxChannels; ++n) AddNumbered(channels_, tr("%1 channel(s)").arg(n), n);
-  channels_->setCurrentIndex(8);
+  for (int n = 0; n <= kMaxTncChannels; ++n) AddNumbered(channels_, tr("%1 channel(s)").arg(n), n);
 }
 
 void TncPage::RefillList(int count) {
@@ -112,9 +103,9 @@ void TncPage::StoreTncPage() {
 
 void TncPage::ShowPort(const TncEntry& e) {
   baudBeforeSirq_ = -1;
-  const bool sirq = e.Port > 9;
-  SelectNumber(com_, sirq ? e.Port & 0xFF : e.Port);
-  drsi_->setChecked(sirq && (e.Port >> 8) == 1);
+  const bool sirq = e.Port > kLastComPort;
+  SelectNumber(com_, sirq ? e.Port % kDrsiPortOffset : e.Port);
+  drsi_->setChecked(sirq && e.Port / kDrsiPortOffset == 1);
   drsi_->setEnabled(sirq);
   baud_->setEnabled(!sirq);
   SelectNumber(baud_, e.Baud);
@@ -136,6 +127,19 @@ void TncPage::ShowTnc(int n, bool storeShown) {
   autoParam_->setChecked(e.AutoParam);
   useXHost_->setChecked(e.UseXHost);
   fastPoll_->setChecked(e.FastPoll);
+  ShowFieldHelp(n);
+}
+
+// The tooltips name the key of the TNC shown ("[DEVICE] TNC1"), which holds all its fields.
+void TncPage::ShowFieldHelp(int n) {
+  const SettingCatalogue catalogue = TncCatalogue(config_, n);
+  const std::pair<const char*, std::vector<QWidget*>> fields[] = {
+      {"Driver", {driver_}},     {"Port", {com_, drsi_}},         {"Baud", {baud_}},
+      {"PacLen", {pacLen_}},     {"Channels", {channels_}},       {"IniBlock", {ini_}},
+      {"Qrg", {qrg_}},           {"HostMode", {wa8ded_, tnc3s_}}, {"AutoParam", {autoParam_}},
+      {"UseXHost", {useXHost_}}, {"FastPoll", {fastPoll_}},       {"DeiBlock", {dei_}}};
+  for (const auto& [field, widgets] : fields)
+    for (QWidget* widget : widgets) ShowSettingHelp(widget, catalogue, "TncTable[" + std::to_string(n) + "]." + field);
 }
 
 // With no TNC in the table the settings belong to nothing: cleared and disabled until one is added.
@@ -154,16 +158,17 @@ void TncPage::ShowNoTnc() {
   ClearRadioButtons({wa8ded_, tnc3s_});
   details_->setEnabled(false);
   comLine_->ShowPort(0);
+  ShowFieldHelp(0);  // the TNC that adding makes
 }
 
 void TncPage::StoreTnc(int n) {
   TncEntry& e = config_.TncTable[n];
   if (com_->currentIndex() >= 0) {  // an unmatched value stays as it was
     const int port = SelectedNumber(com_, e.Port);
-    e.Port = static_cast<std::uint16_t>(port + (drsi_->isChecked() && port > 9 ? 256 : 0));
+    e.Port = static_cast<std::uint16_t>(port + (drsi_->isChecked() && port > kLastComPort ? kDrsiPortOffset : 0));
   }
   e.PacLen = static_cast<std::uint16_t>(SelectedNumber(pacLen_, e.PacLen));
-  e.Baud = e.Port > kHighestPortWithBaud ? kSirqBaud : SelectedNumber(baud_, e.Baud);
+  e.Baud = e.Port > kLastPortWithBaud ? kSirqBaud : SelectedNumber(baud_, e.Baud);
   e.Channels = static_cast<std::uint16_t>(SelectedNumber(channels_, e.Channels));
   e.AutoParam = autoParam_->isChecked();
   e.UseXHost = useXHost_->isChecked();
@@ -181,7 +186,7 @@ void TncPage::ListBox1Click() {
 }
 
 void TncPage::TNC_Speed_AddClick() {
-  if (config_.TncCount >= kMaxTncsOnPage) {
+  if (config_.TncCount >= kMaxTncs) {
     modals_.ShowInformation(tr("The maximum number of TNCs are already added!"));
     return;
   }
@@ -221,7 +226,7 @@ void TncPage::TNC_Speed_DeleteClick() {
 // A SIRQ port has no baud rate of its own: the disabled baud box shows the one the next
 // start reads, and the COM port's baud rate comes back when a COM port is chosen again.
 void TncPage::TNC_Combo_ComClick() {
-  const bool sirq = com_->currentIndex() >= kFirstSirqEntry;
+  const bool sirq = SelectedNumber(com_, 0) > kLastComPort;
   if (sirq && baud_->isEnabled()) {
     baudBeforeSirq_ = baud_->currentIndex();
     SelectNumber(baud_, kSirqBaud);

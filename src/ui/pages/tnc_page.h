@@ -56,6 +56,7 @@ class TncPage : public SettingsPage {
   void ShowPort(const TncEntry& e);
   void ShowBlockNames(int n);
   void ShowNoTnc();
+  void ShowFieldHelp(int n);
   void RefillList(int count);
   void SelectLine(int row);
   void EditBlock(bool ini);

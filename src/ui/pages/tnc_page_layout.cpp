@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "config/config.h"
+#include "config/device_section.h"
 #include "ui/layout_builders.h"
 #include "ui/pages/com_port_line.h"
 #include "ui/pages/tnc_page.h"
@@ -24,7 +25,7 @@ namespace trv {
 namespace {
 
 constexpr int kNumberBoxChars = 13;  // "50 channel(s)", "115200 Baud"
-constexpr int kBlockNameChars = 20;
+constexpr int kBlockNameChars = static_cast<int>(kBlockNameWidth);
 constexpr QMargins kGroupMargins(9, 5, 9, 5);  // snug: the page has six rows of groups
 
 QuietComboBox* SizedCombo(const char* name, int chars) {

@@ -2,6 +2,7 @@
 
 #include <QFocusEvent>
 
+#include "config/device_section.h"
 #include "config/ini_numbers.h"
 #include "config/records.h"
 #include "ui/text_convert.h"
@@ -9,7 +10,7 @@
 namespace trv {
 namespace {
 
-constexpr int kQrgWidth = 10;  // characters of the field
+constexpr int kQrgChars = static_cast<int>(kQrgWidth);
 
 QString Fixed3(double value) { return QString::fromStdString(FormatFixed3(value)); }
 
@@ -19,11 +20,11 @@ std::optional<double> QrgOfEntry(const QString& text) {
   QString entry = text;
   if (!entry.contains('.') && entry.count(',') == 1) entry.replace(',', '.');
   const auto value = ParseDecimal(ToWindows(entry));
-  if (!value || FormatFixed3(*value).size() > static_cast<std::size_t>(kQrgWidth)) return std::nullopt;
+  if (!value || FormatFixed3(*value).size() > kQrgWidth) return std::nullopt;
   return value;
 }
 
-QrgEdit::QrgEdit(QWidget* parent) : LimitedLineEdit(kQrgWidth, false, parent) {
+QrgEdit::QrgEdit(QWidget* parent) : LimitedLineEdit(kQrgChars, false, parent) {
   connect(this, &QLineEdit::textEdited, this, [this] { edited_ = true; });
 }
 
@@ -42,7 +43,7 @@ bool QrgEdit::ReplaceUnusable() {
   if (!edited_ || QrgOfEntry(text())) return false;
   const QString entry = text();
   SetProgramText(Fixed3(kDefaultQrg));
-  ReportReplacement(entry, text(), tr("a number of at most %1 characters with three decimals").arg(kQrgWidth));
+  ReportReplacement(entry, text(), tr("a number of at most %1 characters with three decimals").arg(kQrgChars));
   return true;
 }
 

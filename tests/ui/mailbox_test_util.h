@@ -13,14 +13,6 @@
 
 namespace trv::test {
 
-// Picks the item with the keyboard, as a user does in a closed drop-down list.
-inline void Pick(QComboBox* box, const QString& text) {
-  box->setFocus(Qt::TabFocusReason);
-  QTest::keyClick(box, Qt::Key_Home);
-  for (int i = 0; i < box->count() && box->currentText() != text; ++i) QTest::keyClick(box, Qt::Key_Down);
-  ASSERT_EQ(box->currentText(), text);
-}
-
 inline void ClickLine(QListWidget* list, int row, Qt::KeyboardModifiers modifiers = {}) {
   QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, list->visualItemRect(list->item(row)).center());
 }

@@ -100,12 +100,7 @@ QString Shown(QWidget* field) {
 
 void Enter(Window& w, QWidget* field, const QString& value) {
   if (auto* box = qobject_cast<QCheckBox*>(field)) return test::ClickBox(box);
-  if (auto* list = qobject_cast<QComboBox*>(field)) {
-    list->setFocus();
-    QTest::keyClick(list, Qt::Key_Home);
-    for (int i = 0; i < list->count() && list->currentText() != value; ++i) QTest::keyClick(list, Qt::Key_Down);
-    return;
-  }
+  if (auto* list = qobject_cast<QComboBox*>(field)) return test::Pick(list, value);
   w.Type(field->objectName().toLatin1().constData(), value);
 }
 

@@ -35,6 +35,14 @@ inline void ClickBox(QCheckBox* box) {
   QTest::mouseClick(box, Qt::LeftButton, {}, indicator.center());
 }
 
+// Picks the item with the keyboard, as a user does in a closed drop-down list.
+inline void Pick(QComboBox* box, const QString& text) {
+  box->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(box, Qt::Key_Home);
+  for (int i = 0; i < box->count() && box->currentText() != text; ++i) QTest::keyClick(box, Qt::Key_Down);
+  ASSERT_EQ(box->currentText(), text);
+}
+
 // Presses the main window's OK button with the mouse.
 template <class W>
 void PressOk(W& w) {

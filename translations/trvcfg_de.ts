@@ -429,6 +429,186 @@ die Antwort in %1.</translation>
         <source>The colour of selected edit text in the terminal program&apos;s text windows.</source>
         <translation>Die Farbe des markierten Eingabetextes in den Textfenstern des Terminalprogramms.</translation>
     </message>
+    <message>
+        <source>A short text the mailbox puts into mails.</source>
+        <translation>Ein kurzer Text, den die Mailbox in Mails einfügt.</translation>
+    </message>
+    <message>
+        <source>The callsign of your station.</source>
+        <translation>Das Rufzeichen Ihrer Station.</translation>
+    </message>
+    <message>
+        <source>The locator of your station.</source>
+        <translation>Der Locator Ihrer Station.</translation>
+    </message>
+    <message>
+        <source>Echoes your own text in the TX window.</source>
+        <translation>Zeigt den eigenen Text im TX-Fenster.</translation>
+    </message>
+    <message>
+        <source>The most lines the RX window keeps.</source>
+        <translation>Die Höchstzahl der Zeilen, die das RX-Fenster behält.</translation>
+    </message>
+    <message>
+        <source>The most lines the TX (edit) window keeps.</source>
+        <translation>Die Höchstzahl der Zeilen, die das TX-Fenster (Eingabefenster) behält.</translation>
+    </message>
+    <message>
+        <source>Saves the RX screen when the program ends.</source>
+        <translation>Speichert das RX-Fenster beim Beenden des Programms.</translation>
+    </message>
+    <message>
+        <source>Saves the TX screen when the program ends.</source>
+        <translation>Speichert das TX-Fenster beim Beenden des Programms.</translation>
+    </message>
+    <message>
+        <source>Draws the TX window without flicker.</source>
+        <translation>Zeichnet das TX-Fenster flimmerfrei.</translation>
+    </message>
+    <message>
+        <source>Draws the RX window without flicker.</source>
+        <translation>Zeichnet das RX-Fenster flimmerfrei.</translation>
+    </message>
+    <message>
+        <source>The language library (a DLL file of the language folder) for the visual parts of the terminal program.</source>
+        <translation>Die Sprachbibliothek (eine DLL-Datei im Sprachverzeichnis) für die Oberfläche des Terminalprogramms.</translation>
+    </message>
+    <message>
+        <source>The language of the terminal program&apos;s default output, named after a WLF file of the language folder.</source>
+        <translation>Die Sprache der Standard-Ausgabe des Terminalprogramms, benannt nach einer WLF-Datei im Sprachverzeichnis.</translation>
+    </message>
+    <message>
+        <source>The callsign of the node.</source>
+        <translation>Das Rufzeichen des Nodes.</translation>
+    </message>
+    <message>
+        <source>The time-out of the node.</source>
+        <translation>Das Zeitlimit des Nodes.</translation>
+    </message>
+    <message>
+        <source>The prompt text, in the letter case typed.</source>
+        <translation>Der Prompt-Text, in der eingegebenen Groß- und Kleinschreibung.</translation>
+    </message>
+    <message>
+        <source>The name of the fortune file.</source>
+        <translation>Der Name der Spruchdatei (Fortune).</translation>
+    </message>
+    <message>
+        <source>Loads the Digiinfo module.</source>
+        <translation>Lädt das Digiinfo-Modul.</translation>
+    </message>
+    <message>
+        <source>Loads the Spy module.</source>
+        <translation>Lädt das Spy-Modul.</translation>
+    </message>
+    <message>
+        <source>Loads the Mailbox module.</source>
+        <translation>Lädt das Mailbox-Modul.</translation>
+    </message>
+    <message>
+        <source>Loads the Broadcast RX module, only together with the Mailbox module.</source>
+        <translation>Lädt das Broadcast-RX-Modul, nur zusammen mit dem Mailbox-Modul.</translation>
+    </message>
+    <message>
+        <source>Loads the DX cluster spy module.</source>
+        <translation>Lädt das DX-Cluster-Spy-Modul.</translation>
+    </message>
+    <message>
+        <source>Reduces scroll resyncs.</source>
+        <translation>Verringert die Scroll-Resyncs.</translation>
+    </message>
+    <message>
+        <source>Uses a multi-line toolbar.</source>
+        <translation>Verwendet eine mehrzeilige Werkzeugleiste.</translation>
+    </message>
+    <message>
+        <source>The offset between local time and UTC, in seconds.</source>
+        <translation>Der Abstand zwischen Ortszeit und UTC, in Sekunden.</translation>
+    </message>
+    <message>
+        <source>Updates the display with a delay.</source>
+        <translation>Aktualisiert den Bildschirm verzögert.</translation>
+    </message>
+    <message>
+        <source>Suppresses BIN in the monitor.</source>
+        <translation>Unterdrückt BIN im Monitor.</translation>
+    </message>
+    <message>
+        <source>The poll delay, in steps of 50 ms.</source>
+        <translation>Die Poll-Verzögerung, in Schritten von 50 ms.</translation>
+    </message>
+    <message>
+        <source>A password is needed for the mailbox.</source>
+        <translation>Für die Mailbox ist ein Passwort nötig.</translation>
+    </message>
+    <message>
+        <source>The callsign of the mailbox.</source>
+        <translation>Das Rufzeichen der Mailbox.</translation>
+    </message>
+    <message>
+        <source>The hierarchical path of the mailbox.</source>
+        <translation>Der hierarchische Pfad (HPath) der Mailbox.</translation>
+    </message>
+    <message>
+        <source>The addressee of system mail.</source>
+        <translation>Der Empfänger der Systemmails.</translation>
+    </message>
+    <message>
+        <source>The default board.</source>
+        <translation>Die Standard-Rubrik.</translation>
+    </message>
+    <message>
+        <source>The default lifetime of a mail, in days.</source>
+        <translation>Die Standard-Lebensdauer einer Mail, in Tagen.</translation>
+    </message>
+    <message>
+        <source>The time of day of the garbage run.</source>
+        <translation>Die Uhrzeit des Aufräumens.</translation>
+    </message>
+    <message>
+        <source>Restarts Windows after the garbage run.</source>
+        <translation>Startet Windows nach dem Aufräumen neu.</translation>
+    </message>
+    <message>
+        <source>The time-out of the mailbox.</source>
+        <translation>Das Zeitlimit der Mailbox.</translation>
+    </message>
+    <message>
+        <source>The maximum BID count.</source>
+        <translation>Die Höchstzahl der BIDs.</translation>
+    </message>
+    <message>
+        <source>Generates a lifetime report mail.</source>
+        <translation>Erzeugt eine Mail mit dem Lebensdauer-Bericht.</translation>
+    </message>
+    <message>
+        <source>Generates a mail on routing errors.</source>
+        <translation>Erzeugt eine Mail bei Routingfehlern.</translation>
+    </message>
+    <message>
+        <source>Puts the FHeader into every mail.</source>
+        <translation>Fügt den FHeader in jede Mail ein.</translation>
+    </message>
+    <message>
+        <source>Puts the mail&apos;s BID into the FHeader.</source>
+        <translation>Nimmt die BID der Mail in den FHeader auf.</translation>
+    </message>
+    <message>
+        <source>Uses memory for the garbage run.</source>
+        <translation>Nutzt den Speicher für das Aufräumen.</translation>
+    </message>
+    <message>
+        <source>Parses every mail.</source>
+        <translation>Wertet alle Mails aus.</translation>
+    </message>
+    <message>
+        <source>Blinks the scroll lock LED on new mail, only together with the icon.</source>
+        <translation>Lässt bei neuen Mails die Rollen-LED blinken, nur zusammen mit dem Symbol.</translation>
+    </message>
+    <message>
+        <source>Blinks the mailbox icon on new mail.</source>
+        <translation>Lässt bei neuen Mails das Mailbox-Symbol blinken.</translation>
+    </message>
 </context>
 <context>
     <name>trv::CheckedNumberEdit</name>

@@ -8,6 +8,9 @@
 
 namespace trv {
 
+// NODETO and TIMEOUT: minutes in the file, seconds in memory.
+inline constexpr std::int32_t kSecondsPerMinute = 60;
+
 // STATION
 inline constexpr std::string_view kDefaultCall = "NOCALL";
 inline constexpr std::string_view kDefaultQth = "JN59IL";
@@ -96,7 +99,7 @@ inline constexpr std::int32_t kMaxConMode = 2;
 struct ExtraSettings {
   std::int32_t PollDelay = kDefaultPollDelay;
   std::string NodeCall{kDefaultNodeCall};
-  std::int32_t NodeTimeout = kDefaultNodeTimeoutMinutes * 60;  // seconds
+  std::int32_t NodeTimeout = kDefaultNodeTimeoutMinutes * kSecondsPerMinute;  // seconds
   std::string Prompt{kDefaultPrompt};
   std::string FortuneFile{kDefaultFortuneFile};
   bool LoadDigiInfo = false;
@@ -143,7 +146,7 @@ struct MailboxSettings {
   std::int32_t DefaultLifetime = kDefaultLifetime;
   std::int32_t GarbageAt = kDefaultGarbageAt;
   bool RestartAfterGarbage = false;
-  std::int32_t Timeout = kDefaultTimeoutMinutes * 60;  // seconds
+  std::int32_t Timeout = kDefaultTimeoutMinutes * kSecondsPerMinute;  // seconds
   std::int32_t MaxBidCount = kDefaultMaxBidCount;
   bool LifetimeReport = true;
   bool RoutingErrorReport = true;

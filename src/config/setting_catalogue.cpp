@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <stdexcept>
 
 #include "config/color_sound_section.h"
 #include "config/config.h"
@@ -60,8 +61,10 @@ CatalogueEntry FromSetting(const std::string& record, R Config::*member, const F
     e.min = std::int64_t{s.min} * s.unit;
     e.max = std::int64_t{s.max} * s.unit;
     e.unit = s.unit * s.step;
-    e.unitName = s.unit == 60 ? "min" : "";
+    e.unitName = s.unit == kSecondsPerMinute ? "min" : "";
     e.shownFactor = s.unit;
+    e.typingWidth = s.typed != 0 ? s.typed : std::to_string(s.max).size();
+    e.typedUpper = true;
     e.get = [member, field = s.field](const Config& c) { return std::to_string((c.*member).*field); };
     e.put = [member, field = s.field](Config& c, const std::string& v) { (c.*member).*field = std::stoi(v); };
     return Declared(std::move(e), s, std::to_string(s.def * s.unit));
@@ -69,6 +72,8 @@ CatalogueEntry FromSetting(const std::string& record, R Config::*member, const F
     CatalogueEntry e = Entry(record + "." + std::string(s.name), Kind::Text);
     e.width = s.width;
     e.textCase = s.textCase;
+    e.typingWidth = s.typing.width;
+    e.typedUpper = s.typing.upper || s.textCase != TextCase::Kept;
     e.get = [member, field = s.field](const Config& c) { return (c.*member).*field; };
     e.put = [member, field = s.field](Config& c, const std::string& v) { (c.*member).*field = v; };
     return Declared(std::move(e), s, std::string(s.def));
@@ -79,6 +84,17 @@ template <class R>
 void AddTable(SettingCatalogue& out, const std::string& record, R Config::*member, std::span<const Setting<R>> table) {
   for (const auto& setting : table)
     std::visit([&](const auto& s) { out.push_back(FromSetting<R>(record, member, s)); }, setting);
+}
+
+template <class R>
+void FindDeclared(std::optional<CatalogueEntry>& found, const std::string& record, R Config::*member,
+                  std::span<const Setting<R>> table, std::string_view section, std::string_view key) {
+  for (const auto& setting : table)
+    std::visit(
+        [&](const auto& s) {
+          if (!found && s.section == section && s.key == key) found = FromSetting<R>(record, member, s);
+        },
+        setting);
 }
 
 CatalogueEntry TextEntry(std::string name, std::size_t width, std::function<std::string(const Config&)> get,
@@ -154,13 +170,23 @@ void AddSounds(SettingCatalogue& out) {
   AddTable<SoundSettings>(out, "SoundSettings", &Config::Sound, kSoundSwitches);
 }
 
-void AddMailbox(SettingCatalogue& out, const Config& config) {
-  AddTable<MailboxSettings>(out, "MailboxSettings", &Config::Mailbox, kMailboxSettingsBeforeHeader);
-  CatalogueEntry header = TextEntry(
+CatalogueEntry FHeaderEntry() {
+  CatalogueEntry e = TextEntry(
       "MailboxSettings.FHeaderText", kFHeaderWidth, [](const Config& c) { return c.FHeaderText.GetFHeader(); },
       [](Config& c, const std::string& v) { c.FHeaderText.SetFHeader(v.substr(1, v.size() - 2)); });
-  header.bracketed = true;
-  out.push_back(std::move(header));
+  e.bracketed = true;
+  FHeader standard;
+  standard.SetFHeader("");
+  e.section = "MAILBOX";
+  e.key = "FHEADER";
+  e.defaultValue = standard.GetFHeader();
+  e.about = TRV_ABOUT("A short text the mailbox puts into mails.");
+  return e;
+}
+
+void AddMailbox(SettingCatalogue& out, const Config& config) {
+  AddTable<MailboxSettings>(out, "MailboxSettings", &Config::Mailbox, kMailboxSettingsBeforeHeader);
+  out.push_back(FHeaderEntry());
   AddTable<MailboxSettings>(out, "MailboxSettings", &Config::Mailbox, kMailboxSettings);
   for (std::int32_t i = 0; i < config.ClosedTimes.Count(); ++i)
     for (bool from : {true, false}) {  // the list is edited as a list: "Add time", "Delete time"
@@ -362,6 +388,19 @@ std::string UnmetDependency(const SettingCatalogue& catalogue, const Config& con
       return e.name + " needs " + std::string(e.needs) + ": reading clears it while that is off";
   }
   return {};
+}
+
+CatalogueEntry DeclaredSetting(std::string_view section, std::string_view key) {
+  std::optional<CatalogueEntry> found;
+  FindDeclared<StationSettings>(found, "StationSettings", &Config::Station, kStationSettings, section, key);
+  FindDeclared<DisplaySettings>(found, "DisplaySettings", &Config::Display, kDisplaySettings, section, key);
+  FindDeclared<LanguageSettings>(found, "LanguageSettings", &Config::Language, kLanguageSettings, section, key);
+  FindDeclared<ExtraSettings>(found, "ExtraSettings", &Config::Extra, kExtraSettings, section, key);
+  FindDeclared<MailboxSettings>(found, "MailboxSettings", &Config::Mailbox, kMailboxSettingsBeforeHeader, section, key);
+  FindDeclared<MailboxSettings>(found, "MailboxSettings", &Config::Mailbox, kMailboxSettings, section, key);
+  if (!found && section == "MAILBOX" && key == "FHEADER") found = FHeaderEntry();
+  if (!found) throw std::out_of_range("no setting [" + std::string(section) + "] " + std::string(key));
+  return std::move(*found);
 }
 
 SettingCatalogue DirectoryCatalogue(const Config& config) {

@@ -40,6 +40,10 @@ struct CatalogueEntry {
   // Text: at most `width` characters (0: 2047) after the letter case is converted.
   std::size_t width = 0;
   TextCase textCase = TextCase::Kept;
+  // In the window: at most `typingWidth` characters can be typed (0: as many as `width`
+  // allows), in capitals when `typedUpper`.
+  std::size_t typingWidth = 0;
+  bool typedUpper = false;
   bool noComma = false;                            // part of the comma-separated TNC line
   bool bracketed = false;                          // shown in square brackets, which are not part of the width
   std::function<bool(const std::string&)> exists;  // a file that must exist (the driver)
@@ -61,6 +65,10 @@ SettingCatalogue SoundCatalogue();
 SettingCatalogue TncCatalogue(const Config& config, int n);
 // The entry of that name, letter case ignored; null when there is none.
 const CatalogueEntry* FindSetting(const SettingCatalogue& catalogue, std::string_view name);
+// The entry of the setting a settings table declares under that section and key (or the
+// FHeader), made alone: the window binds its fields through it. Throws std::out_of_range when
+// no table declares it.
+CatalogueEntry DeclaredSetting(std::string_view section, std::string_view key);
 
 struct CheckedValue {
   std::optional<std::string> value;  // as `get` gives it back

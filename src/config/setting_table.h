@@ -36,7 +36,8 @@ struct WideFlagSetting {
 };
 
 // An integer; outside min..max (when ranged) the default is used. The file holds whole
-// `step`s of the value (rounded down), each `unit` times the value in memory.
+// `step`s of the value (rounded down), each `unit` times the value in memory; the window shows
+// it in the file's unit. The window lets `typed` characters be typed (0: the digits of max).
 template <class R>
 struct IntSetting {
   std::string_view section, key, name;
@@ -45,7 +46,16 @@ struct IntSetting {
   bool ranged = true;
   std::int32_t step = 1;
   std::int32_t unit = 1;
+  std::size_t typed = 0;
   std::string_view about = {};
+};
+
+// How the window lets a text be typed where that differs from what the reader keeps: at most
+// `width` characters (0: the reader's width), in capitals when `upper` (a text the reader
+// upper-cases is always typed in capitals).
+struct Typing {
+  std::size_t width = 0;
+  bool upper = false;
 };
 
 // A text, case-converted and then cut to `width` characters (0: no limit).
@@ -56,6 +66,7 @@ struct TextSetting {
   std::string_view def;
   std::size_t width = 0;
   TextCase textCase = TextCase::Kept;
+  Typing typing = {};
   std::string_view about = {};
 };
 

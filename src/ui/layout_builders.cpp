@@ -1,5 +1,6 @@
 #include "ui/layout_builders.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QGroupBox>
@@ -9,6 +10,8 @@
 #include <QVBoxLayout>
 
 namespace trv {
+
+QCheckBox* Box(const QString& caption, const char* name) { return Named(new QCheckBox(caption), name); }
 
 QGroupBox* LabelledGroup(const char* name, const QString& caption, std::initializer_list<QWidget*> widgets,
                          bool horizontal) {

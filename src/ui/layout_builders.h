@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <vector>
 
+class QCheckBox;
 class QDialog;
 class QGroupBox;
 class QLayout;
@@ -20,6 +21,8 @@ T* Named(T* widget, const char* name) {
   return widget;
 }
 
+// A named check box.
+QCheckBox* Box(const QString& caption, const char* name);
 // A group box with a caption holding the widgets in a column (or a row).
 QGroupBox* LabelledGroup(const char* name, const QString& caption, std::initializer_list<QWidget*> widgets,
                          bool horizontal = false);

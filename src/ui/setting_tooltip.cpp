@@ -46,14 +46,15 @@ class SettingFacts {
 
   QString WithDefault(const QString& facts) const {
     if (e_.defaultValue.empty()) return facts;
-    const QString value =
-        e_.kind == CatalogueEntry::Kind::Integer ? Shown(std::stoll(e_.defaultValue)) : FromWindows(e_.defaultValue);
+    const QString value = e_.kind == CatalogueEntry::Kind::Integer ? Shown(std::stoll(e_.defaultValue))
+                          : e_.bracketed ? FromWindows(e_.defaultValue).mid(1).chopped(1)  // the brackets are fixed
+                                         : FromWindows(e_.defaultValue);
     return Joined(facts, tr("Default %1.").arg(value));
   }
 
   QString Shown(std::int64_t value) const {
     const QString number = QString::number(value / e_.shownFactor);
-    return e_.unitName.empty() ? number : number + " " + Translated(std::string(e_.unitName).c_str());
+    return e_.unitName.empty() ? number : number + QChar::Nbsp + Translated(std::string(e_.unitName).c_str());
   }
 
   // Runs of four or more values at one step are shown by their ends ("40 to 245 in steps of 5").

@@ -18,13 +18,7 @@ using test::Window;
 std::string Extra(const std::string& keys) { return "[EXTRA]\r\n" + keys; }
 
 // The value OK writes for a key of the EXTRA section.
-std::string Written(const Window& w, const std::string& key) {
-  const std::string ini = w.dir.Ini();
-  const std::size_t at = ini.find("\r\n" + key + "=", ini.find("[EXTRA]"));
-  if (at == std::string::npos) return "<missing>";
-  const std::size_t from = at + key.size() + 3;
-  return ini.substr(from, ini.find("\r\n", from) - from);
-}
+std::string Written(const Window& w, const std::string& key) { return test::Written(w, "EXTRA", key); }
 
 // Moves the focused list to the item with the keyboard, as the user does.
 void PickWithKeys(QComboBox* box, int item) {
@@ -99,54 +93,6 @@ TEST(ExtraPage, PickingAnItemStoresItsWholeHours) {
   }
 }
 
-TEST(ExtraPage, EditsKeepProgramTextWholeAndLimitTyping) {
-  Window w(Extra("FORTUNE=fortune.dl\r\nNODECALL=db0abc-15xyz\r\nPROMPT=Hallo %Call\r\n"));
-  OpenTab(w, "Extra");
-  EXPECT_EQ(w.Edit("Extra_Edit_Fortune")->text(), "FORTUNE.DL");
-  EXPECT_EQ(w.Edit("Extra_Edit_NodeCall")->text(), "DB0ABC-15XYZ");  // 12 characters, more than typing allows
-  EXPECT_EQ(w.Edit("Extra_Edit_Prompt")->text(), "Hallo %Call");
-  PressOk(w);
-  EXPECT_EQ(Written(w, "FORTUNE"), "FORTUNE.DL");
-  EXPECT_EQ(Written(w, "NODECALL"), "DB0ABC-15XYZ");
-  EXPECT_EQ(Written(w, "PROMPT"), "Hallo %Call");
-
-  Window typed("");
-  OpenTab(typed, "Extra");
-  typed.Type("Extra_Edit_NodeCall", "dl1abc-10xyz");
-  EXPECT_EQ(typed.Edit("Extra_Edit_NodeCall")->text(), "DL1ABC-10");
-  typed.Type("Extra_Edit_Fortune", "sprueche.txt1234");
-  EXPECT_EQ(typed.Edit("Extra_Edit_Fortune")->text(), "SPRUECHE.TXT");
-  typed.Type("Extra_Edit_Prompt", QString(90, 'p'));
-  EXPECT_EQ(typed.Edit("Extra_Edit_Prompt")->text(), QString(80, 'p'));
-}
-
-TEST(ExtraPage, CheckBoxesAndTabOrder) {
-  Window w(Extra("SUPBIN=5\r\nDUP=0\r\nSRESYNC=1\r\nMULTILINE=0\r\n"));
-  OpenTab(w, "Extra");
-  auto* suppress = w.Find<QCheckBox>("Extra_CB_SuppressBin");
-  EXPECT_TRUE(suppress->isChecked());
-  EXPECT_TRUE(w.Find<QCheckBox>("Extra_CB_ReduceResync")->isChecked());
-  EXPECT_FALSE(w.Find<QCheckBox>("Extra_CB_MultiToolbar")->isChecked());
-  ClickBox(suppress);
-  ClickBox(w.Find<QCheckBox>("Extra_CB_DelayedDisplay"));
-
-  QWidget* focus = w.Edit("Extra_Edit_Prompt");
-  focus->setFocus();
-  QStringList order;
-  for (int i = 0; i < 9; ++i) {
-    order << QApplication::focusWidget()->objectName();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-  }
-  EXPECT_EQ(order, (QStringList{"Extra_Edit_Prompt", "Extra_Combo_PollDelay", "Extra_Edit_NodeCall",
-                                "Extra_Edit_Fortune", "Extra_Combo_UTC", "Extra_CB_DelayedDisplay",
-                                "Extra_CB_ReduceResync", "Extra_CB_MultiToolbar", "Extra_CB_SuppressBin"}));
-  PressOk(w);
-  EXPECT_EQ(Written(w, "SUPBIN"), "0");
-  EXPECT_EQ(Written(w, "DUP"), "1");
-  EXPECT_EQ(Written(w, "SRESYNC"), "1");
-  EXPECT_EQ(Written(w, "MULTILINE"), "0");
-}
-
 class ModulsPageTest : public ::testing::Test {
  protected:
   QCheckBox* Box(Window& w, const char* name) { return w.Find<QCheckBox>(name); }
@@ -187,32 +133,6 @@ TEST_F(ModulsPageTest, UntickingMailboxLeavesBroadcastTickedButDisabled) {
   EXPECT_EQ(Written(w, "LBROAD"), "1");
 }
 
-TEST_F(ModulsPageTest, SwitchesAndTabOrder) {
-  Window w(Extra("DLINK=1\r\nSPY=0\r\nLDXC=1\r\n"));
-  OpenTab(w, "Moduls");
-  EXPECT_TRUE(Box(w, "Modul_CB_DigiInfo")->isChecked());
-  EXPECT_FALSE(Box(w, "Modul_CB_Spy")->isChecked());
-  EXPECT_TRUE(Box(w, "Modul_CB_MailBox")->isChecked());
-  EXPECT_TRUE(Box(w, "Modul_CB_DXClusterSpy")->isChecked());
-  ClickBox(Box(w, "Modul_CB_Spy"));
-  ClickBox(Box(w, "Modul_CB_DigiInfo"));
-
-  Box(w, "Modul_CB_DigiInfo")->setFocus();
-  QStringList order;
-  for (int i = 0; i < 5; ++i) {
-    order << QApplication::focusWidget()->objectName();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-  }
-  EXPECT_EQ(order, (QStringList{"Modul_CB_DigiInfo", "Modul_CB_Spy", "Modul_CB_MailBox", "Modul_CB_DXClusterSpy",
-                                "Modul_CB_Broadcast"}));
-  PressOk(w);
-  EXPECT_EQ(Written(w, "DLINK"), "0");
-  EXPECT_EQ(Written(w, "SPY"), "1");
-  EXPECT_EQ(Written(w, "LDXC"), "1");
-}
-
-// Both pages serve EXTRA: OK with nothing touched writes what the next start reads back,
-// also the values without a control.
 TEST(ExtraAndModulsPages, OkUntouchedWritesWhatTheNextStartReads) {
   const std::string file = Extra(
       "NODECALL=DB0XYZ-1\r\nNODETO=35\r\nPROMPT=%Call>\r\nFORTUNE=F.DL\r\nDLINK=1\r\nSPY=0\r\nBOX=0\r\n"

@@ -3,34 +3,15 @@
 #include <QCheckBox>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTabBar>
-#include <QTabWidget>
 #include <memory>
 
 #include "config/mailbox_section.h"
+#include "page_tabs.h"
 #include "ui/controls.h"
 #include "ui/dialogs/closed_time_form.h"
 #include "ui_test_util.h"
 
 namespace trv::test {
-
-// Picks the item with the keyboard, as a user does in a closed drop-down list.
-inline void Pick(QComboBox* box, const QString& text) {
-  box->setFocus(Qt::TabFocusReason);
-  QTest::keyClick(box, Qt::Key_Home);
-  for (int i = 0; i < box->count() && box->currentText() != text; ++i) QTest::keyClick(box, Qt::Key_Down);
-  ASSERT_EQ(box->currentText(), text);
-}
-
-inline void ClickTab(Window& w, const QString& caption) {
-  QTabBar* bar = w.Find<QTabWidget>("PageControl1")->tabBar();
-  for (int i = 0; i < bar->count(); ++i)
-    if (bar->tabText(i) == caption) QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(i).center());
-  ASSERT_EQ(bar->tabText(bar->currentIndex()), caption);
-}
-
-// A click on the box itself (its indicator), not on the empty space beside a short caption.
-inline void ClickBox(QCheckBox* box) { QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2)); }
 
 inline void ClickLine(QListWidget* list, int row, Qt::KeyboardModifiers modifiers = {}) {
   QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, list->visualItemRect(list->item(row)).center());

@@ -35,6 +35,14 @@ inline void ClickBox(QCheckBox* box) {
   QTest::mouseClick(box, Qt::LeftButton, {}, indicator.center());
 }
 
+// Picks the item with the keyboard, as a user does in a closed drop-down list.
+inline void Pick(QComboBox* box, const QString& text) {
+  box->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(box, Qt::Key_Home);
+  for (int i = 0; i < box->count() && box->currentText() != text; ++i) QTest::keyClick(box, Qt::Key_Down);
+  ASSERT_EQ(box->currentText(), text);
+}
+
 // Presses the main window's OK button with the mouse.
 template <class W>
 void PressOk(W& w) {
@@ -43,6 +51,16 @@ void PressOk(W& w) {
     if (button->window() == w.form.get()) ok = button;
   ASSERT_NE(ok, nullptr);
   QTest::mouseClick(ok, Qt::LeftButton, {}, ok->rect().center());
+}
+
+// The value OK wrote for a key of a section ("<missing>" when there is none).
+template <class W>
+std::string Written(const W& w, const std::string& section, const std::string& key) {
+  const std::string ini = w.dir.Ini();
+  const std::size_t at = ini.find("\r\n" + key + "=", ini.find("[" + section + "]"));
+  if (at == std::string::npos) return "<missing>";
+  const std::size_t from = at + key.size() + 3;
+  return ini.substr(from, ini.find("\r\n", from) - from);
 }
 
 }  // namespace trv::test

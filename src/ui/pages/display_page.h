@@ -1,8 +1,7 @@
 #pragma once
 // The Display page: the sizes of the RX and TX windows and five window options.
+#include "ui/page_binder.h"
 #include "ui/pages/settings_page.h"
-
-class QCheckBox;
 
 namespace trv {
 
@@ -26,11 +25,7 @@ class DisplayPage : public SettingsPage {
 
   CheckedNumberEdit* maxRXLines_;
   CheckedNumberEdit* maxTXLines_;
-  QCheckBox* echo_;
-  QCheckBox* saveRX_;
-  QCheckBox* saveTX_;
-  QCheckBox* flickerRX_;
-  QCheckBox* flickerTX_;
+  PageBinder binder_;
 };
 
 }  // namespace trv

@@ -8,10 +8,8 @@
 
 #include "config/config.h"
 #include "config/sections.h"
-#include "support/text.h"
 #include "ui/controls.h"
 #include "ui/layout_builders.h"
-#include "ui/text_convert.h"
 #include "ui/widgets/limited_line_edit.h"
 #include "ui/widgets/quiet_combo_box.h"
 
@@ -19,9 +17,8 @@ namespace trv {
 namespace {
 
 constexpr int kSecondsPerHour = 3600;
-constexpr int kUtcHoursMax = 12;     // the list runs from -12 to +12 hours
-constexpr int kPollDelaySteps = 10;  // 50 ms to 500 ms
-constexpr int kPollDelayStepMs = 50;
+constexpr int kUtcHoursMax = 12;      // the list runs from -12 to +12 hours
+constexpr int kPollDelayStepMs = 50;  // the poll delay's steps
 
 // The list item of an offset: its hour truncated towards zero, -1 when the list has none.
 int UtcItem(std::int32_t seconds) {
@@ -31,7 +28,7 @@ int UtcItem(std::int32_t seconds) {
 
 }  // namespace
 
-ExtraPage::ExtraPage(PageContext context, QWidget* parent) : SettingsPage(context, parent) {
+ExtraPage::ExtraPage(PageContext context, QWidget* parent) : SettingsPage(context, parent), binder_(config_) {
   BuildControls();
   FillLists();
   connect(utc_, &QComboBox::activated, this, [this] { utcPicked_ = true; });
@@ -40,24 +37,25 @@ ExtraPage::ExtraPage(PageContext context, QWidget* parent) : SettingsPage(contex
 }
 
 void ExtraPage::BuildControls() {
-  prompt_ = Named(new LimitedLineEdit(80, false), "Extra_Edit_Prompt");
-  fortune_ = Named(new LimitedLineEdit(12, true), "Extra_Edit_Fortune");
+  auto* prompt = binder_.Bind(Named(new LimitedLineEdit, "Extra_Edit_Prompt"), "EXTRA", "PROMPT");
+  pollDelay_ = binder_.Bind(Named(new QuietComboBox, "Extra_Combo_PollDelay"), "EXTRA", "TPRI");
+  auto* nodeCall = binder_.Bind(Named(new LimitedLineEdit, "Extra_Edit_NodeCall"), "EXTRA", "NODECALL");
+  auto* fortune = binder_.Bind(Named(new LimitedLineEdit, "Extra_Edit_Fortune"), "EXTRA", "FORTUNE");
   utc_ = Named(new QuietComboBox, "Extra_Combo_UTC");
-  pollDelay_ = Named(new QuietComboBox, "Extra_Combo_PollDelay");
-  nodeCall_ = Named(new LimitedLineEdit(9, true), "Extra_Edit_NodeCall");
-  delayedDisplay_ = Named(new QCheckBox(tr("De&layed display update")), "Extra_CB_DelayedDisplay");
-  reduceResync_ = Named(new QCheckBox(tr("&Reduce scroll resyncs")), "Extra_CB_ReduceResync");
-  multiToolbar_ = Named(new QCheckBox(tr("&Multi line toolbar")), "Extra_CB_MultiToolbar");
-  suppressBin_ = Named(new QCheckBox(tr("&suppress BIN in monitor")), "Extra_CB_SuppressBin");
+  binder_.Describe(utc_, "EXTRA", "UTC");  // whole hours, stored only when picked: see ShowUtcOffset
+  auto* delayedDisplay = binder_.Bind(Box(tr("De&layed display update"), "Extra_CB_DelayedDisplay"), "EXTRA", "DUP");
+  auto* reduceResync = binder_.Bind(Box(tr("&Reduce scroll resyncs"), "Extra_CB_ReduceResync"), "EXTRA", "SRESYNC");
+  auto* multiToolbar = binder_.Bind(Box(tr("&Multi line toolbar"), "Extra_CB_MultiToolbar"), "EXTRA", "MULTILINE");
+  auto* suppressBin = binder_.Bind(Box(tr("&suppress BIN in monitor"), "Extra_CB_SuppressBin"), "EXTRA", "SUPBIN");
 
   auto* left = new QVBoxLayout;
   left->setContentsMargins(0, 0, 0, 0);
-  left->addWidget(LabelledGroup("Extra_GB_Fortune", tr("&Fortune"), {fortune_}));
+  left->addWidget(LabelledGroup("Extra_GB_Fortune", tr("&Fortune"), {fortune}));
   left->addWidget(LabelledGroup("Extra_GB_UTC", tr("&UTC"), {utc_}));
   auto* right = new QVBoxLayout;
   right->setContentsMargins(0, 0, 0, 0);
   right->addWidget(LabelledGroup("Extra_GB_PollDelay", tr("Poll &delay"), {pollDelay_}));
-  right->addWidget(LabelledGroup("Extra_GB_NodeCall", tr("&Node call"), {nodeCall_}));
+  right->addWidget(LabelledGroup("Extra_GB_NodeCall", tr("&Node call"), {nodeCall}));
   auto* columns = new QHBoxLayout;
   columns->setContentsMargins(0, 0, 0, 0);
   columns->addWidget(Panel("Extra_Panel_Left", left), 1);
@@ -65,18 +63,17 @@ void ExtraPage::BuildControls() {
 
   auto* main = new QVBoxLayout;
   main->setContentsMargins(0, 0, 0, 0);
-  main->addWidget(LabelledGroup("Extra_GB_Prompt", tr("&Prompt"), {prompt_}));
+  main->addWidget(LabelledGroup("Extra_GB_Prompt", tr("&Prompt"), {prompt}));
   main->addLayout(columns);
-  for (QCheckBox* box : {delayedDisplay_, reduceResync_, multiToolbar_, suppressBin_}) main->addWidget(box);
+  for (QCheckBox* box : {delayedDisplay, reduceResync, multiToolbar, suppressBin}) main->addWidget(box);
   main->addStretch();
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(Panel("Extra_Panel_Main", main));
-  SetTabOrder(
-      {prompt_, pollDelay_, nodeCall_, fortune_, utc_, delayedDisplay_, reduceResync_, multiToolbar_, suppressBin_});
+  SetTabOrder({prompt, pollDelay_, nodeCall, fortune, utc_, delayedDisplay, reduceResync, multiToolbar, suppressBin});
 }
 
 void ExtraPage::FillLists() {
-  for (int step = 1; step <= kPollDelaySteps; ++step)
+  for (int step = kMinPollDelay; step <= kMaxPollDelay; ++step)  // 50 ms to 500 ms
     AddNumbered(pollDelay_, tr("%1 ms").arg(step * kPollDelayStepMs), step);
   for (int hours = -kUtcHoursMax; hours <= kUtcHoursMax; ++hours)
     AddNumbered(utc_, tr("%1 hours").arg(hours), hours * kSecondsPerHour);
@@ -90,29 +87,13 @@ void ExtraPage::ShowUtcOffset(std::int32_t seconds) {
 }
 
 void ExtraPage::FillExtraPage() {
-  const ExtraSettings& x = config_.Extra;
-  pollDelay_->setCurrentIndex(x.PollDelay - 1);
-  nodeCall_->SetProgramText(FromWindows(x.NodeCall));
-  prompt_->SetProgramText(FromWindows(x.Prompt));
-  fortune_->SetProgramText(FromWindows(x.FortuneFile));
-  reduceResync_->setChecked(x.ReduceResync);
-  multiToolbar_->setChecked(x.MultiLineToolbar);
-  ShowUtcOffset(x.UtcOffset);
-  delayedDisplay_->setChecked(x.DelayedDisplay);
-  suppressBin_->setChecked(x.SuppressBin != 0);
+  binder_.Fill();
+  ShowUtcOffset(config_.Extra.UtcOffset);
 }
 
 void ExtraPage::StoreExtraPage() {
-  ExtraSettings& x = config_.Extra;
-  x.PollDelay = SelectedNumber(pollDelay_, x.PollDelay);
-  x.NodeCall = CutTo(ToWindows(nodeCall_->text()), kNodeCallWidth);
-  x.Prompt = ToWindows(prompt_->text());
-  x.FortuneFile = ToWindows(fortune_->text());
-  x.ReduceResync = reduceResync_->isChecked();
-  x.MultiLineToolbar = multiToolbar_->isChecked();
-  if (utcPicked_) x.UtcOffset = SelectedNumber(utc_, x.UtcOffset);
-  x.DelayedDisplay = delayedDisplay_->isChecked();
-  x.SuppressBin = suppressBin_->isChecked() ? -1 : 0;
+  binder_.Store();
+  if (utcPicked_) config_.Extra.UtcOffset = SelectedNumber(utc_, config_.Extra.UtcOffset);
 }
 
 }  // namespace trv

@@ -1,14 +1,12 @@
 #pragma once
 // The Extra page: prompt, fortune file, time zone, poll delay, node call and four options of
 // the EXTRA section. The Moduls page serves the module switches of the same section.
+#include "ui/page_binder.h"
 #include "ui/pages/settings_page.h"
 
-class QCheckBox;
 class QComboBox;
 
 namespace trv {
-
-class LimitedLineEdit;
 
 class ExtraPage : public SettingsPage {
   Q_OBJECT
@@ -25,15 +23,9 @@ class ExtraPage : public SettingsPage {
   void FillLists();
   void ShowUtcOffset(std::int32_t seconds);
 
-  LimitedLineEdit* prompt_;
-  LimitedLineEdit* fortune_;
   QComboBox* utc_;
   QComboBox* pollDelay_;
-  LimitedLineEdit* nodeCall_;
-  QCheckBox* delayedDisplay_;
-  QCheckBox* reduceResync_;
-  QCheckBox* multiToolbar_;
-  QCheckBox* suppressBin_;
+  PageBinder binder_;
   // Whether the user has picked a time zone since the fill; until then OK keeps the offset
   // read, which the whole-hour list may not be able to show.
   bool utcPicked_ = false;

@@ -9,13 +9,13 @@
 #include "config/sections.h"
 #include "ui/controls.h"
 #include "ui/layout_builders.h"
+#include "ui/page_binder.h"
 #include "ui/text_convert.h"
 #include "ui/widgets/quiet_combo_box.h"
 
 namespace trv {
 namespace {
 
-// What OK stores when a list has no item (no matching file in the language directory).
 // The Display and Languages pages share the width of their left column.
 constexpr int kPanelWidth = 240;
 
@@ -35,6 +35,9 @@ LanguagePage::LanguagePage(PageContext context, QWidget* parent)
   column->addWidget(LabelledGroup("Lang_GB_Visual", tr("&Visual parts"), {visual_}));
   column->addWidget(LabelledGroup("Lang_GB_Output", tr("Default program o&utput"), {output_}));
   column->addStretch();
+  const PageBinder binder(config_);  // the lists show files: the page moves their values itself
+  binder.Describe(visual_, "LANGUAGE", "VISUAL");
+  binder.Describe(output_, "LANGUAGE", "OUTPUT");
   QWidget* left = Panel("Lang_Panel_Left", column);
   left->setMinimumWidth(kPanelWidth);
   auto* layout = new QHBoxLayout(this);

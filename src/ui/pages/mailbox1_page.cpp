@@ -6,23 +6,12 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "config/config.h"
 #include "config/sections.h"
-#include "support/text.h"
 #include "ui/layout_builders.h"
-#include "ui/text_convert.h"
 #include "ui/widgets/checked_number_edit.h"
 
 namespace trv {
 namespace {
-
-// What the MAILBOX reader accepts; an entry outside it gives way to the default.
-constexpr NumberRange kLifetimeRange{kDefaultLifetime, kMinLifetime, kMaxLifetime};
-constexpr NumberRange kTimeoutRange{kDefaultTimeoutMinutes, kMinTimeoutMinutes, kMaxTimeoutMinutes};
-constexpr NumberRange kBidCountRange{kDefaultMaxBidCount, kMinMaxBidCount, kMaxMaxBidCount};
-constexpr int kSecondsPerMinute = 60;
-
-std::string Stored(const QLineEdit* edit, std::size_t width) { return CutTo(ToWindows(edit->text()), width); }
 
 // A group with the edit and, after it, its unit.
 QGroupBox* FieldGroup(const char* name, const QString& caption, QWidget* edit, const QString& unit = {}) {
@@ -45,14 +34,16 @@ Edit* Sized(Edit* edit, int characters) {
 
 Mailbox1Page::Mailbox1Page(PageContext context, QWidget* parent)
     : SettingsPage(context, parent),
-      call_(Named(new LimitedLineEdit(9, true), "Mail_Edit_Call")),
-      hPath_(Named(new LimitedLineEdit(40, true), "Mail_Edit_HPath")),
-      fHeader_(Named(new LimitedLineEdit(25, false), "Mail_Edit_FHeader")),
-      defLifetime_(Named(new CheckedNumberEdit(3, kLifetimeRange), "Mail_Edit_DefLT")),
-      timeout_(Named(new CheckedNumberEdit(3, kTimeoutRange), "Mail_Edit_TimeOut")),
-      sysMailTo_(Named(new LimitedLineEdit(8, true), "Mail_Edit_SysMailTo")),
-      defBoard_(Named(new LimitedLineEdit(8, true), "Mail_Edit_DefBoard")),
-      maxBidCount_(Named(new CheckedNumberEdit(6, kBidCountRange), "Mail_Edit_MaxBidCount")) {
+      call_(Named(new LimitedLineEdit, "Mail_Edit_Call")),
+      hPath_(Named(new LimitedLineEdit, "Mail_Edit_HPath")),
+      fHeader_(Named(new LimitedLineEdit, "Mail_Edit_FHeader")),
+      defLifetime_(Named(new CheckedNumberEdit, "Mail_Edit_DefLT")),
+      timeout_(Named(new CheckedNumberEdit, "Mail_Edit_TimeOut")),
+      sysMailTo_(Named(new LimitedLineEdit, "Mail_Edit_SysMailTo")),
+      defBoard_(Named(new LimitedLineEdit, "Mail_Edit_DefBoard")),
+      maxBidCount_(Named(new CheckedNumberEdit, "Mail_Edit_MaxBidCount")),
+      binder_(config_) {
+  BindFields();
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(BuildTopStrip());
   layout->addWidget(BuildFHeaderGroup());
@@ -63,10 +54,21 @@ Mailbox1Page::Mailbox1Page(PageContext context, QWidget* parent)
       SectionId::Mailbox, [this] { FillMailbox1Page(); }, [this] { StoreMailbox1Page(); });
 }
 
+void Mailbox1Page::BindFields() {
+  binder_.Bind(call_, "MAILBOX", "BOXCALL");
+  binder_.Bind(hPath_, "MAILBOX", "HPATH");
+  binder_.Bind(fHeader_, "MAILBOX", "FHEADER");  // an emptied header stores the standard one
+  binder_.Bind(sysMailTo_, "MAILBOX", "SYSMTO");
+  binder_.Bind(defBoard_, "MAILBOX", "DEFBOARD");
+  binder_.Bind(defLifetime_, "MAILBOX", "DEFLT");
+  binder_.Bind(timeout_, "MAILBOX", "TIMEOUT");
+  binder_.Bind(maxBidCount_, "MAILBOX", "MOBID");
+}
+
 QWidget* Mailbox1Page::BuildTopStrip() {
   auto* row = new QHBoxLayout;
   row->setContentsMargins(0, 0, 0, 0);
-  row->addWidget(FieldGroup("Mail_GB_Call", tr("&Call"), Sized(call_, 9)));
+  row->addWidget(FieldGroup("Mail_GB_Call", tr("&Call"), Sized(call_, call_->Limit())));
   row->addWidget(LabelledGroup("Mail_GB_HPath", tr("&HPath"), {hPath_}), 1);
   return Panel("Mail_Panel_Top", row);
 }
@@ -84,7 +86,7 @@ QWidget* Mailbox1Page::BuildFHeaderGroup() {
     w->setFont(fixed);
     row->addWidget(w);
   }
-  fHeader_->setFixedWidth(QFontMetrics(fixed).horizontalAdvance(QString(25, 'W')) + 12);
+  fHeader_->setFixedWidth(QFontMetrics(fixed).horizontalAdvance(QString(fHeader_->Limit(), 'W')) + 12);
   row->addStretch();
   return LabelledGroup("Mail_Gb_FHeader", tr("FH&eader"), row);
 }
@@ -110,28 +112,8 @@ QWidget* Mailbox1Page::BuildBottom() {
   return Panel("Mail_Panel_Bottom", columns);
 }
 
-void Mailbox1Page::FillMailbox1Page() {
-  const MailboxSettings& m = config_.Mailbox;
-  call_->SetProgramText(FromWindows(m.BoxCall));
-  hPath_->SetProgramText(FromWindows(m.HPath));
-  fHeader_->SetProgramText(FromWindows(config_.FHeaderText.HeaderText()));
-  sysMailTo_->SetProgramText(FromWindows(m.SysMailTo));
-  defBoard_->SetProgramText(FromWindows(m.DefaultBoard));
-  defLifetime_->SetValue(m.DefaultLifetime);
-  timeout_->SetValue(m.Timeout / kSecondsPerMinute);
-  maxBidCount_->SetValue(m.MaxBidCount);
-}
+void Mailbox1Page::FillMailbox1Page() { binder_.Fill(); }
 
-void Mailbox1Page::StoreMailbox1Page() {
-  MailboxSettings& m = config_.Mailbox;
-  m.BoxCall = Stored(call_, kBoxCallWidth);
-  m.HPath = Stored(hPath_, kHPathWidth);
-  config_.FHeaderText.SetFHeader(ToWindows(fHeader_->text()));
-  m.SysMailTo = Stored(sysMailTo_, kSysMailToWidth);
-  m.DefaultBoard = Stored(defBoard_, kDefaultBoardWidth);
-  m.DefaultLifetime = defLifetime_->CheckedValue();
-  m.Timeout = timeout_->CheckedValue() * kSecondsPerMinute;
-  m.MaxBidCount = maxBidCount_->CheckedValue();
-}
+void Mailbox1Page::StoreMailbox1Page() { binder_.Store(); }
 
 }  // namespace trv

@@ -1,6 +1,7 @@
 #pragma once
 // The Mailbox 1 page: the box's call, HPath and FHeader, and its numbers (lifetime, timeout,
 // BID count) with the sysmail addressee and the default board.
+#include "ui/page_binder.h"
 #include "ui/pages/settings_page.h"
 
 class QLabel;
@@ -21,6 +22,7 @@ class Mailbox1Page : public SettingsPage {
   void StoreMailbox1Page();
 
  private:
+  void BindFields();
   QWidget* BuildTopStrip();
   QWidget* BuildFHeaderGroup();
   QWidget* BuildBottom();
@@ -33,6 +35,7 @@ class Mailbox1Page : public SettingsPage {
   LimitedLineEdit* sysMailTo_;
   LimitedLineEdit* defBoard_;
   CheckedNumberEdit* maxBidCount_;
+  PageBinder binder_;
 };
 
 }  // namespace trv

@@ -23,7 +23,7 @@ QString WindowLine(const ClosedTime& window) { return FromWindows(TClosedTimeCol
 }  // namespace
 
 Mailbox2Page::Mailbox2Page(PageContext context, QWidget* parent)
-    : SettingsPage(context, parent), closedTimeForm_(new TClosedTimeForm(this)) {
+    : SettingsPage(context, parent), closedTimeForm_(new TClosedTimeForm(this)), binder_(config_) {
   BuildControls();
   ConnectHandlers();
   Serve(
@@ -51,39 +51,19 @@ bool Mailbox2Page::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Mailbox2Page::FillMailbox2Page() {
-  const MailboxSettings& m = config_.Mailbox;
   FillNumberCombo(garbageHour_, 0, 23);
   FillNumberCombo(garbageMin_, 0, 59);
-  FillGarbage(m.GarbageAt);
-  restart_->setChecked(m.RestartAfterGarbage);
-  lifetimeReport_->setChecked(m.LifetimeReport);
-  routingErrorReport_->setChecked(m.RoutingErrorReport);
-  insertFHeader_->setChecked(m.InsertFHeader);
-  includeBid_->setChecked(m.IncludeBid);
-  memoryGarbage_->setChecked(m.MemoryGarbage);
-  qzDos_->setChecked(m.QzDos);
-  parseAllMails_->setChecked(m.ParseAllMails);
-  blinkIcon_->setChecked(m.BlinkIcon);
-  blinkLed_->setEnabled(blinkIcon_->isChecked());
-  blinkLed_->setChecked(m.BlinkLed);
-  passwordRequired_->setChecked(m.PasswordRequired);
+  FillGarbage(config_.Mailbox.GarbageAt);
+  binder_.Fill();
+  Mail2_CB_BlinkIconClick();  // also when the icon box keeps the state it had
   FillClosedTimes();
 }
 
 void Mailbox2Page::StoreMailbox2Page() {
   MailboxSettings& m = config_.Mailbox;
+  binder_.Store();
   m.GarbageAt = StoredGarbageAt();
-  m.RestartAfterGarbage = restart_->isChecked();
-  m.LifetimeReport = lifetimeReport_->isChecked();
-  m.RoutingErrorReport = routingErrorReport_->isChecked();
-  m.InsertFHeader = insertFHeader_->isChecked();
-  m.IncludeBid = includeBid_->isChecked();
-  m.MemoryGarbage = memoryGarbage_->isChecked();
-  m.QzDos = qzDos_->isChecked();
-  m.ParseAllMails = parseAllMails_->isChecked();
-  m.BlinkIcon = blinkIcon_->isChecked();
-  m.BlinkLed = m.BlinkIcon && blinkLed_->isChecked();
-  m.PasswordRequired = passwordRequired_->isChecked();
+  m.BlinkLed = m.BlinkIcon && m.BlinkLed;
 }
 
 // A minute part of 60 or more, which the reader lets through, leaves the minute list without a

@@ -3,6 +3,7 @@
 // Unlike the other settings, the closed-time list changes in the settings at once.
 #include <cstdint>
 
+#include "ui/page_binder.h"
 #include "ui/pages/settings_page.h"
 
 class QCheckBox;
@@ -36,6 +37,8 @@ class Mailbox2Page : public SettingsPage {
 
  private:
   void BuildControls();
+  // A check box for a MAILBOX flag.
+  QCheckBox* Switch(const QString& caption, const char* name, const char* key);
   QWidget* BuildSwitches();
   QWidget* BuildGarbageGroup();
   QWidget* BuildClosedTimeGroup();
@@ -60,6 +63,7 @@ class Mailbox2Page : public SettingsPage {
   QComboBox* garbageHour_;
   QComboBox* garbageMin_;
   QCheckBox* restart_;
+  PageBinder binder_;
   QListWidget* closedTimes_;
   QPushButton* addTime_;
   QPushButton* deleteTime_;

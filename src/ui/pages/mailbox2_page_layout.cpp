@@ -13,23 +13,24 @@
 #include "ui/widgets/quiet_combo_box.h"
 
 namespace trv {
-namespace {
 
-QCheckBox* Switch(const char* name, const QString& caption) { return Named(new QCheckBox(caption), name); }
-
-}  // namespace
+QCheckBox* Mailbox2Page::Switch(const QString& caption, const char* name, const char* key) {
+  return binder_.Bind(Box(caption, name), "MAILBOX", key);
+}
 
 QWidget* Mailbox2Page::BuildSwitches() {
-  insertFHeader_ = Switch("Mail2_Cb_InsertFHeader", tr("Insert F&Header into every mail"));
-  includeBid_ = Switch("Mail2_Cb_IncludeBID", tr("I&nclude BID in FHeader"));
-  lifetimeReport_ = Switch("Mail2_Cb_LTReport", tr("Generate li&fetime report mail"));
-  routingErrorReport_ = Switch("Mail2_Cb_YReport", tr("Generate &routing error mail"));
-  memoryGarbage_ = Switch("Mail2_Cb_MemGarbage", tr("Use &memory for garbage"));
-  qzDos_ = Switch("Mail2_Cb_QZDos", tr("Enable &QZ-DOS"));
-  passwordRequired_ = Switch("Mail2_Cb_PWNecessary", tr("&pw for box necessary"));
-  parseAllMails_ = Switch("Mail2_Cb_ParseAllMails", tr("pars&e all mails"));
-  blinkIcon_ = Switch("Mail2_CB_BlinkIcon", tr("blink of mailbox i&con if new mails"));
-  blinkLed_ = Switch("Mail2_CB_BlinkLED", tr("blink of scroll lock &LED if new mails"));
+  insertFHeader_ = Switch(tr("Insert F&Header into every mail"), "Mail2_Cb_InsertFHeader", "FHINCL");
+  includeBid_ = Switch(tr("I&nclude BID in FHeader"), "Mail2_Cb_IncludeBID", "FHBID");
+  lifetimeReport_ = Switch(tr("Generate li&fetime report mail"), "Mail2_Cb_LTReport", "SMLIFE");
+  routingErrorReport_ = Switch(tr("Generate &routing error mail"), "Mail2_Cb_YReport", "SMROUTE");
+  memoryGarbage_ = Switch(tr("Use &memory for garbage"), "Mail2_Cb_MemGarbage", "GARMEM");
+  qzDos_ = Switch(tr("Enable &QZ-DOS"), "Mail2_Cb_QZDos", "QZDOS");
+  passwordRequired_ =
+      binder_.Bind(Box(tr("&pw for box necessary"), "Mail2_Cb_PWNecessary"), "EXTRA", "PWBOX");  // not MAILBOX
+  parseAllMails_ = Switch(tr("pars&e all mails"), "Mail2_Cb_ParseAllMails", "PAM");
+  blinkIcon_ = Switch(tr("blink of mailbox i&con if new mails"), "Mail2_CB_BlinkIcon", "BLINKICON");
+  // Stored only together with the icon.
+  blinkLed_ = Switch(tr("blink of scroll lock &LED if new mails"), "Mail2_CB_BlinkLED", "BLINKLED");
   auto* column = new QVBoxLayout;
   for (QCheckBox* box : {insertFHeader_, includeBid_, lifetimeReport_, routingErrorReport_, memoryGarbage_, qzDos_,
                          passwordRequired_, parseAllMails_, blinkIcon_, blinkLed_})
@@ -45,7 +46,9 @@ QWidget* Mailbox2Page::BuildGarbageGroup() {
   garbageMin_ = Named(new QuietComboBox, "Mail2_Cb_GarbageMin");
   garbageHour_->setAccessibleName(tr("Garbage at: hour"));
   garbageMin_->setAccessibleName(tr("Garbage at: minutes"));
-  restart_ = Switch("Mail2_Cb_Restart", tr("Restart &windows after garbage"));
+  binder_.Describe(garbageHour_, "MAILBOX", "GARBAT");  // two lists for one value: the page moves it
+  binder_.Describe(garbageMin_, "MAILBOX", "GARBAT");
+  restart_ = Switch(tr("Restart &windows after garbage"), "Mail2_Cb_Restart", "RESTART");
   auto* grid = new QGridLayout;
   auto* at = new QLabel(tr("&Garbage at:"));
   at->setBuddy(garbageHour_);

@@ -1,5 +1,6 @@
 #pragma once
 // The Moduls page: the switches for Tarvo's optional modules, kept in the EXTRA section.
+#include "ui/page_binder.h"
 #include "ui/pages/settings_page.h"
 
 class QCheckBox;
@@ -24,11 +25,9 @@ class ModulsPage : public SettingsPage {
  private:
   void BuildControls();
 
-  QCheckBox* digiInfo_;
-  QCheckBox* spy_;
   QCheckBox* mailBox_;
-  QCheckBox* dxClusterSpy_;
   QCheckBox* broadcast_;
+  PageBinder binder_;
 };
 
 }  // namespace trv

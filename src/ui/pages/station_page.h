@@ -1,5 +1,6 @@
 #pragma once
 // The Station page: callsign and locator.
+#include "ui/page_binder.h"
 #include "ui/pages/settings_page.h"
 
 namespace trv {
@@ -17,6 +18,7 @@ class StationPage : public SettingsPage {
  private:
   LimitedLineEdit* call_;
   LimitedLineEdit* locator_;
+  PageBinder binder_;
 };
 
 }  // namespace trv

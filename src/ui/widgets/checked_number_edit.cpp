@@ -7,8 +7,7 @@
 
 namespace trv {
 
-CheckedNumberEdit::CheckedNumberEdit(int limit, NumberRange range, QWidget* parent)
-    : LimitedLineEdit(limit, true, parent), range_(range) {}
+CheckedNumberEdit::CheckedNumberEdit(QWidget* parent) : LimitedLineEdit(kUnlimited, true, parent) {}
 
 void CheckedNumberEdit::SetValue(std::int32_t value) { SetProgramText(QString::number(value)); }
 

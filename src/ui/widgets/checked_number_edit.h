@@ -18,7 +18,9 @@ class CheckedNumberEdit : public LimitedLineEdit {
   Q_OBJECT
 
  public:
-  CheckedNumberEdit(int limit, NumberRange range, QWidget* parent = nullptr);
+  // Takes any whole number until SetRange gives the range.
+  explicit CheckedNumberEdit(QWidget* parent = nullptr);
+  void SetRange(NumberRange range) { range_ = range; }
   void SetValue(std::int32_t value);
   // The number shown, or the default (then also shown) when the entry is unusable.
   std::int32_t CheckedValue();
@@ -28,7 +30,7 @@ class CheckedNumberEdit : public LimitedLineEdit {
   void focusOutEvent(QFocusEvent* event) override;
 
  private:
-  NumberRange range_;
+  NumberRange range_{0, INT32_MIN, INT32_MAX};
 };
 
 }  // namespace trv

@@ -12,6 +12,15 @@ class LimitedLineEdit : public QLineEdit {
 
  public:
   LimitedLineEdit(int limit, bool upperCase, QWidget* parent = nullptr);
+  // Without a limit until SetTyping gives one.
+  explicit LimitedLineEdit(QWidget* parent = nullptr) : LimitedLineEdit(kUnlimited, false, parent) {}
+  void SetTyping(int limit, bool upperCase) {
+    limit_ = limit;
+    upperCase_ = upperCase;
+  }
+  static constexpr int kUnlimited = 32767;
+  // How many characters can be typed.
+  int Limit() const { return limit_; }
   void SetForbidden(const QString& characters) { forbidden_ = characters; }
   // Program-set text; an upper-case edit shows it in capitals.
   void SetProgramText(const QString& text);

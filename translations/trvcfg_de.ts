@@ -562,8 +562,8 @@ die Antwort in %1.</translation>
         <translation>Die Standard-Lebensdauer einer Mail, in Tagen.</translation>
     </message>
     <message>
-        <source>The time of day of the garbage run.</source>
-        <translation>Die Uhrzeit des Aufräumens.</translation>
+        <source>The time of day of the garbage run, as HHMM.</source>
+        <translation>Die Uhrzeit des Aufräumens, als HHMM.</translation>
     </message>
     <message>
         <source>Restarts Windows after the garbage run.</source>

@@ -33,25 +33,24 @@ class InterferingWriter : public FileWriter {
 
 const std::string kTheirs = "[STATION]\r\nCALL=DL1ABC\r\n[PROFILE]\r\nsaved=by the terminal program\r\n";
 
-TEST(OtherWriters, AChangeBeforeTheRenameRunsTheOperationAgainAndKeepsBoth) {
-  ProgramDir p("[STATION]\r\nCALL=DL1ABC\r\n");
-  InterferingWriter writer(1, [&] { p.SetIni(kTheirs); });
-  Config c = p.MakeConfig({.writer = &writer});
-  c.Station.Call = "DK0NEW";
-  WriteStationSection(c);
-  EXPECT_EQ(p.Ini(), "[STATION]\r\nCALL=DK0NEW\r\nQTH=JN59IL\r\n[PROFILE]\r\nsaved=by the terminal program\r\n");
-}
-
-TEST(OtherWriters, AFileReplacedByRenameBeforeOursRunsTheOperationAgain) {
-  ProgramDir p("[STATION]\r\nCALL=DL1ABC\r\n");
-  InterferingWriter writer(1, [&] {  // same bytes, a new inode: an editor's save
-    test::WriteFile(p.dir / "their.tmp", kTheirs);
-    std::filesystem::rename(p.dir / "their.tmp", p.IniPath());
-  });
-  Config c = p.MakeConfig({.writer = &writer});
-  c.Station.Call = "DK0NEW";
-  WriteStationSection(c);
-  EXPECT_EQ(p.Ini(), "[STATION]\r\nCALL=DK0NEW\r\nQTH=JN59IL\r\n[PROFILE]\r\nsaved=by the terminal program\r\n");
+// Their write lands before our rename: in place (the terminal program) or by a rename of its
+// own with the same bytes (an editor's save, a new inode). Ours runs again and keeps theirs.
+TEST(OtherWriters, AWriteBeforeOurRenameRunsTheOperationAgainAndKeepsBoth) {
+  const std::function<void(ProgramDir&)> writes[] = {
+      [](ProgramDir& p) { p.SetIni(kTheirs); },
+      [](ProgramDir& p) {
+        test::WriteFile(p.dir / "their.tmp", kTheirs);
+        std::filesystem::rename(p.dir / "their.tmp", p.IniPath());
+      },
+  };
+  for (const auto& theirs : writes) {
+    ProgramDir p("[STATION]\r\nCALL=DL1ABC\r\n");
+    InterferingWriter writer(1, [&] { theirs(p); });
+    Config c = p.MakeConfig({.writer = &writer});
+    c.Station.Call = "DK0NEW";
+    WriteStationSection(c);
+    EXPECT_EQ(p.Ini(), "[STATION]\r\nCALL=DK0NEW\r\nQTH=JN59IL\r\n[PROFILE]\r\nsaved=by the terminal program\r\n");
+  }
 }
 
 TEST(OtherWriters, AFileThatKeepsChangingIsAWriteErrorAndKeepsTheirBytes) {

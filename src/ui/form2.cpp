@@ -62,6 +62,7 @@ TForm2::TForm2(Config& config, ModalWindows& modals, QWidget* parent)
   BuildFrame();
   NameUnnamedControls(this);
   LoadPages();
+  loadedOnce_ = true;
   TellRefusedFolder();
   if (!loadErrors_.empty()) QTimer::singleShot(0, this, [this] { ShowLoadErrors(); });
 }
@@ -95,24 +96,40 @@ void TForm2::LoadPages() {
   notice_->SetFindings(findings);
 }
 
-// The page list: one line a tab, in tab order.
+// The page list: one line a tab, in tab order. A page is built when its tab is first shown;
+// until then the records, read as OK would store them, stand for it. Built at start: the TNC
+// page (shown first), the Sound page (it tells at start that a wave file cannot be played)
+// and the pages whose fields change a loaded value (letter case) that OK must write.
 void TForm2::BuildPages() {
   const PageContext context{config_, modals_};
-  auto* directory = new DirectoryPage(context);
-  auto* sound = new SoundPage(context);
-  connect(directory, &DirectoryPage::WaveDirectoryChanged, sound, &SoundPage::SetWaveDirectoryLabel);
-  const std::vector<std::pair<SettingsPage*, QString>> tabs = {
-      {new TncPage(context, [this]() -> TEditSectionForm& { return EditSection(); }), tr("TNC")},
-      {new StationPage(context), tr("Station")},
-      {new DisplayPage(context), tr("Display")},
-      {directory, tr("Directory")},
-      {new ExtraPage(context), tr("Extra")},
-      {new ModulsPage(context), tr("Moduls")},
-      {sound, tr("Sound")},
-      {new ColorsPage(context), tr("Colors")},
-      {new LanguagePage(context), tr("Languages")},
-      {new Mailbox1Page(context), tr("Mailbox 1")},
-      {new Mailbox2Page(context), tr("Mailbox 2")},
+  const auto slot = [this](PageSlot::Make make) {
+    return new PageSlot(std::move(make), [this](SettingsPage& page) { PageBuilt(page); });
+  };
+  PageSlot* sound = slot([context] { return new SoundPage(context); });
+  const auto directory = [context, sound] {
+    auto* page = new DirectoryPage(context);
+    connect(page, &DirectoryPage::WaveDirectoryChanged, static_cast<SoundPage*>(&sound->EnsureBuilt()),
+            &SoundPage::SetWaveDirectoryLabel);
+    return page;
+  };
+  constexpr bool kAtStart = true, kOnFirstShow = false;
+  const struct {
+    PageSlot* slot;
+    QString caption;
+    bool atStart;
+  } tabs[] = {
+      {slot([this, context] { return new TncPage(context, [this]() -> TEditSectionForm& { return EditSection(); }); }),
+       tr("TNC"), kAtStart},
+      {slot([context] { return new StationPage(context); }), tr("Station"), kOnFirstShow},
+      {slot([context] { return new DisplayPage(context); }), tr("Display"), kOnFirstShow},
+      {slot(directory), tr("Directory"), kOnFirstShow},
+      {slot([context] { return new ExtraPage(context); }), tr("Extra"), kAtStart},  // upper-cases FORTUNE
+      {slot([context] { return new ModulsPage(context); }), tr("Moduls"), kOnFirstShow},
+      {sound, tr("Sound"), kAtStart},
+      {slot([context] { return new ColorsPage(context); }), tr("Colors"), kOnFirstShow},
+      {slot([context] { return new LanguagePage(context); }), tr("Languages"), kOnFirstShow},
+      {slot([context] { return new Mailbox1Page(context); }), tr("Mailbox 1"), kAtStart},  // upper-cases HPATH
+      {slot([context] { return new Mailbox2Page(context); }), tr("Mailbox 2"), kOnFirstShow},
   };
   tabs_ = Named(new QTabWidget, "PageControl1");
   tabs_->setAccessibleName(tr("Pages"));
@@ -120,13 +137,49 @@ void TForm2::BuildPages() {
   // A click on a tab takes the focus, so that Tab goes on into the page that is shown.
   tabs_->tabBar()->setFocusPolicy(Qt::StrongFocus);
   tabs_->setMinimumSize(kDesignSize.width(), kDesignSize.height() - kButtonPanelHeight);
-  for (std::size_t i = 0; i < tabs.size(); ++i) {
-    tabs[i].first->setObjectName(QString("TabSheet%1").arg(i + 1));
-    tabs_->addTab(tabs[i].first, tabs[i].second);
-    pages_.push_back(tabs[i].first);
-    for (LimitedLineEdit* field : tabs[i].first->findChildren<LimitedLineEdit*>()) replacements_->Watch(field);
+  for (std::size_t i = 0; i < std::size(tabs); ++i) {
+    tabs[i].slot->setObjectName(QString("TabSheet%1").arg(i + 1));
+    tabs_->addTab(tabs[i].slot, tabs[i].caption);
+    slots_.push_back(tabs[i].slot);
   }
   tabs_->setCurrentIndex(0);
+  for (const auto& tab : tabs)
+    if (tab.atStart) tab.slot->EnsureBuilt();
+}
+
+std::vector<SettingsPage*> TForm2::Pages() const {
+  std::vector<SettingsPage*> built;
+  for (const PageSlot* slot : slots_)
+    if (slot->Page() != nullptr) built.push_back(slot->Page());
+  return built;
+}
+
+// What every page gets, also one built after the window is up: notices of replaced entries,
+// names for screen readers, its place in the tab order and, once the file is loaded, its
+// settings.
+void TForm2::PageBuilt(SettingsPage& page) {
+  for (LimitedLineEdit* field : page.findChildren<LimitedLineEdit*>()) replacements_->Watch(field);
+  if (!loadedOnce_) return;  // the window's start names every control and fills the pages
+  NameUnnamedControls(&page);
+  PutInTabOrder(page);
+  std::vector<WindowError> errors;
+  for (const SectionStep& section : SectionSteps())
+    for (const auto& step : page.Steps())
+      if (step.section == section.id && step.fill) try {
+          step.fill();
+        } catch (const PageError& e) {
+          errors.push_back({e.what(), {}});
+        }
+  for (const auto& error : errors) modals_.ShowError(FromWindows(error.text), FromWindows(error.cause));
+}
+
+// A page built later joins the window's focus chain at its end; Tab goes from the tab bar into
+// the page and on to the controls below, as for the pages built at start.
+void TForm2::PutInTabOrder(SettingsPage& page) {
+  std::vector<QWidget*> order{tabs_->tabBar()};
+  for (QWidget* w = page.nextInFocusChain(); page.isAncestorOf(w); w = w->nextInFocusChain())
+    if (w->focusProxy() == nullptr && (w->focusPolicy() & Qt::TabFocus)) order.push_back(w);
+  SetTabOrder(order);
 }
 
 TEditSectionForm& TForm2::EditSection() {
@@ -166,7 +219,7 @@ QLabel* TForm2::BuildFileLabel() const {
 }
 
 void TForm2::FillPages(SectionId id) {
-  for (SettingsPage* page : pages_)
+  for (SettingsPage* page : Pages())
     for (const auto& step : page->Steps())
       if (step.section == id && step.fill) try {
           step.fill();
@@ -175,8 +228,9 @@ void TForm2::FillPages(SectionId id) {
         }
 }
 
+// A page not built yet stores nothing: its records hold what it would store.
 void TForm2::StorePages(SectionId id) {
-  for (SettingsPage* page : pages_)
+  for (SettingsPage* page : Pages())
     for (const auto& step : page->Steps())
       if (step.section == id && step.store) step.store();
 }

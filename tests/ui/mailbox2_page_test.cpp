@@ -36,10 +36,10 @@ const Switch kSwitches[] = {
 // The main window with the Mailbox 2 page in front.
 struct Mailbox2 {
   explicit Mailbox2(const std::string& ini = kFile)
-      : w(ini),
-        list(w.Find<QListWidget>("Mail2_List_ClosedTime")),
-        deleteTime(w.Find<QPushButton>("Mail_Btn_DeleteTime")) {
+      : w(ini) {
     test::ClickTab(w, "Mailbox 2");
+    list = w.Find<QListWidget>("Mail2_List_ClosedTime");
+    deleteTime = w.Find<QPushButton>("Mail_Btn_DeleteTime");
   }
   QCheckBox* Box(const char* name) { return w.Find<QCheckBox>(name); }
   QComboBox* Hour() { return w.Combo("Mail2_Cb_GarbageHour"); }
@@ -55,8 +55,8 @@ struct Mailbox2 {
   }
 
   Window w;
-  QListWidget* list;
-  QPushButton* deleteTime;
+  QListWidget* list = nullptr;
+  QPushButton* deleteTime = nullptr;
 };
 
 class Mailbox2Test : public ::testing::Test, public Mailbox2 {};

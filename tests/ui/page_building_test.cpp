@@ -1,0 +1,72 @@
+// A page is built when its tab is first shown; until then the records, read as OK would store
+// them, stand for it. Whether the user looked at the pages or not, OK writes the same file.
+#include <gtest/gtest.h>
+
+#include <QTabWidget>
+#include <filesystem>
+#include <string>
+
+#include "page_tabs.h"
+#include "ui_test_util.h"
+
+namespace trv {
+namespace {
+
+using test::ProgramDir;
+using test::Window;
+
+const std::filesystem::path kDemo = std::filesystem::path(TEST_DATA_DIR) / ".." / ".." / "demo";
+
+// Values each page takes in some other form than the file has them.
+// Values each page takes in some other form than the file has them: letter case, widths,
+// ranges, names of files that are not there.
+const std::string kOddValues =
+    "[STATION]\r\nCALL=dl1abcdefghijk\r\nQTH=jn58tdxx\r\n"
+    "[DISPLAY]\r\nSBL=lots\r\nMEL=20\r\nETD=7\r\n"
+    "[COLOR]\r\nNFG=99\r\nHBG2=abc\r\n"
+    "[DIR]\r\nRD=read\\\r\nWD=Q:\\NOWHERE\\\r\nSD=\r\nTD=C:\\" + std::string(300, 'T') + "\r\n"
+    "[SOUND]\r\nSTARTUP=BAD.WAV\r\nCONNECT=C:B.WAV\r\nRING=" + std::string(300, 'r') + "\r\n"
+    "[EXTRA]\r\nUTC=19800\r\nTPRI=9\r\nNODECALL=db0abc-15xyz\r\nPROMPT=" + std::string(90, 'p') + "\r\n"
+    "FORTUNE=fortune.dlxyz\r\nBOX=0\r\nLBROAD=1\r\n"
+    "[MAILBOX]\r\nGARBAT=1275\r\nCLOSEDTIME=2200-0600,0800-0900,2200-0600\r\nTIMEOUT=61\r\nDEFLT=0\r\n"
+    "HPATH=#bay.deu.eu" + std::string(40, 'h') + "\r\nBOXCALL=db0box-8xyz\r\nSYSMTO=xnetxnetxnet\r\n"
+    "DEFBOARD=allealleall\r\nMOBID=99999999\r\nFHEADER=" + std::string(30, 'f') + "\r\n"
+    "[LANGUAGE]\r\nVISUAL=KLINGON.DLL\r\nOUTPUT=\r\n"
+    "[DEVICE]\r\nTNC0=316,120,57600,4,1,0,1e400,kissini" + std::string(20, 'k') + ", ,3,1,kiss.tnc\r\n"
+    "TNC1=0,999,123,0,9,9,abc,,,,,\r\nTNC2=END OF BLOCK\r\n";
+
+void CopyDemoFolder(const ProgramDir& dir) {
+  for (const char* folder : {"DRIVER.TNC", "LANGUAGE"})
+    std::filesystem::copy(kDemo / folder, dir.dir / folder, std::filesystem::copy_options::recursive);
+  std::filesystem::create_directories(dir.dir / "READ");
+}
+
+// The file OK writes, after opening every page or none.
+std::string SavedByOk(const std::string& ini, bool openEveryPage) {
+  Window w(ini, {}, CopyDemoFolder);
+  if (openEveryPage) {
+    auto* tabs = w.Find<QTabWidget>("PageControl1");
+    for (int i = 0; i < tabs->count(); ++i) test::OpenTab(w, tabs->tabText(i));
+  }
+  test::PressOk(w);
+  EXPECT_EQ(w.form->result(), QDialog::Accepted) << w.modals.errors.join("|").toStdString();
+  return w.dir.Ini();
+}
+
+TEST(PageBuilding, OkWritesTheSameFileWhetherThePagesWereOpenedOrNot) {
+  const struct {
+    const char* name;
+    std::string ini;
+  } cases[] = {
+      {"demo folder", test::ReadFile((kDemo / "TARVO.INI").string())},
+      {"odd values", kOddValues},
+  };
+  for (const auto& c : cases) {
+    const std::string unopened = SavedByOk(c.ini, false);
+    EXPECT_NE(unopened, c.ini) << c.name;  // the file took what the window makes of it
+    EXPECT_EQ(SavedByOk(c.ini, true), unopened) << c.name;
+  }
+}
+
+}  // namespace
+}  // namespace trv

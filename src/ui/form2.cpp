@@ -155,31 +155,19 @@ std::vector<SettingsPage*> TForm2::Pages() const {
 }
 
 // What every page gets, also one built after the window is up: notices of replaced entries,
-// names for screen readers, its place in the tab order and, once the file is loaded, its
-// settings.
+// names for screen readers and, once the file is loaded, its settings. (Qt puts a page built
+// later in the tab order where it sits: between the tab bar and the buttons.)
 void TForm2::PageBuilt(SettingsPage& page) {
   for (LimitedLineEdit* field : page.findChildren<LimitedLineEdit*>()) replacements_->Watch(field);
   if (!loadedOnce_) return;  // the window's start names every control and fills the pages
   NameUnnamedControls(&page);
-  PutInTabOrder(page);
-  std::vector<WindowError> errors;
   for (const SectionStep& section : SectionSteps())
     for (const auto& step : page.Steps())
       if (step.section == section.id && step.fill) try {
           step.fill();
-        } catch (const PageError& e) {
-          errors.push_back({e.what(), {}});
+        } catch (const PageError& e) {  // told now: the window is up
+          modals_.ShowError(FromWindows(e.what()));
         }
-  for (const auto& error : errors) modals_.ShowError(FromWindows(error.text), FromWindows(error.cause));
-}
-
-// A page built later joins the window's focus chain at its end; Tab goes from the tab bar into
-// the page and on to the controls below, as for the pages built at start.
-void TForm2::PutInTabOrder(SettingsPage& page) {
-  std::vector<QWidget*> order{tabs_->tabBar()};
-  for (QWidget* w = page.nextInFocusChain(); page.isAncestorOf(w); w = w->nextInFocusChain())
-    if (w->focusProxy() == nullptr && (w->focusPolicy() & Qt::TabFocus)) order.push_back(w);
-  SetTabOrder(order);
 }
 
 TEditSectionForm& TForm2::EditSection() {

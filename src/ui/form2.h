@@ -62,7 +62,6 @@ class TForm2 : public QDialog {
   bool Save();
   QLabel* BuildFileLabel() const;
   void PageBuilt(SettingsPage& page);
-  void PutInTabOrder(SettingsPage& page);
   void FillPages(SectionId id);
   void StorePages(SectionId id);
   void ShowLoadErrors();

@@ -24,8 +24,8 @@ SettingsPage& PageSlot::EnsureBuilt() {
   page_ = make_();
   page_->setObjectName(objectName());  // found by the tab's name, as before
   layout()->addWidget(page_);
+  built_(*page_);                  // filled before it is first shown: lists size to their items
   if (isVisible()) page_->show();  // a page added to a shown slot would show only later
-  built_(*page_);
   return *page_;
 }
 

@@ -2,6 +2,7 @@
 // them, stand for it. Whether the user looked at the pages or not, OK writes the same file.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QTabWidget>
 #include <filesystem>
 #include <string>
@@ -65,6 +66,19 @@ TEST(PageBuilding, OkWritesTheSameFileWhetherThePagesWereOpenedOrNot) {
     const std::string unopened = SavedByOk(c.ini, false);
     EXPECT_NE(unopened, c.ini) << c.name;  // the file took what the window makes of it
     EXPECT_EQ(SavedByOk(c.ini, true), unopened) << c.name;
+  }
+}
+
+// A page built at its first showing is filled before it shows: a list sized to its items is
+// as wide as they need (the garbage-time lists came up sized for no items).
+TEST(PageBuilding, ListsOfAPageBuiltLaterAreAsWideAsTheirItems) {
+  Window w(kOddValues);
+  QWidget* page = test::OpenTab(w, "Mailbox 2");
+  for (const char* name : {"Mail2_Cb_GarbageHour", "Mail2_Cb_GarbageMin"}) {
+    QComboBox* box = w.Combo(name);
+    QComboBox probe(page);  // the same items, style and font
+    for (int item = 0; item < box->count(); ++item) probe.addItem(box->itemText(item));
+    EXPECT_EQ(box->width(), probe.sizeHint().width()) << name;
   }
 }
 

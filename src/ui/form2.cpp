@@ -98,8 +98,9 @@ void TForm2::LoadPages() {
 
 // The page list: one line a tab, in tab order. A page is built when its tab is first shown;
 // until then the records, read as OK would store them, stand for it. Built at start: the TNC
-// page (shown first), the Sound page (it tells at start that a wave file cannot be played)
-// and the pages whose fields change a loaded value (letter case) that OK must write.
+// page (shown first) and the Sound page (it tells at start that a wave file cannot be played).
+// Built by OK at the latest: the pages whose fields change a loaded value that OK must write
+// (letter case), so that OK stores from them as from a page the user opened.
 void TForm2::BuildPages() {
   const PageContext context{config_, modals_};
   const auto slot = [this](PageSlot::Make make) {
@@ -112,24 +113,23 @@ void TForm2::BuildPages() {
             &SoundPage::SetWaveDirectoryLabel);
     return page;
   };
-  constexpr bool kAtStart = true, kOnFirstShow = false;
   const struct {
     PageSlot* slot;
     QString caption;
-    bool atStart;
+    Building building;
   } tabs[] = {
       {slot([this, context] { return new TncPage(context, [this]() -> TEditSectionForm& { return EditSection(); }); }),
-       tr("TNC"), kAtStart},
-      {slot([context] { return new StationPage(context); }), tr("Station"), kOnFirstShow},
-      {slot([context] { return new DisplayPage(context); }), tr("Display"), kOnFirstShow},
-      {slot(directory), tr("Directory"), kOnFirstShow},
-      {slot([context] { return new ExtraPage(context); }), tr("Extra"), kAtStart},  // upper-cases FORTUNE
-      {slot([context] { return new ModulsPage(context); }), tr("Moduls"), kOnFirstShow},
-      {sound, tr("Sound"), kAtStart},
-      {slot([context] { return new ColorsPage(context); }), tr("Colors"), kOnFirstShow},
-      {slot([context] { return new LanguagePage(context); }), tr("Languages"), kOnFirstShow},
-      {slot([context] { return new Mailbox1Page(context); }), tr("Mailbox 1"), kAtStart},  // upper-cases HPATH
-      {slot([context] { return new Mailbox2Page(context); }), tr("Mailbox 2"), kOnFirstShow},
+       tr("TNC"), Building::AtStart},
+      {slot([context] { return new StationPage(context); }), tr("Station"), Building::OnFirstShow},
+      {slot([context] { return new DisplayPage(context); }), tr("Display"), Building::OnFirstShow},
+      {slot(directory), tr("Directory"), Building::OnFirstShow},
+      {slot([context] { return new ExtraPage(context); }), tr("Extra"), Building::ByOk},  // upper-cases FORTUNE
+      {slot([context] { return new ModulsPage(context); }), tr("Moduls"), Building::OnFirstShow},
+      {sound, tr("Sound"), Building::AtStart},
+      {slot([context] { return new ColorsPage(context); }), tr("Colors"), Building::OnFirstShow},
+      {slot([context] { return new LanguagePage(context); }), tr("Languages"), Building::OnFirstShow},
+      {slot([context] { return new Mailbox1Page(context); }), tr("Mailbox 1"), Building::ByOk},  // upper-cases HPATH
+      {slot([context] { return new Mailbox2Page(context); }), tr("Mailbox 2"), Building::OnFirstShow},
   };
   tabs_ = Named(new QTabWidget, "PageControl1");
   tabs_->setAccessibleName(tr("Pages"));
@@ -141,10 +141,11 @@ void TForm2::BuildPages() {
     tabs[i].slot->setObjectName(QString("TabSheet%1").arg(i + 1));
     tabs_->addTab(tabs[i].slot, tabs[i].caption);
     slots_.push_back(tabs[i].slot);
+    if (tabs[i].building == Building::ByOk) builtByOk_.push_back(tabs[i].slot);
   }
   tabs_->setCurrentIndex(0);
   for (const auto& tab : tabs)
-    if (tab.atStart) tab.slot->EnsureBuilt();
+    if (tab.building == Building::AtStart) tab.slot->EnsureBuilt();
 }
 
 std::vector<SettingsPage*> TForm2::Pages() const {
@@ -249,6 +250,7 @@ void TForm2::ShowLoadErrors() {
 
 void TForm2::Btn_OKClick() {
   if (unreadable_ || !loaded_) return;
+  for (PageSlot* slot : builtByOk_) slot->EnsureBuilt();
   // The user sees a replacement first (also one made as the press on OK took the focus); the
   // next OK saves it.
   if (replacements_->ReplaceUnseen()) return;

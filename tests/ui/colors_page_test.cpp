@@ -23,8 +23,7 @@ const QColor kYellow(255, 255, 0), kRed(255, 0, 0), kBlack(0, 0, 0), kWhiteColor
 
 class ColorsPageTest : public ::testing::Test {
  protected:
-  explicit ColorsPageTest(const std::string& ini = {})
-      : w(ini) {
+  explicit ColorsPageTest(const std::string& ini = {}) : w(ini) {
     auto* tabs = w.Find<QTabWidget>("PageControl1");
     QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(7).center());
     EXPECT_EQ(tabs->currentWidget()->objectName(), "TabSheet8");

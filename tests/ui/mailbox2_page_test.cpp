@@ -35,8 +35,7 @@ const Switch kSwitches[] = {
 
 // The main window with the Mailbox 2 page in front.
 struct Mailbox2 {
-  explicit Mailbox2(const std::string& ini = kFile)
-      : w(ini) {
+  explicit Mailbox2(const std::string& ini = kFile) : w(ini) {
     test::ClickTab(w, "Mailbox 2");
     list = w.Find<QListWidget>("Mail2_List_ClosedTime");
     deleteTime = w.Find<QPushButton>("Mail_Btn_DeleteTime");

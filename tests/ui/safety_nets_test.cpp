@@ -12,9 +12,9 @@
 #include <filesystem>
 
 #include "config/ini_file.h"
+#include "page_tabs.h"
 #include "ui/file_change_check.h"
 #include "ui/widgets/load_notice.h"
-#include "page_tabs.h"
 #include "ui_test_util.h"
 
 namespace fs = std::filesystem;

@@ -13,8 +13,8 @@
 #include <QToolButton>
 #include <filesystem>
 
-#include "ui/dialogs/edit_section_form.h"
 #include "page_tabs.h"
+#include "ui/dialogs/edit_section_form.h"
 #include "ui_test_util.h"
 
 namespace fs = std::filesystem;

@@ -101,7 +101,7 @@ void TForm2::LoadPages() {
 // page (shown first) and the Sound page (it tells at start that a wave file cannot be played).
 // Built by OK at the latest: the pages whose fields change a loaded value that OK must write
 // (letter case), so that OK stores from them as from a page the user opened.
-void TForm2::BuildPages() {
+std::vector<TForm2::Tab> TForm2::MakeTabs() {
   const PageContext context{config_, modals_};
   const auto slot = [this](PageSlot::Make make) {
     return new PageSlot(std::move(make), [this](SettingsPage& page) { PageBuilt(page); });
@@ -113,11 +113,7 @@ void TForm2::BuildPages() {
             &SoundPage::SetWaveDirectoryLabel);
     return page;
   };
-  const struct {
-    PageSlot* slot;
-    QString caption;
-    Building building;
-  } tabs[] = {
+  return {
       {slot([this, context] { return new TncPage(context, [this]() -> TEditSectionForm& { return EditSection(); }); }),
        tr("TNC"), Building::AtStart},
       {slot([context] { return new StationPage(context); }), tr("Station"), Building::OnFirstShow},
@@ -131,20 +127,24 @@ void TForm2::BuildPages() {
       {slot([context] { return new Mailbox1Page(context); }), tr("Mailbox 1"), Building::ByOk},  // upper-cases HPATH
       {slot([context] { return new Mailbox2Page(context); }), tr("Mailbox 2"), Building::OnFirstShow},
   };
+}
+
+void TForm2::BuildPages() {
+  const std::vector<Tab> tabs = MakeTabs();
   tabs_ = Named(new QTabWidget, "PageControl1");
   tabs_->setAccessibleName(tr("Pages"));
   tabs_->setUsesScrollButtons(false);
   // A click on a tab takes the focus, so that Tab goes on into the page that is shown.
   tabs_->tabBar()->setFocusPolicy(Qt::StrongFocus);
   tabs_->setMinimumSize(kDesignSize.width(), kDesignSize.height() - kButtonPanelHeight);
-  for (std::size_t i = 0; i < std::size(tabs); ++i) {
+  for (std::size_t i = 0; i < tabs.size(); ++i) {
     tabs[i].slot->setObjectName(QString("TabSheet%1").arg(i + 1));
     tabs_->addTab(tabs[i].slot, tabs[i].caption);
     slots_.push_back(tabs[i].slot);
     if (tabs[i].building == Building::ByOk) builtByOk_.push_back(tabs[i].slot);
   }
   tabs_->setCurrentIndex(0);
-  for (const auto& tab : tabs)
+  for (const Tab& tab : tabs)
     if (tab.building == Building::AtStart) tab.slot->EnsureBuilt();
 }
 

@@ -62,6 +62,7 @@ TForm2::TForm2(Config& config, ModalWindows& modals, QWidget* parent)
   BuildFrame();
   NameUnnamedControls(this);
   LoadPages();
+  loadedOnce_ = true;
   TellRefusedFolder();
   if (!loadErrors_.empty()) QTimer::singleShot(0, this, [this] { ShowLoadErrors(); });
 }
@@ -95,25 +96,41 @@ void TForm2::LoadPages() {
   notice_->SetFindings(findings);
 }
 
-// The page list: one line a tab, in tab order.
-void TForm2::BuildPages() {
+// The page list: one line a tab, in tab order. A page is built when its tab is first shown;
+// until then the records, read as OK would store them, stand for it. Built at start: the TNC
+// page (shown first) and the Sound page (it tells at start that a wave file cannot be played).
+// Built by OK at the latest: the pages whose fields change a loaded value that OK must write
+// (letter case), so that OK stores from them as from a page the user opened.
+std::vector<TForm2::Tab> TForm2::MakeTabs() {
   const PageContext context{config_, modals_};
-  auto* directory = new DirectoryPage(context);
-  auto* sound = new SoundPage(context);
-  connect(directory, &DirectoryPage::WaveDirectoryChanged, sound, &SoundPage::SetWaveDirectoryLabel);
-  const std::vector<std::pair<SettingsPage*, QString>> tabs = {
-      {new TncPage(context, [this]() -> TEditSectionForm& { return EditSection(); }), tr("TNC")},
-      {new StationPage(context), tr("Station")},
-      {new DisplayPage(context), tr("Display")},
-      {directory, tr("Directory")},
-      {new ExtraPage(context), tr("Extra")},
-      {new ModulsPage(context), tr("Moduls")},
-      {sound, tr("Sound")},
-      {new ColorsPage(context), tr("Colors")},
-      {new LanguagePage(context), tr("Languages")},
-      {new Mailbox1Page(context), tr("Mailbox 1")},
-      {new Mailbox2Page(context), tr("Mailbox 2")},
+  const auto slot = [this](PageSlot::Make make) {
+    return new PageSlot(std::move(make), [this](SettingsPage& page) { PageBuilt(page); });
   };
+  PageSlot* sound = slot([context] { return new SoundPage(context); });
+  const auto directory = [context, sound] {
+    auto* page = new DirectoryPage(context);
+    connect(page, &DirectoryPage::WaveDirectoryChanged, static_cast<SoundPage*>(&sound->EnsureBuilt()),
+            &SoundPage::SetWaveDirectoryLabel);
+    return page;
+  };
+  return {
+      {slot([this, context] { return new TncPage(context, [this]() -> TEditSectionForm& { return EditSection(); }); }),
+       tr("TNC"), Building::AtStart},
+      {slot([context] { return new StationPage(context); }), tr("Station"), Building::OnFirstShow},
+      {slot([context] { return new DisplayPage(context); }), tr("Display"), Building::OnFirstShow},
+      {slot(directory), tr("Directory"), Building::OnFirstShow},
+      {slot([context] { return new ExtraPage(context); }), tr("Extra"), Building::ByOk},  // upper-cases FORTUNE
+      {slot([context] { return new ModulsPage(context); }), tr("Moduls"), Building::OnFirstShow},
+      {sound, tr("Sound"), Building::AtStart},
+      {slot([context] { return new ColorsPage(context); }), tr("Colors"), Building::OnFirstShow},
+      {slot([context] { return new LanguagePage(context); }), tr("Languages"), Building::OnFirstShow},
+      {slot([context] { return new Mailbox1Page(context); }), tr("Mailbox 1"), Building::ByOk},  // upper-cases HPATH
+      {slot([context] { return new Mailbox2Page(context); }), tr("Mailbox 2"), Building::OnFirstShow},
+  };
+}
+
+void TForm2::BuildPages() {
+  const std::vector<Tab> tabs = MakeTabs();
   tabs_ = Named(new QTabWidget, "PageControl1");
   tabs_->setAccessibleName(tr("Pages"));
   tabs_->setUsesScrollButtons(false);
@@ -121,12 +138,37 @@ void TForm2::BuildPages() {
   tabs_->tabBar()->setFocusPolicy(Qt::StrongFocus);
   tabs_->setMinimumSize(kDesignSize.width(), kDesignSize.height() - kButtonPanelHeight);
   for (std::size_t i = 0; i < tabs.size(); ++i) {
-    tabs[i].first->setObjectName(QString("TabSheet%1").arg(i + 1));
-    tabs_->addTab(tabs[i].first, tabs[i].second);
-    pages_.push_back(tabs[i].first);
-    for (LimitedLineEdit* field : tabs[i].first->findChildren<LimitedLineEdit*>()) replacements_->Watch(field);
+    tabs[i].slot->setObjectName(QString("TabSheet%1").arg(i + 1));
+    tabs_->addTab(tabs[i].slot, tabs[i].caption);
+    slots_.push_back(tabs[i].slot);
+    if (tabs[i].building == Building::ByOk) builtByOk_.push_back(tabs[i].slot);
   }
   tabs_->setCurrentIndex(0);
+  for (const Tab& tab : tabs)
+    if (tab.building == Building::AtStart) tab.slot->EnsureBuilt();
+}
+
+std::vector<SettingsPage*> TForm2::Pages() const {
+  std::vector<SettingsPage*> built;
+  for (const PageSlot* slot : slots_)
+    if (slot->Page() != nullptr) built.push_back(slot->Page());
+  return built;
+}
+
+// What every page gets, also one built after the window is up: notices of replaced entries,
+// names for screen readers and, once the file is loaded, its settings. (Qt puts a page built
+// later in the tab order where it sits: between the tab bar and the buttons.)
+void TForm2::PageBuilt(SettingsPage& page) {
+  for (LimitedLineEdit* field : page.findChildren<LimitedLineEdit*>()) replacements_->Watch(field);
+  if (!loadedOnce_) return;  // the window's start names every control and fills the pages
+  NameUnnamedControls(&page);
+  for (const SectionStep& section : SectionSteps())
+    for (const auto& step : page.Steps())
+      if (step.section == section.id && step.fill) try {
+          step.fill();
+        } catch (const PageError& e) {  // told now: the window is up
+          modals_.ShowError(FromWindows(e.what()));
+        }
 }
 
 TEditSectionForm& TForm2::EditSection() {
@@ -166,7 +208,7 @@ QLabel* TForm2::BuildFileLabel() const {
 }
 
 void TForm2::FillPages(SectionId id) {
-  for (SettingsPage* page : pages_)
+  for (SettingsPage* page : Pages())
     for (const auto& step : page->Steps())
       if (step.section == id && step.fill) try {
           step.fill();
@@ -175,8 +217,9 @@ void TForm2::FillPages(SectionId id) {
         }
 }
 
+// A page not built yet stores nothing: its records hold what it would store.
 void TForm2::StorePages(SectionId id) {
-  for (SettingsPage* page : pages_)
+  for (SettingsPage* page : Pages())
     for (const auto& step : page->Steps())
       if (step.section == id && step.store) step.store();
 }
@@ -207,6 +250,7 @@ void TForm2::ShowLoadErrors() {
 
 void TForm2::Btn_OKClick() {
   if (unreadable_ || !loaded_) return;
+  for (PageSlot* slot : builtByOk_) slot->EnsureBuilt();
   // The user sees a replacement first (also one made as the press on OK took the focus); the
   // next OK saves it.
   if (replacements_->ReplaceUnseen()) return;

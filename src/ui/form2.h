@@ -19,6 +19,7 @@ class Config;
 class LoadNotice;
 class ReplacementNotice;
 class ModalWindows;
+class PageSlot;
 class SettingsPage;
 class TEditSectionForm;
 enum class SectionId;
@@ -42,7 +43,8 @@ class TForm2 : public QDialog {
   const std::vector<WindowError>& LoadErrors() const { return loadErrors_; }
   // The edit-section dialog, made at its first use.
   TEditSectionForm& EditSection();
-  const std::vector<SettingsPage*>& Pages() const { return pages_; }
+  // The pages built so far, in tab order: a page is built when its tab is first shown.
+  std::vector<SettingsPage*> Pages() const;
 
   void Btn_OKClick();
   void Btn_AbortClick();
@@ -53,12 +55,20 @@ class TForm2 : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  enum class Building { AtStart, OnFirstShow, ByOk };  // when a page is built, at the latest
+  struct Tab {
+    PageSlot* slot;
+    QString caption;
+    Building building;
+  };
+  std::vector<Tab> MakeTabs();
   void BuildPages();
   void BuildFrame();
   void LoadPages();
   // Merges the window onto the file; false when the window stays open.
   bool Save();
   QLabel* BuildFileLabel() const;
+  void PageBuilt(SettingsPage& page);
   void FillPages(SectionId id);
   void StorePages(SectionId id);
   void ShowLoadErrors();
@@ -70,7 +80,9 @@ class TForm2 : public QDialog {
   QTabWidget* tabs_;
   LoadNotice* notice_;
   ReplacementNotice* replacements_;
-  std::vector<SettingsPage*> pages_;  // in tab order
+  std::vector<PageSlot*> slots_;      // in tab order
+  std::vector<PageSlot*> builtByOk_;  // pages OK must store from
+  bool loadedOnce_ = false;           // pages built from now on are filled from the records
   std::vector<WindowError> loadErrors_;
   bool unreadable_ = false;          // a read error at load: nothing may be written
   std::optional<SaveImage> loaded_;  // what OK would write from the file as loaded

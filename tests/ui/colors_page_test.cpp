@@ -23,14 +23,13 @@ const QColor kYellow(255, 255, 0), kRed(255, 0, 0), kBlack(0, 0, 0), kWhiteColor
 
 class ColorsPageTest : public ::testing::Test {
  protected:
-  explicit ColorsPageTest(const std::string& ini = {})
-      : w(ini),
-        list(w.Find<QListWidget>("Color_Lb")),
-        example(w.Find<QLabel>("Color_Panel_Example")),
-        grid(w.Find<ColorGrid>("ColorGrid1")) {
+  explicit ColorsPageTest(const std::string& ini = {}) : w(ini) {
     auto* tabs = w.Find<QTabWidget>("PageControl1");
     QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(7).center());
     EXPECT_EQ(tabs->currentWidget()->objectName(), "TabSheet8");
+    list = w.Find<QListWidget>("Color_Lb");
+    example = w.Find<QLabel>("Color_Panel_Example");
+    grid = w.Find<ColorGrid>("ColorGrid1");
     EXPECT_TRUE(grid->isVisible());
   }
   void Select(int row) {
@@ -54,9 +53,9 @@ class ColorsPageTest : public ::testing::Test {
   }
 
   Window w;
-  QListWidget* list;
-  QLabel* example;
-  ColorGrid* grid;
+  QListWidget* list = nullptr;
+  QLabel* example = nullptr;
+  ColorGrid* grid = nullptr;
 };
 
 // The cursor has only a background: its text shows the colour of "default output" (yellow) on

@@ -55,6 +55,7 @@ QStringList Items(QComboBox* box) {
 TEST(LanguagePage, ListsTheLanguageFilesAndSelectsByPrefixWithoutRegardToCase) {
   Window w = WithLanguageFiles("[LANGUAGE]\r\nVISUAL=english.dll\r\n",
                                {"deutsch.dll", "English.DLL", "ENGLISH.WLF", "Deutsch.wlf", "README.TXT"});
+  OpenTab(w, "Languages");
   QComboBox* visual = w.Combo("Lang_Combo_Visual");
   QComboBox* output = w.Combo("Lang_Combo_Output");
   EXPECT_EQ(Items(visual), (QStringList{"DEUTSCH.DLL", "ENGLISH.DLL"}));
@@ -68,6 +69,7 @@ TEST(LanguagePage, ListsTheLanguageFilesAndSelectsByPrefixWithoutRegardToCase) {
   // The next start selects the same items, and OK then changes nothing.
   const std::string saved = w.dir.Ini();
   Window again = WithLanguageFiles(saved, {"deutsch.dll", "English.DLL", "ENGLISH.WLF", "Deutsch.wlf"});
+  OpenTab(again, "Languages");
   EXPECT_EQ(again.Combo("Lang_Combo_Visual")->currentText(), "ENGLISH.DLL");
   EXPECT_EQ(again.Combo("Lang_Combo_Output")->currentText(), "DEUTSCH.WLF");
   PressOk(again);
@@ -89,6 +91,7 @@ TEST(LanguagePage, TheUsersChoiceIsStored) {
 TEST(LanguagePage, UnmatchedNamesTakeTheFirstFileAndEmptyListsTheDefaults) {
   {
     Window w = WithLanguageFiles("[LANGUAGE]\r\nVISUAL=KLINGON.DLL\r\nOUTPUT=\r\n", {"ZULU.DLL", "ALPHA.DLL"});
+    OpenTab(w, "Languages");
     EXPECT_EQ(w.Combo("Lang_Combo_Visual")->currentText(), "ALPHA.DLL");
     EXPECT_EQ(w.Combo("Lang_Combo_Output")->count(), 0);
     EXPECT_EQ(w.Combo("Lang_Combo_Output")->currentIndex(), -1);
@@ -98,6 +101,7 @@ TEST(LanguagePage, UnmatchedNamesTakeTheFirstFileAndEmptyListsTheDefaults) {
   }
   {
     Window w = WithLanguageFiles("[LANGUAGE]\r\nVISUAL=\r\n", {"ZULU.WLF"});
+    OpenTab(w, "Languages");
     EXPECT_EQ(w.Combo("Lang_Combo_Visual")->count(), 0);
     EXPECT_EQ(w.Combo("Lang_Combo_Output")->currentText(), "ZULU.WLF");
     PressOk(w);

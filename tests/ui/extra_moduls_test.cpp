@@ -30,6 +30,7 @@ void PickWithKeys(QComboBox* box, int item) {
 
 TEST(ExtraPage, ListsHoldTheirFixedItems) {
   Window w("");
+  OpenTab(w, "Extra");
   QComboBox* utc = w.Combo("Extra_Combo_UTC");
   QComboBox* poll = w.Combo("Extra_Combo_PollDelay");
   ASSERT_EQ(utc->count(), 25);
@@ -62,6 +63,7 @@ TEST(ExtraPage, UtcListShowsWholeHoursOfTheOffset) {
   };
   for (const auto& [value, shown] : cases) {
     Window w(Extra(std::string("UTC=") + value + "\r\n"));
+    OpenTab(w, "Extra");
     EXPECT_EQ(w.Combo("Extra_Combo_UTC")->currentText(), shown) << value;
   }
 }

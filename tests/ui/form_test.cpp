@@ -51,7 +51,9 @@ TEST(MainWindow, FrameTabsAndButtons) {
 
 TEST(MainWindow, EveryTabIsAPageAndEachSectionIsServedInTabOrder) {
   Window w(kFile);
-  const auto& pages = w.form->Pages();
+  auto* tabs = w.Find<QTabWidget>("PageControl1");
+  for (int i = 0; i < tabs->count(); ++i) OpenTab(w, tabs->tabText(i));
+  const auto pages = w.form->Pages();
   ASSERT_EQ(pages.size(), 11u);
   std::vector<SectionId> served;
   for (const SettingsPage* page : pages)
@@ -84,6 +86,7 @@ TEST(MainWindow, ShowsWhichFileOkWrites) {
 
 TEST(MainWindow, AbortWritesNothing) {
   Window w(kFile);
+  OpenTab(w, "Station");
   w.Type("Station_Edit_Call", "DK0XX");
   w.Find<QPushButton>("Btn_Abort")->click();
   EXPECT_EQ(w.form->result(), QDialog::Rejected);
@@ -92,6 +95,7 @@ TEST(MainWindow, AbortWritesNothing) {
 
 TEST(MainWindow, OkWritesEverySectionAndTheNextStartReadsItBack) {
   Window w("[MINE]\r\n0=x\r\n");
+  OpenTab(w, "Station");
   w.Type("Station_Edit_Call", "dk0xx");
   w.Find<QPushButton>("Btn_OK")->click();
   EXPECT_EQ(w.form->result(), QDialog::Accepted);
@@ -105,6 +109,7 @@ TEST(MainWindow, OkWritesEverySectionAndTheNextStartReadsItBack) {
   EXPECT_NE(ini.find("CALL=DK0XX\r\n"), std::string::npos);
 
   Window again(ini);
+  OpenTab(again, "Station");
   EXPECT_EQ(again.Edit("Station_Edit_Call")->text(), "DK0XX");
   again.Find<QPushButton>("Btn_OK")->click();
   EXPECT_EQ(again.dir.Ini(), ini);  // what OK writes is what the next start reads back
@@ -113,6 +118,7 @@ TEST(MainWindow, OkWritesEverySectionAndTheNextStartReadsItBack) {
 TEST(MainWindow, RefusedWriteStopsSaveAllAndKeepsTheWindowOpen) {
   test::FailingWriter refuse;
   Window w(kFile, {.writer = &refuse});
+  OpenTab(w, "Station");
   w.Type("Station_Edit_Call", "DK0XX");
   w.Find<QPushButton>("Btn_OK")->click();
   ASSERT_EQ(w.modals.errors.size(), 1);
@@ -126,6 +132,7 @@ TEST(MainWindow, LoadErrorsAreShownOnceTheWindowIsUp) {
   test::FailingWriter refuse;
   Window w("[STATION]\r\nCALL=DL1ABC\r\n", {.writer = &refuse});
   EXPECT_EQ(w.form->LoadErrors().size(), 1u);
+  OpenTab(w, "Station");
   EXPECT_EQ(w.Edit("Station_Edit_Call")->text(), "DL1ABC");
   QCoreApplication::processEvents();
   ASSERT_EQ(w.modals.errors.size(), 1);
@@ -193,6 +200,7 @@ TEST(MainWindow, AnUnreadableFileIsReportedAndNothingIsWritten) {
 
 TEST(StationPage, CharactersOutsideWindowsAnsiCannotBeTyped) {
   Window w(kFile);
+  OpenTab(w, "Station");
   w.Type("Station_Edit_Call", QString::fromUtf8("a\xD0\x96"
                                                 "b"));  // Cyrillic Zhe is dropped
   EXPECT_EQ(w.Edit("Station_Edit_Call")->text(), "AB");

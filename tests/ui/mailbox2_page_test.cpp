@@ -15,11 +15,10 @@ const std::string kFile =
 
 // The main window with the Mailbox 2 page in front.
 struct Mailbox2 {
-  explicit Mailbox2(const std::string& ini = kFile)
-      : w(ini),
-        list(w.Find<QListWidget>("Mail2_List_ClosedTime")),
-        deleteTime(w.Find<QPushButton>("Mail_Btn_DeleteTime")) {
+  explicit Mailbox2(const std::string& ini = kFile) : w(ini) {
     test::OpenTab(w, "Mailbox 2");
+    list = w.Find<QListWidget>("Mail2_List_ClosedTime");
+    deleteTime = w.Find<QPushButton>("Mail_Btn_DeleteTime");
   }
   QCheckBox* Box(const char* name) { return w.Find<QCheckBox>(name); }
   QComboBox* Hour() { return w.Combo("Mail2_Cb_GarbageHour"); }
@@ -35,8 +34,8 @@ struct Mailbox2 {
   }
 
   Window w;
-  QListWidget* list;
-  QPushButton* deleteTime;
+  QListWidget* list = nullptr;
+  QPushButton* deleteTime = nullptr;
 };
 
 class Mailbox2Test : public ::testing::Test, public Mailbox2 {};

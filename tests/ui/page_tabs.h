@@ -11,11 +11,10 @@
 
 namespace trv::test {
 
-// Clicks the tab with the caption and waits until its page is shown. `W` is a window
-// fixture with the main window in `form`.
-template <class W>
-QWidget* OpenTab(W& w, const QString& caption) {
-  auto* tabs = w.form->template findChild<QTabWidget*>("PageControl1");
+// Clicks the tab with the caption in the main window and waits until its page is shown (a
+// page is built when its tab is first shown).
+inline QWidget* OpenTabIn(QWidget& form, const QString& caption) {
+  auto* tabs = form.findChild<QTabWidget*>("PageControl1");
   for (int i = 0; i < tabs->count(); ++i) {
     if (tabs->tabText(i) != caption) continue;
     QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(i).center());
@@ -25,6 +24,12 @@ QWidget* OpenTab(W& w, const QString& caption) {
   }
   ADD_FAILURE() << "no tab " << caption.toStdString();
   return nullptr;
+}
+
+// The same in a window fixture with the main window in `form`.
+template <class W>
+QWidget* OpenTab(W& w, const QString& caption) {
+  return OpenTabIn(*w.form, caption);
 }
 
 // Clicks the box's indicator.

@@ -12,6 +12,7 @@
 #include <filesystem>
 
 #include "config/ini_file.h"
+#include "page_tabs.h"
 #include "ui/file_change_check.h"
 #include "ui/widgets/load_notice.h"
 #include "ui_test_util.h"
@@ -21,6 +22,7 @@ namespace fs = std::filesystem;
 namespace trv {
 namespace {
 
+using test::OpenTab;
 using test::Window;
 
 // A file that load all leaves as it is (it already holds the per-port colour keys).
@@ -46,6 +48,7 @@ std::string BackupOf(const Window& w) { return test::ReadFile(w.dir.dir / "TARVO
 
 TEST(ChangedFile, AKeyOnlyAnotherProgramChangedKeepsItsValueAndNothingIsAsked) {
   Window w(kFile);
+  OpenTab(w, "Station");
   w.Type("Station_Edit_Call", "DK0XX");
   OtherProgramSets(w.dir, "STATION", "QTH", "JO40AA");
   OtherProgramSets(w.dir, "MAILBOX", "CLOSEDTIME", "\"2230-0600,1200-1300\"");  // reads the same: no change
@@ -58,6 +61,7 @@ TEST(ChangedFile, AKeyOnlyAnotherProgramChangedKeepsItsValueAndNothingIsAsked) {
 
 TEST(ChangedFile, AKeyBothChangedIsAskedAboutByNameAndBothValuesAndCancelKeepsTheWindow) {
   Window w(kFile);
+  OpenTab(w, "Station");
   w.Type("Station_Edit_Call", "DK0XX");
   OtherProgramSets(w.dir, "STATION", "CALL", "DL9OTH");
   OtherProgramSets(w.dir, "STATION", "QTH", "JO40AA");
@@ -82,6 +86,7 @@ TEST(ChangedFile, AKeyBothChangedIsAskedAboutByNameAndBothValuesAndCancelKeepsTh
 
 TEST(ChangedFile, SaveAnywayWritesTheWindowsValueKeepsTheirOtherChangesAndTheirFileAsBackup) {
   Window w(kFile);
+  OpenTab(w, "Station");
   w.Type("Station_Edit_Call", "DK0XX");
   OtherProgramSets(w.dir, "STATION", "CALL", "DL9OTH");
   OtherProgramSets(w.dir, "STATION", "QTH", "JO40AA");
@@ -97,6 +102,8 @@ TEST(ChangedFile, SaveAnywayWritesTheWindowsValueKeepsTheirOtherChangesAndTheirF
 
 TEST(ChangedFile, ReloadReadsTheFileAgainIntoThePagesAndTheNextOkAsksNoMore) {
   Window w(kFile);
+  OpenTab(w, "Mailbox 2");  // built before the reload: refilled, its list not added to
+  OpenTab(w, "Station");
   w.Type("Station_Edit_Call", "DK0XX");
   w.Type("Station_Edit_Locator", "JO30");
   OtherProgramSets(w.dir, "STATION", "CALL", "DL9OTH");
@@ -123,6 +130,7 @@ TEST(ChangedFile, KeysTheProgramDoesNotOwnAndTheColourKeysLoadingAddsAskNothing)
   OtherProgramSets(w.dir, "MINE", "0", "y");
   OtherProgramSets(w.dir, "STATION", "UNKNOWN", "1");
   w.dir.SetIni("; their comment\r\n" + w.dir.Ini());
+  OpenTab(w, "Station");
   w.Type("Station_Edit_Call", "DK0XX");
   ClickOk(w);
   EXPECT_TRUE(w.modals.questions.isEmpty()) << w.modals.questions.join("|").toStdString();
@@ -145,6 +153,7 @@ class SwitchedWriter : public FileWriter {
 TEST(ChangedFile, ARefusedOkWritesNothingAndTheNextOkTakesNoneOfItForAnotherProgram) {
   SwitchedWriter writer;
   Window w(kFile, {.writer = &writer});
+  OpenTab(w, "Station");
   w.Type("Station_Edit_Call", "DK0XX");
   w.Type("Station_Edit_Locator", "JO30");
   writer.refuse = true;
@@ -214,6 +223,7 @@ TEST(LoadNotice, NoNoticeWhenThereIsNothingWorthSaying) {
   Window older("[STATION]\r\nCALL=DL1ABC\r\n");  // lacks only the colour keys loading adds
   EXPECT_FALSE(older.Find<LoadNotice>("LoadNotice")->isVisible());
   Window bad(kBadValues);
+  OpenTab(bad, "Station");
   bad.Type("Station_Edit_Call", "DL1ABC");
   bad.modals.choiceAnswer = 0;
   ClickOk(bad);
@@ -238,6 +248,7 @@ TEST(WindowBackup, AnOkThatChangesTheFileKeepsItAsItWasAndOneThatChangesNothingK
 TEST(WindowBackup, ARefusedBackupRefusesTheSaveWithNothingWritten) {
   Window w(kFile);
   fs::create_directory(w.dir.dir / "TARVO.BAK");  // the file system refuses: a folder has the name
+  OpenTab(w, "Station");
   w.Type("Station_Edit_Call", "DK0XX");
   ClickOk(w);
   ASSERT_EQ(w.modals.errors.size(), 1);

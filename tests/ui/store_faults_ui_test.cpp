@@ -13,6 +13,7 @@
 #include <QToolButton>
 #include <filesystem>
 
+#include "page_tabs.h"
 #include "ui/dialogs/edit_section_form.h"
 #include "ui_test_util.h"
 
@@ -21,6 +22,7 @@ namespace fs = std::filesystem;
 namespace trv {
 namespace {
 
+using test::OpenTab;
 using test::Window;
 
 // A file that load all leaves as it is.
@@ -72,6 +74,7 @@ TEST(RefusingFileSystems, AnImmutableFileKeepsTheWindowAndTheDialogOpen) {
   ASSERT_TRUE(w.modals.errors.isEmpty());
   Immutable immutable(w.dir.IniPath());
   if (!immutable.Set()) GTEST_SKIP() << "chattr +i is not allowed here";
+  OpenTab(w, "Station");
   w.Type("Station_Edit_Call", "DK0XX");
   w.Find<QPushButton>("Btn_OK")->click();
   EXPECT_EQ(w.modals.errors, QStringList{kWriteError});
@@ -112,6 +115,7 @@ TEST(RefusingFileSystems, AFullDiskKeepsTheWindowOpenAndTheFileAsItWas) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     QCoreApplication::processEvents();
     EXPECT_TRUE(modals.errors.isEmpty());
+    test::OpenTabIn(*form, "Station");
     auto* call = form->findChild<QLineEdit*>("Station_Edit_Call");
     call->setFocus();
     call->selectAll();
@@ -186,6 +190,7 @@ TEST(HeldFolderLock, IsWaitedForWithAMessageThatCancelsTheWait) {
   }
 
   Window w(kFile);
+  OpenTab(w, "Station");
   w.Type("Station_Edit_Call", "DL2XYZ");
   const std::string before = w.dir.Ini();
   test::ForeignFolderLock foreign(w.dir.dir.path().string());

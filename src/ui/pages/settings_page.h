@@ -56,4 +56,25 @@ class EmptyPage : public SettingsPage {
   using SettingsPage::SettingsPage;
 };
 
+// A tab's place for its page. The page is made when the tab is first shown, or earlier when
+// the window needs it (`EnsureBuilt`); `built` is told once, with the page in place.
+class PageSlot : public QWidget {
+  Q_OBJECT
+
+ public:
+  using Make = std::function<SettingsPage*()>;
+  PageSlot(Make make, std::function<void(SettingsPage&)> built, QWidget* parent = nullptr);
+
+  SettingsPage* Page() const { return page_; }  // null until built
+  SettingsPage& EnsureBuilt();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  Make make_;
+  std::function<void(SettingsPage&)> built_;
+  SettingsPage* page_ = nullptr;
+};
+
 }  // namespace trv

@@ -8,6 +8,7 @@
 
 #include "config/config.h"
 #include "config/sections.h"
+#include "config/setting_tables.h"
 #include "support/codepage.h"
 #include "support/text.h"
 
@@ -58,9 +59,19 @@ std::optional<std::string> FullDirectory(const Config& config, const std::string
   return config.Files.Drives().ToWindows(clean);
 }
 
+// A text typed in capitals shows, and so stores, what was read in capitals.
+template <class R>
+void SavedCapitals(std::span<const Setting<R>> table, R& record) {
+  for (const auto& setting : table)
+    if (const auto* text = std::get_if<TextSetting<R>>(&setting))
+      if (text->typing.upper || text->textCase != TextCase::Kept)
+        record.*text->field = UpperCase1252(record.*text->field);
+}
+
 }  // namespace
 
 void SavedStationForm(Config& config) {
+  SavedCapitals<StationSettings>(kStationSettings, config.Station);
   if (config.Station.Call.empty()) config.Station.Call = kDefaultCall;
   if (config.Station.Qth.empty()) config.Station.Qth = kDefaultQth;
 }
@@ -110,6 +121,10 @@ void SavedDeviceForm(Config& config) {
 
 void ApplySavedForm(Config& config, SectionId id) {
   switch (id) {
+    case SectionId::Extra: return SavedCapitals<ExtraSettings>(kExtraSettings, config.Extra);
+    case SectionId::Mailbox:
+      SavedCapitals<MailboxSettings>(kMailboxSettingsBeforeHeader, config.Mailbox);
+      return SavedCapitals<MailboxSettings>(kMailboxSettings, config.Mailbox);
     case SectionId::Station: return SavedStationForm(config);
     case SectionId::Dir: return SavedDirForm(config);
     case SectionId::Language: return SavedLanguageForm(config);

@@ -9,7 +9,8 @@ namespace trv {
 class Config;
 enum class SectionId;
 
-// An empty callsign or locator gives way to its default.
+// An empty callsign or locator gives way to its default. (In every section with such fields,
+// a text the window types in capitals is upper-cased, as the field shows it.)
 void SavedStationForm(Config& config);
 // Each working directory that exists on a mapped drive becomes its full path, spelled as on disk.
 void SavedDirForm(Config& config);

@@ -105,6 +105,25 @@ char FoldCase1252(char c) {
   }
 }
 
+std::string UpperCase1252(std::string_view text) {
+  std::string upper(text);
+  for (char& c : upper) {
+    const auto b = static_cast<unsigned char>(c);
+    if ((b >= 'a' && b <= 'z') || (b >= 0xE0 && b <= 0xFE && b != 0xF7)) {
+      c = static_cast<char>(b - 0x20);
+      continue;
+    }
+    switch (b) {
+      case 0x9A: c = '\x8A'; break;
+      case 0x9C: c = '\x8C'; break;
+      case 0x9E: c = '\x8E'; break;
+      case 0xFF: c = '\x9F'; break;
+      default: break;
+    }
+  }
+  return upper;
+}
+
 bool EqualNoCase1252(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i)

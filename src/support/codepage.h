@@ -27,6 +27,9 @@ namespace trv {
 
 // Lower-case form of a Windows-1252 byte (ASCII letters and the accented letters).
 char FoldCase1252(char c);
+// Capitals of a Windows-1252 text: each letter whose capital Windows-1252 has (sharp s and
+// micro sign have none and stay), as a field typed in capitals shows the text.
+std::string UpperCase1252(std::string_view text);
 // Equal without regard to letter case, byte by byte in Windows-1252.
 bool EqualNoCase1252(std::string_view a, std::string_view b);
 // Orders without regard to letter case; ties are broken by the bytes.

@@ -119,12 +119,12 @@ std::vector<TForm2::Tab> TForm2::MakeTabs() {
       {slot([context] { return new StationPage(context); }), tr("Station"), Building::OnFirstShow},
       {slot([context] { return new DisplayPage(context); }), tr("Display"), Building::OnFirstShow},
       {slot(directory), tr("Directory"), Building::OnFirstShow},
-      {slot([context] { return new ExtraPage(context); }), tr("Extra"), Building::ByOk},  // upper-cases FORTUNE
+      {slot([context] { return new ExtraPage(context); }), tr("Extra"), Building::OnFirstShow},
       {slot([context] { return new ModulsPage(context); }), tr("Moduls"), Building::OnFirstShow},
       {sound, tr("Sound"), Building::AtStart},
       {slot([context] { return new ColorsPage(context); }), tr("Colors"), Building::OnFirstShow},
       {slot([context] { return new LanguagePage(context); }), tr("Languages"), Building::OnFirstShow},
-      {slot([context] { return new Mailbox1Page(context); }), tr("Mailbox 1"), Building::ByOk},  // upper-cases HPATH
+      {slot([context] { return new Mailbox1Page(context); }), tr("Mailbox 1"), Building::OnFirstShow},
       {slot([context] { return new Mailbox2Page(context); }), tr("Mailbox 2"), Building::OnFirstShow},
   };
 }
@@ -141,7 +141,6 @@ void TForm2::BuildPages() {
     tabs[i].slot->setObjectName(QString("TabSheet%1").arg(i + 1));
     tabs_->addTab(tabs[i].slot, tabs[i].caption);
     slots_.push_back(tabs[i].slot);
-    if (tabs[i].building == Building::ByOk) builtByOk_.push_back(tabs[i].slot);
   }
   tabs_->setCurrentIndex(0);
   for (const Tab& tab : tabs)
@@ -250,7 +249,6 @@ void TForm2::ShowLoadErrors() {
 
 void TForm2::Btn_OKClick() {
   if (unreadable_ || !loaded_) return;
-  for (PageSlot* slot : builtByOk_) slot->EnsureBuilt();
   // The user sees a replacement first (also one made as the press on OK took the focus); the
   // next OK saves it.
   if (replacements_->ReplaceUnseen()) return;

@@ -55,7 +55,7 @@ class TForm2 : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  enum class Building { AtStart, OnFirstShow, ByOk };  // when a page is built, at the latest
+  enum class Building { AtStart, OnFirstShow };
   struct Tab {
     PageSlot* slot;
     QString caption;
@@ -80,9 +80,8 @@ class TForm2 : public QDialog {
   QTabWidget* tabs_;
   LoadNotice* notice_;
   ReplacementNotice* replacements_;
-  std::vector<PageSlot*> slots_;      // in tab order
-  std::vector<PageSlot*> builtByOk_;  // pages OK must store from
-  bool loadedOnce_ = false;           // pages built from now on are filled from the records
+  std::vector<PageSlot*> slots_;  // in tab order
+  bool loadedOnce_ = false;       // pages built from now on are filled from the records
   std::vector<WindowError> loadErrors_;
   bool unreadable_ = false;          // a read error at load: nothing may be written
   std::optional<SaveImage> loaded_;  // what OK would write from the file as loaded

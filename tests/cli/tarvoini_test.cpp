@@ -101,7 +101,7 @@ TEST_F(TarvoIniTest, ShowOfARichFileChangesNothing) {
   ASSERT_EQ(json.status, 0) << json.err;
   for (const char* member :
        {"\"Call\": \"DL1ABC\"", "\"Port\": 316", "\"Qrg\": 438.125", "\"Driver\": \"KISS.TNC\"", "\"Baud\": 57600",
-        "\"PacLen\": 248", "\"NodeCall\": \"DB0\xC3\xA4XX\"", "\"SuppressBin\": false", "\"LoadBroadcast\": false",
+        "\"PacLen\": 248", "\"NodeCall\": \"DB0\xC3\x84XX\"", "\"SuppressBin\": false", "\"LoadBroadcast\": false",
         "\"PollDelay\": 2", "{\n        \"From\": 2230,\n        \"To\": 600\n      }", "\"Fg\": 7",
         "\"UserSections\": [\n    \"MYINI\"\n  ]", "RING.WAV\""})
     EXPECT_NE(json.out.find(member), std::string::npos) << member << "\n" << json.out;

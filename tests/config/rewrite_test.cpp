@@ -65,12 +65,12 @@ TEST(InPlace, CommentsInAndAroundDeviceAndBlocksStay) {
 }
 
 TEST(Quoting, ValuesReadBackAsThemselvesAndNeverDrift) {
-  ProgramDir p("[STATION]\r\nCALL=\"\"dl1x\"\"\r\n[EXTRA]\r\nPROMPT=\"de %Call> \"\r\nFORTUNE='f'\r\n");
+  ProgramDir p("[STATION]\r\nCALL=\"\"dl1x\"\"\r\n[EXTRA]\r\nPROMPT=\"de %Call> \"\r\nFORTUNE='F'\r\n");
   Resave(p);
   const std::string once = p.Ini();
   EXPECT_TRUE(Holds(once, "CALL=\"\"DL1X\"\"\r\n")) << once;
   EXPECT_TRUE(Holds(once, "PROMPT=\"de %Call> \"\r\n"));  // the value it already reads as: untouched
-  EXPECT_TRUE(Holds(once, "FORTUNE='f'\r\n"));
+  EXPECT_TRUE(Holds(once, "FORTUNE='F'\r\n"));
   Resave(p);
   EXPECT_EQ(p.Ini(), once);
 
@@ -79,12 +79,12 @@ TEST(Quoting, ValuesReadBackAsThemselvesAndNeverDrift) {
   EXPECT_EQ(c.Station.Call, "\"DL1X\"");
   EXPECT_EQ(c.Extra.Prompt, "de %Call> ");
   c.Extra.Prompt = "  leading";
-  c.Extra.FortuneFile = "'both'";
+  c.Extra.FortuneFile = "'BOTH'";
   SaveAll(c);
   Config back = p.MakeConfig();
   LoadAll(back);
   EXPECT_EQ(back.Extra.Prompt, "  leading");
-  EXPECT_EQ(back.Extra.FortuneFile, "'both'");
+  EXPECT_EQ(back.Extra.FortuneFile, "'BOTH'");
 }
 
 TEST(ClosedTimes, WhatIsWrittenReadsBackAsTheSameWindows) {

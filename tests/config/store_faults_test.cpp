@@ -96,13 +96,13 @@ TEST(OddFiles, AnythingButARegularFileIsRefusedAndNothingIsCreated) {
 }
 
 TEST(BadValues, ANulEndsTheValueAndSavingStillWorks) {
-  const std::string file = "[EXTRA]\r\nPROMPT=de\0 >\r\nFORTUNE=\"x\0y\"\r\n"s;
+  const std::string file = "[EXTRA]\r\nPROMPT=de\0 >\r\nFORTUNE=\"X\0Y\"\r\n"s;
   ProgramDir p(file);
   Findings findings;
   Config c = p.MakeConfig({.findings = &findings});
   EXPECT_TRUE(LoadAll(c).empty());
   EXPECT_EQ(c.Extra.Prompt, "de");
-  EXPECT_EQ(c.Extra.FortuneFile, "\"x");  // cut first, so no pair of quotes is left to strip
+  EXPECT_EQ(c.Extra.FortuneFile, "\"X");  // cut first, so no pair of quotes is left to strip
   int nulCuts = 0;
   for (const Finding& f : findings) nulCuts += f.message == "cut at a NUL byte";
   EXPECT_EQ(nulCuts, 2);

@@ -18,8 +18,12 @@ namespace fs = std::filesystem;
 namespace trv {
 namespace {
 
+// Every process of the command, and those Wine leaves running, away from the test's output: a
+// Wine process holding it keeps the test runner waiting.
 int Wine(const std::string& prefix, const std::string& command) {
-  return std::system(("WINEPREFIX='" + prefix + "' WINEDEBUG=-all DISPLAY= " + command + " >/dev/null 2>&1").c_str());
+  return std::system(
+      ("export WINEPREFIX='" + prefix + "' WINEDEBUG=-all DISPLAY=; (" + command + ") </dev/null >/dev/null 2>&1")
+          .c_str());
 }
 
 std::string ReadFor(int fd, int milliseconds) {
@@ -66,6 +70,7 @@ TEST(WineRealPrefixTest, TheNextStartMapsAsPredictedAndTheMappingReachesThePty) 
     const fs::path link = fs::read_symlink(prefix + "/dosdevices/com" + std::to_string(port.number), ec);
     EXPECT_EQ(ec ? std::string() : link.string(), port.device) << "COM " << port.number;
   }
+  Wine(prefix, "wineserver -k");
 }
 
 }  // namespace

@@ -26,9 +26,12 @@ using test::ProgramDir;
 using test::Window;
 
 // The demo's folder: driver and language files, a read folder in other letter case, a QRG too
-// wide for the field, language names without extension.
+// wide for the field, language names without extension, small letters in fields typed in
+// capitals.
 const std::string kDemoLike =
     "[STATION]\r\nCALL=DL1ABC\r\nQTH=JN58TD\r\n"
+    "[EXTRA]\r\nFORTUNE=fortune.d\xE9\r\nNODECALL=nocall-9\r\n"
+    "[MAILBOX]\r\nBOXCALL=d\xE9mo\r\nHPATH=dl.eu\r\nSYSMTO=xnet\r\nDEFBOARD=all\r\n"
     "[DIR]\r\nRD=read\\\r\n"
     "[DEVICE]\r\nTNC0=1,248,19200,8,1,1,1296200,DEFINI, DEFDEI ,0,0,tnc2.tnc\r\n"
     "TNC1=316,120,57600,4,1,0,438.125,KISSINI,DEFDEI,1,1,KISS.TNC\r\nTNC2=END OF BLOCK\r\n"

@@ -48,6 +48,9 @@ inline std::string ReadFile(const std::string& path) {
   return out.str();
 }
 
+// A file of tests/data/ini, byte for byte.
+inline std::string IniFixture(const std::string& name) { return ReadFile(TEST_DATA_DIR "/ini/" + name); }
+
 // A program directory C:\ mapped onto a temporary folder, with its TARVO.INI.
 class ProgramDir {
  public:

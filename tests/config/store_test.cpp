@@ -16,29 +16,9 @@ namespace {
 
 using test::ProgramDir;
 
-const std::string kRichFile =
-    "; Tarvo settings\r\n"
-    "[STATION]\r\nCALL=DL1ABC\r\nQTH=JN58\r\n\r\n"
-    "[DEFINI]\r\n0=ESC M UISC\r\n1=ESC I DL1ABC\r\n\r\n"
-    "[BEACON1]\r\nTEXT=hello\r\n"
-    "[DIR]\r\nRD=C:\\READ\\\r\nWD=C:\\WRITE\\\r\nMD=C:\\MAIL\\\r\nID=C:\\MAIL\\IMPORT\\\r\nPD=C:\\7PLUS\\\r\n"
-    "SD=C:\\WAV\\\r\nTD=C:\\TEMP\\\r\n"
-    "[DISPLAY]\r\nETD=1\r\nSBL=100\r\nMEL=50\r\nSAVERX=1\r\nSAVETX=1\r\nEDITBB=1\r\nRXBB=0\r\n"
-    "[COLOR]\r\nLFG=14\r\nLBG=0\r\nNFG=14\r\nNBG=0\r\nMFG=14\r\nMBG=0\r\nEFG=14\r\nEBG=0\r\nRFG=14\r\nRBG=0\r\n"
-    "HFG0=14\r\nHBG0=0\r\nHFG1=14\r\nHBG1=0\r\nHFG2=14\r\nHBG2=0\r\nHFG3=14\r\nHBG3=0\r\nCCOL=12\r\nSCOL=9\r\n"
-    "FILLBG=15\r\n"
-    "[SOUND]\r\nSTARTUP=C:\\WAV\\STARTUP.WAV\r\nCONNECT=C:\\WAV\\\r\nDISCON=C:\\WAV\\\r\nRECON=C:\\WAV\\\r\n"
-    "LFAIL=C:\\WAV\\\r\nRING=C:\\WAV\\\r\nCTRLG=C:\\WAV\\\r\n"
-    "[EXTRA]\r\nOLCSOUND=1\r\nWAVEMCI=0\r\nNOSOUND=0\r\nNODECALL=NOCALL-9\r\nNODETO=60\r\n"
-    "PROMPT=(%CCALL ) de %Call >\r\nFORTUNE=FORTUNE.DL\r\nDLINK=0\r\nSPY=1\r\nBOX=1\r\nLBROAD=0\r\nLDXC=0\r\n"
-    "SRESYNC=0\r\nMULTILINE=1\r\nUTC=-3600\r\nPOR=1\r\nDUP=0\r\nSUPBIN=1\r\nTPRI=2\r\nCONMODE=1\r\nPWBOX=0\r\n"
-    "[MAILBOX]\r\nBOXCALL=NOCALL-7\r\nHPATH=\r\nFHEADER=NOCALL NONAMECITY\r\nSYSMTO=XNET\r\nDEFBOARD=\r\n"
-    "DEFLT=20\r\nGARBAT=300\r\nRESTART=0\r\nTIMEOUT=15\r\nMOBID=15000\r\nSMLIFE=1\r\nSMROUTE=1\r\nFHINCL=1\r\n"
-    "FHBID=1\r\nGARMEM=0\r\nQZDOS=0\r\nPAM=0\r\nBLINKLED=1\r\nBLINKICON=1\r\nCLOSEDTIME=2230-0600,1200-1315\r\n"
-    "[LANGUAGE]\r\nVISUAL=DEUTSCH.DLL\r\nOUTPUT=DEUTSCH\r\n"
-    "[FOREIGN]\r\nodd line without equals\r\n  spaced = value  \r\n; trailing comment\r\n"
-    // The DEVICE section is rewritten in place, so it may stand anywhere.
-    "[DEVICE]\r\nTNC0=1,248,19200,8,1,1,144.800,DEFINI,DEFDEI,0,0,TNC2.TNC\r\nTNC1=END OF BLOCK\r\n";
+// Every section the program owns, with comments, blocks and a foreign section; the DEVICE
+// section last (it is rewritten in place, so it may stand anywhere).
+const std::string kRichFile = test::IniFixture("rich.ini");
 
 TEST(Store, LoadAllThenSaveAllKeepsAnUpToDateFileByteForByte) {
   ProgramDir p(kRichFile);

@@ -26,12 +26,7 @@ using test::OpenTab;
 using test::Window;
 
 // A file that load all leaves as it is (it already holds the per-port colour keys).
-const std::string kFile =
-    "[STATION]\r\nCALL=DL1ABC\r\nQTH=JN58TD\r\n"
-    "[COLOR]\r\nHFG0=14\r\nHBG0=0\r\nHFG1=14\r\nHBG1=0\r\nHFG2=14\r\nHBG2=0\r\nHFG3=14\r\nHBG3=0\r\n"
-    "[MAILBOX]\r\nCLOSEDTIME=2230-0600,1200-1300\r\n"
-    "[DEVICE]\r\nTNC0=3,248,9600,8,1,1,144.800,DEFINI,DEFDEI,0,0,TNC2.TNC\r\nTNC1=END OF BLOCK\r\n"
-    "[MINE]\r\n0=x\r\n";
+const std::string kFile = test::IniFixture("settled.ini");
 
 // Another program writes one key while the window is open.
 void OtherProgramSets(const test::ProgramDir& dir, const char* section, const char* key, const char* value) {

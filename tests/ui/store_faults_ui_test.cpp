@@ -26,11 +26,7 @@ using test::OpenTab;
 using test::Window;
 
 // A file that load all leaves as it is.
-const std::string kFile =
-    "; mine\r\n[STATION]\r\nCALL=DL1ABC\r\nQTH=JN58TD\r\n"
-    "[COLOR]\r\nHFG0=14\r\nHBG0=0\r\nHFG1=14\r\nHBG1=0\r\nHFG2=14\r\nHBG2=0\r\nHFG3=14\r\nHBG3=0\r\n"
-    "[DEVICE]\r\nTNC0=3,248,9600,8,1,1,144.800,DEFINI,DEFDEI,0,0,TNC2.TNC\r\nTNC1=END OF BLOCK\r\n"
-    "[DEFINI]\r\n0=ESC M UISC\r\n";
+const std::string kFile = test::IniFixture("settled.ini");
 const QString kWriteError = "nach C:\\TARVO.INI kann nicht geschrieben werden.";
 
 // chattr +i for the life of the guard.

@@ -727,6 +727,10 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
         <source>Drive</source>
         <translation>Laufwerk</translation>
     </message>
+    <message>
+        <source>The drive whose folders the tree above shows.</source>
+        <translation>Das Laufwerk, dessen Verzeichnisse der Baum darüber zeigt.</translation>
+    </message>
 </context>
 <context>
     <name>trv::DisplayPage</name>

@@ -4,11 +4,15 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QImage>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QTranslator>
@@ -112,6 +116,22 @@ TEST_P(Keyboard, ScreenReadersReadEveryControlByName) {
   };
   Window w("[DEVICE]\r\nTNC0=3,248,9600,8,1,1,144.800,DEFINI,DEFDEI,0,0,TNC2.TNC\r\nTNC1=END OF BLOCK\r\n");
   VisitEveryView(w, expectNames);
+}
+
+// Every field of every page says, when the mouse rests on it, what it keeps and where.
+TEST(SettingHelp, EveryFieldOfEveryPageHasATooltip) {
+  Window w("[DEVICE]\r\nTNC0=3,248,9600,8,1,1,144.800,DEFINI,DEFDEI,0,0,TNC2.TNC\r\nTNC1=END OF BLOCK\r\n");
+  auto* tabs = w.form->findChild<QTabWidget*>("PageControl1");
+  for (int i = 0; i < tabs->count(); ++i) {
+    QWidget* page = OpenTab(w, tabs->tabText(i));
+    for (QWidget* field : page->findChildren<QWidget*>()) {
+      const bool isField = qobject_cast<QLineEdit*>(field) != nullptr || qobject_cast<QComboBox*>(field) != nullptr ||
+                           qobject_cast<QCheckBox*>(field) != nullptr || qobject_cast<QRadioButton*>(field) != nullptr;
+      if (!isField || !field->isVisible() || qobject_cast<QComboBox*>(field->parentWidget()) != nullptr) continue;
+      EXPECT_FALSE(field->toolTip().isEmpty())
+          << tabs->tabText(i).toStdString() << ": " << field->objectName().toStdString();
+    }
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(EnglishAndGerman, Keyboard, ::testing::Values(false, true),

@@ -76,6 +76,7 @@ void DirectoryPage::BuildControls() {
   list_->setAccessibleName(tr("Directories"));
   tree_->setAccessibleName(tr("Folders"));
   drives_->setAccessibleName(tr("Drive"));
+  drives_->setToolTip(tr("The drive whose folders the tree above shows."));
 
   auto* leftColumn = new QVBoxLayout;
   leftColumn->setContentsMargins(0, 0, 0, 0);

@@ -166,6 +166,19 @@ void IniDocument::Erase(std::size_t begin, std::size_t end) {
     kept.push_back(header);
   }
   headers_ = std::move(kept);
+  KeepBreaksApart(begin);
+}
+
+// A line ending in CR alone must not come to stand before an empty line ending in LF: the two
+// breaks would read back as one CR LF, and the empty line would be gone. An empty line ending
+// in CR LF between them keeps both.
+void IniDocument::KeepBreaksApart(std::size_t at) {
+  if (at == 0 || at >= lines_.size() || lines_[at - 1].eol != "\r" || !lines_[at].text.empty() ||
+      lines_[at].eol != "\n")
+    return;
+  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), Line{{}, "\r\n"});
+  for (Header& header : headers_)
+    if (header.line >= at) ++header.line;
 }
 
 bool IniDocument::ReplaceKeyLine(std::size_t index, std::string_view key, std::string_view value) {

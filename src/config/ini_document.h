@@ -73,6 +73,7 @@ class IniDocument {
   std::string_view Own(std::string text);
   void Insert(std::size_t at, std::string text);
   void Erase(std::size_t begin, std::size_t end);
+  void KeepBreaksApart(std::size_t at);
 
   std::unique_ptr<std::string> bytes_;  // what was read; unchanged lines view into it (stable on move)
   std::deque<std::string> written_;     // lines made by edits

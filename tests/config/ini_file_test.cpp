@@ -143,6 +143,17 @@ TEST_F(IniTest, EraseSectionAndKey) {
   EXPECT_EQ(Get(), "[B]\r\nj=3\r\n[A]\r\nk=4\r\n");
 }
 
+// A key erased between a line ending in CR and an empty line ending in LF: the two breaks
+// would read back as one, losing the empty line.
+TEST_F(IniTest, AnEmptyLineSurvivesTheKeyErasedBeforeIt) {
+  Set("[A]\rk=1\rj=2\r\n\n[B]\rx=3");
+  TIniFile ini = Open();
+  ini.DeleteKey("A", "j");
+  ini.UpdateFile();
+  EXPECT_EQ(Get(), "[A]\rk=1\r\r\n\n[B]\rx=3");
+  EXPECT_EQ(Open().ReadString("B", "x", ""), "3");
+}
+
 TEST_F(IniTest, ReadSectionValuesMergesIntoTheList) {
   Set("[S]\nA=1\nb=\nC=3\n");
   std::vector<std::string> list{"a=old", "B=gone", "keep=1"};

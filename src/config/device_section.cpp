@@ -14,8 +14,9 @@ namespace {
 std::int32_t FieldInteger(const std::string& field) { return ParseIniInteger(field).value_or(-1); }
 
 bool ValidPort(std::int32_t port) {
-  const auto sirq = [](std::int32_t number) { return number >= kFirstSirqPort && number <= kLastSirqPort; };
-  return (port >= kFirstComPort && port <= kLastPortWithBaud) || sirq(port) || sirq(port - kDrsiPortOffset);
+  const auto sirq = [](std::int64_t number) { return number >= kFirstSirqPort && number <= kLastSirqPort; };
+  return (port >= kFirstComPort && port <= kLastPortWithBaud) || sirq(port) ||
+         sirq(std::int64_t{port} - kDrsiPortOffset);  // the lowest port read must not overflow
 }
 
 std::string Range(std::int32_t from, std::int32_t to) { return std::to_string(from) + "-" + std::to_string(to); }

@@ -47,9 +47,9 @@ TEST_F(DeviceTest, ANameWithACommaIsNeverWrittenIntoTheLine) {
 }
 
 TEST_F(DeviceTest, PacketLengthsAndPorts) {
-  Config& c =
-      Read({"1,250,9600,4,1,1,1,I,D", "1,20,9600,4,1,1,1,I,D", "1,256,9600,4,1,1,1,I,D", "60,100,9600,4,1,1,1,I,D",
-            "16,100,9600,4,1,1,1,I,D", "12,100,9600,4,1,1,1,I,D", "316,100,x,4,1,1,1,I,D"});
+  Config& c = Read({"1,250,9600,4,1,1,1,I,D", "1,20,9600,4,1,1,1,I,D", "1,256,9600,4,1,1,1,I,D",
+                    "60,100,9600,4,1,1,1,I,D", "16,100,9600,4,1,1,1,I,D", "12,100,9600,4,1,1,1,I,D",
+                    "316,100,x,4,1,1,1,I,D", "$80000000,100,9600,4,1,1,1,I,D"});  // the lowest number there is
   ASSERT_EQ(c.TncCount, 4);
   EXPECT_EQ(c.TncTable[0].PacLen, 248);
   EXPECT_EQ(c.TncTable[1].PacLen, 40);

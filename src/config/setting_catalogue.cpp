@@ -34,13 +34,19 @@ CatalogueEntry Entry(std::string name, Kind kind) {
   return e;
 }
 
+// Where the file keeps the setting, its default and what it does.
+CatalogueEntry Placed(CatalogueEntry e, std::string_view section, std::string key, std::string defaultValue,
+                      std::string_view about) {
+  e.section = section;
+  e.key = std::move(key);
+  e.defaultValue = std::move(defaultValue);
+  e.about = about;
+  return e;
+}
+
 template <class F>
 CatalogueEntry Declared(CatalogueEntry e, const F& s, std::string defaultValue) {
-  e.section = s.section;
-  e.key = s.key;
-  e.defaultValue = std::move(defaultValue);
-  e.about = s.about;
-  return e;
+  return Placed(std::move(e), s.section, std::string(s.key), std::move(defaultValue), s.about);
 }
 
 template <class R, class F>
@@ -103,16 +109,6 @@ CatalogueEntry TextEntry(std::string name, std::size_t width, std::function<std:
   e.width = width;
   e.get = std::move(get);
   e.put = std::move(put);
-  return e;
-}
-
-// Where the file keeps a setting that has no Setting table of its own, its default and what it does.
-CatalogueEntry Placed(CatalogueEntry e, std::string_view section, std::string key, std::string defaultValue,
-                      std::string_view about) {
-  e.section = section;
-  e.key = std::move(key);
-  e.defaultValue = std::move(defaultValue);
-  e.about = about;
   return e;
 }
 

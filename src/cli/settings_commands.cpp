@@ -58,11 +58,16 @@ void SetOne(Config& config, const std::string& name, const std::string& utf8, bo
   entry->put(config, *checked.value);
 }
 
-// Writes the keys whose value the change made differ, as save all would write them.
+// Writes the keys whose value the change made differ, as save all would write them; the TNC
+// lines keep what reading replaced in the fields the change left alone.
 void WriteChangedKeys(TIniFile& ini, const SaveImage& before, Config& config) {
   const SaveImage after = SaveImage::Of(config);
-  for (const IniWrite& write : after.Writes())
-    if (after.ValueOf(write) != before.ValueOf(write)) ini.Apply(write);
+  for (IniWrite write : after.Writes()) {
+    if (after.ValueOf(write) == before.ValueOf(write)) continue;
+    if (write.WholeSection() && EqualNoCase1252(write.section, kDeviceSection))
+      write.keys = KeepTncLinesAsRead(config, std::move(write.keys));
+    ini.Apply(write);
+  }
 }
 
 // The file as read and as it would be written, as a unified diff on `out`; whether they differ.

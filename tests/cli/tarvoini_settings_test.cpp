@@ -120,6 +120,32 @@ TEST_F(TarvoIniSettings, TncAddAndDelAsTheTncPageDoes) {
   EXPECT_NE(full.err.find("The maximum number of TNCs are already added!"), std::string::npos);
 }
 
+// KISS.TNC is not in the driver folder just now: reading takes TNC2.TNC, but a command that
+// changes one field writes that field alone and the other lines byte for byte.
+TEST_F(TarvoIniSettings, ACommandOnOneTncWritesOnlyWhatItChanges) {
+  const std::string device =
+      "[DEVICE]\r\nTNC0=1,248,19200,8,1,1,144.800,DEFINI,DEFDEI,0,0,KISS.TNC\r\n"
+      "TNC1=2,248,19200,8,1,1,144.8,DEFINI,DEFDEI,0,1,KISS.TNC\r\n"
+      "TNC2=3,200,9600,4,0,0,145.000,A,B\r\nTNC3=END OF BLOCK\r\n";
+  const std::pair<const char*, const char*> cases[] = {
+      {"set TncTable[0].Baud 9600",
+       "TNC0=1,248,9600,8,1,1,144.800,DEFINI,DEFDEI,0,0,KISS.TNC\r\n"
+       "TNC1=2,248,19200,8,1,1,144.8,DEFINI,DEFDEI,0,1,KISS.TNC\r\nTNC2=3,200,9600,4,0,0,145.000,A,B\r\n"},
+      {"set TncTable[2].Baud 4800",  // the fields the line leaves out stay out
+       "TNC0=1,248,19200,8,1,1,144.800,DEFINI,DEFDEI,0,0,KISS.TNC\r\n"
+       "TNC1=2,248,19200,8,1,1,144.8,DEFINI,DEFDEI,0,1,KISS.TNC\r\nTNC2=3,200,4800,4,0,0,145.000,A,B\r\n"},
+      {"set TncTable[2].HostMode 1", "TNC2=3,200,9600,4,0,0,145.000,A,B,0,1\r\n"},
+      {"tnc del 0",
+       "TNC0=2,248,19200,8,1,1,144.8,DEFINI,DEFDEI,0,1,KISS.TNC\r\nTNC1=3,200,9600,4,0,0,145.000,A,B\r\n"
+       "TNC2=END OF BLOCK\r\n"},
+  };
+  for (const auto& [args, lines] : cases) {
+    WriteFile(program / "TARVO.INI", device);
+    ASSERT_EQ(Run(args).status, 0) << args;
+    EXPECT_NE(Ini().find(lines), std::string::npos) << args << "\n" << Ini();
+  }
+}
+
 TEST_F(TarvoIniSettings, BashCompletesVerbsAndTheNamesOfTheFoldersSettings) {
   const std::pair<std::string, std::string> cases[] = {
       {"tarvoini re", "resave\nrestore\n"},

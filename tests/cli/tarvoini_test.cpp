@@ -127,8 +127,12 @@ TEST_F(TarvoIniTest, CheckListsEveryDroppedOrReplacedValueWithItsLine) {
     EXPECT_NE(r.out.find(finding), std::string::npos) << finding << "\n" << r.out;
   EXPECT_EQ(r.out.find("HFG0"), std::string::npos);  // present per-port keys are no finding
 
-  SetIni("[COLOR]\nHFG=3\n[STATION]\nCALL=" + std::string(14, 'X') + "\n");
+  SetIni("[COLOR]\nHFG=3\n[STATION]\nCALL=" + std::string(14, 'X') + "\n[MYINI]\n0=a\n7=\nSEND=b\n");
   const Result colors = Run("--dir " + Dir() + " check");
+  EXPECT_NE(colors.out.find("TARVO.INI:5: [MYINI]: the block editor cannot show the whole block (keys that are not "
+                            "line numbers: 1; empty lines: 1)"),
+            std::string::npos)
+      << colors.out;
   EXPECT_NE(colors.out.find("TARVO.INI:1: [COLOR] HBG3: missing; reading adds HBG3=0"), std::string::npos)
       << colors.out;
   EXPECT_NE(colors.out.find("TARVO.INI:4: [STATION] CALL: cut to 12 characters"), std::string::npos);

@@ -1,6 +1,5 @@
 #include "config/saved_forms.h"
 
-#include <array>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -77,22 +76,8 @@ void SavedStationForm(Config& config) {
 }
 
 void SavedDirForm(Config& config) {
-  struct Item {
-    const std::string& (Directories::*get)() const;
-    void (Directories::*set)(std::string_view);
-  };
-  static constexpr std::array<Item, 7> kItems = {{
-      {&Directories::GetReadDir, &Directories::SetReadDir},
-      {&Directories::GetWriteDir, &Directories::SetWriteDir},
-      {&Directories::GetMailDir, &Directories::SetMailDir},
-      {&Directories::GetImportDir, &Directories::SetImportDir},
-      {&Directories::GetSevenPlusDir, &Directories::SetSevenPlusDir},
-      {&Directories::GetWaveDir, &Directories::SetWaveDir},
-      {&Directories::GetTempDir, &Directories::SetTempDir},
-  }};
   Directories& d = config.Dirs;
-  for (const Item& item : kItems)
-    if (const auto full = FullDirectory(config, (d.*item.get)())) (d.*item.set)(CutTo(*full, kPathWidth));
+  if (const auto full = FullDirectory(config, d.GetReadDir())) d.SetReadDir(CutTo(*full, kPathWidth));
 }
 
 void SavedLanguageForm(Config& config) {

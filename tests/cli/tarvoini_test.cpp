@@ -167,6 +167,18 @@ TEST_F(TarvoIniTest, ResaveBringsTheFileUpToDateAndKeepsForeignLines) {
   EXPECT_EQ(Run("--dir " + Dir() + " show --json").out, before.out);
 }
 
+// Relative folders stay relative, so the installation can move; only the read folder, which
+// the Directory page shows first through its folder tree, becomes a full path.
+TEST_F(TarvoIniTest, ResaveKeepsRelativeFoldersButTheReadFolder) {
+  for (const char* folder : {"READ", "MAIL", "wav"}) fs::create_directories(program / folder);
+  SetIni("[DIR]\r\nRD=READ\\\r\nWD=MAIL\\\r\nSD=wav\\\r\n[SOUND]\r\nCONNECT=RING.WAV\r\n");
+  ASSERT_EQ(Run("--dir " + Dir() + " resave").status, 0);
+  const std::string ini = Ini();
+  for (const char* line : {"\r\nWD=MAIL\\\r\n", "\r\nSD=wav\\\r\n", "\r\nCONNECT=wav\\RING.WAV\r\n", "\r\nRD=Z:\\"})
+    EXPECT_NE(ini.find(line), std::string::npos) << line << "\n" << ini;
+  EXPECT_NE(ini.find("\\prog\\READ\\\r\n"), std::string::npos) << ini;
+}
+
 TEST_F(TarvoIniTest, ResaveOfAnUnwritableFileFails) {
   SetIni(std::string("\xFF\xFE[\0X\0]\0", 8));
   const Result r = Run("--dir " + Dir() + " resave");

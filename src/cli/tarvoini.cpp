@@ -9,6 +9,7 @@
 
 #include "cli/commands.h"
 #include "cli/port_commands.h"
+#include "support/last_handler.h"
 #include "support/version.h"
 
 namespace {
@@ -75,7 +76,9 @@ operation that finds the file changed before its own write starts again from the
 Exit status: 0 success, 1 not found or findings (also: restore without a TARVO.BAK),
 2 usage error (also a value that cannot be written, or a DIR without an exact Windows path),
 3 the file could not be written, 4 the file could not be read (also when TARVO.INI is not a
-regular file). Errors 3 and 4 print the system's reason after the message.
+regular file), 5 an unexpected error (a fault in tarvoini, said as "unexpected error: ..."; the
+file is left as it was or as written in one step). Errors 3 and 4 print the system's reason
+after the message. Numbers in arguments are whole decimal numbers (tnc del 02 is TNC 2).
 
 Examples:
   tarvoini --dir ~/.wine/drive_c/TARVO check
@@ -99,9 +102,7 @@ int Usage(const std::string& hint) {
   return trv::kUsage;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
   // Each operation holds the file a few times over and frees it again; from the system and
   // back at once, so a large file's buffers are not kept (glibc would raise this threshold).
   mallopt(M_MMAP_THRESHOLD, 1 << 20);
@@ -150,4 +151,15 @@ int main(int argc, char** argv) {
   }
   if (verb == "restore" && args.size() == 1) return trv::RestoreCommand(dir, io);
   return Usage("unknown command '" + verb + "'");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  trv::InstallLastHandler("tarvoini");
+  try {
+    return Run(argc, argv);
+  } catch (...) {
+    return trv::ReportUnexpectedError("tarvoini");
+  }
 }

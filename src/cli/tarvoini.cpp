@@ -62,8 +62,12 @@ SoundSettings.WaveFiles[2]; letter case does not matter. Flags take yes or no (a
 false, 1, 0); a value may carry the unit the dialog shows (MailboxSettings.Timeout 30min); a
 QRG may have a decimal comma. set, apply and tnc check every value first (range, allowed
 values, width, letter case as the dialog converts it) and refuse a bad one with exit status 2
-and nothing written; then they write every change in one step, only the keys whose value
-changes, keeping TARVO.BAK as resave does. Fields derived from others (such as
+and nothing written, as they refuse a value that the next read would cut or read otherwise
+(a bare wave file name is read with the wave directory in front, and the whole must fit 255
+characters); then they write every change as OK in the dialog writes it (so a resave right
+after changes nothing) in one step, only the keys whose value changes, keeping TARVO.BAK as
+resave does. The commands that write wait for another program's lock on the folder, saying so
+after a second, at most ten seconds. apply reads JSON nested at most 64 levels deep. Fields derived from others (such as
 ColorTable[0].FgEnabled) are read-only. --dry-run writes nothing: it prints the difference as a
 unified diff and exits with 0 when nothing would change, 1 when something would.
 

@@ -177,6 +177,21 @@ TEST_F(TarvoIniBadInput, EveryVerbEndsWithADocumentedStatusWhateverItsArguments)
   }
 }
 
+// The last handler: memory that runs out (here under a limit on the address space) is said and
+// ends with status 5 of its own, not with an abort.
+TEST_F(TarvoIniBadInput, AnExceptionNothingElseCatchesEndsWithStatusFiveAndSaysSo) {
+  if (!std::string(PRELOAD_FIRST).empty()) GTEST_SKIP() << "a sanitizer's runtime needs more address space";
+  const fs::path program = tmp.path() / "prog";
+  WriteFile(program / "TARVO.INI", "[STATION]\r\nCALL=DL1ABC\r\n");
+  const std::string json = tmp / "long.json";
+  WriteFile(json, "\"" + std::string(60'000'000, 'a') + "\"");  // read, then copied: more than the limit
+  const test::Result r = test::RunTarvoIni(tmp, "--dir '" + program.string() + "' apply '" + json + "'",
+                                           "ulimit -v 100000; WINEPREFIX='" + (tmp / "no-wine-prefix") + "'");
+  EXPECT_EQ(r.status, 5) << r.err;
+  EXPECT_EQ(r.err, "tarvoini: unexpected error: std::bad_alloc\n");
+  EXPECT_EQ(ReadFile(program / "TARVO.INI"), "[STATION]\r\nCALL=DL1ABC\r\n");
+}
+
 // Numbers in arguments are whole numbers: 0002 is 2, and anything but digits is refused.
 TEST_F(TarvoIniBadInput, NumbersInArgumentsAreReadWhole) {
   const fs::path program = tmp.path() / "prog";

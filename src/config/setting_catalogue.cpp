@@ -345,6 +345,8 @@ CheckedValue CheckReal(const CatalogueEntry& e, std::string_view text) {
   if (*value < 0 || FormatFixed3(*value).size() > kQrgWidth)
     return Refused(
         e, std::string(text) + " does not fit " + std::to_string(kQrgWidth) + " characters with three decimals");
+  if (ParseDecimal(FormatFixed3(*value)) != *value)  // the TNC line keeps three decimals
+    return Refused(e, "'" + std::string(text) + "' has more than three decimals");
   return {RealText(*value), {}};
 }
 

@@ -52,6 +52,7 @@ TEST_F(TarvoIniSettings, EachKindOfValueIsCheckedAsTheWindowChecksIt) {
       {"TncTable[0].Baud 9600", 0, "TNC0=1,248,9600,"},
       {"TncTable[0].Baud 9601", 2, "is not one of 1200, 2400"},
       {"TncTable[0].Qrg 145,5", 0, ",145.500,"},
+      {"TncTable[0].Qrg 144.8004", 2, "'144.8004' has more than three decimals"},
       {"TncTable[0].IniBlock MY,BLOCK", 2, "may not hold a comma"},
       {"TncTable[1].Port 1", 2, "no setting TncTable[1].Port"},
       {"ColorTable[0].FgEnabled yes", 2, "cannot be set"},

@@ -122,11 +122,15 @@ class Reader {
       Fail("a name longer than " + std::to_string(kMaxName) + " characters");
     return name.empty() && separator == "." ? key : name + std::string(separator) + key;
   }
-  // A name given again (in any letter case: set takes it so) keeps its first place and takes
-  // the last value.
+  // A name given again (in any letter case, with its list numbers written with leading zeros:
+  // set takes them so) keeps its first place and takes the last value.
   void Add(const std::string& name, std::string value) {
-    std::string folded = name;
-    for (char& c : folded) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    std::string folded;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+      folded += static_cast<char>(std::tolower(static_cast<unsigned char>(name[i])));
+      if (name[i] == '[')  // list numbers are read whole: [01] is [1]
+        while (i + 2 < name.size() && name[i + 1] == '0' && std::isdigit(static_cast<unsigned char>(name[i + 2]))) ++i;
+    }
     const auto [at, added] = seen_.try_emplace(std::move(folded), out_.values.size());
     if (added)
       out_.values.emplace_back(name, std::move(value));

@@ -66,10 +66,11 @@ and nothing written, as they refuse a value that the next read would cut or read
 (a bare wave file name is read with the wave directory in front, and the whole must fit 255
 characters); then they write every change as OK in the dialog writes it (so a resave right
 after changes nothing) in one step, only the keys whose value changes, keeping TARVO.BAK as
-resave does. The commands that write wait for another program's lock on the folder, saying so
-after a second, at most ten seconds. apply reads JSON nested at most 64 levels deep. Fields derived from others (such as
-ColorTable[0].FgEnabled) are read-only. --dry-run writes nothing: it prints the difference as a
-unified diff and exits with 0 when nothing would change, 1 when something would.
+resave does. Fields derived from others (such as ColorTable[0].FgEnabled) are read-only.
+apply reads JSON nested at most 64 levels deep. --dry-run writes nothing: it prints the
+difference as a unified diff and exits with 0 when nothing would change, 1 when something
+would. The commands that write wait for another program's lock on the folder, saying so
+after a second, at most ten seconds.
 
 DIR must have an exact Windows path (Windows-1252 names, no character that Windows forbids
 in names, at most 255 characters); otherwise nothing is read or written.

@@ -104,6 +104,12 @@ void SavedDeviceForm(Config& config) {
   }
 }
 
+void SavedSoundForm(Config& config) {
+  const std::string& dir = config.Dirs.GetWaveDir();
+  for (std::string& wave : config.Sound.WaveFiles)
+    if (DirectoryPart(wave).empty()) wave = dir + wave;
+}
+
 void ApplySavedForm(Config& config, SectionId id) {
   switch (id) {
     case SectionId::Extra: return SavedCapitals<ExtraSettings>(kExtraSettings, config.Extra);
@@ -112,10 +118,15 @@ void ApplySavedForm(Config& config, SectionId id) {
       return SavedCapitals<MailboxSettings>(kMailboxSettings, config.Mailbox);
     case SectionId::Station: return SavedStationForm(config);
     case SectionId::Dir: return SavedDirForm(config);
+    case SectionId::Sound: return SavedSoundForm(config);
     case SectionId::Language: return SavedLanguageForm(config);
     case SectionId::Device: return SavedDeviceForm(config);
     default: return;
   }
+}
+
+void ApplySavedForms(Config& config) {
+  for (const SectionStep& step : SectionSteps()) ApplySavedForm(config, step.id);
 }
 
 }  // namespace trv

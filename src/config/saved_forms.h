@@ -23,7 +23,14 @@ void SavedLanguageForm(Config& config);
 // lose their surrounding blanks (an empty one gives way to its default).
 void SavedDeviceForm(Config& config);
 
+// A wave file named without a directory becomes its path in the wave directory, as reading
+// puts the directory in front (not cut here: a value set by name that would not fit is refused).
+void SavedSoundForm(Config& config);
+
 // The saved form of one section's records (nothing for sections without one).
 void ApplySavedForm(Config& config, SectionId id);
+// The saved form of every section, in the order load all reads them: what OK writes of records
+// changed by name (tarvoini set, apply, tnc), as the next read would make them.
+void ApplySavedForms(Config& config);
 
 }  // namespace trv

@@ -73,7 +73,7 @@ int RunVerb(const std::vector<std::string>& a, CommandStreams io) {
     } else if (verb == "del") {
       status = Delete(ini, a);
     } else if (verb == "set") {
-      ini.WriteString(a[2], a[3], a[4]);
+      ini.WriteStringAsIs(a[2], a[3], a[4]);
     } else {
       status = List(ini, a, io);
     }

@@ -11,6 +11,7 @@
 #include "cli/json_settings.h"
 #include "config/config.h"
 #include "config/device_section.h"
+#include "config/ini_document.h"
 #include "config/ini_errors.h"
 #include "config/save_merge.h"
 #include "config/saved_forms.h"
@@ -63,9 +64,13 @@ void SetOne(Config& config, const std::string& name, const std::string& utf8, bo
   const SettingCatalogue catalogue = MakeSettingCatalogue(config);
   const CatalogueEntry* entry = FindSetting(catalogue, WithWholeNumbers(name));
   if (entry == nullptr) throw Refusal{"no setting " + name + " (tarvoini names lists them)"};
-  const auto text = Utf8ToCp1252(utf8);
+  auto text = Utf8ToCp1252(utf8);
   if (!text) throw Refusal{entry->name + ": '" + utf8 + "' has characters that TARVO.INI cannot hold"};
-  if (entry->readOnly && readOnlyMayStay && *text == entry->get(config)) return;
+  if (*text == entry->get(config)) {
+    if (entry->readOnly && readOnlyMayStay) return;
+  } else {
+    *text = TrimIniBlanks(*text);  // as the terminal program's reader drops them
+  }
   const CheckedValue checked = CheckSettingValue(*entry, *text);
   if (!checked.value) throw Refusal{checked.error};
   entry->put(config, *checked.value);

@@ -136,6 +136,16 @@ bool TIniFile::ReadBool(std::string_view section, std::string_view key, bool def
 bool TIniFile::HasKey(std::string_view section, std::string_view key) { return RawValue(section, key).has_value(); }
 
 void TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+  const auto raw = validateOnly_ ? std::nullopt : RawValue(section, key);
+  const bool readsSo = raw && ReadableValue(*raw) == value;
+  Write(section, key, value, readsSo ? value : TrimIniBlanks(value));
+}
+
+void TIniFile::WriteStringAsIs(std::string_view section, std::string_view key, std::string_view value) {
+  Write(section, key, value, value);
+}
+
+void TIniFile::Write(std::string_view section, std::string_view key, std::string_view value, std::string_view handed) {
   CheckName(section, false);
   CheckName(key, true);
   CheckValue(value);
@@ -144,10 +154,10 @@ void TIniFile::WriteString(std::string_view section, std::string_view key, std::
     recorder_->push_back(IniWrite{std::string(section), std::string(key), std::string(value), {}});
   if (validateOnly_) return;
   if (readOnly_ || holding_) {
-    held_.insert(held_.begin(), HeldValue{std::string(section), std::string(key), WritableValue(value)});
+    held_.insert(held_.begin(), HeldValue{std::string(section), std::string(key), WritableValue(handed)});
     return;
   }
-  dirty_ = Document().SetValue(section, key, value) || dirty_;
+  dirty_ = Document().SetValue(section, key, handed) || dirty_;
 }
 
 void TIniFile::WriteInteger(std::string_view section, std::string_view key, std::int32_t value) {
@@ -167,7 +177,12 @@ void TIniFile::RewriteSection(std::string_view section, const std::vector<std::p
   CheckWritable();
   if (recorder_ != nullptr) recorder_->push_back(IniWrite{std::string(section), {}, {}, keys});
   if (Holds()) return;
-  dirty_ = Document().RewriteSection(section, keys) || dirty_;
+  std::vector<std::pair<std::string, std::string>> handed = keys;  // as WriteString hands values down
+  for (auto& [key, value] : handed) {
+    const auto raw = Document().RawValue(section, key);
+    if (!raw || ReadableValue(*raw) != value) value = std::string(TrimIniBlanks(value));
+  }
+  dirty_ = Document().RewriteSection(section, handed) || dirty_;
 }
 
 void TIniFile::Apply(const IniWrite& write) {

@@ -71,10 +71,15 @@ class TIniFile {
   bool ReadBool(std::string_view section, std::string_view key, bool def);
   bool HasKey(std::string_view section, std::string_view key);
 
+  // A setting's value: it loses the blanks at its ends, as the terminal program's reader drops
+  // them, unless the key already reads as the value (a value read in quotes stays as it is).
   void WriteString(std::string_view section, std::string_view key, std::string_view value);
+  // Any value, written so that it reads back as itself (in quotes when it must be).
+  void WriteStringAsIs(std::string_view section, std::string_view key, std::string_view value);
   void WriteInteger(std::string_view section, std::string_view key, std::int32_t value);
   void WriteBool(std::string_view section, std::string_view key, bool value);
-  // Rewrites the first section of that name in place with these keys (IniDocument::RewriteSection).
+  // Rewrites the first section of that name in place with these keys (IniDocument::RewriteSection);
+  // values lose the blanks at their ends as with WriteString.
   void RewriteSection(std::string_view section, const std::vector<std::pair<std::string, std::string>>& keys);
 
   void ReadSections(std::vector<std::string>& list);
@@ -140,6 +145,8 @@ class TIniFile {
   IniDocument& Document();
   void Load();
   void CheckWritable();
+  // `value` as given to the write (recorded so), `handed` as it goes into the file.
+  void Write(std::string_view section, std::string_view key, std::string_view value, std::string_view handed);
   // The value as read (NUL cut and quotes stripped) with the cuts reported; empty when missing.
   std::optional<std::string> ReadValue(std::string_view section, std::string_view key);
   std::optional<std::string_view> RawValue(std::string_view section, std::string_view key);

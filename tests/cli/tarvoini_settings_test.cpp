@@ -43,6 +43,7 @@ struct SetCase {
 TEST_F(TarvoIniSettings, EachKindOfValueIsCheckedAsTheWindowChecksIt) {
   const SetCase cases[] = {
       {"stationsettings.call dk0abc-15", 0, "CALL=DK0ABC-15"},  // letter case converted, name case ignored
+      {"StationSettings.Call ' dk5xy '", 0, "CALL=DK5XY\r\n"},  // the blanks the terminal would drop
       {"StationSettings.Call DK0ABCDEFGHIJ", 2, "at most 12 characters"},
       {"MailboxSettings.Timeout 30min", 0, "TIMEOUT=30"},
       {"MailboxSettings.Timeout 3030", 2, "not a multiple of 60 s"},

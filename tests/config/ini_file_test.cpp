@@ -53,6 +53,37 @@ TEST_F(IniTest, ReadsValuesAsWindowsDoes) {
   EXPECT_EQ(keys, (std::vector<std::string>{"Key", "q1", "q2", "q3", "empty", "#hash", "eq", "tail"}));
 }
 
+// A setting's value loses the blanks at its ends, as the terminal program's reader would drop
+// them, unless the key already reads so; `ini set` writes any value to read back as itself.
+TEST_F(IniTest, ASettingLosesTheBlanksAtItsEndsAndAnExactWriteKeepsThem) {
+  const struct {
+    const char* before;
+    const char* value;
+    bool asIs;
+    const char* after;
+  } cases[] = {
+      {"K=old", " new ", false, "K=new"},
+      {"K=\" new \"", " new ", false, "K=\" new \""},  // read in quotes and not changed
+      {"K=old", " new ", true, "K=\" new \""},
+      {"K=old", "\t'x' ", false, "K=\"'x'\""},  // quoted for its quotes, not for blanks
+  };
+  for (const auto& c : cases) {
+    Set(std::string("[S]\r\n") + c.before + "\r\n");
+    TIniFile ini = Open();
+    if (c.asIs)
+      ini.WriteStringAsIs("S", "K", c.value);
+    else
+      ini.WriteString("S", "K", c.value);
+    ini.UpdateFile();
+    EXPECT_EQ(Get(), std::string("[S]\r\n") + c.after + "\r\n") << c.before << " " << c.value;
+  }
+  Set("[B]\r\n0=\"  kept\"\r\n");
+  TIniFile ini = Open();
+  ini.RewriteSection("B", {{"0", "  kept"}, {"1", "  typed "}});
+  ini.UpdateFile();
+  EXPECT_EQ(Get(), "[B]\r\n0=\"  kept\"\r\n1=typed\r\n");
+}
+
 TEST_F(IniTest, MissingFileReadsDefaultsAndFirstWriteCreatesIt) {
   TIniFile ini = Open();
   EXPECT_EQ(ini.ReadString("A", "B", "d"), "d");

@@ -11,6 +11,7 @@
 #include "config/findings.h"
 #include "config/ini_errors.h"
 #include "config/open_store.h"
+#include "config/save_merge.h"
 #include "config/sections.h"
 
 namespace fs = std::filesystem;
@@ -71,6 +72,10 @@ int CheckCommand(const std::string& programDir, const std::string& file, Command
       errors.emplace_back(e.Full());
     });
     RunOperation(*config, ReportBlocksNotShownWhole);
+    for (Finding& f : ValuesOkRewrites(*config))  // a value reading replaced is told once
+      if (std::none_of(findings.begin(), findings.end(),
+                       [&](const Finding& read) { return read.section == f.section && read.key == f.key; }))
+        findings.push_back(std::move(f));
   } catch (const StoreError& e) {
     return ReportStoreError(e, io);
   }

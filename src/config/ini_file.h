@@ -22,8 +22,9 @@ class FileReader;
 class FileWriter;
 
 // What reading does with a value: replaces, drops, clamps or cuts it, or adds a missing key
-// to the file (the per-port colour keys every older file lacks).
-enum class FindingKind { Replaced, Added };
+// to the file (the per-port colour keys every older file lacks); or what OK and resave write
+// in place of a value the file has (Rewritten).
+enum class FindingKind { Replaced, Added, Rewritten };
 
 // A value that reading drops, replaces, clamps, cuts or adds.
 struct Finding {

@@ -1,6 +1,7 @@
 #include "config/save_merge.h"
 
 #include "config/config.h"
+#include "config/ini_document.h"
 #include "config/ini_errors.h"
 #include "config/sections.h"
 #include "platform/file_identity.h"
@@ -98,6 +99,29 @@ std::vector<SaveConflict> SaveMerge::Conflicts() const {
 void SaveMerge::WriteOnto(TIniFile& ini) const {
   for (const IniWrite& write : window_.Writes())
     if (WindowChanged(write) || !OtherChanged(write)) ini.Apply(write);
+}
+
+Findings ValuesOkRewrites(const Config& config) {
+  Findings rewritten;
+  RunOperation(config, [&](TIniFile& ini) {
+    const SaveImage image = SaveImage::OfFile(config);
+    Findings* const outer = ini.FindingsTarget();
+    ini.SetFindings(nullptr);  // reading told its own findings already
+    const auto compare = [&](const std::string& section, const std::string& key, const std::string& value) {
+      if (!ini.HasKey(section, key)) return;
+      const std::string now = ini.ReadString(section, key, "");
+      const std::string written(TrimIniBlanks(value));
+      if (now == value || now == written) return;
+      rewritten.push_back(Finding{ini.LineNumber(section, key), section, key, "OK and resave write '" + written + "'",
+                                  FindingKind::Rewritten});
+    };
+    for (const IniWrite& write : image.Writes()) {
+      if (!write.WholeSection()) compare(write.section, write.key, write.value);
+      for (const auto& [key, value] : write.keys) compare(write.section, key, value);
+    }
+    ini.SetFindings(outer);
+  });
+  return rewritten;
 }
 
 void SaveMerged(Config& config, const SaveImage& loaded, const std::set<SaveConflict>& decided, bool whole) {

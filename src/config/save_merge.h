@@ -74,6 +74,10 @@ struct UndecidedConflicts {
   std::vector<SaveConflict> conflicts;
 };
 
+// Each key of the file that OK and resave write with another value, with that value (findings
+// of the kind Rewritten). Keys they add to the file are not named. Throws IniReadError.
+Findings ValuesOkRewrites(const Config& config);
+
 // Thrown by OK before anything is written when TARVO.INI, there when the window loaded it, is
 // missing now or no longer a regular file: there is nothing to merge with.
 struct FileVanished {

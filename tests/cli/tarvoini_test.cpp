@@ -138,6 +138,12 @@ TEST_F(TarvoIniTest, CheckListsEveryDroppedOrReplacedValueWithItsLine) {
   EXPECT_NE(colors.out.find("TARVO.INI:4: [STATION] CALL: cut to 12 characters"), std::string::npos);
   SetIni("[STATION]\nCALL=X\n");
   EXPECT_NE(Run("--dir " + Dir() + " check").out.find("TARVO.INI:0: [COLOR] HBG3: missing"), std::string::npos);
+  SetIni("[STATION]\nCALL=\nQTH=jo31ab\n[DEVICE]\nTNC0=1,248,9600,8,1,1,144.8,A,B\nTNC1=END OF BLOCK\n");
+  const Result rewritten = Run("--dir " + Dir() + " check");  // values OK writes otherwise, with the new value
+  for (const char* finding : {"TARVO.INI:2: [STATION] CALL: OK and resave write 'NOCALL'",
+                              "TARVO.INI:3: [STATION] QTH: OK and resave write 'JO31AB'",
+                              "TARVO.INI:5: [DEVICE] TNC0: OK and resave write '1,248,9600,8,1,1,144.800,A,B,0,0,"})
+    EXPECT_NE(rewritten.out.find(finding), std::string::npos) << finding << "\n" << rewritten.out;
 }
 
 TEST_F(TarvoIniTest, CheckOfACleanFileSaysNothing) {

@@ -47,6 +47,8 @@ std::vector<std::int32_t> OfferedSirqPorts();
 std::vector<std::int32_t> OfferedTncPorts();
 std::vector<std::int32_t> OfferedBaudRates();
 std::vector<std::int32_t> OfferedPacketLengths();
+// How the TNC page names a port: "COM 2", "SIRQ 3C" (hexadecimal), "SIRQ 3C DRSI".
+std::string PortName(std::int32_t port);
 
 // The fields of a TNC line, in the line's order, with what each does in the terminal program.
 struct TncField {
@@ -80,6 +82,7 @@ struct TncLineResult {
   std::optional<TncEntry> entry;     // empty when the line is rejected
   std::string problem;               // why it is rejected
   std::vector<std::string> changes;  // values taken otherwise than they stand
+  std::vector<std::string> notes;    // worth knowing, though the value is taken as it stands
 };
 // Reads one DEVICE line; `driverExists` tells whether a driver file of a name exists.
 TncLineResult ParseTncLine(std::string value, const std::function<bool(const std::string&)>& driverExists);

@@ -18,7 +18,7 @@ std::string FindingLine(std::string_view fileName, const Finding& finding) {
 Findings WorthTelling(const Findings& findings) {
   Findings worth;
   std::copy_if(findings.begin(), findings.end(), std::back_inserter(worth),
-               [](const Finding& f) { return f.kind != FindingKind::Added; });
+               [](const Finding& f) { return f.kind == FindingKind::Replaced; });
   return worth;
 }
 

@@ -23,7 +23,10 @@ class FileWriter;
 
 // What reading does with a value: replaces, drops, clamps or cuts it, or adds a missing key
 // to the file (the per-port colour keys every older file lacks).
-enum class FindingKind { Replaced, Added };
+// Replaced: the value read is not the one used. Added: a key reading adds (the per-port colour
+// keys). Note: the value is used as it stands, yet something about it is worth knowing (its
+// driver file is missing).
+enum class FindingKind { Replaced, Added, Note };
 
 // A value that reading drops, replaces, clamps, cuts or adds.
 struct Finding {

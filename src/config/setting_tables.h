@@ -84,15 +84,19 @@ inline constexpr std::array<Setting<ExtraSettings>, 17> kExtraSettings = {{
                                TRV_ABOUT("Reduces scroll resyncs.")},
     FlagSetting<ExtraSettings>{"EXTRA", "MULTILINE", "MultiLineToolbar", &ExtraSettings::MultiLineToolbar, true,
                                TRV_ABOUT("Uses a multi-line toolbar.")},
-    IntSetting<ExtraSettings>{"EXTRA", "UTC", "UtcOffset", &ExtraSettings::UtcOffset, kDefaultUtcOffset, 0, 0, false, 1,
-                              1, 0, TRV_ABOUT("The offset between local time and UTC, in seconds.")},
+    IntSetting<ExtraSettings>{
+        "EXTRA", "UTC", "UtcOffset", &ExtraSettings::UtcOffset, kDefaultUtcOffset, 0, 0, false, 1, 1, 0,
+        TRV_ABOUT("The offset between local time and UTC. The file keeps it in seconds: an offset between two "
+                  "whole hours shows as the hour below it and is kept until you choose another."),
+        ShownUnit{"h", kSecondsPerHour, 1, -kMaxUtcHours, kMaxUtcHours}},
     IntSetting<ExtraSettings>{"EXTRA", "POR", "Por", &ExtraSettings::Por, kDefaultPor, kMinPor, kMaxPor},
     FlagSetting<ExtraSettings>{"EXTRA", "DUP", "DelayedDisplay", &ExtraSettings::DelayedDisplay, false,
                                TRV_ABOUT("Updates the display with a delay.")},
     WideFlagSetting<ExtraSettings>{"EXTRA", "SUPBIN", "SuppressBin", &ExtraSettings::SuppressBin, true,
                                    TRV_ABOUT("Suppresses BIN in the monitor.")},
     IntSetting<ExtraSettings>{"EXTRA", "TPRI", "PollDelay", &ExtraSettings::PollDelay, kDefaultPollDelay, kMinPollDelay,
-                              kMaxPollDelay, true, 1, 1, 0, TRV_ABOUT("The poll delay, in steps of 50 ms.")},
+                              kMaxPollDelay, true, 1, 1, 0, TRV_ABOUT("The poll delay, in steps of 50 ms."),
+                              ShownUnit{"ms", 1, kPollDelayStepMs}},
     IntSetting<ExtraSettings>{"EXTRA", "CONMODE", "ConMode", &ExtraSettings::ConMode, kDefaultConMode, kMinConMode,
                               kMaxConMode},
 }};

@@ -30,9 +30,18 @@ ComPortLine::ComPortLine(ModalWindows& modals, std::string prefix, QWidget* pare
   setObjectName("TNC_ComPortLine");
   text_ = Named(new QLabel, "TNC_Label_ComDevice");
   text_->setWordWrap(true);
-  text_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);  // a long name never widens the page
+  text_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  // A long name never widens the page, and the line has room for two lines whatever it says,
+  // and also while it is hidden: the window keeps its size as the user goes through the TNCs.
+  QSizePolicy policy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+  policy.setRetainSizeWhenHidden(true);
+  text_->setSizePolicy(policy);
+  text_->setFixedHeight(2 * text_->fontMetrics().lineSpacing() + 2 * text_->margin());
   text_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   map_ = Named(new QPushButton(tr("&Map...")), "TNC_Button_MapCom");
+  QSizePolicy mapPolicy = map_->sizePolicy();
+  mapPolicy.setRetainSizeWhenHidden(true);
+  map_->setSizePolicy(mapPolicy);
   map_->setToolTip(tr("Choose the serial device that Wine maps to this COM port"));
   map_->setAccessibleName(tr("Map the COM port to a serial device"));
   auto* row = new QHBoxLayout(this);

@@ -16,6 +16,8 @@
 namespace trv {
 namespace {
 
+constexpr int kLines = 3;  // the room the line keeps
+
 QString Host(const std::string& path) { return QFile::decodeName(path.c_str()); }
 
 }  // namespace
@@ -31,12 +33,13 @@ ComPortLine::ComPortLine(ModalWindows& modals, std::string prefix, QWidget* pare
   text_ = Named(new QLabel, "TNC_Label_ComDevice");
   text_->setWordWrap(true);
   text_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  // A long name never widens the page, and the line has room for two lines whatever it says,
+  // A long name never widens the page, and the line has room for three lines (a device path of
+  // /dev/serial/by-id takes them) whatever it says,
   // and also while it is hidden: the window keeps its size as the user goes through the TNCs.
   QSizePolicy policy(QSizePolicy::Ignored, QSizePolicy::Fixed);
   policy.setRetainSizeWhenHidden(true);
   text_->setSizePolicy(policy);
-  text_->setFixedHeight(2 * text_->fontMetrics().lineSpacing() + 2 * text_->margin());
+  text_->setFixedHeight(kLines * text_->fontMetrics().lineSpacing() + 2 * text_->margin());
   text_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   map_ = Named(new QPushButton(tr("&Map...")), "TNC_Button_MapCom");
   QSizePolicy mapPolicy = map_->sizePolicy();
@@ -67,7 +70,7 @@ void ComPortLine::ShowPort(int port) {
   if (!shown) return;
   const ComPort mapping = NextStartComPorts(prefix_, host_)[static_cast<std::size_t>(port - 1)];
   text_->setText(LineText(mapping));
-  text_->setToolTip(mapping.device.empty() ? QString() : Host(mapping.device));
+  text_->setToolTip(text_->text());  // whole, should a name be longer still
 }
 
 QString ComPortLine::LineText(const ComPort& mapping) const {

@@ -34,17 +34,12 @@ ComPortLine::ComPortLine(ModalWindows& modals, std::string prefix, QWidget* pare
   text_->setWordWrap(true);
   text_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   // A long name never widens the page, and the line has room for three lines (a device path of
-  // /dev/serial/by-id takes them) whatever it says,
-  // and also while it is hidden: the window keeps its size as the user goes through the TNCs.
-  QSizePolicy policy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-  policy.setRetainSizeWhenHidden(true);
-  text_->setSizePolicy(policy);
+  // /dev/serial/by-id takes them) whatever it says: the window keeps its size as the user goes
+  // through the TNCs (see ShowPort).
+  text_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
   text_->setFixedHeight(kLines * text_->fontMetrics().lineSpacing() + 2 * text_->margin());
   text_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   map_ = Named(new QPushButton(tr("&Map...")), "TNC_Button_MapCom");
-  QSizePolicy mapPolicy = map_->sizePolicy();
-  mapPolicy.setRetainSizeWhenHidden(true);
-  map_->setSizePolicy(mapPolicy);
   map_->setToolTip(tr("Choose the serial device that Wine maps to this COM port"));
   map_->setAccessibleName(tr("Map the COM port to a serial device"));
   auto* row = new QHBoxLayout(this);
@@ -63,7 +58,13 @@ void ComPortLine::Use(std::string prefix, SerialHost host) {
 
 void ComPortLine::ShowPort(int port) {
   port_ = port;
-  const bool shown = port >= 1 && port <= 9 && IsWinePrefix(prefix_);
+  const bool inPrefix = IsWinePrefix(prefix_);
+  const bool shown = port >= 1 && port <= 9 && inPrefix;
+  for (QWidget* w : {static_cast<QWidget*>(text_), static_cast<QWidget*>(map_)}) {
+    QSizePolicy policy = w->sizePolicy();  // in a Wine prefix, a SIRQ port keeps the line's room
+    policy.setRetainSizeWhenHidden(inPrefix);
+    w->setSizePolicy(policy);
+  }
   text_->setVisible(shown);
   map_->setVisible(shown);
   text_->clear();

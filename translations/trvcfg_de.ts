@@ -584,10 +584,6 @@
         <translation>Die Standard-Lebensdauer einer Mail, in Tagen.</translation>
     </message>
     <message>
-        <source>The time of day of the garbage run, as HHMM.</source>
-        <translation>Die Uhrzeit des Aufräumens, als HHMM.</translation>
-    </message>
-    <message>
         <source>Restarts Windows after the garbage run.</source>
         <translation>Startet Windows nach dem Aufräumen neu.</translation>
     </message>
@@ -670,6 +666,10 @@ Tarvos Programmverzeichnis und merkt sich die Antwort in
             <numerusform>Die Audioausgabe kann %1 Hz mit %n Kanal nicht abspielen</numerusform>
             <numerusform>Die Audioausgabe kann %1 Hz mit %n Kanälen nicht abspielen</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The time of day of the garbage run.</source>
+        <translation>Die Uhrzeit des Aufräumens.</translation>
     </message>
 </context>
 <context>

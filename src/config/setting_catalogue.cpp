@@ -73,6 +73,11 @@ CatalogueEntry FromSetting(const std::string& record, R Config::*member, const F
     e.listed = s.shown.listFrom != s.shown.listTo;
     e.listFrom = s.shown.listFrom;
     e.listTo = s.shown.listTo;
+    if (s.shown.timeOfDay)
+      e.shownAs = [](std::int64_t hhmm) {
+        const auto two = [](std::int64_t n) { return std::string(n < 10 ? "0" : "") + std::to_string(n); };
+        return two(hhmm / 100) + ":" + two(hhmm % 100);
+      };
     e.typingWidth = s.typed != 0 ? s.typed : std::to_string(s.max).size();
     e.typedUpper = true;
     e.get = [member, field = s.field](const Config& c) { return std::to_string((c.*member).*field); };

@@ -37,11 +37,13 @@ struct WideFlagSetting {
 
 // How the window shows an integer in a unit of its own: `scale` of `name` for every `per` units
 // in memory (the poll delay: 50 ms a step; the UTC offset: an hour for 3,600 s). An integer
-// the reader takes unranged is offered in the window from `listFrom` to `listTo` of them.
+// the reader takes unranged is offered in the window from `listFrom` to `listTo` of them. A
+// time of day held as HHMM is shown as HH:MM.
 struct ShownUnit {
   std::string_view name;
   std::int32_t per = 1, scale = 1;
   std::int32_t listFrom = 0, listTo = 0;
+  bool timeOfDay = false;
 };
 
 // An integer; outside min..max (when ranged) the default is used. The file holds whole

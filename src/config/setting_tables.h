@@ -122,7 +122,7 @@ inline constexpr std::array<Setting<MailboxSettings>, 16> kMailboxSettings = {{
                                 TRV_ABOUT("The default lifetime of a mail, in days.")},
     IntSetting<MailboxSettings>{"MAILBOX", "GARBAT", "GarbageAt", &MailboxSettings::GarbageAt, kDefaultGarbageAt,
                                 kMinGarbageAt, kMaxGarbageAt, true, 1, 1, 0,
-                                TRV_ABOUT("The time of day of the garbage run, as HHMM.")},
+                                TRV_ABOUT("The time of day of the garbage run."), ShownUnit{"", 1, 1, 0, 0, true}},
     FlagSetting<MailboxSettings>{"MAILBOX", "RESTART", "RestartAfterGarbage", &MailboxSettings::RestartAfterGarbage,
                                  false, TRV_ABOUT("Restarts Windows after the garbage run.")},
     IntSetting<MailboxSettings>{"MAILBOX", "TIMEOUT", "Timeout", &MailboxSettings::Timeout, kDefaultTimeoutMinutes,

@@ -30,7 +30,7 @@ struct FieldHelp {
   std::vector<const char*> notShown = {};
 };
 
-enum Tab { kTnc = 0, kStation = 1, kDirectory = 3, kExtra = 4, kSound = 6, kColors = 7, kMailbox1 = 9 };
+enum Tab { kTnc = 0, kStation = 1, kDirectory = 3, kExtra = 4, kSound = 6, kColors = 7, kMailbox1 = 9, kMailbox2 = 10 };
 
 const FieldHelp kFieldHelp[] = {
     {kTnc,
@@ -99,6 +99,12 @@ const FieldHelp kFieldHelp[] = {
      "Mail_Edit_TimeOut",
      {"[MAILBOX] TIMEOUT", "From 5 min to 60 min. Default 15 min."},
      {"Von 5 min bis 60 min. Standard: 15 min."}},
+    {kMailbox2,
+     nullptr,
+     -1,
+     "Mail2_Cb_GarbageHour",
+     {"[MAILBOX] GARBAT", "From 00:00 to 23:59. Default 03:00."},
+     {"Von 00:00 bis 23:59. Standard: 03:00."}},
     {kSound, "Wave_Lb", 0, "Sound_Edit_WaveName", {"[SOUND] STARTUP", "Default STARTUP.WAV."}, {}},
     {kSound, "Wave_Lb", 2, "Sound_Edit_WaveName", {"[SOUND] DISCON", "Empty by default."}, {}},
     {kSound, "Wave_Lb", -1, "Extra_CB_UseMCI", {"[EXTRA] WAVEMCI", "Off by default."}, {}},

@@ -42,6 +42,64 @@
         <source>%1 to %2 in steps of %3</source>
         <translation>%1 bis %2 in Schritten von %3</translation>
     </message>
+    <message>
+        <source>Always %1.</source>
+        <translation>Immer %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A number of up to %n characters with three decimals.</source>
+        <translation>
+            <numerusform>Eine Zahl mit bis zu %n Zeichen und drei Nachkommastellen.</numerusform>
+            <numerusform>Eine Zahl mit bis zu %n Zeichen und drei Nachkommastellen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>On for a new TNC.</source>
+        <translation>Bei einem neuen TNC an.</translation>
+    </message>
+    <message>
+        <source>Off for a new TNC.</source>
+        <translation>Bei einem neuen TNC aus.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Up to %n characters can be typed.</source>
+        <translation>
+            <numerusform>Bis zu %n Zeichen können eingegeben werden.</numerusform>
+            <numerusform>Bis zu %n Zeichen können eingegeben werden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A new TNC has %1.</source>
+        <translation>Ein neuer TNC hat %1.</translation>
+    </message>
+    <message>
+        <source>When it is missing, reading adds it with the value of [%1] %2 (%3 when that is missing or unusable). An unusable value gives %4.</source>
+        <translation>Fehlt der Schlüssel, fügt das Lesen ihn mit dem Wert von [%1] %2 hinzu (%3, wenn dieser fehlt oder unbrauchbar ist). Ein unbrauchbarer Wert ergibt %4.</translation>
+    </message>
+</context>
+<context>
+    <name>Units</name>
+    <message numerus="yes">
+        <source>%n min</source>
+        <translation>
+            <numerusform>%n min</numerusform>
+            <numerusform>%n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ms</source>
+        <translation>
+            <numerusform>%n ms</numerusform>
+            <numerusform>%n ms</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <translation>
+            <numerusform>%n Stunde</numerusform>
+            <numerusform>%n Stunden</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>trv</name>
@@ -72,22 +130,6 @@
     <message>
         <source>Configruation program for Tarvo</source>
         <translation>Konfigurationsprogramm für Tarvo</translation>
-    </message>
-    <message>
-        <source>Another program is working in the folder %1.
-Waiting for it to finish: at most %2 more seconds.</source>
-        <translation>Ein anderes Programm arbeitet im Verzeichnis %1.
-Warte, bis es fertig ist: höchstens noch %2 Sekunden.</translation>
-    </message>
-    <message>
-        <source>Edits TARVO.INI, the settings of the Tarvo packet-radio terminal.
-
-Installed in a bin folder, it asks for Tarvo&apos;s program folder at the first start and remembers
-the answer in %1.</source>
-        <translation>Bearbeitet TARVO.INI, die Einstellungen des Packet-Radio-Terminals Tarvo.
-
-In einem bin-Verzeichnis installiert, fragt es beim ersten Start nach Tarvos Programmverzeichnis und merkt sich
-die Antwort in %1.</translation>
     </message>
     <message>
         <source>Edit the TARVO.INI in &lt;DIR&gt;.</source>
@@ -131,19 +173,19 @@ die Antwort in %1.</translation>
     </message>
     <message>
         <source>monitor header (port 0)</source>
-        <translation>Monitor-Kopf (Port 0)</translation>
+        <translation>Monitor-Header (Port 0)</translation>
     </message>
     <message>
         <source>monitor header (port 1)</source>
-        <translation>Monitor-Kopf (Port 1)</translation>
+        <translation>Monitor-Header (Port 1)</translation>
     </message>
     <message>
         <source>monitor header (port 2)</source>
-        <translation>Monitor-Kopf (Port 2)</translation>
+        <translation>Monitor-Header (Port 2)</translation>
     </message>
     <message>
         <source>monitor header (port 3)</source>
-        <translation>Monitor-Kopf (Port 3)</translation>
+        <translation>Monitor-Header (Port 3)</translation>
     </message>
     <message>
         <source>notification</source>
@@ -234,18 +276,6 @@ die Antwort in %1.</translation>
         <translation>Kein Audioausgabegerät</translation>
     </message>
     <message>
-        <source>The audio output cannot play %1 Hz with %2 channel(s)</source>
-        <translation>Die Audioausgabe kann %1 Hz mit %2 Kanal/Kanälen nicht abspielen</translation>
-    </message>
-    <message>
-        <source>1 value in TARVO.INI could not be used and was replaced; OK will write the replacement.</source>
-        <translation>1 Wert in TARVO.INI war unbrauchbar und wurde ersetzt; OK schreibt den Ersatz.</translation>
-    </message>
-    <message>
-        <source>%1 values in TARVO.INI could not be used and were replaced; OK will write the replacements.</source>
-        <translation>%1 Werte in TARVO.INI waren unbrauchbar und wurden ersetzt; OK schreibt die Ersatzwerte.</translation>
-    </message>
-    <message>
         <source>Not a wave file.</source>
         <translation>Keine Wave-Datei.</translation>
     </message>
@@ -284,10 +314,6 @@ die Antwort in %1.</translation>
     <message>
         <source>&amp;Use it</source>
         <translation>&amp;Verwenden</translation>
-    </message>
-    <message>
-        <source>min</source>
-        <translation>min</translation>
     </message>
     <message>
         <source>The wave file played for the sound event &quot;Startup&quot;.</source>
@@ -339,11 +365,11 @@ die Antwort in %1.</translation>
     </message>
     <message>
         <source>The user section that holds the TNC&apos;s initialisation commands.</source>
-        <translation>Der Abschnitt der INI-Datei mit den Initialisierungsbefehlen des TNC.</translation>
+        <translation>Der Befehlsblock (ein Abschnitt der TARVO.INI) mit den Initialisierungsbefehlen des TNC.</translation>
     </message>
     <message>
         <source>The user section that holds the TNC&apos;s deinitialisation commands.</source>
-        <translation>Der Abschnitt der INI-Datei mit den Deinitialisierungsbefehlen des TNC.</translation>
+        <translation>Der Befehlsblock (ein Abschnitt der TARVO.INI) mit den Deinitialisierungsbefehlen des TNC.</translation>
     </message>
     <message>
         <source>The TNC&apos;s hostmode type: 0 WA8DED, 1 TNC3S.</source>
@@ -403,23 +429,23 @@ die Antwort in %1.</translation>
     </message>
     <message>
         <source>The colours of monitored frames in the terminal program&apos;s text windows.</source>
-        <translation>Die Farben der mitgehörten Frames in den Textfenstern des Terminalprogramms.</translation>
+        <translation>Die Farben der Monitor-Frames in den Textfenstern des Terminalprogramms.</translation>
     </message>
     <message>
         <source>The colours of the monitor headers of port 0 in the terminal program&apos;s text windows.</source>
-        <translation>Die Farben der Monitor-Köpfe von Port 0 in den Textfenstern des Terminalprogramms.</translation>
+        <translation>Die Farben der Monitor-Header von Port 0 in den Textfenstern des Terminalprogramms.</translation>
     </message>
     <message>
         <source>The colours of the monitor headers of port 1 in the terminal program&apos;s text windows.</source>
-        <translation>Die Farben der Monitor-Köpfe von Port 1 in den Textfenstern des Terminalprogramms.</translation>
+        <translation>Die Farben der Monitor-Header von Port 1 in den Textfenstern des Terminalprogramms.</translation>
     </message>
     <message>
         <source>The colours of the monitor headers of port 2 in the terminal program&apos;s text windows.</source>
-        <translation>Die Farben der Monitor-Köpfe von Port 2 in den Textfenstern des Terminalprogramms.</translation>
+        <translation>Die Farben der Monitor-Header von Port 2 in den Textfenstern des Terminalprogramms.</translation>
     </message>
     <message>
         <source>The colours of the monitor headers of port 3 in the terminal program&apos;s text windows.</source>
-        <translation>Die Farben der Monitor-Köpfe von Port 3 in den Textfenstern des Terminalprogramms.</translation>
+        <translation>Die Farben der Monitor-Header von Port 3 in den Textfenstern des Terminalprogramms.</translation>
     </message>
     <message>
         <source>The colours of notifications in the terminal program&apos;s text windows.</source>
@@ -443,7 +469,7 @@ die Antwort in %1.</translation>
     </message>
     <message>
         <source>Echoes your own text in the TX window.</source>
-        <translation>Zeigt den eigenen Text im TX-Fenster.</translation>
+        <translation>Zeigt das Echo Ihres eigenen Textes im TX-Fenster.</translation>
     </message>
     <message>
         <source>The most lines the RX window keeps.</source>
@@ -522,10 +548,6 @@ die Antwort in %1.</translation>
         <translation>Verwendet eine mehrzeilige Werkzeugleiste.</translation>
     </message>
     <message>
-        <source>The offset between local time and UTC, in seconds.</source>
-        <translation>Der Abstand zwischen Ortszeit und UTC, in Sekunden.</translation>
-    </message>
-    <message>
         <source>Updates the display with a delay.</source>
         <translation>Aktualisiert den Bildschirm verzögert.</translation>
     </message>
@@ -562,10 +584,6 @@ die Antwort in %1.</translation>
         <translation>Die Standard-Lebensdauer einer Mail, in Tagen.</translation>
     </message>
     <message>
-        <source>The time of day of the garbage run, as HHMM.</source>
-        <translation>Die Uhrzeit des Aufräumens, als HHMM.</translation>
-    </message>
-    <message>
         <source>Restarts Windows after the garbage run.</source>
         <translation>Startet Windows nach dem Aufräumen neu.</translation>
     </message>
@@ -595,7 +613,7 @@ die Antwort in %1.</translation>
     </message>
     <message>
         <source>Uses memory for the garbage run.</source>
-        <translation>Nutzt den Speicher für das Aufräumen.</translation>
+        <translation>Nutzt den Arbeitsspeicher für das Aufräumen.</translation>
     </message>
     <message>
         <source>Parses every mail.</source>
@@ -603,11 +621,55 @@ die Antwort in %1.</translation>
     </message>
     <message>
         <source>Blinks the scroll lock LED on new mail, only together with the icon.</source>
-        <translation>Lässt bei neuen Mails die Rollen-LED blinken, nur zusammen mit dem Symbol.</translation>
+        <translation>Lässt bei neuen Mails die LED der Rollen-Taste blinken, nur zusammen mit dem Mailbox-Symbol.</translation>
     </message>
     <message>
         <source>Blinks the mailbox icon on new mail.</source>
         <translation>Lässt bei neuen Mails das Mailbox-Symbol blinken.</translation>
+    </message>
+    <message>
+        <source>The offset between local time and UTC. The file keeps it in seconds: an offset between two whole hours shows as the hour below it and is kept until you choose another.</source>
+        <translation>Die Zeitverschiebung zwischen Ortszeit und UTC. Die Datei hält sie in Sekunden: Eine Zeitverschiebung zwischen zwei vollen Stunden zeigt sich als die volle Stunde darunter und bleibt erhalten, bis Sie eine andere wählen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Another program is working in the folder %1.
+Waiting for it to finish: at most %n more second(s).</source>
+        <translation>
+            <numerusform>Ein anderes Programm arbeitet im Verzeichnis %1.
+Warte, bis es fertig ist: höchstens noch %n Sekunde.</numerusform>
+            <numerusform>Ein anderes Programm arbeitet im Verzeichnis %1.
+Warte, bis es fertig ist: höchstens noch %n Sekunden.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n value(s) in TARVO.INI could not be used and were replaced; OK will write the replacements.</source>
+        <translation>
+            <numerusform>%n Wert in TARVO.INI war unbrauchbar und wurde ersetzt; OK schreibt den Ersatz.</numerusform>
+            <numerusform>%n Werte in TARVO.INI waren unbrauchbar und wurden ersetzt; OK schreibt die Ersatzwerte.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Edits TARVO.INI, the settings of the Tarvo packet-radio terminal.
+
+Installed in a bin folder, it asks for Tarvo&apos;s program folder at the first
+start and remembers the answer in
+%1.</source>
+        <translation>Bearbeitet TARVO.INI, die Einstellungen des Packet-Radio-Terminals Tarvo.
+
+In einem bin-Verzeichnis installiert, fragt es beim ersten Start nach
+Tarvos Programmverzeichnis und merkt sich die Antwort in
+%1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The audio output cannot play %1 Hz with %n channel(s)</source>
+        <translation>
+            <numerusform>Die Audioausgabe kann %1 Hz mit %n Kanal nicht abspielen</numerusform>
+            <numerusform>Die Audioausgabe kann %1 Hz mit %n Kanälen nicht abspielen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The time of day of the garbage run.</source>
+        <translation>Die Uhrzeit des Aufräumens.</translation>
     </message>
 </context>
 <context>
@@ -615,6 +677,24 @@ die Antwort in %1.</translation>
     <message>
         <source>a whole number from %1 to %2</source>
         <translation>eine ganze Zahl von %1 bis %2</translation>
+    </message>
+</context>
+<context>
+    <name>trv::ColorGrid</name>
+    <message>
+        <source>FB</source>
+        <comment>colour grid cell: foreground and background</comment>
+        <translation>VH</translation>
+    </message>
+    <message>
+        <source>FG</source>
+        <comment>colour grid cell: foreground</comment>
+        <translation>VG</translation>
+    </message>
+    <message>
+        <source>BG</source>
+        <comment>colour grid cell: background</comment>
+        <translation>HG</translation>
     </message>
 </context>
 <context>
@@ -633,7 +713,7 @@ die Antwort in %1.</translation>
     </message>
     <message>
         <source>Color grid</source>
-        <translation>Farbtabelle</translation>
+        <translation>Farbraster</translation>
     </message>
 </context>
 <context>
@@ -672,7 +752,7 @@ die Antwort in %1.</translation>
     </message>
     <message>
         <source>Wine is running in %1. It keeps the prefix&apos;s registry in memory and writes it back when it ends, so nothing is changed now. Close the programs running in Wine (or run wineserver -k) and map the port again.</source>
-        <translation>Wine läuft in %1. Es hält die Registry des Präfixes im Speicher und schreibt sie beim Beenden zurück, daher wird jetzt nichts geändert. Beenden Sie die Programme, die in Wine laufen (oder rufen Sie wineserver -k auf), und ordnen Sie den Port erneut zu.</translation>
+        <translation>Wine läuft in %1. Es hält die Registry des Präfixes im Arbeitsspeicher und schreibt sie beim Beenden zurück, daher wird jetzt nichts geändert. Beenden Sie die Programme, die in Wine laufen (oder rufen Sie wineserver -k auf), und ordnen Sie den Port erneut zu.</translation>
     </message>
     <message>
         <source>No serial device is present.</source>
@@ -721,7 +801,7 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
     </message>
     <message>
         <source>Folders</source>
-        <translation>Ordner</translation>
+        <translation>Verzeichnisbaum</translation>
     </message>
     <message>
         <source>Drive</source>
@@ -736,7 +816,7 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
     <name>trv::DisplayPage</name>
     <message>
         <source>&amp;echo own text in TX window</source>
-        <translation>&amp;Eigenen Text im TX-Fenster zeigen</translation>
+        <translation>&amp;Echo des eigenen Textes im TX-Fenster</translation>
     </message>
     <message>
         <source>&amp;Save RX screen at end of program</source>
@@ -765,14 +845,6 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
 </context>
 <context>
     <name>trv::ExtraPage</name>
-    <message>
-        <source>%1 ms</source>
-        <translation>%1 ms</translation>
-    </message>
-    <message>
-        <source>%1 hours</source>
-        <translation>%1 Stunden</translation>
-    </message>
     <message>
         <source>De&amp;layed display update</source>
         <translation>Verzögerte &amp;Bildschirmaktualisierung</translation>
@@ -875,7 +947,7 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
     <name>trv::Mailbox2Page</name>
     <message>
         <source>The closed-time list is full: TARVO.INI cannot hold another window. Delete one first.</source>
-        <translation>Die Liste der Sperrzeiten ist voll: TARVO.INI kann kein weiteres Zeitfenster aufnehmen. Löschen Sie zuerst eines.</translation>
+        <translation>Die Liste der Sperrzeiten ist voll: TARVO.INI kann keine weitere Sperrzeit aufnehmen. Löschen Sie zuerst eine.</translation>
     </message>
     <message>
         <source>h</source>
@@ -891,7 +963,7 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
     </message>
     <message>
         <source>Generate li&amp;fetime report mail</source>
-        <translation>&amp;Lebensdauer-Bericht als Mail</translation>
+        <translation>&amp;Lebensdauer-Bericht als Mail erzeugen</translation>
     </message>
     <message>
         <source>Generate &amp;routing error mail</source>
@@ -899,7 +971,7 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
     </message>
     <message>
         <source>Use &amp;memory for garbage</source>
-        <translation>&amp;Speicher für Aufräumen nutzen</translation>
+        <translation>Arbeit&amp;sspeicher für Aufräumen nutzen</translation>
     </message>
     <message>
         <source>Enable &amp;QZ-DOS</source>
@@ -907,7 +979,7 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
     </message>
     <message>
         <source>&amp;pw for box necessary</source>
-        <translation>&amp;Passwort für Box nötig</translation>
+        <translation>&amp;Passwort für Mailbox nötig</translation>
     </message>
     <message>
         <source>pars&amp;e all mails</source>
@@ -919,7 +991,7 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
     </message>
     <message>
         <source>blink of scroll lock &amp;LED if new mails</source>
-        <translation>Rollen-LED blin&amp;kt bei neuen Mails</translation>
+        <translation>LED der Rollen-Taste blin&amp;kt bei neuen Mails</translation>
     </message>
     <message>
         <source>Restart &amp;windows after garbage</source>
@@ -970,7 +1042,7 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
     </message>
     <message>
         <source>Pause</source>
-        <translation>Anhalten</translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -1002,16 +1074,19 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
 </context>
 <context>
     <name>trv::QrgEdit</name>
-    <message>
-        <source>a number of at most %1 characters with three decimals</source>
-        <translation>eine Zahl mit höchstens %1 Zeichen und drei Nachkommastellen</translation>
+    <message numerus="yes">
+        <source>a number of at most %n characters with three decimals</source>
+        <translation>
+            <numerusform>eine Zahl mit höchstens %n Zeichen und drei Nachkommastellen</numerusform>
+            <numerusform>eine Zahl mit höchstens %n Zeichen und drei Nachkommastellen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>trv::ReplacementNotice</name>
     <message>
         <source>%1: &quot;%2&quot; was replaced by %3 (%4).</source>
-        <translation>%1: &quot;%2&quot; wurde durch %3 ersetzt (%4).</translation>
+        <translation>%1: „%2“ wurde durch %3 ersetzt (%4).</translation>
     </message>
 </context>
 <context>
@@ -1069,7 +1144,7 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
     </message>
     <message>
         <source>Only &amp;last connect sound</source>
-        <translation>Nur &amp;letzten Connect-Sound</translation>
+        <translation>Nur den &amp;letzten Connect-Sound spielen</translation>
     </message>
     <message>
         <source>&amp;File name:</source>
@@ -1077,7 +1152,7 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
     </message>
     <message>
         <source>Sound events</source>
-        <translation>Klang-Ereignisse</translation>
+        <translation>Sound-Ereignisse</translation>
     </message>
 </context>
 <context>
@@ -1138,19 +1213,22 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
     <name>trv::TEditSectionForm</name>
     <message>
         <source>Edit section...</source>
-        <translation>Abschnitt bearbeiten...</translation>
+        <translation>Befehlsblock bearbeiten...</translation>
     </message>
     <message>
         <source>Throw away the changes to [%1]?</source>
         <translation>Die Änderungen an [%1] verwerfen?</translation>
     </message>
     <message>
-        <source>The block has %1 lines, but TARVO.INI can hold at most %2 lines in one block. Please shorten it.</source>
-        <translation>Der Block hat %1 Zeilen, TARVO.INI kann aber höchstens %2 Zeilen in einem Block aufnehmen. Bitte kürzen Sie ihn.</translation>
-    </message>
-    <message>
         <source>Lines of the section</source>
-        <translation>Zeilen des Abschnitts</translation>
+        <translation>Zeilen des Befehlsblocks</translation>
+    </message>
+    <message numerus="yes">
+        <source>TARVO.INI can hold at most %n line(s) in one block, and this block has %1. Please shorten it.</source>
+        <translation>
+            <numerusform>TARVO.INI kann in einem Befehlsblock höchstens %n Zeile aufnehmen, und dieser hat %1. Bitte kürzen Sie ihn.</numerusform>
+            <numerusform>TARVO.INI kann in einem Befehlsblock höchstens %n Zeilen aufnehmen, und dieser hat %1. Bitte kürzen Sie ihn.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1185,7 +1263,7 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
     </message>
     <message>
         <source>Sound</source>
-        <translation>Klänge</translation>
+        <translation>Sound</translation>
     </message>
     <message>
         <source>Colors</source>
@@ -1249,14 +1327,6 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
 </context>
 <context>
     <name>trv::TncPage</name>
-    <message>
-        <source>%1 chars</source>
-        <translation>%1 Zeichen</translation>
-    </message>
-    <message>
-        <source>%1 channel(s)</source>
-        <translation>%1 Kanal/Kanäle</translation>
-    </message>
     <message>
         <source>The maximum number of TNCs are already added!</source>
         <translation>Die Höchstzahl an TNCs ist bereits erreicht!</translation>
@@ -1360,6 +1430,20 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
     <message>
         <source>TNCs</source>
         <translation>TNCs</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n chars</source>
+        <translation>
+            <numerusform>%n Zeichen</numerusform>
+            <numerusform>%n Zeichen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s)</source>
+        <translation>
+            <numerusform>%n Kanal</numerusform>
+            <numerusform>%n Kanäle</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -61,6 +61,8 @@ void ReadOptionalFields(std::string& rest, TncLineResult& result,
   if (driver.empty()) return;
   if (driverExists(driver))
     e.Driver = UpperCaseAscii(driver);
+  else if (UpperCaseAscii(driver) == kDefaultDriver)  // what OK writes for a missing driver: told once
+    result.notes.push_back("driver file '" + driver + "' not found");
   else
     result.changes.push_back("driver file '" + driver + "' not found; " + std::string(kDefaultDriver) + " is used");
 }
@@ -99,6 +101,16 @@ std::vector<std::int32_t> OfferedPacketLengths() {
   for (std::int32_t length = kMinPacLen; length < kMaxPacLen; length += 5) lengths.push_back(length);
   lengths.push_back(kMaxPacLen);
   return lengths;
+}
+
+std::string PortName(std::int32_t port) {
+  if (port <= kLastPortWithBaud) return "COM " + std::to_string(port);
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  const std::int32_t sirq = port % kDrsiPortOffset;
+  std::string name = "SIRQ ";
+  name += kHex[(sirq / 16) % 16];
+  name += kHex[sirq % 16];
+  return port >= kDrsiPortOffset ? name + " DRSI" : name;
 }
 
 const TncField& TncFieldOf(std::string_view name) {
@@ -204,6 +216,7 @@ void ReadTncLines(Config& config, TIniFile& ini) {
     }
     TncLineResult result = ParseTncLine(value, driverExists);
     for (const auto& change : result.changes) ini.Report(kDeviceSection, key, change);
+    for (const auto& note : result.notes) ini.Report(kDeviceSection, key, note, FindingKind::Note);
     if (!result.entry) {
       ini.Report(kDeviceSection, key, "line rejected: " + result.problem);
       continue;

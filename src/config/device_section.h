@@ -48,6 +48,8 @@ std::vector<std::int32_t> OfferedSirqPorts();
 std::vector<std::int32_t> OfferedTncPorts();
 std::vector<std::int32_t> OfferedBaudRates();
 std::vector<std::int32_t> OfferedPacketLengths();
+// How the TNC page names a port: "COM 2", "SIRQ 3C" (hexadecimal), "SIRQ 3C DRSI".
+std::string PortName(std::int32_t port);
 
 // The fields of a TNC line, in the line's order, with what each does in the terminal program.
 struct TncField {
@@ -81,6 +83,7 @@ struct TncLineResult {
   std::optional<TncEntry> entry;     // empty when the line is rejected
   std::string problem;               // why it is rejected
   std::vector<std::string> changes;  // values taken otherwise than they stand
+  std::vector<std::string> notes;    // worth knowing, though the value is taken as it stands
 };
 // The DEVICE keys save all writes (`keys`, in TNC order) with each entry's line kept as it was
 // read but for the fields whose value the entry no longer has: a command that changes one field

@@ -12,8 +12,10 @@ Findings SortedByLine(Findings findings);
 // "FILE:LINE: [SECTION] KEY: what happens and why"; line 0 stands for a key or section that
 // is not in the file yet.
 std::string FindingLine(std::string_view fileName, const Finding& finding);
-// The findings worth telling the user: without the per-port colour keys that every older
-// file lacks and reading adds.
+// The findings worth telling the user as replaced values: without the per-port colour keys
+// that every older file lacks and reading adds, and without notes on values used as they
+// stand (which OK would write back unchanged, so that the window would say them again after
+// every OK).
 Findings WorthTelling(const Findings& findings);
 
 }  // namespace trv

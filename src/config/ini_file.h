@@ -22,9 +22,11 @@ class FileReader;
 class FileWriter;
 
 // What reading does with a value: replaces, drops, clamps or cuts it, or adds a missing key
-// to the file (the per-port colour keys every older file lacks); or what OK and resave write
-// in place of a value the file has (Rewritten).
-enum class FindingKind { Replaced, Added, Rewritten };
+// to the file (the per-port colour keys every older file lacks).
+// Replaced: the value read is not the one used. Added: a key reading adds (the per-port colour
+// keys). Note: the value is used as it stands, yet something about it is worth knowing (its
+// driver file is missing). Rewritten: OK and resave write another value in place of the file's.
+enum class FindingKind { Replaced, Added, Note, Rewritten };
 
 // A value that reading drops, replaces, clamps, cuts or adds.
 struct Finding {

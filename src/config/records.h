@@ -83,6 +83,7 @@ struct LanguageSettings {
 inline constexpr std::int32_t kDefaultPollDelay = 2;
 inline constexpr std::int32_t kMinPollDelay = 1;
 inline constexpr std::int32_t kMaxPollDelay = 10;
+inline constexpr std::int32_t kPollDelayStepMs = 50;  // the window shows the delay in ms
 inline constexpr std::string_view kDefaultNodeCall = "NOCALL-9";
 inline constexpr std::size_t kNodeCallWidth = 12;
 inline constexpr std::int32_t kDefaultNodeTimeoutMinutes = 60;
@@ -91,6 +92,8 @@ inline constexpr std::int32_t kMaxNodeTimeoutMinutes = 90;
 inline constexpr std::string_view kDefaultPrompt = "(%CCALL ) de %Call >";
 inline constexpr std::string_view kDefaultFortuneFile = "FORTUNE.DL";
 inline constexpr std::int32_t kDefaultUtcOffset = -3600;
+inline constexpr std::int32_t kSecondsPerHour = 3600;
+inline constexpr std::int32_t kMaxUtcHours = 12;  // the window offers -12 to +12 hours
 inline constexpr std::int32_t kDefaultPor = 1;
 inline constexpr std::int32_t kMinPor = 1;
 inline constexpr std::int32_t kMaxPor = 10;

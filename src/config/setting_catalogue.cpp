@@ -68,8 +68,17 @@ CatalogueEntry FromSetting(const std::string& record, R Config::*member, const F
     e.min = std::int64_t{s.min} * s.unit;
     e.max = std::int64_t{s.max} * s.unit;
     e.unit = s.unit * s.step;
-    e.unitName = s.unit == kSecondsPerMinute ? "min" : "";
-    e.shownFactor = s.unit;
+    e.unitName = !s.shown.name.empty() ? s.shown.name : s.unit == kSecondsPerMinute ? "min" : "";
+    e.shownFactor = !s.shown.name.empty() ? s.shown.per : s.unit;
+    e.shownScale = s.shown.scale;
+    e.listed = s.shown.listFrom != s.shown.listTo;
+    e.listFrom = s.shown.listFrom;
+    e.listTo = s.shown.listTo;
+    if (s.shown.timeOfDay)
+      e.shownAs = [](std::int64_t hhmm) {
+        const auto two = [](std::int64_t n) { return std::string(n < 10 ? "0" : "") + std::to_string(n); };
+        return two(hhmm / 100) + ":" + two(hhmm % 100);
+      };
     e.typingWidth = s.typed != 0 ? s.typed : std::to_string(s.max).size();
     e.typedUpper = true;
     e.get = [member, field = s.field](const Config& c) { return std::to_string((c.*member).*field); };
@@ -136,8 +145,13 @@ CatalogueEntry ColorSideEntry(const std::string& item, const ScreenElementColors
   const ColorSide& side = fg ? colors.fg : colors.bg;
   e.readOnly = !side.Own();
   if (!side.Own()) return e;
-  const ColorSide& whenMissing = !colors.portHeader ? side : fg ? kHeaderFg : kHeaderBg;
-  return Placed(std::move(e), kColorSection, std::string(side.key), std::to_string(whenMissing.def), colors.about);
+  if (colors.portHeader) {  // added with the shared header key's value when missing
+    const ColorSide& header = fg ? kHeaderFg : kHeaderBg;
+    e.defaultKey = header.key;
+    e.unusableDefault = std::to_string(side.def);
+    return Placed(std::move(e), kColorSection, std::string(side.key), std::to_string(header.def), colors.about);
+  }
+  return Placed(std::move(e), kColorSection, std::string(side.key), std::to_string(side.def), colors.about);
 }
 
 void AddColors(SettingCatalogue& out) {
@@ -201,6 +215,7 @@ void AddMailbox(SettingCatalogue& out, const Config& config) {
 // A field of TNC n's line: the whole line is the one key.
 CatalogueEntry InTncLine(int n, const char* field, Kind kind, std::string defaultValue) {
   CatalogueEntry e = Entry("TncTable[" + std::to_string(n) + "]." + field, kind);
+  e.newTncDefault = true;
   return Placed(std::move(e), kDeviceSection, TncKey(n), std::move(defaultValue), TncFieldOf(field).about);
 }
 
@@ -230,9 +245,10 @@ CatalogueEntry TncText(int n, const char* field, std::string TncEntry::*member, 
 
 std::vector<std::int64_t> Wide(const std::vector<std::int32_t>& values) { return {values.begin(), values.end()}; }
 
-void AddTnc(SettingCatalogue& out, const Config& config, int n) {
+void AddTnc(SettingCatalogue& out, const Config& config, int n, std::int32_t shownPort) {
   CatalogueEntry port = TncNumber(n, "Port", &TncEntry::Port);
   port.allowed = Wide(OfferedTncPorts());
+  port.shownAs = [](std::int64_t value) { return PortName(static_cast<std::int32_t>(value)); };
   port.put = [n](Config& c, const std::string& v) {
     c.TncTable[n].Port = static_cast<std::uint16_t>(std::stoi(v));
     if (c.TncTable[n].Port > kLastPortWithBaud) c.TncTable[n].Baud = kSirqBaud;  // as the next read takes it
@@ -242,8 +258,7 @@ void AddTnc(SettingCatalogue& out, const Config& config, int n) {
   pacLen.allowed = Wide(OfferedPacketLengths());
   out.push_back(std::move(pacLen));
   CatalogueEntry baud = TncNumber(n, "Baud", &TncEntry::Baud);
-  baud.allowed =
-      config.TncTable[n].Port > kLastPortWithBaud ? std::vector<std::int64_t>{kSirqBaud} : Wide(OfferedBaudRates());
+  baud.allowed = shownPort > kLastPortWithBaud ? std::vector<std::int64_t>{kSirqBaud} : Wide(OfferedBaudRates());
   out.push_back(std::move(baud));
   CatalogueEntry channels = TncNumber(n, "Channels", &TncEntry::Channels);
   channels.ranged = true;
@@ -253,11 +268,16 @@ void AddTnc(SettingCatalogue& out, const Config& config, int n) {
   out.push_back(TncFlag(n, "UseXHost", &TncEntry::UseXHost));
   out.push_back(TncFlag(n, "FastPoll", &TncEntry::FastPoll));
   CatalogueEntry qrg = InTncLine(n, "Qrg", Kind::Real, RealText(kDefaultQrg));
+  qrg.width = kQrgWidth;
   qrg.get = [n](const Config& c) { return RealText(c.TncTable[n].Qrg); };
   qrg.put = [n](Config& c, const std::string& v) { c.TncTable[n].Qrg = ParseDecimal(v).value_or(kDefaultQrg); };
   out.push_back(std::move(qrg));
-  out.push_back(TncText(n, "IniBlock", &TncEntry::IniBlock, kBlockNameWidth));
-  out.push_back(TncText(n, "DeiBlock", &TncEntry::DeiBlock, kBlockNameWidth));
+  for (auto [field, member] :
+       {std::pair{"IniBlock", &TncEntry::IniBlock}, std::pair{"DeiBlock", &TncEntry::DeiBlock}}) {
+    CatalogueEntry block = TncText(n, field, member, kBlockNameWidth);
+    block.keepsLonger = true;  // reading takes a name of any length
+    out.push_back(std::move(block));
+  }
   CatalogueEntry hostMode = TncNumber(n, "HostMode", &TncEntry::HostMode);
   hostMode.allowed = {0, 1};
   out.push_back(std::move(hostMode));
@@ -306,30 +326,35 @@ CheckedValue CheckFlag(const CatalogueEntry& e, std::string_view text) {
 }
 
 CheckedValue CheckInteger(const CatalogueEntry& e, std::string_view text) {
-  std::int64_t factor = 1;
+  bool inShownUnit = false;
   if (!e.unitName.empty() && text.size() > e.unitName.size() &&
       EqualNoCase(text.substr(text.size() - e.unitName.size()), e.unitName)) {
     text.remove_suffix(e.unitName.size());
-    factor = e.shownFactor;
+    inShownUnit = true;
   }
   while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
   const auto number = WholeNumber(text);
   if (!number) return Refused(e, "'" + std::string(text) + "' is not a whole number");
-  const std::string unit = e.unitName.empty() ? "" : " s";
+  if (inShownUnit && *number % e.shownScale != 0)
+    return Refused(e, std::to_string(*number) + " " + std::string(e.unitName) + " is not a multiple of " +
+                          std::to_string(e.shownScale) + " " + std::string(e.unitName));
+  const std::string unit = e.shownFactor > 1 ? " s" : "";  // minutes and hours are kept in seconds
   // Every integer setting is kept in 32 bits at most.
   constexpr std::int64_t kLow = std::numeric_limits<std::int32_t>::min(),
                          kHigh = std::numeric_limits<std::int32_t>::max();
-  if (*number < kLow / factor || *number > kHigh / factor)
+  const std::int64_t shown = inShownUnit ? *number / e.shownScale : *number;
+  const std::int64_t factor = inShownUnit ? e.shownFactor : 1;
+  if (shown < kLow / factor || shown > kHigh / factor)
     return Refused(
         e, "'" + std::string(text) + "' is outside " + std::to_string(kLow) + " to " + std::to_string(kHigh) + unit);
-  const std::int64_t value = *number * factor;
+  const std::int64_t value = shown * factor;
   if (!e.allowed.empty() && std::find(e.allowed.begin(), e.allowed.end(), value) == e.allowed.end())
     return Refused(e, std::to_string(value) + " is not one of " + AllowedText(e.allowed));
   if (e.ranged && (value < e.min || value > e.max)) {
     std::string range = std::to_string(e.min) + " to " + std::to_string(e.max) + unit;
     if (!e.unitName.empty())
-      range += " (" + std::to_string(e.min / e.shownFactor) + " to " + std::to_string(e.max / e.shownFactor) + " " +
-               std::string(e.unitName) + ")";
+      range += " (" + std::to_string(e.min * e.shownScale / e.shownFactor) + " to " +
+               std::to_string(e.max * e.shownScale / e.shownFactor) + " " + std::string(e.unitName) + ")";
     return Refused(e, std::to_string(value) + " is outside " + range);
   }
   if (value % e.unit != 0)
@@ -377,7 +402,7 @@ SettingCatalogue MakeSettingCatalogue(const Config& config) {
   AddSounds(out);
   AddTable<ExtraSettings>(out, "ExtraSettings", &Config::Extra, kExtraSettings);
   AddMailbox(out, config);
-  for (int n = 0; n < config.TncCount; ++n) AddTnc(out, config, n);
+  for (int n = 0; n < config.TncCount; ++n) AddTnc(out, config, n, config.TncTable[n].Port);
   for (CatalogueEntry& e : out) {
     if (e.name == "ExtraSettings.LoadBroadcast") e.needs = "ExtraSettings.LoadMailbox";
     if (e.name == "MailboxSettings.BlinkLed") e.needs = "MailboxSettings.BlinkIcon";
@@ -426,9 +451,9 @@ SettingCatalogue SoundCatalogue() {
   return out;
 }
 
-SettingCatalogue TncCatalogue(const Config& config, int n) {
+SettingCatalogue TncCatalogue(const Config& config, int n, std::optional<std::int32_t> port) {
   SettingCatalogue out;
-  AddTnc(out, config, n);
+  AddTnc(out, config, n, port.value_or(config.TncTable[n].Port));
   return out;
 }
 

@@ -36,9 +36,17 @@ struct CatalogueEntry {
   std::int32_t unit = 1;
   std::string_view unitName;
   std::int32_t shownFactor = 1;  // memory units in one `unitName` (60: minutes shown, seconds kept)
+  std::int32_t shownScale = 1;   // `unitName`s in one memory unit (50: ms shown, steps of 50 ms kept)
+  // Unranged, yet the window's list offers only listFrom..listTo `unitName`s (the UTC offset).
+  bool listed = false;
+  std::int64_t listFrom = 0, listTo = 0;
   std::vector<std::int64_t> allowed;
-  // Text: at most `width` characters (0: 2047) after the letter case is converted.
+  std::function<std::string(std::int64_t)> shownAs;  // the window's name of a value ("COM 2"); none: the number
+  // Text: at most `width` characters (0: 2047) after the letter case is converted; with
+  // `keepsLonger`, reading keeps a longer text and `width` only limits what is set (the block
+  // names). Real (the QRG): at most `width` characters with three decimals.
   std::size_t width = 0;
+  bool keepsLonger = false;
   TextCase textCase = TextCase::Kept;
   // In the window: at most `typingWidth` characters can be typed (0: as many as `width`
   // allows), in capitals when `typedUpper`.
@@ -48,6 +56,11 @@ struct CatalogueEntry {
   bool bracketed = false;                          // shown in square brackets, which are not part of the width
   std::function<bool(const std::string&)> exists;  // a file that must exist (the driver)
   std::string_view needs;                          // a flag that is cleared on reading while this other flag is off
+  bool newTncDefault = false;                      // the default is a new TNC's: the line has no default
+  // A key that reading adds when it is missing, with the value of `defaultKey` (whose own
+  // default is `defaultValue`); a value there that cannot be used gives `unusableDefault`.
+  std::string_view defaultKey;
+  std::string unusableDefault;
   // The value as show prints it (text as the file's bytes, Windows-1252).
   std::function<std::string(const Config&)> get;
   // Takes a value CheckSettingValue accepted.
@@ -62,7 +75,8 @@ SettingCatalogue MakeSettingCatalogue(const Config& config);
 SettingCatalogue DirectoryCatalogue(const Config& config);
 SettingCatalogue ColorCatalogue();
 SettingCatalogue SoundCatalogue();
-SettingCatalogue TncCatalogue(const Config& config, int n);
+// `port`: the port the TNC page shows, when it is not the stored one (the baud rates follow it).
+SettingCatalogue TncCatalogue(const Config& config, int n, std::optional<std::int32_t> port = std::nullopt);
 // The entry of that name, letter case ignored; null when there is none.
 const CatalogueEntry* FindSetting(const SettingCatalogue& catalogue, std::string_view name);
 // The entry of the setting a settings table declares under that section and key (or the

@@ -35,9 +35,21 @@ struct WideFlagSetting {
   std::string_view about = {};
 };
 
+// How the window shows an integer in a unit of its own: `scale` of `name` for every `per` units
+// in memory (the poll delay: 50 ms a step; the UTC offset: an hour for 3,600 s). An integer
+// the reader takes unranged is offered in the window from `listFrom` to `listTo` of them. A
+// time of day held as HHMM is shown as HH:MM.
+struct ShownUnit {
+  std::string_view name;
+  std::int32_t per = 1, scale = 1;
+  std::int32_t listFrom = 0, listTo = 0;
+  bool timeOfDay = false;
+};
+
 // An integer; outside min..max (when ranged) the default is used. The file holds whole
 // `step`s of the value (rounded down), each `unit` times the value in memory; the window shows
-// it in the file's unit. The window lets `typed` characters be typed (0: the digits of max).
+// it in the file's unit ("min" for a unit of 60 s) unless `shown` names another. The window lets
+// `typed` characters be typed (0: the digits of max).
 template <class R>
 struct IntSetting {
   std::string_view section, key, name;
@@ -48,6 +60,7 @@ struct IntSetting {
   std::int32_t unit = 1;
   std::size_t typed = 0;
   std::string_view about = {};
+  ShownUnit shown = {};
 };
 
 // How the window lets a text be typed where that differs from what the reader keeps: at most

@@ -13,12 +13,12 @@ LockWaitNotice WaitingMessage(ModalWindows& modals) {
       modals.EndWaiting();
       return true;
     }
-    const auto left = std::max<long long>(1, (wait.limit - wait.waited).count() / 1000 + 1);
+    const int left = static_cast<int>(std::max<long long>(1, (wait.limit - wait.waited).count() / 1000 + 1));
     return modals.ShowWaiting(QCoreApplication::translate("trv",
                                                           "Another program is working in the folder %1.\n"
-                                                          "Waiting for it to finish: at most %2 more seconds.")
-                                  .arg(QString::fromStdString(wait.dir))
-                                  .arg(left));
+                                                          "Waiting for it to finish: at most %n more second(s).",
+                                                          nullptr, left)
+                                  .arg(QString::fromStdString(wait.dir)));
   };
 }
 

@@ -37,11 +37,10 @@ CommandLine ParseCommandLine(int argc, char** argv) {
   trv::InstallTranslations(app);
   QCommandLineParser parser;
   parser.setApplicationDescription(
-      QCoreApplication::translate(
-          "trv",
-          "Edits TARVO.INI, the settings of the Tarvo packet-radio terminal.\n\n"
-          "Installed in a bin folder, it asks for Tarvo's program folder at the first start and remembers\n"
-          "the answer in %1.")
+      QCoreApplication::translate("trv",
+                                  "Edits TARVO.INI, the settings of the Tarvo packet-radio terminal.\n\n"
+                                  "Installed in a bin folder, it asks for Tarvo's program folder at the first\n"
+                                  "start and remembers the answer in\n%1.")
           .arg(trv::RememberedFolderFile()));
   parser.addHelpOption();
   parser.addVersionOption();

@@ -13,7 +13,7 @@ namespace trv {
 namespace {
 
 std::int32_t Shown(std::int64_t value, const CatalogueEntry& e) {
-  return static_cast<std::int32_t>(value / e.shownFactor);
+  return static_cast<std::int32_t>(value * e.shownScale / e.shownFactor);
 }
 
 // A bracketed text (the FHeader) is edited without its brackets.
@@ -51,7 +51,7 @@ CheckedNumberEdit* PageBinder::Bind(CheckedNumberEdit* edit, std::string_view se
                          edit->CheckedValue();
                        },
                        [edit](const CatalogueEntry& e, Config& c) {
-                         e.put(c, std::to_string(std::int64_t{edit->CheckedValue()} * e.shownFactor));
+                         e.put(c, std::to_string(std::int64_t{edit->CheckedValue()} * e.shownFactor / e.shownScale));
                        }});
   return edit;
 }

@@ -12,8 +12,21 @@
 namespace trv {
 namespace {
 
-// The units settings are shown in.
-[[maybe_unused]] constexpr const char* kUnits[] = {QT_TRANSLATE_NOOP("trv", "min")};
+class Units {
+  Q_DECLARE_TR_FUNCTIONS(Units)
+
+ public:
+  // A number in a unit, in the unit's plural form: the sign is written apart, since the plural
+  // forms are chosen by the number's size.
+  static QString Quantity(std::int64_t n, std::string_view unit) {
+    const int size = static_cast<int>(n < 0 ? -n : n);
+    const QString sign = n < 0 ? QStringLiteral("-") : QString();
+    if (unit == "min") return sign + tr("%n min", nullptr, size);
+    if (unit == "ms") return sign + tr("%n ms", nullptr, size);
+    if (unit == "h") return sign + tr("%n hour(s)", nullptr, size);
+    return QString::number(n);
+  }
+};
 
 class SettingFacts {
   Q_DECLARE_TR_FUNCTIONS(SettingFacts)
@@ -24,13 +37,24 @@ class SettingFacts {
   // Range or width, and the default.
   QString Facts() const {
     using Kind = CatalogueEntry::Kind;
-    if (e_.kind == Kind::Flag) return e_.defaultValue == "yes" ? tr("On by default.") : tr("Off by default.");
-    if (e_.kind == Kind::Integer && !e_.allowed.empty()) return WithDefault(tr("One of %1.").arg(Allowed()));
-    if (e_.kind == Kind::Integer && e_.ranged)
-      return WithDefault(tr("From %1 to %2.").arg(Shown(e_.min), Shown(e_.max)));
-    if (e_.kind != Kind::Text) return WithDefault({});
-    const QString width = e_.width > 0 ? tr("Up to %n characters.", nullptr, static_cast<int>(e_.width)) : QString();
-    return e_.defaultValue.empty() ? Joined(width, tr("Empty by default.")) : WithDefault(width);
+    switch (e_.kind) {
+      case Kind::Flag: return FlagDefault();
+      case Kind::Integer:
+        if (e_.allowed.size() == 1) return tr("Always %1.").arg(Shown(e_.allowed.front()));  // no choice, no default
+        if (!e_.allowed.empty()) return WithDefault(tr("One of %1.").arg(Allowed()));
+        if (e_.ranged) return WithDefault(tr("From %1 to %2.").arg(Shown(e_.min), Shown(e_.max)));
+        if (e_.listed)
+          return WithDefault(
+              tr("From %1 to %2.")
+                  .arg(Units::Quantity(e_.listFrom, e_.unitName), Units::Quantity(e_.listTo, e_.unitName)));
+        return WithDefault({});
+      case Kind::Real:
+        return WithDefault(e_.width == 0 ? QString()
+                                         : tr("A number of up to %n characters with three decimals.", nullptr,
+                                              static_cast<int>(e_.width)));
+      case Kind::Text: break;
+    }
+    return e_.defaultValue.empty() ? Joined(Width(), tr("Empty by default.")) : WithDefault(Width());
   }
 
   QString About() const { return e_.about.empty() ? QString() : Translated(std::string(e_.about).c_str()); }
@@ -44,17 +68,45 @@ class SettingFacts {
  private:
   static QString Joined(const QString& a, const QString& b) { return a.isEmpty() ? b : b.isEmpty() ? a : a + " " + b; }
 
+  QString FlagDefault() const {
+    const bool on = e_.defaultValue == "yes";
+    if (e_.newTncDefault) return on ? tr("On for a new TNC.") : tr("Off for a new TNC.");
+    return on ? tr("On by default.") : tr("Off by default.");
+  }
+
+  // What can be typed, or what the reader keeps where that is the same.
+  QString Width() const {
+    const std::size_t typed = e_.typingWidth != 0 ? e_.typingWidth : e_.width;
+    if (typed == 0) return {};
+    const bool typingOnly = e_.keepsLonger || (e_.typingWidth != 0 && (e_.width == 0 || e_.typingWidth < e_.width));
+    return typingOnly ? tr("Up to %n characters can be typed.", nullptr, static_cast<int>(typed))
+                      : tr("Up to %n characters.", nullptr, static_cast<int>(typed));
+  }
+
+  QString DefaultShown(const std::string& value) const {
+    return e_.kind == CatalogueEntry::Kind::Integer ? Shown(std::stoll(value))
+           : e_.bracketed                           ? FromWindows(value).mid(1).chopped(1)  // the brackets are fixed
+                                                    : FromWindows(value);
+  }
+
   QString WithDefault(const QString& facts) const {
     if (e_.defaultValue.empty()) return facts;
-    const QString value = e_.kind == CatalogueEntry::Kind::Integer ? Shown(std::stoll(e_.defaultValue))
-                          : e_.bracketed ? FromWindows(e_.defaultValue).mid(1).chopped(1)  // the brackets are fixed
-                                         : FromWindows(e_.defaultValue);
+    const QString value = DefaultShown(e_.defaultValue);
+    if (!e_.defaultKey.empty())
+      return Joined(facts,
+                    tr("When it is missing, reading adds it with the value of [%1] %2 (%3 when that is missing "
+                       "or unusable). An unusable value gives %4.")
+                        .arg(QString::fromLatin1(e_.section.data(), static_cast<qsizetype>(e_.section.size())),
+                             QString::fromLatin1(e_.defaultKey.data(), static_cast<qsizetype>(e_.defaultKey.size())),
+                             value, DefaultShown(e_.unusableDefault)));
+    if (e_.newTncDefault) return Joined(facts, tr("A new TNC has %1.").arg(value));
     return Joined(facts, tr("Default %1.").arg(value));
   }
 
+  // In the unit the field shows.
   QString Shown(std::int64_t value) const {
-    const QString number = QString::number(value / e_.shownFactor);
-    return e_.unitName.empty() ? number : number + QChar::Nbsp + Translated(std::string(e_.unitName).c_str());
+    if (e_.shownAs) return FromWindows(e_.shownAs(value));
+    return Units::Quantity(value * e_.shownScale / e_.shownFactor, e_.unitName);
   }
 
   // Runs of four or more values at one step are shown by their ends ("40 to 245 in steps of 5").
@@ -69,7 +121,7 @@ class SettingFacts {
         values << Shown(v[i++]);
         continue;
       }
-      values << (step == e_.shownFactor
+      values << (step * e_.shownScale == e_.shownFactor
                      ? tr("%1 to %2").arg(Shown(v[i]), Shown(v[end - 1]))
                      : tr("%1 to %2 in steps of %3").arg(Shown(v[i]), Shown(v[end - 1]), Shown(step)));
       i = end;
@@ -81,6 +133,8 @@ class SettingFacts {
 };
 
 }  // namespace
+
+QString ShownQuantity(std::int64_t n, std::string_view unit) { return Units::Quantity(n, unit); }
 
 QString SettingToolTip(const CatalogueEntry& entry) { return SettingToolTip(std::vector{&entry}); }
 

@@ -3,6 +3,7 @@
 // the setting's one declaration: what it does, its range or width, its default and where the
 // file keeps it ("[MAILBOX] TIMEOUT").
 #include <QString>
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -13,6 +14,8 @@ class QWidget;
 
 namespace trv {
 
+// A number in a unit a setting is shown in ("min", "ms", "h"), in the unit's plural form ("-1 hour").
+QString ShownQuantity(std::int64_t n, std::string_view unit);
 // Rich text for a tooltip.
 QString SettingToolTip(const CatalogueEntry& entry);
 // The same as plain text, for the accessible description.

@@ -22,7 +22,10 @@ bool Install(QCoreApplication& app, const QLocale& locale, const QString& name, 
 bool InstallTranslations(QCoreApplication& app, const QLocale& locale) {
   // Qt's own texts: the standard buttons, the file dialog, --help.
   Install(app, locale, "qtbase", QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-  return Install(app, locale, "trvcfg", ":/i18n");
+  if (Install(app, locale, "trvcfg", ":/i18n")) return true;
+  // A language the program does not speak gets English, with English plural forms.
+  Install(app, QLocale(QLocale::English), "trvcfg", ":/i18n");
+  return false;
 }
 
 }  // namespace trv

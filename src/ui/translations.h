@@ -8,7 +8,9 @@ class QCoreApplication;
 namespace trv {
 
 // Installs the translations for `locale` into `app` (they live as long as it does). Returns
-// whether the program's own translation was found; English needs none.
+// whether the program's own translation for it was found. English, the program's own language,
+// takes only the plural forms of its texts ("1 hour", "2 hours") from its translation; a
+// language without a translation gets English.
 bool InstallTranslations(QCoreApplication& app, const QLocale& locale = QLocale());
 
 }  // namespace trv

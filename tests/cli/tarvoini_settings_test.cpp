@@ -48,6 +48,10 @@ TEST_F(TarvoIniSettings, EachKindOfValueIsCheckedAsTheWindowChecksIt) {
       {"MailboxSettings.Timeout 30min", 0, "TIMEOUT=30"},
       {"MailboxSettings.Timeout 3030", 2, "not a multiple of 60 s"},
       {"MailboxSettings.Timeout 3min", 2, "180 is outside 300 to 3600 s (5 to 60 min)"},
+      {"ExtraSettings.PollDelay 150ms", 0, "TPRI=3"},  // the units the window shows
+      {"ExtraSettings.PollDelay 120ms", 2, "120 ms is not a multiple of 50 ms"},
+      {"ExtraSettings.PollDelay 600ms", 2, "12 is outside 1 to 10 (50 to 500 ms)"},
+      {"ExtraSettings.UtcOffset -2h", 0, "UTC=-7200"},
       {"DisplaySettings.SaveRX no", 0, "SAVERX=0"},
       {"DisplaySettings.SaveRX maybe", 2, "is not yes or no"},
       {"TncTable[0].Baud 9600", 0, "TNC0=1,248,9600,"},

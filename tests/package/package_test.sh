@@ -19,6 +19,13 @@ usr=$work/root/usr
 "$usr/bin/tarvoini" --version | grep -qx 'tarvoini [0-9.]*'
 QT_QPA_PLATFORM=offscreen "$usr/bin/trvcfg" --version | grep -qx 'trvcfg [0-9.]*'
 LANGUAGE=de LANG=de_DE.UTF-8 QT_QPA_PLATFORM=offscreen "$usr/bin/trvcfg" --help | grep -q 'Die TARVO.INI in <DIR> bearbeiten'
+# The help fits a terminal of 80 columns in either language.
+for lang in en de; do
+  LANGUAGE=$lang QT_QPA_PLATFORM=offscreen "$usr/bin/trvcfg" --help >"$work/help"
+  while IFS= read -r line; do  # characters, not bytes
+    [ "$(LC_ALL=C.UTF-8 bash -c 'echo ${#1}' _ "$line")" -le 80 ] || { echo "trvcfg --help ($lang) over 80 columns: $line"; exit 1; }
+  done <"$work/help"
+done
 desktop-file-validate "$usr/share/applications/trvcfg.desktop"
 # A way to choose the folder again, and the file that remembers it named where users look.
 grep -qx 'Exec=trvcfg --choose' "$usr/share/applications/trvcfg.desktop"

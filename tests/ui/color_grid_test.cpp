@@ -87,9 +87,9 @@ TEST_F(ColorGridTest, LeftButtonPicksForegroundRightButtonBackground) {
   EXPECT_EQ(grid->BackgroundColor(), QColor(0, 0, 255));
   EXPECT_EQ(grid->ForegroundIndex(), kWhite);
   EXPECT_EQ(changed.count(), 2);
-  EXPECT_EQ(Marks(), (QStringList{"12:HG", "15:VG"}));
+  EXPECT_EQ(Marks(), (QStringList{"12:BG", "15:FG"}));
   Click(Qt::RightButton, kWhite);
-  EXPECT_EQ(Marks(), QStringList{"15:VH"});
+  EXPECT_EQ(Marks(), QStringList{"15:FB"});
 }
 
 TEST_F(ColorGridTest, MarksArePaintedInTheCell) {
@@ -111,7 +111,7 @@ TEST_F(ColorGridTest, DisabledSelectionIgnoresMouseAndProgram) {
   grid->SetForegroundIndex(3);
   EXPECT_EQ(grid->ForegroundIndex(), 7);
   EXPECT_EQ(changed.count(), 0);
-  EXPECT_EQ(Marks(), QStringList{"7:HG"});
+  EXPECT_EQ(Marks(), QStringList{"7:BG"});
   grid->SetBackgroundIndex(7);  // the index it already has
   EXPECT_EQ(changed.count(), 0);
   grid->SetBackgroundIndex(3);

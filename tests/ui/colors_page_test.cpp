@@ -67,7 +67,7 @@ TEST_F(ColorsPageTest, CursorShowsBorrowedYellowOnRedAndTakesOnlyItsBackground) 
   EXPECT_EQ(example->text(), "This is an example text..");
   EXPECT_EQ(TextColor(), kYellow);
   EXPECT_EQ(Painted(), kRed);
-  EXPECT_EQ(Marks(), QStringList{"9:HG"});
+  EXPECT_EQ(Marks(), QStringList{"9:BG"});
   const auto before = Table();
   Click(Qt::LeftButton, kWhite);
   EXPECT_EQ(Table(), before);
@@ -83,7 +83,7 @@ TEST_F(ColorsPageTest, CursorShowsBorrowedYellowOnRedAndTakesOnlyItsBackground) 
 
 TEST_F(ColorsPageTest, MonitorHeaderTakesWhiteOnBlueAndOkWritesIt) {
   Select(8);  // monitor header (port 2)
-  EXPECT_EQ(Marks(), (QStringList{"0:HG", "11:VG"}));
+  EXPECT_EQ(Marks(), (QStringList{"0:BG", "11:FG"}));
   Click(Qt::LeftButton, kWhite);
   EXPECT_EQ(w.config.ColorTable[8].Fg, 15);
   EXPECT_EQ(TextColor(), kWhiteColor);

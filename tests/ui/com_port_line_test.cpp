@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -69,6 +70,22 @@ TEST_F(ComPortLineTest, TheLineSaysWhatTheNextWineStartMapsThePortTo) {
   EXPECT_TRUE(Text().startsWith("COM 5 is " + usb + ", which you may not open (add yourself to the group "));
   line->Use(dir / "no-prefix", host);
   EXPECT_TRUE(Map()->isHidden());
+}
+
+// Whatever the line says, in one line or two, or nothing for a SIRQ port, the window keeps its
+// size (a window that grows as the user moves through the TNCs jumps on the screen).
+TEST_F(ComPortLineTest, TheWindowKeepsItsSizeWhateverTheLineSays) {
+  const auto settled = [this] {  // the window's size once its layout has done its work
+    for (int i = 0; i < 3; ++i) QTest::qWait(10);
+    return w.form->size();
+  };
+  Select(2);  // "COM 5 is not mapped in this Wine prefix": one line
+  const QSize size = settled();
+  for (int row : {0, 1, 2, 0, 2}) {  // two lines, none (SIRQ), one line
+    Select(row);
+    EXPECT_EQ(settled(), size) << row;
+  }
+  EXPECT_GT(w.Find<QLabel>("TNC_Label_ComDevice")->height(), 0);
 }
 
 TEST_F(ComPortLineTest, MapWritesTheChosenDeviceOnlyAfterTheQuestion) {

@@ -41,7 +41,7 @@ TEST(ExtraPage, ListsHoldTheirFixedItems) {
   EXPECT_EQ(poll->itemText(0), "50 ms");
   EXPECT_EQ(poll->itemText(9), "500 ms");
   EXPECT_EQ(poll->currentText(), "100 ms");  // the default poll delay 2
-  EXPECT_EQ(utc->currentText(), "-1 hours");
+  EXPECT_EQ(utc->currentText(), "-1 hour");
 }
 
 TEST(ExtraPage, PollDelayItemsStandForFiftyMillisecondSteps) {
@@ -57,9 +57,9 @@ TEST(ExtraPage, PollDelayItemsStandForFiftyMillisecondSteps) {
 // The item is (offset + 12 hours) / 1 hour, truncated: -3:30 falls on "-4 hours".
 TEST(ExtraPage, UtcListShowsWholeHoursOfTheOffset) {
   const std::pair<const char*, const char*> cases[] = {
-      {"-3600", "-1 hours"}, {"0", "0 hours"},     {"-43200", "-12 hours"}, {"43200", "12 hours"},
-      {"5400", "1 hours"},   {"19800", "5 hours"}, {"-12600", "-4 hours"},  {"-45000", "-12 hours"},
-      {"50000", ""},         {"-50000", ""},       {"2147483647", ""},      {"-2147483648", ""},
+      {"-3600", "-1 hour"}, {"0", "0 hours"},     {"-43200", "-12 hours"}, {"43200", "12 hours"},
+      {"5400", "1 hour"},   {"19800", "5 hours"}, {"-12600", "-4 hours"},  {"-45000", "-12 hours"},
+      {"50000", ""},        {"-50000", ""},       {"2147483647", ""},      {"-2147483648", ""},
   };
   for (const auto& [value, shown] : cases) {
     Window w(Extra(std::string("UTC=") + value + "\r\n"));

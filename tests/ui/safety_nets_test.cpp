@@ -262,6 +262,14 @@ TEST(LoadNotice, NoNoticeWhenThereIsNothingWorthSaying) {
   ClickOk(bad);
   Window saved(bad.dir.Ini());  // what OK wrote loads clean
   EXPECT_FALSE(saved.Find<LoadNotice>("LoadNotice")->isVisible());
+  // A missing driver file gives way to TNC2.TNC, told once: TNC2.TNC, missing too, is what OK
+  // writes, and telling it again would bring the notice back after every OK.
+  Window driver("[DEVICE]\r\nTNC0=2,248,19200,8,1,1,123.456,DEFINI,DEFDEI,0,0,FOO.TNC\r\n");
+  EXPECT_TRUE(driver.Find<LoadNotice>("LoadNotice")->isVisible());
+  ClickOk(driver);
+  ASSERT_TRUE(Holds(driver.dir.Ini(), ",TNC2.TNC"));
+  Window driverSaved(driver.dir.Ini());
+  EXPECT_FALSE(driverSaved.Find<LoadNotice>("LoadNotice")->isVisible());
   EXPECT_EQ(LoadNoticeText(1),
             "1 value in TARVO.INI could not be used and was replaced; OK will write the replacement.");
 }

@@ -111,7 +111,7 @@ TEST_F(TncPageTest, SwitchingStoresTheShownTnc) {
   w.Find<QCheckBox>("TNC_CB_FastPoll")->click();
   Select(2);
   EXPECT_EQ(w.Edit("TNC_Edit_QRG")->text(), "7.000");
-  EXPECT_EQ(Current("TNC_Combo_Channels"), "27 channel(s)");
+  EXPECT_EQ(Current("TNC_Combo_Channels"), "27 channels");
   EXPECT_EQ(FormatTncLine(w.config.TncTable[0]), "3,248,9600,8,1,1,438.100,DEFINI,DEFDEI,1,0,TNC2.TNC");
   Select(0);
   EXPECT_EQ(w.Edit("TNC_Edit_QRG")->text(), "438.100");

@@ -24,9 +24,10 @@ namespace {
 
 // Texts that German writes as English does.
 const std::set<QString> kSameInGerman = {
-    "OK",      "TNC",        "QRG",       "DRSI",    "WA8DED", "TNC3S",      "AutoParam", "UseXHost",  "FastPoll",
-    "UTC",     "TNCs",       "Station",   "Locator", "Prompt", "HPath",      "FHeader",   "Mailbox 1", "Mailbox 2",
-    "Connect", "Disconnect", "Reconnect", "h",       "min",    "Details...", "%1 ms",
+    "OK",       "TNC",      "QRG",        "DRSI",      "WA8DED",  "TNC3S",      "AutoParam",
+    "UseXHost", "FastPoll", "UTC",        "TNCs",      "Station", "Locator",    "Prompt",
+    "HPath",    "FHeader",  "Mailbox 1",  "Mailbox 2", "Connect", "Disconnect", "Reconnect",
+    "h",        "min",      "Details...", "%n ms",     "%n min",  "Sound",      "Pause",
 };
 // Controls that show data rather than the program's texts.
 const std::set<QString> kDataControls = {"Lbl_ConfigFile", "Mail_Lbl_FHeaderEnd", "ListBox1", "Sound_Lbl_Path",
@@ -110,17 +111,40 @@ TEST(GermanWindow, TranslationFileIsComplete) {
   EXPECT_GT(entries, 200);
 }
 
-// The program picks the translation from the locale; English needs none.
-TEST(GermanWindow, LocaleChoosesTheTranslation) {
-  QCoreApplication& app = *QCoreApplication::instance();
-  EXPECT_FALSE(InstallTranslations(app, QLocale(QLocale::English, QLocale::UnitedStates)));
-  ASSERT_TRUE(InstallTranslations(app, QLocale(QLocale::German, QLocale::Germany)));
-  EXPECT_EQ(QCoreApplication::translate("trv", "&Abort"), "&Abbrechen");
+void RemoveTranslations(QCoreApplication& app) {
   for (auto* translator : app.findChildren<QTranslator*>()) {
     QCoreApplication::removeTranslator(translator);
     delete translator;
   }
+}
+
+// The program picks the translation from the locale; English and a language without a
+// translation get English with its plural forms.
+TEST(GermanWindow, LocaleChoosesTheTranslation) {
+  QCoreApplication& app = *QCoreApplication::instance();
+  RemoveTranslations(app);
+  const auto hours = [](int n) { return QCoreApplication::translate("Units", "%n hour(s)", nullptr, n); };
+  EXPECT_EQ(hours(1), "1 hour(s)");  // the source text
+  struct Case {
+    QLocale locale;
+    bool own;
+    const char* abort;
+    const char* oneHour;
+    const char* twoHours;
+  };
+  for (const Case& c :
+       {Case{QLocale(QLocale::English, QLocale::UnitedStates), true, "&Abort", "1 hour", "2 hours"},
+        Case{QLocale(QLocale::French, QLocale::France), false, "&Abort", "1 hour", "2 hours"},
+        Case{QLocale(QLocale::German, QLocale::Germany), true, "&Abbrechen", "1 Stunde", "2 Stunden"}}) {
+    SCOPED_TRACE(c.locale.name().toStdString());
+    EXPECT_EQ(InstallTranslations(app, c.locale), c.own);
+    EXPECT_EQ(QCoreApplication::translate("trv", "&Abort"), c.abort);
+    EXPECT_EQ(hours(1), c.oneHour);
+    EXPECT_EQ(hours(2), c.twoHours);
+    RemoveTranslations(app);
+  }
   EXPECT_EQ(QCoreApplication::translate("trv", "&Abort"), "&Abort");
+  InstallTranslations(app, QLocale(QLocale::English));  // as the test program has it
 }
 
 }  // namespace

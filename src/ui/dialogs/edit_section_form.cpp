@@ -136,10 +136,11 @@ bool TEditSectionForm::WriteSection() {
   for (const QString& line : memo_->toPlainText().split('\n'))
     lines.push_back(CutTo(ToWindows(line), kShortStringMax));  // as long as the next read takes
   if (!FreeSectionFits(lines)) {  // the next opening would show only a part, and its OK delete the rest
-    modals_.ShowInformation(tr("The block has %1 lines, but TARVO.INI can hold at most %2 lines in one block. "
-                               "Please shorten it.")
-                                .arg(lines.size())
-                                .arg(MaxFreeSectionLines()));
+    const int most = static_cast<int>(MaxFreeSectionLines());
+    modals_.ShowInformation(tr("TARVO.INI can hold at most %n line(s) in one block, and this block has %1. "
+                               "Please shorten it.",
+                               nullptr, most)
+                                .arg(lines.size()));
     return false;
   }
   if (!gaps_.Whole() && !modals_.AskYesNo(tr("Saving [%1] drops what this editor does not show of it: %2. Save anyway?")

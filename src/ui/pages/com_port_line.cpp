@@ -16,6 +16,8 @@
 namespace trv {
 namespace {
 
+constexpr int kLines = 3;  // the room the line keeps
+
 QString Host(const std::string& path) { return QFile::decodeName(path.c_str()); }
 
 }  // namespace
@@ -30,7 +32,12 @@ ComPortLine::ComPortLine(ModalWindows& modals, std::string prefix, QWidget* pare
   setObjectName("TNC_ComPortLine");
   text_ = Named(new QLabel, "TNC_Label_ComDevice");
   text_->setWordWrap(true);
-  text_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);  // a long name never widens the page
+  text_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  // A long name never widens the page, and the line has room for three lines (a device path of
+  // /dev/serial/by-id takes them) whatever it says: the window keeps its size as the user goes
+  // through the TNCs (see ShowPort).
+  text_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+  text_->setFixedHeight(kLines * text_->fontMetrics().lineSpacing() + 2 * text_->margin());
   text_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   map_ = Named(new QPushButton(tr("&Map...")), "TNC_Button_MapCom");
   map_->setToolTip(tr("Choose the serial device that Wine maps to this COM port"));
@@ -51,14 +58,20 @@ void ComPortLine::Use(std::string prefix, SerialHost host) {
 
 void ComPortLine::ShowPort(int port) {
   port_ = port;
-  const bool shown = port >= 1 && port <= 9 && IsWinePrefix(prefix_);
+  const bool inPrefix = IsWinePrefix(prefix_);
+  const bool shown = port >= 1 && port <= 9 && inPrefix;
+  for (QWidget* w : {static_cast<QWidget*>(text_), static_cast<QWidget*>(map_)}) {
+    QSizePolicy policy = w->sizePolicy();  // in a Wine prefix, a SIRQ port keeps the line's room
+    policy.setRetainSizeWhenHidden(inPrefix);
+    w->setSizePolicy(policy);
+  }
   text_->setVisible(shown);
   map_->setVisible(shown);
   text_->clear();
   if (!shown) return;
   const ComPort mapping = NextStartComPorts(prefix_, host_)[static_cast<std::size_t>(port - 1)];
   text_->setText(LineText(mapping));
-  text_->setToolTip(mapping.device.empty() ? QString() : Host(mapping.device));
+  text_->setToolTip(text_->text());  // whole, should a name be longer still
 }
 
 QString ComPortLine::LineText(const ComPort& mapping) const {

@@ -8,22 +8,20 @@
 
 #include "config/config.h"
 #include "config/sections.h"
+#include "config/setting_catalogue.h"
 #include "ui/controls.h"
 #include "ui/layout_builders.h"
+#include "ui/setting_tooltip.h"
 #include "ui/widgets/limited_line_edit.h"
 #include "ui/widgets/quiet_combo_box.h"
 
 namespace trv {
 namespace {
 
-constexpr int kSecondsPerHour = 3600;
-constexpr int kUtcHoursMax = 12;      // the list runs from -12 to +12 hours
-constexpr int kPollDelayStepMs = 50;  // the poll delay's steps
-
-// The list item of an offset: its hour truncated towards zero, -1 when the list has none.
+// The list item of an offset: the whole hour at or below it, -1 when the list has none.
 int UtcItem(std::int32_t seconds) {
-  const std::int64_t item = (std::int64_t{seconds} + kUtcHoursMax * kSecondsPerHour) / kSecondsPerHour;
-  return item >= 0 && item <= 2 * kUtcHoursMax ? static_cast<int>(item) : -1;
+  const std::int64_t item = (std::int64_t{seconds} + kMaxUtcHours * kSecondsPerHour) / kSecondsPerHour;
+  return item >= 0 && item <= 2 * kMaxUtcHours ? static_cast<int>(item) : -1;
 }
 
 }  // namespace
@@ -73,10 +71,13 @@ void ExtraPage::BuildControls() {
 }
 
 void ExtraPage::FillLists() {
-  for (int step = kMinPollDelay; step <= kMaxPollDelay; ++step)  // 50 ms to 500 ms
-    AddNumbered(pollDelay_, tr("%1 ms").arg(step * kPollDelayStepMs), step);
-  for (int hours = -kUtcHoursMax; hours <= kUtcHoursMax; ++hours)
-    AddNumbered(utc_, tr("%1 hours").arg(hours), hours * kSecondsPerHour);
+  // In the units the settings declare, which their tooltips name too.
+  const CatalogueEntry poll = DeclaredSetting("EXTRA", "TPRI");
+  for (std::int64_t step = poll.min; step <= poll.max; ++step)  // 50 ms to 500 ms
+    AddNumbered(pollDelay_, ShownQuantity(step * poll.shownScale, poll.unitName), static_cast<int>(step));
+  const CatalogueEntry utc = DeclaredSetting("EXTRA", "UTC");
+  for (std::int64_t hours = utc.listFrom; hours <= utc.listTo; ++hours)
+    AddNumbered(utc_, ShownQuantity(hours, utc.unitName), static_cast<int>(hours * utc.shownFactor));
   pollDelay_->setCurrentIndex(-1);
   utc_->setCurrentIndex(-1);
 }

@@ -23,8 +23,7 @@
 namespace trv {
 namespace {
 
-QString ComText(int port) { return QString("COM %1").arg(port); }
-QString SirqText(int port) { return QString("SIRQ %1").arg(port % kDrsiPortOffset, 2, 16, QChar('0')).toUpper(); }
+QString PortText(int port) { return QString::fromStdString(PortName(port)); }
 QString BaudText(int baud) { return QString("%1 Baud").arg(baud); }
 
 void ClearRadioButtons(std::initializer_list<QRadioButton*> buttons) {
@@ -60,14 +59,14 @@ void TncPage::ConnectHandlers() {
 // Every box is then set by showing a TNC, or cleared when there is none.
 void TncPage::FillNumberBoxes() {
   com_->clear();
-  for (int port : OfferedComPorts()) AddNumbered(com_, ComText(port), port);
-  for (int sirq : OfferedSirqPorts()) AddNumbered(com_, SirqText(sirq), sirq);
+  for (int port : OfferedComPorts()) AddNumbered(com_, PortText(port), port);
+  for (int sirq : OfferedSirqPorts()) AddNumbered(com_, PortText(sirq), sirq);
   baud_->clear();
   for (int baud : OfferedBaudRates()) AddNumbered(baud_, BaudText(baud), baud);
   pacLen_->clear();
-  for (int length : OfferedPacketLengths()) AddNumbered(pacLen_, tr("%1 chars").arg(length), length);
+  for (int length : OfferedPacketLengths()) AddNumbered(pacLen_, tr("%n chars", nullptr, length), length);
   channels_->clear();
-  for (int n = 0; n <= kMaxTncChannels; ++n) AddNumbered(channels_, tr("%1 channel(s)").arg(n), n);
+  for (int n = 0; n <= kMaxTncChannels; ++n) AddNumbered(channels_, tr("%n channel(s)", nullptr, n), n);
 }
 
 void TncPage::RefillList(int count) {
@@ -130,9 +129,12 @@ void TncPage::ShowTnc(int n, bool storeShown) {
   ShowFieldHelp(n);
 }
 
-// The tooltips name the key of the TNC shown ("[DEVICE] TNC1"), which holds all its fields.
+// The tooltips name the key of the TNC shown ("[DEVICE] TNC1"), which holds all its fields; the
+// baud rate's follows the port chosen.
 void TncPage::ShowFieldHelp(int n) {
-  const SettingCatalogue catalogue = TncCatalogue(config_, n);
+  std::optional<std::int32_t> port;
+  if (com_->currentIndex() >= 0) port = SelectedNumber(com_, 0);
+  const SettingCatalogue catalogue = TncCatalogue(config_, n, port);
   const std::pair<const char*, std::vector<QWidget*>> fields[] = {
       {"Driver", {driver_}},     {"Port", {com_, drsi_}},         {"Baud", {baud_}},
       {"PacLen", {pacLen_}},     {"Channels", {channels_}},       {"IniBlock", {ini_}},
@@ -236,6 +238,7 @@ void TncPage::TNC_Combo_ComClick() {
   drsi_->setEnabled(sirq);
   baud_->setEnabled(!sirq);
   comLine_->ShowPort(sirq ? 0 : SelectedNumber(com_, 0));
+  ShowFieldHelp(currentTnc_ < 0 ? 0 : currentTnc_);
 }
 
 }  // namespace trv

@@ -27,10 +27,10 @@ QString DefaultAudioOutput::Start(QIODevice& source, const QAudioFormat& format)
   Stop();
   const QAudioDevice device = QMediaDevices::defaultAudioOutput();
   if (device.isNull()) return QCoreApplication::translate("trv", "No audio output device");
-  if (!device.isFormatSupported(format))
-    return QCoreApplication::translate("trv", "The audio output cannot play %1 Hz with %2 channel(s)")
-        .arg(format.sampleRate())
-        .arg(format.channelCount());
+  if (const int channels = format.channelCount(); !device.isFormatSupported(format))
+    return QCoreApplication::translate("trv", "The audio output cannot play %1 Hz with %n channel(s)", nullptr,
+                                       channels)
+        .arg(format.sampleRate());
   sink_ = new QAudioSink(device, format, this);
   source_ = &source;
   connect(sink_, &QAudioSink::stateChanged, this, [this](QAudio::State state) { SinkStateChanged(state); });

@@ -68,9 +68,9 @@ QRect ColorGrid::CellRect(int cell) const {
 QString ColorGrid::CellMark(int cell) const {
   const bool fg = fg_.enabled && fg_.index == cell;
   const bool bg = bg_.enabled && bg_.index == cell;
-  if (fg && bg) return "VH";
-  if (fg) return "VG";
-  if (bg) return "HG";
+  if (fg && bg) return tr("FB", "colour grid cell: foreground and background");
+  if (fg) return tr("FG", "colour grid cell: foreground");
+  if (bg) return tr("BG", "colour grid cell: background");
   return {};
 }
 

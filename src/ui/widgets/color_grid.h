@@ -47,7 +47,8 @@ class ColorGrid : public QWidget {
 
   int FocusCell() const { return focusCell_; }
   QRect CellRect(int cell) const;
-  // "VG" foreground, "HG" background, "VH" both, empty for an unmarked cell.
+  // "FG" foreground, "BG" background, "FB" both (in German "VG", "HG", "VH"), empty for an
+  // unmarked cell.
   QString CellMark(int cell) const;
 
   QSize sizeHint() const override;

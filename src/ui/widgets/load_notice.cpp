@@ -15,12 +15,10 @@
 namespace trv {
 
 QString LoadNoticeText(std::size_t count) {
-  if (count == 1)
-    return QCoreApplication::translate(
-        "trv", "1 value in TARVO.INI could not be used and was replaced; OK will write the replacement.");
+  const int n = static_cast<int>(count);
   return QCoreApplication::translate(
-             "trv", "%1 values in TARVO.INI could not be used and were replaced; OK will write the replacements.")
-      .arg(count);
+      "trv", "%n value(s) in TARVO.INI could not be used and were replaced; OK will write the replacements.", nullptr,
+      n);
 }
 
 LoadNotice::LoadNotice(ModalWindows& modals, QWidget* parent)

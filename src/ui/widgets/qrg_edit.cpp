@@ -43,7 +43,7 @@ bool QrgEdit::ReplaceUnusable() {
   if (!edited_ || QrgOfEntry(text())) return false;
   const QString entry = text();
   SetProgramText(Fixed3(kDefaultQrg));
-  ReportReplacement(entry, text(), tr("a number of at most %1 characters with three decimals").arg(kQrgChars));
+  ReportReplacement(entry, text(), tr("a number of at most %n characters with three decimals", nullptr, kQrgChars));
   return true;
 }
 

@@ -34,6 +34,17 @@ int ReportStoreError(const StoreError& error, CommandStreams io);
 // Says on `err`, once a wait has lasted a second, which folder's lock is waited for.
 LockWaitNotice LockWaitLine(std::ostream& err);
 
+// The folder a verb works on: `dirOption` (--dir) when given, else the current folder when it
+// holds TARVO.INI, else the folder the window remembers (platform/remembered_folder.h), else
+// the current folder. With `init` (--init: a new station folder on purpose) it is `dirOption`
+// or the current folder, and taken without TARVO.INI.
+struct FolderChoice {
+  std::string dir;      // a host path
+  std::string refusal;  // why the folder is not taken (exit status 2); empty when it is
+};
+// `needsConfigFile`: a folder without TARVO.INI is refused unless `init` is given.
+FolderChoice ChooseFolder(const std::string& dirOption, bool init, bool needsConfigFile);
+
 // `programDir` is a host path.
 int ShowCommand(const std::string& programDir, bool json, CommandStreams io);
 // `file`: a host file checked in place of TARVO.INI (check --file); empty: TARVO.INI.

@@ -3,6 +3,7 @@
 #include <malloc.h>
 
 #include <filesystem>
+#include <functional>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -30,6 +31,7 @@ constexpr const char* kHelp = R"(Usage:
                                        set every setting a show --json output names
   tarvoini [--dir DIR] tnc [--dry-run] add | del N
                                        add a TNC or delete TNC N (numbered from 0)
+  tarvoini [--dir DIR] --init COMMAND  the same without TARVO.INI: starts a new station folder
   tarvoini ini get FILE SECTION KEY [DEFAULT]
   tarvoini ini set FILE SECTION KEY VALUE
   tarvoini ini del FILE SECTION [KEY]
@@ -37,7 +39,15 @@ constexpr const char* kHelp = R"(Usage:
   tarvoini ini keys FILE SECTION
   tarvoini --help | --version
 
-DIR is the program directory holding TARVO.INI (default: the current directory).
+DIR is Tarvo's program folder, which holds TARVO.INI. Without --dir, tarvoini takes the current
+folder when it holds TARVO.INI, else the folder trvcfg remembers (the one chosen in its folder
+question, kept in $XDG_CONFIG_HOME/trvcfg/folder, by default ~/.config/trvcfg/folder). A folder
+without TARVO.INI is refused with exit status 2 and nothing is created in it. --init starts a
+new station folder on purpose: it takes DIR, or else the current folder, without TARVO.INI, and
+the writing commands then make TARVO.INI and the working folders there. restore, check --file
+and the ini verbs name their files and are never refused. show, check, get, names and ports
+never create a file or folder.
+
 check prints one line per finding, TARVO.INI:LINE: [SECTION] KEY: what happens and why;
 line 0 stands for a key or section that is not in the file yet. With --file it checks FILE
 (e.g. TARVO.BAK) as the TARVO.INI of DIR (default: the folder of FILE). check also lists
@@ -79,18 +89,18 @@ Other programs may write the file at the same time: tarvoini processes take turn
 operation that finds the file changed before its own write starts again from the read.
 
 Exit status: 0 success, 1 not found or findings (also: restore without a TARVO.BAK),
-2 usage error (also a value that cannot be written, or a DIR without an exact Windows path),
-3 the file could not be written, 4 the file could not be read (also when TARVO.INI is not a
-regular file), 5 an unexpected error (a fault in tarvoini, said as "unexpected error: ..."; the
-file is left as it was or as written in one step). Errors 3 and 4 print the system's reason
-after the message. Numbers in arguments are whole decimal numbers (tnc del 02 is TNC 2).
+2 usage error (also a value that cannot be written, a folder without TARVO.INI, or a DIR
+without an exact Windows path), 3 the file could not be written, 4 the file could not be read
+(also when TARVO.INI is not a regular file), 5 an unexpected error (a fault in tarvoini, said
+as "unexpected error: ..."; the file is left as it was or as written in one step). Errors 3
+and 4 print the system's reason after the message. Numbers in arguments are whole decimal numbers (tnc del 02 is TNC 2).
 
 Examples:
   tarvoini --dir ~/.wine/drive_c/TARVO check
   tarvoini check --file ~/.wine/drive_c/TARVO/TARVO.BAK
   tarvoini --dir ~/.wine/drive_c/TARVO restore
   tarvoini --dir ~/.wine/drive_c/TARVO ports
-  tarvoini show --json > station.json; tarvoini --dir ~/club/TARVO apply station.json
+  tarvoini show --json > station.json; tarvoini --dir ~/club/TARVO --init apply station.json
   tarvoini set StationSettings.Call DL1ABC MailboxSettings.Timeout 30min
   tarvoini set --dry-run TncTable[0].Port 3 TncTable[0].Baud 9600
   tarvoini resave --dry-run
@@ -101,6 +111,8 @@ Examples:
   tarvoini ini del TARVO.INI MYBLOCK
   tarvoini ini keys TARVO.INI DEVICE
 )";
+
+using Dir = const std::string&;
 
 int Usage(const std::string& hint) {
   std::cerr << "tarvoini: " << hint << " (see tarvoini --help)\n";
@@ -125,7 +137,13 @@ int Run(int argc, char** argv) {
   if (args[0] == "ini") return trv::IniCommand({args.begin() + 1, args.end()}, io);
 
   std::string dir;
-  if (args[0] == "--dir") {
+  bool init = false;
+  while (!args.empty() && (args[0] == "--dir" || args[0] == "--init")) {
+    if (args[0] == "--init") {
+      init = true;
+      args.erase(args.begin());
+      continue;
+    }
     if (args.size() < 2) return Usage("--dir needs a directory");
     dir = args[1];
     args.erase(args.begin(), args.begin() + 2);
@@ -136,26 +154,35 @@ int Run(int argc, char** argv) {
     const std::string folder = std::filesystem::path(args[2]).parent_path().string();
     return trv::CheckCommand(!dir.empty() ? dir : !folder.empty() ? folder : ".", args[2], io);
   }
-  if (dir.empty()) dir = ".";
-  if (verb == "show" && args.size() == 1) return trv::ShowCommand(dir, false, io);
-  if (verb == "show" && args.size() == 2 && args[1] == "--json") return trv::ShowCommand(dir, true, io);
-  if (verb == "check" && args.size() == 1) return trv::CheckCommand(dir, {}, io);
-  if (verb == "ports" && args.size() == 1) return trv::PortsCommand(dir, io);
-  if (verb == "resave" && args.size() == 1) return trv::ResaveCommand(dir, io);
-  if (verb == "resave" && args.size() == 2 && args[1] == "--dry-run") return trv::ResaveDryRunCommand(dir, io);
-  if (verb == "names" && args.size() == 1) return trv::NamesCommand(dir, io);
-  if (verb == "get" && args.size() == 2) return trv::GetCommand(dir, args[1], io);
+  // The command as typed, run on the folder found below once its words are known to be right.
+  std::function<int(const std::string&)> command;
+  std::vector<std::string> rest(args.begin() + 1, args.end());
+  const bool dryRun = !rest.empty() && rest[0] == "--dry-run";
+  if (verb == "show" && args.size() == 1) command = [&](Dir d) { return trv::ShowCommand(d, false, io); };
+  if (verb == "show" && args.size() == 2 && args[1] == "--json")
+    command = [&](Dir d) { return trv::ShowCommand(d, true, io); };
+  if (verb == "check" && args.size() == 1) command = [&](Dir d) { return trv::CheckCommand(d, {}, io); };
+  if (verb == "ports" && args.size() == 1) command = [&](Dir d) { return trv::PortsCommand(d, io); };
+  if (verb == "resave" && args.size() == 1) command = [&](Dir d) { return trv::ResaveCommand(d, io); };
+  if (verb == "resave" && args.size() == 2 && dryRun) command = [&](Dir d) { return trv::ResaveDryRunCommand(d, io); };
+  if (verb == "names" && args.size() == 1) command = [&](Dir d) { return trv::NamesCommand(d, io); };
+  if (verb == "get" && args.size() == 2) command = [&](Dir d) { return trv::GetCommand(d, args[1], io); };
   if (verb == "set" || verb == "apply" || verb == "tnc") {
-    std::vector<std::string> rest(args.begin() + 1, args.end());
-    const bool dryRun = !rest.empty() && rest[0] == "--dry-run";
     if (dryRun) rest.erase(rest.begin());
-    if (verb == "set") return trv::SetCommand(dir, rest, dryRun, io);
-    if (verb == "tnc") return trv::TncCommand(dir, rest, dryRun, io);
-    if (rest.size() == 1) return trv::ApplyCommand(dir, rest[0], dryRun, io);
-    return Usage("apply needs one FILE.json");
+    if (verb == "set") command = [&](Dir d) { return trv::SetCommand(d, rest, dryRun, io); };
+    if (verb == "tnc") command = [&](Dir d) { return trv::TncCommand(d, rest, dryRun, io); };
+    if (verb == "apply" && rest.size() != 1) return Usage("apply needs one FILE.json");
+    if (verb == "apply") command = [&](Dir d) { return trv::ApplyCommand(d, rest[0], dryRun, io); };
   }
-  if (verb == "restore" && args.size() == 1) return trv::RestoreCommand(dir, io);
-  return Usage("unknown command '" + verb + "'");
+  if (verb == "restore" && args.size() == 1) command = [&](Dir d) { return trv::RestoreCommand(d, io); };
+  if (!command) return Usage("unknown command '" + verb + "'");
+  // restore puts back a TARVO.BAK where TARVO.INI may be missing.
+  const trv::FolderChoice folder = trv::ChooseFolder(dir, init, verb != "restore");
+  if (!folder.refusal.empty()) {
+    std::cerr << folder.refusal << "\n";
+    return trv::kUsage;
+  }
+  return command(folder.dir);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 
 #include "config/config.h"
 #include "config/open_store.h"
+#include "platform/remembered_folder.h"
 #include "platform/start_dir.h"
 #include "support/last_handler.h"
 #include "support/version.h"
@@ -41,7 +42,7 @@ CommandLine ParseCommandLine(int argc, char** argv) {
                                   "Edits TARVO.INI, the settings of the Tarvo packet-radio terminal.\n\n"
                                   "Installed in a bin folder, it asks for Tarvo's program folder at the first\n"
                                   "start and remembers the answer in\n%1.")
-          .arg(trv::RememberedFolderFile()));
+          .arg(QFile::decodeName(trv::RememberedFolderFile().c_str())));
   parser.addHelpOption();
   parser.addVersionOption();
   const QCommandLineOption dir("dir", QCoreApplication::translate("trv", "Edit the TARVO.INI in <DIR>."), "DIR");
@@ -76,7 +77,8 @@ int Run(int argc, char** argv) {
   const QString startDir = QString::fromStdString(trv::StartDirectory(
       argc > 0 ? argv[0] : "", qEnvironmentVariable("PATH").toStdString(), QDir::currentPath().toStdString()));
   QSettings settings;
-  const auto folder = trv::FindProgramFolder(options.dir, options.choose, startDir, settings, modals);
+  const auto folder =
+      trv::FindProgramFolder(options.dir, options.choose, startDir, {trv::RememberedFolderFile(), settings}, modals);
   if (!folder) return 0;  // the user cancelled the folder question: nothing is written
   trv::OpenedStore store = trv::OpenStore(QFile::encodeName(*folder).toStdString());
   switch (store.problem) {

@@ -5,15 +5,28 @@
 #include <QSettings>
 
 #include "platform/program_folder_files.h"
+#include "platform/remembered_folder.h"
 #include "platform/wine_prefix.h"
 #include "ui/modal_windows.h"
 
 namespace trv {
 namespace {
 
-constexpr const char* kRememberedKey = "programFolder";
+constexpr const char* kOldRememberedKey = "programFolder";  // where the settings file kept it
 
 std::string Host(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+// The remembered folder; the settings file's entry once, when the folder file is missing: it
+// moves into the folder file (and out of the settings file once that is written).
+QString Remembered(const FolderMemory& memory) {
+  if (const auto folder = ReadRememberedFolder(memory.file)) return QFile::decodeName(folder->c_str());
+  const QString old = memory.oldSettings.value(kOldRememberedKey).toString();
+  if (!old.isEmpty() && WriteRememberedFolder(memory.file, Host(old))) {
+    memory.oldSettings.remove(kOldRememberedKey);
+    memory.oldSettings.sync();
+  }
+  return old;
+}
 
 enum class Answer { Use, ChooseAnother, Cancel };
 
@@ -29,16 +42,13 @@ Answer AskToUse(const QString& folder, ModalWindows& modals) {
 }
 
 // The folder question until the user picks a folder to use, or cancels.
-std::optional<QString> AskForFolder(QSettings& settings, ModalWindows& modals, const QString& startDir) {
+std::optional<QString> AskForFolder(const FolderMemory& memory, ModalWindows& modals, const QString& startDir) {
   QString start = FolderQuestionStart(startDir);
   for (;;) {
     const QString chosen = modals.AskDirectory(Translated(kProgramFolderQuestion), start);
     if (chosen.isEmpty()) return std::nullopt;
     switch (AskToUse(chosen, modals)) {
-      case Answer::Use:
-        settings.setValue(kRememberedKey, chosen);
-        settings.sync();
-        return chosen;
+      case Answer::Use: WriteRememberedFolder(memory.file, Host(chosen)); return chosen;
       case Answer::ChooseAnother: start = chosen; break;
       case Answer::Cancel: return std::nullopt;
     }
@@ -63,20 +73,16 @@ QString FolderQuestionStart(const QString& startDir) {
   return QFileInfo(driveC).isDir() ? driveC : QDir::homePath();
 }
 
-QString RememberedFolderFile() {
-  return QSettings(QSettings::NativeFormat, QSettings::UserScope, "trvcfg", "trvcfg").fileName();
-}
-
 std::optional<QString> FindProgramFolder(const QString& dirOption, bool choose, const QString& startDir,
-                                         QSettings& settings, ModalWindows& modals) {
+                                         const FolderMemory& memory, ModalWindows& modals) {
   if (!dirOption.isEmpty()) return QDir::cleanPath(QDir::current().absoluteFilePath(dirOption));
-  if (choose) return AskForFolder(settings, modals, startDir);
+  if (choose) return AskForFolder(memory, modals, startDir);
   if (!IsInstalledProgramFolder(startDir)) return startDir;
-  const QString remembered = settings.value(kRememberedKey).toString();
-  if (remembered.isEmpty() || !QFileInfo(remembered).isDir()) return AskForFolder(settings, modals, startDir);
+  const QString remembered = Remembered(memory);
+  if (remembered.isEmpty() || !QFileInfo(remembered).isDir()) return AskForFolder(memory, modals, startDir);
   switch (AskToUse(remembered, modals)) {
     case Answer::Use: return remembered;
-    case Answer::ChooseAnother: return AskForFolder(settings, modals, startDir);
+    case Answer::ChooseAnother: return AskForFolder(memory, modals, startDir);
     case Answer::Cancel: return std::nullopt;
   }
   return std::nullopt;

@@ -6,6 +6,7 @@
 // user says so: the window fills the folder it edits with the terminal's subfolders.
 #include <QString>
 #include <optional>
+#include <string>
 
 #include "ui/translated.h"
 
@@ -34,12 +35,17 @@ bool ProgramFolderWritable(const QString& hostDir);
 // Why the folder or its TARVO.INI refuses writes ("Operation not permitted"); empty when neither does.
 QString ProgramFolderWriteRefusal(const QString& hostDir);
 
-// The file where the chosen folder is remembered (~/.config/trvcfg/trvcfg.conf).
-QString RememberedFolderFile();
+// Where the chosen folder is remembered: `file`, the folder file that tarvoini reads too
+// (platform/remembered_folder.h), and `oldSettings`, the settings file that held it before.
+// While `file` is missing, the folder in `oldSettings` is taken and moved into it.
+struct FolderMemory {
+  std::string file;
+  QSettings& oldSettings;
+};
 
 // The host folder to edit, or nothing when the user cancels a question. A folder the user
-// picks is remembered in `settings` for the next start; `choose` asks again.
+// picks is remembered for the next start; `choose` asks again.
 std::optional<QString> FindProgramFolder(const QString& dirOption, bool choose, const QString& startDir,
-                                         QSettings& settings, ModalWindows& modals);
+                                         const FolderMemory& memory, ModalWindows& modals);
 
 }  // namespace trv

@@ -97,7 +97,7 @@ TEST_F(TarvoIniFaults, ADirectoryWithoutAnExactWindowsPathIsRefused) {
   for (const fs::path& dir : {polish, backslash, deep, tmp.path() / "nul", tmp.path() / "Tarvo."}) {
     fs::create_directories(dir);
     for (const char* verb : {"show", "check", "resave"}) {
-      const Result r = Run("--dir '" + dir.string() + "' " + verb);
+      const Result r = Run("--dir '" + dir.string() + "' --init " + verb);
       EXPECT_EQ(r.status, 2) << dir << verb;
       EXPECT_NE(r.err.find("has no exact Windows path"), std::string::npos) << r.err;
     }

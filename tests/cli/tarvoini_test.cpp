@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <map>
 
 #include "tarvoini_runner.h"
 
@@ -15,6 +17,14 @@ using test::WriteFile;
 
 using test::Result;
 
+// Every file and directory below `dir`.
+std::vector<std::string> TreeOf(const fs::path& dir) {
+  std::vector<std::string> all;
+  for (const auto& e : fs::recursive_directory_iterator(dir)) all.push_back(e.path().string());
+  std::sort(all.begin(), all.end());
+  return all;
+}
+
 class TarvoIniTest : public ::testing::Test {
  protected:
   Result Run(const std::string& args) { return test::RunTarvoIni(tmp, args); }
@@ -22,12 +32,7 @@ class TarvoIniTest : public ::testing::Test {
   std::string Ini() const { return ReadFile((program / "TARVO.INI").string()); }
   void SetIni(const std::string& bytes) const { WriteFile((program / "TARVO.INI").string(), bytes); }
   // Every file and directory below the program directory.
-  std::vector<std::string> Tree() const {
-    std::vector<std::string> all;
-    for (const auto& e : fs::recursive_directory_iterator(program)) all.push_back(e.path().string());
-    std::sort(all.begin(), all.end());
-    return all;
-  }
+  std::vector<std::string> Tree() const { return TreeOf(program); }
 
   test::TempDir tmp;
   fs::path program = tmp.path() / "prog";
@@ -48,10 +53,11 @@ TEST_F(TarvoIniTest, HelpVersionAndUsageErrors) {
   const Result help = Run("--help");
   EXPECT_EQ(help.status, 0);
   for (const char* verb : {"show", "check", "--file", "resave", "restore", "TARVO.BAK", "ini get", "ini set", "ini del",
-                           "ini sections", "ini keys"})
+                           "ini sections", "ini keys", "--init", "~/.config/trvcfg/folder"})
     EXPECT_NE(help.out.find(verb), std::string::npos) << verb;
   EXPECT_EQ(Run("--version").status, 0);
-  for (const char* bad : {"", "frobnicate", "show --xml", "--dir", "ini", "ini get onlyfile", "ini nope f"}) {
+  for (const char* bad : {"", "frobnicate", "show --xml", "--dir", "--init", "--init frobnicate", "ini",
+                          "ini get onlyfile", "ini nope f"}) {
     const Result r = Run(bad);
     EXPECT_EQ(r.status, 2) << bad;
     EXPECT_NE(r.err.find("--help"), std::string::npos) << bad;
@@ -59,9 +65,14 @@ TEST_F(TarvoIniTest, HelpVersionAndUsageErrors) {
   EXPECT_EQ(Run("--dir /nonexistent/dir show").status, 2);
 }
 
-TEST_F(TarvoIniTest, ShowJsonOfAnEmptyDirectoryGivesEveryDefault) {
+TEST_F(TarvoIniTest, ShowJsonOfAnEmptyDirectoryGivesEveryDefaultWithInit) {
   fs::create_directories(program);
-  const Result r = Run("--dir " + Dir() + " show --json");
+  const Result refused = Run("--dir " + Dir() + " show --json");
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_EQ(refused.err,
+            "tarvoini: no TARVO.INI in " + program.string() + "; --init starts a new station folder there\n");
+  EXPECT_EQ(refused.out, "");
+  const Result r = Run("--dir " + Dir() + " --init show --json");
   ASSERT_EQ(r.status, 0) << r.err;
   for (const char* member : {"\"StationSettings\": {",
                              "\"Call\": \"NOCALL\"",
@@ -91,6 +102,88 @@ TEST_F(TarvoIniTest, ShowJsonOfAnEmptyDirectoryGivesEveryDefault) {
   EXPECT_EQ(r.out.substr(r.out.size() - 2), "}\n");
   EXPECT_FALSE(fs::exists(program / "TARVO.INI"));
   EXPECT_TRUE(fs::is_empty(program));  // no directory was created
+}
+
+// Which folder a command works on: --dir, else the current folder when it holds TARVO.INI,
+// else the folder the window remembers in its folder file. A folder without TARVO.INI is
+// refused, and nothing is made in any folder, unless --init asks for a new station folder.
+TEST_F(TarvoIniTest, TheFolderIsTheOptionThenTheCurrentOneThenTheRememberedOne) {
+  struct Case {
+    const char* where;       // the current folder
+    const char* options;     // {name} stands for the folder's path
+    const char* remembered;  // the folder the folder file names; empty: no file
+    const char* command;
+    int status;
+    const char* out;
+    std::vector<std::string> err;  // parts of the message; {name} as above
+    const char* created;           // the folder that gets TARVO.INI; none else changes
+  };
+  const std::string kGet = "get StationSettings.Call", kSet = "set StationSettings.Call DL1NEW";
+  const std::string kNoIni = "no TARVO.INI in ";
+  const std::vector<Case> cases = {
+      {"station", "", "Funkstation Müller", kGet.c_str(), 0, "DL1CUR\n", {}, ""},
+      {"empty", "", "Funkstation Müller", kGet.c_str(), 0, "DL1MEM\n", {}, ""},
+      {"empty", "--dir {other}", "Funkstation Müller", kGet.c_str(), 0, "DL1DIR\n", {}, ""},
+      {"station", "--dir {empty}", "", kGet.c_str(), 2, "", {kNoIni + "{empty}; --init starts"}, ""},
+      {"empty", "", "", kGet.c_str(), 2, "", {"in the current folder {empty} and no folder remembered", "--init"}, ""},
+      {"empty", "", "", "show", 2, "", {"current folder {empty}"}, ""},
+      {"empty", "", "", "check", 2, "", {"current folder {empty}"}, ""},
+      {"empty", "", "", kSet.c_str(), 2, "", {"current folder {empty}"}, ""},
+      {"empty", "", "", "tnc add", 2, "", {"current folder {empty}"}, ""},
+      {"empty", "", "void", kSet.c_str(), 2, "", {kNoIni + "{void} (the folder remembered in ", "--init"}, ""},
+      {"empty", "", "gone", kGet.c_str(), 2, "", {"no such directory: {gone} (the folder remembered in "}, ""},
+      {"empty", "--init", "Funkstation Müller", kGet.c_str(), 0, "NOCALL\n", {}, ""},
+      {"empty", "--init", "", "check", 1, "", {}, ""},
+      {"empty", "--dir {void} --init", "", "show", 0, "[StationSettings]\n  Call = NOCALL\n", {}, ""},
+      {"empty", "--init", "", kSet.c_str(), 0, "", {}, "empty"},
+      {"station", "--init --dir {void}", "", kSet.c_str(), 0, "", {}, "void"},
+      {"empty", "", "", "restore", 1, "", {"no TARVO.BAK"}, ""},
+      {"station", "", "", "check", 1, "", {}, ""},
+      {"station", "", "", "names", 0, "", {}, ""},
+  };
+  const std::vector<std::string> folders = {"station", "empty", "other", "void", "Funkstation Müller"};
+  for (const Case& c : cases) {
+    const test::TempDir root;
+    const auto path = [&](const std::string& name) { return root / name; };
+    const auto expand = [&](std::string text) {
+      for (const std::string& name : std::vector<std::string>{"empty", "other", "void", "gone"})
+        for (std::size_t at; (at = text.find("{" + name + "}")) != std::string::npos;)
+          text.replace(at, name.size() + 2, path(name));
+      return text;
+    };
+    for (const std::string& name : folders) fs::create_directories(path(name));
+    WriteFile(path("station") + "/TARVO.INI", "[STATION]\r\nCALL=DL1CUR\r\n");
+    WriteFile(path("other") + "/tarvo.ini", "[STATION]\r\nCALL=DL1DIR\r\n");
+    WriteFile(path("Funkstation Müller") + "/TARVO.INI", "[STATION]\r\nCALL=DL1MEM\r\n");
+    if (*c.remembered != '\0')
+      WriteFile(tmp / "home/.config/trvcfg/folder", path(c.remembered) + "\n");
+    else
+      fs::remove(tmp / "home/.config/trvcfg/folder");
+    std::map<std::string, std::vector<std::string>> before;
+    for (const std::string& name : folders) before[name] = TreeOf(path(name));
+
+    const std::string what = std::string(c.where) + ": " + c.options + " " + c.command + " (" + c.remembered + ")";
+    const Result r = test::RunTarvoIni(tmp, expand(c.options) + " " + c.command, {}, path(c.where));
+    EXPECT_EQ(r.status, c.status) << what << "\n" << r.err;
+    EXPECT_EQ(c.status == 2 ? r.out : r.out.substr(0, std::string(c.out).size()), c.out) << what;
+    for (const std::string& part : c.err)
+      EXPECT_NE(r.err.find(expand(part)), std::string::npos) << what << "\n" << r.err;
+    for (const std::string& name : folders) {
+      if (name == c.created)
+        EXPECT_NE(ReadFile(path(name) + "/TARVO.INI").find("CALL=DL1NEW"), std::string::npos) << what;
+      else
+        EXPECT_EQ(TreeOf(path(name)), before[name]) << what << ": " << name;
+    }
+  }
+}
+
+// The folder file of $XDG_CONFIG_HOME when that names a full path; else of ~/.config.
+TEST_F(TarvoIniTest, TheRememberedFolderIsReadFromXdgConfigHome) {
+  SetIni("[STATION]\r\nCALL=DL1XDG\r\n");
+  WriteFile(tmp / "xdg/trvcfg/folder", program.string() + "\n");
+  const std::string get = "get StationSettings.Call";
+  EXPECT_EQ(test::RunTarvoIni(tmp, get, "XDG_CONFIG_HOME='" + (tmp / "xdg") + "'", tmp.path()).out, "DL1XDG\n");
+  EXPECT_EQ(test::RunTarvoIni(tmp, get, "XDG_CONFIG_HOME=xdg", tmp.path()).status, 2);
 }
 
 TEST_F(TarvoIniTest, ShowOfARichFileChangesNothing) {
@@ -148,7 +241,7 @@ TEST_F(TarvoIniTest, CheckListsEveryDroppedOrReplacedValueWithItsLine) {
 
 TEST_F(TarvoIniTest, CheckOfACleanFileSaysNothing) {
   fs::create_directories(program);
-  ASSERT_EQ(Run("--dir " + Dir() + " resave").status, 0);
+  ASSERT_EQ(Run("--dir " + Dir() + " --init resave").status, 0);
   const Result r = Run("--dir " + Dir() + " check");
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, "");

@@ -30,8 +30,10 @@ desktop-file-validate "$usr/share/applications/trvcfg.desktop"
 # A way to choose the folder again, and the file that remembers it named where users look.
 grep -qx 'Exec=trvcfg --choose' "$usr/share/applications/trvcfg.desktop"
 HOME=$work/home XDG_CONFIG_HOME='' QT_QPA_PLATFORM=offscreen "$usr/bin/trvcfg" --help |
-  grep -qF "$work/home/.config/trvcfg/trvcfg.conf" || { echo "trvcfg --help does not name trvcfg.conf"; exit 1; }
-grep -q 'trvcfg\.conf' "$usr/share/man/man1/trvcfg.1" || { echo "trvcfg(1) does not name trvcfg.conf"; exit 1; }
+  grep -qF "$work/home/.config/trvcfg/folder" || { echo "trvcfg --help does not name the folder file"; exit 1; }
+for page in trvcfg tarvoini; do
+  grep -qF '.config/trvcfg/folder' "$usr/share/man/man1/$page.1" || { echo "$page(1) does not name the folder file"; exit 1; }
+done
 test -s "$usr/share/icons/hicolor/scalable/apps/trvcfg.svg"
 bash -n "$usr/share/bash-completion/completions/tarvoini"
 for page in trvcfg tarvoini; do

@@ -6,6 +6,7 @@
 #include <QSettings>
 #include <filesystem>
 
+#include "platform/remembered_folder.h"
 #include "ui_test_util.h"
 
 namespace trv {
@@ -19,11 +20,14 @@ class ProgramFolderTest : public ::testing::Test {
   }
   QString Path(const std::string& name) const { return QString::fromStdString(dir / name); }
   std::optional<QString> Find(const QString& option, const QString& start, bool choose = false) {
-    return FindProgramFolder(option, choose, start, settings, modals);
+    return FindProgramFolder(option, choose, start, {folderFile, settings}, modals);
   }
+  // The folder the folder file names, as tarvoini reads it.
+  QString Remembered() const { return QString::fromStdString(ReadRememberedFolder(folderFile).value_or("")); }
   QString NoConfigFileQuestion(const std::string& name) const { return QString(kNoConfigFileQuestion).arg(Path(name)); }
 
   test::TempDir dir;
+  std::string folderFile = dir / "config/trvcfg/folder";
   QSettings settings;
   test::RecordedModals modals;
 };
@@ -60,12 +64,12 @@ TEST_F(ProgramFolderTest, AFolderWithoutTarvoIniIsUsedOnlyWhenTheUserSaysSo) {
       {{driveC, tarvo}, {0}, tarvo}, {{driveC, {}}, {0}, std::nullopt}, {{driveC, driveC}, {0, 1}, driveC},
   };
   for (const Case& c : cases) {
-    settings.clear();
+    std::filesystem::remove(folderFile);
     modals = {};
     modals.directoryAnswers = c.folders;
     modals.choiceAnswers = c.answers;
     EXPECT_EQ(Find({}, Path("usr/bin")), c.found) << c.folders.join(",").toStdString();
-    EXPECT_EQ(settings.value("programFolder").toString(), c.found.value_or(QString()));
+    EXPECT_EQ(Remembered(), c.found.value_or(QString()));
     EXPECT_EQ(modals.questions.mid(0, 2), QStringList({kProgramFolderQuestion, NoConfigFileQuestion("drive_c")}));
     EXPECT_EQ(modals.choices.mid(0, 3), QStringList({"C&hoose another", "&Use it", "&Cancel"}));
     EXPECT_TRUE(std::filesystem::is_empty(dir / "drive_c"));  // nothing is created by asking
@@ -74,7 +78,7 @@ TEST_F(ProgramFolderTest, AFolderWithoutTarvoIniIsUsedOnlyWhenTheUserSaysSo) {
 
 TEST_F(ProgramFolderTest, ARememberedFolderWithoutTarvoIniAsksAndChooseAsksAgain) {
   std::filesystem::create_directories(dir / "empty");
-  settings.setValue("programFolder", Path("empty"));
+  WriteRememberedFolder(folderFile, dir / "empty");
   modals.choiceAnswer = 1;  // Use it
   EXPECT_EQ(Find({}, Path("usr/bin")), Path("empty"));
   EXPECT_EQ(modals.questions, QStringList{NoConfigFileQuestion("empty")});
@@ -83,14 +87,14 @@ TEST_F(ProgramFolderTest, ARememberedFolderWithoutTarvoIniAsksAndChooseAsksAgain
   modals.directoryAnswer = Path("TARVO");
   EXPECT_EQ(Find({}, Path("usr/bin"), true), Path("TARVO"));  // --choose
   EXPECT_EQ(modals.questions, QStringList{kProgramFolderQuestion});
-  EXPECT_EQ(settings.value("programFolder").toString(), Path("TARVO"));
+  EXPECT_EQ(Remembered(), Path("TARVO"));
   EXPECT_EQ(Find(Path("empty"), Path("usr/bin"), false), Path("empty"));  // --dir is taken as given
   EXPECT_EQ(modals.questions.size(), 1);
 }
 
 TEST_F(ProgramFolderTest, CancellingTheQuestionGivesNoFolderAndRemembersNothing) {
   EXPECT_EQ(Find({}, Path("usr/bin")), std::nullopt);
-  EXPECT_FALSE(settings.contains("programFolder"));
+  EXPECT_FALSE(std::filesystem::exists(folderFile));
 }
 
 TEST_F(ProgramFolderTest, ABinFolderWithTarvoIniIsTarvosFolder) {
@@ -100,10 +104,24 @@ TEST_F(ProgramFolderTest, ABinFolderWithTarvoIniIsTarvosFolder) {
 }
 
 TEST_F(ProgramFolderTest, ARememberedFolderThatIsGoneIsAskedForAgain) {
-  settings.setValue("programFolder", Path("gone"));
+  WriteRememberedFolder(folderFile, dir / "gone");
   modals.directoryAnswer = Path("TARVO");
   EXPECT_EQ(Find({}, Path("usr/bin")), Path("TARVO"));
-  EXPECT_EQ(settings.value("programFolder").toString(), Path("TARVO"));
+  EXPECT_EQ(Remembered(), Path("TARVO"));
+}
+
+// The settings file kept the folder before the folder file did: its entry moves over once,
+// and the path reaches the file in UTF-8.
+TEST_F(ProgramFolderTest, TheSettingsFilesFolderMovesIntoTheFolderFileOnce) {
+  test::WriteFile(dir / "Funkstation Müller/TARVO.INI", "[STATION]\r\n");
+  settings.setValue("programFolder", Path("Funkstation Müller"));
+  EXPECT_EQ(Find({}, Path("usr/bin")), Path("Funkstation Müller"));
+  EXPECT_EQ(test::ReadFile(folderFile), dir / "Funkstation M\xC3\xBCller\n");
+  EXPECT_FALSE(settings.contains("programFolder"));
+
+  settings.setValue("programFolder", Path("TARVO"));  // taken once: from now on the folder file counts
+  EXPECT_EQ(Find({}, Path("usr/bin")), Path("Funkstation Müller"));
+  EXPECT_TRUE(modals.questions.isEmpty());
 }
 
 TEST_F(ProgramFolderTest, TheQuestionOpensInDriveCOfThePrefixThatHoldsTheProgram) {

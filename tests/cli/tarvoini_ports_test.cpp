@@ -89,5 +89,22 @@ TEST(TarvoIniPortsTest, ARegistryThatIsNoFileOrTooLargeIsAnErrorNotAHang) {
   }
 }
 
+// Without the prefix's drive letters every path on them would read as missing: a dosdevices
+// folder that cannot be listed is a read error.
+TEST(TarvoIniPortsTest, ADosdevicesFolderThatCannotBeListedIsAReadError) {
+  test::TempDir tmp;
+  const std::string prefix = test::MakeWinePrefix(tmp);
+  const std::string program = prefix + "/drive_c/TARVO";
+  test::WriteFile(program + "/TARVO.INI", "[STATION]\r\nCALL=DL1ABC\r\n");
+  const std::string fault = test::ShimPreload() + " TRV_LIST_FAIL=read:5:'" +
+                            std::filesystem::canonical(prefix + "/dosdevices").string() + "'";
+  for (const char* verb : {"show", "resave"}) {
+    const test::Result r = test::RunTarvoIni(tmp, "--dir '" + program + "' " + verb, fault);
+    EXPECT_EQ(r.status, 4) << verb << r.err;
+    EXPECT_NE(r.err.find("dosdevices kann nicht gelesen werden: Input/output error"), std::string::npos) << r.err;
+  }
+  EXPECT_EQ(test::ReadFile(program + "/TARVO.INI"), "[STATION]\r\nCALL=DL1ABC\r\n");
+}
+
 }  // namespace
 }  // namespace trv

@@ -56,9 +56,12 @@ int MakeHeldTemporary(const std::string& hostPath, std::string& temp) {
     temp = TemporaryPatternFor(hostPath);
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) return -1;
+    // Where the file system has no locks the file is used unheld, as before there were holds.
+    const bool taken = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    const bool noLocks = !taken && errno != EWOULDBLOCK && errno != EINTR;
     struct stat opened {
     }, named{};
-    if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &opened) == 0 && ::lstat(temp.c_str(), &named) == 0 &&
+    if ((taken || noLocks) && ::fstat(fd, &opened) == 0 && ::lstat(temp.c_str(), &named) == 0 &&
         SameFile(opened, named))
       return fd;
     ::close(fd);  // a sweep took it the moment it was made, and removes it

@@ -1,7 +1,8 @@
 #pragma once
 // The verbs of tarvoini. Each returns the exit status:
 // 0 success, 1 not found or findings, 2 usage error (also a value that cannot be written and
-// a directory with no exact Windows form), 3 the file could not be written, 4 it could not be read.
+// a directory with no exact Windows form), 3 the file could not be written, 4 it could not be read;
+// 5 (kUnexpectedError, support/last_handler.h) is main's, for an exception nothing else caught.
 #include <memory>
 #include <optional>
 #include <ostream>

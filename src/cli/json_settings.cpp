@@ -1,6 +1,7 @@
 #include "cli/json_settings.h"
 
 #include <cctype>
+#include <unordered_map>
 
 #include "support/codepage.h"
 
@@ -43,8 +44,16 @@ class Reader {
 
   void Value(const std::string& name) {
     Blank();
-    if (Take('{')) return Object(name);
-    if (Take('[')) return Array(name);
+    if (pos_ < text_.size() && (text_[pos_] == '{' || text_[pos_] == '[')) {
+      if (depth_ == kMaxDepth) Fail("nested deeper than " + std::to_string(kMaxDepth) + " levels");
+      ++depth_;
+      if (Take('{'))
+        Object(name);
+      else if (Take('['))
+        Array(name);
+      --depth_;
+      return;
+    }
     if (pos_ < text_.size() && text_[pos_] == '"') return Add(name, String());
     if (Word("true")) return Add(name, "yes");
     if (Word("false")) return Add(name, "no");
@@ -62,14 +71,14 @@ class Reader {
       Blank();
       const std::string key = String();
       Expect(':');
-      Value(name.empty() ? key : name + "." + key);
+      Value(Joined(name, ".", key));
     } while (Take(','));
     Expect('}');
   }
   void Array(const std::string& name) {
     std::size_t count = 0;
     if (!Take(']')) {
-      do Value(name + "[" + std::to_string(count++) + "]");
+      do Value(Joined(name, "[", std::to_string(count++) + "]"));
       while (Take(','));
       Expect(']');
     }
@@ -88,9 +97,14 @@ class Reader {
       if (pos_ >= text_.size()) break;
       c = text_[pos_++];
       if (c == 'u') {
-        if (pos_ + 4 > text_.size()) Fail("a short \\u escape");
-        AppendUtf8(s, static_cast<char32_t>(std::stoul(std::string(text_.substr(pos_, 4)), nullptr, 16)));
-        pos_ += 4;
+        char32_t code = 0;
+        for (int i = 0; i < 4; ++i, ++pos_) {
+          const char h = pos_ < text_.size() ? text_[pos_] : '\0';
+          if (!std::isxdigit(static_cast<unsigned char>(h))) Fail("a \\u escape without four hex digits");
+          code = code * 16 +
+                 static_cast<char32_t>(std::isdigit(static_cast<unsigned char>(h)) ? h - '0' : (h | 0x20) - 'a' + 10);
+        }
+        AppendUtf8(s, code);
       } else {
         const std::string_view from = "bfnrt", to = "\b\f\n\r\t";
         const std::size_t at = from.find(c);
@@ -101,11 +115,36 @@ class Reader {
     ++pos_;
     return s;
   }
-  void Add(const std::string& name, std::string value) { out_.values.emplace_back(name, std::move(value)); }
+  // A setting's name: no setting has a longer one, and a longer one would cost its length
+  // again for every item below it.
+  std::string Joined(const std::string& name, std::string_view separator, const std::string& key) const {
+    if (name.size() + separator.size() + key.size() > kMaxName)
+      Fail("a name longer than " + std::to_string(kMaxName) + " characters");
+    return name.empty() && separator == "." ? key : name + std::string(separator) + key;
+  }
+  // A name given again (in any letter case, with its list numbers written with leading zeros:
+  // set takes them so) keeps its first place and takes the last value.
+  void Add(const std::string& name, std::string value) {
+    std::string folded;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+      folded += static_cast<char>(std::tolower(static_cast<unsigned char>(name[i])));
+      if (name[i] == '[')  // list numbers are read whole: [01] is [1]
+        while (i + 2 < name.size() && name[i + 1] == '0' && std::isdigit(static_cast<unsigned char>(name[i + 2]))) ++i;
+    }
+    const auto [at, added] = seen_.try_emplace(std::move(folded), out_.values.size());
+    if (added)
+      out_.values.emplace_back(name, std::move(value));
+    else
+      out_.values[at->second].second = std::move(value);
+  }
 
+  static constexpr int kMaxDepth = 64;
+  static constexpr std::size_t kMaxName = 256;
   std::string_view text_;
   JsonSettings& out_;
   std::size_t pos_ = 0;
+  int depth_ = 0;
+  std::unordered_map<std::string, std::size_t> seen_;
 };
 
 }  // namespace

@@ -15,7 +15,10 @@ struct JsonSettings {
   std::map<std::string, std::size_t> listLengths;           // "TncTable" -> number of items
 };
 
-// Throws std::runtime_error naming the offset of what is not JSON.
+// A name given more than once (in any letter case) keeps its first place and takes its last
+// value; the reading takes time in proportion to the text. Throws std::runtime_error naming the
+// offset of what is not JSON, of nesting deeper than 64 levels, or of a name longer than 256
+// characters (no setting has one).
 JsonSettings ReadJsonSettings(std::string_view json);
 
 }  // namespace trv

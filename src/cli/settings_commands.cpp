@@ -1,7 +1,8 @@
 // get, set, apply, tnc and the dry runs: settings by name, checked as the window checks them,
 // written in one step with only the keys whose value changes.
+#include <algorithm>
+#include <charconv>
 #include <fstream>
-#include <sstream>
 
 #include "cli/commands.h"
 #include "cli/json_settings.h"
@@ -9,6 +10,7 @@
 #include "config/device_section.h"
 #include "config/ini_errors.h"
 #include "config/save_merge.h"
+#include "config/saved_forms.h"
 #include "config/sections.h"
 #include "config/setting_catalogue.h"
 #include "support/codepage.h"
@@ -42,11 +44,22 @@ int WithLoadedSettings(const std::string& programDir, CommandStreams io, const s
   return use(*config);
 }
 
+// A name with its list numbers read whole: "TncTable[002].Port" is "TncTable[2].Port".
+std::string WithWholeNumbers(std::string_view name) {
+  std::string out;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    out += name[i];
+    if (name[i] != '[') continue;
+    while (i + 2 < name.size() && name[i + 1] == '0' && name[i + 2] >= '0' && name[i + 2] <= '9') ++i;
+  }
+  return out;
+}
+
 // Sets one named value (UTF-8) in the records, checked as the window checks it. A read-only
 // value that stays as it is passes (apply gets them all).
 void SetOne(Config& config, const std::string& name, const std::string& utf8, bool readOnlyMayStay) {
   const SettingCatalogue catalogue = MakeSettingCatalogue(config);
-  const CatalogueEntry* entry = FindSetting(catalogue, name);
+  const CatalogueEntry* entry = FindSetting(catalogue, WithWholeNumbers(name));
   if (entry == nullptr) throw Refusal{"no setting " + name + " (tarvoini names lists them)"};
   const auto text = Utf8ToCp1252(utf8);
   if (!text) throw Refusal{entry->name + ": '" + utf8 + "' has characters that TARVO.INI cannot hold"};
@@ -56,11 +69,73 @@ void SetOne(Config& config, const std::string& name, const std::string& utf8, bo
   entry->put(config, *checked.value);
 }
 
-// Writes the keys whose value the change made differ, as save all would write them.
-void WriteChangedKeys(TIniFile& ini, const SaveImage& before, Config& config) {
+// Writes the keys whose value the change made differ, as save all would write them; the TNC
+// lines keep what reading replaced in the fields the change left alone. Returns the writes.
+IniWrites WriteChangedKeys(TIniFile& ini, const SaveImage& before, Config& config) {
   const SaveImage after = SaveImage::Of(config);
-  for (const IniWrite& write : after.Writes())
-    if (after.ValueOf(write) != before.ValueOf(write)) ini.Apply(write);
+  IniWrites written;
+  for (IniWrite write : after.Writes()) {
+    if (after.ValueOf(write) == before.ValueOf(write)) continue;
+    if (write.WholeSection() && EqualNoCase1252(write.section, kDeviceSection))
+      write.keys = KeepTncLinesAsRead(config, std::move(write.keys));
+    ini.Apply(write);
+    written.push_back(std::move(write));
+  }
+  return written;
+}
+
+// Whether the write is of that key (or of its whole section).
+bool Writes(const IniWrite& write, std::string_view section, std::string_view key) {
+  return EqualNoCase1252(write.section, section) && (write.WholeSection() || EqualNoCase1252(write.key, key));
+}
+
+bool SameFinding(const Finding& a, const Finding& b) {
+  return EqualNoCase1252(a.section, b.section) && EqualNoCase1252(a.key, b.key) && a.message == b.message;
+}
+
+std::string Shown(const std::string& windowsText) {
+  const std::string text = Cp1252ToUtf8(windowsText);
+  return text.size() <= 80 ? "'" + text + "'"
+                           : "'" + text + "' (" + std::to_string(windowsText.size()) + " characters)";
+}
+
+// Reads the action's file as the next read will (into records of its own; writes held, no
+// directory made) and refuses a written value that it would not give back as written: cut,
+// replaced, or read otherwise after what reading puts in front of it.
+void RefuseWhatTheNextReadChanges(TIniFile& ini, const Config& config, const Findings& loaded,
+                                  const IniWrites& written) {
+  if (written.empty()) return;
+  Config next(config.Files, {.readOnly = true});
+  Findings findings;
+  Findings* const target = ini.FindingsTarget();
+  ini.SetFindings(&findings);
+  ini.HoldWrites(true);
+  try {
+    const ActionScope scope(next, &ini);
+    Load(next);
+  } catch (...) {
+    ini.HoldWrites(false);
+    ini.SetFindings(target);
+    throw;
+  }
+  ini.HoldWrites(false);
+  ini.SetFindings(target);
+  const SettingCatalogue catalogue = MakeSettingCatalogue(config), read = MakeSettingCatalogue(next);
+  for (const CatalogueEntry& e : catalogue) {
+    if (!e.get ||
+        std::none_of(written.begin(), written.end(), [&](const IniWrite& w) { return Writes(w, e.section, e.key); }))
+      continue;
+    const CatalogueEntry* again = FindSetting(read, e.name);
+    const std::string value = e.get(config), readBack = again != nullptr ? again->get(next) : std::string();
+    if (again != nullptr && readBack == value) continue;
+    // What reading says about the key, when it said something new.
+    for (const Finding& f : findings)
+      if (EqualNoCase1252(f.section, e.section) && EqualNoCase1252(f.key, e.key) &&
+          std::none_of(loaded.begin(), loaded.end(), [&](const Finding& l) { return SameFinding(l, f); }))
+        throw Refusal{e.name + ": the next read would not take the value as written: " + f.message};
+    throw Refusal{e.name + ": written as " + Shown(value) + ", the next read would give " +
+                  (again != nullptr ? Shown(readBack) : std::string("no such setting"))};
+  }
 }
 
 // The file as read and as it would be written, as a unified diff on `out`; whether they differ.
@@ -74,17 +149,23 @@ bool PrintDiff(const DryRun& dry, std::ostream& out) {
 // `dryRun`, prints the difference instead.
 int ChangeSettings(const std::string& programDir, bool dryRun, CommandStreams io,
                    const std::function<void(Config&)>& change) {
-  auto config = MakeConfig(programDir, {.readOnly = dryRun, .keepBackup = true}, io);
+  auto config =
+      MakeConfig(programDir, {.readOnly = dryRun, .lockWaiting = LockWaitLine(io.err), .keepBackup = true}, io);
   if (!config) return kUsage;
   auto body = [&](TIniFile& ini) {
+    Findings loaded;
+    Findings* const target = ini.FindingsTarget();
+    ini.SetFindings(&loaded);
     ini.HoldWrites(true);  // what loading would add is not this command's change
     Load(*config);
     ini.HoldWrites(false);
+    ini.SetFindings(target);
     const SaveImage before = SaveImage::Of(*config);
     change(*config);
+    ApplySavedForms(*config);  // written as OK writes what the next read makes of them
     if (const std::string unmet = UnmetDependency(MakeSettingCatalogue(*config), *config); !unmet.empty())
       throw Refusal{unmet};
-    WriteChangedKeys(ini, before, *config);
+    RefuseWhatTheNextReadChanges(ini, *config, loaded, WriteChangedKeys(ini, before, *config));
   };
   try {
     if (!dryRun) {
@@ -101,6 +182,16 @@ int ChangeSettings(const std::string& programDir, bool dryRun, CommandStreams io
   } catch (const StoreError& e) {
     return ReportStoreError(e, io);
   }
+}
+
+// The number an argument of only decimal digits names, leading zeros and all ("0002" is 2);
+// nothing for anything else ("", "+2", "2x", " 2") and for a number past 64 bits.
+std::optional<std::uint64_t> WholeDecimal(std::string_view text) {
+  std::uint64_t value = 0;
+  if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos) return std::nullopt;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
 }
 
 // Makes the TNC list as long as `count`, as the TNC page adds and deletes.
@@ -137,7 +228,7 @@ int NamesCommand(const std::string& programDir, CommandStreams io) {
 int GetCommand(const std::string& programDir, const std::string& name, CommandStreams io) {
   return WithLoadedSettings(programDir, io, [&](Config& config) {
     const SettingCatalogue catalogue = MakeSettingCatalogue(config);
-    const CatalogueEntry* entry = FindSetting(catalogue, name);
+    const CatalogueEntry* entry = FindSetting(catalogue, WithWholeNumbers(name));
     if (entry == nullptr) {
       io.err << "tarvoini: no setting " << name << " (tarvoini names lists them)\n";
       return static_cast<int>(kUsage);
@@ -163,11 +254,19 @@ int ApplyCommand(const std::string& programDir, const std::string& jsonFile, boo
     io.err << "tarvoini: cannot read " << jsonFile << "\n";
     return kUsage;
   }
-  std::stringstream text;
-  text << in.rdbuf();
+  constexpr std::size_t kMaxJson = std::size_t{64} << 20;  // a show --json output has some 30 KB
+  std::string text;
+  char buffer[65536];
+  while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+    text.append(buffer, static_cast<std::size_t>(in.gcount()));
+    if (text.size() > kMaxJson) {
+      io.err << "tarvoini: " << jsonFile << ": larger than 64 MB, not a settings file\n";
+      return kUsage;
+    }
+  }
   JsonSettings settings;
   try {
-    settings = ReadJsonSettings(text.str());
+    settings = ReadJsonSettings(text);
   } catch (const std::runtime_error& e) {
     io.err << "tarvoini: " << jsonFile << ": " << e.what() << "\n";
     return kUsage;
@@ -187,14 +286,18 @@ int TncCommand(const std::string& programDir, const std::vector<std::string>& ar
     io.err << "tarvoini: tnc add | tnc del N (see tarvoini --help)\n";
     return kUsage;
   }
+  const std::optional<std::uint64_t> number = del ? WholeDecimal(args[1]) : std::uint64_t{0};
+  if (!number && (args[1].empty() || args[1].find_first_not_of("0123456789") != std::string::npos)) {
+    io.err << "tarvoini: tnc del needs the number of a TNC (0, 1, ...), not '" << args[1]
+           << "' (see tarvoini --help)\n";
+    return kUsage;
+  }
   return ChangeSettings(programDir, dryRun, io, [&](Config& config) {
     if (add) return ResizeTncList(config, static_cast<std::size_t>(config.TncCount) + 1);
     if (config.TncCount == 0) throw Refusal{"All TNCs are removed!"};
-    std::size_t n = 0;
-    if (args[1].find_first_not_of("0123456789") != std::string::npos ||
-        (n = std::stoul(args[1].substr(0, 3))) >= static_cast<std::size_t>(config.TncCount))
+    if (!number || *number >= static_cast<std::uint64_t>(config.TncCount))
       throw Refusal{"no TNC " + args[1] + " (the TNCs are numbered 0 to " + std::to_string(config.TncCount - 1) + ")"};
-    for (std::size_t i = n; i + 1 < static_cast<std::size_t>(config.TncCount); ++i)
+    for (auto i = static_cast<std::size_t>(*number); i + 1 < static_cast<std::size_t>(config.TncCount); ++i)
       config.TncTable[i] = config.TncTable[i + 1];
     --config.TncCount;
   });

@@ -70,6 +70,7 @@ int CheckCommand(const std::string& programDir, const std::string& file, Command
       if (dynamic_cast<const IniReadError*>(&e) != nullptr) throw;
       errors.emplace_back(e.Full());
     });
+    RunOperation(*config, ReportBlocksNotShownWhole);
   } catch (const StoreError& e) {
     return ReportStoreError(e, io);
   }

@@ -9,6 +9,7 @@
 
 #include "cli/commands.h"
 #include "cli/port_commands.h"
+#include "support/last_handler.h"
 #include "support/version.h"
 
 namespace {
@@ -61,10 +62,15 @@ SoundSettings.WaveFiles[2]; letter case does not matter. Flags take yes or no (a
 false, 1, 0); a value may carry the unit the dialog shows (MailboxSettings.Timeout 30min); a
 QRG may have a decimal comma. set, apply and tnc check every value first (range, allowed
 values, width, letter case as the dialog converts it) and refuse a bad one with exit status 2
-and nothing written; then they write every change in one step, only the keys whose value
-changes, keeping TARVO.BAK as resave does. Fields derived from others (such as
-ColorTable[0].FgEnabled) are read-only. --dry-run writes nothing: it prints the difference as a
-unified diff and exits with 0 when nothing would change, 1 when something would.
+and nothing written, as they refuse a value that the next read would cut or read otherwise
+(a bare wave file name is read with the wave directory in front, and the whole must fit 255
+characters); then they write every change as OK in the dialog writes it (so a resave right
+after changes nothing) in one step, only the keys whose value changes, keeping TARVO.BAK as
+resave does. Fields derived from others (such as ColorTable[0].FgEnabled) are read-only.
+apply reads JSON nested at most 64 levels deep. --dry-run writes nothing: it prints the
+difference as a unified diff and exits with 0 when nothing would change, 1 when something
+would. The commands that write wait for another program's lock on the folder, saying so
+after a second, at most ten seconds.
 
 DIR must have an exact Windows path (Windows-1252 names, no character that Windows forbids
 in names, at most 255 characters); otherwise nothing is read or written.
@@ -75,7 +81,11 @@ operation that finds the file changed before its own write starts again from the
 Exit status: 0 success, 1 not found or findings (also: restore without a TARVO.BAK),
 2 usage error (also a value that cannot be written, or a DIR without an exact Windows path),
 3 the file could not be written, 4 the file could not be read (also when TARVO.INI is not a
-regular file). Errors 3 and 4 print the system's reason after the message.
+regular file, and when a folder that exists cannot be listed: the program folder, LANGUAGE,
+DRIVER.TNC, the prefix's dosdevices; for ports also a system.reg that is not a regular file
+or is larger than 64 MB), 5 an unexpected error (a fault in tarvoini, said as "unexpected
+error: ..."; the file is left as it was or as written in one step). Errors 3 and 4 print the
+system's reason after the message. Numbers in arguments are whole decimal numbers (tnc del 02 is TNC 2).
 
 Examples:
   tarvoini --dir ~/.wine/drive_c/TARVO check
@@ -99,9 +109,7 @@ int Usage(const std::string& hint) {
   return trv::kUsage;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
   // Each operation holds the file a few times over and frees it again; from the system and
   // back at once, so a large file's buffers are not kept (glibc would raise this threshold).
   mallopt(M_MMAP_THRESHOLD, 1 << 20);
@@ -150,4 +158,15 @@ int main(int argc, char** argv) {
   }
   if (verb == "restore" && args.size() == 1) return trv::RestoreCommand(dir, io);
   return Usage("unknown command '" + verb + "'");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  trv::InstallLastHandler("tarvoini");
+  try {
+    return Run(argc, argv);
+  } catch (...) {
+    return trv::ReportUnexpectedError("tarvoini");
+  }
 }

@@ -122,15 +122,8 @@ std::string ReadText(TIniFile& ini, std::string_view section, std::string_view k
 void SplitAtSeparator(std::string& text, std::string_view separator, std::string& head);
 bool IsKnownSection(std::string_view name);
 bool ListUserSections(const Config& config, std::vector<std::string>* list);
-void ReadFreeSection(const Config& config, std::string_view section, std::vector<std::string>& lines);
-// Whether the block's keys can all be listed again by the next read (the key list holds
-// 16,384 bytes of names), and how many lines fit at most.
-bool FreeSectionFits(const std::vector<std::string>& lines);
-std::size_t MaxFreeSectionLines();
-// Rewrites the section in place; with no line that is not blank the section is removed. A
-// block that does not fit throws IniInputError.
-void WriteFreeSection(const Config& config, std::string_view section, const std::vector<std::string>& lines);
 
 }  // namespace trv
 
+#include "config/free_section.h"
 #include "config/station_section.h"

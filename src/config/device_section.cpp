@@ -208,11 +208,53 @@ void ReadTncLines(Config& config, TIniFile& ini) {
       ini.Report(kDeviceSection, key, "line rejected: " + result.problem);
       continue;
     }
+    result.entry->AsRead = value;
     config.TncTable[config.TncCount++] = std::move(*result.entry);
   }
 }
 
+std::vector<std::string> SplitFields(std::string line) {
+  std::vector<std::string> fields;
+  for (std::size_t at; (at = line.find(',')) != std::string::npos; line.erase(0, at + 1))
+    fields.push_back(line.substr(0, at));
+  fields.push_back(std::move(line));
+  return fields;
+}
+
+std::string JoinFields(const std::vector<std::string>& fields) {
+  std::string line;
+  for (std::size_t i = 0; i < fields.size(); ++i) line += (i == 0 ? "" : ",") + fields[i];
+  return line;
+}
+
+// The line as read with the fields that `written` changes against what reading made of it
+// (`loaded`). Fields the line as read leaves out stay out unless they change.
+std::string KeepFieldsAsRead(const std::string& asRead, const std::string& loaded, const std::string& written) {
+  if (written == loaded) return asRead;
+  const std::vector<std::string> raw = SplitFields(asRead), before = SplitFields(loaded), after = SplitFields(written);
+  const auto same = [&](std::size_t i) { return i < before.size() && before[i] == after[i]; };
+  std::size_t end = std::min(raw.size(), after.size());
+  for (std::size_t i = end; i < after.size(); ++i)
+    if (!same(i)) end = i + 1;
+  std::vector<std::string> fields;
+  for (std::size_t i = 0; i < end; ++i) fields.push_back(i < raw.size() && same(i) ? raw[i] : after[i]);
+  return JoinFields(fields);
+}
+
 }  // namespace
+
+std::vector<std::pair<std::string, std::string>> KeepTncLinesAsRead(
+    const Config& config, std::vector<std::pair<std::string, std::string>> keys) {
+  const std::string driverDir = config.Dirs.GetTncDriverDir();
+  auto driverExists = [&](const std::string& name) { return config.Files.FileExists(Join255(driverDir, name)); };
+  for (std::int32_t i = 0; i < config.TncCount && static_cast<std::size_t>(i) < keys.size(); ++i) {
+    const TncEntry& e = config.TncTable[i];
+    if (e.AsRead.empty()) continue;
+    const TncLineResult loaded = ParseTncLine(e.AsRead, driverExists);
+    if (loaded.entry) keys[i].second = KeepFieldsAsRead(e.AsRead, FormatTncLine(*loaded.entry), keys[i].second);
+  }
+  return keys;
+}
 
 void ReadDeviceSection(Config& config) {
   const std::int32_t countBefore = config.TncCount;

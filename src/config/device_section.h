@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "config/records.h"
@@ -81,6 +82,12 @@ struct TncLineResult {
   std::string problem;               // why it is rejected
   std::vector<std::string> changes;  // values taken otherwise than they stand
 };
+// The DEVICE keys save all writes (`keys`, in TNC order) with each entry's line kept as it was
+// read but for the fields whose value the entry no longer has: a command that changes one field
+// does not write what reading replaced in the others (a driver file missing just now, say).
+std::vector<std::pair<std::string, std::string>> KeepTncLinesAsRead(
+    const Config& config, std::vector<std::pair<std::string, std::string>> keys);
+
 // Reads one DEVICE line; `driverExists` tells whether a driver file of a name exists.
 TncLineResult ParseTncLine(std::string value, const std::function<bool(const std::string&)>& driverExists);
 

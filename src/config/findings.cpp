@@ -11,8 +11,8 @@ Findings SortedByLine(Findings findings) {
 }
 
 std::string FindingLine(std::string_view fileName, const Finding& finding) {
-  return std::string(fileName) + ":" + std::to_string(finding.line) + ": [" + finding.section + "] " + finding.key +
-         ": " + finding.message;
+  return std::string(fileName) + ":" + std::to_string(finding.line) + ": [" + finding.section + "]" +
+         (finding.key.empty() ? "" : " " + finding.key) + ": " + finding.message;
 }
 
 Findings WorthTelling(const Findings& findings) {

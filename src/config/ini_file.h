@@ -80,6 +80,8 @@ class TIniFile {
   void ReadSections(std::vector<std::string>& list);
   void ReadSection(std::string_view section, std::vector<std::string>& list);
   void ReadSectionValues(std::string_view section, std::vector<std::string>& list);
+  // Every key of the section in file order, also those past the limit where ReadSection stops.
+  std::vector<std::string> AllKeyNames(std::string_view section) { return Document().KeyNames(section); }
   void EraseSection(std::string_view section);
   void DeleteKey(std::string_view section, std::string_view key);
 
@@ -116,6 +118,12 @@ class TIniFile {
   }
   // Told while the folder's lock is waited for (DirectoryLock).
   void SetLockNotice(LockWaitNotice notice) { lockNotice_ = std::move(notice); }
+
+  // Whether the file was there when this object read it.
+  bool FileExisted() {
+    Document();
+    return identity_.exists;
+  }
 
   std::size_t LineNumber(std::string_view section, std::string_view key = {});
   // Findings of reading go to `findings` when one is set.

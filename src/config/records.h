@@ -45,6 +45,8 @@ struct TncEntry {
   std::string DeiBlock;
   std::uint8_t HostMode = 0;
   std::string Driver;
+  // The DEVICE line the entry was read from; empty for an entry added since.
+  std::string AsRead;
 };
 inline constexpr int kTncTableSize = 10;
 // A TNC added on the TNC page.

@@ -3,6 +3,7 @@
 #include "config/config.h"
 #include "config/ini_errors.h"
 #include "config/sections.h"
+#include "platform/file_identity.h"
 
 namespace trv {
 namespace {
@@ -67,7 +68,9 @@ SaveImage SaveImage::OfFile(const Config& config, Findings* findings) {
     const ActionScope scope(probe, config.Action);
     LoadAllSections(probe, {}, [](const StoreError&) { throw; });
   }
-  return Of(probe);
+  SaveImage image = Of(probe);
+  image.fromFile_ = config.Action != nullptr && config.Action->FileExisted();
+  return image;
 }
 
 void SaveImage::Index() {
@@ -97,9 +100,18 @@ void SaveMerge::WriteOnto(TIniFile& ini) const {
     if (WindowChanged(write) || !OtherChanged(write)) ini.Apply(write);
 }
 
-void SaveMerged(Config& config, const SaveImage& loaded, const std::set<SaveConflict>& decided) {
+void SaveMerged(Config& config, const SaveImage& loaded, const std::set<SaveConflict>& decided, bool whole) {
   const SaveImage window = SaveImage::Of(config);
+  if (loaded.FromFile() && !whole) {
+    const FileIdentity now = IdentityOf(config.Files.ToHost(config.ConfigFilePath()).value_or(std::string()));
+    if (!now.exists || !now.regular) throw FileVanished{now.exists};
+  }
   RunAction(config, [&](TIniFile& ini) {
+    if (whole) {
+      for (const IniWrite& write : window.Writes()) ini.Apply(write);
+      return;
+    }
+    if (loaded.FromFile() && !ini.FileExisted()) throw FileVanished{};
     const SaveImage now = SaveImage::OfFile(config);
     const SaveMerge merge(loaded, window, now);
     UndecidedConflicts undecided;

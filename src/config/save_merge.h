@@ -28,6 +28,8 @@ class SaveImage {
   static SaveImage OfFile(const Config& config, Findings* findings = nullptr);
 
   const IniWrites& Writes() const { return writes_; }
+  // Made by OfFile from a file that was there.
+  bool FromFile() const { return fromFile_; }
   // The value written for a write's key ("KEY=VALUE" lines for a whole section); none when
   // save all does not write it.
   std::optional<std::string> ValueOf(const IniWrite& write) const;
@@ -35,6 +37,7 @@ class SaveImage {
  private:
   void Index();
   IniWrites writes_;
+  bool fromFile_ = false;
   std::map<std::pair<std::string, std::string>, std::string> values_;
 };
 
@@ -71,9 +74,17 @@ struct UndecidedConflicts {
   std::vector<SaveConflict> conflicts;
 };
 
+// Thrown by OK before anything is written when TARVO.INI, there when the window loaded it, is
+// missing now or no longer a regular file: there is nothing to merge with.
+struct FileVanished {
+  bool notRegular = false;  // something else stands at its path
+};
+
 // OK: stores nothing itself; merges the window's records (`window`) onto the file as it is
 // now, against `loaded`, in one action. Conflicts in `decided` are written as the window has
-// them; any other conflict throws UndecidedConflicts. Throws the store's errors.
-void SaveMerged(Config& config, const SaveImage& loaded, const std::set<SaveConflict>& decided);
+// them; any other conflict throws UndecidedConflicts. A file that vanished throws FileVanished;
+// with `whole`, every section the program owns is written in full, without a merge. Throws the
+// store's errors.
+void SaveMerged(Config& config, const SaveImage& loaded, const std::set<SaveConflict>& decided, bool whole = false);
 
 }  // namespace trv

@@ -1,6 +1,5 @@
 #include "config/saved_forms.h"
 
-#include <array>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -81,22 +80,8 @@ void SavedStationForm(Config& config) {
 }
 
 void SavedDirForm(Config& config) {
-  struct Item {
-    const std::string& (Directories::*get)() const;
-    void (Directories::*set)(std::string_view);
-  };
-  static constexpr std::array<Item, 7> kItems = {{
-      {&Directories::GetReadDir, &Directories::SetReadDir},
-      {&Directories::GetWriteDir, &Directories::SetWriteDir},
-      {&Directories::GetMailDir, &Directories::SetMailDir},
-      {&Directories::GetImportDir, &Directories::SetImportDir},
-      {&Directories::GetSevenPlusDir, &Directories::SetSevenPlusDir},
-      {&Directories::GetWaveDir, &Directories::SetWaveDir},
-      {&Directories::GetTempDir, &Directories::SetTempDir},
-  }};
   Directories& d = config.Dirs;
-  for (const Item& item : kItems)
-    if (const auto full = FullDirectory(config, (d.*item.get)())) (d.*item.set)(CutTo(*full, kPathWidth));
+  if (const auto full = FullDirectory(config, d.GetReadDir())) d.SetReadDir(CutTo(*full, kPathWidth));
 }
 
 void SavedLanguageForm(Config& config) {
@@ -123,6 +108,12 @@ void SavedDeviceForm(Config& config) {
   }
 }
 
+void SavedSoundForm(Config& config) {
+  const std::string& dir = config.Dirs.GetWaveDir();
+  for (std::string& wave : config.Sound.WaveFiles)
+    if (DirectoryPart(wave).empty()) wave = dir + wave;
+}
+
 void ApplySavedForm(Config& config, SectionId id) {
   switch (id) {
     case SectionId::Extra: return SavedCapitals<ExtraSettings>(kExtraSettings, config.Extra);
@@ -131,10 +122,15 @@ void ApplySavedForm(Config& config, SectionId id) {
       return SavedCapitals<MailboxSettings>(kMailboxSettings, config.Mailbox);
     case SectionId::Station: return SavedStationForm(config);
     case SectionId::Dir: return SavedDirForm(config);
+    case SectionId::Sound: return SavedSoundForm(config);
     case SectionId::Language: return SavedLanguageForm(config);
     case SectionId::Device: return SavedDeviceForm(config);
     default: return;
   }
+}
+
+void ApplySavedForms(Config& config) {
+  for (const SectionStep& step : SectionSteps()) ApplySavedForm(config, step.id);
 }
 
 }  // namespace trv

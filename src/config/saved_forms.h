@@ -1,6 +1,6 @@
 #pragma once
 // What OK makes of the loaded records: the forms the pages give values on their way from the
-// file through the window and back (a directory that exists as its full path, the language
+// file through the window and back (the read directory as its full path, the language
 // file chosen from the list, a driver as its listed file name, ...). Load all applies them
 // after each section's read, so that the window shows them and `tarvoini resave` writes what
 // OK writes. The section reads and writes keep their own rules.
@@ -12,7 +12,9 @@ enum class SectionId;
 // An empty callsign or locator gives way to its default. (In every section with such fields,
 // a text the window types in capitals is upper-cased, as the field shows it.)
 void SavedStationForm(Config& config);
-// Each working directory that exists on a mapped drive becomes its full path, spelled as on disk.
+// The read directory, which the Directory page shows first and passes through its folder tree,
+// becomes its full path, spelled as on disk, when it exists on a mapped drive. The other
+// directories keep their form: a relative one stays relative, so the installation can move.
 void SavedDirForm(Config& config);
 // Each language file becomes the listed file whose name begins with it (without regard to
 // case), else the first listed one; with no file listed, the default.
@@ -21,7 +23,14 @@ void SavedLanguageForm(Config& config);
 // lose their surrounding blanks (an empty one gives way to its default).
 void SavedDeviceForm(Config& config);
 
+// A wave file named without a directory becomes its path in the wave directory, as reading
+// puts the directory in front (not cut here: a value set by name that would not fit is refused).
+void SavedSoundForm(Config& config);
+
 // The saved form of one section's records (nothing for sections without one).
 void ApplySavedForm(Config& config, SectionId id);
+// The saved form of every section, in the order load all reads them: what OK writes of records
+// changed by name (tarvoini set, apply, tnc), as the next read would make them.
+void ApplySavedForms(Config& config);
 
 }  // namespace trv

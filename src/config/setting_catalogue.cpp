@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <limits>
 #include <stdexcept>
 
 #include "config/color_sound_section.h"
@@ -314,8 +315,14 @@ CheckedValue CheckInteger(const CatalogueEntry& e, std::string_view text) {
   while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
   const auto number = WholeNumber(text);
   if (!number) return Refused(e, "'" + std::string(text) + "' is not a whole number");
-  const std::int64_t value = *number * factor;
   const std::string unit = e.unitName.empty() ? "" : " s";
+  // Every integer setting is kept in 32 bits at most.
+  constexpr std::int64_t kLow = std::numeric_limits<std::int32_t>::min(),
+                         kHigh = std::numeric_limits<std::int32_t>::max();
+  if (*number < kLow / factor || *number > kHigh / factor)
+    return Refused(
+        e, "'" + std::string(text) + "' is outside " + std::to_string(kLow) + " to " + std::to_string(kHigh) + unit);
+  const std::int64_t value = *number * factor;
   if (!e.allowed.empty() && std::find(e.allowed.begin(), e.allowed.end(), value) == e.allowed.end())
     return Refused(e, std::to_string(value) + " is not one of " + AllowedText(e.allowed));
   if (e.ranged && (value < e.min || value > e.max)) {
@@ -338,6 +345,8 @@ CheckedValue CheckReal(const CatalogueEntry& e, std::string_view text) {
   if (*value < 0 || FormatFixed3(*value).size() > kQrgWidth)
     return Refused(
         e, std::string(text) + " does not fit " + std::to_string(kQrgWidth) + " characters with three decimals");
+  if (ParseDecimal(FormatFixed3(*value)) != *value)  // the TNC line keeps three decimals
+    return Refused(e, "'" + std::string(text) + "' has more than three decimals");
   return {RealText(*value), {}};
 }
 

@@ -15,7 +15,7 @@ bool operator==(const FileIdentity& a, const FileIdentity& b) {
 }
 
 FileIdentity IdentityOfStat(const struct stat& st) {
-  return FileIdentity{true, st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_ctim};
+  return FileIdentity{true, st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_ctim, S_ISREG(st.st_mode)};
 }
 
 FileIdentity IdentityOf(const std::string& hostPath) {

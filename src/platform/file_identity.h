@@ -16,6 +16,7 @@ struct FileIdentity {
   off_t size = 0;
   timespec modified{};
   timespec changed{};
+  bool regular = false;  // a regular file, not a folder, pipe or device
 };
 
 bool operator==(const FileIdentity& a, const FileIdentity& b);

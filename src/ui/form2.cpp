@@ -265,10 +265,13 @@ void TForm2::Btn_OKClick() {
 // One action: keys only another program changed keep its value; keys both changed to other
 // values are asked about, with the lock let go while the question is open.
 bool TForm2::Save() {
+  bool whole = false;
   for (;;) {
     try {
-      SaveMerged(config_, *loaded_, decided_);
+      SaveMerged(config_, *loaded_, decided_, whole);
       return true;
+    } catch (const FileVanished& vanished) {
+      if (!(whole = SaveOverVanishedFile(vanished))) return false;
     } catch (const UndecidedConflicts& undecided) {
       switch (modals_.AskChoice(FileChangedQuestion(undecided.conflicts), FileChangedAnswers())) {
         case 0: decided_.insert(undecided.conflicts.begin(), undecided.conflicts.end()); break;
@@ -280,6 +283,25 @@ bool TForm2::Save() {
       return false;  // nothing was written; the window stays open
     }
   }
+}
+
+// TARVO.INI was deleted, renamed away or replaced by something that is no file since the
+// window loaded it: there is nothing to merge with, so OK writes what the window shows in full
+// when the user says so.
+bool TForm2::SaveOverVanishedFile(const FileVanished& vanished) {
+  const QString path = FromWindows(config_.ConfigFilePath());
+  if (vanished.notRegular) {
+    modals_.ShowInformation(tr("%1 is no longer a file: since this window was opened, something else took its "
+                               "place. Nothing was saved. Move it away and press OK again to save the settings "
+                               "of this window.")
+                                .arg(path));
+    return false;
+  }
+  const QString question = tr("%1 is gone: it was deleted or renamed since this window was opened.").arg(path) +
+                           "\n\n" +
+                           tr("Save writes the settings this window shows as a new TARVO.INI: every section of "
+                              "the program in full, nothing else of the old file. Cancel goes back to the window.");
+  return modals_.AskChoice(question, {tr("&Save"), tr("&Cancel")}) == 0;
 }
 
 void TForm2::Reload() {

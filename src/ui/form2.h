@@ -67,6 +67,7 @@ class TForm2 : public QDialog {
   void LoadPages();
   // Merges the window onto the file; false when the window stays open.
   bool Save();
+  bool SaveOverVanishedFile(const FileVanished& vanished);
   QLabel* BuildFileLabel() const;
   void PageBuilt(SettingsPage& page);
   void FillPages(SectionId id);

@@ -13,6 +13,7 @@
 #include "config/config.h"
 #include "config/open_store.h"
 #include "platform/start_dir.h"
+#include "support/last_handler.h"
 #include "support/version.h"
 #include "ui/form2.h"
 #include "ui/modal_windows.h"
@@ -65,9 +66,7 @@ void Centre(QWidget& window) {
     window.move(screen->availableGeometry().center() - window.rect().center());
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
   const CommandLine options = ParseCommandLine(argc, argv);
   QApplication app(argc, argv);
   QApplication::setApplicationName("trvcfg");
@@ -97,4 +96,17 @@ int main(int argc, char** argv) {
   Centre(form);
   form.show();
   return app.exec() == 0 ? 0 : 1;
+}
+
+}  // namespace
+
+// An exception that nothing else caught ends the program with its own status (5), said on
+// stderr, rather than with an abort; what was saved stays saved.
+int main(int argc, char** argv) {
+  trv::InstallLastHandler("trvcfg");
+  try {
+    return Run(argc, argv);
+  } catch (...) {
+    return trv::ReportUnexpectedError("trvcfg");
+  }
 }

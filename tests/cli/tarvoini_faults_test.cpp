@@ -5,6 +5,8 @@
 
 #include <chrono>
 #include <filesystem>
+#include <thread>
+#include <vector>
 
 #include "tarvoini_runner.h"
 
@@ -179,6 +181,44 @@ TEST_F(TarvoIniFaults, AHeldFolderLockIsWaitedForTenSecondsThenRefusesTheWrite) 
                             program.string() + " is locked by another program; gave up after waiting 10 seconds\n");
   EXPECT_EQ(Ini(), "[STATION]\r\nCALL=DL1ABC\r\n");
   EXPECT_EQ(std::distance(fs::directory_iterator(program), fs::directory_iterator()), 1);  // no folder made
+}
+
+// Every verb that writes says what it waits for, as resave does; each goes on once the lock is free.
+TEST_F(TarvoIniFaults, EveryWritingVerbSaysThatItWaitsForTheFolder) {
+  fs::create_directories(program);
+  SetIni("[STATION]\r\nCALL=DL1ABC\r\n[TWO]\r\nx=1\r\n");
+  WriteFile((program / "TARVO.BAK").string(), "[STATION]\r\nCALL=DL1OLD\r\n[TWO]\r\nx=1\r\n");
+  const std::string json = (tmp / "settings.json"), file = "'" + IniPath() + "'";
+  WriteFile(json, "{\"StationSettings\": {\"Qth\": \"JO31AB\"}}");
+  const std::vector<std::string> verbs = {"--dir " + Dir() + " set StationSettings.Call DK0AB",
+                                          "--dir " + Dir() + " apply '" + json + "'",
+                                          "--dir " + Dir() + " tnc add",
+                                          "--dir " + Dir() + " restore",
+                                          "ini set " + file + " ONE k 1",
+                                          "ini del " + file + " TWO"};
+  std::string script;
+  for (std::size_t i = 0; i < verbs.size(); ++i)
+    script += "(" + std::string(TARVOINI_PATH) + " " + verbs[i] + " >/dev/null 2>'" +
+              (tmp / ("err" + std::to_string(i))) + "' </dev/null; echo $? >'" +
+              (tmp / ("status" + std::to_string(i))) + "') &\n";
+  test::ForeignFolderLock foreign(program.string());
+  std::thread all([&] { RunScript(script + "wait\n"); });
+  const auto said = [&] {  // each has said it, or nine seconds have gone by
+    for (std::size_t i = 0; i < verbs.size(); ++i)
+      if (!fs::exists(tmp / ("err" + std::to_string(i))) || fs::is_empty(tmp / ("err" + std::to_string(i))))
+        return false;
+    return true;
+  };
+  for (int tries = 0; tries < 90 && !said(); ++tries) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  foreign.Release();
+  all.join();
+  for (std::size_t i = 0; i < verbs.size(); ++i) {
+    EXPECT_EQ(ReadFile(tmp / ("status" + std::to_string(i))), "0\n") << verbs[i];
+    EXPECT_EQ(ReadFile(tmp / ("err" + std::to_string(i))),
+              "tarvoini: waiting for the folder " + program.string() +
+                  ", which another program has locked (at most 10 seconds)\n")
+        << verbs[i];
+  }
 }
 
 TEST_F(TarvoIniFaults, ARefusedWriteNamesTheSystemsReasonWithTheSameStatusInEveryVerb) {

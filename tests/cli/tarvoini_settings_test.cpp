@@ -1,6 +1,7 @@
 // tarvoini's settings by name: get, set, apply, tnc and the dry runs.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 
 #include "tarvoini_runner.h"
@@ -51,6 +52,7 @@ TEST_F(TarvoIniSettings, EachKindOfValueIsCheckedAsTheWindowChecksIt) {
       {"TncTable[0].Baud 9600", 0, "TNC0=1,248,9600,"},
       {"TncTable[0].Baud 9601", 2, "is not one of 1200, 2400"},
       {"TncTable[0].Qrg 145,5", 0, ",145.500,"},
+      {"TncTable[0].Qrg 144.8004", 2, "'144.8004' has more than three decimals"},
       {"TncTable[0].IniBlock MY,BLOCK", 2, "may not hold a comma"},
       {"TncTable[1].Port 1", 2, "no setting TncTable[1].Port"},
       {"ColorTable[0].FgEnabled yes", 2, "cannot be set"},
@@ -75,6 +77,40 @@ TEST_F(TarvoIniSettings, EachKindOfValueIsCheckedAsTheWindowChecksIt) {
   expected.insert(expected.find("[MAILBOX]"), "QTH=JO31AB\r\n");  // only the key that changed
   EXPECT_EQ(Ini(), expected);
   EXPECT_EQ(Run("get stationsettings.qth").out, "JO31AB\n");
+}
+
+// set writes what OK writes of a value (the wave directory in front of a bare wave file, a
+// text the window types in capitals in capitals, a directory as spelt on disk), so a resave
+// right after changes nothing; a value the next read would cut is refused.
+TEST_F(TarvoIniSettings, ASetValueIsWrittenAsOkWritesItAndNeverCutByTheNextRead) {
+  ASSERT_EQ(Run("resave").status, 0);
+  const std::string resaved = Ini();
+  std::string temp = Run("get Directories.ReadDir").out;  // Z:\...\prog\READ\ and a line break
+  temp.resize(temp.size() - 1);
+  std::string typed = temp.substr(0, temp.size() - 1);
+  for (char& c : typed) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  const std::pair<std::string, std::string> cases[] = {
+      {"'SoundSettings.WaveFiles[0]' START.WAV", "STARTUP=" + temp.substr(0, temp.size() - 5) + "WAV\\START.WAV\r\n"},
+      {"MailboxSettings.SysMailTo dl1abc", "SYSMTO=DL1ABC\r\n"},
+      {"Directories.ReadDir '" + typed + "'", "RD=" + temp + "\r\n"},  // the read folder as on disk
+  };
+  for (const auto& [args, line] : cases) {
+    WriteFile(program / "TARVO.INI", resaved);
+    const test::Result set = Run("set " + args);
+    ASSERT_EQ(set.status, 0) << args << set.err;
+    EXPECT_NE(Ini().find(line), std::string::npos) << args << "\n" << Ini();
+    const test::Result again = Run("resave --dry-run");
+    EXPECT_EQ(again.status, 0) << args;
+    EXPECT_EQ(again.out, "") << args;
+  }
+  WriteFile(program / "TARVO.INI", resaved);
+  const std::string wave = std::string(246, 'A') + ".WAV";  // fits alone, not after the wave directory
+  const test::Result cut = Run("set 'SoundSettings.WaveFiles[1]' " + wave);
+  EXPECT_EQ(cut.status, 2);
+  EXPECT_EQ(cut.err,
+            "tarvoini: SoundSettings.WaveFiles[1]: the next read would not take the value as written: cut to 255 "
+            "characters\n");
+  EXPECT_EQ(Ini(), resaved);
 }
 
 TEST_F(TarvoIniSettings, DryRunsShowTheDifferenceAndWriteNothing) {
@@ -124,6 +160,32 @@ TEST_F(TarvoIniSettings, TncAddAndDelAsTheTncPageDoes) {
   const test::Result full = Run("tnc add");
   EXPECT_EQ(full.status, 2);
   EXPECT_NE(full.err.find("The maximum number of TNCs are already added!"), std::string::npos);
+}
+
+// KISS.TNC is not in the driver folder just now: reading takes TNC2.TNC, but a command that
+// changes one field writes that field alone and the other lines byte for byte.
+TEST_F(TarvoIniSettings, ACommandOnOneTncWritesOnlyWhatItChanges) {
+  const std::string device =
+      "[DEVICE]\r\nTNC0=1,248,19200,8,1,1,144.800,DEFINI,DEFDEI,0,0,KISS.TNC\r\n"
+      "TNC1=2,248,19200,8,1,1,144.8,DEFINI,DEFDEI,0,1,KISS.TNC\r\n"
+      "TNC2=3,200,9600,4,0,0,145.000,A,B\r\nTNC3=END OF BLOCK\r\n";
+  const std::pair<const char*, const char*> cases[] = {
+      {"set TncTable[0].Baud 9600",
+       "TNC0=1,248,9600,8,1,1,144.800,DEFINI,DEFDEI,0,0,KISS.TNC\r\n"
+       "TNC1=2,248,19200,8,1,1,144.8,DEFINI,DEFDEI,0,1,KISS.TNC\r\nTNC2=3,200,9600,4,0,0,145.000,A,B\r\n"},
+      {"set TncTable[2].Baud 4800",  // the fields the line leaves out stay out
+       "TNC0=1,248,19200,8,1,1,144.800,DEFINI,DEFDEI,0,0,KISS.TNC\r\n"
+       "TNC1=2,248,19200,8,1,1,144.8,DEFINI,DEFDEI,0,1,KISS.TNC\r\nTNC2=3,200,4800,4,0,0,145.000,A,B\r\n"},
+      {"set TncTable[2].HostMode 1", "TNC2=3,200,9600,4,0,0,145.000,A,B,0,1\r\n"},
+      {"tnc del 0",
+       "TNC0=2,248,19200,8,1,1,144.8,DEFINI,DEFDEI,0,1,KISS.TNC\r\nTNC1=3,200,9600,4,0,0,145.000,A,B\r\n"
+       "TNC2=END OF BLOCK\r\n"},
+  };
+  for (const auto& [args, lines] : cases) {
+    WriteFile(program / "TARVO.INI", device);
+    ASSERT_EQ(Run(args).status, 0) << args;
+    EXPECT_NE(Ini().find(lines), std::string::npos) << args << "\n" << Ini();
+  }
 }
 
 TEST_F(TarvoIniSettings, BashCompletesVerbsAndTheNamesOfTheFoldersSettings) {

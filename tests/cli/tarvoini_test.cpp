@@ -127,8 +127,12 @@ TEST_F(TarvoIniTest, CheckListsEveryDroppedOrReplacedValueWithItsLine) {
     EXPECT_NE(r.out.find(finding), std::string::npos) << finding << "\n" << r.out;
   EXPECT_EQ(r.out.find("HFG0"), std::string::npos);  // present per-port keys are no finding
 
-  SetIni("[COLOR]\nHFG=3\n[STATION]\nCALL=" + std::string(14, 'X') + "\n");
+  SetIni("[COLOR]\nHFG=3\n[STATION]\nCALL=" + std::string(14, 'X') + "\n[MYINI]\n0=a\n7=\nSEND=b\n");
   const Result colors = Run("--dir " + Dir() + " check");
+  EXPECT_NE(colors.out.find("TARVO.INI:5: [MYINI]: the block editor cannot show the whole block (keys that are not "
+                            "line numbers: 1; empty lines: 1)"),
+            std::string::npos)
+      << colors.out;
   EXPECT_NE(colors.out.find("TARVO.INI:1: [COLOR] HBG3: missing; reading adds HBG3=0"), std::string::npos)
       << colors.out;
   EXPECT_NE(colors.out.find("TARVO.INI:4: [STATION] CALL: cut to 12 characters"), std::string::npos);
@@ -161,6 +165,18 @@ TEST_F(TarvoIniTest, ResaveBringsTheFileUpToDateAndKeepsForeignLines) {
   ASSERT_EQ(Run("--dir " + Dir() + " resave").status, 0);
   EXPECT_EQ(Ini(), ini);  // values read back the same
   EXPECT_EQ(Run("--dir " + Dir() + " show --json").out, before.out);
+}
+
+// Relative folders stay relative, so the installation can move; only the read folder, which
+// the Directory page shows first through its folder tree, becomes a full path.
+TEST_F(TarvoIniTest, ResaveKeepsRelativeFoldersButTheReadFolder) {
+  for (const char* folder : {"READ", "MAIL", "wav"}) fs::create_directories(program / folder);
+  SetIni("[DIR]\r\nRD=READ\\\r\nWD=MAIL\\\r\nSD=wav\\\r\n[SOUND]\r\nCONNECT=RING.WAV\r\n");
+  ASSERT_EQ(Run("--dir " + Dir() + " resave").status, 0);
+  const std::string ini = Ini();
+  for (const char* line : {"\r\nWD=MAIL\\\r\n", "\r\nSD=wav\\\r\n", "\r\nCONNECT=wav\\RING.WAV\r\n", "\r\nRD=Z:\\"})
+    EXPECT_NE(ini.find(line), std::string::npos) << line << "\n" << ini;
+  EXPECT_NE(ini.find("\\prog\\READ\\\r\n"), std::string::npos) << ini;
 }
 
 TEST_F(TarvoIniTest, ResaveOfAnUnwritableFileFails) {

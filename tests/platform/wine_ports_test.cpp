@@ -87,6 +87,49 @@ TEST(WineRegistryTest, PortsAreReadAndWrittenAsWineDoes) {
   EXPECT_FALSE(WithRegistryComPort(kFixture, 3, "/dev/gerät", 0));
 }
 
+// The key as Wine's registry loader and port setup read it: every copy of the key, names and
+// strings with their escapes, a later value of the same name (any letter case) winning, the
+// number as wcstol reads it after "COM", values listed in name order until one does not fit.
+TEST(WineRegistryTest, TheKeyIsReadAsWineReadsIt) {
+  const std::string head = "WINE REGISTRY Version 2\n\n[Software\\\\Wine\\\\Ports] 1\n";
+  const std::string other = "\n[System\\\\Select] 1\n";
+  const std::string longData(256, 'x');                          // 514 bytes with its NUL: more than the 512 Wine reads
+  std::string farPath = "\"COM3\"=\"/" + std::string(200, 'a');  // 231 characters, 261 bytes of UTF-8
+  for (int i = 0; i < 30; ++i) farPath += "\\x00e4";
+  farPath += "\"\n";
+  const struct {
+    std::string file;
+    std::map<int, std::string> expected;
+  } cases[] = {
+      {head + "\"COM3\"=\"/a\"\n" + other + "[Software\\\\Wine\\\\Ports] 2\n\"COM5\"=\"/b\"\n", {{3, "/a"}, {5, "/b"}}},
+      {head + "\"COM3\"=\"/a\"\n" + other + "[SOFTWARE\\\\wine\\\\PORTS]\n\"com3\"=\"/b\"\n", {{3, "/b"}}},
+      {head + "\"COM 3\"=\"/a\"\n\"COM\\t4\"=\"/b\"\n\"COM+5\"=\"/c\"\n\"COM6x\"=\"/d\"\n",
+       {{3, "/a"}, {4, "/b"}, {5, "/c"}, {6, "/d"}}},
+      {head + "\"COM-3\"=\"/a\"\n\"COM0\"=\"/b\"\n\"COM256\"=\"/c\"\n\"COM\"=\"/d\"\n\"COM255\"=\"/e\"\n",
+       {{255, "/e"}}},
+      {head + "\"COM3\"=\"/a\"\n\"COM03\"=\"/b\"\n", {{3, "/a"}}},  // listed after COM03, so it is taken last
+      {head + "  \"COM3\" = \"/a\"\n\"COM4\"=str:\"/b\"\n\"COM5\"=str(2):\"/c\"\n\"COM6\"=hex(1):2f,00,64,00,00,00\n",
+       {{3, "/a"}, {4, "/b"}, {6, "/d"}}},
+      {"WINE REGISTRY Version 2\n  [Software\\\\Wine\\\\Ports]\n\"COM\\x33\"=\"/dev/\\x41\\\\\\\"\"\n",
+       {{3, "/dev/A\\\""}}},
+      {head + "\"COM3\"=\"/a\"\n\"COM3\"=\"/b\n", {}},  // a malformed value leaves one of no type
+      {head + "\"COM3\"=\"/a\"\n[Software\\\\Wine\\\\Ports\n\"COM4\"=\"/b\"\n", {{3, "/a"}}},
+      {head + "\"AAAAAAA\"=\"x\"\n\"COM3\"=\"/a\"\n", {}},  // a name of seven characters ends the list
+      {head + "\"A\"=\"" + longData + "\"\n\"COM3\"=\"/a\"\n", {}},
+      {head + "\"A\"=hex:00,\\\n  01\n\"COM3\"=\"/a\"\n", {{3, "/a"}}},
+      {head + farPath + "\"COM4\"=\"/b\"\n", {{4, "/b"}}},  // 256 bytes of UTF-8 do not fit its 255
+      {head + "\"COM3\"=dword:00000001\n\"COM4\"=\"\"\n", {{4, ""}}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(RegistryComPorts(c.file), c.expected) << c.file;
+
+  // Mapping a port replaces every value Wine would read for its number, in every copy.
+  const std::string twice = head + "\"COM 3\"=\"/old\"\n\"COM4\"=\"/d\"\n" + other +
+                            "[Software\\\\Wine\\\\Ports] 2\n\"com03\"=\"/older\"\n\"COM3\"=hex:00,\\\n  01\n";
+  const std::string mapped = *WithRegistryComPort(twice, 3, "/dev/ttyUSB0", 0);
+  EXPECT_EQ(RegistryComPorts(mapped), (std::map<int, std::string>{{3, "/dev/ttyUSB0"}, {4, "/d"}}));
+  EXPECT_EQ(mapped, head + "\"COM3\"=\"/dev/ttyUSB0\"\n\"COM4\"=\"/d\"\n" + other + "[Software\\\\Wine\\\\Ports] 2\n");
+}
+
 TEST(WinePortsTest, TheNextStartTakesRegistryValuesThenFoundDevicesThenLeftLinks) {
   test::TempDir dir;
   const SerialHost host = HostIn(dir);

@@ -39,12 +39,14 @@ TEST(EditSection, ShowsTheBlockAndRenumbersItOnOk) {
   AnswerEditSection(w, [&](TEditSectionForm& form) {
     shown = Memo(form)->toPlainText();
     title = form.findChild<QLabel*>("Panel1")->text();
+    Memo(form)->appendPlainText("ESC K");
     Click(form, "Btn_OK");
   });
   w.Find<QToolButton>("TNC_SPEED_EDITINI")->click();
   EXPECT_EQ(title, "DEFINI");
   EXPECT_EQ(shown, "ESC M UISC\nESC I DL1ABC");
-  EXPECT_NE(w.dir.Ini().find("[DEFINI]\r\n0=ESC M UISC\r\n1=ESC I DL1ABC\r\n"), std::string::npos) << w.dir.Ini();
+  EXPECT_NE(w.dir.Ini().find("[DEFINI]\r\n0=ESC M UISC\r\n1=ESC I DL1ABC\r\n2=ESC K\r\n"), std::string::npos)
+      << w.dir.Ini();
 }
 
 // The dialog shown as the user meets it; `act` ends it or it is cancelled afterwards.
@@ -184,13 +186,92 @@ TEST(EditSection, OnlyDosCharactersCanBeEntered) {
   EXPECT_EQ(DosTextEdit::Filtered(QString::fromUtf8("\xC2\xB5\n\xCE\xB1")), QString::fromUtf8("\xC2\xB5\n"));
 }
 
-TEST(EditSection, LongValuesAreShownAndWrittenCut) {
-  Window w("[LONG]\r\n0=" + std::string(300, 'v') + "\r\n");
-  TEditSectionForm& form = w.form->EditSection();
-  form.OpenOnSection("LONG");
-  EXPECT_EQ(Memo(form)->toPlainText().size(), 255);
-  form.accept();
-  EXPECT_EQ(w.dir.Ini().find(std::string(256, 'v')), std::string::npos);
+std::string WithDefini(const std::string& block) {
+  return "[DEVICE]\r\nTNC0=3,248,9600,8,1,1,144.800,DEFINI,DEFDEI,0,0,TNC2.TNC\r\nTNC1=END OF BLOCK\r\n[DEFINI]\r\n" +
+         block;
+}
+
+std::string NumberedLines(int count) {
+  std::string lines;
+  for (int i = 0; i < count; ++i) lines += std::to_string(i) + "=L" + std::to_string(i) + "\r\n";
+  return lines;
+}
+
+// A block the editor cannot show whole is said above its lines; OK without a change writes
+// nothing, and saving it changed asks first, naming what it drops.
+TEST(EditSection, ABlockNotShownWholeIsSaidAndSavingItChangedAsks) {
+  struct Case {
+    std::string block;
+    const char* said;  // in the line above the text; empty: the line is hidden
+    const char* typed;
+    bool answerYes;
+    const char* written;  // in the file afterwards; empty: the file as it was
+  };
+  const std::string longLine = "1=" + std::string(600, 'v') + "\r\n";
+  const Case cases[] = {
+      {"0=ESC M\r\n5=ESC I\r\n6=END OF BLOCK\r\n", "", "", true, ""},  // gaps in the numbering are normal
+      {"0=short\r\n" + longLine, "lines longer than 255 characters: 1", "", true, ""},
+      {"0=short\r\n" + longLine, "lines longer than 255 characters: 1", "ESC K", false, ""},
+      {"0=short\r\n" + longLine, "", "ESC K", true, "0=short\r\n1=vvvvv"},
+      {NumberedLines(4000) + longLine, "lines past what TARVO.INI lists of a block: 503", "", true, ""},
+      {"0=a\r\n7=\r\nFOO=b\r\n", "keys that are not line numbers: 1; empty lines: 1", "", true, ""},
+      {"0=a\r\n7=\r\nFOO=b\r\n", "", "c", true, "[DEFINI]\r\n0=a\r\n1=b\r\n2=c\r\n"},
+  };
+  for (const Case& c : cases) {
+    Window w(WithDefini(c.block));
+    const std::string before = w.dir.Ini();
+    QString said;
+    ShowEditSection(w, [&](TEditSectionForm& form) {
+      const auto* line = form.findChild<QLabel*>("Lbl_BlockGaps");
+      said = line->isVisible() ? line->text() : QString();
+      w.modals.answerYes = c.answerYes;
+      if (*c.typed != 0) Memo(form)->appendPlainText(c.typed);
+      Click(form, "Btn_OK");
+      w.modals.answerYes = true;  // throws the change away when the dialog is closed
+    });
+    w.Find<QToolButton>("TNC_SPEED_EDITINI")->click();
+    EXPECT_EQ(said.isEmpty(), *c.said == 0 && *c.typed == 0) << c.block.substr(0, 40) << said.toStdString();
+    EXPECT_TRUE(said.contains(c.said)) << said.toStdString();
+    const bool asked = !w.modals.questions.isEmpty() && w.modals.questions[0].startsWith("Saving [DEFINI] drops");
+    EXPECT_EQ(asked, *c.typed != 0 && !said.isEmpty()) << c.block.substr(0, 40);
+    if (*c.written == 0)
+      EXPECT_EQ(w.dir.Ini(), before) << c.block.substr(0, 40);
+    else
+      EXPECT_NE(w.dir.Ini().find(c.written), std::string::npos) << w.dir.Ini();
+  }
+}
+
+// Another program changed the block while the editor was open: kept when the editor's text is
+// unchanged; asked about when both changed it.
+TEST(EditSection, AChangeByAnotherProgramWhileOpenIsKeptOrAskedAbout) {
+  struct Case {
+    const char* typed;
+    int answer;  // Save anyway, Reload, Cancel
+    const char* written;
+  };
+  const Case cases[] = {
+      {"", -1, "0=ESC M UISC\r\n1=FROM ELSEWHERE\r\n"},
+      {"ESC K", 2, "0=ESC M UISC\r\n1=FROM ELSEWHERE\r\n"},
+      {"ESC K", 1, "0=ESC M UISC\r\n1=FROM ELSEWHERE\r\n"},
+      {"ESC K", 0, "0=ESC M UISC\r\n1=ESC I DL1ABC\r\n2=ESC K\r\n"},
+  };
+  for (const Case& c : cases) {
+    Window w(kFile);
+    QString shownAfter;
+    ShowEditSection(w, [&](TEditSectionForm& form) {
+      test::WriteFile(w.dir.dir / "TARVO.INI", WithDefini("0=ESC M UISC\r\n1=FROM ELSEWHERE\r\n"));
+      if (*c.typed != 0) Memo(form)->appendPlainText(c.typed);
+      w.modals.choiceAnswer = c.answer;
+      Click(form, "Btn_OK");
+      shownAfter = Memo(form)->toPlainText();
+    });
+    w.Find<QToolButton>("TNC_SPEED_EDITINI")->click();
+    EXPECT_EQ(w.modals.choices.size(), *c.typed != 0 ? 3 : 0) << c.answer;  // one question of three answers
+    EXPECT_NE(w.dir.Ini().find(c.written), std::string::npos) << c.answer << "\n" << w.dir.Ini();
+    if (c.answer == 1) {
+      EXPECT_EQ(shownAfter, "ESC M UISC\nFROM ELSEWHERE");  // Reload shows the block as it is now
+    }
+  }
 }
 
 // Pasted past what the key list reads back, a block came back cut, and OK on it deleted the rest.

@@ -5,6 +5,9 @@
 #include <QDialog>
 #include <QString>
 #include <string>
+#include <vector>
+
+#include "config/free_section.h"
 
 class QLabel;
 
@@ -28,14 +31,22 @@ class TEditSectionForm : public QDialog {
   void reject() override;
 
  private:
-  // Writes the editor's lines as the section; false when the write was refused (and shown).
+  // Writes the editor's lines as the section; false when the write was refused (and shown),
+  // or the user did not want what it drops or goes back to the editor.
   bool WriteSection();
+  // Another program changed the block since it was opened: whether to write over it (after
+  // Reload the editor shows the block as it is now).
+  bool WriteOverOtherChange(const std::vector<std::string>& lines);
+  void ShowGaps();
 
   const Config& config_;
   ModalWindows& modals_;
   std::string section_;
-  QString shownText_;  // the text as the section was opened
+  QString shownText_;   // the text as the section was opened
+  BlockGaps gaps_;      // what the editor does not show of the block
+  std::string inFile_;  // the block as it read when it was opened
   QLabel* title_;
+  QLabel* gapsLine_;
   DosTextEdit* memo_;
 };
 

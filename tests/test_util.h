@@ -98,6 +98,38 @@ class ForeignFolderLock {
   pid_t pid_;
 };
 
+// A file held (flock) by another process as long as the guard lives, as a writer holds its
+// temporary file.
+class HeldFile {
+ public:
+  explicit HeldFile(const std::string& path) {
+    int ready[2];
+    if (::pipe(ready) != 0) return;
+    pid_ = ::fork();
+    if (pid_ == 0) {
+      const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+      const char done = fd >= 0 && ::flock(fd, LOCK_EX) == 0 ? 'y' : 'n';
+      (void)!::write(ready[1], &done, 1);
+      ::pause();
+      ::_exit(0);
+    }
+    char done = 'n';
+    (void)!::read(ready[0], &done, 1);
+    ::close(ready[0]);
+    ::close(ready[1]);
+  }
+  ~HeldFile() {
+    if (pid_ <= 0) return;
+    ::kill(pid_, SIGKILL);
+    ::waitpid(pid_, nullptr, 0);
+  }
+  HeldFile(const HeldFile&) = delete;
+  HeldFile& operator=(const HeldFile&) = delete;
+
+ private:
+  pid_t pid_ = -1;
+};
+
 // Refuses every write after the first `allowed` ones, as a full disk does.
 class FailingWriter : public FileWriter {
  public:

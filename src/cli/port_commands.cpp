@@ -44,7 +44,13 @@ int PrintPortFindings(const Config& config, const std::string& programDir, const
   const std::string prefix = PrefixOf(programDir);
   if (prefix.empty()) return 0;
   const SerialHost host = SerialHost::OfThisProcess();
-  const std::vector<ComPort> ports = NextStartComPorts(prefix, host, kHighestComPort);
+  std::string problem;
+  const std::vector<ComPort> ports = NextStartComPorts(prefix, host, kHighestComPort, &problem);
+  if (!problem.empty()) {  // the ports cannot be told
+    out << fileName << ": " << SystemRegistryFile(prefix) << " cannot be read (" << problem
+        << "); the COM ports are not checked\n";
+    return 1;
+  }
   int printed = 0;
   for (int n = 0; n < config.TncCount && n < static_cast<int>(config.TncTable.size()); ++n) {
     const int port = config.TncTable[static_cast<std::size_t>(n)].Port;
@@ -70,8 +76,14 @@ int PortsCommand(const std::string& programDir, CommandStreams io) {
     return kNotFound;
   }
   const SerialHost host = SerialHost::OfThisProcess();
+  std::string problem;
+  const std::vector<ComPort> ports = NextStartComPorts(prefix, host, kHighestComPort, &problem);
+  if (!problem.empty()) {
+    io.err << "tarvoini: " << SystemRegistryFile(prefix) << " cannot be read: " << problem << "\n";
+    return kReadFailed;
+  }
   io.out << "Wine prefix " << prefix << ", as its next start maps the ports:\n";
-  for (const ComPort& port : NextStartComPorts(prefix, host, kHighestComPort)) {
+  for (const ComPort& port : ports) {
     io.out << "COM " << port.number << ": ";
     if (port.source == PortSource::None) {
       io.out << "not mapped\n";

@@ -1,10 +1,7 @@
 // get, set, apply, tnc and the dry runs: settings by name, checked as the window checks them,
 // written in one step with only the keys whose value changes.
-#include <unistd.h>
-
 #include <algorithm>
 #include <charconv>
-#include <cstdio>
 #include <fstream>
 
 #include "cli/commands.h"
@@ -18,6 +15,7 @@
 #include "config/sections.h"
 #include "config/setting_catalogue.h"
 #include "support/codepage.h"
+#include "support/line_diff.h"
 
 namespace trv {
 namespace {
@@ -148,25 +146,7 @@ void RefuseWhatTheNextReadChanges(TIniFile& ini, const Config& config, const Fin
 // The file as read and as it would be written, as a unified diff on `out`; whether they differ.
 bool PrintDiff(const DryRun& dry, std::ostream& out) {
   if (dry.before == dry.after) return false;
-  char oldName[] = "/tmp/tarvoini-old.XXXXXX", newName[] = "/tmp/tarvoini-new.XXXXXX";
-  const int oldFd = ::mkstemp(oldName), newFd = ::mkstemp(newName);
-  if (oldFd >= 0 && newFd >= 0) {
-    (void)!::write(oldFd, dry.before.data(), dry.before.size());
-    (void)!::write(newFd, dry.after.data(), dry.after.size());
-    const std::string command =
-        std::string("diff -u --label TARVO.INI --label 'TARVO.INI (new)' ") + oldName + " " + newName;
-    if (FILE* pipe = ::popen(command.c_str(), "r")) {
-      std::string bytes;
-      char buffer[65536];
-      for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) bytes.append(buffer, n);
-      ::pclose(pipe);
-      out << Cp1252ToUtf8(bytes);
-    }
-  }
-  for (int fd : {oldFd, newFd})
-    if (fd >= 0) ::close(fd);
-  ::unlink(oldName);
-  ::unlink(newName);
+  out << Cp1252ToUtf8(UnifiedDiff(dry.before, dry.after, "TARVO.INI", "TARVO.INI (new)"));
   return true;
 }
 

@@ -91,9 +91,12 @@ operation that finds the file changed before its own write starts again from the
 Exit status: 0 success, 1 not found or findings (also: restore without a TARVO.BAK),
 2 usage error (also a value that cannot be written, a folder without TARVO.INI, or a DIR
 without an exact Windows path), 3 the file could not be written, 4 the file could not be read
-(also when TARVO.INI is not a regular file), 5 an unexpected error (a fault in tarvoini, said
-as "unexpected error: ..."; the file is left as it was or as written in one step). Errors 3
-and 4 print the system's reason after the message. Numbers in arguments are whole decimal numbers (tnc del 02 is TNC 2).
+(also when TARVO.INI is not a regular file, and when a folder that exists cannot be listed:
+the program folder, LANGUAGE, DRIVER.TNC, the prefix's dosdevices; for ports also a system.reg
+that is not a regular file or is larger than 64 MB), 5 an unexpected error (a fault in
+tarvoini, said as "unexpected error: ..."; the file is left as it was or as written in one
+step). Errors 3 and 4 print the system's reason after the message. Numbers in arguments are
+whole decimal numbers (tnc del 02 is TNC 2).
 
 Examples:
   tarvoini --dir ~/.wine/drive_c/TARVO check

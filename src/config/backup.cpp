@@ -63,7 +63,7 @@ bool RestoreBackup(const Config& config) {
   p.backupHost = config.Files.ToHost(p.backupShown).value_or(std::string());
   if (p.fileHost.empty()) throw IniReadError(p.fileShown, "the path is on no drive of this machine");
   const auto lock = LockFolderOf(p.fileHost, config.Options.lockWaiting);
-  TidyAfterInterruptedRuns(p.fileHost);
+  TidyBeforeWriting(p.fileHost, p.fileShown);
   FileWriter& writer = config.Options.writer != nullptr ? *config.Options.writer : DefaultFileWriter();
   FileReader& reader = config.Options.reader != nullptr ? *config.Options.reader : DefaultFileReader();
   for (int attempt = 0; attempt < kOperationAttempts; ++attempt) {

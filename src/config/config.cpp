@@ -34,6 +34,9 @@ void Config::ResetSettings() {
 
 std::unique_ptr<TIniFile> OpenConfigFile(const Config& config) {
   const StoreOptions& o = config.Options;
+  // Without the drive letters of the Wine prefix every path on them would read as missing.
+  if (const int error = config.Files.Drives().ListError(); error != 0)
+    throw IniReadError(config.Files.Drives().ListedFolder(), SystemReason(error));
   const std::string path = o.otherFile.empty() ? config.ConfigFilePath() : o.otherFile;
   const std::string hostPath = o.otherFile.empty() ? config.Files.ToHost(path).value_or(std::string()) : o.otherFile;
   auto ini = std::make_unique<TIniFile>(hostPath, path, o.writer, o.reader);

@@ -1,6 +1,7 @@
 #pragma once
 // The lock on the folder of a file the store is about to read and write (DirectoryLock),
-// with the store's error when it cannot be taken.
+// with the store's error when it cannot be taken, and the tidying up after killed runs that
+// a run does when it holds the lock.
 #include <memory>
 #include <string>
 
@@ -10,5 +11,13 @@ namespace trv {
 
 // Throws FolderLockError, naming the folder and why, when the lock cannot be taken.
 std::unique_ptr<DirectoryLock> LockFolderOf(const std::string& hostFile, const LockWaitNotice& notice);
+
+// Under the lock, before a write: finishes or removes what killed runs left beside the file
+// (TidyAfterInterruptedRuns). A folder that cannot be listed throws IniReadError naming it
+// (`shownFile` names the file as the user knows it).
+void TidyBeforeWriting(const std::string& hostFile, const std::string& shownFile);
+// For a run that only reads: when the folder's lock is free at once, removes the temporary
+// files that killed runs left (nothing else, and nothing when the folder cannot be listed).
+void TidyBeforeReading(const std::string& hostFile);
 
 }  // namespace trv

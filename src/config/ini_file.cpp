@@ -7,7 +7,6 @@
 #include "config/ini_numbers.h"
 #include "platform/atomic_file_writer.h"
 #include "platform/file_reader.h"
-#include "platform/interrupted_writes.h"
 #include "support/codepage.h"
 
 namespace trv {
@@ -65,7 +64,9 @@ void TIniFile::Load() {
   }
   if (!readOnly_ && !dryRun_) {
     lock_ = LockFolderOf(hostPath_, lockNotice_);
-    TidyAfterInterruptedRuns(hostPath_);
+    TidyBeforeWriting(hostPath_, shownPath_);
+  } else {
+    TidyBeforeReading(hostPath_);
   }
   FileReader& reader = reader_ != nullptr ? *reader_ : DefaultFileReader();
   FileContents contents = reader.Read(hostPath_);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "config/config.h"
+#include "config/ini_errors.h"
 #include "config/sections.h"
 #include "config/setting_tables.h"
 #include "support/codepage.h"
@@ -20,11 +21,14 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
   return text.size() >= prefix.size() && EqualNoCase1252(text.substr(0, prefix.size()), prefix);
 }
 
-// The upper-cased names of the files matching `mask` in `dir`, as the pages list them.
+// The upper-cased names of the files matching `mask` in `dir`, as the pages list them. A
+// folder that exists but cannot be listed is a read error: its files are not missing, and
+// nothing may be replaced because of it.
 std::vector<std::string> ListedFiles(const Config& config, const std::string& dir, std::string_view mask) {
-  std::vector<std::string> names = config.Files.ListMatching(dir, mask);
-  for (auto& name : names) name = UpperCaseAscii(name);
-  return names;
+  FileList list = config.Files.ListMatching(dir, mask);
+  if (list.error != 0) throw IniReadError(dir, SystemReason(list.error));
+  for (auto& name : list.names) name = UpperCaseAscii(name);
+  return std::move(list.names);
 }
 
 // The first listed name that begins with `prefix`, or nothing.

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/temporary_files.h"
 #include "platform/unique_fd.h"
 
 namespace fs = std::filesystem;
@@ -32,18 +33,23 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
-// Follows symlinks to the file that is really written; a dangling link gives its target.
-fs::path ResolveTarget(const fs::path& path) {
-  fs::path current = path;
+}  // namespace
+
+std::string FileBehindLinks(const std::string& hostPath) {
+  fs::path current = hostPath;
   for (int hops = 0; hops < 40; ++hops) {
     std::error_code ec;
-    if (!fs::is_symlink(current, ec)) return current;
+    if (!fs::is_symlink(current, ec)) return current.string();
     const fs::path target = fs::read_symlink(current, ec);
-    if (ec) return current;
+    if (ec) return current.string();
     current = target.is_absolute() ? target : current.parent_path() / target;
   }
-  return current;
+  return current.string();
 }
+
+namespace {
+
+fs::path ResolveTarget(const fs::path& path) { return FileBehindLinks(path.string()); }
 
 void SyncDirectory(const fs::path& dir) {
   UniqueFd fd(::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
@@ -98,8 +104,8 @@ WriteResult AtomicFileWriter::Replace(const std::string& hostPath, std::string_v
   const bool exists = ::stat(target.c_str(), &old) == 0;
   if (exists && !S_ISREG(old.st_mode)) return Changed();  // read as a file, now something else
 
-  std::string temp = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
-  UniqueFd fd(::mkstemp(temp.data()));
+  std::string temp;
+  UniqueFd fd(MakeHeldTemporary(target.string(), temp));
   if (fd.get() < 0) return Refused(errno);  // never rewritten in place: a kill would leave it cut
   if (!FillNewFile(fd, bytes, exists ? &old : nullptr)) {
     const int error = errno;
@@ -127,13 +133,17 @@ WriteResult AtomicFileWriter::Exchange(const std::string& hostPath, const std::s
   struct stat other {};
   if (::lstat(otherPath.c_str(), &other) != 0 || !S_ISREG(other.st_mode)) return Unsupported();
   if (!StillTheFileRead(target, previous, read)) return Changed();
+  // The other file takes the permissions the file has before the two swap: a kill between
+  // them leaves no file with the other's permissions.
+  const mode_t mode = old.st_mode & 07777, otherMode = other.st_mode & 07777;
+  if (mode != otherMode && ::chmod(otherPath.c_str(), mode) != 0) return Refused(errno);
   if (::renameat2(AT_FDCWD, target.c_str(), AT_FDCWD, otherPath.c_str(), RENAME_EXCHANGE) != 0) {
     const int error = errno;
+    if (mode != otherMode) ::chmod(otherPath.c_str(), otherMode);
     return error == EINVAL || error == ENOSYS || error == EXDEV || error == ENOTSUP || error == EOPNOTSUPP
                ? Unsupported()
                : Refused(error);
   }
-  ::chmod(target.c_str(), old.st_mode & 07777);  // the file keeps the permissions it had
   SyncDirectory(target.parent_path());
   SyncDirectory(fs::path(otherPath).parent_path());
   return Written();
@@ -151,8 +161,8 @@ WriteResult WriteNewFile(const std::string& hostPath, std::string_view bytes, co
   const fs::path target(hostPath);
   struct stat likeStat {};
   const bool hasLike = ::stat(like.c_str(), &likeStat) == 0;
-  std::string temp = (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
-  UniqueFd fd(::mkstemp(temp.data()));
+  std::string temp;
+  UniqueFd fd(MakeHeldTemporary(hostPath, temp));
   if (fd.get() < 0) return Refused(errno);
   if (!FillNewFile(fd, bytes, hasLike ? &likeStat : nullptr) || ::rename(temp.c_str(), target.c_str()) != 0) {
     const int error = errno;
@@ -161,6 +171,12 @@ WriteResult WriteNewFile(const std::string& hostPath, std::string_view bytes, co
   }
   SyncDirectory(target.parent_path());
   return Written();
+}
+
+bool RenameFlushed(const std::string& from, const std::string& to) {
+  if (::rename(from.c_str(), to.c_str()) != 0) return false;
+  SyncDirectory(fs::path(to).parent_path());
+  return true;
 }
 
 FileWriter& DefaultFileWriter() {

@@ -47,6 +47,13 @@ class AtomicFileWriter : public FileWriter {
 
 FileWriter& DefaultFileWriter();
 
+// The file that symlinks at `hostPath` lead to, the one a write replaces (a dangling link
+// gives its target).
+std::string FileBehindLinks(const std::string& hostPath);
+
+// Renames `from` to `to` in one folder and flushes the folder; false when the rename fails.
+bool RenameFlushed(const std::string& from, const std::string& to);
+
 // A new file beside `hostPath`, flushed and renamed over it, then the directory flushed.
 WriteResult WriteNewFile(const std::string& hostPath, std::string_view bytes, const std::string& like);
 

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/folder_entries.h"
 #include "platform/wine_prefix.h"
 #include "support/codepage.h"
 
@@ -48,16 +49,18 @@ DriveTable DriveTable::FromWinePrefix(const std::string& programHostDir) {
 
 DriveTable DriveTable::FromDosDevices(const std::string& dosdevicesDir) {
   std::map<char, std::string> roots{{'Z', "/"}};
-  std::error_code ec;
-  for (const auto& entry : fs::directory_iterator(dosdevicesDir, ec)) {
-    const std::string name = entry.path().filename().string();
+  const FolderEntries entries = ListFolder(dosdevicesDir);
+  for (const std::string& name : entries.names) {
     const char letter = UpperLetter(name.empty() ? '\0' : name[0]);
     if (name.size() != 2 || name[1] != ':' || letter < 'A' || letter > 'Z') continue;
     std::error_code linkError;
-    const fs::path target = fs::canonical(entry.path(), linkError);
+    const fs::path target = fs::canonical(fs::path(dosdevicesDir) / name, linkError);
     if (!linkError && fs::is_directory(target, linkError)) roots[letter] = target.string();
   }
-  return DriveTable(std::move(roots));
+  DriveTable table(std::move(roots));
+  table.listError_ = entries.error;
+  table.listedFolder_ = dosdevicesDir;
+  return table;
 }
 
 std::optional<std::string> DriveTable::Root(char letter) const {

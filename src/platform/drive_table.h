@@ -24,8 +24,15 @@ class DriveTable {
   // matching root; empty when no drive holds it or a name has no Windows-1252 form.
   std::optional<std::string> ToWindows(std::string_view hostPath) const;
 
+  // The errno of a dosdevices folder that exists but could not be listed (its letters are then
+  // missing from the table), and that folder; 0 when it was listed or is not there.
+  int ListError() const { return listError_; }
+  const std::string& ListedFolder() const { return listedFolder_; }
+
  private:
   std::map<char, std::string> roots_;
+  int listError_ = 0;
+  std::string listedFolder_;
 };
 
 }  // namespace trv

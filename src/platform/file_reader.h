@@ -1,6 +1,8 @@
 #pragma once
 // How the INI file is read from disk. The whole file is read in one go; a read error part
 // way through is a failure, never a shorter file.
+#include <cstddef>
+#include <limits>
 #include <string>
 
 #include "platform/file_identity.h"
@@ -30,5 +32,9 @@ class HostFileReader : public FileReader {
 };
 
 FileReader& DefaultFileReader();
+
+// What HostFileReader does, with a limit: a file larger than `limit` bytes fails with EFBIG
+// before (or, when it grows, while) it is read.
+FileContents ReadRegularFile(const std::string& hostPath, std::size_t limit = std::numeric_limits<std::size_t>::max());
 
 }  // namespace trv

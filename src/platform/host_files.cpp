@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/folder_entries.h"
 #include "platform/windows_form.h"
 #include "support/codepage.h"
 
@@ -27,14 +28,17 @@ std::vector<std::string> SplitComponents(std::string_view path) {
   return parts;
 }
 
-// The entry of `dir` named `name` (Windows-1252), exact or else without regard to case.
-std::string HostName(const fs::path& dir, const std::string& name) {
+// The entry of `dir` named `name` (Windows-1252), exact or else without regard to case. A
+// folder that cannot be listed for the search sets `error`.
+std::string HostName(const fs::path& dir, const std::string& name, int& error) {
   const std::string utf8 = Cp1252ToUtf8(name);
   std::error_code ec;
   if (fs::exists(dir / utf8, ec)) return utf8;
-  for (const auto& entry : fs::directory_iterator(dir, ec)) {
-    const auto bytes = Utf8ToCp1252(entry.path().filename().string());
-    if (bytes && EqualNoCase1252(*bytes, name)) return entry.path().filename().string();
+  const FolderEntries entries = ListFolder(dir.string());
+  if (entries.error != 0 && error == 0) error = entries.error;
+  for (const std::string& entry : entries.names) {
+    const auto bytes = Utf8ToCp1252(entry);
+    if (bytes && EqualNoCase1252(*bytes, name)) return entry;
   }
   return utf8;
 }
@@ -61,6 +65,11 @@ HostFileSystem::HostFileSystem(DriveTable drives, std::string programDir)
     : drives_(std::move(drives)), programDir_(std::move(programDir)) {}
 
 std::optional<std::string> HostFileSystem::ToHost(std::string_view windowsPath) const {
+  int error = 0;
+  return ToHost(windowsPath, error);
+}
+
+std::optional<std::string> HostFileSystem::ToHost(std::string_view windowsPath, int& error) const {
   std::string full;
   if (windowsPath.size() >= 2 && windowsPath[1] == ':') {
     full = std::string(windowsPath.substr(0, 2)) + "\\" + std::string(windowsPath.substr(2));
@@ -85,7 +94,7 @@ std::optional<std::string> HostFileSystem::ToHost(std::string_view windowsPath) 
     kept.push_back(std::move(part));
   }
   fs::path host(*root);
-  for (const auto& part : kept) host /= HostName(host, part);
+  for (const auto& part : kept) host /= HostName(host, part, error);
   return host.string();
 }
 
@@ -103,17 +112,20 @@ bool HostFileSystem::FileExists(std::string_view windowsPath) const {
   return host && fs::exists(*host, ec) && !fs::is_directory(*host, ec);
 }
 
-std::vector<std::string> HostFileSystem::ListMatching(std::string_view windowsDir, std::string_view mask) const {
-  std::vector<std::string> names;
-  const auto host = ToHost(windowsDir.empty() ? std::string_view(".") : windowsDir);
-  if (!host) return names;
-  std::error_code ec;
-  for (const auto& entry : fs::directory_iterator(*host, ec)) {
-    const auto bytes = Utf8ToCp1252(entry.path().filename().string());
-    if (bytes && MatchesMask(*bytes, mask)) names.push_back(*bytes);
+FileList HostFileSystem::ListMatching(std::string_view windowsDir, std::string_view mask) const {
+  FileList list;
+  int lookupError = 0;
+  const auto host = ToHost(windowsDir.empty() ? std::string_view(".") : windowsDir, lookupError);
+  if (!host) return list;
+  const FolderEntries entries = ListFolder(*host);
+  // A folder not found because a folder above it could not be searched is not missing either.
+  list.error = entries.error != 0 ? entries.error : entries.missing ? lookupError : 0;
+  for (const std::string& entry : entries.names) {
+    const auto bytes = Utf8ToCp1252(entry);
+    if (bytes && MatchesMask(*bytes, mask) && WindowsNameProblem(*bytes).empty()) list.names.push_back(*bytes);
   }
-  std::sort(names.begin(), names.end(), LessNoCase1252);
-  return names;
+  std::sort(list.names.begin(), list.names.end(), LessNoCase1252);
+  return list;
 }
 
 bool MatchesMask(std::string_view name, std::string_view mask) { return MatchFrom(name, mask); }

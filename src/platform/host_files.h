@@ -13,6 +13,11 @@
 
 namespace trv {
 
+struct FileList {
+  std::vector<std::string> names;
+  int error = 0;  // errno of a folder that exists but could not be listed; then `names` is empty
+};
+
 class HostFileSystem {
  public:
   HostFileSystem(DriveTable drives, std::string programDir);
@@ -22,14 +27,19 @@ class HostFileSystem {
 
   // Host path (UTF-8) of a Windows path; empty for an unmapped drive or a UNC path.
   std::optional<std::string> ToHost(std::string_view windowsPath) const;
+  // The same; `error` is set to the errno of a folder on the way that could not be searched
+  // for a name in another letter case.
+  std::optional<std::string> ToHost(std::string_view windowsPath, int& error) const;
   // Creates the directory and its missing parents; an existing one, an unmapped drive or a
   // failure is passed over.
   void CreateDirectory(std::string_view windowsPath) const;
   // True for an existing file that is not a directory.
   bool FileExists(std::string_view windowsPath) const;
   // Names (Windows-1252, as on disk) of the entries of `windowsDir` that match `mask`
-  // (* and ?, without regard to case), ordered by name without regard to case.
-  std::vector<std::string> ListMatching(std::string_view windowsDir, std::string_view mask) const;
+  // (* and ?, without regard to case) and are valid Windows file names, ordered by name
+  // without regard to case. A missing folder lists nothing; one that exists but cannot be
+  // listed gives its error.
+  FileList ListMatching(std::string_view windowsDir, std::string_view mask) const;
 
  private:
   DriveTable drives_;

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/folder_entries.h"
 #include "platform/host_files.h"
 
 namespace fs = std::filesystem;
@@ -16,11 +17,9 @@ namespace trv {
 
 std::vector<std::string> ConfigFileNames(const std::string& hostDir) {
   std::vector<std::string> names;
-  std::error_code ec;
-  for (fs::directory_iterator it(hostDir, ec), end; !ec && it != end; it.increment(ec)) {
-    const std::string name = it->path().filename().string();
+  for (const std::string& name : ListFolder(hostDir).names) {
     std::error_code statError;
-    if (MatchesMask(name, "TARVO.INI") && !fs::is_directory(it->path(), statError)) names.push_back(name);
+    if (MatchesMask(name, "TARVO.INI") && !fs::is_directory(fs::path(hostDir) / name, statError)) names.push_back(name);
   }
   std::sort(names.begin(), names.end());
   return names;

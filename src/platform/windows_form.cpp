@@ -32,14 +32,18 @@ bool IsDeviceName(std::string_view name) {
   return std::string_view("0123456789\xB9\xB2\xB3").find(stem[3]) != std::string_view::npos;
 }
 
-// Why a name (Windows-1252) cannot be a Windows file name, or empty when it can.
-std::string NameProblem(std::string_view name) {
+}  // namespace
+
+std::string WindowsNameProblem(std::string_view name) {
+  if (name.empty()) return "is empty";
   for (char c : name)
     if (!AllowedInWindowsName(static_cast<unsigned char>(c))) return "has no Windows form";
   if (name.back() == '.' || name.back() == ' ') return "ends in a dot or a blank, which Windows drops";
   if (IsDeviceName(name)) return "is a device name on Windows";
   return {};
 }
+
+namespace {
 
 // The drive root (host path) that holds `absolute`, the longest one as the drive table
 // maps paths; empty when none does.
@@ -63,7 +67,7 @@ std::string NameWithoutWindowsForm(const DriveTable& drives, const fs::path& abs
     const std::string name = part.string();
     if (name == ".") continue;
     const auto bytes = Utf8ToCp1252(name);
-    const std::string problem = bytes ? NameProblem(*bytes) : "has no Windows form";
+    const std::string problem = bytes ? WindowsNameProblem(*bytes) : "has no Windows form";
     if (!problem.empty()) return "the name '" + name + "' " + problem;
   }
   return {};

@@ -6,6 +6,7 @@
 // refused, and nothing is read or written. Only the names below the drive's root are in the
 // Windows path: the host folders above it (a home folder named michał) do not matter.
 #include <string>
+#include <string_view>
 
 #include "platform/drive_table.h"
 
@@ -15,6 +16,10 @@ struct WindowsDirectory {
   std::string path;     // with a trailing backslash; empty when there is none
   std::string problem;  // why there is none, in words
 };
+
+// Why a name (Windows-1252) cannot be a Windows file name ("has no Windows form", a device
+// name, a trailing dot or blank), or empty when it can.
+std::string WindowsNameProblem(std::string_view name);
 
 // `hostDir` may be relative (to the working directory); it is made absolute and its
 // symlinks are resolved first.

@@ -8,17 +8,18 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <set>
-#include <sstream>
 #include <string_view>
 #include <system_error>
 
 #include "platform/atomic_file_writer.h"
 #include "platform/file_reader.h"
+#include "platform/folder_entries.h"
+#include "platform/temporary_files.h"
 #include "platform/unique_fd.h"
 #include "platform/wine_registry.h"
 
@@ -30,12 +31,8 @@ namespace {
 constexpr int kWineMaxPorts = 256;
 const char* const kFoundSeries[] = {"ttyS", "ttyUSB", "ttyACM"};
 
-std::string ReadSmallFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+// A small regular file's bytes; empty for anything else (a FIFO is never opened to wait).
+std::string ReadSmallFile(const std::string& path) { return ReadRegularFile(path, 65536).bytes; }
 
 // The devices a Wine start finds, in the order it gives them COM numbers.
 std::vector<std::string> FoundDevices(const SerialHost& host) {
@@ -78,10 +75,9 @@ std::string Canonical(const std::string& path) {
 // by-id link name by the device node it leads to.
 std::map<std::string, std::string> ByIdNames(const SerialHost& host) {
   std::map<std::string, std::string> names;
-  std::error_code ec;
-  for (const auto& entry : fs::directory_iterator(host.byIdDir, ec)) {
-    const std::string node = Canonical(entry.path().string());
-    if (!node.empty()) names.emplace(node, entry.path().filename().string());
+  for (const std::string& name : ListFolder(host.byIdDir).names) {
+    const std::string node = Canonical(host.byIdDir + "/" + name);
+    if (!node.empty()) names.emplace(node, name);
   }
   return names;
 }
@@ -109,7 +105,28 @@ bool LockHeld(const std::string& lockFile) {
   return ::fcntl(fd.get(), F_GETLK, &lock) == 0 && lock.l_type != F_UNLCK;
 }
 
+// The registry file, read only when it is a regular file, whole up to kMaxRegistryBytes;
+// temporary files of killed mappings beside it that nobody holds go first.
+FileContents ReadRegistry(const std::string& prefix) {
+  const std::string file = SystemRegistryFile(prefix);
+  RemoveUnheldTemporaries(prefix, {fs::path(file).filename().string()});
+  return ReadRegularFile(file, kMaxRegistryBytes);
+}
+
+std::string ProblemOf(const FileContents& registry) {
+  switch (registry.state) {
+    case FileContents::State::Read:
+    case FileContents::State::Missing: return {};
+    case FileContents::State::NotRegular: return "it is not a regular file";
+    case FileContents::State::Failed: break;
+  }
+  if (registry.error == EFBIG) return "it is larger than " + std::to_string(kMaxRegistryBytes >> 20) + " MB";
+  return std::strerror(registry.error);
+}
+
 }  // namespace
+
+std::string RegistryProblem(const std::string& prefix) { return ProblemOf(ReadRegistry(prefix)); }
 
 SerialHost SerialHost::OfThisProcess() {
   SerialHost host;
@@ -121,9 +138,12 @@ SerialHost SerialHost::OfThisProcess() {
   return host;
 }
 
-std::vector<ComPort> NextStartComPorts(const std::string& prefix, const SerialHost& host, int highest) {
+std::vector<ComPort> NextStartComPorts(const std::string& prefix, const SerialHost& host, int highest,
+                                       std::string* registryProblem) {
   std::map<int, ComPort> ports;
-  for (auto& [number, device] : RegistryComPorts(ReadSmallFile(SystemRegistryFile(prefix))))
+  const FileContents registry = ReadRegistry(prefix);
+  if (registryProblem != nullptr) *registryProblem = ProblemOf(registry);
+  for (auto& [number, device] : RegistryComPorts(registry.bytes))
     ports[number] = {number, device, PortSource::Registry};
   int number = 1;
   for (const std::string& device : FoundDevices(host)) {
@@ -197,8 +217,7 @@ std::string SystemRegistryFile(const std::string& prefix) { return prefix + "/sy
 MapResult MapComPort(const std::string& prefix, int number, const std::string& device, const SerialHost& host) {
   if (WineServerRunning(prefix, host)) return {MapResult::Outcome::ServerRunning};
   const std::string file = SystemRegistryFile(prefix);
-  HostFileReader reader;
-  const FileContents contents = reader.Read(file);
+  const FileContents contents = ReadRegistry(prefix);
   if (contents.state == FileContents::State::Missing) return {MapResult::Outcome::NoRegistry};
   if (contents.state != FileContents::State::Read) return {MapResult::Outcome::Refused, contents.error};
   const auto changed = WithRegistryComPort(contents.bytes, number, device, static_cast<long long>(std::time(nullptr)));

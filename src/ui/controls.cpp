@@ -36,13 +36,15 @@ int SelectedRow(const QListWidget* list) {
   return list->currentItem() != nullptr && list->currentItem()->isSelected() ? list->currentRow() : -1;
 }
 
-void FillComboFromMask(QComboBox* box, const HostFileSystem& files, const std::string& windowsDir,
-                       const std::string& mask) {
+int FillComboFromMask(QComboBox* box, const HostFileSystem& files, const std::string& windowsDir,
+                      const std::string& mask) {
   box->setUpdatesEnabled(false);
   box->clear();
-  for (const auto& name : files.ListMatching(windowsDir, mask)) box->addItem(FromWindows(UpperCaseAscii(name)));
+  const FileList list = files.ListMatching(windowsDir, mask);
+  for (const auto& name : list.names) box->addItem(FromWindows(UpperCaseAscii(name)));
   box->setCurrentIndex(box->count() > 0 ? 0 : -1);
   box->setUpdatesEnabled(true);
+  return list.error;
 }
 
 }  // namespace trv

@@ -29,8 +29,9 @@ void OnRealChange(QCheckBox* box, const std::function<void(bool)>& handler);
 int SelectedRow(const QListWidget* list);
 
 // Fills the box with the upper-cased names of the files matching `mask` in `windowsDir`,
-// in name order, and selects the first.
-void FillComboFromMask(QComboBox* box, const HostFileSystem& files, const std::string& windowsDir,
-                       const std::string& mask);
+// in name order, and selects the first. Gives the errno of a folder that exists but cannot
+// be listed (the box is then empty), else 0.
+int FillComboFromMask(QComboBox* box, const HostFileSystem& files, const std::string& windowsDir,
+                      const std::string& mask);
 
 }  // namespace trv

@@ -72,9 +72,15 @@ TForm2::TForm2(Config& config, ModalWindows& modals, QWidget* parent)
 // loading left it).
 void TForm2::LoadPages() {
   Findings findings;
-  auto onError = [this](const StoreError& e) {
+  auto record = [this](const StoreError& e) {
     loadErrors_.push_back({e.what(), e.Cause()});
     if (dynamic_cast<const IniReadError*>(&e) != nullptr) unreadable_ = true;
+  };
+  auto onError = [&record](const StoreError& e) {
+    // A read error (a folder that cannot be listed, too) ends the action: nothing that loading
+    // added is written.
+    if (dynamic_cast<const IniReadError*>(&e) != nullptr) throw;
+    record(e);
   };
   bool again = false;
   try {
@@ -91,7 +97,7 @@ void TForm2::LoadPages() {
       if (!unreadable_) loaded_ = SaveImage::OfFile(config_, &findings);
     });
   } catch (const StoreError& e) {  // what loading adds refused, or the file unreadable
-    onError(e);
+    record(e);
   }
   notice_->SetFindings(findings);
 }

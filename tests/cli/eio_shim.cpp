@@ -3,11 +3,16 @@
 // mounts do; with $TRV_SLOW_FSYNC_MS the first fsync() takes that long, which holds a save
 // between its read and its rename while another program writes. $TRV_KILL_AT ("rename:N" or
 // "write:N") kills the process before its N-th rename or write, as a crash or kill -9 does;
-// with $TRV_NO_EXCHANGE the file system cannot swap two names in one step.
+// with $TRV_NO_EXCHANGE the file system cannot swap two names in one step. $TRV_KILL_AT
+// "chmod:N" kills before the N-th chmod(). $TRV_LIST_FAIL ("open:ERRNO:DIR" or
+// "read:ERRNO:DIR", DIR canonical) makes opendir() or readdir() of that folder fail with
+// that error number, as a share that refuses or breaks off a listing does.
+#include <dirent.h>
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <signal.h>
 #include <stdio.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -38,11 +43,62 @@ void MaybeKilledBefore(const char* what) {
   if (at == nullptr) return;
   const std::size_t length = std::strlen(what);
   if (std::strncmp(at, what, length) != 0 || at[length] != ':') return;
-  int& count = what[0] == 'r' ? renames : writes;
+  static int chmods = 0;
+  int& count = what[0] == 'r' ? renames : what[0] == 'c' ? chmods : writes;
   if (++count == std::atoi(at + length + 1)) ::raise(SIGKILL);
 }
 
+// The error that $TRV_LIST_FAIL gives `step` ("open" or "read") of listing `dir`, or 0.
+int ListingFault(const char* step, const char* dir) {
+  const char* spec = std::getenv("TRV_LIST_FAIL");
+  const std::size_t length = std::strlen(step);
+  if (spec == nullptr || dir == nullptr || std::strncmp(spec, step, length) != 0 || spec[length] != ':') return 0;
+  char* rest = nullptr;
+  const long error = std::strtol(spec + length + 1, &rest, 10);
+  if (rest == nullptr || *rest != ':') return 0;
+  char resolved[PATH_MAX];
+  if (::realpath(dir, resolved) == nullptr || std::strcmp(resolved, rest + 1) != 0) return 0;
+  return static_cast<int>(error);
+}
+
 }  // namespace
+
+extern "C" DIR* opendir(const char* name) {
+  using OpendirFunction = DIR* (*)(const char*);
+  static const auto real = reinterpret_cast<OpendirFunction>(::dlsym(RTLD_NEXT, "opendir"));
+  const int saved = errno;
+  if (const int error = ListingFault("open", name); error != 0) {
+    errno = error;
+    return nullptr;
+  }
+  errno = saved;
+  return real(name);
+}
+
+extern "C" struct dirent* readdir(DIR* dir) {
+  using ReaddirFunction = struct dirent* (*)(DIR*);
+  static const auto real = reinterpret_cast<ReaddirFunction>(::dlsym(RTLD_NEXT, "readdir"));
+  const int saved = errno;  // the caller tells the end of the folder from an error by errno
+  char link[64], path[PATH_MAX];
+  std::snprintf(link, sizeof link, "/proc/self/fd/%d", ::dirfd(dir));
+  const ssize_t n = ::readlink(link, path, sizeof path - 1);
+  if (n > 0) {
+    path[n] = '\0';
+    if (const int error = ListingFault("read", path); error != 0) {
+      errno = error;
+      return nullptr;
+    }
+  }
+  errno = saved;
+  return real(dir);
+}
+
+extern "C" int chmod(const char* path, mode_t mode) {
+  using ChmodFunction = int (*)(const char*, mode_t);
+  static const auto real = reinterpret_cast<ChmodFunction>(::dlsym(RTLD_NEXT, "chmod"));
+  MaybeKilledBefore("chmod");
+  return real(path, mode);
+}
 
 extern "C" int rename(const char* from, const char* to) {
   using RenameFunction = int (*)(const char*, const char*);

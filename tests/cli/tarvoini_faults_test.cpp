@@ -69,6 +69,50 @@ TEST_F(TarvoIniFaults, AReadErrorPartWayThroughRefusesEveryVerbAndWritesNothing)
   EXPECT_GT(Ini().size(), big.size());
 }
 
+// A folder that exists but cannot be listed is never a missing one: every verb that needs it
+// stops with a read error and its reason, and nothing in the file is replaced because of it
+// (OUTPUT=DEUTSCH.WLF does not become DEUTSCH, the driver does not become TNC2.TNC). The
+// program folder's own listing (the tidying up before a write) stops the writing verbs.
+TEST_F(TarvoIniFaults, AFolderThatCannotBeListedIsAReadErrorAndNothingIsReplaced) {
+  for (const char* file : {"LANGUAGE/DEUTSCH.WLF", "LANGUAGE/DEUTSCH.DLL", "DRIVER.TNC/KISS.TNC"})
+    WriteFile((program / file).string(), "");
+  SetIni(
+      "[LANGUAGE]\r\nVISUAL=DEUTSCH.DLL\r\nOUTPUT=DEUTSCH.WLF\r\n"
+      "[DEVICE]\r\nTNC0=3,248,9600,8,1,1,144.800,DEFINI,DEFDEI,0,0,KISS.TNC\r\n");
+  ASSERT_EQ(Run("--dir " + Dir() + " resave").status, 0);
+  fs::remove(program / "TARVO.BAK");
+  const std::string settled = Ini();
+  const struct {
+    const char* folder;
+    const char* step;
+    int error;
+    const char* reason;
+    bool readersToo;
+  } cases[] = {
+      {"LANGUAGE", "read", EIO, "Input/output error", true},
+      {"LANGUAGE", "open", EACCES, "Permission denied", true},
+      {"DRIVER.TNC", "read", EIO, "Input/output error", true},
+      {".", "read", EIO, "Input/output error", false},
+  };
+  for (const auto& c : cases) {
+    const std::string fault = Preload() + " TRV_LIST_FAIL=" + c.step + ":" + std::to_string(c.error) + ":'" +
+                              fs::canonical(program / c.folder).string() + "'";
+    for (const std::string verb : {"resave", "set StationSettings.Call DK0NEW", "show", "check"}) {
+      const bool writes = verb == "resave" || verb.rfind("set", 0) == 0;
+      const Result r = Run("--dir " + Dir() + " " + verb, fault);
+      const std::string at = std::string(c.folder) + " " + c.step + " " + verb;
+      if (!writes && !c.readersToo) {
+        EXPECT_NE(r.status, 4) << at << r.err;  // a reader only tidies up when it can
+        continue;
+      }
+      EXPECT_EQ(r.status, 4) << at << r.err;
+      EXPECT_NE(r.err.find(std::string("kann nicht gelesen werden: ") + c.reason), std::string::npos) << at << r.err;
+      EXPECT_EQ(Ini(), settled) << at;
+      EXPECT_FALSE(fs::exists(program / "TARVO.BAK")) << at;
+    }
+  }
+}
+
 TEST_F(TarvoIniFaults, NotARegularFileIsRefusedAtOnceAndNothingIsCreated) {
   fs::create_directories(program / "TARVO.INI");
   Result r = Run("--dir " + Dir() + " resave");

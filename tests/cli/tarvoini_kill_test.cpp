@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 
 #include "tarvoini_runner.h"
 
@@ -38,15 +39,19 @@ class TarvoIniKills : public ::testing::Test {
 const std::string kCurrent = "[STATION]\r\nCALL=DL1ABC\r\n";
 const std::string kBackup = "[STATION]\r\nCALL=DL2OLD\r\n";
 
+// TARVO.INI keeps its permissions whatever step is killed; a resave whose write did not
+// happen leaves TARVO.BAK as it was.
 TEST_F(TarvoIniKills, AKillAtAnyStepOfRestoreOrResaveKeepsTheCurrentFileAndTheNextRunTidiesUp) {
   fs::create_directories(program);
   for (const std::string verb : {"restore", "resave"})
     for (const std::string exchange : {"", " TRV_NO_EXCHANGE=1"})
-      for (const std::string kind : {"rename", "write"})
+      for (const std::string kind : {"rename", "write", "chmod"})
         for (int n = 1; n <= 4; ++n) {
           const std::string at = verb + exchange + " " + kind + ":" + std::to_string(n);
           WriteFile(Path("TARVO.INI"), kCurrent);
           WriteFile(Path("TARVO.BAK"), kBackup);
+          fs::permissions(Path("TARVO.INI"), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+          fs::permissions(Path("TARVO.BAK"), fs::perms::owner_read | fs::perms::owner_write);
           Run("--dir " + Dir() + " " + verb,
               test::ShimPreload() + exchange + " TRV_KILL_AT=" + kind + ":" + std::to_string(n));
           NextRun();
@@ -54,7 +59,12 @@ TEST_F(TarvoIniKills, AKillAtAnyStepOfRestoreOrResaveKeepsTheCurrentFileAndTheNe
           EXPECT_TRUE(ini == kCurrent || bak == kCurrent) << at << "\n" << ini << "\n" << bak;
           if (verb == "restore") {
             EXPECT_TRUE((ini == kCurrent && bak == kBackup) || (ini == kBackup && bak == kCurrent)) << at;
+          } else {
+            EXPECT_EQ(bak, ini == kCurrent ? kBackup : kCurrent) << at;
           }
+          EXPECT_EQ(fs::status(Path("TARVO.INI")).permissions() & fs::perms::all,
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read)
+              << at;
           EXPECT_EQ(HiddenFiles(), std::vector<std::string>{}) << at;
         }
 }
@@ -82,15 +92,30 @@ TEST_F(TarvoIniKills, AnotherWriterWhileResaveHoldsTheFileIsNeitherLostNorUndone
   EXPECT_NE(ini.find("[DEVICE]"), std::string::npos) << ini;
 }
 
+// Every run, reading ones too, removes the temporary files a killed run left beside the file,
+// its backup and the target of a symlinked TARVO.INI; never one that its writer still holds,
+// and a reading run none while another holds the folder.
 TEST_F(TarvoIniKills, TheNextRunRemovesOnlyOurOwnStaleTemporaryFiles) {
-  fs::create_directories(program);
-  WriteFile(Path("TARVO.INI"), kCurrent);
-  for (const char* name : {".TARVO.INI.a1B2c3", ".TARVO.BAK.Zz9Yy8", ".TARVO.INI.keep", ".other.abcdef"})
-    WriteFile(Path(name), "x");
-  NextRun();
-  EXPECT_EQ(HiddenFiles().size(), 2u);
-  EXPECT_TRUE(fs::exists(Path(".TARVO.INI.keep")));
-  EXPECT_TRUE(fs::exists(Path(".other.abcdef")));
+  fs::create_directories(program / "real");
+  WriteFile((program / "real" / "REAL.INI").string(), kCurrent);
+  fs::create_symlink("real/REAL.INI", Path("TARVO.INI"));
+  const std::string held = Path(".TARVO.INI.HeLd00");
+  const std::vector<std::string> kept = {".TARVO.INI.HeLd00", ".TARVO.INI.keep", ".other.abcdef"};
+  for (const std::string& next :
+       {"ini del '" + Path("TARVO.INI") + "' NOSUCH KEY", "--dir " + Dir() + " show", "--dir " + Dir() + " check",
+        "--dir " + Dir() + " get StationSettings.Call", "--dir " + Dir() + " show (folder held)"}) {
+    for (const char* name : {".TARVO.INI.a1B2c3", ".TARVO.BAK.Zz9Yy8", ".TARVO.INI.keep", ".other.abcdef",
+                             ".TARVO.INI.HeLd00", "real/.REAL.INI.Qq1Ww2"})
+      WriteFile(Path(name), "x");
+    test::HeldFile writer(held);  // a writer at work
+    const bool folderHeld = next.find("(folder held)") != std::string::npos;
+    std::optional<test::ForeignFolderLock> folder;
+    if (folderHeld) folder.emplace(program.string());
+    Run(folderHeld ? next.substr(0, next.find(" (")) : next);
+    EXPECT_EQ(HiddenFiles().size(), folderHeld ? 5u : kept.size()) << next;
+    for (const std::string& name : kept) EXPECT_TRUE(fs::exists(Path(name.c_str()))) << next << name;
+    EXPECT_EQ(fs::exists(program / "real" / ".REAL.INI.Qq1Ww2"), folderHeld) << next;
+  }
 }
 
 TEST_F(TarvoIniKills, AFolderThatRefusesNewFilesRefusesEveryWriterAndTheFileIsNeverCut) {

@@ -25,8 +25,8 @@ class TarvoIniSettings : public ::testing::Test {
     WriteFile(program / "TARVO.INI", kFile);
     WriteFile(program / "DRIVER.TNC" / "TNC2.TNC", "");
   }
-  test::Result Run(const std::string& args) {
-    return test::RunTarvoIni(tmp, "--dir '" + program.string() + "' " + args);
+  test::Result Run(const std::string& args, const std::string& env = {}) {
+    return test::RunTarvoIni(tmp, "--dir '" + program.string() + "' " + args, env);
   }
   std::string Ini() const { return ReadFile(program / "TARVO.INI"); }
 
@@ -123,6 +123,12 @@ TEST_F(TarvoIniSettings, DryRunsShowTheDifferenceAndWriteNothing) {
   EXPECT_EQ(changed.status, 1);
   EXPECT_NE(changed.out.find("--- TARVO.INI\n+++ TARVO.INI (new)\n"), std::string::npos) << changed.out;
   EXPECT_NE(changed.out.find("-TIMEOUT=15\r\n+TIMEOUT=30\r\n"), std::string::npos) << changed.out;
+  // The difference is made in memory: a dry run writes no file, so one killed at its first
+  // write of a file still prints it whole.
+  const test::Result unkilled =
+      Run("set --dry-run MailboxSettings.Timeout 30min", test::ShimPreload() + " TRV_KILL_AT=write:1");
+  EXPECT_EQ(unkilled.status, 1);
+  EXPECT_EQ(unkilled.out, changed.out);
   EXPECT_EQ(Run("resave --dry-run").status, 1);
   EXPECT_EQ(Ini(), kFile);
   EXPECT_FALSE(fs::exists(program / "TARVO.BAK"));

@@ -200,6 +200,25 @@ TEST(Backup, ARefusedBackupRefusesTheSaveWithNothingWritten) {
   EXPECT_TRUE(fs::is_empty(p.dir / "TARVO.BAK"));
 }
 
+// The backup is renamed into place only once the file's write has succeeded: a refused
+// write (a full disk, an immutable file) leaves the backup of an earlier run as it was.
+TEST(Backup, ARefusedWriteOfTheFileLeavesTheOldBackupAsItWas) {
+  ProgramDir p;
+  const std::string full = SaveFull(p);
+  const std::string older = "[STATION]\r\nCALL=OLDER\r\n";
+  WriteFile(p.dir / "TARVO.BAK", older);
+  test::FailingWriter writer;
+  Config c = p.MakeConfig({.writer = &writer, .keepBackup = true});
+  LoadAll(c);
+  c.Station.Call = "DK0XX";
+  EXPECT_THROW(SaveAll(c), IniWriteError);
+  EXPECT_EQ(writer.calls, 1);
+  EXPECT_EQ(p.Ini(), full);
+  EXPECT_EQ(ReadFile(p.dir / "TARVO.BAK"), older);
+  for (const auto& e : fs::directory_iterator(p.dir.path()))  // no pending backup left
+    EXPECT_NE(e.path().filename().string()[0], '.') << e.path();
+}
+
 TEST(Restore, PutsTheBackupBackAndASecondRestoreUndoesIt) {
   const std::string a = "[STATION]\r\nCALL=A\r\n", b = "; older\r\n[STATION]\r\nCALL=B\r\n";
   ProgramDir p(a);

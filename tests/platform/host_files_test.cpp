@@ -85,13 +85,29 @@ TEST_F(HostFilesTest, FileExistsIsFalseForDirectories) {
   EXPECT_FALSE(files.FileExists("R:\\KISS.TNC"));
 }
 
+// Only names Windows can open are listed: no "A:B.WLF", no device name, no trailing dot.
 TEST_F(HostFilesTest, ListsMatchesByMaskInNameOrder) {
-  for (const char* name : {"tnc2.tnc", "Kiss.TNC", "a.tnc.bak", "B.TNC", "readme.txt"})
+  for (const char* name : {"tnc2.tnc", "Kiss.TNC", "a.tnc.bak", "B.TNC", "readme.txt", "A:B.TNC", "CON.TNC", "x\\y.TNC",
+                           "LPT1.tnc", "Q?.TNC"})
     WriteFile((tmp.path() / "TARVO" / "DRIVER.TNC" / name).string(), "");
-  EXPECT_EQ(files.ListMatching("C:\\TARVO\\DRIVER.TNC\\", "*.TNC"),
+  EXPECT_EQ(files.ListMatching("C:\\TARVO\\DRIVER.TNC\\", "*.TNC").names,
             (std::vector<std::string>{"B.TNC", "Kiss.TNC", "tnc2.tnc"}));
-  EXPECT_EQ(files.ListMatching("C:\\TARVO\\driver.tnc", "?.tnc"), (std::vector<std::string>{"B.TNC"}));
-  EXPECT_TRUE(files.ListMatching("C:\\TARVO\\MISSING\\", "*.TNC").empty());
+  EXPECT_EQ(files.ListMatching("C:\\TARVO\\driver.tnc", "?.tnc").names, (std::vector<std::string>{"B.TNC"}));
+  EXPECT_TRUE(files.ListMatching("C:\\TARVO\\MISSING\\", "*.TNC").names.empty());
+  EXPECT_EQ(files.ListMatching("C:\\TARVO\\MISSING\\", "*.TNC").error, 0);
+}
+
+// A folder that is there but cannot be listed is no empty folder: a symlink loop (as root,
+// the one refusal a test can make without help), also when it stands above the folder.
+TEST_F(HostFilesTest, AFolderThatCannotBeListedGivesItsError) {
+  fs::create_directories(tmp.path() / "TARVO");
+  fs::create_directory_symlink("LOOP2", tmp.path() / "TARVO" / "LOOP1");
+  fs::create_directory_symlink("LOOP1", tmp.path() / "TARVO" / "LOOP2");
+  for (const char* dir : {"C:\\TARVO\\LOOP1\\", "C:\\TARVO\\loop1\\", "C:\\TARVO\\LOOP1\\LANGUAGE\\"}) {
+    const FileList list = files.ListMatching(dir, "*.WLF");
+    EXPECT_EQ(list.error, ELOOP) << dir;
+    EXPECT_TRUE(list.names.empty()) << dir;
+  }
 }
 
 TEST(Mask, StarAndQuestionMark) {

@@ -209,5 +209,18 @@ TEST(WinePortsTest, AMappingChangesOnlySystemRegAndNeverWhileAServerRuns) {
   EXPECT_EQ(MapComPort(prefix, 4, "/dev/ttyUSB0", host).outcome, MapResult::Outcome::NoRegistry);
 }
 
+// The copy a killed mapping left beside system.reg goes; one that another Tarvo folder's
+// mapping (same prefix, another folder lock) is writing now stays.
+TEST(WinePortsTest, ReadingTheRegistryRemovesOnlyTheCopiesNobodyHolds) {
+  test::TempDir dir;
+  const std::string prefix = MakePrefix(dir);
+  test::WriteFile(prefix + "/.system.reg.aB3dE9", kFixture);
+  test::WriteFile(prefix + "/.system.reg.HeLd00", kFixture);
+  const test::HeldFile writing(prefix + "/.system.reg.HeLd00");
+  EXPECT_EQ(RegistryProblem(prefix), "");
+  EXPECT_FALSE(fs::exists(prefix + "/.system.reg.aB3dE9"));
+  EXPECT_TRUE(fs::exists(prefix + "/.system.reg.HeLd00"));
+}
+
 }  // namespace
 }  // namespace trv

@@ -3,6 +3,7 @@
 #include "ui/pages/com_port_line.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QApplication>
 #include <QLabel>
@@ -40,7 +41,10 @@ class ComPortLineTest : public ::testing::Test {
     auto* list = w.Find<QListWidget>("ListBox1");
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
   }
-  QString Text() { return w.Find<QLabel>("TNC_Label_ComDevice")->text(); }
+  QString Text() {
+    QCoreApplication::processEvents();  // the line is filled from the event loop
+    return w.Find<QLabel>("TNC_Label_ComDevice")->text();
+  }
   QPushButton* Map() { return w.Find<QPushButton>("TNC_Button_MapCom"); }
 
   test::TempDir dir;
@@ -86,6 +90,20 @@ TEST_F(ComPortLineTest, TheWindowKeepsItsSizeWhateverTheLineSays) {
     EXPECT_EQ(settled(), size) << row;
   }
   EXPECT_GT(w.Find<QLabel>("TNC_Label_ComDevice")->height(), 0);
+}
+
+// A system.reg that is a FIFO (or /dev/zero) is never opened to wait or read without end.
+TEST_F(ComPortLineTest, ARegistryThatIsNoFileIsSaidAndNeverWaitedFor) {
+  const std::string file = prefix + "/system.reg";
+  for (const bool fifo : {true, false}) {
+    fs::remove(file);
+    if (fifo)
+      ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+    else
+      fs::create_symlink("/dev/zero", file);
+    line->Use(prefix, host);
+    EXPECT_EQ(Text(), "COM 3: " + QString::fromStdString(file) + " cannot be read (it is not a regular file)");
+  }
 }
 
 TEST_F(ComPortLineTest, MapWritesTheChosenDeviceOnlyAfterTheQuestion) {

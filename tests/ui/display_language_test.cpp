@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <filesystem>
 
 #include "page_tabs.h"
 #include "ui_test_util.h"
@@ -108,6 +109,39 @@ TEST(LanguagePage, UnmatchedNamesTakeTheFirstFileAndEmptyListsTheDefaults) {
     EXPECT_EQ(Written(w, "LANGUAGE", "VISUAL"), "DEUTSCH.DLL");
     EXPECT_EQ(Written(w, "LANGUAGE", "OUTPUT"), "ZULU.WLF");
   }
+}
+
+// A LANGUAGE folder that cannot be listed (a symlink loop here) is no empty folder: at start it
+// is an error box and nothing is written; when it fails later, the page says so and keeps the
+// values as they are, and OK does not replace them by the defaults.
+TEST(LanguagePage, AFolderThatCannotBeListedReplacesNothing) {
+  const std::string ini = "[LANGUAGE]\r\nVISUAL=ENGLISH.DLL\r\nOUTPUT=ENGLISH.WLF\r\n";
+  const auto loop = [](const test::ProgramDir& dir) {
+    std::filesystem::create_directory_symlink("LANGUAGE", dir.dir.path() / "LANGUAGE");
+  };
+  {
+    test::ProgramDir dir(ini);
+    loop(dir);
+    Config config(dir.Files());
+    test::RecordedModals modals;
+    TForm2 form(config, modals);
+    form.show();
+    QTest::qWait(0);
+    ASSERT_EQ(modals.errors.size(), 1);
+    EXPECT_TRUE(modals.errors[0].contains("LANGUAGE\\ kann nicht gelesen werden")) << modals.errors[0].toStdString();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(dir.Ini(), ini);  // not even the keys that loading adds
+  }
+  Window w = WithLanguageFiles(ini, {"ENGLISH.DLL", "ENGLISH.WLF"});
+  std::filesystem::remove_all(w.dir.dir.path() / "LANGUAGE");
+  loop(w.dir);
+  OpenTab(w, "Languages");
+  ASSERT_EQ(w.modals.errors.size(), 1);
+  EXPECT_EQ(w.Combo("Lang_Combo_Visual")->currentText(), "ENGLISH.DLL");
+  EXPECT_EQ(w.Combo("Lang_Combo_Output")->currentText(), "ENGLISH.WLF");
+  PressOk(w);
+  EXPECT_EQ(Written(w, "LANGUAGE", "VISUAL"), "ENGLISH.DLL");
+  EXPECT_EQ(Written(w, "LANGUAGE", "OUTPUT"), "ENGLISH.WLF");
 }
 
 }  // namespace

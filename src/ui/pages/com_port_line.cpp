@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <cstring>
 
 #include "platform/host_files.h"
@@ -54,8 +55,11 @@ void ComPortLine::Use(std::string prefix, SerialHost host) {
   prefix_ = std::move(prefix);
   host_ = std::move(host);
   ShowPort(port_);
+  Refresh();
 }
 
+// The registry is read from the event loop, once the window is up and no action holds the
+// folder's lock (the TNC page shows its first TNC while the file is loaded).
 void ComPortLine::ShowPort(int port) {
   port_ = port;
   const bool inPrefix = IsWinePrefix(prefix_);
@@ -68,8 +72,25 @@ void ComPortLine::ShowPort(int port) {
   text_->setVisible(shown);
   map_->setVisible(shown);
   text_->clear();
-  if (!shown) return;
-  const ComPort mapping = NextStartComPorts(prefix_, host_)[static_cast<std::size_t>(port - 1)];
+  text_->setToolTip({});
+  if (!shown || refreshQueued_) return;
+  refreshQueued_ = true;
+  QTimer::singleShot(0, this, [this] {
+    refreshQueued_ = false;
+    Refresh();
+  });
+}
+
+void ComPortLine::Refresh() {
+  if (port_ < 1 || port_ > 9 || !IsWinePrefix(prefix_)) return;
+  std::string problem;
+  const ComPort mapping = NextStartComPorts(prefix_, host_, 9, &problem)[static_cast<std::size_t>(port_ - 1)];
+  if (!problem.empty()) {
+    text_->setText(tr("COM %1: %2 cannot be read (%3)")
+                       .arg(port_)
+                       .arg(Host(SystemRegistryFile(prefix_)), QString::fromLocal8Bit(problem.c_str())));
+    return;
+  }
   text_->setText(LineText(mapping));
   text_->setToolTip(text_->text());  // whole, should a name be longer still
 }
@@ -129,11 +150,12 @@ void ComPortLine::MapClick() {
       modals_.ShowError(tr("%1 cannot be written into the Wine registry").arg(device));
       break;
     case MapResult::Outcome::Refused:
-      modals_.ShowError(
-          tr("%1 could not be written: %2").arg(Host(file), QString::fromLocal8Bit(std::strerror(result.error))));
+      modals_.ShowError(tr("%1 could not be written: %2")
+                            .arg(Host(file), result.error == 0 ? tr("it is not a regular file")
+                                                               : QString::fromLocal8Bit(std::strerror(result.error))));
       break;
   }
-  ShowPort(port_);
+  Refresh();
 }
 
 }  // namespace trv

@@ -25,8 +25,11 @@ class ComPortLine : public QWidget {
   // `prefix` is the program folder's Wine prefix; empty or not a prefix: the line stays empty.
   ComPortLine(ModalWindows& modals, std::string prefix, QWidget* parent = nullptr);
 
-  // Shows COM `port` (1 to 9); any other port empties the line.
+  // Shows COM `port` (1 to 9); any other port empties the line. The line is filled from the
+  // event loop (Refresh), never while the caller holds the folder's lock.
   void ShowPort(int port);
+  // Reads the prefix's registry and says what COM port the line shows is mapped to.
+  void Refresh();
   // Tests point the line at a prefix and devices of their own.
   void Use(std::string prefix, SerialHost host);
 
@@ -40,6 +43,7 @@ class ComPortLine : public QWidget {
   std::string prefix_;
   SerialHost host_;
   int port_ = 0;
+  bool refreshQueued_ = false;
   QLabel* text_;
   QPushButton* map_;
 };

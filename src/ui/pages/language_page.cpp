@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "config/config.h"
+#include "config/ini_errors.h"
 #include "config/sections.h"
 #include "ui/controls.h"
 #include "ui/layout_builders.h"
@@ -48,15 +49,23 @@ LanguagePage::LanguagePage(PageContext context, QWidget* parent)
 }
 
 // Lists the matching files and selects the first whose name begins with the stored value,
-// without regard to case; the first file when none does.
-void LanguagePage::FillList(QComboBox* box, const char* mask, const std::string& stored) {
-  FillComboFromMask(box, config_.Files, config_.Dirs.GetLanguageDir(), mask);
+// without regard to case; the first file when none does. A folder that cannot be listed
+// leaves the stored value as the only entry (OK stores it as it is) and gives its error.
+std::string LanguagePage::FillList(QComboBox* box, const char* mask, const std::string& stored) {
+  const std::string dir = config_.Dirs.GetLanguageDir();
+  if (const int error = FillComboFromMask(box, config_.Files, dir, mask); error != 0) {
+    box->addItem(FromWindows(stored));
+    box->setCurrentIndex(0);
+    return IniReadError(dir, SystemReason(error)).Full();
+  }
   if (!SelectByPrefix(box, FromWindows(stored))) box->setCurrentIndex(box->count() > 0 ? 0 : -1);
+  return {};
 }
 
 void LanguagePage::FillLanguagePage() {
-  FillList(visual_, "*.DLL", config_.Language.Visual);
-  FillList(output_, "*.WLF", config_.Language.Output);
+  const std::string visual = FillList(visual_, "*.DLL", config_.Language.Visual);
+  const std::string output = FillList(output_, "*.WLF", config_.Language.Output);
+  if (!visual.empty() || !output.empty()) throw PageError(!visual.empty() ? visual : output);
 }
 
 void LanguagePage::StoreLanguagePage() {

@@ -19,7 +19,8 @@ class LanguagePage : public SettingsPage {
   void StoreLanguagePage();
 
  private:
-  void FillList(QComboBox* box, const char* mask, const std::string& stored);
+  // The error of a folder that cannot be listed, or empty.
+  std::string FillList(QComboBox* box, const char* mask, const std::string& stored);
 
   QComboBox* visual_;
   QComboBox* output_;

@@ -11,6 +11,7 @@
 
 #include "config/config.h"
 #include "config/device_section.h"
+#include "config/ini_errors.h"
 #include "config/sections.h"
 #include "ui/controls.h"
 #include "ui/modal_windows.h"
@@ -82,7 +83,8 @@ void TncPage::SelectLine(int row) {
 
 void TncPage::FillTncPage() {
   currentTnc_ = -1;
-  FillComboFromMask(driver_, config_.Files, config_.Dirs.GetTncDriverDir(), "*.TNC");
+  const std::string driverDir = config_.Dirs.GetTncDriverDir();
+  const int listError = FillComboFromMask(driver_, config_.Files, driverDir, "*.TNC");
   for (int i = driver_->count(); i-- > 0;)  // not offered: the TNC line could not hold the name
     if (HoldsComma(ToWindows(driver_->itemText(i)))) driver_->removeItem(i);
   RefillList(config_.TncCount);
@@ -94,6 +96,8 @@ void TncPage::FillTncPage() {
   } else {
     ShowNoTnc();
   }
+  // With no list, no TNC's driver is chosen, so OK keeps each as it is.
+  if (listError != 0) throw PageError(IniReadError(driverDir, SystemReason(listError)).Full());
 }
 
 void TncPage::StoreTncPage() {

@@ -1,5 +1,6 @@
 #include "ui/form2.h"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -308,14 +309,61 @@ void TForm2::Reload() {
 
 void TForm2::Btn_AbortClick() { reject(); }
 
-// Only Abort and the window's close button end the program: Esc, which a dialog takes for
-// Abort, would throw every change away with one key.
+// Values are compared as they read, as OK's merge compares them. Storing the pages into the
+// records writes nothing: the records stand for the pages until OK.
+bool TForm2::Changed() {
+  if (unreadable_ || !loaded_) return false;  // OK writes nothing either
+  for (const SectionStep& step : SectionSteps()) StorePages(step.id);
+  try {
+    const SaveImage window = SaveImage::Of(config_);
+    const auto differ = [&](const SaveImage& from) {
+      return std::any_of(from.Writes().begin(), from.Writes().end(),
+                         [&](const IniWrite& write) { return window.ValueOf(write) != loaded_->ValueOf(write); });
+    };
+    return differ(window) || differ(*loaded_);
+  } catch (const StoreError&) {  // a value OK cannot write: the user decides
+    return true;
+  }
+}
+
+void TForm2::Leave() {
+  if (!Changed()) {
+    reject();
+    return;
+  }
+  switch (modals_.AskChoice(tr("Save the changes?"), {tr("&Save"), tr("&Discard"), tr("&Cancel")})) {
+    case 0: Btn_OKClick(); break;  // the window stays open when OK does not save
+    case 1: reject(); break;
+    default: break;  // Cancel, or the box closed
+  }
+}
+
+// Esc, which a dialog takes for Abort, asks before it throws changes away.
 void TForm2::keyPressEvent(QKeyEvent* event) {
   if (event->matches(QKeySequence::Cancel)) {
     event->accept();
+    Leave();
     return;
   }
   QDialog::keyPressEvent(event);
+}
+
+void TForm2::closeEvent(QCloseEvent* event) {
+  if (closing_ || !isVisible()) {
+    QDialog::closeEvent(event);
+    return;
+  }
+  Leave();
+  if (isVisible())
+    event->ignore();
+  else
+    event->accept();
+}
+
+void TForm2::done(int result) {
+  closing_ = true;
+  QDialog::done(result);
+  closing_ = false;
 }
 
 }  // namespace trv

@@ -66,6 +66,9 @@ class TForm2 : public QDialog {
   std::vector<Tab> MakeTabs();
   void BuildPages();
   void BuildFrame();
+  void AddPageKeys();
+  // Shows the page `step` tabs on, round the end; the focus goes with the page.
+  void TurnPage(int step);
   void LoadPages();
   // Merges the window onto the file; false when the window stays open.
   bool Save();

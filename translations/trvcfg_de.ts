@@ -1289,6 +1289,22 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
         <source>Pages</source>
         <translation>Seiten</translation>
     </message>
+    <message>
+        <source>Save the changes?</source>
+        <translation>Die Änderungen speichern?</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>trv::TLoadFindingsForm</name>

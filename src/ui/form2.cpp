@@ -1,8 +1,11 @@
 #include "ui/form2.h"
 
+#include <QApplication>
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -60,6 +63,7 @@ TForm2::TForm2(Config& config, ModalWindows& modals, QWidget* parent)
   setWindowTitle(tr("TRVCFG for Tarvo32 v%1").arg(QString::fromUtf8(kProgramVersion.data(), kProgramVersion.size())));
   BuildPages();
   BuildFrame();
+  AddPageKeys();
   NameUnnamedControls(this);
   LoadPages();
   loadedOnce_ = true;
@@ -151,6 +155,39 @@ void TForm2::BuildPages() {
   tabs_->setCurrentIndex(0);
   for (const Tab& tab : tabs)
     if (tab.building == Building::AtStart) tab.slot->EnsureBuilt();
+}
+
+// The window's own shortcuts: the tab widget turns pages only for a key that reaches it, which
+// lists keep for themselves and which never comes from OK and Abort below the pages.
+void TForm2::AddPageKeys() {
+  const std::pair<QKeySequence, int> keys[] = {
+      {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+      {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
+      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+      {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1},
+  };
+  for (const auto& [key, step] : keys) {
+    auto* shortcut = new QShortcut(key, this);
+    connect(shortcut, &QShortcut::activated, this, [this, step = step] { TurnPage(step); });
+  }
+}
+
+void TForm2::TurnPage(int step) {
+  QWidget* focus = QApplication::focusWidget();
+  const bool inPage = focus != nullptr && tabs_->currentWidget()->isAncestorOf(focus);
+  tabs_->setCurrentIndex((tabs_->currentIndex() + step + tabs_->count()) % tabs_->count());
+  if (!inPage) return;  // the tab bar, OK and Abort keep the focus
+  // The page takes the focus where it was last, or at its first field (a page just built has
+  // none yet: the stack gave the focus to the empty slot).
+  QWidget* page = tabs_->currentWidget();
+  focus = QApplication::focusWidget();
+  if (focus != nullptr && focus != page && page->isAncestorOf(focus) && focus->isVisible()) return;
+  for (QWidget* w = page->nextInFocusChain(); w != page; w = w->nextInFocusChain())
+    if (page->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) != 0 && w->isVisible() && w->isEnabled()) {
+      w->setFocus(Qt::TabFocusReason);
+      return;
+    }
+  tabs_->tabBar()->setFocus(Qt::TabFocusReason);
 }
 
 std::vector<SettingsPage*> TForm2::Pages() const {
@@ -314,14 +351,61 @@ void TForm2::Reload() {
 
 void TForm2::Btn_AbortClick() { reject(); }
 
-// Only Abort and the window's close button end the program: Esc, which a dialog takes for
-// Abort, would throw every change away with one key.
+// Values are compared as they read, as OK's merge compares them. Storing the pages into the
+// records writes nothing: the records stand for the pages until OK.
+bool TForm2::Changed() {
+  if (unreadable_ || !loaded_) return false;  // OK writes nothing either
+  for (const SectionStep& step : SectionSteps()) StorePages(step.id);
+  try {
+    const SaveImage window = SaveImage::Of(config_);
+    const auto differ = [&](const SaveImage& from) {
+      return std::any_of(from.Writes().begin(), from.Writes().end(),
+                         [&](const IniWrite& write) { return window.ValueOf(write) != loaded_->ValueOf(write); });
+    };
+    return differ(window) || differ(*loaded_);
+  } catch (const StoreError&) {  // a value OK cannot write: the user decides
+    return true;
+  }
+}
+
+void TForm2::Leave() {
+  if (!Changed()) {
+    reject();
+    return;
+  }
+  switch (modals_.AskChoice(tr("Save the changes?"), {tr("&Save"), tr("&Discard"), tr("&Cancel")})) {
+    case 0: Btn_OKClick(); break;  // the window stays open when OK does not save
+    case 1: reject(); break;
+    default: break;  // Cancel, or the box closed
+  }
+}
+
+// Esc, which a dialog takes for Abort, asks before it throws changes away.
 void TForm2::keyPressEvent(QKeyEvent* event) {
   if (event->matches(QKeySequence::Cancel)) {
     event->accept();
+    Leave();
     return;
   }
   QDialog::keyPressEvent(event);
+}
+
+void TForm2::closeEvent(QCloseEvent* event) {
+  if (closing_ || !isVisible()) {
+    QDialog::closeEvent(event);
+    return;
+  }
+  Leave();
+  if (isVisible())
+    event->ignore();
+  else
+    event->accept();
+}
+
+void TForm2::done(int result) {
+  closing_ = true;
+  QDialog::done(result);
+  closing_ = false;
 }
 
 }  // namespace trv

@@ -53,6 +53,8 @@ class TForm2 : public QDialog {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void done(int result) override;
 
  private:
   enum class Building { AtStart, OnFirstShow };
@@ -64,6 +66,9 @@ class TForm2 : public QDialog {
   std::vector<Tab> MakeTabs();
   void BuildPages();
   void BuildFrame();
+  void AddPageKeys();
+  // Shows the page `step` tabs on, round the end; the focus goes with the page.
+  void TurnPage(int step);
   void LoadPages();
   // Merges the window onto the file; false when the window stays open.
   bool Save();
@@ -72,6 +77,11 @@ class TForm2 : public QDialog {
   void PageBuilt(SettingsPage& page);
   void FillPages(SectionId id);
   void StorePages(SectionId id);
+  // Esc and the window's close button: the window closes at once when nothing changed, or as
+  // the user decides.
+  void Leave();
+  // True when OK would write a value other than the one of the file as loaded.
+  bool Changed();
   void ShowLoadErrors();
   void TellRefusedFolder();
 
@@ -87,6 +97,7 @@ class TForm2 : public QDialog {
   bool unreadable_ = false;          // a read error at load: nothing may be written
   std::optional<SaveImage> loaded_;  // what OK would write from the file as loaded
   std::set<SaveConflict> decided_;   // conflicts the user chose to write over
+  bool closing_ = false;             // accept or reject is closing the window
 };
 
 }  // namespace trv

@@ -9,6 +9,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <filesystem>
+#include <functional>
 
 #include "config/file_writer.h"
 #include "config/sections.h"
@@ -165,19 +166,68 @@ TEST(MainWindow, EnterPressesOkAfterAbortHadTheFocus) {
   EXPECT_NE(w.dir.Ini().find("TNC0=3,248,9600,8,1,1,145.500,"), std::string::npos) << w.dir.Ini();
 }
 
+// Esc in a field goes on to the window, which asks; Cancel keeps the window and the change.
 TEST(MainWindow, EscapeKeepsTheWindowOpen) {
   Window w(kFile);
+  w.modals.choiceAnswer = 2;  // Cancel
   QLineEdit* qrg = w.Edit("TNC_Edit_QRG");
   QTest::mouseClick(qrg, Qt::LeftButton);
   qrg->selectAll();
   QTest::keyClicks(qrg, "145.5");
   QTest::keyClick(qrg, Qt::Key_Escape);
   QTest::keyClick(w.form.get(), Qt::Key_Escape);
+  EXPECT_EQ(w.modals.questions, QStringList({"Save the changes?", "Save the changes?"}));
   EXPECT_TRUE(w.form->isVisible());
   EXPECT_EQ(w.form->result(), 0);
   EXPECT_EQ(qrg->text(), "145.5");
   w.Find<QPushButton>("Btn_OK")->click();
   EXPECT_NE(w.dir.Ini().find(",145.500,"), std::string::npos);
+}
+
+// Esc and the close button close at once when OK would write what the file holds; with a
+// change they ask, and Save, Discard and Cancel do what they say.
+TEST(MainWindow, LeavingAsksOnlyWithChanges) {
+  enum class Leave { Esc, CloseButton };
+  enum Answer { Save, Discard, Cancel };
+  struct Edit {
+    const char* name;
+    std::function<void(Window&)> make;
+    bool changed;
+  };
+  // The same file with the call in small letters, which the Station page shows in capitals.
+  std::string file = kFile;
+  file.replace(file.find("DL1ABCDEFGHI"), 12, "dl1abcdefghi");
+  const Edit edits[] = {
+      {"none", [](Window&) {}, false},
+      {"a page opened", [](Window& w) { test::OpenTab(w, "Station"); }, false},
+      {"a typed value", [](Window& w) { w.Type("TNC_Edit_QRG", "145.5"); }, true},
+  };
+  for (const Edit& edit : edits)
+    for (const Leave leave : {Leave::Esc, Leave::CloseButton})
+      for (const Answer answer : {Save, Discard, Cancel}) {
+        SCOPED_TRACE(std::string(edit.name) + (leave == Leave::Esc ? ", Esc, " : ", close button, ") + "answer " +
+                     std::to_string(answer));
+        Window w(file);
+        w.modals.choiceAnswer = answer;
+        edit.make(w);
+        if (leave == Leave::Esc)
+          QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        else
+          w.form->close();
+        if (!edit.changed) {
+          EXPECT_TRUE(w.modals.questions.isEmpty());
+          EXPECT_FALSE(w.form->isVisible());
+          EXPECT_EQ(w.form->result(), QDialog::Rejected);
+          EXPECT_EQ(w.dir.Ini(), file);
+          continue;
+        }
+        EXPECT_EQ(w.modals.questions, QStringList{"Save the changes?"});
+        EXPECT_EQ(w.modals.choices, QStringList({"&Save", "&Discard", "&Cancel"}));
+        EXPECT_EQ(w.form->isVisible(), answer == Cancel);
+        EXPECT_EQ(w.form->result(), answer == Save ? QDialog::Accepted : QDialog::Rejected);
+        EXPECT_EQ(w.dir.Ini().find(",145.500,") != std::string::npos, answer == Save);
+        EXPECT_EQ(w.Edit("TNC_Edit_QRG")->text(), "145.5");
+      }
 }
 
 TEST(MainWindow, AnUnreadableFileIsReportedAndNothingIsWritten) {

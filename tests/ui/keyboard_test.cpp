@@ -17,6 +17,7 @@
 #include <QToolButton>
 #include <QTranslator>
 #include <map>
+#include <vector>
 
 #include "every_view.h"
 #include "page_tabs.h"
@@ -96,6 +97,73 @@ TEST_P(Keyboard, AltAndTheLetterMoveTheFocus) {
   w.Edit("Station_Edit_Call")->setFocus();
   QTest::keyClick(w.form.get(), static_cast<Qt::Key>(letter[0].key()), Qt::AltModifier);
   EXPECT_EQ(QApplication::focusWidget(), w.Edit("Station_Edit_Locator"));
+}
+
+// After every page was visited (pages are built when first shown), Alt and a letter of the page
+// shown take the focus into that page's group or the label's field, never to a hidden page.
+TEST_P(Keyboard, AltAndTheLetterReachTheFieldOfThePageShown) {
+  Window w("[DEVICE]\r\nTNC0=3,248,9600,8,1,1,144.800,DEFINI,DEFDEI,0,0,TNC2.TNC\r\nTNC1=END OF BLOCK\r\n");
+  auto* tabs = w.form->findChild<QTabWidget*>("PageControl1");
+  for (int round = 0; round < 2; ++round)
+    for (int i = 0; i < tabs->count(); ++i) {
+      QWidget* page = OpenTab(w, tabs->tabText(i));
+      std::vector<std::pair<QString, QWidget*>> targets;  // caption, where the focus goes
+      for (auto* group : page->findChildren<QGroupBox*>())
+        if (group->isVisible() && HoldsFocusableControl(group)) targets.emplace_back(group->title(), group);
+      for (auto* label : page->findChildren<QLabel*>())
+        if (label->isVisible() && label->buddy() != nullptr) targets.emplace_back(label->text(), label->buddy());
+      for (const auto& [caption, target] : targets) {
+        const QKeySequence letter = QKeySequence::mnemonic(caption);
+        if (letter.isEmpty()) continue;
+        tabs->tabBar()->setFocus();
+        QTest::keyClick(tabs->tabBar(), static_cast<Qt::Key>(letter[0].key()), Qt::AltModifier);
+        QWidget* focus = QApplication::focusWidget();
+        EXPECT_TRUE(focus == target || target->isAncestorOf(focus))
+            << "round " << round << ", " << tabs->tabText(i).toStdString() << ": " << caption.toStdString()
+            << " took the focus to " << (focus ? focus->objectName().toStdString() : "nothing");
+      }
+    }
+}
+
+// Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PgDn and Ctrl+PgUp turn the pages wherever the focus is, round
+// the end, and the focus goes into the page shown when it was in the page left.
+TEST(PageKeys, TurnThePagesFromAnyControl) {
+  struct Row {
+    const char* page;     // opened first (empty: the window as it starts)
+    const char* control;  // has the focus
+    QKeyCombination key;
+    const char* shown;
+  };
+  const Row rows[] = {
+      {"", "Btn_OK", Qt::CTRL | Qt::Key_Tab, "Station"},
+      {"", "Btn_OK", Qt::CTRL | Qt::Key_PageUp, "Mailbox 2"},
+      {"", "Btn_Abort", Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, "Mailbox 2"},
+      {"", "ListBox1", Qt::CTRL | Qt::Key_PageDown, "Station"},
+      {"", "TNC_Edit_QRG", Qt::CTRL | Qt::Key_Tab, "Station"},
+      {"Languages", "Lang_Combo_Visual", Qt::CTRL | Qt::Key_Tab, "Mailbox 1"},
+      {"Languages", "Lang_Combo_Output", Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, "Colors"},
+      {"Languages", "Lang_Combo_Visual", Qt::CTRL | Qt::Key_PageDown, "Mailbox 1"},
+      {"Languages", "Lang_Combo_Output", Qt::CTRL | Qt::Key_PageUp, "Colors"},
+      {"Mailbox 2", "Mail2_Cb_GarbageHour", Qt::CTRL | Qt::Key_PageDown, "TNC"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::string(row.page) + " " + row.control + " " + QKeySequence(row.key).toString().toStdString());
+    Window w("[DEVICE]\r\nTNC0=3,248,9600,8,1,1,144.800,DEFINI,DEFDEI,0,0,TNC2.TNC\r\nTNC1=END OF BLOCK\r\n");
+    if (*row.page != 0) OpenTab(w, row.page);
+    QWidget* control = w.Find<QWidget>(row.control);
+    control->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(control->hasFocus());
+    QTest::keyClick(control, row.key.key(), row.key.keyboardModifiers());
+    auto* tabs = w.form->findChild<QTabWidget*>("PageControl1");
+    EXPECT_EQ(tabs->tabText(tabs->currentIndex()), row.shown);
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    EXPECT_TRUE(focus->isVisible()) << focus->objectName().toStdString();
+    if (*row.page != 0 || QString(row.control).startsWith("TNC_") || QString(row.control) == "ListBox1")
+      EXPECT_TRUE(tabs->currentWidget()->isAncestorOf(focus)) << focus->objectName().toStdString();
+    else
+      EXPECT_EQ(focus, control);
+  }
 }
 
 // Every control that takes the focus is read by a name, in the window (each page shown) and in

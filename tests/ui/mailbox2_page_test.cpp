@@ -155,16 +155,24 @@ TEST_F(Mailbox2Test, AbortKeepsTheFileAfterAddAndDelete) {
   EXPECT_EQ(w.dir.Ini(), loaded);
 }
 
-TEST(Mailbox2File, DeleteTimeWaitsForAClickAfterTheFirstAdd) {
+// By keyboard alone: Space on "Add time", Tab to "Delete time", Space.
+TEST(Mailbox2File, DeleteTimeIsUsableByKeyboardRightAfterTheFirstAdd) {
   Mailbox2 p("[MAILBOX]\r\nCLOSEDTIME=\r\n");
   EXPECT_FALSE(p.deleteTime->isEnabled());
   test::AnswerClosedTime(p.w, {"22", "00", "23", "00"});
-  p.Add();
+  auto* add = p.w.Find<QPushButton>("Mail_Btn_AddTime");
+  add->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(add, Qt::Key_Space);
   EXPECT_EQ(test::Lines(p.list), QStringList{"2200-2300"});
   EXPECT_EQ(SelectedRow(p.list), 0);
+  p.w.form->activateWindow();  // back from the closed-time dialog
+  ASSERT_TRUE(QTest::qWaitForWindowActive(p.w.form.get()));
+  ASSERT_TRUE(add->hasFocus());
+  QTest::keyClick(add, Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), p.deleteTime);
+  QTest::keyClick(p.deleteTime, Qt::Key_Space);
+  EXPECT_EQ(p.list->count(), 0);
   EXPECT_FALSE(p.deleteTime->isEnabled());
-  test::ClickLine(p.list, 0);
-  EXPECT_TRUE(p.deleteTime->isEnabled());
 }
 
 // 204 windows and one more made 2,049 characters: the next load read the last window wrong.

@@ -97,7 +97,6 @@ void Mailbox2Page::FillClosedTimes() {
 
 void Mailbox2Page::Mail2_CB_BlinkIconClick() { blinkLed_->setEnabled(blinkIcon_->isChecked()); }
 
-// "Delete time" keeps its state: after an add to an empty list it waits for a click on the list.
 void Mailbox2Page::Mail_Btn_AddTimeClick() {
   if (modals_.RunDialog(*closedTimeForm_) != QDialog::Accepted) return;
   const TClosedTimeForm& form = *closedTimeForm_;
@@ -111,6 +110,7 @@ void Mailbox2Page::Mail_Btn_AddTimeClick() {
   if (!list.AddWindow(from, to)) return;
   closedTimes_->addItem(WindowLine(*list.WindowAt(list.Count() - 1)));
   closedTimes_->setCurrentRow(closedTimes_->count() - 1);
+  deleteTime_->setEnabled(true);  // the time added is selected: Tab reaches "Delete time"
 }
 
 void Mailbox2Page::Mail_Btn_DeleteTimeClick() {

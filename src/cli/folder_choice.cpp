@@ -2,6 +2,7 @@
 #include <system_error>
 
 #include "cli/commands.h"
+#include "platform/folder_entries.h"
 #include "platform/host_files.h"
 #include "platform/remembered_folder.h"
 
@@ -11,11 +12,13 @@ namespace trv {
 namespace {
 
 // An entry named TARVO.INI in any letter case, whatever it is: the store says what is wrong
-// with one that is no regular file.
+// with one that is no regular file. A folder that cannot be listed counts as holding it, so
+// that the store reports the folder's error rather than a missing file.
 bool HoldsConfigFile(const std::string& dir) {
-  std::error_code ec;
-  for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec))
-    if (MatchesMask(it->path().filename().string(), "TARVO.INI")) return true;
+  const FolderEntries entries = ListFolder(dir);
+  if (entries.error != 0) return true;
+  for (const std::string& name : entries.names)
+    if (MatchesMask(name, "TARVO.INI")) return true;
   return false;
 }
 

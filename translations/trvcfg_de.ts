@@ -788,6 +788,14 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
         <source>%1 could not be written: %2</source>
         <translation>%1 konnte nicht geschrieben werden: %2</translation>
     </message>
+    <message>
+        <source>COM %1: %2 cannot be read (%3)</source>
+        <translation>COM %1: %2 kann nicht gelesen werden (%3)</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine reguläre Datei</translation>
+    </message>
 </context>
 <context>
     <name>trv::DirectoryPage</name>
@@ -1230,6 +1238,38 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
             <numerusform>TARVO.INI kann in einem Befehlsblock höchstens %n Zeilen aufnehmen, und dieser hat %1. Bitte kürzen Sie ihn.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>lines past what TARVO.INI lists of a block</source>
+        <translation>Zeilen jenseits dessen, was TARVO.INI von einem Befehlsblock auflistet</translation>
+    </message>
+    <message>
+        <source>lines longer than %1 characters</source>
+        <translation>Zeilen länger als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>keys that are not line numbers</source>
+        <translation>Schlüssel, die keine Zeilennummern sind</translation>
+    </message>
+    <message>
+        <source>empty lines</source>
+        <translation>leere Zeilen</translation>
+    </message>
+    <message>
+        <source>Not shown whole: %1. Saving changed lines drops them; OK without a change writes nothing.</source>
+        <translation>Nicht ganz angezeigt: %1. Speichern geänderter Zeilen verwirft sie; OK ohne Änderung schreibt nichts.</translation>
+    </message>
+    <message>
+        <source>Saving [%1] drops what this editor does not show of it: %2. Save anyway?</source>
+        <translation>Beim Speichern von [%1] geht verloren, was dieser Editor davon nicht zeigt: %2. Trotzdem speichern?</translation>
+    </message>
+    <message>
+        <source>[%1] was changed by another program since this editor was opened.</source>
+        <translation>[%1] wurde von einem anderen Programm geändert, seit dieser Editor geöffnet wurde.</translation>
+    </message>
+    <message>
+        <source>Save anyway writes these lines over that change. Reload shows the block as it is now: the changes made here are lost. Cancel goes back to the editor.</source>
+        <translation>Trotzdem speichern schreibt diese Zeilen über jene Änderung. Neu laden zeigt den Befehlsblock, wie er jetzt ist: die hier gemachten Änderungen gehen verloren. Abbrechen kehrt zum Editor zurück.</translation>
+    </message>
 </context>
 <context>
     <name>trv::TForm2</name>
@@ -1304,6 +1344,18 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>%1 is no longer a file: since this window was opened, something else took its place. Nothing was saved. Move it away and press OK again to save the settings of this window.</source>
+        <translation>%1 ist keine Datei mehr: seit dieses Fenster geöffnet wurde, steht etwas anderes an ihrer Stelle. Nichts wurde gespeichert. Schaffen Sie es fort und drücken Sie erneut OK, um die Einstellungen dieses Fensters zu speichern.</translation>
+    </message>
+    <message>
+        <source>%1 is gone: it was deleted or renamed since this window was opened.</source>
+        <translation>%1 ist nicht mehr da: die Datei wurde gelöscht oder umbenannt, seit dieses Fenster geöffnet wurde.</translation>
+    </message>
+    <message>
+        <source>Save writes the settings this window shows as a new TARVO.INI: every section of the program in full, nothing else of the old file. Cancel goes back to the window.</source>
+        <translation>Speichern schreibt die Einstellungen dieses Fensters als neue TARVO.INI: jeder Abschnitt des Programms vollständig, nichts sonst von der alten Datei. Abbrechen kehrt zum Fenster zurück.</translation>
     </message>
 </context>
 <context>

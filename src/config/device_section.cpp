@@ -119,6 +119,16 @@ const TncField& TncFieldOf(std::string_view name) {
   throw std::logic_error("no TNC field " + std::string(name));
 }
 
+std::function<bool(const std::string&)> DriverFileTest(const Config& config) {
+  return [&config, driverDir = config.Dirs.GetTncDriverDir()](const std::string& name) {
+    const std::string path = Join255(driverDir, name);
+    int error = 0;
+    const bool exists = config.Files.FileExists(path, error);
+    if (error != 0) throw IniReadError(path, SystemReason(error));  // there, maybe: never taken as missing
+    return exists;
+  };
+}
+
 std::string TncKey(int n) { return "TNC" + std::to_string(n); }
 
 std::string FormatTncLine(const TncEntry& e) {
@@ -197,8 +207,7 @@ namespace {
 void ReadTncLines(Config& config, TIniFile& ini) {
   std::vector<std::string> keys;
   ini.ReadSection(kDeviceSection, keys);
-  const std::string driverDir = config.Dirs.GetTncDriverDir();
-  auto driverExists = [&](const std::string& name) { return config.Files.FileExists(Join255(driverDir, name)); };
+  const auto driverExists = DriverFileTest(config);
   std::string endedBy;
   for (const auto& key : keys) {
     if (!endedBy.empty()) {
@@ -258,8 +267,7 @@ std::string KeepFieldsAsRead(const std::string& asRead, const std::string& loade
 
 std::vector<std::pair<std::string, std::string>> KeepTncLinesAsRead(
     const Config& config, std::vector<std::pair<std::string, std::string>> keys) {
-  const std::string driverDir = config.Dirs.GetTncDriverDir();
-  auto driverExists = [&](const std::string& name) { return config.Files.FileExists(Join255(driverDir, name)); };
+  const auto driverExists = DriverFileTest(config);
   for (std::int32_t i = 0; i < config.TncCount && static_cast<std::size_t>(i) < keys.size(); ++i) {
     const TncEntry& e = config.TncTable[i];
     if (e.AsRead.empty()) continue;

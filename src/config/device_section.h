@@ -74,6 +74,10 @@ inline constexpr std::array<TncField, 12> kTncFields = {{
 // The field of that name; the names are those of kTncFields.
 const TncField& TncFieldOf(std::string_view name);
 
+// Whether a driver file of that name is in the driver folder; a file that cannot be told
+// (its folder cannot be searched) throws IniReadError.
+std::function<bool(const std::string&)> DriverFileTest(const Config& config);
+
 // The key the writer gives the line of entry n: "TNC0", "TNC1", ...
 std::string TncKey(int n);
 // The DEVICE line of an entry.

@@ -283,10 +283,7 @@ void AddTnc(SettingCatalogue& out, const Config& config, int n, std::int32_t sho
   out.push_back(std::move(hostMode));
   CatalogueEntry driver = TncText(n, "Driver", &TncEntry::Driver, kShortStringMax);
   driver.textCase = TextCase::UpperAscii;
-  const std::string driverDir = config.Dirs.GetTncDriverDir();
-  driver.exists = [&files = config.Files, driverDir](const std::string& name) {
-    return files.FileExists(driverDir + name);
-  };
+  driver.exists = DriverFileTest(config);
   out.push_back(std::move(driver));
 }
 

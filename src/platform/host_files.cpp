@@ -107,9 +107,18 @@ void HostFileSystem::CreateDirectory(std::string_view windowsPath) const {
 }
 
 bool HostFileSystem::FileExists(std::string_view windowsPath) const {
-  const auto host = ToHost(windowsPath);
+  int error = 0;
+  return FileExists(windowsPath, error);
+}
+
+bool HostFileSystem::FileExists(std::string_view windowsPath, int& error) const {
+  error = 0;
+  const auto host = ToHost(windowsPath, error);
+  if (!host) return false;
   std::error_code ec;
-  return host && fs::exists(*host, ec) && !fs::is_directory(*host, ec);
+  const fs::file_status status = fs::status(*host, ec);
+  if (ec && ec.value() != ENOENT && ec.value() != ENOTDIR) error = ec.value();
+  return !ec && fs::exists(status) && !fs::is_directory(status);
 }
 
 FileList HostFileSystem::ListMatching(std::string_view windowsDir, std::string_view mask) const {

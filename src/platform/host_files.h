@@ -35,6 +35,9 @@ class HostFileSystem {
   void CreateDirectory(std::string_view windowsPath) const;
   // True for an existing file that is not a directory.
   bool FileExists(std::string_view windowsPath) const;
+  // The same, with `error` set (and false returned) when it cannot be told: the file or a
+  // folder above it exists but cannot be searched (EACCES, EIO).
+  bool FileExists(std::string_view windowsPath, int& error) const;
   // Names (Windows-1252, as on disk) of the entries of `windowsDir` that match `mask`
   // (* and ?, without regard to case) and are valid Windows file names, ordered by name
   // without regard to case. A missing folder lists nothing; one that exists but cannot be

@@ -6,7 +6,8 @@
 // with $TRV_NO_EXCHANGE the file system cannot swap two names in one step. $TRV_KILL_AT
 // "chmod:N" kills before the N-th chmod(). $TRV_LIST_FAIL ("open:ERRNO:DIR" or
 // "read:ERRNO:DIR", DIR canonical) makes opendir() or readdir() of that folder fail with
-// that error number, as a share that refuses or breaks off a listing does.
+// that error number, as a share that refuses or breaks off a listing does; "stat:ERRNO:DIR"
+// makes stat() of every entry in it fail (a folder that lists but cannot be searched).
 #include <dirent.h>
 #include <dlfcn.h>
 #include <fcntl.h>
@@ -21,6 +22,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <string>
 
 namespace {
 
@@ -62,6 +64,20 @@ int ListingFault(const char* step, const char* dir) {
 }
 
 }  // namespace
+
+extern "C" int stat(const char* path, struct stat* buffer) {
+  using StatFunction = int (*)(const char*, struct stat*);
+  static const auto real = reinterpret_cast<StatFunction>(::dlsym(RTLD_NEXT, "stat"));
+  const char* slash = std::strrchr(path, '/');
+  if (slash != nullptr && slash != path) {
+    const std::string parent(path, static_cast<std::size_t>(slash - path));
+    if (const int error = ListingFault("stat", parent.c_str()); error != 0) {
+      errno = error;
+      return -1;
+    }
+  }
+  return real(path, buffer);
+}
 
 extern "C" DIR* opendir(const char* name) {
   using OpendirFunction = DIR* (*)(const char*);

@@ -92,6 +92,7 @@ TEST_F(TarvoIniFaults, AFolderThatCannotBeListedIsAReadErrorAndNothingIsReplaced
       {"LANGUAGE", "read", EIO, "Input/output error", true},
       {"LANGUAGE", "open", EACCES, "Permission denied", true},
       {"DRIVER.TNC", "read", EIO, "Input/output error", true},
+      {"DRIVER.TNC", "stat", EACCES, "Permission denied", true},  // listed, its files not searchable
       {".", "read", EIO, "Input/output error", false},
   };
   for (const auto& c : cases) {

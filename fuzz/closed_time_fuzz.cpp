@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "config/ini_document.h"
 #include "config/ini_file.h"
 #include "config/mailbox_section.h"
 #include "fuzz_dir.h"
@@ -26,7 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   trv::fuzz::FuzzDir dir("[MAILBOX]\r\nCLOSEDTIME=" + value + "\r\n");
   trv::Config config = dir.MakeConfig();
   trv::ReadMailboxSection(config);
-  const std::string windows = trv::ClosedTimeValue(config.ClosedTimes);
+  // Written as a setting: without the blanks at its ends, as the terminal's reader drops them.
+  const std::string windows(trv::TrimIniBlanks(trv::ClosedTimeValue(config.ClosedTimes)));
   // A list longer than a value can be is cut when read back; the dialog never makes one.
   if (windows.size() > trv::kMaxValueLength) return 0;
   trv::WriteMailboxSection(config);

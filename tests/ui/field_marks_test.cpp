@@ -82,6 +82,8 @@ TEST(FieldMarks, AFieldAndItsTabAreMarkedWhileTheValueDiffersFromTheLoadedOne) {
          test::ClickBox(w.Find<QCheckBox>("Modul_CB_Spy"));
        },
        false},
+      {"sound box cleared", "Sound", "Extra_CB_LastConnectSound",
+       [](Window& w) { test::ClickBox(w.Find<QCheckBox>("Extra_CB_LastConnectSound")); }, true},
       {"list entry picked", "Extra", "Extra_Combo_PollDelay",
        [](Window& w) { PickNext(w.Combo("Extra_Combo_PollDelay")); }, true},
   };

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -36,11 +37,12 @@ CornerMark::Kind Marked(Window& w, const char* field) {
   return mark != nullptr && mark->isVisible() ? mark->Shown() : CornerMark::Kind::None;
 }
 
-// The tab's tooltip, which screen readers read as its description.
+// What a screen reader hears of the tab besides its caption.
 QString TabNote(Window& w, const QString& caption) {
   auto* tabs = w.Find<QTabWidget>("PageControl1");
   for (int i = 0; i < tabs->count(); ++i)
-    if (tabs->tabText(i) == caption) return tabs->tabToolTip(i);
+    if (tabs->tabText(i) == caption)
+      return QAccessible::queryAccessibleInterface(tabs->tabBar())->child(i)->text(QAccessible::Description);
   return "<no tab>";
 }
 

@@ -671,6 +671,18 @@ Tarvos Programmverzeichnis und merkt sich die Antwort in
         <source>The time of day of the garbage run.</source>
         <translation>Die Uhrzeit des Aufräumens.</translation>
     </message>
+    <message>
+        <source>Field</source>
+        <translation>Feld</translation>
+    </message>
+    <message>
+        <source>Reset to &amp;default</source>
+        <translation>Auf &amp;Standard zurücksetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Revert to the value in the file</source>
+        <translation>Auf den Wert in der &amp;Datei zurücksetzen</translation>
+    </message>
 </context>
 <context>
     <name>trv::CheckedNumberEdit</name>
@@ -888,6 +900,17 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
     <message>
         <source>&amp;Prompt</source>
         <translation>&amp;Prompt</translation>
+    </message>
+</context>
+<context>
+    <name>trv::FieldMark</name>
+    <message>
+        <source>Changed: OK saves a value other than the file&apos;s.</source>
+        <translation>Geändert: OK speichert einen anderen Wert als den der Datei.</translation>
+    </message>
+    <message>
+        <source>Differs from its default.</source>
+        <translation>Weicht vom Standard ab.</translation>
     </message>
 </context>
 <context>
@@ -1391,6 +1414,25 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
     <message>
         <source>Replaced values</source>
         <translation>Ersetzte Werte</translation>
+    </message>
+</context>
+<context>
+    <name>trv::TabMarks</name>
+    <message>
+        <source>Show se&amp;ttings that differ from their default</source>
+        <translation>Vom Standard abweichende Einstellungen zei&amp;gen</translation>
+    </message>
+    <message>
+        <source>Marks every field whose value is not its default, as well as the fields you changed.</source>
+        <translation>Markiert jedes Feld, dessen Wert nicht der Standard ist, neben den Feldern, die Sie geändert haben.</translation>
+    </message>
+    <message>
+        <source>This page holds changes.</source>
+        <translation>Diese Seite enthält Änderungen.</translation>
+    </message>
+    <message>
+        <source>This page holds settings that differ from their default.</source>
+        <translation>Diese Seite enthält Einstellungen, die vom Standard abweichen.</translation>
     </message>
 </context>
 <context>

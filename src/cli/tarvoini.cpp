@@ -10,6 +10,7 @@
 
 #include "cli/commands.h"
 #include "cli/port_commands.h"
+#include "cli/value_hints.h"
 #include "support/last_handler.h"
 #include "support/version.h"
 
@@ -26,6 +27,7 @@ constexpr const char* kHelp = R"(Usage:
                                        load and save every section, as OK in the dialog does
   tarvoini [--dir DIR] restore         put TARVO.BAK back, keeping the current file as TARVO.BAK
   tarvoini [--dir DIR] names           list the names of the settings (as show prints them)
+  tarvoini [--dir DIR] names NAME      list the values NAME takes (yes/no, its allowed values, or its value now)
   tarvoini [--dir DIR] get NAME        print one setting
   tarvoini [--dir DIR] set [--dry-run] NAME VALUE [NAME VALUE ...]
                                        set settings, checked as the dialog checks them
@@ -179,6 +181,7 @@ int Run(int argc, char** argv) {
   if (verb == "resave" && args.size() == 1) command = [&](Dir d) { return trv::ResaveCommand(d, io); };
   if (verb == "resave" && args.size() == 2 && dryRun) command = [&](Dir d) { return trv::ResaveDryRunCommand(d, io); };
   if (verb == "names" && args.size() == 1) command = [&](Dir d) { return trv::NamesCommand(d, io); };
+  if (verb == "names" && args.size() == 2) command = [&](Dir d) { return trv::ValuesCommand(d, args[1], io); };
   if (verb == "get" && args.size() == 2) command = [&](Dir d) { return trv::GetCommand(d, args[1], io); };
   if (verb == "set" || verb == "apply" || verb == "tnc") {
     if (dryRun) rest.erase(rest.begin());

@@ -166,23 +166,24 @@ int PortsCommand(const std::string& programDir, CommandStreams io) {
   return kOk;
 }
 
-int PortsChangeCommand(const std::string& programDir, const std::vector<std::string>& args, CommandStreams io) {
+std::string PortsChangeUsage(const std::vector<std::string>& args) {
   const bool map = !args.empty() && args[0] == "map" && args.size() == 3;
   const bool unmap = !args.empty() && args[0] == "unmap" && args.size() == 2;
-  if (!map && !unmap) {
-    io.err << "tarvoini: ports takes map COMn DEVICE or unmap COMn (see tarvoini --help)\n";
+  if (!map && !unmap) return "ports takes map COMn DEVICE or unmap COMn";
+  if (ComPortArgument(args[1]) == 0)
+    return args[1] + " is no COM port from COM1 to COM" + std::to_string(kHighestComPort);
+  if (map && args[2].empty()) return PathProblemText(DevicePathProblem::Empty);
+  return {};
+}
+
+int PortsChangeCommand(const std::string& programDir, const std::vector<std::string>& args, CommandStreams io) {
+  if (const std::string wrong = PortsChangeUsage(args); !wrong.empty()) {
+    io.err << "tarvoini: " << wrong << " (see tarvoini --help)\n";
     return kUsage;
   }
+  const bool map = args[0] == "map";
   const int number = ComPortArgument(args[1]);
-  if (number == 0) {
-    io.err << "tarvoini: " << args[1] << " is no COM port from COM1 to COM" << kHighestComPort << "\n";
-    return kUsage;
-  }
   const std::string device = map ? args[2] : std::string();
-  if (map && device.empty()) {
-    io.err << "tarvoini: " << PathProblemText(DevicePathProblem::Empty) << "\n";
-    return kUsage;
-  }
   const std::string prefix = PrefixOf(programDir);
   if (prefix.empty()) {
     io.err << "tarvoini: " << programDir << " is in no Wine prefix (none above it, none in $WINEPREFIX or ~/.wine)\n";

@@ -21,6 +21,8 @@ int PortsCommand(const std::string& programDir, CommandStreams io);
 
 // The words after "ports": "map COMn DEVICE" or "unmap COMn". Changes the registry value of
 // the port in the program folder's Wine prefix, with the checks of the window's Map...
+// Why those words are no ports map or unmap command; empty when they are one.
+std::string PortsChangeUsage(const std::vector<std::string>& args);
 int PortsChangeCommand(const std::string& programDir, const std::vector<std::string>& args, CommandStreams io);
 
 }  // namespace trv

@@ -177,7 +177,10 @@ int Run(int argc, char** argv) {
     command = [&](Dir d) { return trv::ShowCommand(d, true, io); };
   if (verb == "check" && args.size() == 1) command = [&](Dir d) { return trv::CheckCommand(d, {}, io); };
   if (verb == "ports" && args.size() == 1) command = [&](Dir d) { return trv::PortsCommand(d, io); };
-  if (verb == "ports" && args.size() > 1) command = [&](Dir d) { return trv::PortsChangeCommand(d, rest, io); };
+  if (verb == "ports" && args.size() > 1) {
+    if (const std::string wrong = trv::PortsChangeUsage(rest); !wrong.empty()) return Usage(wrong);
+    command = [&](Dir d) { return trv::PortsChangeCommand(d, rest, io); };
+  }
   if (verb == "resave" && args.size() == 1) command = [&](Dir d) { return trv::ResaveCommand(d, io); };
   if (verb == "resave" && args.size() == 2 && dryRun) command = [&](Dir d) { return trv::ResaveDryRunCommand(d, io); };
   if (verb == "names" && args.size() == 1) command = [&](Dir d) { return trv::NamesCommand(d, io); };

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 
 #include "platform/wine_registry.h"
 #include "platform/wine_test_prefix.h"
@@ -208,6 +209,19 @@ TEST_F(ComPortLineTest, MapChecksBeforeItAsksTakesATypedPathAndCanUnmap) {
     if (c.setup == Fixture) {
       EXPECT_EQ(RegistryComPorts(test::ReadFile(file)), c.after) << said.toStdString();
     }
+  }
+}
+
+// The real question box: Enter gives the default answer, No where the caller asks for it.
+TEST(ModalQuestionTest, EnterGivesTheDefaultAnswer) {
+  QtModalWindows modals;
+  for (const auto byDefault : {ModalWindows::DefaultAnswer::No, ModalWindows::DefaultAnswer::Yes}) {
+    QTimer::singleShot(0, [] {
+      QWidget* box = QApplication::activeModalWidget();
+      ASSERT_NE(box, nullptr);
+      QTest::keyClick(box, Qt::Key_Return);
+    });
+    EXPECT_EQ(modals.AskYesNo("Map COM 3?", byDefault), byDefault == ModalWindows::DefaultAnswer::Yes);
   }
 }
 

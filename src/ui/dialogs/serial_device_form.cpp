@@ -51,6 +51,7 @@ SerialDeviceForm::SerialDeviceForm(int port, const std::vector<SerialDevice>& de
   layout->addWidget(buttons.panel);
   list_->setMinimumWidth(list_->fontMetrics().horizontalAdvance(QString(48, 'x')));
   if (!devices_.empty()) list_->setCurrentRow(0);
+  if (devices_.empty()) path_->setFocus();  // nothing to pick: the path is typed
   SetTabOrder({list_, path_, buttons.ok, buttons.abort, unmapButton_});
 }
 

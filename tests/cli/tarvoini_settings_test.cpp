@@ -207,7 +207,7 @@ TEST_F(TarvoIniSettings, BashCompletesVerbsFilesNamesAndValues) {
       {dir + "get ColorTable[0].B", "ColorTable[0].BgEnabled\nColorTable[0].Bg\n"},
       {dir + "set DisplaySettings.SaveRX ''", "yes\nno\n"},
       {dir + "set --dry-run TncTable[0].Baud 1", "1200\n19200\n115200\n"},
-      {dir + "set StationSettings.Call D", "DL1ABC\n"},  // the value now, not the names
+      {dir + "set StationSettings.Call D", "DL1ABC\n"},       // the value now, not the names
       {dir + "set TncTable[0].Port 'COM\\ 1'", "COM\\ 1\n"},  // the word as the shell gives it
       {dir + "set StationSettings.Call DL1ABC MailboxSettings.Ti", "MailboxSettings.Timeout\n"},
       {"tarvoini ini get '" + ini.substr(0, ini.size() - 5) + "'", ini + "\n"},

@@ -24,7 +24,7 @@ class NoModals : public trv::ModalWindows {
  public:
   void ShowError(const QString& text, const QString& = {}) override { qFatal("error box: %s", qPrintable(text)); }
   void ShowInformation(const QString&) override {}
-  bool AskYesNo(const QString&) override { return false; }
+  bool AskYesNo(const QString&, DefaultAnswer) override { return false; }
   int AskChoice(const QString&, const QStringList&) override { return -1; }
   int RunDialog(QDialog&) override { return QDialog::Rejected; }
   QString AskOpenFileName(const QString&, const QString&, const QString&) override { return {}; }

@@ -3,6 +3,7 @@
 // ports and the port findings of tarvoini check.
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "cli/commands.h"
 #include "config/config.h"
@@ -17,5 +18,11 @@ int PrintPortFindings(const Config& config, const std::string& programDir, const
 
 // Lists COM 1 to 9 as the next Wine start maps them, with their devices.
 int PortsCommand(const std::string& programDir, CommandStreams io);
+
+// The words after "ports": "map COMn DEVICE" or "unmap COMn". Changes the registry value of
+// the port in the program folder's Wine prefix, with the checks of the window's Map...
+// Why those words are no ports map or unmap command; empty when they are one.
+std::string PortsChangeUsage(const std::vector<std::string>& args);
+int PortsChangeCommand(const std::string& programDir, const std::vector<std::string>& args, CommandStreams io);
 
 }  // namespace trv

@@ -10,6 +10,7 @@
 
 #include "cli/commands.h"
 #include "cli/port_commands.h"
+#include "cli/value_hints.h"
 #include "support/last_handler.h"
 #include "support/version.h"
 
@@ -20,10 +21,13 @@ constexpr const char* kHelp = R"(Usage:
   tarvoini [--dir DIR] check [--file FILE]
                                        list every value that loading drops, replaces, clamps or cuts
   tarvoini [--dir DIR] ports           list COM 1 to 9 with the devices the next Wine start maps
+  tarvoini [--dir DIR] ports map COMn DEVICE | unmap COMn
+                                       map COM n to a host device in the Wine prefix, or unmap it
   tarvoini [--dir DIR] resave [--dry-run]
                                        load and save every section, as OK in the dialog does
   tarvoini [--dir DIR] restore         put TARVO.BAK back, keeping the current file as TARVO.BAK
   tarvoini [--dir DIR] names           list the names of the settings (as show prints them)
+  tarvoini [--dir DIR] names NAME      list the values NAME takes (yes/no, its allowed values, or its value now)
   tarvoini [--dir DIR] get NAME        print one setting
   tarvoini [--dir DIR] set [--dry-run] NAME VALUE [NAME VALUE ...]
                                        set settings, checked as the dialog checks them
@@ -57,7 +61,13 @@ exist, FILE: [DEVICE] TNCn: COM n ...
 The Wine prefix of DIR is the nearest folder above it holding dosdevices/ and drive_c/, else
 $WINEPREFIX, else ~/.wine. ports lists COM 1 to 9 as the next Wine start in it maps them:
 first the values under Software\Wine\Ports in its system.reg, then the /dev/ttyS*, ttyUSB*
-and ttyACM* devices it finds, then links left in its dosdevices folder.
+and ttyACM* devices it finds, then links left in its dosdevices folder. ports map sets
+"COMn"="DEVICE" under Software\Wine\Ports in system.reg and ports unmap removes the port's
+value, as the Map... button of the TNC page does; the rest of system.reg stays byte for byte.
+n is 1 to 9; DEVICE is a full host path in printable ASCII and need not exist yet (a pty,
+/dev/rfcomm0). Both are refused while Wine runs in the prefix (exit status 3) and when
+system.reg is missing or cannot be read (4) or replaced (3). A device that does not exist,
+that you may not open, or that is another COM port as well is said on stderr.
 The ini verbs work on any INI file with the same rules; values are passed as the file's
 bytes (Windows-1252), unchanged.
 
@@ -103,6 +113,7 @@ Examples:
   tarvoini check --file ~/.wine/drive_c/TARVO/TARVO.BAK
   tarvoini --dir ~/.wine/drive_c/TARVO restore
   tarvoini --dir ~/.wine/drive_c/TARVO ports
+  tarvoini ports map COM3 /dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0
   tarvoini show --json > station.json; tarvoini --dir ~/club/TARVO --init apply station.json
   tarvoini set StationSettings.Call DL1ABC MailboxSettings.Timeout 30min
   tarvoini set --dry-run TncTable[0].Port 3 TncTable[0].Baud 9600
@@ -166,9 +177,14 @@ int Run(int argc, char** argv) {
     command = [&](Dir d) { return trv::ShowCommand(d, true, io); };
   if (verb == "check" && args.size() == 1) command = [&](Dir d) { return trv::CheckCommand(d, {}, io); };
   if (verb == "ports" && args.size() == 1) command = [&](Dir d) { return trv::PortsCommand(d, io); };
+  if (verb == "ports" && args.size() > 1) {
+    if (const std::string wrong = trv::PortsChangeUsage(rest); !wrong.empty()) return Usage(wrong);
+    command = [&](Dir d) { return trv::PortsChangeCommand(d, rest, io); };
+  }
   if (verb == "resave" && args.size() == 1) command = [&](Dir d) { return trv::ResaveCommand(d, io); };
   if (verb == "resave" && args.size() == 2 && dryRun) command = [&](Dir d) { return trv::ResaveDryRunCommand(d, io); };
   if (verb == "names" && args.size() == 1) command = [&](Dir d) { return trv::NamesCommand(d, io); };
+  if (verb == "names" && args.size() == 2) command = [&](Dir d) { return trv::ValuesCommand(d, args[1], io); };
   if (verb == "get" && args.size() == 2) command = [&](Dir d) { return trv::GetCommand(d, args[1], io); };
   if (verb == "set" || verb == "apply" || verb == "tnc") {
     if (dryRun) rest.erase(rest.begin());

@@ -12,6 +12,7 @@
 #include <ctime>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <set>
 #include <string_view>
 #include <system_error>
@@ -59,6 +60,13 @@ bool MayOpen(const struct stat& st, const SerialHost& host) {
   const bool member = std::find(host.groups.begin(), host.groups.end(), st.st_gid) != host.groups.end();
   if (member) return ((st.st_mode >> 3) & kReadWrite) == kReadWrite;
   return (st.st_mode & kReadWrite) == kReadWrite;
+}
+
+// Whether joining the device's group would let the user open it: the group may read and write
+// it, and the owner's bits do not apply to the user instead.
+bool GroupWouldHelp(const struct stat& st, const SerialHost& host) {
+  constexpr mode_t kReadWrite = 06;
+  return st.st_uid != host.uid && ((st.st_mode >> 3) & kReadWrite) == kReadWrite;
 }
 
 std::string GroupName(gid_t gid) {
@@ -138,13 +146,13 @@ SerialHost SerialHost::OfThisProcess() {
   return host;
 }
 
-std::vector<ComPort> NextStartComPorts(const std::string& prefix, const SerialHost& host, int highest,
-                                       std::string* registryProblem) {
+namespace {
+
+// COM 1 to `highest` as the next Wine start maps them with these registry values.
+std::vector<ComPort> PortsFrom(const std::map<int, std::string>& registryPorts, const std::string& prefix,
+                               const SerialHost& host, int highest) {
   std::map<int, ComPort> ports;
-  const FileContents registry = ReadRegistry(prefix);
-  if (registryProblem != nullptr) *registryProblem = ProblemOf(registry);
-  for (auto& [number, device] : RegistryComPorts(registry.bytes))
-    ports[number] = {number, device, PortSource::Registry};
+  for (const auto& [number, device] : registryPorts) ports[number] = {number, device, PortSource::Registry};
   int number = 1;
   for (const std::string& device : FoundDevices(host)) {
     while (number <= kWineMaxPorts && ports.count(number) != 0) ++number;
@@ -163,6 +171,15 @@ std::vector<ComPort> NextStartComPorts(const std::string& prefix, const SerialHo
   return result;
 }
 
+}  // namespace
+
+std::vector<ComPort> NextStartComPorts(const std::string& prefix, const SerialHost& host, int highest,
+                                       std::string* registryProblem) {
+  const FileContents registry = ReadRegistry(prefix);
+  if (registryProblem != nullptr) *registryProblem = ProblemOf(registry);
+  return PortsFrom(RegistryComPorts(registry.bytes), prefix, host, highest);
+}
+
 std::string AdapterName(std::string byIdName) {
   for (const std::string_view bus : {"usb-", "pci-", "platform-"})
     if (byIdName.rfind(bus, 0) == 0) byIdName.erase(0, bus.size());
@@ -179,7 +196,7 @@ DeviceFacts ProbeSerialDevice(const std::string& device, const SerialHost& host)
   if (const auto names = ByIdNames(host); names.count(facts.node) != 0)
     facts.adapter = AdapterName(names.at(facts.node));
   facts.state = MayOpen(st, host) ? DeviceState::Present : DeviceState::NotAllowed;
-  if (facts.state == DeviceState::NotAllowed) facts.group = GroupName(st.st_gid);
+  if (facts.state == DeviceState::NotAllowed && GroupWouldHelp(st, host)) facts.group = GroupName(st.st_gid);
   return facts;
 }
 
@@ -214,20 +231,114 @@ bool WineServerRunning(const std::string& prefix, const SerialHost& host) {
 
 std::string SystemRegistryFile(const std::string& prefix) { return prefix + "/system.reg"; }
 
-MapResult MapComPort(const std::string& prefix, int number, const std::string& device, const SerialHost& host) {
+namespace {
+
+// Replaces the registry file with what `change` makes of it, unless a Wine server runs for the
+// prefix (checked again just before the write) or the file changed since it was read.
+template <class Change>
+MapResult ChangeRegistry(const std::string& prefix, const SerialHost& host, const Change& change) {
   if (WineServerRunning(prefix, host)) return {MapResult::Outcome::ServerRunning};
-  const std::string file = SystemRegistryFile(prefix);
   const FileContents contents = ReadRegistry(prefix);
   if (contents.state == FileContents::State::Missing) return {MapResult::Outcome::NoRegistry};
   if (contents.state != FileContents::State::Read) return {MapResult::Outcome::Refused, contents.error};
-  const auto changed = WithRegistryComPort(contents.bytes, number, device, static_cast<long long>(std::time(nullptr)));
+  const std::optional<std::string> changed = change(contents.bytes);
   if (!changed) return {MapResult::Outcome::BadDevice};
   if (*changed == contents.bytes) return {};
   if (WineServerRunning(prefix, host)) return {MapResult::Outcome::ServerRunning};
   AtomicFileWriter writer;
-  const WriteResult written = writer.Replace(file, *changed, contents.bytes, contents.identity);
+  const WriteResult written = writer.Replace(SystemRegistryFile(prefix), *changed, contents.bytes, contents.identity);
   if (written.outcome == WriteResult::Outcome::Written) return {};
   return {MapResult::Outcome::Refused, written.outcome == WriteResult::Outcome::FileChanged ? EAGAIN : written.error};
+}
+
+// The errno why the registry file cannot be replaced (the file or, for the new copy that
+// replaces it, its folder is not writable); 0 when it can.
+int ReplaceProblem(const std::string& file) {
+  const std::string target = FileBehindLinks(file);
+  if (::access(target.c_str(), W_OK) != 0) return errno;
+  const std::string folder = fs::path(target).parent_path().string();
+  if (::access(folder.empty() ? "." : folder.c_str(), W_OK) != 0) return errno;
+  return 0;
+}
+
+}  // namespace
+
+MapResult MapComPort(const std::string& prefix, int number, const std::string& device, const SerialHost& host) {
+  return ChangeRegistry(prefix, host, [&](const std::string& bytes) {
+    return WithRegistryComPort(bytes, number, device, static_cast<long long>(std::time(nullptr)));
+  });
+}
+
+MapResult UnmapComPort(const std::string& prefix, int number, const SerialHost& host) {
+  return ChangeRegistry(prefix, host, [&](const std::string& bytes) {
+    return std::optional<std::string>(WithoutRegistryComPort(bytes, number));
+  });
+}
+
+DevicePathProblem CheckDevicePath(const std::string& device) {
+  if (device.empty()) return DevicePathProblem::Empty;
+  if (device.front() != '/') return DevicePathProblem::NotFullPath;
+  if (std::any_of(device.begin(), device.end(), [](char c) { return c < 0x20 || c > 0x7e; }))
+    return DevicePathProblem::NotPlainText;
+  if (device.size() > 255) return DevicePathProblem::TooLong;
+  return DevicePathProblem::None;
+}
+
+ComPortChange CheckComPortChange(const std::string& prefix, int number, const std::string& device,
+                                 const SerialHost& host) {
+  using Refusal = ComPortChange::Refusal;
+  ComPortChange check;
+  check.registryFile = SystemRegistryFile(prefix);
+  if (!device.empty() && (check.pathProblem = CheckDevicePath(device)) != DevicePathProblem::None) {
+    check.refusal = Refusal::BadDevice;
+    return check;
+  }
+  if (WineServerRunning(prefix, host)) {
+    check.refusal = Refusal::ServerRunning;
+    return check;
+  }
+  const FileContents registry = ReadRegistry(prefix);
+  if (registry.state == FileContents::State::Missing) {
+    check.refusal = Refusal::NoRegistry;
+    return check;
+  }
+  if (registry.state != FileContents::State::Read) {
+    check.refusal = Refusal::RegistryUnreadable;
+    check.reason = ProblemOf(registry);
+    return check;
+  }
+  if (const int error = ReplaceProblem(check.registryFile); error != 0) {
+    check.refusal = Refusal::RegistryReadOnly;
+    check.reason = std::strerror(error);
+    return check;
+  }
+  const std::map<int, std::string> now = RegistryComPorts(registry.bytes);
+  if (const auto it = now.find(number); it != now.end()) {
+    check.hasValue = true;
+    check.valueNow = it->second;
+  }
+  const std::optional<std::string> changed =
+      device.empty() ? std::optional<std::string>(WithoutRegistryComPort(registry.bytes, number))
+                     : WithRegistryComPort(registry.bytes, number, device, 0);
+  if (!changed) {
+    check.refusal = Refusal::BadDevice;
+    check.pathProblem = DevicePathProblem::NotPlainText;
+    return check;
+  }
+  check.unchanged = *changed == registry.bytes;
+  const std::vector<ComPort> ports = PortsFrom(RegistryComPorts(*changed), prefix, host, kWineMaxPorts);
+  if (number < 1 || number > static_cast<int>(ports.size())) return check;
+  check.after = ports[static_cast<std::size_t>(number - 1)];
+  if (check.after.source == PortSource::None) return check;
+  check.device = ProbeSerialDevice(check.after.device, host);
+  const auto same = [&](const std::string& other) {
+    if (other == check.after.device) return true;
+    const std::string node = Canonical(other);
+    return !node.empty() && node == check.device.node;
+  };
+  for (const ComPort& port : ports)
+    if (port.number != number && port.source != PortSource::None && same(port.device)) check.sameDevice.push_back(port);
+  return check;
 }
 
 }  // namespace trv

@@ -42,7 +42,9 @@ struct DeviceFacts {
   DeviceState state = DeviceState::Missing;
   std::string node;     // the device node that the path leads to (/dev/ttyUSB0)
   std::string adapter;  // the adapter's name from /dev/serial/by-id (AdapterName); often empty
-  std::string group;    // the device's group, when the user may not open it
+  // When the user may not open the device: its group, if joining that group would let them
+  // (the group may read and write it); empty when it would not (a device of root's, mode 0600).
+  std::string group;
 };
 
 // A /dev/serial/by-id name as the user knows the adapter: "usb-FTDI_FT232R_USB_UART_A5-if00-port0"
@@ -84,5 +86,45 @@ std::string RegistryProblem(const std::string& prefix);
 // Sets "COM<number>"="<device>" under Software\Wine\Ports in the prefix's system.reg, the only
 // change; refused while a Wine server runs for the prefix.
 MapResult MapComPort(const std::string& prefix, int number, const std::string& device, const SerialHost& host);
+// Removes every value of the key that Wine reads as COM <number>, the only change; the same
+// refusals.
+MapResult UnmapComPort(const std::string& prefix, int number, const SerialHost& host);
+
+// The COM ports a mapping may name: Tarvo opens COM 1 to COM 9.
+inline constexpr int kHighestTarvoComPort = 9;
+
+// What a device path needs before it goes into the registry: a full host path (Wine opens it
+// from wherever it runs), printable ASCII (the file holds it as it is), at most 255 bytes
+// (Wine skips a longer one). It need not exist now: a Bluetooth port (/dev/rfcomm0) appears
+// once it is bound.
+enum class DevicePathProblem { None, Empty, NotFullPath, NotPlainText, TooLong };
+DevicePathProblem CheckDevicePath(const std::string& device);
+
+// A change of COM <number> in the prefix's registry, checked before the user is asked: the
+// rules that trvcfg's Map... and tarvoini ports map/unmap share. `device` empty: unmapping.
+struct ComPortChange {
+  enum class Refusal {
+    None,
+    ServerRunning,       // Wine keeps the registry in memory and would write it back
+    NoRegistry,          // system.reg does not exist (no program has run in the prefix yet)
+    RegistryUnreadable,  // system.reg cannot be read or is no regular file: `reason`
+    RegistryReadOnly,    // system.reg, or its folder for the copy that replaces it, is not writable: `reason`
+    BadDevice,           // `pathProblem` says why
+  };
+  Refusal refusal = Refusal::None;
+  std::string reason;  // the system's reason, or "it is not a regular file", "it is larger than 64 MB"
+  DevicePathProblem pathProblem = DevicePathProblem::None;
+  std::string registryFile;
+  std::string valueNow;    // the device the port's registry value names now; empty: there is none
+  bool hasValue = false;   // the port has a registry value now
+  bool unchanged = false;  // the change would leave the file as it is
+  ComPort after;           // the port as the next Wine start maps it after the change
+  DeviceFacts device;      // the device after the change (after.device)
+  // The other COM ports (1 to 255) that the next Wine start maps to the same device after the
+  // change: two ports on one device, which a TNC does not share.
+  std::vector<ComPort> sameDevice;
+};
+ComPortChange CheckComPortChange(const std::string& prefix, int number, const std::string& device,
+                                 const SerialHost& host);
 
 }  // namespace trv

@@ -355,4 +355,16 @@ std::optional<std::string> WithRegistryComPort(std::string_view systemReg, int n
   return out;
 }
 
+std::string WithoutRegistryComPort(std::string_view systemReg, int number) {
+  const std::vector<Line> lines = Lines(systemReg);
+  std::string result;
+  std::size_t copied = 0;
+  for (const ValueLines& value : ReadPortsKey(lines).lines) {
+    if (!ConcernsPort(value.name, number)) continue;
+    result.append(systemReg, copied, lines[value.first].begin - copied);
+    copied = lines[value.last].end;
+  }
+  return result.append(systemReg.substr(copied));
+}
+
 }  // namespace trv

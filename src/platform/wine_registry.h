@@ -18,4 +18,8 @@ std::map<int, std::string> RegistryComPorts(std::string_view systemReg);
 std::optional<std::string> WithRegistryComPort(std::string_view systemReg, int number, std::string_view device,
                                                long long unixTime);
 
+// The file without any value that Wine reads as COM<number> (in every copy of the key), the
+// rest byte for byte as it was.
+std::string WithoutRegistryComPort(std::string_view systemReg, int number);
+
 }  // namespace trv

@@ -30,8 +30,9 @@ void QtModalWindows::ShowInformation(const QString& text) {
   QMessageBox::information(parent_, Translated(kApplicationTitle), text);
 }
 
-bool QtModalWindows::AskYesNo(const QString& text) {
-  return QMessageBox::question(parent_, Translated(kApplicationTitle), text, QMessageBox::Yes | QMessageBox::No) ==
+bool QtModalWindows::AskYesNo(const QString& text, DefaultAnswer byDefault) {
+  return QMessageBox::question(parent_, Translated(kApplicationTitle), text, QMessageBox::Yes | QMessageBox::No,
+                               byDefault == DefaultAnswer::No ? QMessageBox::No : QMessageBox::NoButton) ==
          QMessageBox::Yes;
 }
 

@@ -19,8 +19,9 @@ class ModalWindows {
   // informative text when there is one.
   virtual void ShowError(const QString& text, const QString& detail = {}) = 0;
   virtual void ShowInformation(const QString& text) = 0;
-  // True when the user answers Yes.
-  virtual bool AskYesNo(const QString& text) = 0;
+  enum class DefaultAnswer { Yes, No };
+  // True when the user answers Yes; Enter gives `byDefault`.
+  virtual bool AskYesNo(const QString& text, DefaultAnswer byDefault = DefaultAnswer::Yes) = 0;
   // The index of the answer the user picks among `answers`, or -1 when the box is closed. The
   // last answer is the careful one: Enter and Esc pick it.
   virtual int AskChoice(const QString& text, const QStringList& answers) = 0;
@@ -45,7 +46,7 @@ class QtModalWindows : public ModalWindows {
   void SetParent(QWidget* parent) { parent_ = parent; }
   void ShowError(const QString& text, const QString& detail = {}) override;
   void ShowInformation(const QString& text) override;
-  bool AskYesNo(const QString& text) override;
+  bool AskYesNo(const QString& text, DefaultAnswer byDefault = DefaultAnswer::Yes) override;
   int AskChoice(const QString& text, const QStringList& answers) override;
   int RunDialog(QDialog& dialog) override;
   QString AskOpenFileName(const QString& caption, const QString& directory, const QString& filter) override;

@@ -193,10 +193,26 @@ TEST_F(TarvoIniSettings, ACommandOnOneTncWritesOnlyWhatItChanges) {
   }
 }
 
-TEST_F(TarvoIniSettings, BashCompletesVerbsAndTheNamesOfTheFoldersSettings) {
+// Completion offers the verbs, files after ini VERB, then the file's sections and keys; names
+// where a name is due and, after set NAME, what NAME takes, never the names again.
+TEST_F(TarvoIniSettings, BashCompletesVerbsFilesNamesAndValues) {
+  const std::string dir = "tarvoini --dir '" + program.string() + "' ", ini = (program / "TARVO.INI").string();
   const std::pair<std::string, std::string> cases[] = {
       {"tarvoini re", "resave\nrestore\n"},
-      {"tarvoini --dir '" + program.string() + "' set TncTable[0].P", "TncTable[0].Port\nTncTable[0].PacLen\n"},
+      {"tarvoini po", "ports\n"},
+      {dir + "ports ''", "map\nunmap\n"},
+      {dir + "ports unmap COM3", "COM3\n"},
+      {dir + "set TncTable[0].P", "TncTable[0].Port\nTncTable[0].PacLen\n"},
+      {dir + "set ColorTable[0].", "ColorTable[0].Bg\n"},  // read-only settings cannot be set
+      {dir + "get ColorTable[0].B", "ColorTable[0].BgEnabled\nColorTable[0].Bg\n"},
+      {dir + "set DisplaySettings.SaveRX ''", "yes\nno\n"},
+      {dir + "set --dry-run TncTable[0].Baud 1", "1200\n19200\n115200\n"},
+      {dir + "set StationSettings.Call D", "DL1ABC\n"},       // the value now, not the names
+      {dir + "set TncTable[0].Port 'COM\\ 1'", "COM\\ 1\n"},  // the word as the shell gives it
+      {dir + "set StationSettings.Call DL1ABC MailboxSettings.Ti", "MailboxSettings.Timeout\n"},
+      {"tarvoini ini get '" + ini.substr(0, ini.size() - 5) + "'", ini + "\n"},
+      {"tarvoini ini del '" + ini + "' ''", "STATION\nMAILBOX\nDEVICE\n"},
+      {"tarvoini ini get '" + ini + "' station ''", "CALL\n"},
   };
   for (const auto& [line, expected] : cases) {
     const std::string script = "PATH='" + fs::path(TARVOINI_PATH).parent_path().string() + "':$PATH; source '" +

@@ -52,12 +52,13 @@ const std::string kRich =
 TEST_F(TarvoIniTest, HelpVersionAndUsageErrors) {
   const Result help = Run("--help");
   EXPECT_EQ(help.status, 0);
-  for (const char* verb : {"show", "check", "--file", "resave", "restore", "TARVO.BAK", "ini get", "ini set", "ini del",
-                           "ini sections", "ini keys", "--init", "~/.config/trvcfg/folder"})
+  for (const char* verb :
+       {"show", "check", "--file", "resave", "restore", "TARVO.BAK", "ini get", "ini set", "ini del", "ini sections",
+        "ini keys", "--init", "~/.config/trvcfg/folder", "ports map", "unmap COMn", "names NAME"})
     EXPECT_NE(help.out.find(verb), std::string::npos) << verb;
   EXPECT_EQ(Run("--version").status, 0);
   for (const char* bad : {"", "frobnicate", "show --xml", "--dir", "--init", "--init frobnicate", "ini",
-                          "ini get onlyfile", "ini nope f"}) {
+                          "ini get onlyfile", "ini nope f", "ports map COM3", "ports unmap"}) {
     const Result r = Run(bad);
     EXPECT_EQ(r.status, 2) << bad;
     EXPECT_NE(r.err.find("--help"), std::string::npos) << bad;

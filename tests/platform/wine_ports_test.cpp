@@ -128,6 +128,9 @@ TEST(WineRegistryTest, TheKeyIsReadAsWineReadsIt) {
   const std::string mapped = *WithRegistryComPort(twice, 3, "/dev/ttyUSB0", 0);
   EXPECT_EQ(RegistryComPorts(mapped), (std::map<int, std::string>{{3, "/dev/ttyUSB0"}, {4, "/d"}}));
   EXPECT_EQ(mapped, head + "\"COM3\"=\"/dev/ttyUSB0\"\n\"COM4\"=\"/d\"\n" + other + "[Software\\\\Wine\\\\Ports] 2\n");
+  // Unmapping removes them all and nothing else.
+  EXPECT_EQ(WithoutRegistryComPort(twice, 3), head + "\"COM4\"=\"/d\"\n" + other + "[Software\\\\Wine\\\\Ports] 2\n");
+  EXPECT_EQ(WithoutRegistryComPort(twice, 5), twice);
 }
 
 TEST(WinePortsTest, TheNextStartTakesRegistryValuesThenFoundDevicesThenLeftLinks) {
@@ -180,6 +183,13 @@ TEST(WinePortsTest, DevicesAreNamedByTheirAdapterAndCheckedForAccess) {
   EXPECT_FALSE(denied.group.empty());
   host.groups.push_back(20);
   EXPECT_EQ(ProbeSerialDevice(dir / "dev/ttyACM0", host).state, DeviceState::Present);
+  // Joining the group is advised only where the group may read and write the device.
+  for (const mode_t mode : {0600, 0640}) {
+    ::chmod((dir / "dev/ttyS1").c_str(), mode);
+    const DeviceFacts closed = ProbeSerialDevice(dir / "dev/ttyS1", host);
+    EXPECT_EQ(closed.state, DeviceState::NotAllowed) << mode;
+    EXPECT_EQ(closed.group, "") << mode;
+  }
 
   std::vector<std::string> listed;
   for (const SerialDevice& d : PresentSerialDevices(host)) listed.push_back(d.path);

@@ -7,8 +7,10 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 
 #include "platform/wine_registry.h"
 #include "platform/wine_test_prefix.h"
@@ -140,6 +142,87 @@ TEST_F(ComPortLineTest, MapWritesTheChosenDeviceOnlyAfterTheQuestion) {
   EXPECT_EQ(RegistryComPorts(test::ReadFile(file)).at(5), byId);
   EXPECT_EQ(Text(),
             "COM 5 is " + QString::fromStdString(dir / "dev/ttyUSB0") + " (FTDI FT232R USB UART A50285BI, present)");
+}
+
+// Map... says what stands in the way before it asks: Wine running, system.reg missing or not
+// writable. A typed path is taken, what is odd about the device is said in the question (its
+// default answer is No: it writes outside the program folder), and Unmap removes the value.
+TEST_F(ComPortLineTest, MapChecksBeforeItAsksTakesATypedPathAndCanUnmap) {
+  const std::string file = prefix + "/system.reg";
+  const std::string fixture = test::ReadFile(file);  // COM3 is the adapter, COM7 /dev/ttyS9
+  enum Setup { Fixture, Missing, Immutable };
+  enum Action { Type, Unmap };
+  const struct {
+    int row;  // the TNC shown: 0 is on COM 3, 2 on COM 5
+    Setup setup;
+    Action action;
+    std::string typed;
+    QString says;  // a part of the error, information or question
+    std::map<int, std::string> after;
+  } cases[] = {
+      {2, Missing, Type, "/dev/rfcomm0", "system.reg does not exist", {}},
+      {2, Immutable, Type, "/dev/rfcomm0", "system.reg cannot be written", {}},
+      {2,
+       Fixture,
+       Type,
+       "/dev/rfcomm0",
+       "/dev/rfcomm0 does not exist now; Wine maps the port to it all the same.",
+       {{3, byId}, {5, "/dev/rfcomm0"}, {7, "/dev/ttyS9"}}},
+      {2,
+       Fixture,
+       Type,
+       " " + byId + " ",
+       QString::fromStdString(byId) + " is COM 3 as well",
+       {{3, byId}, {5, byId}, {7, "/dev/ttyS9"}}},
+      {2, Fixture, Type, "dev/ttyUSB1", "Type the device's full path", {{3, byId}, {7, "/dev/ttyS9"}}},
+      {0, Fixture, Unmap, "", "Remove \"COM3\"=\"" + QString::fromStdString(byId) + "\"", {{7, "/dev/ttyS9"}}},
+  };
+  for (const auto& c : cases) {
+    fs::remove_all(file);
+    if (c.setup != Missing) test::WriteFile(file, fixture);
+    const bool immutable = c.setup == Immutable && std::system(("chattr +i '" + file + "' 2>/dev/null").c_str()) == 0;
+    if (c.setup == Immutable && !immutable) continue;  // chattr is not allowed here
+    Select(c.row);
+    w.modals = {};
+    w.modals.onDialog = [&](QDialog& dialog) {
+      dialog.show();
+      EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+      auto* unmap = dialog.findChild<QPushButton*>("SerialDeviceUnmap");
+      EXPECT_EQ(unmap->isEnabled(), c.row == 0);  // COM 5 has no value to remove
+      if (c.action == Unmap) {
+        QTest::mouseClick(unmap, Qt::LeftButton);
+      } else {
+        auto* path = dialog.findChild<QLineEdit*>("SerialDevicePath");
+        path->setFocus();
+        path->selectAll();
+        test::TypeText(path, QString::fromStdString(c.typed));
+        QTest::keyClick(path, Qt::Key_Return);
+      }
+      return dialog.result();
+    };
+    QTest::mouseClick(Map(), Qt::LeftButton);
+    if (immutable) std::system(("chattr -i '" + file + "'").c_str());
+    const QString said = (w.modals.errors + w.modals.infos + w.modals.questions).join("\n");
+    EXPECT_TRUE(said.contains(c.says)) << c.typed << ": " << said.toStdString();
+    EXPECT_EQ(w.modals.dialogsRun, c.setup == Fixture ? 1 : 0) << c.typed;  // no list before a refusal
+    for (const auto byDefault : w.modals.questionDefaults) EXPECT_EQ(byDefault, ModalWindows::DefaultAnswer::No);
+    if (c.setup == Fixture) {
+      EXPECT_EQ(RegistryComPorts(test::ReadFile(file)), c.after) << said.toStdString();
+    }
+  }
+}
+
+// The real question box: Enter gives the default answer, No where the caller asks for it.
+TEST(ModalQuestionTest, EnterGivesTheDefaultAnswer) {
+  QtModalWindows modals;
+  for (const auto byDefault : {ModalWindows::DefaultAnswer::No, ModalWindows::DefaultAnswer::Yes}) {
+    QTimer::singleShot(0, [] {
+      QWidget* box = QApplication::activeModalWidget();
+      ASSERT_NE(box, nullptr);
+      QTest::keyClick(box, Qt::Key_Return);
+    });
+    EXPECT_EQ(modals.AskYesNo("Map COM 3?", byDefault), byDefault == ModalWindows::DefaultAnswer::Yes);
+  }
 }
 
 }  // namespace

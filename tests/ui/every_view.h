@@ -24,7 +24,7 @@ inline void VisitEveryView(Window& w, const std::function<void(QWidget* view, co
   }
   TClosedTimeForm closedTime;
   TLoadFindingsForm findings(Findings{});
-  SerialDeviceForm serial(1, {{"/dev/ttyUSB0", "ttyUSB0"}});
+  SerialDeviceForm serial(1, {{"/dev/ttyUSB0", "ttyUSB0"}}, true);
   for (QDialog* dialog : std::initializer_list<QDialog*>{&closedTime, &findings, &serial, &w.form->EditSection()}) {
     dialog->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog));

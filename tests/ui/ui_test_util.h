@@ -34,8 +34,9 @@ class RecordedModals : public ModalWindows {
     errorDetails << detail;
   }
   void ShowInformation(const QString& text) override { infos << text; }
-  bool AskYesNo(const QString& text) override {
+  bool AskYesNo(const QString& text, DefaultAnswer byDefault = DefaultAnswer::Yes) override {
     questions << text;
+    questionDefaults << byDefault;
     return answerYes;
   }
   int AskChoice(const QString& text, const QStringList& answers) override {
@@ -72,8 +73,9 @@ class RecordedModals : public ModalWindows {
   int cancelWaitAfter = 1000000;
   bool answerYes = true;
   int choiceAnswer = -1;
-  QList<int> choiceAnswers;      // answered first, one per question
-  QStringList directoryAnswers;  // answered first, one per question
+  QList<int> choiceAnswers;               // answered first, one per question
+  QList<DefaultAnswer> questionDefaults;  // of each yes/no question
+  QStringList directoryAnswers;           // answered first, one per question
   int dialogsRun = 0;
   std::function<int(QDialog&)> onDialog;
   QString fileAnswer, directoryAnswer;

@@ -105,6 +105,7 @@ QString ComPortLine::LineText(const ComPort& mapping) const {
     case DeviceState::Missing:
       return tr("COM %1 is %2, which does not exist").arg(mapping.number).arg(Host(mapping.device));
     case DeviceState::NotAllowed:
+      if (facts.group.empty()) return tr("COM %1 is %2, which you may not open").arg(mapping.number).arg(node);
       return tr("COM %1 is %2, which you may not open (add yourself to the group %3)")
           .arg(mapping.number)
           .arg(node, Host(facts.group));
@@ -114,45 +115,116 @@ QString ComPortLine::LineText(const ComPort& mapping) const {
   return tr("COM %1 is %2 (%3, present)").arg(mapping.number).arg(node, Host(facts.adapter));
 }
 
+bool ComPortLine::Refused(const ComPortChange& check, const QString& device) {
+  using Refusal = ComPortChange::Refusal;
+  const QString file = Host(check.registryFile);
+  switch (check.refusal) {
+    case Refusal::None: return false;
+    case Refusal::ServerRunning:
+      modals_.ShowInformation(
+          tr("Wine is running in %1. It keeps the prefix's registry in memory and writes it back when it ends, so "
+             "nothing is changed now. Close the programs running in Wine (or run wineserver -k) and map the port "
+             "again.")
+              .arg(Host(prefix_)));
+      break;
+    case Refusal::NoRegistry:
+      modals_.ShowError(tr("%1 does not exist: start a program in this Wine prefix once, then map the port").arg(file));
+      break;
+    case Refusal::RegistryUnreadable:
+      modals_.ShowError(tr("%1 cannot be read").arg(file), QString::fromLocal8Bit(check.reason.c_str()));
+      break;
+    case Refusal::RegistryReadOnly:
+      modals_.ShowError(tr("%1 cannot be written").arg(file), QString::fromLocal8Bit(check.reason.c_str()));
+      break;
+    case Refusal::BadDevice:
+      switch (check.pathProblem) {
+        case DevicePathProblem::Empty: modals_.ShowInformation(tr("Choose a device or type its path.")); break;
+        case DevicePathProblem::NotFullPath:
+          modals_.ShowError(tr("Type the device's full path, such as /dev/ttyUSB0"));
+          break;
+        case DevicePathProblem::NotPlainText:
+        case DevicePathProblem::TooLong:
+        case DevicePathProblem::None:
+          modals_.ShowError(tr("%1 cannot be written into the Wine registry").arg(device),
+                            check.pathProblem == DevicePathProblem::TooLong
+                                ? tr("Wine skips a device path longer than 255 bytes.")
+                                : tr("The registry takes a device path in printable ASCII only."));
+          break;
+      }
+      break;
+  }
+  return true;
+}
+
+QString ComPortLine::Notes(const ComPortChange& check) const {
+  const ComPort& port = check.after;
+  if (port.source == PortSource::None) return {};
+  QString notes;
+  const QString device = Host(port.device);
+  switch (check.device.state) {
+    case DeviceState::Present: break;
+    case DeviceState::Missing:
+      notes += tr("%1 does not exist now; Wine maps the port to it all the same.\n").arg(device);
+      break;
+    case DeviceState::NotAllowed:
+      notes += check.device.group.empty()
+                   ? tr("You may not open %1.\n").arg(device)
+                   : tr("You may not open %1 (add yourself to the group %2).\n").arg(device, Host(check.device.group));
+      break;
+  }
+  for (const ComPort& other : check.sameDevice)
+    notes += tr("%1 is COM %2 as well: both ports lead to the same device.\n").arg(device).arg(other.number);
+  return notes;
+}
+
 void ComPortLine::MapClick() {
-  const QString prefix = Host(prefix_);
-  const QString serverRuns =
-      tr("Wine is running in %1. It keeps the prefix's registry in memory and writes it back when it ends, so "
-         "nothing is changed now. Close the programs running in Wine (or run wineserver -k) and map the port "
-         "again.")
-          .arg(prefix);
-  if (WineServerRunning(prefix_, host_)) return modals_.ShowInformation(serverRuns);
-  const std::vector<SerialDevice> devices = PresentSerialDevices(host_);
-  if (devices.empty()) return modals_.ShowInformation(tr("No serial device is present."));
-  SerialDeviceForm form(port_, devices, this);
-  if (modals_.RunDialog(form) != QDialog::Accepted || form.ChosenPath().isEmpty()) return;
-  const QString device = form.ChosenPath();
-  const std::string file = SystemRegistryFile(prefix_);
-  const QString question =
-      tr("Map COM %1 to %2?\n\nThis sets one value in %3, under the key [Software\\Wine\\Ports]:\n\"COM%1\"=\"%2\"\n"
-         "%4Nothing else in the Wine prefix changes. Wine maps the port this way from its next start on.")
-          .arg(port_)
-          .arg(device, Host(file), [&] {
-            const ComPort now = NextStartComPorts(prefix_, host_)[static_cast<std::size_t>(port_ - 1)];
-            if (now.source != PortSource::Registry) return QString();
-            return tr("It replaces \"COM%1\"=\"%2\".\n").arg(port_).arg(Host(now.device));
-          }());
-  if (!modals_.AskYesNo(question)) return;
-  const MapResult result = MapComPort(prefix_, port_, QFile::encodeName(device).toStdString(), host_);
+  // Whatever the user picks, it cannot be written while Wine runs or without a writable
+  // system.reg: that is said before anything is asked.
+  const ComPortChange now = CheckComPortChange(prefix_, port_, {}, host_);
+  if (Refused(now, {})) return Refresh();
+  SerialDeviceForm form(port_, PresentSerialDevices(host_), now.hasValue, this);
+  if (modals_.RunDialog(form) != QDialog::Accepted) return;
+  const QString file = Host(now.registryFile);
+  const QString device = form.UnmapChosen() ? QString() : form.ChosenPath();
+  if (!form.UnmapChosen() && device.isEmpty()) return modals_.ShowInformation(tr("Choose a device or type its path."));
+  const ComPortChange check = CheckComPortChange(prefix_, port_, QFile::encodeName(device).toStdString(), host_);
+  if (Refused(check, device)) return Refresh();
+  QString question;
+  if (form.UnmapChosen()) {
+    question = tr("Remove \"COM%1\"=\"%2\" from %3, under the key [Software\\Wine\\Ports]?\n\n")
+                   .arg(port_)
+                   .arg(Host(check.valueNow), file) +
+               (check.after.source == PortSource::None
+                    ? tr("From its next start on Wine leaves COM %1 unmapped.\n").arg(port_)
+                    : tr("From its next start on Wine maps COM %1 to %2.\n").arg(port_).arg(Host(check.after.device))) +
+               Notes(check) + tr("Nothing else in the Wine prefix changes.");
+  } else if (check.unchanged) {
+    return modals_.ShowInformation(tr("COM %1 is %2 already.").arg(port_).arg(device));
+  } else {
+    question =
+        tr("Map COM %1 to %2?\n\nThis sets one value in %3, under the key [Software\\Wine\\Ports]:\n\"COM%1\"=\"%2\"\n")
+            .arg(port_)
+            .arg(device, file) +
+        (check.hasValue ? tr("It replaces \"COM%1\"=\"%2\".\n").arg(port_).arg(Host(check.valueNow)) : QString()) +
+        Notes(check) +
+        tr("Nothing else in the Wine prefix changes. Wine maps the port this way from its next start on.");
+  }
+  if (!modals_.AskYesNo(question, ModalWindows::DefaultAnswer::No)) return;
+  const std::string chosen = QFile::encodeName(device).toStdString();
+  const MapResult result =
+      form.UnmapChosen() ? UnmapComPort(prefix_, port_, host_) : MapComPort(prefix_, port_, chosen, host_);
   switch (result.outcome) {
     case MapResult::Outcome::Mapped: break;
-    case MapResult::Outcome::ServerRunning: modals_.ShowInformation(serverRuns); break;
+    case MapResult::Outcome::ServerRunning:
     case MapResult::Outcome::NoRegistry:
-      modals_.ShowError(
-          tr("%1 does not exist: start a program in this Wine prefix once, then map the port").arg(Host(file)));
-      break;
-    case MapResult::Outcome::BadDevice:
-      modals_.ShowError(tr("%1 cannot be written into the Wine registry").arg(device));
+    case MapResult::Outcome::BadDevice:  // the prefix changed since the question: say why as the check says it
+      if (!Refused(CheckComPortChange(prefix_, port_, chosen, host_), device))
+        modals_.ShowError(tr("%1 could not be written").arg(file));
       break;
     case MapResult::Outcome::Refused:
-      modals_.ShowError(tr("%1 could not be written: %2")
-                            .arg(Host(file), result.error == 0 ? tr("it is not a regular file")
-                                                               : QString::fromLocal8Bit(std::strerror(result.error))));
+      modals_.ShowError(
+          tr("%1 could not be written").arg(file),
+          result.error == 0 ? tr("it is not a regular file") : QString::fromLocal8Bit(std::strerror(result.error)));
       break;
   }
   Refresh();

@@ -38,6 +38,10 @@ class ComPortLine : public QWidget {
 
  private:
   QString LineText(const ComPort& mapping) const;
+  // Says why the change cannot be made, if it cannot; true then.
+  bool Refused(const ComPortChange& check, const QString& device);
+  // A device that is missing or closed to the user, another port on the same device.
+  QString Notes(const ComPortChange& check) const;
 
   ModalWindows& modals_;
   std::string prefix_;

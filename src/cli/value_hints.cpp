@@ -1,0 +1,37 @@
+#include "cli/value_hints.h"
+
+#include "config/config.h"
+#include "config/ini_errors.h"
+#include "config/sections.h"
+#include "config/setting_catalogue.h"
+#include "support/codepage.h"
+
+namespace trv {
+
+int ValuesCommand(const std::string& programDir, const std::string& name, CommandStreams io) {
+  auto config = MakeConfig(programDir, {.readOnly = true}, io);
+  if (!config) return kUsage;
+  try {
+    config->ResetSettings();
+    LoadAllSections(*config, {}, [](const StoreError&) { throw; });
+  } catch (const StoreError& e) {
+    return ReportStoreError(e, io);
+  }
+  const SettingCatalogue catalogue = MakeSettingCatalogue(*config);
+  const CatalogueEntry* entry = FindSetting(catalogue, name);
+  if (entry == nullptr) {
+    io.err << "tarvoini: no setting " << name << " (tarvoini names lists them)\n";
+    return kUsage;
+  }
+  if (entry->kind == CatalogueEntry::Kind::Flag) {
+    io.out << "yes\nno\n";
+  } else if (!entry->allowed.empty()) {
+    for (const std::int64_t value : entry->allowed)
+      io.out << Cp1252ToUtf8(entry->shownAs ? entry->shownAs(value) : std::to_string(value)) << "\n";
+  } else {
+    io.out << Cp1252ToUtf8(entry->get(*config)) << "\n";
+  }
+  return kOk;
+}
+
+}  // namespace trv

@@ -767,22 +767,6 @@ Tarvos Programmverzeichnis und merkt sich die Antwort in
         <translation>Wine läuft in %1. Es hält die Registry des Präfixes im Arbeitsspeicher und schreibt sie beim Beenden zurück, daher wird jetzt nichts geändert. Beenden Sie die Programme, die in Wine laufen (oder rufen Sie wineserver -k auf), und ordnen Sie den Port erneut zu.</translation>
     </message>
     <message>
-        <source>No serial device is present.</source>
-        <translation>Keine serielle Schnittstelle vorhanden.</translation>
-    </message>
-    <message>
-        <source>Map COM %1 to %2?
-
-This sets one value in %3, under the key [Software\Wine\Ports]:
-&quot;COM%1&quot;=&quot;%2&quot;
-%4Nothing else in the Wine prefix changes. Wine maps the port this way from its next start on.</source>
-        <translation>COM %1 der Schnittstelle %2 zuordnen?
-
-Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
-&quot;COM%1&quot;=&quot;%2&quot;
-%4Sonst ändert sich nichts im Wine-Präfix. Wine ordnet den Port ab seinem nächsten Start so zu.</translation>
-    </message>
-    <message>
         <source>It replaces &quot;COM%1&quot;=&quot;%2&quot;.
 </source>
         <translation>Er ersetzt &quot;COM%1&quot;=&quot;%2&quot;.
@@ -797,16 +781,112 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
         <translation>%1 kann nicht in die Wine-Registry geschrieben werden</translation>
     </message>
     <message>
-        <source>%1 could not be written: %2</source>
-        <translation>%1 konnte nicht geschrieben werden: %2</translation>
-    </message>
-    <message>
         <source>COM %1: %2 cannot be read (%3)</source>
         <translation>COM %1: %2 kann nicht gelesen werden (%3)</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
         <translation>es ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>COM %1 is %2, which you may not open</source>
+        <translation>COM %1 ist %2, das Sie nicht öffnen dürfen</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Choose a device or type its path.</source>
+        <translation>Wählen Sie eine Schnittstelle oder geben Sie ihren Pfad ein.</translation>
+    </message>
+    <message>
+        <source>Type the device&apos;s full path, such as /dev/ttyUSB0</source>
+        <translation>Geben Sie den vollständigen Pfad der Schnittstelle ein, etwa /dev/ttyUSB0</translation>
+    </message>
+    <message>
+        <source>Wine skips a device path longer than 255 bytes.</source>
+        <translation>Wine übergeht einen Schnittstellenpfad, der länger als 255 Byte ist.</translation>
+    </message>
+    <message>
+        <source>The registry takes a device path in printable ASCII only.</source>
+        <translation>Die Registry nimmt einen Schnittstellenpfad nur in druckbarem ASCII an.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist now; Wine maps the port to it all the same.
+</source>
+        <translation>%1 existiert zurzeit nicht; Wine ordnet ihr den Port trotzdem zu.
+</translation>
+    </message>
+    <message>
+        <source>You may not open %1.
+</source>
+        <translation>Sie dürfen %1 nicht öffnen.
+</translation>
+    </message>
+    <message>
+        <source>You may not open %1 (add yourself to the group %2).
+</source>
+        <translation>Sie dürfen %1 nicht öffnen (tragen Sie sich in die Gruppe %2 ein).
+</translation>
+    </message>
+    <message>
+        <source>%1 is COM %2 as well: both ports lead to the same device.
+</source>
+        <translation>%1 ist auch COM %2: beide Ports führen zur selben Schnittstelle.
+</translation>
+    </message>
+    <message>
+        <source>Remove &quot;COM%1&quot;=&quot;%2&quot; from %3, under the key [Software\Wine\Ports]?
+
+</source>
+        <translation>&quot;COM%1&quot;=&quot;%2&quot; aus %3 entfernen, unter dem Schlüssel [Software\Wine\Ports]?
+
+</translation>
+    </message>
+    <message>
+        <source>From its next start on Wine leaves COM %1 unmapped.
+</source>
+        <translation>Ab seinem nächsten Start lässt Wine COM %1 ohne Zuordnung.
+</translation>
+    </message>
+    <message>
+        <source>From its next start on Wine maps COM %1 to %2.
+</source>
+        <translation>Ab seinem nächsten Start ordnet Wine COM %1 der Schnittstelle %2 zu.
+</translation>
+    </message>
+    <message>
+        <source>Nothing else in the Wine prefix changes.</source>
+        <translation>Sonst ändert sich nichts im Wine-Präfix.</translation>
+    </message>
+    <message>
+        <source>COM %1 is %2 already.</source>
+        <translation>COM %1 ist bereits %2.</translation>
+    </message>
+    <message>
+        <source>Map COM %1 to %2?
+
+This sets one value in %3, under the key [Software\Wine\Ports]:
+&quot;COM%1&quot;=&quot;%2&quot;
+</source>
+        <translation>COM %1 der Schnittstelle %2 zuordnen?
+
+Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
+&quot;COM%1&quot;=&quot;%2&quot;
+</translation>
+    </message>
+    <message>
+        <source>Nothing else in the Wine prefix changes. Wine maps the port this way from its next start on.</source>
+        <translation>Sonst ändert sich nichts im Wine-Präfix. Wine ordnet den Port ab seinem nächsten Start so zu.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written</source>
+        <translation>%1 konnte nicht geschrieben werden</translation>
     </message>
 </context>
 <context>
@@ -1137,6 +1217,26 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Device path</source>
+        <translation>Schnittstellenpfad</translation>
+    </message>
+    <message>
+        <source>The full host path of the device; a device that is not in the list can be typed, such as a pseudo-terminal or /dev/rfcomm0</source>
+        <translation>Der vollständige Pfad der Schnittstelle auf dem Rechner; eine Schnittstelle, die nicht in der Liste steht, kann eingegeben werden, etwa ein Pseudoterminal oder /dev/rfcomm0</translation>
+    </message>
+    <message>
+        <source>&amp;Device path:</source>
+        <translation>Schnittstellen&amp;pfad:</translation>
+    </message>
+    <message>
+        <source>&amp;Unmap</source>
+        <translation>Zuordnung auf&amp;heben</translation>
+    </message>
+    <message>
+        <source>Remove the port&apos;s value from the Wine registry</source>
+        <translation>Den Wert des Ports aus der Wine-Registry entfernen</translation>
     </message>
 </context>
 <context>

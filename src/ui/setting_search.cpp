@@ -135,7 +135,12 @@ QString Key(const CatalogueEntry& e) {
                                        QString::fromLatin1(e.key.data(), static_cast<qsizetype>(e.key.size())));
 }
 
-QString WithoutMnemonic(QString text) { return text.remove('&'); }
+// A label as a match shows it: "Garbage at" for "&Garbage at:".
+QString Shown(QString label) {
+  label.remove('&');
+  if (label.endsWith(':')) label.chop(1);
+  return label;
+}
 
 // The frame drawn round a field that a search went to, for a moment.
 class FieldHighlight : public QWidget {
@@ -175,7 +180,7 @@ SettingIndex::SettingIndex(const Config& config, const QStringList& pages)
     for (const LabelledField& f : kTncFields) {
       const QString line = QString("TNC %1").arg(n);
       Add(kTnc, f.field, "ListBox1", n, BothLanguages(f.context, f.label) << Words(line),
-          QString("%1 (%2)").arg(WithoutMnemonic(QCoreApplication::translate(f.context, f.label)), line),
+          QString("%1 (%2)").arg(Shown(QCoreApplication::translate(f.context, f.label)), line),
           {"TncTable[" + std::to_string(n) + "]." + f.name});
     }
   for (const LabelledField& f : kFields)
@@ -200,9 +205,8 @@ SettingIndex::SettingIndex(const Config& config, const QStringList& pages)
   for (const LabelledField& f : kFields)
     if (f.page > kColors) labelled(f);
   Entry closed;
-  closed.match = {WithoutMnemonic(QCoreApplication::translate("trv::Mailbox2Page", kClosedTimeLabel)),
-                  pages_.value(kMailbox2), "[MAILBOX] CLOSEDTIME",
-                  SettingPlace{kMailbox2, "Mail2_List_ClosedTime", {}, -1}};
+  closed.match = {Shown(QCoreApplication::translate("trv::Mailbox2Page", kClosedTimeLabel)), pages_.value(kMailbox2),
+                  "[MAILBOX] CLOSEDTIME", SettingPlace{kMailbox2, "Mail2_List_ClosedTime", {}, -1}};
   closed.labels = BothLanguages("trv::Mailbox2Page", kClosedTimeLabel);
   closed.keys = QStringList{"mailbox closedtime", "closedtime"};
   closed.texts = closed.labels.join(' ') + " " + closed.keys.join(' ') + " " + Words(closed.match.page);
@@ -210,8 +214,7 @@ SettingIndex::SettingIndex(const Config& config, const QStringList& pages)
 }
 
 void SettingIndex::AddLabelled(int page, const char* field, const char* context, const char* label, const char* name) {
-  Add(page, field, {}, -1, BothLanguages(context, label), WithoutMnemonic(QCoreApplication::translate(context, label)),
-      {name});
+  Add(page, field, {}, -1, BothLanguages(context, label), Shown(QCoreApplication::translate(context, label)), {name});
 }
 
 void SettingIndex::Add(int page, const char* field, const QString& list, int row, const QStringList& labels,
@@ -318,6 +321,7 @@ void SettingSearch::ShowMatches() {
   for (const SettingMatch& match : matches_) {
     auto* item = new QListWidgetItem(QString("%1 \u2013 %2").arg(match.label, match.page), list_);
     item->setToolTip(match.key);
+    item->setData(Qt::AccessibleDescriptionRole, match.key);
   }
   if (matches_.empty()) {
     auto* none = new QListWidgetItem(tr("No setting matches"), list_);

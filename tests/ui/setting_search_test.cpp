@@ -31,7 +31,7 @@ QString SeenLabel(QWidget* field) {
   auto* button = qobject_cast<QAbstractButton*>(field);
   if (button != nullptr && qobject_cast<QRadioButton*>(field) == nullptr) return button->text().remove('&');
   for (auto* label : field->window()->findChildren<QLabel*>())
-    if (label->buddy() == field) return label->text().remove('&');
+    if (label->buddy() == field) return label->text().remove('&').remove(':');
   for (QWidget* p = field->parentWidget(); p != nullptr; p = p->parentWidget())
     if (auto* group = qobject_cast<QGroupBox*>(p)) return group->title().remove('&');
   return {};

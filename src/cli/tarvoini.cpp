@@ -16,7 +16,7 @@
 namespace {
 
 constexpr const char* kHelp = R"(Usage:
-  tarvoini [--dir DIR] show [--json]   print the settings as the configuration program loads them
+  tarvoini [--dir DIR] show [--json]   print the settings as read from the file
   tarvoini [--dir DIR] check [--file FILE]
                                        list every value that loading drops, replaces, clamps or cuts
   tarvoini [--dir DIR] ports           list COM 1 to 9 with the devices the next Wine start maps

@@ -71,6 +71,7 @@ std::string CutReported(TIniFile& ini, std::string_view section, std::string_vie
   if (text.size() > width) {
     ini.Report(section, key, "cut to " + std::to_string(width) + " characters");
     text.resize(width);
+    text.resize(TrimIniBlanksAtEnd(text).size());  // OK writes it without them
   }
   return text;
 }

@@ -45,10 +45,14 @@ std::string WritableValue(std::string_view value) {
   return "\"" + std::string(value) + "\"";
 }
 
-std::string_view TrimIniBlanks(std::string_view text) {
-  while (!text.empty() && IsIniBlank(text.front())) text.remove_prefix(1);
+std::string_view TrimIniBlanksAtEnd(std::string_view text) {
   while (!text.empty() && IsIniBlank(text.back())) text.remove_suffix(1);
   return text;
+}
+
+std::string_view TrimIniBlanks(std::string_view text) {
+  while (!text.empty() && IsIniBlank(text.front())) text.remove_prefix(1);
+  return TrimIniBlanksAtEnd(text);
 }
 
 IniDocument IniDocument::Parse(std::string bytes) {

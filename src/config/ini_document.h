@@ -85,6 +85,7 @@ class IniDocument {
 
 // Blanks that are not part of names or values: space, tab, VT, FF, CR, LF and 0x1A.
 std::string_view TrimIniBlanks(std::string_view text);
+std::string_view TrimIniBlanksAtEnd(std::string_view text);
 // What a value as it stands in the file (trimmed) reads as: up to its first NUL, then one
 // pair of matching enclosing quotes stripped.
 std::string_view ReadableValue(std::string_view raw);

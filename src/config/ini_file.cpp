@@ -118,6 +118,7 @@ std::string TIniFile::ReadString(std::string_view section, std::string_view key,
   if (value->size() > kMaxValueLength) {
     Report(section, key, "cut to " + std::to_string(kMaxValueLength) + " characters");
     value->resize(kMaxValueLength);
+    value->resize(TrimIniBlanksAtEnd(*value).size());  // a write would drop them
   }
   return *value;
 }

@@ -3,6 +3,7 @@
 #include "config/config.h"
 #include "config/ini_document.h"
 #include "config/ini_errors.h"
+#include "config/saved_forms.h"
 #include "config/sections.h"
 #include "platform/file_identity.h"
 
@@ -44,14 +45,16 @@ class ProbeOfActionFile {
 
 }  // namespace
 
-SaveImage SaveImage::Of(Config& records) {
+SaveImage SaveImage::Of(const Config& records) {
   SaveImage image;
-  TIniFile recorder({}, records.ConfigFilePath());
+  Config form = records;  // the records stay as read; OK writes their saved form
+  ApplySavedForms(form);
+  TIniFile recorder({}, form.ConfigFilePath());
   recorder.SetValidateOnly(true);
   recorder.SetRecorder(&image.writes_);
   {
-    const ActionScope scope(records, &recorder);
-    for (const SectionStep& step : SectionSteps()) step.write(records);
+    const ActionScope scope(form, &recorder);
+    for (const SectionStep& step : SectionSteps()) step.write(form);
   }
   image.Index();
   return image;

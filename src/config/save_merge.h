@@ -21,7 +21,7 @@ class SaveImage {
  public:
   // What save all writes from these records; nothing is read or written. Throws
   // IniInputError for a value that cannot be written.
-  static SaveImage Of(Config& records);
+  static SaveImage Of(const Config& records);
   // What save all would write after loading the file as it is (within an action: the action's
   // file; the action's file is left as it was). Findings of that load go to `findings`.
   // Throws IniReadError.

@@ -1,9 +1,10 @@
 #pragma once
 // What OK makes of the loaded records: the forms the pages give values on their way from the
 // file through the window and back (the read directory as its full path, the language
-// file chosen from the list, a driver as its listed file name, ...). Load all applies them
-// after each section's read, so that the window shows them and `tarvoini resave` writes what
-// OK writes. The section reads and writes keep their own rules.
+// file chosen from the list, a driver as its listed file name, ...). The records keep what
+// reading made of the file (`tarvoini show` prints that); save all and the image of what it
+// writes apply these forms, so `tarvoini resave` writes what OK writes. The section reads
+// and writes keep their own rules.
 namespace trv {
 
 class Config;

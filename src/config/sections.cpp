@@ -45,10 +45,7 @@ void LoadAllSections(Config& config, const std::function<void(SectionId)>& after
       if (again) config.ResetSettings();  // run again from a new read: start over
       again = true;
       for (const SectionStep& step : SectionSteps()) {
-        run([&] {
-          step.read(config);
-          ApplySavedForm(config, step.id);  // what OK makes of the record
-        });
+        run([&] { step.read(config); });
         if (afterRead) run([&] { afterRead(step.id); });
       }
     });
@@ -67,6 +64,7 @@ void SaveAll(Config& config, const std::function<void(SectionId)>& beforeWrite) 
   if (beforeWrite)
     for (const SectionStep& step : SectionSteps()) beforeWrite(step.id);
   RunAction(config, [&](TIniFile&) {
+    ApplySavedForms(config);  // the records as OK writes them
     for (const SectionStep& step : SectionSteps()) step.write(config);
   });
 }

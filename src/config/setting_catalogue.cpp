@@ -425,6 +425,7 @@ CatalogueEntry DeclaredSetting(std::string_view section, std::string_view key) {
   FindDeclared<ExtraSettings>(found, "ExtraSettings", &Config::Extra, kExtraSettings, section, key);
   FindDeclared<MailboxSettings>(found, "MailboxSettings", &Config::Mailbox, kMailboxSettingsBeforeHeader, section, key);
   FindDeclared<MailboxSettings>(found, "MailboxSettings", &Config::Mailbox, kMailboxSettings, section, key);
+  FindDeclared<SoundSettings>(found, "SoundSettings", &Config::Sound, kSoundSwitches, section, key);
   if (!found && section == "MAILBOX" && key == "FHEADER") found = FHeaderEntry();
   if (!found) throw std::out_of_range("no setting [" + std::string(section) + "] " + std::string(key));
   return std::move(*found);

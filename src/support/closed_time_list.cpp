@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdio>
+#include <memory>
 
 namespace trv {
 namespace {
@@ -49,6 +50,15 @@ void TClosedTimeCol::WriteItem(TStream& stream, Item item) {
   try {
     stream.Write(bytes.data(), bytes.size());
   } catch (...) {
+  }
+}
+
+TClosedTimeCol::TClosedTimeCol(const TClosedTimeCol& other)
+    : TCollection(other.Capacity(), other.GrowBy()), cursor_(other.cursor_) {
+  auto& source = const_cast<TClosedTimeCol&>(other);  // reading an item does not change it
+  for (std::int32_t i = 0; i < source.Count(); ++i) {
+    auto copy = std::make_unique<ClosedTime>(*source.WindowAt(i));
+    if (Append(copy.get())) copy.release();
   }
 }
 

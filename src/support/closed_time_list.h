@@ -15,6 +15,9 @@ struct ClosedTime {
 class TClosedTimeCol : public TCollection {
  public:
   TClosedTimeCol(std::int32_t capacity = 10, std::int32_t growBy = 10) : TCollection(capacity, growBy) {}
+  // A copy holds copies of the windows, in the same order.
+  TClosedTimeCol(const TClosedTimeCol& other);
+  TClosedTimeCol& operator=(const TClosedTimeCol&) = delete;
   ~TClosedTimeCol() override;
 
   void DisposeItem(Item item) override;

@@ -18,6 +18,7 @@
 #include "support/version.h"
 #include "ui/accessible_names.h"
 #include "ui/dialogs/edit_section_form.h"
+#include "ui/field_marks.h"
 #include "ui/file_change_check.h"
 #include "ui/layout_builders.h"
 #include "ui/lock_wait_message.h"
@@ -153,6 +154,7 @@ void TForm2::BuildPages() {
     tabs_->addTab(tabs[i].slot, tabs[i].caption);
     slots_.push_back(tabs[i].slot);
   }
+  tabMarks_ = new TabMarks(tabs_);
   tabs_->setCurrentIndex(0);
   for (const Tab& tab : tabs)
     if (tab.building == Building::AtStart) tab.slot->EnsureBuilt();
@@ -202,6 +204,7 @@ std::vector<SettingsPage*> TForm2::Pages() const {
 // names for screen readers and, once the file is loaded, its settings. (Qt puts a page built
 // later in the tab order where it sits: between the tab bar and the buttons.)
 void TForm2::PageBuilt(SettingsPage& page) {
+  tabMarks_->Watch(&page);
   for (LimitedLineEdit* field : page.findChildren<LimitedLineEdit*>()) replacements_->Watch(field);
   if (!loadedOnce_) return;  // the window's start names every control and fills the pages
   NameUnnamedControls(&page);
@@ -236,8 +239,10 @@ void TForm2::BuildFrame() {
   layout->addWidget(Panel("Panel_Main_Top", top), 1);
   layout->addWidget(notice_);
   layout->addWidget(replacements_);
+  layout->addWidget(tabMarks_->Switch());
   layout->addWidget(buttons.panel);
-  layout->setSizeConstraint(QLayout::SetFixedSize);  // not resizable
+  QWidget::setTabOrder(buttons.abort, tabMarks_->Switch());  // the pages lead to OK
+  layout->setSizeConstraint(QLayout::SetFixedSize);          // not resizable
 }
 
 // Which file OK writes, so that the user knows which Tarvo is being edited.

@@ -21,6 +21,7 @@ class ReplacementNotice;
 class ModalWindows;
 class PageSlot;
 class SettingsPage;
+class TabMarks;
 class TEditSectionForm;
 enum class SectionId;
 
@@ -89,6 +90,7 @@ class TForm2 : public QDialog {
   ModalWindows& modals_;
   TEditSectionForm* editSection_ = nullptr;
   QTabWidget* tabs_;
+  TabMarks* tabMarks_ = nullptr;  // what changed, on the tabs; its switch in the frame
   LoadNotice* notice_;
   ReplacementNotice* replacements_;
   std::vector<PageSlot*> slots_;  // in tab order

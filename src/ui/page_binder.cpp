@@ -5,6 +5,8 @@
 
 #include "support/text.h"
 #include "ui/controls.h"
+#include "ui/field_marks.h"
+#include "ui/field_reset_menu.h"
 #include "ui/setting_tooltip.h"
 #include "ui/text_convert.h"
 #include "ui/widgets/checked_number_edit.h"
@@ -16,10 +18,25 @@ std::int32_t Shown(std::int64_t value, const CatalogueEntry& e) {
   return static_cast<std::int32_t>(value * e.shownScale / e.shownFactor);
 }
 
+std::string Kept(std::int32_t shown, const CatalogueEntry& e) {
+  return std::to_string(std::int64_t{shown} * e.shownFactor / e.shownScale);
+}
+
 // A bracketed text (the FHeader) is edited without its brackets.
 std::string Unbracketed(std::string text, const CatalogueEntry& e) {
   return e.bracketed && text.size() >= 2 ? text.substr(1, text.size() - 2) : text;
 }
+
+// What a text field stores for its text.
+std::string StoredText(const CatalogueEntry& e, const QString& shown, PageBinder::WhenEmpty empty) {
+  std::string text = ToWindows(shown);
+  if (e.width != 0) text = CutTo(text, e.width);
+  if (text.empty() && empty == PageBinder::WhenEmpty::StoreDefault) text = Unbracketed(e.defaultValue, e);
+  return e.bracketed ? "[" + text + "]" : text;
+}
+
+// A number, a flag or a list entry without a default of its own has none to go back to.
+bool HasDefault(const CatalogueEntry& e) { return !e.defaultValue.empty() || e.kind == CatalogueEntry::Kind::Text; }
 
 }  // namespace
 
@@ -34,10 +51,44 @@ void PageBinder::Describe(QWidget* field, std::string_view section, std::string_
   Described(field, section, key);
 }
 
+void PageBinder::Add(CatalogueEntry entry, Access access, const std::function<void(std::function<void()>)>& watch) {
+  const std::size_t i = bindings_.size();
+  QWidget* field = access.field;
+  Binding binding;
+  binding.entry = std::move(entry);
+  binding.access = std::move(access);
+  binding.mark = new FieldMark(field);
+  bindings_.push_back(std::move(binding));
+  watch([this, i] { Remark(bindings_[i]); });
+  FieldUndo undo;
+  undo.reset = [this, i] { bindings_[i].access.show(bindings_[i].entry, bindings_[i].entry.defaultValue); };
+  undo.revert = [this, i] { bindings_[i].access.show(bindings_[i].entry, bindings_[i].loaded); };
+  undo.atDefault = [this, i] { return AtDefault(bindings_[i]); };
+  undo.asLoaded = [this, i] { return !bindings_[i].filled || bindings_[i].Shown() == bindings_[i].loadedShown; };
+  AddFieldResetMenu(field, std::move(undo));
+}
+
+bool PageBinder::AtDefault(const Binding& b) const {
+  return !HasDefault(b.entry) || b.Shown() == b.access.formOf(b.entry, b.entry.defaultValue, b.loaded);
+}
+
+void PageBinder::Remark(const Binding& b) const {
+  if (!b.filled || b.mark == nullptr) return;
+  b.mark->Set(b.Shown() != b.loadedShown, !AtDefault(b));
+}
+
 QCheckBox* PageBinder::Bind(QCheckBox* box, std::string_view section, std::string_view key) {
-  bindings_.push_back({Described(box, section, key),
-                       [box](const CatalogueEntry& e, Config& c) { box->setChecked(e.get(c) == "yes"); },
-                       [box](const CatalogueEntry& e, Config& c) { e.put(c, box->isChecked() ? "yes" : "no"); }});
+  Add(Described(box, section, key),
+      {.field = box,
+       .show = [box](const CatalogueEntry&, const std::string& v) { box->setChecked(v == "yes"); },
+       .shown = [box](const CatalogueEntry&, const std::string&) -> std::string {
+         return box->isChecked() ? "yes" : "no";
+       },
+       .formOf = [](const CatalogueEntry&, const std::string& v, const std::string&) -> std::string {
+         return v == "yes" ? "yes" : "no";
+       },
+       .store = [box](const CatalogueEntry& e, Config& c) { e.put(c, box->isChecked() ? "yes" : "no"); }},
+      [box](std::function<void()> changed) { QObject::connect(box, &QCheckBox::toggled, box, changed); });
   return box;
 }
 
@@ -45,14 +96,24 @@ CheckedNumberEdit* PageBinder::Bind(CheckedNumberEdit* edit, std::string_view se
   CatalogueEntry entry = Described(edit, section, key);
   edit->SetRange({Shown(std::stoll(entry.defaultValue), entry), Shown(entry.min, entry), Shown(entry.max, entry)});
   edit->SetTyping(static_cast<int>(entry.typingWidth), true);
-  bindings_.push_back({std::move(entry),
-                       [edit](const CatalogueEntry& e, Config& c) {
-                         edit->SetValue(Shown(std::stoll(e.get(c)), e));
-                         edit->CheckedValue();
-                       },
-                       [edit](const CatalogueEntry& e, Config& c) {
-                         e.put(c, std::to_string(std::int64_t{edit->CheckedValue()} * e.shownFactor / e.shownScale));
-                       }});
+  Add(std::move(entry),
+      {.field = edit,
+       .show =
+           [edit](const CatalogueEntry& e, const std::string& v) {
+             edit->SetValue(Shown(std::stoll(v), e));
+             edit->CheckedValue();
+           },
+       .shown =
+           [edit](const CatalogueEntry& e, const std::string&) {
+             return Kept(edit->UsableValue().value_or(Shown(std::stoll(e.defaultValue), e)), e);
+           },
+       .formOf = [](const CatalogueEntry& e, const std::string& v,
+                    const std::string&) { return Kept(Shown(std::stoll(v), e), e); },
+       .store =
+           [edit](const CatalogueEntry& e, Config& c) {
+             e.put(c, std::to_string(std::int64_t{edit->CheckedValue()} * e.shownFactor / e.shownScale));
+           }},
+      [edit](std::function<void()> changed) { QObject::connect(edit, &QLineEdit::textChanged, edit, changed); });
   return edit;
 }
 
@@ -61,33 +122,57 @@ LimitedLineEdit* PageBinder::Bind(LimitedLineEdit* edit, std::string_view sectio
   CatalogueEntry entry = Described(edit, section, key);
   const std::size_t typed = entry.typingWidth != 0 ? entry.typingWidth : entry.width;
   edit->SetTyping(typed != 0 ? static_cast<int>(typed) : LimitedLineEdit::kUnlimited, entry.typedUpper);
-  bindings_.push_back(
-      {std::move(entry),
-       [edit](const CatalogueEntry& e, Config& c) { edit->SetProgramText(FromWindows(Unbracketed(e.get(c), e))); },
-       [edit, empty](const CatalogueEntry& e, Config& c) {
-         std::string text = ToWindows(edit->text());
-         if (e.width != 0) text = CutTo(text, e.width);
-         if (text.empty() && empty == WhenEmpty::StoreDefault) text = Unbracketed(e.defaultValue, e);
-         e.put(c, e.bracketed ? "[" + text + "]" : text);
-       }});
+  const auto compared = [](const std::string& stored) { return std::string(TrimControls(stored)); };
+  Add(std::move(entry),
+      {.field = edit,
+       .show = [edit](const CatalogueEntry& e,
+                      const std::string& v) { edit->SetProgramText(FromWindows(Unbracketed(v, e))); },
+       .shown = [edit, empty, compared](const CatalogueEntry& e,
+                                        const std::string&) { return compared(StoredText(e, edit->text(), empty)); },
+       .formOf =
+           [empty, compared](const CatalogueEntry& e, const std::string& v, const std::string&) {
+             const QString text = FromWindows(Unbracketed(v, e));
+             return compared(StoredText(e, e.typedUpper ? UpperWindows(text) : text, empty));
+           },
+       .store = [edit, empty](const CatalogueEntry& e, Config& c) { e.put(c, StoredText(e, edit->text(), empty)); }},
+      [edit](std::function<void()> changed) { QObject::connect(edit, &QLineEdit::textChanged, edit, changed); });
   return edit;
 }
 
 QComboBox* PageBinder::Bind(QComboBox* box, std::string_view section, std::string_view key) {
-  bindings_.push_back({Described(box, section, key),
-                       [box](const CatalogueEntry& e, Config& c) { SelectNumber(box, std::stoi(e.get(c))); },
-                       [box](const CatalogueEntry& e, Config& c) {
-                         if (box->currentIndex() >= 0) e.put(c, std::to_string(SelectedNumber(box, 0)));
-                       }});
+  Add(Described(box, section, key),
+      {.field = box,
+       .show = [box](const CatalogueEntry&, const std::string& v) { SelectNumber(box, std::stoi(v)); },
+       .shown =
+           [box](const CatalogueEntry&, const std::string& loaded) {
+             return box->currentIndex() >= 0 ? std::to_string(SelectedNumber(box, 0)) : loaded;
+           },
+       .formOf =
+           [box](const CatalogueEntry&, const std::string& v, const std::string& loaded) {
+             return box->findData(std::stoi(v)) >= 0 ? std::to_string(std::stoi(v)) : loaded;
+           },
+       .store =
+           [box](const CatalogueEntry& e, Config& c) {
+             if (box->currentIndex() >= 0) e.put(c, std::to_string(SelectedNumber(box, 0)));
+           }},
+      [box](std::function<void()> changed) { QObject::connect(box, &QComboBox::currentIndexChanged, box, changed); });
   return box;
 }
 
-void PageBinder::Fill() const {
-  for (const Binding& b : bindings_) b.fill(b.entry, config_);
+// The values shown now are the ones loaded, in the form OK writes them: a field that shows a
+// value in capitals has not changed it.
+void PageBinder::Fill() {
+  for (Binding& b : bindings_) {
+    b.loaded = b.entry.get(config_);
+    b.access.show(b.entry, b.loaded);
+    b.loadedShown = b.Shown();
+    b.filled = true;
+    Remark(b);
+  }
 }
 
 void PageBinder::Store() const {
-  for (const Binding& b : bindings_) b.store(b.entry, config_);
+  for (const Binding& b : bindings_) b.access.store(b.entry, config_);
 }
 
 }  // namespace trv

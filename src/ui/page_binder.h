@@ -2,8 +2,12 @@
 // Binds a page's fields to the settings they show, one line per field naming the setting by its
 // section and key. From the setting's one declaration the binder gives the field its limits
 // (range, typing width, capitals), its tooltip and its screen-reader description; Fill shows
-// the records' values in the fields and Store takes them back.
+// the records' values in the fields and Store takes them back. Each bound field is marked
+// when it no longer holds the value Fill showed (OK would write another), and its context menu
+// resets it to the default or reverts it to the value Fill showed.
+#include <QPointer>
 #include <functional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -17,11 +21,15 @@ namespace trv {
 
 class CheckedNumberEdit;
 class Config;
+class FieldMark;
 class LimitedLineEdit;
 
 class PageBinder {
  public:
   explicit PageBinder(Config& config) : config_(config) {}
+  // The fields keep pointers to their bindings.
+  PageBinder(const PageBinder&) = delete;
+  PageBinder& operator=(const PageBinder&) = delete;
 
   // What a text field left empty stores.
   enum class WhenEmpty { StoreEmpty, StoreDefault };
@@ -39,15 +47,39 @@ class PageBinder {
   // Only the tooltip and description, for a field whose page moves its value itself.
   void Describe(QWidget* field, std::string_view section, std::string_view key) const;
 
-  void Fill() const;
+  // Also takes the values shown as the ones loaded: nothing is marked changed.
+  void Fill();
   void Store() const;
 
  private:
+  // How a field shows and stores its value; values are passed in the form the entry's get
+  // gives them.
+  struct Access {
+    QWidget* field;
+    std::function<void(const CatalogueEntry&, const std::string&)> show;
+    // What Store would put for the field now, without touching the field (`loaded`: the
+    // record's value, which a list without a selection keeps), compared without the blanks
+    // at its ends, which OK does not write.
+    std::function<std::string(const CatalogueEntry&, const std::string& loaded)> shown;
+    // What `shown` gives after `show` of the value.
+    std::function<std::string(const CatalogueEntry&, const std::string& value, const std::string& loaded)> formOf;
+    std::function<void(const CatalogueEntry&, Config&)> store;
+  };
   struct Binding {
     CatalogueEntry entry;
-    std::function<void(const CatalogueEntry&, Config&)> fill, store;
+    Access access;
+    bool filled = false;
+    std::string loaded;       // the record's value at Fill
+    std::string loadedShown;  // `shown` right after Fill
+    QPointer<FieldMark> mark;
+    std::string Shown() const { return access.shown(entry, loaded); }
   };
   CatalogueEntry Described(QWidget* field, std::string_view section, std::string_view key) const;
+  // Adds the binding with its mark and context menu; `watch` calls the function it is given
+  // whenever the field's value changes.
+  void Add(CatalogueEntry entry, Access access, const std::function<void(std::function<void()>)>& watch);
+  bool AtDefault(const Binding& b) const;
+  void Remark(const Binding& b) const;
 
   Config& config_;
   std::vector<Binding> bindings_;

@@ -186,6 +186,30 @@ TEST_F(TarvoIniTest, TheRememberedFolderIsReadFromXdgConfigHome) {
   EXPECT_EQ(test::RunTarvoIni(tmp, get, "XDG_CONFIG_HOME=xdg", tmp.path()).status, 2);
 }
 
+// The verbs that read print the values as reading made them; check names what OK and resave
+// write differently; resave and set write that form, and nothing more.
+TEST_F(TarvoIniTest, ValuesAreShownAsReadAndWrittenAsOkWritesThem) {
+  const struct {
+    const char* ini;
+    const char* command;
+    const char* printed;  // part of what the command prints
+    const char* written;  // part of TARVO.INI after it ("" when it writes nothing)
+  } cases[] = {
+      {"[LANGUAGE]\r\nVISUAL=\r\n", "get LanguageSettings.Visual", "\n", ""},
+      {"[MAILBOX]\r\nDEFBOARD=#bay.deu.eu\r\n", "get MailboxSettings.DefaultBoard", "#bay.deu\n", ""},
+      {"[STATION]\r\nCALL=\r\n", "check", "[STATION] CALL: OK and resave write 'NOCALL'", ""},
+      {"[STATION]\r\nCALL=\r\n", "resave", "", "\r\nCALL=NOCALL\r\n"},
+      {"[DIR]\r\nWD=MAIL\\\r\n", "resave", "", "\r\nWD=MAIL\\\r\n"},
+      {"[STATION]\r\nCALL=DL1ABC\r\n", "set StationSettings.Call ' dk5xy '", "", "\r\nCALL=DK5XY\r\n"},
+  };
+  for (const auto& c : cases) {
+    SetIni(c.ini);
+    const Result r = Run("--dir " + Dir() + " " + c.command);
+    EXPECT_NE(r.out.find(c.printed), std::string::npos) << c.command << "\n" << r.out << r.err;
+    EXPECT_NE(Ini().find(*c.written != 0 ? c.written : c.ini), std::string::npos) << c.command << "\n" << Ini();
+  }
+}
+
 TEST_F(TarvoIniTest, ShowOfARichFileChangesNothing) {
   SetIni(kRich);
   WriteFile((program / "DRIVER.TNC" / "KISS.TNC").string(), "");
@@ -194,7 +218,7 @@ TEST_F(TarvoIniTest, ShowOfARichFileChangesNothing) {
   ASSERT_EQ(json.status, 0) << json.err;
   for (const char* member :
        {"\"Call\": \"DL1ABC\"", "\"Port\": 316", "\"Qrg\": 438.125", "\"Driver\": \"KISS.TNC\"", "\"Baud\": 57600",
-        "\"PacLen\": 248", "\"NodeCall\": \"DB0\xC3\x84XX\"", "\"SuppressBin\": false", "\"LoadBroadcast\": false",
+        "\"PacLen\": 248", "\"NodeCall\": \"DB0\xC3\xA4XX\"", "\"SuppressBin\": false", "\"LoadBroadcast\": false",
         "\"PollDelay\": 2", "{\n        \"From\": 2230,\n        \"To\": 600\n      }", "\"Fg\": 7",
         "\"UserSections\": [\n    \"MYINI\"\n  ]", "RING.WAV\""})
     EXPECT_NE(json.out.find(member), std::string::npos) << member << "\n" << json.out;

@@ -11,6 +11,7 @@
 #include "config/display_section.h"
 #include "config/extra_section.h"
 #include "config/mailbox_section.h"
+#include "config/saved_forms.h"
 #include "config/setting_catalogue.h"
 #include "test_util.h"
 
@@ -353,8 +354,8 @@ TEST(Sound, WaveDirectoryGoesInFrontOfBareNames) {
 namespace trv {
 namespace {
 
-// What OK makes of the loaded records, as load all leaves them: the cases the demo does not
-// show. A directory that is not on disk (nothing is created when only reading) stays as read.
+// What OK makes of the loaded records (load all leaves them as read): the cases the demo does
+// not show. A directory that is not on disk (nothing is created when only reading) stays as read.
 TEST(SavedForms, ListedFilesDefaultsAndMissingDirectories) {
   struct Case {
     std::string ini;
@@ -384,6 +385,7 @@ TEST(SavedForms, ListedFilesDefaultsAndMissingDirectories) {
     for (const auto& file : c.files) test::WriteFile(p.dir / file, "x");
     Config config = p.MakeConfig({.readOnly = true});
     LoadAll(config);
+    ApplySavedForms(config);
     EXPECT_EQ(config.Language.Visual, c.visual);
     EXPECT_EQ(config.Language.Output, c.output);
     EXPECT_EQ(config.Dirs.GetReadDir(), c.rd);

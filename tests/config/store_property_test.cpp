@@ -53,7 +53,7 @@ class FileGenerator {
   }
 
   std::string Value() {
-    static const std::array<std::string, 14> values = {"1",
+    static const std::array<std::string, 15> values = {"1",
                                                        "0",
                                                        "abc",
                                                        "\"quoted\"",
@@ -66,7 +66,8 @@ class FileGenerator {
                                                        "2230-0600,1--5",
                                                        "1e400",
                                                        "C:\\X\\",
-                                                       "x=y"};
+                                                       "x=y",
+                                                       std::string(254, 'a') + " b"};  // cut, a blank at its end
     return values[Pick(static_cast<int>(values.size()))];
   }
 

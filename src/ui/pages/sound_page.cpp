@@ -49,7 +49,11 @@ SoundPage::SoundPage(PageContext context, QWidget* parent)
       player_(Named(new MediaPlayer, "MediaPlayer1")),
       useMci_(Named(new QCheckBox(tr("Use MC&I sound")), "Extra_CB_UseMCI")),
       disableSound_(Named(new QCheckBox(tr("&disable Sound")), "Extra_CB_DisableSound")),
-      lastConnectSound_(Named(new QCheckBox(tr("Only &last connect sound")), "Extra_CB_LastConnectSound")) {
+      lastConnectSound_(Named(new QCheckBox(tr("Only &last connect sound")), "Extra_CB_LastConnectSound")),
+      binder_(config_) {
+  binder_.Bind(useMci_, "EXTRA", "WAVEMCI");
+  binder_.Bind(disableSound_, "EXTRA", "NOSOUND");
+  binder_.Bind(lastConnectSound_, "EXTRA", "OLCSOUND");
   auto* right = new QVBoxLayout;
   right->addWidget(BuildFileGroup());
   right->addWidget(useMci_);
@@ -82,9 +86,6 @@ void SoundPage::ShowFieldHelp() {
   const SettingCatalogue catalogue = SoundCatalogue();
   for (int i = 0; i < list_->count(); ++i)
     ShowSettingHelp(list_->item(i), catalogue, "SoundSettings.WaveFiles[" + std::to_string(i) + "]");
-  ShowSettingHelp(useMci_, catalogue, "SoundSettings.UseMciSound");
-  ShowSettingHelp(disableSound_, catalogue, "SoundSettings.DisableSound");
-  ShowSettingHelp(lastConnectSound_, catalogue, "SoundSettings.OnlyLastConnectSound");
 }
 
 QWidget* SoundPage::BuildListPanel() {
@@ -132,18 +133,10 @@ void SoundPage::FillSoundPage() {
     list_->setCurrentRow(0);
   }
   Wave_LbClick();
-  const SoundSettings& sound = config_.Sound;
-  useMci_->setChecked(sound.UseMciSound);
-  disableSound_->setChecked(sound.DisableSound);
-  lastConnectSound_->setChecked(sound.OnlyLastConnectSound);
+  binder_.Fill();
 }
 
-void SoundPage::StoreSoundPage() {
-  SoundSettings& sound = config_.Sound;
-  sound.UseMciSound = useMci_->isChecked();
-  sound.DisableSound = disableSound_->isChecked();
-  sound.OnlyLastConnectSound = lastConnectSound_->isChecked();
-}
+void SoundPage::StoreSoundPage() { binder_.Store(); }
 
 void SoundPage::SetWaveDirectoryLabel(const QString& windowsPath) {
   path_->setText(windowsPath);

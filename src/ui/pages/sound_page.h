@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "ui/page_binder.h"
 #include "ui/pages/settings_page.h"
 
 class QCheckBox;
@@ -57,6 +58,7 @@ class SoundPage : public SettingsPage {
   QCheckBox* useMci_;
   QCheckBox* disableSound_;
   QCheckBox* lastConnectSound_;
+  PageBinder binder_;  // the three boxes
   bool loading_ = false;
   QStringList loadErrors_;
 };

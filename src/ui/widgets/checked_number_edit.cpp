@@ -11,9 +11,14 @@ CheckedNumberEdit::CheckedNumberEdit(QWidget* parent) : LimitedLineEdit(kUnlimit
 
 void CheckedNumberEdit::SetValue(std::int32_t value) { SetProgramText(QString::number(value)); }
 
-std::int32_t CheckedNumberEdit::CheckedValue() {
+std::optional<std::int32_t> CheckedNumberEdit::UsableValue() const {
   const auto value = ParseIniInteger(ToWindows(text()));
-  if (value && *value >= range_.min && *value <= range_.max) return *value;
+  if (value && *value >= range_.min && *value <= range_.max) return value;
+  return std::nullopt;
+}
+
+std::int32_t CheckedNumberEdit::CheckedValue() {
+  if (const auto value = UsableValue()) return *value;
   const QString entry = text();
   SetValue(range_.def);
   ReportReplacement(entry, text(), tr("a whole number from %1 to %2").arg(range_.min).arg(range_.max));

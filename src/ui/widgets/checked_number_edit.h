@@ -3,6 +3,7 @@
 // and whenever the program asks for its value, an entry that is not a whole number in the
 // range gives way to the field's default, and the field tells so.
 #include <cstdint>
+#include <optional>
 
 #include "ui/widgets/limited_line_edit.h"
 
@@ -22,6 +23,8 @@ class CheckedNumberEdit : public LimitedLineEdit {
   explicit CheckedNumberEdit(QWidget* parent = nullptr);
   void SetRange(NumberRange range) { range_ = range; }
   void SetValue(std::int32_t value);
+  // The number shown, when it is a whole number in the range.
+  std::optional<std::int32_t> UsableValue() const;
   // The number shown, or the default (then also shown) when the entry is unusable.
   std::int32_t CheckedValue();
   bool ReplaceUnusable() override;

@@ -1,0 +1,19 @@
+#pragma once
+// A field's context menu (right click, Shift+F10, the Menu key) with "Reset to default" and
+// "Revert to the value in the file". It replaces the field's own menu, which a limited line
+// edit has not (its Paste would bypass the typing rules).
+#include <functional>
+
+class QWidget;
+
+namespace trv {
+
+struct FieldUndo {
+  std::function<void()> reset, revert;
+  // The items are greyed where they would change nothing.
+  std::function<bool()> atDefault, asLoaded;
+};
+
+void AddFieldResetMenu(QWidget* field, FieldUndo undo);
+
+}  // namespace trv

@@ -36,6 +36,7 @@
 #include "ui/pages/station_page.h"
 #include "ui/pages/tnc_page.h"
 #include "ui/program_folder.h"
+#include "ui/setting_search.h"
 #include "ui/text_convert.h"
 #include "ui/widgets/limited_line_edit.h"
 #include "ui/widgets/load_notice.h"
@@ -224,12 +225,15 @@ TEditSectionForm& TForm2::EditSection() {
 void TForm2::BuildFrame() {
   auto* top = new QVBoxLayout;
   top->setContentsMargins(0, 0, 0, 0);
+  auto* search = new SettingSearch(config_, *tabs_, this);
+  top->addWidget(search);
   top->addWidget(tabs_);
   const OkAbortRow buttons = MakeOkAbortRow(this, "Panel1", tr("&Abort"), false);
   buttons.panel->setMinimumHeight(kButtonPanelHeight);
   connect(buttons.ok, &QPushButton::clicked, this, [this] { Btn_OKClick(); });
   connect(buttons.abort, &QPushButton::clicked, this, [this] { Btn_AbortClick(); });
   static_cast<QBoxLayout*>(buttons.panel->layout())->insertWidget(0, BuildFileLabel());
+  QWidget::setTabOrder(buttons.abort, search->Field());  // last: Tab goes on round to the tab bar
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(Panel("Panel_Main_Top", top), 1);

@@ -9,6 +9,7 @@
 #include <QTabWidget>
 
 #include "ui/widgets/color_grid.h"
+#include "ui/widgets/terminal_preview.h"
 #include "ui_test_util.h"
 
 namespace trv {
@@ -111,6 +112,55 @@ TEST_F(ColorsPageTest, KeyboardPicksForTheSelectedElement) {
   QTest::keyClick(grid, Qt::Key_F);  // white
   EXPECT_EQ(w.config.ColorTable[3].Bg, 1);
   EXPECT_EQ(w.config.ColorTable[3].Fg, 15);
+}
+
+// The preview draws every element in its colours as they are picked, a side an element borrows
+// in the colour it borrows; a click on a line selects its element.
+TEST_F(ColorsPageTest, PreviewDrawsThePickedColoursAndAClickSelectsTheElement) {
+  auto* preview = w.Find<TerminalPreview>("Color_Preview");
+  ASSERT_TRUE(preview->isVisible());
+  const QColor kBlue(0, 0, 255), kGreenColor(0, 255, 0);
+  struct Pick {
+    int row;  // selected in the list
+    Qt::MouseButton button;
+    int cell;
+    ScreenElement drawn;
+    bool text;  // the text's colour rather than the background's
+    QColor expected;
+  };
+  const Pick picks[] = {
+      {4, Qt::RightButton, kBlueCell, ScreenElement::LinkMessage, false, kBlue},
+      {4, Qt::LeftButton, kWhite, ScreenElement::LinkMessage, true, kWhiteColor},
+      {8, Qt::RightButton, kGreen, ScreenElement::MonitorHeader2, false, kGreenColor},
+      {1, Qt::RightButton, kRedCell, ScreenElement::DefaultBackground, false, kRed},
+      {0, Qt::RightButton, kYellowCell, ScreenElement::Cursor, false, kYellow},
+      {11, Qt::RightButton, kGreen, ScreenElement::Selection, false, kGreenColor},
+      {2, Qt::LeftButton, kWhite, ScreenElement::Selection, true, kWhiteColor},  // borrowed from default output
+  };
+  for (const Pick& pick : picks) {
+    SCOPED_TRACE(pick.row);
+    Select(pick.row);
+    Click(pick.button, pick.cell);
+    const QImage shown = preview->grab().toImage();
+    const QRect area = preview->ElementRect(pick.drawn);
+    if (!pick.text) {  // a blank cell: the left end of a line, the lower right corner of the window
+      const QPoint blank = pick.drawn == ScreenElement::DefaultBackground ? area.bottomRight() - QPoint(2, 2)
+                                                                          : QPoint(area.left() + 2, area.center().y());
+      EXPECT_EQ(shown.pixelColor(blank).name(), pick.expected.name());
+      continue;
+    }
+    bool found = false;
+    for (int x = area.left(); x <= area.right() && !found; ++x)
+      for (int y = area.top(); y <= area.bottom() && !found; ++y) found = shown.pixelColor(x, y) == pick.expected;
+    EXPECT_TRUE(found);
+  }
+  for (ScreenElement element : {ScreenElement::MonitorHeader3, ScreenElement::Cursor, ScreenElement::EchoOwnText,
+                                ScreenElement::DefaultBackground}) {
+    const QRect area = preview->ElementRect(element);
+    const QPoint at = element == ScreenElement::DefaultBackground ? area.bottomRight() - QPoint(2, 2) : area.center();
+    QTest::mouseClick(preview, Qt::LeftButton, {}, at);
+    EXPECT_EQ(list->currentRow(), static_cast<int>(element));
+  }
 }
 
 class ColorsPageFromFileTest : public ColorsPageTest {

@@ -19,6 +19,7 @@
 #include "ui/setting_tooltip.h"
 #include "ui/translated.h"
 #include "ui/widgets/color_grid.h"
+#include "ui/widgets/terminal_preview.h"
 
 namespace trv {
 namespace {
@@ -79,11 +80,14 @@ QFrame* ListPanel(QListWidget* list) {
 
 }  // namespace
 
+const char* ScreenElementName(ScreenElement element) { return kElements.at(static_cast<std::size_t>(element)); }
+
 ColorsPage::ColorsPage(PageContext context, QWidget* parent)
     : SettingsPage(context, parent),
       list_(Named(new QListWidget, "Color_Lb")),
       example_(Named(new QLabel(tr("This is an example text..")), "Color_Panel_Example")),
-      grid_(Named(new ColorGrid, "ColorGrid1")) {
+      grid_(Named(new ColorGrid, "ColorGrid1")),
+      preview_(Named(new TerminalPreview, "Color_Preview")) {
   const SettingCatalogue catalogue = ColorCatalogue();
   for (std::size_t element = 0; element < kElements.size(); ++element) {
     list_->addItem(Translated(kElements[element]));
@@ -97,9 +101,14 @@ ColorsPage::ColorsPage(PageContext context, QWidget* parent)
   auto* hint = Named(new QLabel(tr("Left click or F: foreground. Right click or B: background.")), "Color_Lbl_Hint");
   hint->setWordWrap(true);
   gridLayout->addWidget(hint);
+  preview_->setAccessibleName(tr("Preview of the text windows"));
+  auto* below = new QHBoxLayout;
+  below->setContentsMargins(0, 0, 0, 0);
+  below->addWidget(Panel("Color_Panel_Bottom", gridLayout), 1);
+  below->addWidget(preview_, 0, Qt::AlignTop);
   auto* right = new QVBoxLayout;
   right->addWidget(BuildExample());
-  right->addWidget(Panel("Color_Panel_Bottom", gridLayout), 1);
+  right->addLayout(below, 1);
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(ListPanel(list_));
   layout->addLayout(right, 1);
@@ -107,6 +116,8 @@ ColorsPage::ColorsPage(PageContext context, QWidget* parent)
 
   connect(list_, &QListWidget::itemSelectionChanged, this, [this] { Color_LbClick(); });
   connect(grid_, &ColorGrid::Changed, this, [this] { ColorGrid1Change(); });
+  connect(preview_, &TerminalPreview::ElementClicked, this,
+          [this](ScreenElement element) { list_->setCurrentRow(static_cast<int>(element)); });
   Serve(SectionId::Color, [this] { FillColorPage(); });
 }
 
@@ -154,6 +165,7 @@ void ColorsPage::Color_LbClick() {
   grid_->SetBackgroundEnabled(true);
   grid_->SetBackgroundIndex(grid_->ColorToIndex(ShownColor(row, &ColorEntry::Bg)));
   grid_->SetBackgroundEnabled(entry.BgEnabled);
+  ShowPreview();
 }
 
 void ColorsPage::ColorGrid1Change() {
@@ -167,6 +179,15 @@ void ColorsPage::ColorGrid1Change() {
   ColorEntry& entry = config_.ColorTable[row];
   if (entry.BgEnabled) entry.Bg = static_cast<std::int16_t>(ColorToDosIndex(ValueOfColor(grid_->BackgroundColor())));
   if (entry.FgEnabled) entry.Fg = static_cast<std::int16_t>(ColorToDosIndex(ValueOfColor(grid_->ForegroundColor())));
+  ShowPreview();
+}
+
+// Every element as the colour table has it now, borrowed sides included.
+void ColorsPage::ShowPreview() {
+  TerminalPreview::ColorTable colors;
+  for (int row = 0; row < kColorCount; ++row)
+    colors[row] = {ShownColor(row, &ColorEntry::Fg), ShownColor(row, &ColorEntry::Bg)};
+  preview_->SetColors(colors);
 }
 
 // -n borrows entry n's colour on the same side; a reference that leads nowhere shows black.

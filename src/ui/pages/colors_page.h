@@ -1,6 +1,7 @@
 #pragma once
-// The Colors page: the twelve screen elements, an example text in the chosen colours and the
-// 16-colour grid. Every pick goes into the colour table at once; there is no store step.
+// The Colors page: the twelve screen elements, an example text in the chosen colours, the
+// 16-colour grid, and a preview of the terminal's text windows in all twelve colours. Every
+// pick goes into the colour table at once; there is no store step.
 #include <QColor>
 #include <cstdint>
 
@@ -12,7 +13,12 @@ class QListWidget;
 namespace trv {
 
 class ColorGrid;
+class TerminalPreview;
 struct ColorEntry;
+enum class ScreenElement;
+
+// The element's line in the list, to translate in the "trv" context.
+const char* ScreenElementName(ScreenElement element);
 
 class ColorsPage : public SettingsPage {
   Q_OBJECT
@@ -26,12 +32,14 @@ class ColorsPage : public SettingsPage {
 
  private:
   QWidget* BuildExample();
+  void ShowPreview();
   // The colour element `row` shows on one side: its own, or the one it borrows.
   QColor ShownColor(int row, std::int16_t ColorEntry::*side) const;
 
   QListWidget* list_;
   QLabel* example_;
   ColorGrid* grid_;
+  TerminalPreview* preview_;
 };
 
 }  // namespace trv

@@ -24,13 +24,8 @@
 namespace trv {
 namespace {
 
-struct DirectoryItem {
-  const char* text;
-  std::string_view key;  // of the DIR section
-};
-
 // In the list's own order, which is not the order of the keys in the file.
-constexpr std::array<DirectoryItem, 7> kItems = {{
+constexpr std::array<DirectoryItem, kDirectoryItems> kItems = {{
     {QT_TRANSLATE_NOOP("trv", "dir for //RPRG and //R"), "RD"},
     {QT_TRANSLATE_NOOP("trv", "dir for //WPRG and //W"), "WD"},
     {QT_TRANSLATE_NOOP("trv", "dir for mailbox"), "MD"},
@@ -48,6 +43,8 @@ constexpr int kItemMargin = 8;  // the space a list line keeps around its text
 QString DriveName(char letter) { return QString("%1:\\").arg(letter); }
 
 }  // namespace
+
+const std::array<DirectoryItem, kDirectoryItems>& DirectoryItems() { return kItems; }
 
 DirectoryPage::DirectoryPage(PageContext context, QWidget* parent) : SettingsPage(context, parent) {
   BuildControls();

@@ -3,8 +3,10 @@
 // drive selector or typed. Every change of the path is stored at once into the selected
 // directory; OK writes them with the DIR section.
 #include <QString>
+#include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "ui/pages/settings_page.h"
 
@@ -15,6 +17,15 @@ namespace trv {
 
 class DirectoryTree;
 class LimitedLineEdit;
+
+// A line of the directory list: its text (translated in the "trv" context) and its DIR key.
+struct DirectoryItem {
+  const char* text;
+  std::string_view key;
+};
+inline constexpr int kDirectoryItems = 7;
+// In the list's order.
+const std::array<DirectoryItem, kDirectoryItems>& DirectoryItems();
 
 class DirectoryPage : public SettingsPage {
   Q_OBJECT

@@ -38,6 +38,8 @@ constexpr std::size_t kWaveNameWidth = kShortStringMax;
 
 }  // namespace
 
+const char* SoundEventName(int event) { return kEvents.at(static_cast<std::size_t>(event)); }
+
 SoundPage::SoundPage(PageContext context, QWidget* parent)
     : SettingsPage(context, parent),
       path_(Named(new QLabel, "Sound_Lbl_Path")),

@@ -18,6 +18,9 @@ namespace trv {
 class LimitedLineEdit;
 class MediaPlayer;
 
+// The list line of a sound event (0 to 6), to translate in the "trv" context.
+const char* SoundEventName(int event);
+
 class SoundPage : public SettingsPage {
   Q_OBJECT
 

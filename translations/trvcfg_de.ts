@@ -727,6 +727,10 @@ Tarvos Programmverzeichnis und merkt sich die Antwort in
         <source>Color grid</source>
         <translation>Farbraster</translation>
     </message>
+    <message>
+        <source>Preview of the text windows</source>
+        <translation>Vorschau der Textfenster</translation>
+    </message>
 </context>
 <context>
     <name>trv::ComPortLine</name>
@@ -1240,6 +1244,29 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
     </message>
 </context>
 <context>
+    <name>trv::SettingSearch</name>
+    <message>
+        <source>Find a setting (Ctrl+F)</source>
+        <translation>Einstellung suchen (Strg+F)</translation>
+    </message>
+    <message>
+        <source>Find a setting</source>
+        <translation>Einstellung suchen</translation>
+    </message>
+    <message>
+        <source>Finds a setting by its label, by what it does or by its key in TARVO.INI, such as [MAILBOX] TIMEOUT. Return goes to the first match, Down chooses another.</source>
+        <translation>Findet eine Einstellung an ihrer Beschriftung, an dem, was sie bewirkt, oder an ihrem Schlüssel in TARVO.INI, etwa [MAILBOX] TIMEOUT. Die Eingabetaste springt zum ersten Treffer, Pfeil nach unten wählt einen anderen.</translation>
+    </message>
+    <message>
+        <source>Settings found</source>
+        <translation>Gefundene Einstellungen</translation>
+    </message>
+    <message>
+        <source>No setting matches</source>
+        <translation>Keine Einstellung passt</translation>
+    </message>
+</context>
+<context>
     <name>trv::SoundPage</name>
     <message>
         <source>Choose a wave file</source>
@@ -1533,6 +1560,29 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
     <message>
         <source>This page holds settings that differ from their default.</source>
         <translation>Diese Seite enthält Einstellungen, die vom Standard abweichen.</translation>
+    </message>
+</context>
+<context>
+    <name>trv::TerminalPreview</name>
+    <message>
+        <source>How the terminal program&apos;s text windows look in these colours. Click a line to choose its screen element.</source>
+        <translation>So sehen die Textfenster des Terminalprogramms in diesen Farben aus. Ein Klick auf eine Zeile wählt ihr Bildschirmelement.</translation>
+    </message>
+    <message>
+        <source>Welcome to the DB0ABC node</source>
+        <translation>Willkommen am Node DB0ABC</translation>
+    </message>
+    <message>
+        <source>Good morning, all on the node</source>
+        <translation>Guten Morgen an alle am Node</translation>
+    </message>
+    <message>
+        <source>New mail for DL1ABC</source>
+        <translation>Neue Mail für DL1ABC</translation>
+    </message>
+    <message>
+        <source>selected text</source>
+        <translation>markierter Text</translation>
     </message>
 </context>
 <context>

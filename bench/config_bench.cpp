@@ -7,8 +7,8 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_files.h"
-#include "config/file_writer.h"
 #include "config/ini_document.h"
+#include "platform/atomic_file_writer.h"
 
 using namespace trv;
 using bench::BenchDir;

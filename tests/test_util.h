@@ -13,7 +13,7 @@
 #include <string>
 
 #include "config/config.h"
-#include "config/file_writer.h"
+#include "platform/atomic_file_writer.h"
 
 namespace trv::test {
 

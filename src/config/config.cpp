@@ -41,7 +41,6 @@ std::unique_ptr<TIniFile> OpenConfigFile(const Config& config) {
   const std::string hostPath = o.otherFile.empty() ? config.Files.ToHost(path).value_or(std::string()) : o.otherFile;
   auto ini = std::make_unique<TIniFile>(hostPath, path, o.writer, o.reader);
   ini->SetFindings(o.findings);
-  ini->SetLookups(o.lookups);
   ini->SetReadOnly(o.readOnly);
   ini->SetLockNotice(o.lockWaiting);
   return ini;

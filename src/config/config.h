@@ -31,8 +31,6 @@ struct StoreOptions {
   Findings* findings = nullptr;
   // Told of every directory that reading the DIR section asks for, in order.
   std::function<void(const std::string&)> directoryRequested;
-  // Records what every read looks at in the file; null records nothing.
-  FileLookups* lookups = nullptr;
   // A host file read and written in place of TARVO.INI (tarvoini check --file); empty: TARVO.INI.
   std::string otherFile;
   // Told while another program holds the folder's lock (DirectoryLock); false gives up.

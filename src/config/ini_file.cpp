@@ -46,12 +46,6 @@ void AppendLimited(const std::vector<std::string>& names, std::vector<std::strin
   }
 }
 
-std::string JoinedNames(const std::vector<std::string>& names) {
-  std::string joined;
-  for (const auto& name : names) joined += name + '\n';
-  return joined;
-}
-
 }  // namespace
 
 TIniFile::TIniFile(std::string hostPath, std::string shownPath, FileWriter* writer, FileReader* reader)
@@ -92,17 +86,9 @@ void TIniFile::CheckWritable() {
 
 std::optional<std::string_view> TIniFile::RawValue(std::string_view section, std::string_view key) {
   const auto inDocument = Document().RawValue(section, key);
-  RecordLookup(FileLookup::Kind::Value, section, key, inDocument);
   for (const HeldValue& held : held_)
     if (EqualNoCase1252(held.section, section) && EqualNoCase1252(held.key, key)) return held.value;
   return inDocument;
-}
-
-void TIniFile::RecordLookup(FileLookup::Kind kind, std::string_view section, std::string_view key,
-                            std::optional<std::string_view> value) {
-  if (lookups_ == nullptr) return;
-  lookups_->push_back(FileLookup{kind, std::string(section), std::string(key),
-                                 value ? std::optional<std::string>(std::string(*value)) : std::nullopt});
 }
 
 std::optional<std::string> TIniFile::ReadValue(std::string_view section, std::string_view key) {
@@ -203,13 +189,11 @@ void TIniFile::HoldWrites(bool hold) {
 void TIniFile::ReadSections(std::vector<std::string>& list) {
   list.clear();
   AppendLimited(Document().SectionNames(), list);
-  if (lookups_ != nullptr) RecordLookup(FileLookup::Kind::SectionNames, {}, {}, JoinedNames(list));
 }
 
 void TIniFile::ReadSection(std::string_view section, std::vector<std::string>& list) {
   list.clear();
   AppendLimited(Document().KeyNames(section), list);
-  if (lookups_ != nullptr) RecordLookup(FileLookup::Kind::KeyNames, section, {}, JoinedNames(list));
 }
 
 void TIniFile::ReadSectionValues(std::string_view section, std::vector<std::string>& list) {

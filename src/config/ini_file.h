@@ -38,18 +38,6 @@ struct Finding {
 };
 using Findings = std::vector<Finding>;
 
-// What one read looked at in the file: a key's raw value (none when the key is missing), or
-// the key names of a section, or the section names (each name ended by a line break).
-struct FileLookup {
-  enum class Kind { Value, KeyNames, SectionNames };
-  Kind kind = Kind::Value;
-  std::string section;
-  std::string key;
-  std::optional<std::string> value;
-  bool operator==(const FileLookup&) const = default;
-};
-using FileLookups = std::vector<FileLookup>;
-
 // One write that save all makes: a key's value, or a whole section's keys (`key` empty, the
 // keys joined as "KEY=VALUE" lines in `value`).
 struct IniWrite {
@@ -139,8 +127,6 @@ class TIniFile {
   Findings* FindingsTarget() const { return findings_; }
   void Report(std::string_view section, std::string_view key, const std::string& message,
               FindingKind kind = FindingKind::Replaced);
-  // Every read then records what it looked at in the document (the file, unless written to).
-  void SetLookups(FileLookups* lookups) { lookups_ = lookups; }
   const std::string& ShownPath() const { return shownPath_; }
   const std::string& HostPath() const { return hostPath_; }
 
@@ -154,8 +140,6 @@ class TIniFile {
   std::optional<std::string> ReadValue(std::string_view section, std::string_view key);
   std::optional<std::string_view> RawValue(std::string_view section, std::string_view key);
   bool Holds() const { return readOnly_ || validateOnly_ || holding_; }
-  void RecordLookup(FileLookup::Kind kind, std::string_view section, std::string_view key,
-                    std::optional<std::string_view> value);
 
   struct HeldValue {
     std::string section, key, value;
@@ -172,7 +156,6 @@ class TIniFile {
   bool utf16_ = false;
   bool dirty_ = false;
   Findings* findings_ = nullptr;
-  FileLookups* lookups_ = nullptr;
   bool readOnly_ = false;
   bool validateOnly_ = false;
   bool holding_ = false;

@@ -7,7 +7,7 @@
 #include <QToolButton>
 
 #include "config/config.h"
-#include "config/file_writer.h"
+#include "platform/atomic_file_writer.h"
 #include "ui/dialogs/edit_section_form.h"
 #include "ui/pages/tnc_page.h"
 #include "ui/widgets/dos_text_edit.h"

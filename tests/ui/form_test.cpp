@@ -11,9 +11,9 @@
 #include <filesystem>
 #include <functional>
 
-#include "config/file_writer.h"
 #include "config/sections.h"
 #include "page_tabs.h"
+#include "platform/atomic_file_writer.h"
 #include "ui/dialogs/edit_section_form.h"
 #include "ui/pages/settings_page.h"
 #include "ui_test_util.h"

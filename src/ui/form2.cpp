@@ -233,12 +233,12 @@ void TForm2::BuildFrame() {
   buttons.panel->setMinimumHeight(kButtonPanelHeight);
   connect(buttons.ok, &QPushButton::clicked, this, [this] { Btn_OKClick(); });
   connect(buttons.abort, &QPushButton::clicked, this, [this] { Btn_AbortClick(); });
-  auto* changes = Named(new QPushButton(tr("&Your changes...")), "Btn_Changes");
+  auto* changes = Named(new QPushButton(tr("&Your changes..."), buttons.panel), "Btn_Changes");
+  changes->setAutoDefault(false);  // Return stays OK's
   changes->setToolTip(tr("Lists what OK writes into TARVO.INI, with the value the file holds now."));
   connect(changes, &QPushButton::clicked, this, [this] { ShowChanges(); });
   auto* row = static_cast<QBoxLayout*>(buttons.panel->layout());
   row->insertWidget(row->indexOf(buttons.ok), changes);
-  QWidget::setTabOrder(changes, buttons.ok);
   row->insertWidget(0, BuildFileLabel());
   QWidget::setTabOrder(buttons.abort, search->Field());  // last: Tab goes on round to the tab bar
 
@@ -248,8 +248,9 @@ void TForm2::BuildFrame() {
   layout->addWidget(replacements_);
   layout->addWidget(tabMarks_->Switch());
   layout->addWidget(buttons.panel);
-  QWidget::setTabOrder(buttons.abort, tabMarks_->Switch());  // the pages lead to OK
-  layout->setSizeConstraint(QLayout::SetFixedSize);          // not resizable
+  QWidget::setTabOrder(buttons.abort, changes);  // the pages lead to OK
+  QWidget::setTabOrder(changes, tabMarks_->Switch());
+  layout->setSizeConstraint(QLayout::SetFixedSize);  // not resizable
 }
 
 // Which file OK writes, so that the user knows which Tarvo is being edited.

@@ -12,7 +12,15 @@ namespace {
 class FieldResetMenu : public QObject {
  public:
   FieldResetMenu(QWidget* field, FieldUndo undo) : QObject(field), field_(field), undo_(std::move(undo)) {
+    setObjectName(kName);
     field->installEventFilter(this);
+  }
+  static constexpr const char* kName = "FieldResetMenu_Undo";
+
+  bool Revert() {
+    if (undo_.asLoaded()) return false;
+    undo_.revert();
+    return true;
   }
 
  protected:
@@ -54,5 +62,12 @@ class FieldResetMenu : public QObject {
 }  // namespace
 
 void AddFieldResetMenu(QWidget* field, FieldUndo undo) { new FieldResetMenu(field, std::move(undo)); }
+
+bool RevertField(QWidget* field) {
+  for (QObject* child : field->children())
+    if (child->objectName() == FieldResetMenu::kName)
+      if (auto* menu = dynamic_cast<FieldResetMenu*>(child)) return menu->Revert();
+  return false;
+}
 
 }  // namespace trv

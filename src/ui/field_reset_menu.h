@@ -15,5 +15,8 @@ struct FieldUndo {
 };
 
 void AddFieldResetMenu(QWidget* field, FieldUndo undo);
+// What the menu's revert does, for a field that has the menu and a value other than the file's;
+// false when there is nothing to revert.
+bool RevertField(QWidget* field);
 
 }  // namespace trv

@@ -19,6 +19,7 @@
 #include "ui/accessible_names.h"
 #include "ui/dialogs/edit_section_form.h"
 #include "ui/field_marks.h"
+#include "ui/field_reset_menu.h"
 #include "ui/file_change_check.h"
 #include "ui/layout_builders.h"
 #include "ui/lock_wait_message.h"
@@ -225,14 +226,20 @@ TEditSectionForm& TForm2::EditSection() {
 void TForm2::BuildFrame() {
   auto* top = new QVBoxLayout;
   top->setContentsMargins(0, 0, 0, 0);
-  auto* search = new SettingSearch(config_, *tabs_, this);
+  auto* search = search_ = new SettingSearch(config_, *tabs_, this);
   top->addWidget(search);
   top->addWidget(tabs_);
   const OkAbortRow buttons = MakeOkAbortRow(this, "Panel1", tr("&Abort"), false);
   buttons.panel->setMinimumHeight(kButtonPanelHeight);
   connect(buttons.ok, &QPushButton::clicked, this, [this] { Btn_OKClick(); });
   connect(buttons.abort, &QPushButton::clicked, this, [this] { Btn_AbortClick(); });
-  static_cast<QBoxLayout*>(buttons.panel->layout())->insertWidget(0, BuildFileLabel());
+  auto* changes = Named(new QPushButton(tr("&Your changes..."), buttons.panel), "Btn_Changes");
+  changes->setAutoDefault(false);  // Return stays OK's
+  changes->setToolTip(tr("Lists what OK writes into TARVO.INI, with the value the file holds now."));
+  connect(changes, &QPushButton::clicked, this, [this] { ShowChanges(); });
+  auto* row = static_cast<QBoxLayout*>(buttons.panel->layout());
+  row->insertWidget(row->indexOf(buttons.ok), changes);
+  row->insertWidget(0, BuildFileLabel());
   QWidget::setTabOrder(buttons.abort, search->Field());  // last: Tab goes on round to the tab bar
 
   auto* layout = new QVBoxLayout(this);
@@ -241,8 +248,9 @@ void TForm2::BuildFrame() {
   layout->addWidget(replacements_);
   layout->addWidget(tabMarks_->Switch());
   layout->addWidget(buttons.panel);
-  QWidget::setTabOrder(buttons.abort, tabMarks_->Switch());  // the pages lead to OK
-  layout->setSizeConstraint(QLayout::SetFixedSize);          // not resizable
+  QWidget::setTabOrder(buttons.abort, changes);  // the pages lead to OK
+  QWidget::setTabOrder(changes, tabMarks_->Switch());
+  layout->setSizeConstraint(QLayout::SetFixedSize);  // not resizable
 }
 
 // Which file OK writes, so that the user knows which Tarvo is being edited.
@@ -375,6 +383,30 @@ bool TForm2::Changed() {
   } catch (const StoreError&) {  // a value OK cannot write: the user decides
     return true;
   }
+}
+
+std::vector<PendingChange> TForm2::ListChanges() {
+  if (unreadable_ || !loaded_) return {};
+  for (const SectionStep& step : SectionSteps()) StorePages(step.id);
+  QStringList pages;
+  for (int i = 0; i < tabs_->count(); ++i) pages << tabs_->tabText(i);
+  try {
+    return PendingChanges(config_, *loaded_, SaveImage::Of(config_), SettingIndex(config_, pages));
+  } catch (const StoreError& e) {  // a value OK cannot write, or the file unreadable now
+    modals_.ShowError(FromWindows(e.what()), FromWindows(e.Cause()));
+    return {};
+  }
+}
+
+void TForm2::RevertEdits() {
+  for (SettingsPage* page : Pages())
+    for (QWidget* field : page->findChildren<QWidget*>()) RevertField(field);
+}
+
+void TForm2::ShowChanges() {
+  ChangesForm form([this] { return ListChanges(); }, [this] { RevertEdits(); }, this);
+  modals_.RunDialog(form);
+  if (form.Chosen()) search_->Go(*form.Chosen());
 }
 
 void TForm2::Leave() {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "config/save_merge.h"
+#include "ui/dialogs/changes_form.h"
 #include "ui/translated.h"
 
 class QLabel;
@@ -18,6 +19,7 @@ namespace trv {
 class Config;
 class LoadNotice;
 class ReplacementNotice;
+class SettingSearch;
 class ModalWindows;
 class PageSlot;
 class SettingsPage;
@@ -83,6 +85,11 @@ class TForm2 : public QDialog {
   void Leave();
   // True when OK would write a value other than the one of the file as loaded.
   bool Changed();
+  // "Changes...": what OK writes, and going to a field from there.
+  void ShowChanges();
+  std::vector<PendingChange> ListChanges();
+  // Puts every typed value of the built pages back to the value in the file.
+  void RevertEdits();
   void ShowLoadErrors();
   void TellRefusedFolder();
 
@@ -90,6 +97,7 @@ class TForm2 : public QDialog {
   ModalWindows& modals_;
   TEditSectionForm* editSection_ = nullptr;
   QTabWidget* tabs_;
+  SettingSearch* search_ = nullptr;
   TabMarks* tabMarks_ = nullptr;  // what changed, on the tabs; its switch in the frame
   LoadNotice* notice_;
   ReplacementNotice* replacements_;

@@ -685,6 +685,69 @@ Tarvos Programmverzeichnis und merkt sich die Antwort in
     </message>
 </context>
 <context>
+    <name>trv::ChangesForm</name>
+    <message>
+        <source>What OK writes</source>
+        <translation>Was OK schreibt</translation>
+    </message>
+    <message>
+        <source>Changes OK writes</source>
+        <translation>Änderungen, die OK schreibt</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Einstellung</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Schlüssel</translation>
+    </message>
+    <message>
+        <source>In the file</source>
+        <translation>In der Datei</translation>
+    </message>
+    <message>
+        <source>New value</source>
+        <translation>Neuer Wert</translation>
+    </message>
+    <message>
+        <source>&amp;Revert all</source>
+        <translation>Alle &amp;zurücknehmen</translation>
+    </message>
+    <message>
+        <source>Puts every value typed in the window back to the value in the file.</source>
+        <translation>Setzt jeden im Fenster eingegebenen Wert auf den Wert in der Datei zurück.</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Return or a double click goes to the field.</source>
+        <translation>Eingabetaste oder Doppelklick springt zum Feld.</translation>
+    </message>
+    <message>
+        <source>Your edits</source>
+        <translation>Ihre Eingaben</translation>
+    </message>
+    <message>
+        <source>Written in OK&apos;s form without an edit</source>
+        <translation>Ohne Eingabe in der Form von OK geschrieben</translation>
+    </message>
+    <message>
+        <source>OK writes nothing: the file holds every value the window shows.</source>
+        <translation>OK schreibt nichts: Die Datei enthält jeden Wert, den das Fenster zeigt.</translation>
+    </message>
+    <message>
+        <source>OK writes these values into TARVO.INI.</source>
+        <translation>OK schreibt diese Werte in TARVO.INI.</translation>
+    </message>
+</context>
+<context>
     <name>trv::CheckedNumberEdit</name>
     <message>
         <source>a whole number from %1 to %2</source>
@@ -1506,6 +1569,14 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
     <message>
         <source>Save writes the settings this window shows as a new TARVO.INI: every section of the program in full, nothing else of the old file. Cancel goes back to the window.</source>
         <translation>Speichern schreibt die Einstellungen dieses Fensters als neue TARVO.INI: jeder Abschnitt des Programms vollständig, nichts sonst von der alten Datei. Abbrechen kehrt zum Fenster zurück.</translation>
+    </message>
+    <message>
+        <source>&amp;Your changes...</source>
+        <translation>&amp;Änderungen...</translation>
+    </message>
+    <message>
+        <source>Lists what OK writes into TARVO.INI, with the value the file holds now.</source>
+        <translation>Zeigt, was OK in TARVO.INI schreibt, mit dem Wert, den die Datei jetzt enthält.</translation>
     </message>
 </context>
 <context>

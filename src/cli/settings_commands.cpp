@@ -1,8 +1,10 @@
 // get, set, apply, tnc and the dry runs: settings by name, checked as the window checks them,
 // written in one step with only the keys whose value changes.
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <fstream>
+#include <map>
 
 #include "cli/commands.h"
 #include "cli/json_settings.h"
@@ -10,6 +12,7 @@
 #include "config/device_section.h"
 #include "config/ini_document.h"
 #include "config/ini_errors.h"
+#include "config/mailbox_section.h"
 #include "config/save_merge.h"
 #include "config/saved_forms.h"
 #include "config/sections.h"
@@ -56,16 +59,36 @@ std::string WithWholeNumbers(std::string_view name) {
   return out;
 }
 
-// Sets one named value (UTF-8) in the records, checked as the window checks it. A read-only
-// value that stays as it is passes (apply gets them all).
-void SetOne(Config& config, const std::string& name, const std::string& utf8, bool readOnlyMayStay) {
+// Every setting's value as read, by its name in small letters: what apply may give back unchecked.
+using ValuesAsRead = std::map<std::string, std::string>;
+
+std::string Folded(std::string_view name) {
+  std::string out = WithWholeNumbers(name);
+  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return out;
+}
+
+ValuesAsRead ValuesOf(const Config& config) {
+  ValuesAsRead values;
+  for (const CatalogueEntry& e : MakeSettingCatalogue(config))
+    if (e.get) values.emplace(Folded(e.name), e.get(config));
+  return values;
+}
+
+// Sets one named value (UTF-8) in the records, checked as the window checks it. With `asRead`
+// (apply), a value that stays as it was read passes unchecked: the window keeps such a value
+// too, even one it could not offer (a driver file not in the driver folder).
+void SetOne(Config& config, const std::string& name, const std::string& utf8, const ValuesAsRead* asRead) {
   const SettingCatalogue catalogue = MakeSettingCatalogue(config);
   const CatalogueEntry* entry = FindSetting(catalogue, WithWholeNumbers(name));
   if (entry == nullptr) throw Refusal{"no setting " + name + " (tarvoini names lists them)"};
   auto text = Utf8ToCp1252(utf8);
   if (!text) throw Refusal{entry->name + ": '" + utf8 + "' has characters that TARVO.INI cannot hold"};
   if (*text == entry->get(config)) {
-    if (entry->readOnly && readOnlyMayStay) return;
+    if (asRead != nullptr) {
+      const auto read = asRead->find(Folded(entry->name));
+      if (entry->readOnly || (read != asRead->end() && read->second == *text)) return;
+    }
   } else {
     *text = TrimIniBlanks(*text);  // as the terminal program's reader drops them
   }
@@ -206,6 +229,71 @@ void ResizeTncList(Config& config, std::size_t count) {
   config.TncCount = static_cast<std::int32_t>(count);
 }
 
+// The TNC list of an apply, taken whole: as long as the list given, each TNC matched by its
+// number. A list as long as the one read passes even where the TNC page could not add that many.
+void TakeTncList(Config& config, std::size_t count) {
+  if (count == static_cast<std::size_t>(config.TncCount)) return;
+  if (count > static_cast<std::size_t>(kMaxTncs))
+    throw Refusal{"TncTable: " + std::to_string(count) + " TNCs; the TNC page holds at most " +
+                  std::to_string(kMaxTncs)};
+  ResizeTncList(config, count);
+}
+
+// A closed time as the closed-time dialog offers it: hours * 100 + minutes ("2230") or HH:MM
+// ("22:30"), 00:00 to 23:59.
+std::optional<std::int32_t> OfferedClosedTime(std::string_view text) {
+  const std::size_t colon = text.find(':');
+  const auto hours = WholeDecimal(text.substr(0, colon));
+  const auto minutes =
+      colon == std::string_view::npos ? std::optional<std::uint64_t>(0) : WholeDecimal(text.substr(colon + 1));
+  if (!hours || !minutes) return std::nullopt;
+  const std::uint64_t time = colon == std::string_view::npos ? *hours : *hours * 100 + *minutes;
+  if ((colon != std::string_view::npos && *minutes > 59) || time / 100 > 23 || time % 100 > 59) return std::nullopt;
+  return static_cast<std::int32_t>(time);
+}
+
+// The closed-time list of an apply, taken whole ("ClosedTimes": [] empties it). A window as
+// read at the same place keeps its spelling in the file; any other must be one the closed-time
+// dialog offers, and the list must fit the file's line.
+void TakeClosedTimes(Config& config, std::size_t count, const std::map<std::string, std::string>& given) {
+  TClosedTimeCol list;
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::string item = "MailboxSettings.ClosedTimes[" + std::to_string(i) + "]";
+    std::int32_t time[2] = {0, 0};
+    std::string text[2];
+    for (int side = 0; side < 2; ++side) {
+      const std::string name = item + (side == 0 ? ".From" : ".To");
+      const auto value = given.find(Folded(name));
+      if (value == given.end()) throw Refusal{name + ": missing (a closed time has a From and a To)"};
+      text[side] = value->second;
+    }
+    const ClosedTime* read = config.ClosedTimes.WindowAt(static_cast<std::int32_t>(i));
+    if (read != nullptr && text[0] == std::to_string(read->From) && text[1] == std::to_string(read->To)) {
+      list.AddWindow(read->From, read->To, read->Text);
+      continue;
+    }
+    for (int side = 0; side < 2; ++side) {
+      const auto offered = OfferedClosedTime(text[side]);
+      if (!offered)
+        throw Refusal{item + (side == 0 ? ".From" : ".To") + ": '" + text[side] +
+                      "' is not a time of day from 00:00 to 23:59 (HH:MM or HHMM)"};
+      time[side] = *offered;
+    }
+    if (!ClosedTimeFits(list, time[0], time[1]))
+      throw Refusal{item + ": the closed-time list is full: TARVO.INI cannot hold another window"};
+    list.AddWindow(time[0], time[1]);
+  }
+  config.ClosedTimes.FreeAllItems();
+  for (std::int32_t i = 0; i < list.Count(); ++i) {
+    const ClosedTime* w = list.WindowAt(i);
+    config.ClosedTimes.AddWindow(w->From, w->To, w->Text);
+  }
+}
+
+bool StartsWithNoCase(std::string_view text, std::string_view start) {
+  return text.size() >= start.size() && EqualNoCase1252(text.substr(0, start.size()), start);
+}
+
 }  // namespace
 
 int ResaveDryRunCommand(const std::string& programDir, CommandStreams io) {
@@ -249,7 +337,7 @@ int SetCommand(const std::string& programDir, const std::vector<std::string>& pa
     return kUsage;
   }
   return ChangeSettings(programDir, dryRun, io, [&](Config& config) {
-    for (std::size_t i = 0; i < pairs.size(); i += 2) SetOne(config, pairs[i], pairs[i + 1], false);
+    for (std::size_t i = 0; i < pairs.size(); i += 2) SetOne(config, pairs[i], pairs[i + 1], nullptr);
   });
 }
 
@@ -276,11 +364,19 @@ int ApplyCommand(const std::string& programDir, const std::string& jsonFile, boo
     io.err << "tarvoini: " << jsonFile << ": " << e.what() << "\n";
     return kUsage;
   }
+  std::map<std::string, std::size_t> lengths;  // by the list's name in small letters
+  for (const auto& [name, length] : settings.listLengths) lengths[Folded(name)] = length;
+  std::map<std::string, std::string> given;
+  for (const auto& [name, value] : settings.values) given[Folded(name)] = value;
   return ChangeSettings(programDir, dryRun, io, [&](Config& config) {
-    if (const auto tncs = settings.listLengths.find("TncTable"); tncs != settings.listLengths.end())
-      ResizeTncList(config, tncs->second);
+    const ValuesAsRead asRead = ValuesOf(config);
+    if (const auto tncs = lengths.find("tnctable"); tncs != lengths.end()) TakeTncList(config, tncs->second);
+    if (const auto closed = lengths.find("mailboxsettings.closedtimes"); closed != lengths.end())
+      TakeClosedTimes(config, closed->second, given);
     for (const auto& [name, value] : settings.values)
-      if (name.rfind("UserSections", 0) != 0) SetOne(config, name, value, true);  // blocks are no settings
+      if (!StartsWithNoCase(name, "UserSections") &&  // blocks are no settings
+          !StartsWithNoCase(name, "MailboxSettings.ClosedTimes["))
+        SetOne(config, name, value, &asRead);
   });
 }
 

@@ -87,7 +87,9 @@ and nothing written, as they refuse a value that the next read would cut or read
 characters); then they write every change as OK in the dialog writes it (so a resave right
 after changes nothing) in one step, only the keys whose value changes, keeping TARVO.BAK as
 resave does. Fields derived from others (such as ColorTable[0].FgEnabled) are read-only.
-apply reads JSON nested at most 64 levels deep. --dry-run writes nothing: it prints the
+apply takes the TNC list and the closed-time list whole (an empty list empties it) and
+gives back a value as it was read unchecked, so show --json fed back changes nothing; it
+reads JSON nested at most 64 levels deep. --dry-run writes nothing: it prints the
 difference as a unified diff and exits with 0 when nothing would change, 1 when something
 would. The commands that write wait for another program's lock on the folder, saying so
 after a second, at most ten seconds.

@@ -371,12 +371,22 @@ int ApplyCommand(const std::string& programDir, const std::string& jsonFile, boo
   return ChangeSettings(programDir, dryRun, io, [&](Config& config) {
     const ValuesAsRead asRead = ValuesOf(config);
     if (const auto tncs = lengths.find("tnctable"); tncs != lengths.end()) TakeTncList(config, tncs->second);
-    if (const auto closed = lengths.find("mailboxsettings.closedtimes"); closed != lengths.end())
-      TakeClosedTimes(config, closed->second, given);
-    for (const auto& [name, value] : settings.values)
-      if (!StartsWithNoCase(name, "UserSections") &&  // blocks are no settings
-          !StartsWithNoCase(name, "MailboxSettings.ClosedTimes["))
+    const auto closed = lengths.find("mailboxsettings.closedtimes");
+    if (closed != lengths.end()) TakeClosedTimes(config, closed->second, given);
+    for (const auto& [name, value] : settings.values) {
+      if (StartsWithNoCase(name, "UserSections")) continue;  // blocks are no settings
+      if (!StartsWithNoCase(name, "MailboxSettings.ClosedTimes[")) {
         SetOne(config, name, value, &asRead);
+        continue;
+      }
+      const std::string folded = Folded(name);  // taken above when it is a From or a To of the list
+      bool taken = false;
+      for (std::size_t i = 0; closed != lengths.end() && i < closed->second && !taken; ++i) {
+        const std::string item = "mailboxsettings.closedtimes[" + std::to_string(i) + "].";
+        taken = folded == item + "from" || folded == item + "to";
+      }
+      if (!taken) throw Refusal{"no setting " + name + " (a closed time has a From and a To)"};
+    }
   });
 }
 

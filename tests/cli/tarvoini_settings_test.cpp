@@ -169,6 +169,7 @@ TEST_F(TarvoIniSettings, ShowJsonFedBackToApplyChangesNothingAndSetsWhatItNames)
       {closed, {"\"ClosedTimes\": [", "\"ClosedTimes\": []"}, 0, "CLOSEDTIME=\r\n"},
       {closed, {"\"From\": 2230", "\"From\": \"21:45\""}, 0, "CLOSEDTIME=1-2,2145-0600\r\n"},
       {closed, {"\"From\": 2230", "\"From\": 2460"}, 2, "ClosedTimes[1].From: '2460' is not a time of day"},
+      {closed, {"\"To\": 600", "\"To\": 600, \"Text\": \"x\""}, 2, "no setting MailboxSettings.ClosedTimes[1].Text"},
       {kFile, {"\"Baud\": 19200", "\"Baud\": 9600"}, 0, "TNC0=1,248,9600,", false},
       {kFile, {"TNC2.TNC", "OTHER.TNC"}, 2, "TncTable[0].Driver: no file OTHER.TNC in the driver folder", false},
       {TenTncs(), {"\"Port\": 1,", "\"Port\": 2,"}, 0, "TNC0=2,248,"},

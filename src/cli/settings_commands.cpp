@@ -8,8 +8,10 @@
 
 #include "cli/commands.h"
 #include "cli/json_settings.h"
+#include "cli/settings_visitor.h"
 #include "config/config.h"
 #include "config/device_section.h"
+#include "config/free_section.h"
 #include "config/ini_document.h"
 #include "config/ini_errors.h"
 #include "config/mailbox_section.h"
@@ -294,6 +296,34 @@ bool StartsWithNoCase(std::string_view text, std::string_view start) {
   return text.size() >= start.size() && EqualNoCase1252(text.substr(0, start.size()), start);
 }
 
+// A folder or wave file of a portable copy (relative, with a backslash: a bare wave file name is
+// read with the wave directory in front) placed below this station's program folder.
+std::string BelowProgramFolder(const Config& config, const std::string& name, const std::string& utf8) {
+  const bool relative =
+      !utf8.empty() && utf8[0] != '\\' && (utf8.size() < 2 || utf8[1] != ':') && utf8.find('\\') != std::string::npos;
+  if (!relative || !(StartsWithNoCase(name, "Directories.") || StartsWithNoCase(name, "SoundSettings.WaveFiles[")))
+    return utf8;
+  return Cp1252ToUtf8(config.Dirs.GetProgramDir()) + utf8;
+}
+
+// Writes the command blocks of a portable copy; a block this station holds with other lines is
+// replaced only with `replace`, else all are refused by name.
+void WriteBlocks(Config& config, const CommandBlocks& blocks, bool replace) {
+  std::string clashes;
+  for (const auto& [name, lines] : blocks) {
+    std::vector<std::string> held;
+    ReadFreeSection(config, name, held);
+    if (!held.empty() && held != lines && !replace) clashes += (clashes.empty() ? "" : ", ") + name;
+  }
+  if (!clashes.empty())
+    throw Refusal{"the command blocks " + clashes + " exist here with other lines (--replace-blocks replaces them)"};
+  for (const auto& [name, lines] : blocks) {
+    std::vector<std::string> held;
+    ReadFreeSection(config, name, held);
+    if (held != lines) WriteFreeSection(config, name, lines);
+  }
+}
+
 }  // namespace
 
 int ResaveDryRunCommand(const std::string& programDir, CommandStreams io) {
@@ -341,7 +371,8 @@ int SetCommand(const std::string& programDir, const std::vector<std::string>& pa
   });
 }
 
-int ApplyCommand(const std::string& programDir, const std::string& jsonFile, bool dryRun, CommandStreams io) {
+int ApplyCommand(const std::string& programDir, const std::string& jsonFile, bool dryRun, bool replaceBlocks,
+                 CommandStreams io) {
   std::ifstream in(jsonFile, std::ios::binary);
   if (!in) {
     io.err << "tarvoini: cannot read " << jsonFile << "\n";
@@ -368,15 +399,29 @@ int ApplyCommand(const std::string& programDir, const std::string& jsonFile, boo
   for (const auto& [name, length] : settings.listLengths) lengths[Folded(name)] = length;
   std::map<std::string, std::string> given;
   for (const auto& [name, value] : settings.values) given[Folded(name)] = value;
+  CommandBlocks blocks;  // "Blocks.NAME[i]": line i of the command block NAME
+  for (const auto& [list, length] : settings.listLengths) {
+    if (!StartsWithNoCase(list, "Blocks.")) continue;
+    std::vector<std::string> lines;
+    for (std::size_t i = 0; i < length; ++i) {
+      const auto line = Utf8ToCp1252(given[Folded(list + "[" + std::to_string(i) + "]")]);
+      if (!line) {
+        io.err << "tarvoini: " << list << ": a line has characters that TARVO.INI cannot hold\n";
+        return kUsage;
+      }
+      lines.push_back(*line);
+    }
+    blocks.emplace_back(*Utf8ToCp1252(list.substr(7)), std::move(lines));
+  }
   return ChangeSettings(programDir, dryRun, io, [&](Config& config) {
     const ValuesAsRead asRead = ValuesOf(config);
     if (const auto tncs = lengths.find("tnctable"); tncs != lengths.end()) TakeTncList(config, tncs->second);
     const auto closed = lengths.find("mailboxsettings.closedtimes");
     if (closed != lengths.end()) TakeClosedTimes(config, closed->second, given);
     for (const auto& [name, value] : settings.values) {
-      if (StartsWithNoCase(name, "UserSections")) continue;  // blocks are no settings
+      if (StartsWithNoCase(name, "UserSections") || StartsWithNoCase(name, "Blocks.")) continue;  // no settings
       if (!StartsWithNoCase(name, "MailboxSettings.ClosedTimes[")) {
-        SetOne(config, name, value, &asRead);
+        SetOne(config, name, BelowProgramFolder(config, name, value), &asRead);
         continue;
       }
       const std::string folded = Folded(name);  // taken above when it is a From or a To of the list
@@ -387,6 +432,7 @@ int ApplyCommand(const std::string& programDir, const std::string& jsonFile, boo
       }
       if (!taken) throw Refusal{"no setting " + name + " (a closed time has a From and a To)"};
     }
+    WriteBlocks(config, blocks, replaceBlocks);
   });
 }
 

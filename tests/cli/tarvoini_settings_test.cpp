@@ -206,6 +206,45 @@ TEST_F(TarvoIniSettings, ShowJsonFedBackToApplyChangesNothingAndSetsWhatItNames)
   }
 }
 
+// A portable copy places the folders below the other station's folder and writes the command
+// blocks the TNCs name; a block held there with other lines is replaced only on request.
+TEST_F(TarvoIniSettings, APortableCopyPlacesFoldersBelowTheOtherStationAndWritesItsBlocks) {
+  WriteFile(program / "TARVO.INI",
+            "[DIR]\r\nRD=LOG\\\r\n[DEVICE]\r\nTNC0=1,248,19200,8,1,1,144.800,MYINI,DEFDEI,0,0,TNC2.TNC\r\n"
+            "TNC1=END OF BLOCK\r\n[MYINI]\r\n0=ESC I DL1ABC\r\n1=ESC M N\r\n");
+  ASSERT_EQ(Run("resave").status, 0);
+  const std::string json = (tmp.path() / "portable.json").string();
+  WriteFile(json, Run("show --json --portable").out);
+  const fs::path other = tmp.path() / "other";
+  WriteFile(other / "DRIVER.TNC" / "TNC2.TNC", "");
+  const struct {
+    const char* held;  // the target's block
+    const char* options;
+    int status;
+    const char* says;
+  } cases[] = {
+      {"", "", 0, "[MYINI]\r\n0=ESC I DL1ABC\r\n1=ESC M N\r\n"},
+      {"[MYINI]\r\n0=ESC I DL1ABC\r\n1=ESC M N\r\n", "", 0, "[MYINI]\r\n0=ESC I DL1ABC\r\n1=ESC M N\r\n"},
+      {"[MYINI]\r\n0=ESC I DK0XX\r\n", "", 2, "the command blocks MYINI exist here with other lines"},
+      {"[MYINI]\r\n0=ESC I DK0XX\r\n", "--replace-blocks ", 0, "[MYINI]\r\n0=ESC I DL1ABC\r\n1=ESC M N\r\n"},
+  };
+  for (const auto& c : cases) {
+    const std::string file = std::string("[STATION]\r\nCALL=DK0XX\r\n") + c.held;
+    WriteFile(other / "TARVO.INI", file);
+    const test::Result r =
+        test::RunTarvoIni(tmp, "--dir '" + other.string() + "' apply " + c.options + "'" + json + "'");
+    const std::string ini = ReadFile(other / "TARVO.INI");
+    ASSERT_EQ(r.status, c.status) << c.options << r.err;
+    if (c.status != 0) {
+      EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
+      EXPECT_EQ(ini, file);
+      continue;
+    }
+    EXPECT_NE(ini.find(c.says), std::string::npos) << ini;
+    EXPECT_NE(ini.find("\\other\\LOG\\\r\n"), std::string::npos) << ini;  // RD=LOG\ below the copy's folder
+  }
+}
+
 TEST_F(TarvoIniSettings, TncAddAndDelAsTheTncPageDoes) {
   ASSERT_EQ(Run("tnc add").status, 0);
   EXPECT_NE(Ini().find("TNC1=2,248,19200,8,1,1,123.456,DEFINI,DEFDEI,0,0,TNC2.TNC\r\nTNC2=END OF BLOCK"),
@@ -254,6 +293,7 @@ TEST_F(TarvoIniSettings, BashCompletesVerbsFilesNamesAndValues) {
       {"tarvoini re", "resave\nrestore\n"},
       {"tarvoini po", "ports\n"},
       {dir + "ports ''", "map\nunmap\n"},
+      {dir + "show --json --", "--portable\n"},
       {dir + "ports unmap COM3", "COM3\n"},
       {dir + "set TncTable[0].P", "TncTable[0].Port\nTncTable[0].PacLen\n"},
       {dir + "set ColorTable[0].", "ColorTable[0].Bg\n"},  // read-only settings cannot be set

@@ -297,11 +297,15 @@ bool StartsWithNoCase(std::string_view text, std::string_view start) {
 }
 
 // A folder or wave file of a portable copy (relative, with a backslash: a bare wave file name is
-// read with the wave directory in front) placed below this station's program folder.
-std::string BelowProgramFolder(const Config& config, const std::string& name, const std::string& utf8) {
+// read with the wave directory in front) placed below this station's program folder; one as
+// read stays as it is.
+std::string BelowProgramFolder(const Config& config, const std::string& name, const std::string& utf8,
+                               const ValuesAsRead& asRead) {
   const bool relative =
       !utf8.empty() && utf8[0] != '\\' && (utf8.size() < 2 || utf8[1] != ':') && utf8.find('\\') != std::string::npos;
   if (!relative || !(StartsWithNoCase(name, "Directories.") || StartsWithNoCase(name, "SoundSettings.WaveFiles[")))
+    return utf8;
+  if (const auto read = asRead.find(Folded(name)); read != asRead.end() && Cp1252ToUtf8(read->second) == utf8)
     return utf8;
   return Cp1252ToUtf8(config.Dirs.GetProgramDir()) + utf8;
 }
@@ -421,7 +425,7 @@ int ApplyCommand(const std::string& programDir, const std::string& jsonFile, boo
     for (const auto& [name, value] : settings.values) {
       if (StartsWithNoCase(name, "UserSections") || StartsWithNoCase(name, "Blocks.")) continue;  // no settings
       if (!StartsWithNoCase(name, "MailboxSettings.ClosedTimes[")) {
-        SetOne(config, name, BelowProgramFolder(config, name, value), &asRead);
+        SetOne(config, name, BelowProgramFolder(config, name, value, asRead), &asRead);
         continue;
       }
       const std::string folded = Folded(name);  // taken above when it is a From or a To of the list

@@ -164,6 +164,7 @@ TEST_F(TarvoIniSettings, ShowJsonFedBackToApplyChangesNothingAndSetsWhatItNames)
       {ReadFile(fs::path(TEST_DATA_DIR) / "ini" / "rich.ini"), {}, 0, ""},
       {TenTncs(), {}, 0, ""},
       {closed, {}, 0, ""},
+      {"[DIR]\r\nRD=READ\\\r\n[SOUND]\r\nSTARTUP=WAV\\X.WAV\r\n", {}, 0, ""},  // relative to the program folder
       {kFile, {}, 0, "", false},  // the driver file is not in the driver folder
       {kFile, {"\"DL1ABC\"", "\"DK0NEW\""}, 0, "CALL=DK0NEW\r\n"},
       {closed, {"\"ClosedTimes\": [", "\"ClosedTimes\": []"}, 0, "CLOSEDTIME=\r\n"},

@@ -45,8 +45,9 @@ struct FolderChoice {
 // `needsConfigFile`: a folder without TARVO.INI is refused unless `init` is given.
 FolderChoice ChooseFolder(const std::string& dirOption, bool init, bool needsConfigFile);
 
-// `programDir` is a host path.
-int ShowCommand(const std::string& programDir, bool json, CommandStreams io);
+// `programDir` is a host path. `portable` (with json): folders and wave files below the program
+// folder relative to it, and the command blocks the TNCs name with their lines.
+int ShowCommand(const std::string& programDir, bool json, bool portable, CommandStreams io);
 // `file`: a host file checked in place of TARVO.INI (check --file); empty: TARVO.INI.
 int CheckCommand(const std::string& programDir, const std::string& file, CommandStreams io);
 // Saves as OK does, keeping the file as it was as TARVO.BAK when the save changes it.
@@ -63,7 +64,10 @@ int GetCommand(const std::string& programDir, const std::string& name, CommandSt
 // NAME VALUE pairs, checked as the window checks them, written in one step (or, dry, shown).
 int SetCommand(const std::string& programDir, const std::vector<std::string>& pairs, bool dryRun, CommandStreams io);
 // Every setting a `show --json` output names.
-int ApplyCommand(const std::string& programDir, const std::string& jsonFile, bool dryRun, CommandStreams io);
+// Relative folders and wave files go below the program folder; the command blocks it holds are
+// written, refusing (exit status 2) to replace one with other lines unless `replaceBlocks`.
+int ApplyCommand(const std::string& programDir, const std::string& jsonFile, bool dryRun, bool replaceBlocks,
+                 CommandStreams io);
 // tnc add, tnc del N: as the TNC page adds and deletes.
 int TncCommand(const std::string& programDir, const std::vector<std::string>& args, bool dryRun, CommandStreams io);
 

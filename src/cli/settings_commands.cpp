@@ -1,15 +1,20 @@
 // get, set, apply, tnc and the dry runs: settings by name, checked as the window checks them,
 // written in one step with only the keys whose value changes.
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <fstream>
+#include <map>
 
 #include "cli/commands.h"
 #include "cli/json_settings.h"
+#include "cli/settings_visitor.h"
 #include "config/config.h"
 #include "config/device_section.h"
+#include "config/free_section.h"
 #include "config/ini_document.h"
 #include "config/ini_errors.h"
+#include "config/mailbox_section.h"
 #include "config/save_merge.h"
 #include "config/saved_forms.h"
 #include "config/sections.h"
@@ -56,16 +61,36 @@ std::string WithWholeNumbers(std::string_view name) {
   return out;
 }
 
-// Sets one named value (UTF-8) in the records, checked as the window checks it. A read-only
-// value that stays as it is passes (apply gets them all).
-void SetOne(Config& config, const std::string& name, const std::string& utf8, bool readOnlyMayStay) {
+// Every setting's value as read, by its name in small letters: what apply may give back unchecked.
+using ValuesAsRead = std::map<std::string, std::string>;
+
+std::string Folded(std::string_view name) {
+  std::string out = WithWholeNumbers(name);
+  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return out;
+}
+
+ValuesAsRead ValuesOf(const Config& config) {
+  ValuesAsRead values;
+  for (const CatalogueEntry& e : MakeSettingCatalogue(config))
+    if (e.get) values.emplace(Folded(e.name), e.get(config));
+  return values;
+}
+
+// Sets one named value (UTF-8) in the records, checked as the window checks it. With `asRead`
+// (apply), a value that stays as it was read passes unchecked: the window keeps such a value
+// too, even one it could not offer (a driver file not in the driver folder).
+void SetOne(Config& config, const std::string& name, const std::string& utf8, const ValuesAsRead* asRead) {
   const SettingCatalogue catalogue = MakeSettingCatalogue(config);
   const CatalogueEntry* entry = FindSetting(catalogue, WithWholeNumbers(name));
   if (entry == nullptr) throw Refusal{"no setting " + name + " (tarvoini names lists them)"};
   auto text = Utf8ToCp1252(utf8);
   if (!text) throw Refusal{entry->name + ": '" + utf8 + "' has characters that TARVO.INI cannot hold"};
   if (*text == entry->get(config)) {
-    if (entry->readOnly && readOnlyMayStay) return;
+    if (asRead != nullptr) {
+      const auto read = asRead->find(Folded(entry->name));
+      if (entry->readOnly || (read != asRead->end() && read->second == *text)) return;
+    }
   } else {
     *text = TrimIniBlanks(*text);  // as the terminal program's reader drops them
   }
@@ -206,6 +231,103 @@ void ResizeTncList(Config& config, std::size_t count) {
   config.TncCount = static_cast<std::int32_t>(count);
 }
 
+// The TNC list of an apply, taken whole: as long as the list given, each TNC matched by its
+// number. A list as long as the one read passes even where the TNC page could not add that many.
+void TakeTncList(Config& config, std::size_t count) {
+  if (count == static_cast<std::size_t>(config.TncCount)) return;
+  if (count > static_cast<std::size_t>(kMaxTncs))
+    throw Refusal{"TncTable: " + std::to_string(count) + " TNCs; the TNC page holds at most " +
+                  std::to_string(kMaxTncs)};
+  ResizeTncList(config, count);
+}
+
+// A closed time as the closed-time dialog offers it: hours * 100 + minutes ("2230") or HH:MM
+// ("22:30"), 00:00 to 23:59.
+std::optional<std::int32_t> OfferedClosedTime(std::string_view text) {
+  const std::size_t colon = text.find(':');
+  const auto hours = WholeDecimal(text.substr(0, colon));
+  const auto minutes =
+      colon == std::string_view::npos ? std::optional<std::uint64_t>(0) : WholeDecimal(text.substr(colon + 1));
+  if (!hours || !minutes) return std::nullopt;
+  const std::uint64_t time = colon == std::string_view::npos ? *hours : *hours * 100 + *minutes;
+  if ((colon != std::string_view::npos && *minutes > 59) || time / 100 > 23 || time % 100 > 59) return std::nullopt;
+  return static_cast<std::int32_t>(time);
+}
+
+// The closed-time list of an apply, taken whole ("ClosedTimes": [] empties it). A window as
+// read at the same place keeps its spelling in the file; any other must be one the closed-time
+// dialog offers, and the list must fit the file's line.
+void TakeClosedTimes(Config& config, std::size_t count, const std::map<std::string, std::string>& given) {
+  TClosedTimeCol list;
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::string item = "MailboxSettings.ClosedTimes[" + std::to_string(i) + "]";
+    std::int32_t time[2] = {0, 0};
+    std::string text[2];
+    for (int side = 0; side < 2; ++side) {
+      const std::string name = item + (side == 0 ? ".From" : ".To");
+      const auto value = given.find(Folded(name));
+      if (value == given.end()) throw Refusal{name + ": missing (a closed time has a From and a To)"};
+      text[side] = value->second;
+    }
+    const ClosedTime* read = config.ClosedTimes.WindowAt(static_cast<std::int32_t>(i));
+    if (read != nullptr && text[0] == std::to_string(read->From) && text[1] == std::to_string(read->To)) {
+      list.AddWindow(read->From, read->To, read->Text);
+      continue;
+    }
+    for (int side = 0; side < 2; ++side) {
+      const auto offered = OfferedClosedTime(text[side]);
+      if (!offered)
+        throw Refusal{item + (side == 0 ? ".From" : ".To") + ": '" + text[side] +
+                      "' is not a time of day from 00:00 to 23:59 (HH:MM or HHMM)"};
+      time[side] = *offered;
+    }
+    if (!ClosedTimeFits(list, time[0], time[1]))
+      throw Refusal{item + ": the closed-time list is full: TARVO.INI cannot hold another window"};
+    list.AddWindow(time[0], time[1]);
+  }
+  config.ClosedTimes.FreeAllItems();
+  for (std::int32_t i = 0; i < list.Count(); ++i) {
+    const ClosedTime* w = list.WindowAt(i);
+    config.ClosedTimes.AddWindow(w->From, w->To, w->Text);
+  }
+}
+
+bool StartsWithNoCase(std::string_view text, std::string_view start) {
+  return text.size() >= start.size() && EqualNoCase1252(text.substr(0, start.size()), start);
+}
+
+// A folder or wave file of a portable copy (relative, with a backslash: a bare wave file name is
+// read with the wave directory in front) placed below this station's program folder; one as
+// read stays as it is.
+std::string BelowProgramFolder(const Config& config, const std::string& name, const std::string& utf8,
+                               const ValuesAsRead& asRead) {
+  const bool relative =
+      !utf8.empty() && utf8[0] != '\\' && (utf8.size() < 2 || utf8[1] != ':') && utf8.find('\\') != std::string::npos;
+  if (!relative || !(StartsWithNoCase(name, "Directories.") || StartsWithNoCase(name, "SoundSettings.WaveFiles[")))
+    return utf8;
+  if (const auto read = asRead.find(Folded(name)); read != asRead.end() && Cp1252ToUtf8(read->second) == utf8)
+    return utf8;
+  return Cp1252ToUtf8(config.Dirs.GetProgramDir()) + utf8;
+}
+
+// Writes the command blocks of a portable copy; a block this station holds with other lines is
+// replaced only with `replace`, else all are refused by name.
+void WriteBlocks(Config& config, const CommandBlocks& blocks, bool replace) {
+  std::string clashes;
+  for (const auto& [name, lines] : blocks) {
+    std::vector<std::string> held;
+    ReadFreeSection(config, name, held);
+    if (!held.empty() && held != lines && !replace) clashes += (clashes.empty() ? "" : ", ") + name;
+  }
+  if (!clashes.empty())
+    throw Refusal{"the command blocks " + clashes + " exist here with other lines (--replace-blocks replaces them)"};
+  for (const auto& [name, lines] : blocks) {
+    std::vector<std::string> held;
+    ReadFreeSection(config, name, held);
+    if (held != lines) WriteFreeSection(config, name, lines);
+  }
+}
+
 }  // namespace
 
 int ResaveDryRunCommand(const std::string& programDir, CommandStreams io) {
@@ -249,11 +371,12 @@ int SetCommand(const std::string& programDir, const std::vector<std::string>& pa
     return kUsage;
   }
   return ChangeSettings(programDir, dryRun, io, [&](Config& config) {
-    for (std::size_t i = 0; i < pairs.size(); i += 2) SetOne(config, pairs[i], pairs[i + 1], false);
+    for (std::size_t i = 0; i < pairs.size(); i += 2) SetOne(config, pairs[i], pairs[i + 1], nullptr);
   });
 }
 
-int ApplyCommand(const std::string& programDir, const std::string& jsonFile, bool dryRun, CommandStreams io) {
+int ApplyCommand(const std::string& programDir, const std::string& jsonFile, bool dryRun, bool replaceBlocks,
+                 CommandStreams io) {
   std::ifstream in(jsonFile, std::ios::binary);
   if (!in) {
     io.err << "tarvoini: cannot read " << jsonFile << "\n";
@@ -276,11 +399,44 @@ int ApplyCommand(const std::string& programDir, const std::string& jsonFile, boo
     io.err << "tarvoini: " << jsonFile << ": " << e.what() << "\n";
     return kUsage;
   }
+  std::map<std::string, std::size_t> lengths;  // by the list's name in small letters
+  for (const auto& [name, length] : settings.listLengths) lengths[Folded(name)] = length;
+  std::map<std::string, std::string> given;
+  for (const auto& [name, value] : settings.values) given[Folded(name)] = value;
+  CommandBlocks blocks;  // "Blocks.NAME[i]": line i of the command block NAME
+  for (const auto& [list, length] : settings.listLengths) {
+    if (!StartsWithNoCase(list, "Blocks.")) continue;
+    std::vector<std::string> lines;
+    for (std::size_t i = 0; i < length; ++i) {
+      const auto line = Utf8ToCp1252(given[Folded(list + "[" + std::to_string(i) + "]")]);
+      if (!line) {
+        io.err << "tarvoini: " << list << ": a line has characters that TARVO.INI cannot hold\n";
+        return kUsage;
+      }
+      lines.push_back(*line);
+    }
+    blocks.emplace_back(*Utf8ToCp1252(list.substr(7)), std::move(lines));
+  }
   return ChangeSettings(programDir, dryRun, io, [&](Config& config) {
-    if (const auto tncs = settings.listLengths.find("TncTable"); tncs != settings.listLengths.end())
-      ResizeTncList(config, tncs->second);
-    for (const auto& [name, value] : settings.values)
-      if (name.rfind("UserSections", 0) != 0) SetOne(config, name, value, true);  // blocks are no settings
+    const ValuesAsRead asRead = ValuesOf(config);
+    if (const auto tncs = lengths.find("tnctable"); tncs != lengths.end()) TakeTncList(config, tncs->second);
+    const auto closed = lengths.find("mailboxsettings.closedtimes");
+    if (closed != lengths.end()) TakeClosedTimes(config, closed->second, given);
+    for (const auto& [name, value] : settings.values) {
+      if (StartsWithNoCase(name, "UserSections") || StartsWithNoCase(name, "Blocks.")) continue;  // no settings
+      if (!StartsWithNoCase(name, "MailboxSettings.ClosedTimes[")) {
+        SetOne(config, name, BelowProgramFolder(config, name, value, asRead), &asRead);
+        continue;
+      }
+      const std::string folded = Folded(name);  // taken above when it is a From or a To of the list
+      bool taken = false;
+      for (std::size_t i = 0; closed != lengths.end() && i < closed->second && !taken; ++i) {
+        const std::string item = "mailboxsettings.closedtimes[" + std::to_string(i) + "].";
+        taken = folded == item + "from" || folded == item + "to";
+      }
+      if (!taken) throw Refusal{"no setting " + name + " (a closed time has a From and a To)"};
+    }
+    WriteBlocks(config, blocks, replaceBlocks);
   });
 }
 

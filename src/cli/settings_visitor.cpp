@@ -112,7 +112,8 @@ void VisitTncTable(const Config& c, SettingsVisitor& v) {
 
 }  // namespace
 
-void VisitSettings(Config& config, const std::vector<std::string>& userSections, SettingsVisitor& visitor) {
+void VisitSettings(Config& config, const std::vector<std::string>& userSections, SettingsVisitor& visitor,
+                   const CommandBlocks* blocks) {
   VisitStationAndDirectories(config, visitor);
   VisitDisplayAndLanguage(config, visitor);
   VisitColorsAndSounds(config, visitor);
@@ -122,6 +123,14 @@ void VisitSettings(Config& config, const std::vector<std::string>& userSections,
   visitor.BeginList("UserSections");
   for (const auto& name : userSections) visitor.Text("", name);
   visitor.EndList();
+  if (blocks == nullptr) return;
+  visitor.BeginRecord("Blocks");
+  for (const auto& [name, lines] : *blocks) {
+    visitor.BeginList(name);
+    for (const auto& line : lines) visitor.Text("", line);
+    visitor.EndList();
+  }
+  visitor.EndRecord();
 }
 
 }  // namespace trv

@@ -3,6 +3,7 @@
 // named; the readable listing and the JSON output are two visitors of it.
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace trv {
@@ -24,6 +25,9 @@ class SettingsVisitor {
 };
 
 // `userSections` are the names ListUserSections gives.
-void VisitSettings(Config& config, const std::vector<std::string>& userSections, SettingsVisitor& visitor);
+// `blocks`: command blocks with their lines, visited as the record "Blocks" (show --json --portable).
+using CommandBlocks = std::vector<std::pair<std::string, std::vector<std::string>>>;
+void VisitSettings(Config& config, const std::vector<std::string>& userSections, SettingsVisitor& visitor,
+                   const CommandBlocks* blocks = nullptr);
 
 }  // namespace trv

@@ -6,13 +6,17 @@
 #include "cli/commands.h"
 #include "cli/port_commands.h"
 #include "cli/settings_output.h"
+#include "cli/settings_visitor.h"
 #include "config/backup.h"
 #include "config/config.h"
+#include "config/dir_section.h"
 #include "config/findings.h"
+#include "config/free_section.h"
 #include "config/ini_errors.h"
 #include "config/open_store.h"
 #include "config/save_merge.h"
 #include "config/sections.h"
+#include "support/codepage.h"
 
 namespace fs = std::filesystem;
 
@@ -40,18 +44,54 @@ void PrintFindings(const std::string& fileName, const Findings& findings, Comman
 
 }  // namespace
 
-int ShowCommand(const std::string& programDir, bool json, CommandStreams io) {
+namespace {
+
+// A path below the program folder made relative to it (C:\TARVO\READ\ is READ\).
+void MadeRelative(const std::string& programDir, std::string& path) {
+  if (path.size() > programDir.size() &&
+      EqualNoCase1252(std::string_view(path).substr(0, programDir.size()), programDir))
+    path.erase(0, programDir.size());
+}
+
+// For a copy to another station: the folders and wave files below the program folder relative
+// to it, and the command blocks the TNCs name.
+CommandBlocks MakePortable(Config& config) {
+  const std::string home = config.Dirs.GetProgramDir();
+  for (const DirKey& k : DirKeys()) {
+    std::string dir = (config.Dirs.*k.get)();
+    MadeRelative(home, dir);
+    (config.Dirs.*k.set)(dir);
+  }
+  for (std::string& wave : config.Sound.WaveFiles) MadeRelative(home, wave);
+  CommandBlocks blocks;
+  for (std::int32_t i = 0; i < config.TncCount; ++i)
+    for (const std::string* name : {&config.TncTable[i].IniBlock, &config.TncTable[i].DeiBlock}) {
+      if (name->empty() ||
+          std::any_of(blocks.begin(), blocks.end(), [&](const auto& b) { return EqualNoCase1252(b.first, *name); }))
+        continue;
+      std::vector<std::string> lines;
+      ReadFreeSection(config, *name, lines);
+      if (!lines.empty()) blocks.emplace_back(*name, std::move(lines));
+    }
+  return blocks;
+}
+
+}  // namespace
+
+int ShowCommand(const std::string& programDir, bool json, bool portable, CommandStreams io) {
   auto config = MakeConfig(programDir, {.readOnly = true}, io);
   if (!config) return kUsage;
   std::vector<std::string> userSections;
+  CommandBlocks blocks;
   try {
     LoadAllSections(*config, {}, RethrowAll);
     ListUserSections(*config, &userSections);
+    if (portable) blocks = MakePortable(*config);
   } catch (const StoreError& e) {
     return ReportStoreError(e, io);
   }
   auto writer = json ? MakeJsonWriter(io.out) : MakeListingWriter(io.out);
-  VisitSettings(*config, userSections, *writer);
+  VisitSettings(*config, userSections, *writer, portable ? &blocks : nullptr);
   return kOk;
 }
 

@@ -17,7 +17,8 @@
 namespace {
 
 constexpr const char* kHelp = R"(Usage:
-  tarvoini [--dir DIR] show [--json]   print the settings as read from the file
+  tarvoini [--dir DIR] show [--json [--portable]]
+                                       print the settings as read from the file
   tarvoini [--dir DIR] check [--file FILE]
                                        list every value that loading drops, replaces, clamps or cuts
   tarvoini [--dir DIR] ports           list COM 1 to 9 with the devices the next Wine start maps
@@ -31,7 +32,7 @@ constexpr const char* kHelp = R"(Usage:
   tarvoini [--dir DIR] get NAME        print one setting
   tarvoini [--dir DIR] set [--dry-run] NAME VALUE [NAME VALUE ...]
                                        set settings, checked as the dialog checks them
-  tarvoini [--dir DIR] apply [--dry-run] FILE.json
+  tarvoini [--dir DIR] apply [--dry-run] [--replace-blocks] FILE.json
                                        set every setting a show --json output names
   tarvoini [--dir DIR] tnc [--dry-run] add | del N
                                        add a TNC or delete TNC N (numbered from 0)
@@ -87,7 +88,13 @@ and nothing written, as they refuse a value that the next read would cut or read
 characters); then they write every change as OK in the dialog writes it (so a resave right
 after changes nothing) in one step, only the keys whose value changes, keeping TARVO.BAK as
 resave does. Fields derived from others (such as ColorTable[0].FgEnabled) are read-only.
-apply reads JSON nested at most 64 levels deep. --dry-run writes nothing: it prints the
+show --json --portable writes folders and wave files below the program folder relative to
+it and adds the command blocks the TNCs name under Blocks; apply places relative folders and
+wave files below its own program folder and writes the blocks, refusing (exit status 2, naming
+them) to replace a block held here with other lines unless --replace-blocks is given.
+apply takes the TNC list and the closed-time list whole (an empty list empties it) and
+gives back a value as it was read unchecked, so show --json fed back changes nothing; it
+reads JSON nested at most 64 levels deep. --dry-run writes nothing: it prints the
 difference as a unified diff and exits with 0 when nothing would change, 1 when something
 would. The commands that write wait for another program's lock on the folder, saying so
 after a second, at most ten seconds.
@@ -114,7 +121,7 @@ Examples:
   tarvoini --dir ~/.wine/drive_c/TARVO restore
   tarvoini --dir ~/.wine/drive_c/TARVO ports
   tarvoini ports map COM3 /dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0
-  tarvoini show --json > station.json; tarvoini --dir ~/club/TARVO --init apply station.json
+  tarvoini show --json --portable > station.json; tarvoini --dir ~/club/TARVO --init apply station.json
   tarvoini set StationSettings.Call DL1ABC MailboxSettings.Timeout 30min
   tarvoini set --dry-run TncTable[0].Port 3 TncTable[0].Baud 9600
   tarvoini resave --dry-run
@@ -172,9 +179,11 @@ int Run(int argc, char** argv) {
   std::function<int(const std::string&)> command;
   std::vector<std::string> rest(args.begin() + 1, args.end());
   const bool dryRun = !rest.empty() && rest[0] == "--dry-run";
-  if (verb == "show" && args.size() == 1) command = [&](Dir d) { return trv::ShowCommand(d, false, io); };
+  if (verb == "show" && args.size() == 1) command = [&](Dir d) { return trv::ShowCommand(d, false, false, io); };
   if (verb == "show" && args.size() == 2 && args[1] == "--json")
-    command = [&](Dir d) { return trv::ShowCommand(d, true, io); };
+    command = [&](Dir d) { return trv::ShowCommand(d, true, false, io); };
+  if (verb == "show" && args.size() == 3 && args[1] == "--json" && args[2] == "--portable")
+    command = [&](Dir d) { return trv::ShowCommand(d, true, true, io); };
   if (verb == "check" && args.size() == 1) command = [&](Dir d) { return trv::CheckCommand(d, {}, io); };
   if (verb == "ports" && args.size() == 1) command = [&](Dir d) { return trv::PortsCommand(d, io); };
   if (verb == "ports" && args.size() > 1) {
@@ -190,8 +199,14 @@ int Run(int argc, char** argv) {
     if (dryRun) rest.erase(rest.begin());
     if (verb == "set") command = [&](Dir d) { return trv::SetCommand(d, rest, dryRun, io); };
     if (verb == "tnc") command = [&](Dir d) { return trv::TncCommand(d, rest, dryRun, io); };
+    bool replaceBlocks = false, dry = dryRun;  // apply's options, in either order
+    while (verb == "apply" && !rest.empty() && (rest[0] == "--replace-blocks" || rest[0] == "--dry-run")) {
+      (rest[0] == "--dry-run" ? dry : replaceBlocks) = true;
+      rest.erase(rest.begin());
+    }
     if (verb == "apply" && rest.size() != 1) return Usage("apply needs one FILE.json");
-    if (verb == "apply") command = [&](Dir d) { return trv::ApplyCommand(d, rest[0], dryRun, io); };
+    if (verb == "apply")
+      command = [&, replaceBlocks, dry](Dir d) { return trv::ApplyCommand(d, rest[0], dry, replaceBlocks, io); };
   }
   if (verb == "restore" && args.size() == 1) command = [&](Dir d) { return trv::RestoreCommand(d, io); };
   if (!command) return Usage("unknown command '" + verb + "'");

@@ -139,18 +139,111 @@ TEST_F(TarvoIniSettings, DryRunsShowTheDifferenceAndWriteNothing) {
   EXPECT_EQ(unchanged.out, "");
 }
 
-TEST_F(TarvoIniSettings, ShowJsonFedBackToApplyChangesNothingAndSetsWhatItNames) {
-  const std::string json = (tmp.path() / "settings.json").string();
-  WriteFile(json, Run("show --json").out);
-  ASSERT_EQ(Run("apply '" + json + "'").status, 0);
-  EXPECT_EQ(Ini(), kFile);
-  EXPECT_FALSE(fs::exists(program / "TARVO.BAK"));
+std::string TenTncs() {
+  std::string device = "[DEVICE]\r\n";
+  for (int i = 0; i < 10; ++i) device += "TNC" + std::to_string(i) + "=1,248,19200,8,1,1,144.800,A,B,0,0,TNC2.TNC\r\n";
+  return device + "TNC10=END OF BLOCK\r\n";
+}
 
-  std::string edited = ReadFile(json);
-  edited.replace(edited.find("\"DL1ABC\""), 8, "\"DK0NEW\"");
-  WriteFile(json, edited);
-  ASSERT_EQ(Run("apply '" + json + "'").status, 0);
-  EXPECT_NE(Ini().find("CALL=DK0NEW\r\n"), std::string::npos);
+struct RoundTripCase {
+  std::string file;
+  // In the show --json output; an edit of a list's start ("\"X\": [") replaces the whole list.
+  std::pair<std::string, std::string> edit;
+  int status;
+  std::string says;  // the line the file gets, or what the refusal says
+  bool driverFile = true;
+};
+
+// A setup shown as JSON applies back unchanged, whatever the reader accepted (ten TNCs, closed
+// times, a driver file not in the driver folder, a value the window does not offer); what the
+// JSON changes is set, lists as a whole, and a changed value is checked as the window checks it.
+TEST_F(TarvoIniSettings, ShowJsonFedBackToApplyChangesNothingAndSetsWhatItNames) {
+  const std::string closed = "[MAILBOX]\r\nCLOSEDTIME=1-2,2230-0600\r\nGARBAT=370\r\n";
+  const RoundTripCase cases[] = {
+      {kFile, {}, 0, ""},
+      {ReadFile(fs::path(TEST_DATA_DIR) / "ini" / "rich.ini"), {}, 0, ""},
+      {TenTncs(), {}, 0, ""},
+      {closed, {}, 0, ""},
+      {"[DIR]\r\nRD=READ\\\r\n[SOUND]\r\nSTARTUP=WAV\\X.WAV\r\n", {}, 0, ""},  // relative to the program folder
+      {kFile, {}, 0, "", false},  // the driver file is not in the driver folder
+      {kFile, {"\"DL1ABC\"", "\"DK0NEW\""}, 0, "CALL=DK0NEW\r\n"},
+      {closed, {"\"ClosedTimes\": [", "\"ClosedTimes\": []"}, 0, "CLOSEDTIME=\r\n"},
+      {closed, {"\"From\": 2230", "\"From\": \"21:45\""}, 0, "CLOSEDTIME=1-2,2145-0600\r\n"},
+      {closed, {"\"From\": 2230", "\"From\": 2460"}, 2, "ClosedTimes[1].From: '2460' is not a time of day"},
+      {closed, {"\"To\": 600", "\"To\": 600, \"Text\": \"x\""}, 2, "no setting MailboxSettings.ClosedTimes[1].Text"},
+      {kFile, {"\"Baud\": 19200", "\"Baud\": 9600"}, 0, "TNC0=1,248,9600,", false},
+      {kFile, {"TNC2.TNC", "OTHER.TNC"}, 2, "TncTable[0].Driver: no file OTHER.TNC in the driver folder", false},
+      {TenTncs(), {"\"Port\": 1,", "\"Port\": 2,"}, 0, "TNC0=2,248,"},
+  };
+  for (const RoundTripCase& c : cases) {
+    WriteFile(program / "TARVO.INI", c.file);
+    fs::remove(program / "TARVO.BAK");
+    if (c.driverFile)
+      WriteFile(program / "DRIVER.TNC" / "TNC2.TNC", "");
+    else
+      fs::remove(program / "DRIVER.TNC" / "TNC2.TNC");
+    const std::string json = (tmp.path() / "settings.json").string();
+    std::string shown = Run("show --json").out;
+    if (!c.edit.first.empty()) {
+      ASSERT_NE(shown.find(c.edit.first), std::string::npos) << c.edit.first << "\n" << shown;
+      const std::size_t at = shown.find(c.edit.first);
+      const std::size_t end = c.edit.first.back() == '[' ? shown.find(']', at) + 1 : at + c.edit.first.size();
+      shown.replace(at, end - at, c.edit.second);
+    }
+    WriteFile(json, shown);
+    const test::Result dry = Run("apply --dry-run '" + json + "'");
+    const test::Result r = Run("apply '" + json + "'");
+    EXPECT_EQ(r.status, c.status) << c.says << r.err;
+    if (c.edit.first.empty()) {
+      EXPECT_EQ(dry.out, "") << c.file;
+      EXPECT_EQ(Ini(), c.file);
+      EXPECT_FALSE(fs::exists(program / "TARVO.BAK")) << c.file;
+    } else if (c.status == 0) {
+      EXPECT_NE(Ini().find(c.says), std::string::npos) << c.says << "\n" << Ini();
+    } else {
+      EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
+      EXPECT_EQ(Ini(), c.file);
+    }
+  }
+}
+
+// A portable copy places the folders below the other station's folder and writes the command
+// blocks the TNCs name; a block held there with other lines is replaced only on request.
+TEST_F(TarvoIniSettings, APortableCopyPlacesFoldersBelowTheOtherStationAndWritesItsBlocks) {
+  WriteFile(program / "TARVO.INI",
+            "[DIR]\r\nRD=LOG\\\r\n[DEVICE]\r\nTNC0=1,248,19200,8,1,1,144.800,MYINI,DEFDEI,0,0,TNC2.TNC\r\n"
+            "TNC1=END OF BLOCK\r\n[MYINI]\r\n0=ESC I DL1ABC\r\n1=ESC M N\r\n");
+  ASSERT_EQ(Run("resave").status, 0);
+  const std::string json = (tmp.path() / "portable.json").string();
+  WriteFile(json, Run("show --json --portable").out);
+  const fs::path other = tmp.path() / "other";
+  WriteFile(other / "DRIVER.TNC" / "TNC2.TNC", "");
+  const struct {
+    const char* held;  // the target's block
+    const char* options;
+    int status;
+    const char* says;
+  } cases[] = {
+      {"", "", 0, "[MYINI]\r\n0=ESC I DL1ABC\r\n1=ESC M N\r\n"},
+      {"[MYINI]\r\n0=ESC I DL1ABC\r\n1=ESC M N\r\n", "", 0, "[MYINI]\r\n0=ESC I DL1ABC\r\n1=ESC M N\r\n"},
+      {"[MYINI]\r\n0=ESC I DK0XX\r\n", "", 2, "the command blocks MYINI exist here with other lines"},
+      {"[MYINI]\r\n0=ESC I DK0XX\r\n", "--replace-blocks ", 0, "[MYINI]\r\n0=ESC I DL1ABC\r\n1=ESC M N\r\n"},
+  };
+  for (const auto& c : cases) {
+    const std::string file = std::string("[STATION]\r\nCALL=DK0XX\r\n") + c.held;
+    WriteFile(other / "TARVO.INI", file);
+    const test::Result r =
+        test::RunTarvoIni(tmp, "--dir '" + other.string() + "' apply " + c.options + "'" + json + "'");
+    const std::string ini = ReadFile(other / "TARVO.INI");
+    ASSERT_EQ(r.status, c.status) << c.options << r.err;
+    if (c.status != 0) {
+      EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
+      EXPECT_EQ(ini, file);
+      continue;
+    }
+    EXPECT_NE(ini.find(c.says), std::string::npos) << ini;
+    EXPECT_NE(ini.find("\\other\\LOG\\\r\n"), std::string::npos) << ini;  // RD=LOG\ below the copy's folder
+  }
 }
 
 TEST_F(TarvoIniSettings, TncAddAndDelAsTheTncPageDoes) {
@@ -201,6 +294,7 @@ TEST_F(TarvoIniSettings, BashCompletesVerbsFilesNamesAndValues) {
       {"tarvoini re", "resave\nrestore\n"},
       {"tarvoini po", "ports\n"},
       {dir + "ports ''", "map\nunmap\n"},
+      {dir + "show --json --", "--portable\n"},
       {dir + "ports unmap COM3", "COM3\n"},
       {dir + "set TncTable[0].P", "TncTable[0].Port\nTncTable[0].PacLen\n"},
       {dir + "set ColorTable[0].", "ColorTable[0].Bg\n"},  // read-only settings cannot be set

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -279,7 +280,9 @@ SettingSearch::SettingSearch(const Config& config, QTabWidget& tabs, QWidget* wi
       tr("Finds a setting by its label, by what it does or by its key in TARVO.INI, such as [MAILBOX] TIMEOUT. "
          "Return goes to the first match, Down chooses another."));
   field_->setClearButtonEnabled(true);
-  field_->setFixedWidth(field_->fontMetrics().averageCharWidth() * kFieldChars);
+  const QFontMetrics metrics = field_->fontMetrics();  // the placeholder shows whole, with the clear button
+  field_->setFixedWidth(std::max(metrics.averageCharWidth() * kFieldChars,
+                                 metrics.horizontalAdvance(field_->placeholderText()) + 3 * metrics.height()));
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addStretch();

@@ -137,6 +137,9 @@ void TabMarks::UpdateTab(int index) {
 }
 
 bool TabMarks::eventFilter(QObject* watched, QEvent* event) {
+  // While the tab widget is being destroyed, its tab bar still gets events: the widget is no
+  // longer a QTabWidget then, and its members may not be called.
+  if (qobject_cast<QTabWidget*>(parent()) == nullptr) return QObject::eventFilter(watched, event);
   if (watched == tabs_->tabBar() &&
       (event->type() == QEvent::Resize || event->type() == QEvent::LayoutRequest || event->type() == QEvent::Show))
     PlaceMarks();

@@ -683,6 +683,70 @@ Tarvos Programmverzeichnis und merkt sich die Antwort in
         <source>&amp;Revert to the value in the file</source>
         <translation>Auf den Wert in der &amp;Datei zurücksetzen</translation>
     </message>
+    <message>
+        <source>black</source>
+        <translation>schwarz</translation>
+    </message>
+    <message>
+        <source>dark blue</source>
+        <translation>dunkelblau</translation>
+    </message>
+    <message>
+        <source>dark green</source>
+        <translation>dunkelgrün</translation>
+    </message>
+    <message>
+        <source>dark cyan</source>
+        <translation>dunkeltürkis</translation>
+    </message>
+    <message>
+        <source>dark red</source>
+        <translation>dunkelrot</translation>
+    </message>
+    <message>
+        <source>dark magenta</source>
+        <translation>dunkelmagenta</translation>
+    </message>
+    <message>
+        <source>brown</source>
+        <translation>braun</translation>
+    </message>
+    <message>
+        <source>light grey</source>
+        <translation>hellgrau</translation>
+    </message>
+    <message>
+        <source>dark grey</source>
+        <translation>dunkelgrau</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>blau</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>grün</translation>
+    </message>
+    <message>
+        <source>cyan</source>
+        <translation>türkis</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rot</translation>
+    </message>
+    <message>
+        <source>magenta</source>
+        <translation>magenta</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>gelb</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>weiß</translation>
+    </message>
 </context>
 <context>
     <name>trv::ChangesForm</name>

@@ -45,9 +45,14 @@ struct FolderChoice {
 // `needsConfigFile`: a folder without TARVO.INI is refused unless `init` is given.
 FolderChoice ChooseFolder(const std::string& dirOption, bool init, bool needsConfigFile);
 
-// `programDir` is a host path. `portable` (with json): folders and wave files below the program
-// folder relative to it, and the command blocks the TNCs name with their lines.
-int ShowCommand(const std::string& programDir, bool json, bool portable, CommandStreams io);
+// `portable` (with json): folders and wave files below the program folder relative to it, and
+// the command blocks the TNCs name with their lines. `raw`: numbers as the file holds them, not
+// in the window's forms.
+struct ShowForm {
+  bool json = false, portable = false, raw = false;
+};
+// `programDir` is a host path.
+int ShowCommand(const std::string& programDir, ShowForm form, CommandStreams io);
 // `file`: a host file checked in place of TARVO.INI (check --file); empty: TARVO.INI.
 int CheckCommand(const std::string& programDir, const std::string& file, CommandStreams io);
 // Saves as OK does, keeping the file as it was as TARVO.BAK when the save changes it.
@@ -60,7 +65,8 @@ int IniCommand(const std::vector<std::string>& args, CommandStreams io);
 int ResaveDryRunCommand(const std::string& programDir, CommandStreams io);
 // The settings by the names show prints.
 int NamesCommand(const std::string& programDir, CommandStreams io);
-int GetCommand(const std::string& programDir, const std::string& name, CommandStreams io);
+// `raw`: a number as the file holds it, not in the window's form.
+int GetCommand(const std::string& programDir, const std::string& name, bool raw, CommandStreams io);
 // NAME VALUE pairs, checked as the window checks them, written in one step (or, dry, shown).
 int SetCommand(const std::string& programDir, const std::vector<std::string>& pairs, bool dryRun, CommandStreams io);
 // Every setting a `show --json` output names.

@@ -19,6 +19,7 @@
 #include "config/saved_forms.h"
 #include "config/sections.h"
 #include "config/setting_catalogue.h"
+#include "config/value_forms.h"
 #include "support/codepage.h"
 #include "support/line_diff.h"
 
@@ -77,6 +78,12 @@ ValuesAsRead ValuesOf(const Config& config) {
   return values;
 }
 
+// Whether `text` is the entry's value now, in the form get or get --raw prints it.
+bool IsValueNow(const CatalogueEntry& entry, const Config& config, const std::string& text) {
+  const std::string value = entry.get(config);
+  return text == WindowForm(entry, value) || text == FileForm(entry, value);
+}
+
 // Sets one named value (UTF-8) in the records, checked as the window checks it. With `asRead`
 // (apply), a value that stays as it was read passes unchecked: the window keeps such a value
 // too, even one it could not offer (a driver file not in the driver folder).
@@ -86,10 +93,10 @@ void SetOne(Config& config, const std::string& name, const std::string& utf8, co
   if (entry == nullptr) throw Refusal{"no setting " + name + " (tarvoini names lists them)"};
   auto text = Utf8ToCp1252(utf8);
   if (!text) throw Refusal{entry->name + ": '" + utf8 + "' has characters that TARVO.INI cannot hold"};
-  if (*text == entry->get(config)) {
+  if (IsValueNow(*entry, config, *text)) {
     if (asRead != nullptr) {
       const auto read = asRead->find(Folded(entry->name));
-      if (entry->readOnly || (read != asRead->end() && read->second == *text)) return;
+      if (entry->readOnly || (read != asRead->end() && read->second == entry->get(config))) return;
     }
   } else {
     *text = TrimIniBlanks(*text);  // as the terminal program's reader drops them
@@ -270,7 +277,10 @@ void TakeClosedTimes(Config& config, std::size_t count, const std::map<std::stri
       text[side] = value->second;
     }
     const ClosedTime* read = config.ClosedTimes.WindowAt(static_cast<std::int32_t>(i));
-    if (read != nullptr && text[0] == std::to_string(read->From) && text[1] == std::to_string(read->To)) {
+    const auto asRead = [](const std::string& given, std::int32_t time) {
+      return given == std::to_string(time) || given == TimeOfDayText(time);
+    };
+    if (read != nullptr && asRead(text[0], read->From) && asRead(text[1], read->To)) {
       list.AddWindow(read->From, read->To, read->Text);
       continue;
     }
@@ -352,7 +362,7 @@ int NamesCommand(const std::string& programDir, CommandStreams io) {
   });
 }
 
-int GetCommand(const std::string& programDir, const std::string& name, CommandStreams io) {
+int GetCommand(const std::string& programDir, const std::string& name, bool raw, CommandStreams io) {
   return WithLoadedSettings(programDir, io, [&](Config& config) {
     const SettingCatalogue catalogue = MakeSettingCatalogue(config);
     const CatalogueEntry* entry = FindSetting(catalogue, WithWholeNumbers(name));
@@ -360,7 +370,8 @@ int GetCommand(const std::string& programDir, const std::string& name, CommandSt
       io.err << "tarvoini: no setting " << name << " (tarvoini names lists them)\n";
       return static_cast<int>(kUsage);
     }
-    io.out << Cp1252ToUtf8(entry->get(config)) << "\n";
+    const std::string value = entry->get(config);
+    io.out << Cp1252ToUtf8(raw ? FileForm(*entry, value) : WindowForm(*entry, value)) << "\n";
     return static_cast<int>(kOk);
   });
 }

@@ -5,6 +5,7 @@
 #include "config/color_sound_section.h"
 #include "config/config.h"
 #include "config/dir_section.h"
+#include "config/screen_elements.h"
 #include "config/setting_tables.h"
 
 namespace trv {
@@ -48,8 +49,10 @@ void VisitDisplayAndLanguage(const Config& c, SettingsVisitor& v) {
 
 void VisitColorsAndSounds(const Config& c, SettingsVisitor& v) {
   v.BeginList("ColorTable");
-  for (const ColorEntry& e : c.ColorTable) {
+  for (std::size_t i = 0; i < c.ColorTable.size(); ++i) {
+    const ColorEntry& e = c.ColorTable[i];
     v.BeginRecord("");
+    v.Text("Element", std::string(kScreenElementNames[i]));
     v.Flag("FgEnabled", e.FgEnabled);
     v.Flag("BgEnabled", e.BgEnabled);
     v.Integer("Fg", e.Fg);

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "cli/commands.h"
+#include "cli/formed_values.h"
 #include "cli/port_commands.h"
 #include "cli/settings_output.h"
 #include "cli/settings_visitor.h"
@@ -16,6 +17,7 @@
 #include "config/open_store.h"
 #include "config/save_merge.h"
 #include "config/sections.h"
+#include "config/setting_catalogue.h"
 #include "support/codepage.h"
 
 namespace fs = std::filesystem;
@@ -78,7 +80,7 @@ CommandBlocks MakePortable(Config& config) {
 
 }  // namespace
 
-int ShowCommand(const std::string& programDir, bool json, bool portable, CommandStreams io) {
+int ShowCommand(const std::string& programDir, ShowForm form, CommandStreams io) {
   auto config = MakeConfig(programDir, {.readOnly = true}, io);
   if (!config) return kUsage;
   std::vector<std::string> userSections;
@@ -86,12 +88,14 @@ int ShowCommand(const std::string& programDir, bool json, bool portable, Command
   try {
     LoadAllSections(*config, {}, RethrowAll);
     ListUserSections(*config, &userSections);
-    if (portable) blocks = MakePortable(*config);
+    if (form.portable) blocks = MakePortable(*config);
   } catch (const StoreError& e) {
     return ReportStoreError(e, io);
   }
-  auto writer = json ? MakeJsonWriter(io.out) : MakeListingWriter(io.out);
-  VisitSettings(*config, userSections, *writer, portable ? &blocks : nullptr);
+  auto writer = form.json ? MakeJsonWriter(io.out) : MakeListingWriter(io.out);
+  const SettingCatalogue catalogue = MakeSettingCatalogue(*config);
+  const auto formed = MakeFormedValues(catalogue, form.raw, *writer);
+  VisitSettings(*config, userSections, *formed, form.portable ? &blocks : nullptr);
   return kOk;
 }
 

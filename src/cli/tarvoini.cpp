@@ -6,6 +6,7 @@
 #include <functional>
 #include <iostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/commands.h"
@@ -17,7 +18,7 @@
 namespace {
 
 constexpr const char* kHelp = R"(Usage:
-  tarvoini [--dir DIR] show [--json [--portable]]
+  tarvoini [--dir DIR] show [--raw] [--json [--portable]]
                                        print the settings as read from the file
   tarvoini [--dir DIR] check [--file FILE]
                                        list every value that loading drops, replaces, clamps or cuts
@@ -29,7 +30,8 @@ constexpr const char* kHelp = R"(Usage:
   tarvoini [--dir DIR] restore         put TARVO.BAK back, keeping the current file as TARVO.BAK
   tarvoini [--dir DIR] names           list the names of the settings (as show prints them)
   tarvoini [--dir DIR] names NAME      list the values NAME takes (yes/no, its allowed values, or its value now)
-  tarvoini [--dir DIR] get NAME        print one setting
+  tarvoini [--dir DIR] get [--raw] NAME
+                                       print one setting
   tarvoini [--dir DIR] set [--dry-run] NAME VALUE [NAME VALUE ...]
                                        set settings, checked as the dialog checks them
   tarvoini [--dir DIR] apply [--dry-run] [--replace-blocks] FILE.json
@@ -79,15 +81,22 @@ second restore undoes the first.
 
 Settings are named as show prints them, record and field joined by a dot, list items
 numbered from 0 in brackets: StationSettings.Call, MailboxSettings.Timeout, TncTable[0].Port,
-SoundSettings.WaveFiles[2]; letter case does not matter. Flags take yes or no (also true,
-false, 1, 0); a value may carry the unit the dialog shows (MailboxSettings.Timeout 30min); a
-QRG may have a decimal comma. set, apply and tnc check every value first (range, allowed
-values, width, letter case as the dialog converts it) and refuse a bad one with exit status 2
-and nothing written, as they refuse a value that the next read would cut or read otherwise
-(a bare wave file name is read with the wave directory in front, and the whole must fit 255
-characters); then they write every change as OK in the dialog writes it (so a resave right
-after changes nothing) in one step, only the keys whose value changes, keeping TARVO.BAK as
-resave does. Fields derived from others (such as ColorTable[0].FgEnabled) are read-only.
+SoundSettings.WaveFiles[2]; letter case does not matter. show, get and show --json print
+values as the dialog shows them: times with their unit (MailboxSettings.Timeout 15min,
+ExtraSettings.PollDelay 100ms, ExtraSettings.UtcOffset -1h), times of day as HH:MM, ports as
+COM 3 or SIRQ 3C, baud rates as 9600 Baud, the host mode as WA8DED or TNC3S, colours by name
+(yellow, dark blue) beside the name of their screen element; a value the dialog cannot show
+(an offset between whole hours) as the file's own number. With --raw they print every number
+as the file holds it. set and apply take each of these forms, other units of time (30m,
+1800s) and the file's own number, which is a bare number (MailboxSettings.Timeout 15 is 15
+minutes, as TIMEOUT=15 in the file). Flags take yes or no (also true, false, 1, 0); a QRG
+may have a decimal comma. set, apply and tnc check every value first (range, allowed
+values, width, letter case as the dialog converts it, a value the dialog can show) and refuse
+a bad one with exit status 2 and nothing written, as they refuse a value that the next read
+would cut or read otherwise (a bare wave file name is read with the wave directory in front,
+and the whole must fit 255 characters); then they write every change as OK in the dialog
+writes it (so a resave right after changes nothing) in one step, only the keys whose value
+changes, keeping TARVO.BAK as resave does. Fields derived from others (such as ColorTable[0].FgEnabled) are read-only.
 show --json --portable writes folders and wave files below the program folder relative to
 it and adds the command blocks the TNCs name under Blocks; apply places relative folders and
 wave files below its own program folder and writes the blocks, refusing (exit status 2, naming
@@ -179,11 +188,18 @@ int Run(int argc, char** argv) {
   std::function<int(const std::string&)> command;
   std::vector<std::string> rest(args.begin() + 1, args.end());
   const bool dryRun = !rest.empty() && rest[0] == "--dry-run";
-  if (verb == "show" && args.size() == 1) command = [&](Dir d) { return trv::ShowCommand(d, false, false, io); };
-  if (verb == "show" && args.size() == 2 && args[1] == "--json")
-    command = [&](Dir d) { return trv::ShowCommand(d, true, false, io); };
-  if (verb == "show" && args.size() == 3 && args[1] == "--json" && args[2] == "--portable")
-    command = [&](Dir d) { return trv::ShowCommand(d, true, true, io); };
+  if (verb == "show") {
+    trv::ShowForm form;
+    bool known = true;  // each option once, --portable only with --json
+    for (const std::string& a : rest) {
+      bool* option = a == "--json"       ? &form.json
+                     : a == "--portable" ? &form.portable
+                     : a == "--raw"      ? &form.raw
+                                         : nullptr;
+      known = known && option != nullptr && !std::exchange(*option, true);
+    }
+    if (known && (form.json || !form.portable)) command = [&, form](Dir d) { return trv::ShowCommand(d, form, io); };
+  }
   if (verb == "check" && args.size() == 1) command = [&](Dir d) { return trv::CheckCommand(d, {}, io); };
   if (verb == "ports" && args.size() == 1) command = [&](Dir d) { return trv::PortsCommand(d, io); };
   if (verb == "ports" && args.size() > 1) {
@@ -194,7 +210,9 @@ int Run(int argc, char** argv) {
   if (verb == "resave" && args.size() == 2 && dryRun) command = [&](Dir d) { return trv::ResaveDryRunCommand(d, io); };
   if (verb == "names" && args.size() == 1) command = [&](Dir d) { return trv::NamesCommand(d, io); };
   if (verb == "names" && args.size() == 2) command = [&](Dir d) { return trv::ValuesCommand(d, args[1], io); };
-  if (verb == "get" && args.size() == 2) command = [&](Dir d) { return trv::GetCommand(d, args[1], io); };
+  if (verb == "get" && args.size() == 2) command = [&](Dir d) { return trv::GetCommand(d, args[1], false, io); };
+  if (verb == "get" && args.size() == 3 && (args[1] == "--raw" || args[2] == "--raw"))
+    command = [&](Dir d) { return trv::GetCommand(d, args[args[1] == "--raw" ? 2 : 1], true, io); };
   if (verb == "set" || verb == "apply" || verb == "tnc") {
     if (dryRun) rest.erase(rest.begin());
     if (verb == "set") command = [&](Dir d) { return trv::SetCommand(d, rest, dryRun, io); };

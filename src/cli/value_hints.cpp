@@ -4,9 +4,15 @@
 #include "config/ini_errors.h"
 #include "config/sections.h"
 #include "config/setting_catalogue.h"
+#include "config/value_forms.h"
 #include "support/codepage.h"
 
 namespace trv {
+namespace {
+
+constexpr std::int64_t kMostNamed = 100;  // a range longer than this is not listed (the times of day)
+
+}  // namespace
 
 int ValuesCommand(const std::string& programDir, const std::string& name, CommandStreams io) {
   auto config = MakeConfig(programDir, {.readOnly = true}, io);
@@ -27,9 +33,12 @@ int ValuesCommand(const std::string& programDir, const std::string& name, Comman
     io.out << "yes\nno\n";
   } else if (!entry->allowed.empty()) {
     for (const std::int64_t value : entry->allowed)
-      io.out << Cp1252ToUtf8(entry->shownAs ? entry->shownAs(value) : std::to_string(value)) << "\n";
+      io.out << Cp1252ToUtf8(WindowForm(*entry, std::to_string(value))) << "\n";
+  } else if (entry->shownAs && entry->ranged && entry->max - entry->min < kMostNamed) {  // the colours' names
+    for (std::int64_t value = entry->min; value <= entry->max; ++value)
+      io.out << Cp1252ToUtf8(WindowForm(*entry, std::to_string(value))) << "\n";
   } else {
-    io.out << Cp1252ToUtf8(entry->get(*config)) << "\n";
+    io.out << Cp1252ToUtf8(WindowForm(*entry, entry->get(*config))) << "\n";
   }
   return kOk;
 }

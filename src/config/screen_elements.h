@@ -49,6 +49,27 @@ struct ScreenElementColors {
   std::string_view about = {};
 };
 
+// The names of the DOS colours, as tarvoini prints and takes them (the window translates them).
+inline constexpr std::array<std::string_view, DosColorTable.size()> kDosColorNames = {
+    TRV_ABOUT("black"),     TRV_ABOUT("dark blue"),    TRV_ABOUT("dark green"), TRV_ABOUT("dark cyan"),
+    TRV_ABOUT("dark red"),  TRV_ABOUT("dark magenta"), TRV_ABOUT("brown"),      TRV_ABOUT("light grey"),
+    TRV_ABOUT("dark grey"), TRV_ABOUT("blue"),         TRV_ABOUT("green"),      TRV_ABOUT("cyan"),
+    TRV_ABOUT("red"),       TRV_ABOUT("magenta"),      TRV_ABOUT("yellow"),     TRV_ABOUT("white")};
+
+// The names of the screen elements, in the order of the enumeration: the Colors page's list shows them translated.
+inline constexpr std::array<std::string_view, kColorCount> kScreenElementNames = {TRV_ABOUT("cursor"),
+                                                                                  TRV_ABOUT("default background"),
+                                                                                  TRV_ABOUT("default output"),
+                                                                                  TRV_ABOUT("echo of own text"),
+                                                                                  TRV_ABOUT("link message"),
+                                                                                  TRV_ABOUT("monitor frames"),
+                                                                                  TRV_ABOUT("monitor header (port 0)"),
+                                                                                  TRV_ABOUT("monitor header (port 1)"),
+                                                                                  TRV_ABOUT("monitor header (port 2)"),
+                                                                                  TRV_ABOUT("monitor header (port 3)"),
+                                                                                  TRV_ABOUT("notification"),
+                                                                                  TRV_ABOUT("selection of edit text")};
+
 inline constexpr ScreenElement kLender = ScreenElement::DefaultOutput;
 
 // The shared monitor header keys of older files: read, never written.

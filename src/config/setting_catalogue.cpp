@@ -12,6 +12,7 @@
 #include "config/ini_numbers.h"
 #include "config/screen_elements.h"
 #include "config/setting_tables.h"
+#include "config/value_forms.h"
 #include "support/codepage.h"
 #include "support/text.h"
 
@@ -74,11 +75,9 @@ CatalogueEntry FromSetting(const std::string& record, R Config::*member, const F
     e.listed = s.shown.listFrom != s.shown.listTo;
     e.listFrom = s.shown.listFrom;
     e.listTo = s.shown.listTo;
-    if (s.shown.timeOfDay)
-      e.shownAs = [](std::int64_t hhmm) {
-        const auto two = [](std::int64_t n) { return std::string(n < 10 ? "0" : "") + std::to_string(n); };
-        return two(hhmm / 100) + ":" + two(hhmm % 100);
-      };
+    e.fileUnit = s.unit;
+    e.timeOfDay = s.shown.timeOfDay;
+    if (s.shown.timeOfDay) e.shownAs = TimeOfDayText;
     e.typingWidth = s.typed != 0 ? s.typed : std::to_string(s.max).size();
     e.typedUpper = true;
     e.get = [member, field = s.field](const Config& c) { return std::to_string((c.*member).*field); };
@@ -138,6 +137,11 @@ CatalogueEntry ColorSideEntry(const std::string& item, const ScreenElementColors
   e.ranged = true;
   e.min = kMinColorIndex;
   e.max = kMaxColorIndex;
+  e.shownAs = [](std::int64_t index) {  // a side without a colour of its own holds -2
+    return index >= 0 && index < std::ssize(kDosColorNames)
+               ? std::string(kDosColorNames[static_cast<std::size_t>(index)])
+               : std::to_string(index);
+  };
   e.get = [i, fg](const Config& c) { return std::to_string(fg ? c.ColorTable[i].Fg : c.ColorTable[i].Bg); };
   e.put = [i, fg](Config& c, const std::string& v) {
     (fg ? c.ColorTable[i].Fg : c.ColorTable[i].Bg) = static_cast<std::int16_t>(std::stoi(v));
@@ -158,6 +162,10 @@ void AddColors(SettingCatalogue& out) {
   for (const ScreenElementColors& colors : kScreenElements) {
     const auto i = static_cast<std::size_t>(colors.element);
     const std::string item = "ColorTable[" + std::to_string(i) + "].";
+    CatalogueEntry element = Entry(item + "Element", Kind::Text);
+    element.readOnly = true;  // the name of the screen element, for the reader of show
+    element.get = [i](const Config&) { return std::string(kScreenElementNames[i]); };
+    out.push_back(std::move(element));
     for (bool fg : {true, false}) {
       CatalogueEntry enabled = Entry(item + (fg ? "FgEnabled" : "BgEnabled"), Kind::Flag);
       enabled.readOnly = true;  // fixed for each screen element
@@ -204,6 +212,7 @@ void AddMailbox(SettingCatalogue& out, const Config& config) {
       CatalogueEntry e =
           Entry("MailboxSettings.ClosedTimes[" + std::to_string(i) + "]." + (from ? "From" : "To"), Kind::Integer);
       e.readOnly = true;
+      e.timeOfDay = true;
       e.get = [i, from](const Config& c) {
         const ClosedTime* w = const_cast<Config&>(c).ClosedTimes.WindowAt(i);
         return std::to_string(w == nullptr ? 0 : from ? w->From : w->To);
@@ -259,6 +268,7 @@ void AddTnc(SettingCatalogue& out, const Config& config, int n, std::int32_t sho
   out.push_back(std::move(pacLen));
   CatalogueEntry baud = TncNumber(n, "Baud", &TncEntry::Baud);
   baud.allowed = shownPort > kLastPortWithBaud ? std::vector<std::int64_t>{kSirqBaud} : Wide(OfferedBaudRates());
+  baud.shownAs = [](std::int64_t value) { return std::to_string(value) + " Baud"; };
   out.push_back(std::move(baud));
   CatalogueEntry channels = TncNumber(n, "Channels", &TncEntry::Channels);
   channels.ranged = true;
@@ -280,6 +290,7 @@ void AddTnc(SettingCatalogue& out, const Config& config, int n, std::int32_t sho
   }
   CatalogueEntry hostMode = TncNumber(n, "HostMode", &TncEntry::HostMode);
   hostMode.allowed = {0, 1};
+  hostMode.shownAs = [](std::int64_t value) { return std::string(value == 0 ? "WA8DED" : "TNC3S"); };
   out.push_back(std::move(hostMode));
   CatalogueEntry driver = TncText(n, "Driver", &TncEntry::Driver, kShortStringMax);
   driver.textCase = TextCase::UpperAscii;
@@ -293,25 +304,6 @@ bool EqualNoCase(std::string_view a, std::string_view b) {
          });
 }
 
-std::optional<std::int64_t> WholeNumber(std::string_view text) {
-  std::int64_t value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return value;
-}
-
-std::string AllowedText(const std::vector<std::int64_t>& allowed) {
-  std::string text;
-  for (std::size_t i = 0; i < allowed.size();) {
-    std::size_t j = i;
-    while (j + 1 < allowed.size() && allowed[j + 1] == allowed[j] + 1) ++j;
-    if (!text.empty()) text += ", ";
-    text += std::to_string(allowed[i]) + (j > i ? "-" + std::to_string(allowed[j]) : "");
-    i = j + 1;
-  }
-  return text;
-}
-
 CheckedValue Refused(const CatalogueEntry& e, const std::string& why) { return {std::nullopt, e.name + ": " + why}; }
 
 CheckedValue CheckFlag(const CatalogueEntry& e, std::string_view text) {
@@ -322,40 +314,37 @@ CheckedValue CheckFlag(const CatalogueEntry& e, std::string_view text) {
   return Refused(e, "'" + std::string(text) + "' is not yes or no");
 }
 
+// A number kept in memory as the window shows it, also where it could not ("5400", "03:70").
+std::string Shown(const CatalogueEntry& e, std::int64_t value) {
+  if (e.shownAs) return e.shownAs(value);
+  if (e.unitName.empty()) return std::to_string(value / e.fileUnit);
+  return std::to_string(value * e.shownScale / e.shownFactor) + std::string(e.unitName);
+}
+
+std::string AllowedText(const CatalogueEntry& e) {
+  std::string text;
+  for (std::size_t i = 0; i < e.allowed.size();) {
+    std::size_t j = i;
+    while (j + 1 < e.allowed.size() && e.allowed[j + 1] == e.allowed[j] + 1) ++j;
+    if (!text.empty()) text += ", ";
+    text += Shown(e, e.allowed[i]) + (j > i ? (e.shownAs ? " to " : "-") + Shown(e, e.allowed[j]) : "");
+    i = j + 1;
+  }
+  return text;
+}
+
 CheckedValue CheckInteger(const CatalogueEntry& e, std::string_view text) {
-  bool inShownUnit = false;
-  if (!e.unitName.empty() && text.size() > e.unitName.size() &&
-      EqualNoCase(text.substr(text.size() - e.unitName.size()), e.unitName)) {
-    text.remove_suffix(e.unitName.size());
-    inShownUnit = true;
-  }
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  const auto number = WholeNumber(text);
-  if (!number) return Refused(e, "'" + std::string(text) + "' is not a whole number");
-  if (inShownUnit && *number % e.shownScale != 0)
-    return Refused(e, std::to_string(*number) + " " + std::string(e.unitName) + " is not a multiple of " +
-                          std::to_string(e.shownScale) + " " + std::string(e.unitName));
-  const std::string unit = e.shownFactor > 1 ? " s" : "";  // minutes and hours are kept in seconds
-  // Every integer setting is kept in 32 bits at most.
-  constexpr std::int64_t kLow = std::numeric_limits<std::int32_t>::min(),
-                         kHigh = std::numeric_limits<std::int32_t>::max();
-  const std::int64_t shown = inShownUnit ? *number / e.shownScale : *number;
-  const std::int64_t factor = inShownUnit ? e.shownFactor : 1;
-  if (shown < kLow / factor || shown > kHigh / factor)
-    return Refused(
-        e, "'" + std::string(text) + "' is outside " + std::to_string(kLow) + " to " + std::to_string(kHigh) + unit);
-  const std::int64_t value = shown * factor;
+  const IntegerRead read = ReadIntegerForm(e, text);
+  if (!read.value) return Refused(e, read.error);
+  const std::int64_t value = *read.value;
+  const std::string given = "'" + std::string(text) + "'";
   if (!e.allowed.empty() && std::find(e.allowed.begin(), e.allowed.end(), value) == e.allowed.end())
-    return Refused(e, std::to_string(value) + " is not one of " + AllowedText(e.allowed));
-  if (e.ranged && (value < e.min || value > e.max)) {
-    std::string range = std::to_string(e.min) + " to " + std::to_string(e.max) + unit;
-    if (!e.unitName.empty())
-      range += " (" + std::to_string(e.min * e.shownScale / e.shownFactor) + " to " +
-               std::to_string(e.max * e.shownScale / e.shownFactor) + " " + std::string(e.unitName) + ")";
-    return Refused(e, std::to_string(value) + " is outside " + range);
-  }
-  if (value % e.unit != 0)
-    return Refused(e, std::to_string(value) + " is not a multiple of " + std::to_string(e.unit) + unit);
+    return Refused(e, given + " is not one of " + AllowedText(e));
+  if (e.ranged && (value < e.min || value > e.max))
+    return Refused(e, given + " is outside " + Shown(e, e.min) + " to " + Shown(e, e.max));
+  if (value % e.unit != 0) return Refused(e, given + " is not a multiple of " + Shown(e, e.unit));
+  if (const std::string why = NotShownReason(e, value); !why.empty())
+    return Refused(e, given + " is " + why + " (a bare number is the file's own)");
   return {std::to_string(value), {}};
 }
 

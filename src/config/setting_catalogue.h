@@ -42,6 +42,8 @@ struct CatalogueEntry {
   std::int64_t listFrom = 0, listTo = 0;
   std::vector<std::int64_t> allowed;
   std::function<std::string(std::int64_t)> shownAs;  // the window's name of a value ("COM 2"); none: the number
+  std::int32_t fileUnit = 1;  // memory units in one of the file's (60: the file's minutes, seconds kept)
+  bool timeOfDay = false;     // kept as HHMM, shown as HH:MM
   // Text: at most `width` characters (0: 2047) after the letter case is converted; with
   // `keepsLonger`, reading keeps a longer text and `width` only limits what is set (the block
   // names). Real (the QRG): at most `width` characters with three decimals.
@@ -89,7 +91,8 @@ struct CheckedValue {
   std::string error;                 // says the range, width or allowed values
 };
 // `text` (Windows-1252) as the entry takes it: a flag as yes/no/true/false/1/0, an integer
-// with or without its unit ("30min"), a decimal with a point or a comma.
+// in a form of the window's or as the file's own number (value_forms.h), a decimal with a
+// point or a comma. An integer must be one the window can show.
 CheckedValue CheckSettingValue(const CatalogueEntry& entry, std::string_view text);
 
 // A flag that is on while the flag it needs is off (reading would clear it): "X needs Y";

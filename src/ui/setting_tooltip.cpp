@@ -105,7 +105,7 @@ class SettingFacts {
 
   // In the unit the field shows.
   QString Shown(std::int64_t value) const {
-    if (e_.shownAs) return FromWindows(e_.shownAs(value));
+    if (e_.shownAs) return Translated(e_.shownAs(value).c_str());  // a colour's name; "COM 3" as it is
     return Units::Quantity(value * e_.shownScale / e_.shownFactor, e_.unitName);
   }
 

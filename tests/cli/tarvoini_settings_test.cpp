@@ -45,17 +45,34 @@ TEST_F(TarvoIniSettings, EachKindOfValueIsCheckedAsTheWindowChecksIt) {
       {"stationsettings.call dk0abc-15", 0, "CALL=DK0ABC-15"},  // letter case converted, name case ignored
       {"StationSettings.Call ' dk5xy '", 0, "CALL=DK5XY\r\n"},  // the blanks the terminal would drop
       {"StationSettings.Call DK0ABCDEFGHIJ", 2, "at most 12 characters"},
-      {"MailboxSettings.Timeout 30min", 0, "TIMEOUT=30"},
-      {"MailboxSettings.Timeout 3030", 2, "not a multiple of 60 s"},
-      {"MailboxSettings.Timeout 3min", 2, "180 is outside 300 to 3600 s (5 to 60 min)"},
-      {"ExtraSettings.PollDelay 150ms", 0, "TPRI=3"},  // the units the window shows
-      {"ExtraSettings.PollDelay 120ms", 2, "120 ms is not a multiple of 50 ms"},
-      {"ExtraSettings.PollDelay 600ms", 2, "12 is outside 1 to 10 (50 to 500 ms)"},
+      {"MailboxSettings.Timeout 30min", 0, "TIMEOUT=30"},  // the forms the window shows, other units of time
+      {"MailboxSettings.Timeout 30m", 0, "TIMEOUT=30"},
+      {"MailboxSettings.Timeout 1800s", 0, "TIMEOUT=30"},
+      {"MailboxSettings.Timeout 20", 0, "TIMEOUT=20"},  // a bare number is the file's own
+      {"MailboxSettings.Timeout 1801s", 2, "'1801s' is not a multiple of 1min"},
+      {"MailboxSettings.Timeout 3min", 2, "'3min' is outside 5min to 60min"},
+      {"MailboxSettings.Timeout 30days", 2, "no unit (ms, s, m or min, h) is 'days'"},
+      {"ExtraSettings.PollDelay 150ms", 0, "TPRI=3"},
+      {"ExtraSettings.PollDelay '200 ms'", 0, "TPRI=4"},
+      {"ExtraSettings.PollDelay 120ms", 2, "'120ms' is not a multiple of 50ms"},
+      {"ExtraSettings.PollDelay 600ms", 2, "'600ms' is outside 50ms to 500ms"},
       {"ExtraSettings.UtcOffset -2h", 0, "UTC=-7200"},
+      {"ExtraSettings.UtcOffset 3600", 0, "UTC=3600"},
+      {"ExtraSettings.UtcOffset 7201", 2, "'7201' is not a whole number of h"},
+      {"ExtraSettings.UtcOffset 13h", 2, "'13h' is outside the window's list, -12h to 12h"},
+      {"MailboxSettings.GarbageAt 03:30", 0, "GARBAT=330"},
+      {"MailboxSettings.GarbageAt 370", 2, "'370' is not a time of day from 00:00 to 23:59"},
+      {"MailboxSettings.GarbageAt 3:75", 2, "'3:75' is not a time of day"},
+      {"'TncTable[0].Port' 'COM 3'", 0, "TNC0=3,"},
+      {"'TncTable[0].Port' com3", 0, "TNC0=3,"},
+      {"'TncTable[0].HostMode' TNC3S", 0, ",1,TNC2.TNC"},
+      {"'ColorTable[2].Fg' 'dark blue'", 0, "NFG=1\r\n"},
+      {"'ColorTable[2].Fg' light-gray", 0, "NFG=7\r\n"},
       {"DisplaySettings.SaveRX no", 0, "SAVERX=0"},
       {"DisplaySettings.SaveRX maybe", 2, "is not yes or no"},
       {"TncTable[0].Baud 9600", 0, "TNC0=1,248,9600,"},
-      {"TncTable[0].Baud 9601", 2, "is not one of 1200, 2400"},
+      {"'TncTable[0].Baud' '9600 Baud'", 0, "TNC0=1,248,9600,"},
+      {"TncTable[0].Baud 9601", 2, "is not one of 1200 Baud, 2400 Baud"},
       {"TncTable[0].Qrg 145,5", 0, ",145.500,"},
       {"TncTable[0].Qrg 144.8004", 2, "'144.8004' has more than three decimals"},
       {"TncTable[0].IniBlock MY,BLOCK", 2, "may not hold a comma"},
@@ -82,6 +99,40 @@ TEST_F(TarvoIniSettings, EachKindOfValueIsCheckedAsTheWindowChecksIt) {
   expected.insert(expected.find("[MAILBOX]"), "QTH=JO31AB\r\n");  // only the key that changed
   EXPECT_EQ(Ini(), expected);
   EXPECT_EQ(Run("get stationsettings.qth").out, "JO31AB\n");
+}
+
+// get prints a value as the window shows it, get --raw as the file holds it; set takes both.
+TEST_F(TarvoIniSettings, GetPrintsTheWindowsFormAndRawTheFilesNumber) {
+  WriteFile(program / "TARVO.INI", kFile + "[EXTRA]\r\nUTC=5400\r\nTPRI=2\r\n[COLOR]\r\nNFG=1\r\n");
+  const struct {
+    const char* name;
+    const char* shown;
+    const char* raw;
+    int set;  // the exit status of setting either form again: what the window cannot show is refused
+  } cases[] = {
+      {"MailboxSettings.Timeout", "15min", "15", 0},
+      {"ExtraSettings.PollDelay", "100ms", "2", 0},
+      {"ExtraSettings.UtcOffset", "5400", "5400", 2},
+      {"MailboxSettings.GarbageAt", "03:00", "300", 0},
+      {"TncTable[0].Port", "COM 1", "1", 0},
+      {"TncTable[0].Baud", "19200 Baud", "19200", 0},
+      {"TncTable[0].HostMode", "WA8DED", "0", 0},
+      {"ColorTable[2].Fg", "dark blue", "1", 0},
+      {"ColorTable[2].Element", "default output", "default output", 2},
+  };
+  const std::string before = Ini();
+  for (const auto& c : cases) {
+    EXPECT_EQ(Run(std::string("get ") + c.name).out, std::string(c.shown) + "\n") << c.name;
+    EXPECT_EQ(Run(std::string("get --raw ") + c.name).out, std::string(c.raw) + "\n") << c.name;
+    for (const char* value : {c.shown, c.raw}) {
+      const test::Result same = Run(std::string("set --dry-run ") + c.name + " '" + value + "'");
+      EXPECT_EQ(same.status, c.set) << c.name << " " << value << same.err;
+      EXPECT_EQ(same.out, "") << c.name;
+    }
+  }
+  EXPECT_EQ(Ini(), before);
+  const test::Result listing = Run("show --raw");
+  EXPECT_NE(listing.out.find("  Timeout = 15\n"), std::string::npos) << listing.out;
 }
 
 // set writes what OK writes of a value (the wave directory in front of a bare wave file, a
@@ -168,12 +219,18 @@ TEST_F(TarvoIniSettings, ShowJsonFedBackToApplyChangesNothingAndSetsWhatItNames)
       {kFile, {}, 0, "", false},  // the driver file is not in the driver folder
       {kFile, {"\"DL1ABC\"", "\"DK0NEW\""}, 0, "CALL=DK0NEW\r\n"},
       {closed, {"\"ClosedTimes\": [", "\"ClosedTimes\": []"}, 0, "CLOSEDTIME=\r\n"},
-      {closed, {"\"From\": 2230", "\"From\": \"21:45\""}, 0, "CLOSEDTIME=1-2,2145-0600\r\n"},
-      {closed, {"\"From\": 2230", "\"From\": 2460"}, 2, "ClosedTimes[1].From: '2460' is not a time of day"},
-      {closed, {"\"To\": 600", "\"To\": 600, \"Text\": \"x\""}, 2, "no setting MailboxSettings.ClosedTimes[1].Text"},
-      {kFile, {"\"Baud\": 19200", "\"Baud\": 9600"}, 0, "TNC0=1,248,9600,", false},
+      {closed, {"\"From\": \"22:30\"", "\"From\": \"21:45\""}, 0, "CLOSEDTIME=1-2,2145-0600\r\n"},
+      {closed, {"\"From\": \"22:30\"", "\"From\": 2460"}, 2, "ClosedTimes[1].From: '2460' is not a time of day"},
+      {closed, {"\"GarbageAt\": 370", "\"GarbageAt\": 371"}, 2, "'371' is not a time of day"},
+      {"[EXTRA]\r\nUTC=5400\r\n", {}, 0, ""},  // the window shows no form of it: the file's number
+      {"[EXTRA]\r\nUTC=5400\r\n", {"\"UtcOffset\": 5400", "\"UtcOffset\": \"2h\""}, 0, "UTC=7200\r\n"},
+      {closed,
+       {"\"To\": \"06:00\"", "\"To\": \"06:00\", \"Text\": \"x\""},
+       2,
+       "no setting MailboxSettings.ClosedTimes[1].Text"},
+      {kFile, {"\"Baud\": \"19200 Baud\"", "\"Baud\": 9600"}, 0, "TNC0=1,248,9600,", false},
       {kFile, {"TNC2.TNC", "OTHER.TNC"}, 2, "TncTable[0].Driver: no file OTHER.TNC in the driver folder", false},
-      {TenTncs(), {"\"Port\": 1,", "\"Port\": 2,"}, 0, "TNC0=2,248,"},
+      {TenTncs(), {"\"Port\": \"COM 1\",", "\"Port\": \"COM 2\","}, 0, "TNC0=2,248,"},
   };
   for (const RoundTripCase& c : cases) {
     WriteFile(program / "TARVO.INI", c.file);
@@ -300,7 +357,8 @@ TEST_F(TarvoIniSettings, BashCompletesVerbsFilesNamesAndValues) {
       {dir + "set ColorTable[0].", "ColorTable[0].Bg\n"},  // read-only settings cannot be set
       {dir + "get ColorTable[0].B", "ColorTable[0].BgEnabled\nColorTable[0].Bg\n"},
       {dir + "set DisplaySettings.SaveRX ''", "yes\nno\n"},
-      {dir + "set --dry-run TncTable[0].Baud 1", "1200\n19200\n115200\n"},
+      {dir + "set --dry-run TncTable[0].Baud 1", "1200\\ Baud\n19200\\ Baud\n115200\\ Baud\n"},
+      {dir + "set ColorTable[2].Fg y", "yellow\n"},           // the names get prints
       {dir + "set StationSettings.Call D", "DL1ABC\n"},       // the value now, not the names
       {dir + "set TncTable[0].Port 'COM\\ 1'", "COM\\ 1\n"},  // the word as the shell gives it
       {dir + "set StationSettings.Call DL1ABC MailboxSettings.Ti", "MailboxSettings.Timeout\n"},

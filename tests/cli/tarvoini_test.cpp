@@ -92,7 +92,7 @@ TEST_F(TarvoIniTest, ShowJsonOfAnEmptyDirectoryGivesEveryDefaultWithInit) {
                              "\"OnlyLastConnectSound\": true",
                              "\"ExtraSettings\": {",
                              "\"SuppressBin\": true",
-                             "\"UtcOffset\": -3600",
+                             "\"UtcOffset\": \"-1h\"",
                              "\"MailboxSettings\": {",
                              "\"FHeaderText\": \"[NOCALL NONAMECITY]\"",
                              "\"ClosedTimes\": []",
@@ -218,10 +218,11 @@ TEST_F(TarvoIniTest, ShowOfARichFileChangesNothing) {
   const Result json = Run("--dir " + Dir() + " show --json");
   ASSERT_EQ(json.status, 0) << json.err;
   for (const char* member :
-       {"\"Call\": \"DL1ABC\"", "\"Port\": 316", "\"Qrg\": 438.125", "\"Driver\": \"KISS.TNC\"", "\"Baud\": 57600",
-        "\"PacLen\": 248", "\"NodeCall\": \"DB0\xC3\xA4XX\"", "\"SuppressBin\": false", "\"LoadBroadcast\": false",
-        "\"PollDelay\": 2", "{\n        \"From\": 2230,\n        \"To\": 600\n      }", "\"Fg\": 7",
-        "\"UserSections\": [\n    \"MYINI\"\n  ]", "RING.WAV\""})
+       {"\"Call\": \"DL1ABC\"", "\"Port\": \"SIRQ 3C DRSI\"", "\"Qrg\": 438.125", "\"Driver\": \"KISS.TNC\"",
+        "\"Baud\": \"57600 Baud\"", "\"PacLen\": 248", "\"NodeCall\": \"DB0\xC3\xA4XX\"", "\"SuppressBin\": false",
+        "\"LoadBroadcast\": false", "\"PollDelay\": \"100ms\"",
+        "{\n        \"From\": \"22:30\",\n        \"To\": \"06:00\"\n      }", "\"Element\": \"cursor\"",
+        "\"Fg\": \"light grey\"", "\"UserSections\": [\n    \"MYINI\"\n  ]", "RING.WAV\""})
     EXPECT_NE(json.out.find(member), std::string::npos) << member << "\n" << json.out;
   const Result text = Run("--dir " + Dir() + " show");
   EXPECT_EQ(text.status, 0);

@@ -52,10 +52,16 @@ const FieldHelp kFieldHelp[] = {
      "ListBox1",
      0,
      "TNC_Combo_Baud",
-     {"[DEVICE] TNC0", "1200, 2400", "38400, 57600, 115200. A new TNC has 19200."},
+     {"[DEVICE] TNC0", "1200 Baud, 2400 Baud", "57600 Baud, 115200 Baud. A new TNC has 19200 Baud."},
      {}},
     // A SIRQ port always runs at 57600: no choice, and no default of a new TNC's COM port.
-    {kTnc, "ListBox1", 1, "TNC_Combo_Baud", {"[DEVICE] TNC1", "Always 57600."}, {"Immer 57600."}, {"19200", "One of"}},
+    {kTnc,
+     "ListBox1",
+     1,
+     "TNC_Combo_Baud",
+     {"[DEVICE] TNC1", "Always 57600 Baud."},
+     {"Immer 57600 Baud."},
+     {"19200", "One of"}},
     {kTnc, "ListBox1", 1, "TNC_Combo_Driver", {"[DEVICE] TNC1", "A new TNC has TNC2.TNC."}, {}},
     // Reading takes a block name of any length; only typing stops at 20.
     {kTnc,
@@ -110,18 +116,18 @@ const FieldHelp kFieldHelp[] = {
     {kSound, "Wave_Lb", -1, "Extra_CB_UseMCI", {"[EXTRA] WAVEMCI", "Off by default."}, {}},
     {kSound, "Wave_Lb", -1, "Extra_CB_DisableSound", {"[EXTRA] NOSOUND", "Off by default."}, {}},
     {kSound, "Wave_Lb", -1, "Extra_CB_LastConnectSound", {"[EXTRA] OLCSOUND", "On by default."}, {}},
-    {kColors, "Color_Lb", 0, "ColorGrid1", {"[COLOR] CCOL", "From 0 to 15. Default 12."}, {}},
+    {kColors, "Color_Lb", 0, "ColorGrid1", {"[COLOR] CCOL", "From black to white. Default red."}, {}},
     {kColors, "Color_Lb", 4, "ColorGrid1", {"[COLOR] LFG", "[COLOR] LBG", "link messages"}, {}},
     // A port's header key missing takes the shared header key's value; one unusable, its own.
     {kColors,
      "Color_Lb",
      8,
      "ColorGrid1",
-     {"[COLOR] HFG2", "[COLOR] HBG2", "the value of [COLOR] HFG (14 when that is missing or unusable)",
-      "An unusable value gives 14.", "the value of [COLOR] HBG (0 when that is missing or unusable)",
-      "An unusable value gives 1."},
-     {"mit dem Wert von [COLOR] HBG hinzu (0, wenn dieser fehlt oder unbrauchbar ist). Ein unbrauchbarer Wert "
-      "ergibt 1."},
+     {"[COLOR] HFG2", "[COLOR] HBG2", "the value of [COLOR] HFG (yellow when that is missing or unusable)",
+      "An unusable value gives yellow.", "the value of [COLOR] HBG (black when that is missing or unusable)",
+      "An unusable value gives dark blue."},
+     {"mit dem Wert von [COLOR] HBG hinzu (schwarz, wenn dieser fehlt oder unbrauchbar ist). Ein unbrauchbarer "
+      "Wert ergibt dunkelblau."},
      {"Default"}},
 };
 
@@ -181,9 +187,9 @@ TEST(SettingHelp, BaudRateHelpFollowsThePort) {
   QComboBox* com = w.Combo("TNC_Combo_Com");
   QWidget* baud = w.Combo("TNC_Combo_Baud");
   Pick(com, "SIRQ 30");
-  ExpectHelp(baud, {"Always 57600."}, {"19200"});
+  ExpectHelp(baud, {"Always 57600 Baud."}, {"19200"});
   Pick(com, "COM 3");
-  ExpectHelp(baud, {"One of 1200", "A new TNC has 19200."}, {"Always"});
+  ExpectHelp(baud, {"One of 1200 Baud", "A new TNC has 19200 Baud."}, {"Always"});
 }
 
 // Over every setting the catalogue declares, in both languages: no placeholder is left, and a

@@ -24,21 +24,6 @@
 namespace trv {
 namespace {
 
-// The list items, in the order of the screen elements.
-constexpr std::array kElements = {QT_TRANSLATE_NOOP("trv", "cursor"),
-                                  QT_TRANSLATE_NOOP("trv", "default background"),
-                                  QT_TRANSLATE_NOOP("trv", "default output"),
-                                  QT_TRANSLATE_NOOP("trv", "echo of own text"),
-                                  QT_TRANSLATE_NOOP("trv", "link message"),
-                                  QT_TRANSLATE_NOOP("trv", "monitor frames"),
-                                  QT_TRANSLATE_NOOP("trv", "monitor header (port 0)"),
-                                  QT_TRANSLATE_NOOP("trv", "monitor header (port 1)"),
-                                  QT_TRANSLATE_NOOP("trv", "monitor header (port 2)"),
-                                  QT_TRANSLATE_NOOP("trv", "monitor header (port 3)"),
-                                  QT_TRANSLATE_NOOP("trv", "notification"),
-                                  QT_TRANSLATE_NOOP("trv", "selection of edit text")};
-static_assert(kElements.size() == kColorCount);
-
 constexpr int kListPanelWidth = 146;
 constexpr int kExampleHeight = 49;
 
@@ -80,7 +65,9 @@ QFrame* ListPanel(QListWidget* list) {
 
 }  // namespace
 
-const char* ScreenElementName(ScreenElement element) { return kElements.at(static_cast<std::size_t>(element)); }
+const char* ScreenElementName(ScreenElement element) {
+  return kScreenElementNames.at(static_cast<std::size_t>(element)).data();
+}
 
 ColorsPage::ColorsPage(PageContext context, QWidget* parent)
     : SettingsPage(context, parent),
@@ -89,8 +76,8 @@ ColorsPage::ColorsPage(PageContext context, QWidget* parent)
       grid_(Named(new ColorGrid, "ColorGrid1")),
       preview_(Named(new TerminalPreview, "Color_Preview")) {
   const SettingCatalogue catalogue = ColorCatalogue();
-  for (std::size_t element = 0; element < kElements.size(); ++element) {
-    list_->addItem(Translated(kElements[element]));
+  for (std::size_t element = 0; element < kScreenElementNames.size(); ++element) {
+    list_->addItem(Translated(kScreenElementNames[element].data()));
     ShowSettingHelp(list_->item(static_cast<int>(element)), OwnColors(catalogue, element));
   }
   list_->setAccessibleName(tr("Screen elements"));

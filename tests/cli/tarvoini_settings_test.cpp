@@ -351,7 +351,9 @@ TEST_F(TarvoIniSettings, BashCompletesVerbsFilesNamesAndValues) {
       {"tarvoini re", "resave\nrestore\n"},
       {"tarvoini po", "ports\n"},
       {dir + "ports ''", "map\nunmap\n"},
-      {dir + "show --json --", "--portable\n"},
+      {dir + "show --json --", "--raw\n--portable\n"},
+      {dir + "show --raw --", "--json\n"},
+      {dir + "get --raw MailboxSettings.Ti", "MailboxSettings.Timeout\n"},
       {dir + "ports unmap COM3", "COM3\n"},
       {dir + "set TncTable[0].P", "TncTable[0].Port\nTncTable[0].PacLen\n"},
       {dir + "set ColorTable[0].", "ColorTable[0].Bg\n"},  // read-only settings cannot be set

@@ -1,9 +1,9 @@
 #include "cli/port_commands.h"
 
 #include <algorithm>
-#include <cstring>
 #include <filesystem>
 
+#include "platform/system_reason.h"
 #include "platform/wine_ports.h"
 #include "platform/wine_prefix.h"
 
@@ -213,7 +213,7 @@ int PortsChangeCommand(const std::string& programDir, const std::vector<std::str
     }
     case MapResult::Outcome::Refused:
       io.err << "tarvoini: " << check.registryFile << " could not be written: "
-             << (result.error == 0 ? "it is not a regular file" : std::strerror(result.error)) << "\n";
+             << (result.error == 0 ? "it is not a regular file" : SystemReason(result.error)) << "\n";
       return kWriteFailed;
   }
   if (map) {

@@ -1,14 +1,12 @@
 #pragma once
 // The configuration store's own errors. Each keeps a fixed text (what the dialog shows) and
 // the system's reason apart (what tarvoini prints after it).
-#include <cstring>
 #include <stdexcept>
 #include <string>
 
-namespace trv {
+#include "platform/system_reason.h"
 
-// The system's text for an errno value; empty for none.
-inline std::string SystemReason(int error) { return error == 0 ? std::string() : std::string(std::strerror(error)); }
+namespace trv {
 
 class StoreError : public std::runtime_error {
  public:

@@ -97,10 +97,11 @@ std::string NotShownReason(const CatalogueEntry& e, std::int64_t value) {
     return "not a time of day from 00:00 to 23:59";
   if (e.unitName.empty()) return {};
   const std::string unit(e.unitName);
-  if (value * e.shownScale % e.shownFactor != 0) return "not a whole number of " + unit;
+  const std::string list = std::to_string(e.listFrom) + unit + " to " + std::to_string(e.listTo) + unit;
+  if (value * e.shownScale % e.shownFactor != 0)
+    return "not a whole number of " + unit + (e.listed ? "; the window's list offers " + list : "");
   const std::int64_t shown = value * e.shownScale / e.shownFactor;
-  if (e.listed && (shown < e.listFrom || shown > e.listTo))
-    return "outside the window's list, " + std::to_string(e.listFrom) + unit + " to " + std::to_string(e.listTo) + unit;
+  if (e.listed && (shown < e.listFrom || shown > e.listTo)) return "outside the window's list, " + list;
   return {};
 }
 

@@ -6,11 +6,12 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <map>
 #include <mutex>
 #include <thread>
+
+#include "platform/system_reason.h"
 
 namespace trv {
 namespace {
@@ -72,7 +73,7 @@ DirectoryLock::DirectoryLock(std::string hostDir, const LockWaitNotice& notice, 
     : dir_(std::move(hostDir)) {
   const int fd = ::open(dir_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0 && (errno == ENOENT || errno == ENOTDIR)) return;  // nothing to guard: writing fails anyway
-  if (fd < 0) throw DirectoryLockError(dir_, "The folder " + dir_ + " cannot be locked: " + std::strerror(errno));
+  if (fd < 0) throw DirectoryLockError(dir_, "The folder " + dir_ + " cannot be locked: " + SystemReason(errno));
   WaitReport report(dir_, notice, limit);
   for (milliseconds pause{1};; pause = std::min(pause * 2, kLongestPause)) {
     try {
@@ -105,7 +106,7 @@ bool DirectoryLock::TryTake(int fd) {
     return true;
   }
   if (errno == EWOULDBLOCK || errno == EINTR) return false;
-  throw DirectoryLockError(dir_, "The folder " + dir_ + " cannot be locked: " + std::strerror(errno));
+  throw DirectoryLockError(dir_, "The folder " + dir_ + " cannot be locked: " + SystemReason(errno));
 }
 
 DirectoryLock::~DirectoryLock() {

@@ -4,12 +4,12 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <system_error>
 
 #include "platform/folder_entries.h"
 #include "platform/host_files.h"
+#include "platform/system_reason.h"
 
 namespace fs = std::filesystem;
 
@@ -32,7 +32,7 @@ std::string FolderWriteRefusal(const std::string& hostDir) {
   const auto writable = [](const fs::path& path) { return ::access(path.c_str(), W_OK) == 0; };
   const std::vector<std::string> files = ConfigFileNames(hostDir);
   if (writable(hostDir) && (files.empty() || writable(fs::path(hostDir) / files.front()))) return {};
-  return std::strerror(errno);
+  return SystemReason(errno);
 }
 
 }  // namespace trv

@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <map>
@@ -20,6 +19,7 @@
 #include "platform/atomic_file_writer.h"
 #include "platform/file_reader.h"
 #include "platform/folder_entries.h"
+#include "platform/system_reason.h"
 #include "platform/temporary_files.h"
 #include "platform/unique_fd.h"
 #include "platform/wine_registry.h"
@@ -129,7 +129,7 @@ std::string ProblemOf(const FileContents& registry) {
     case FileContents::State::Failed: break;
   }
   if (registry.error == EFBIG) return "it is larger than " + std::to_string(kMaxRegistryBytes >> 20) + " MB";
-  return std::strerror(registry.error);
+  return SystemReason(registry.error);
 }
 
 }  // namespace
@@ -309,7 +309,7 @@ ComPortChange CheckComPortChange(const std::string& prefix, int number, const st
   }
   if (const int error = ReplaceProblem(check.registryFile); error != 0) {
     check.refusal = Refusal::RegistryReadOnly;
-    check.reason = std::strerror(error);
+    check.reason = SystemReason(error);
     return check;
   }
   const std::map<int, std::string> now = RegistryComPorts(registry.bytes);

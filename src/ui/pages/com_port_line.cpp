@@ -6,9 +6,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
-#include <cstring>
 
 #include "platform/host_files.h"
+#include "platform/system_reason.h"
 #include "platform/wine_prefix.h"
 #include "ui/dialogs/serial_device_form.h"
 #include "ui/layout_builders.h"
@@ -224,7 +224,7 @@ void ComPortLine::MapClick() {
     case MapResult::Outcome::Refused:
       modals_.ShowError(
           tr("%1 could not be written").arg(file),
-          result.error == 0 ? tr("it is not a regular file") : QString::fromLocal8Bit(std::strerror(result.error)));
+          result.error == 0 ? tr("it is not a regular file") : QString::fromLocal8Bit(SystemReason(result.error)));
       break;
   }
   Refresh();

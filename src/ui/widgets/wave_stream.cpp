@@ -10,6 +10,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/system_reason.h"
+
 namespace trv {
 namespace {
 
@@ -48,7 +50,7 @@ std::unique_ptr<WaveStream> WaveStream::Open(const QString& hostPath, QString* e
   const int fd = OpenRegularFile(hostPath);
   if (fd < 0) {
     *error = errno == EINVAL ? QCoreApplication::translate("trv", "Not a wave file.")
-                             : QString::fromLocal8Bit(std::strerror(errno)) + '.';
+                             : QString::fromLocal8Bit(SystemReason(errno)) + '.';
     return nullptr;
   }
   SF_INFO info{};

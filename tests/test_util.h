@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 
@@ -130,20 +131,37 @@ class HeldFile {
   pid_t pid_ = -1;
 };
 
-// Refuses every write after the first `allowed` ones, as a full disk does.
-class FailingWriter : public FileWriter {
+// What a scripted writer does; by default it passes everything to the real writer.
+struct WriterScript {
+  int passes = -1;            // replacements let through before each further one is refused as a
+                              // full disk refuses it (ENOSPC); -1: none is refused
+  bool refuseCopies = false;  // every backup copy refused (ENOSPC)
+  int interferences = 0;      // replacements before which `interfere` runs (another program's write)
+  std::function<void()> interfere = {};
+};
+
+// The one writer fake of the tests: counts the replacements that reach it and does what its
+// script says; the test may change the script between operations.
+class ScriptedWriter : public FileWriter {
  public:
-  explicit FailingWriter(int allowed = 0) : allowed_(allowed) {}
+  explicit ScriptedWriter(WriterScript s = {}) : script(std::move(s)) {}
   WriteResult Replace(const std::string& path, std::string_view bytes, std::string_view previous,
                       const FileIdentity& read) override {
     ++calls;
-    if (allowed_-- > 0) return DefaultFileWriter().Replace(path, bytes, previous, read);
-    return WriteResult{WriteResult::Outcome::Refused, ENOSPC};
+    if (script.interferences > 0 && script.interfere) {
+      --script.interferences;
+      script.interfere();
+    }
+    if (script.passes == 0) return WriteResult{WriteResult::Outcome::Refused, ENOSPC};
+    if (script.passes > 0) --script.passes;
+    return DefaultFileWriter().Replace(path, bytes, previous, read);
   }
+  WriteResult WriteCopy(const std::string& path, std::string_view bytes, const std::string& like) override {
+    if (script.refuseCopies) return WriteResult{WriteResult::Outcome::Refused, ENOSPC};
+    return FileWriter::WriteCopy(path, bytes, like);
+  }
+  WriterScript script;
   int calls = 0;
-
- private:
-  int allowed_;
 };
 
 }  // namespace trv::test

@@ -266,7 +266,7 @@ TEST_F(IniTest, Utf16FilesAreNeitherReadNorWritten) {
 
 TEST_F(IniTest, RefusedWriteRaisesAndKeepsTheFile) {
   Set("[S]\r\nk=1\r\n");
-  test::FailingWriter refuse;
+  test::ScriptedWriter refuse({.passes = 0});
   TIniFile ini(path, "C:\\TARVO.INI", &refuse);
   ini.WriteString("S", "k", "2");
   EXPECT_THROW(ini.UpdateFile(), IniWriteError);

@@ -15,22 +15,6 @@ namespace {
 
 using test::ProgramDir;
 
-// Before each of the first `times` replacements another program rewrites the file in place
-// (truncate and write, as the terminal program's profile writes do).
-class InterferingWriter : public FileWriter {
- public:
-  InterferingWriter(int times, std::function<void()> interfere) : times_(times), interfere_(std::move(interfere)) {}
-  WriteResult Replace(const std::string& path, std::string_view bytes, std::string_view previous,
-                      const FileIdentity& read) override {
-    if (times_-- > 0) interfere_();
-    return DefaultFileWriter().Replace(path, bytes, previous, read);
-  }
-
- private:
-  int times_;
-  std::function<void()> interfere_;
-};
-
 const std::string kTheirs = "[STATION]\r\nCALL=DL1ABC\r\n[PROFILE]\r\nsaved=by the terminal program\r\n";
 
 // Their write lands before our rename: in place (the terminal program) or by a rename of its
@@ -45,7 +29,7 @@ TEST(OtherWriters, AWriteBeforeOurRenameRunsTheOperationAgainAndKeepsBoth) {
   };
   for (const auto& theirs : writes) {
     ProgramDir p("[STATION]\r\nCALL=DL1ABC\r\n");
-    InterferingWriter writer(1, [&] { theirs(p); });
+    test::ScriptedWriter writer({.interferences = 1, .interfere = [&] { theirs(p); }});
     Config c = p.MakeConfig({.writer = &writer});
     c.Station.Call = "DK0NEW";
     WriteStationSection(c);
@@ -56,7 +40,8 @@ TEST(OtherWriters, AWriteBeforeOurRenameRunsTheOperationAgainAndKeepsBoth) {
 TEST(OtherWriters, AFileThatKeepsChangingIsAWriteErrorAndKeepsTheirBytes) {
   ProgramDir p("[STATION]\r\nCALL=DL1ABC\r\n");
   int round = 0;
-  InterferingWriter writer(1000, [&] { p.SetIni(kTheirs + std::string(++round, ';') + "\r\n"); });
+  test::ScriptedWriter writer(
+      {.interferences = 1000, .interfere = [&] { p.SetIni(kTheirs + std::string(++round, ';') + "\r\n"); }});
   Config c = p.MakeConfig({.writer = &writer});
   c.Station.Call = "DK0NEW";
   try {
@@ -74,7 +59,8 @@ TEST(OtherWriters, ARunAgainReportsItsFindingsOnce) {
   ProgramDir p("[COLOR]\r\nNFG=99\r\n");
   Findings findings;
   std::string tail;
-  InterferingWriter writer(2, [&] { p.SetIni("[COLOR]\r\nNFG=99\r\n[X]\r\n" + (tail += ";\r\n")); });
+  test::ScriptedWriter writer(
+      {.interferences = 2, .interfere = [&] { p.SetIni("[COLOR]\r\nNFG=99\r\n[X]\r\n" + (tail += ";\r\n")); }});
   Config c = p.MakeConfig({.writer = &writer, .findings = &findings});
   EXPECT_TRUE(LoadAll(c).empty());
   int nfg = 0;

@@ -124,20 +124,6 @@ TEST(SaveMerge, ReadingTheFileChangesNothingOnDisk) {
   EXPECT_EQ(std::distance(fs::directory_iterator(p.dir.path()), fs::directory_iterator()), 1);
 }
 
-// Passes replacements on; refuses every backup copy as a full disk does.
-class RefusingCopyWriter : public FileWriter {
- public:
-  WriteResult Replace(const std::string& path, std::string_view bytes, std::string_view previous,
-                      const FileIdentity& read) override {
-    ++replaced;
-    return DefaultFileWriter().Replace(path, bytes, previous, read);
-  }
-  WriteResult WriteCopy(const std::string&, std::string_view, const std::string&) override {
-    return WriteResult{WriteResult::Outcome::Refused, ENOSPC};
-  }
-  int replaced = 0;
-};
-
 TEST(Backup, TheRunsFirstWriteKeepsTheFileAsItWasBeforeLoadingAddedToItWithItsPermissions) {
   ProgramDir p("", false);
   const std::string bak = p.dir / "TARVO.BAK";
@@ -177,7 +163,7 @@ TEST(Backup, TheRunsFirstWriteKeepsTheFileAsItWasBeforeLoadingAddedToItWithItsPe
 TEST(Backup, ARefusedBackupRefusesTheSaveWithNothingWritten) {
   ProgramDir p;
   const std::string full = SaveFull(p);
-  RefusingCopyWriter writer;
+  test::ScriptedWriter writer({.refuseCopies = true});
   Config c = p.MakeConfig({.writer = &writer, .keepBackup = true});
   LoadAll(c);
   c.Station.Call = "DK0XX";
@@ -188,7 +174,7 @@ TEST(Backup, ARefusedBackupRefusesTheSaveWithNothingWritten) {
     EXPECT_STREQ(e.what(), "nach C:\\TARVO.BAK kann nicht geschrieben werden");
     EXPECT_EQ(e.Cause(), "No space left on device");
   }
-  EXPECT_EQ(writer.replaced, 0);
+  EXPECT_EQ(writer.calls, 0);
   EXPECT_EQ(p.Ini(), full);
 
   fs::create_directory(p.dir / "TARVO.BAK");  // the file system refuses: a folder has the name
@@ -207,7 +193,7 @@ TEST(Backup, ARefusedWriteOfTheFileLeavesTheOldBackupAsItWas) {
   const std::string full = SaveFull(p);
   const std::string older = "[STATION]\r\nCALL=OLDER\r\n";
   WriteFile(p.dir / "TARVO.BAK", older);
-  test::FailingWriter writer;
+  test::ScriptedWriter writer({.passes = 0});
   Config c = p.MakeConfig({.writer = &writer, .keepBackup = true});
   LoadAll(c);
   c.Station.Call = "DK0XX";
@@ -250,11 +236,11 @@ TEST(Restore, ARefusedWriteLeavesBothFilesAsTheyWere) {
   ProgramDir p(a);
   const std::string bak = p.dir / "TARVO.BAK";
   WriteFile(bak, b);
-  RefusingCopyWriter refuseCopy;  // the file is put back, the old one cannot be kept
+  test::ScriptedWriter refuseCopy({.refuseCopies = true});  // the file is put back, the old one cannot be kept
   EXPECT_THROW(RestoreBackup(p.MakeConfig({.writer = &refuseCopy})), IniWriteError);
   EXPECT_EQ(p.Ini(), a);
   EXPECT_EQ(ReadFile(bak), b);
-  test::FailingWriter refuseAll;
+  test::ScriptedWriter refuseAll({.passes = 0});
   EXPECT_THROW(RestoreBackup(p.MakeConfig({.writer = &refuseAll})), IniWriteError);
   EXPECT_EQ(p.Ini(), a);
   EXPECT_EQ(ReadFile(bak), b);

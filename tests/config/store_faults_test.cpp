@@ -30,21 +30,10 @@ class FailingReader : public FileReader {
   }
 };
 
-// Counts the writes that reach it and passes them on.
-class CountingWriter : public FileWriter {
- public:
-  WriteResult Replace(const std::string& path, std::string_view bytes, std::string_view previous,
-                      const FileIdentity& read) override {
-    ++calls;
-    return DefaultFileWriter().Replace(path, bytes, previous, read);
-  }
-  int calls = 0;
-};
-
 TEST(ReadErrors, RefuseEveryOperationWithTheFileAndTheCause) {
   ProgramDir p("[STATION]\r\nCALL=DL1ABC\r\n");
   FailingReader reader;
-  test::FailingWriter writer(100);
+  test::ScriptedWriter writer({.passes = 100});
   Config c = p.MakeConfig({.writer = &writer, .reader = &reader});
   try {
     WriteStationSection(c);
@@ -132,7 +121,7 @@ TEST(UnchangedSaves, TheSecondLoadAndSaveNeverTouchTheFile) {
   }
   struct stat before {};
   ASSERT_EQ(::stat(p.IniPath().c_str(), &before), 0);
-  CountingWriter writer;
+  test::ScriptedWriter writer;
   Config c = p.MakeConfig({.writer = &writer});
   EXPECT_TRUE(LoadAll(c).empty());
   SaveAll(c);

@@ -70,7 +70,7 @@ TEST(Store, ARefusedSaveWritesNothingAtAll) {
   Config loaded = p.MakeConfig();
   LoadAll(loaded);
   const std::string before = p.Ini();
-  test::FailingWriter refuse;
+  test::ScriptedWriter refuse({.passes = 0});
   Config c = p.MakeConfig({.writer = &refuse});
   LoadAll(c);
   c.Station.Call = "DK0NEW";
@@ -88,7 +88,7 @@ TEST(Store, ARefusedSaveWritesNothingAtAll) {
 
 TEST(Store, LoadAllGoesOnWhenTheColourKeysCannotBeAdded) {
   ProgramDir p("[STATION]\nCALL=DL1ABC\n[DISPLAY]\nSBL=500\n[EXTRA]\nTPRI=5\n");
-  test::FailingWriter refuse;
+  test::ScriptedWriter refuse({.passes = 0});
   Config c = p.MakeConfig({.writer = &refuse});
   const auto errors = LoadAll(c);
   ASSERT_EQ(errors.size(), 1u);

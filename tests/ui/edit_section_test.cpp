@@ -133,7 +133,7 @@ TEST(EditSection, AbortAndCloseWriteNothing) {
 }
 
 TEST(EditSection, RefusedWriteKeepsTheDialogOpenWithItsText) {
-  test::FailingWriter refuse;
+  test::ScriptedWriter refuse({.passes = 0});
   Window w(kFile, {.writer = &refuse});  // the colour keys load all adds are refused too
   w.modals.errors.clear();
   bool openAfterOk = false;

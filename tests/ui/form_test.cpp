@@ -117,7 +117,7 @@ TEST(MainWindow, OkWritesEverySectionAndTheNextStartReadsItBack) {
 }
 
 TEST(MainWindow, RefusedWriteStopsSaveAllAndKeepsTheWindowOpen) {
-  test::FailingWriter refuse;
+  test::ScriptedWriter refuse({.passes = 0});
   Window w(kFile, {.writer = &refuse});
   OpenTab(w, "Station");
   w.Type("Station_Edit_Call", "DK0XX");
@@ -130,7 +130,7 @@ TEST(MainWindow, RefusedWriteStopsSaveAllAndKeepsTheWindowOpen) {
 }
 
 TEST(MainWindow, LoadErrorsAreShownOnceTheWindowIsUp) {
-  test::FailingWriter refuse;
+  test::ScriptedWriter refuse({.passes = 0});
   Window w("[STATION]\r\nCALL=DL1ABC\r\n", {.writer = &refuse});
   EXPECT_EQ(w.form->LoadErrors().size(), 1u);
   OpenTab(w, "Station");

@@ -172,28 +172,17 @@ TEST(ChangedFile, KeysTheProgramDoesNotOwnAndTheColourKeysLoadingAddsAskNothing)
   for (const char* line : {"; their comment", "0=y", "UNKNOWN=1", "CALL=DK0XX"}) EXPECT_TRUE(Holds(ini, line)) << line;
 }
 
-// Lets the test refuse every write while `refuse` is set.
-class SwitchedWriter : public FileWriter {
- public:
-  WriteResult Replace(const std::string& path, std::string_view bytes, std::string_view previous,
-                      const FileIdentity& read) override {
-    if (refuse) return WriteResult{WriteResult::Outcome::Refused, ENOSPC};
-    return DefaultFileWriter().Replace(path, bytes, previous, read);
-  }
-  bool refuse = false;
-};
-
 TEST(ChangedFile, ARefusedOkWritesNothingAndTheNextOkTakesNoneOfItForAnotherProgram) {
-  SwitchedWriter writer;
+  test::ScriptedWriter writer;
   Window w(kFile, {.writer = &writer});
   OpenTab(w, "Station");
   w.Type("Station_Edit_Call", "DK0XX");
   w.Type("Station_Edit_Locator", "JO30");
-  writer.refuse = true;
+  writer.script.passes = 0;  // a full disk
   ClickOk(w);
   ASSERT_EQ(w.modals.errors.size(), 1);
   EXPECT_EQ(w.dir.Ini(), kFile);  // all or nothing
-  writer.refuse = false;
+  writer.script.passes = -1;
   ClickOk(w);
   EXPECT_TRUE(w.modals.questions.isEmpty());
   EXPECT_EQ(w.form->result(), QDialog::Accepted);

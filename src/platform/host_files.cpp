@@ -139,12 +139,6 @@ FileList HostFileSystem::ListMatching(std::string_view windowsDir, std::string_v
 
 bool MatchesMask(std::string_view name, std::string_view mask) { return MatchFrom(name, mask); }
 
-std::string ExecutableHostPath() {
-  std::error_code ec;
-  const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-  return ec ? std::string() : exe.string();
-}
-
 std::string ProgramDirOfHostExecutable(const DriveTable& drives, const std::string& executableHostPath) {
   return WindowsFormOfDirectory(drives, fs::path(executableHostPath).parent_path().string()).path;
 }

@@ -52,8 +52,6 @@ class HostFileSystem {
 // Matches a name against a mask of * and ?, without regard to case.
 bool MatchesMask(std::string_view name, std::string_view mask);
 
-// The host path of the running executable.
-std::string ExecutableHostPath();
 // The program directory as a Windows path: the executable's directory through the drive
 // table; empty when that directory has no exact Windows form (WindowsFormOfDirectory says why).
 std::string ProgramDirOfHostExecutable(const DriveTable& drives, const std::string& executableHostPath);

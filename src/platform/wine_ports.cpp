@@ -134,8 +134,6 @@ std::string ProblemOf(const FileContents& registry) {
 
 }  // namespace
 
-std::string RegistryProblem(const std::string& prefix) { return ProblemOf(ReadRegistry(prefix)); }
-
 SerialHost SerialHost::OfThisProcess() {
   SerialHost host;
   host.uid = ::getuid();

@@ -32,7 +32,11 @@ struct ComPort {
 };
 
 // COM 1 to `highest` as the next Wine start in `prefix` maps them. A system.reg that cannot be
-// read (RegistryProblem) counts as one without mappings; `registryProblem` gets why.
+// read counts as one without mappings; `registryProblem` gets why ("it is not a regular file",
+// "it is larger than 64 MB", the system's reason), empty when it can be read or is missing. It
+// is opened only when it is a regular file and never blocks (a FIFO) or fills the memory
+// (/dev/zero). Reading it also removes the temporary files that a killed mapping left beside it
+// and that nobody holds.
 std::vector<ComPort> NextStartComPorts(const std::string& prefix, const SerialHost& host, int highest = 9,
                                        std::string* registryProblem = nullptr);
 
@@ -77,11 +81,6 @@ std::string SystemRegistryFile(const std::string& prefix);
 
 // The registry file is read whole up to this size; a larger one is an error.
 inline constexpr std::size_t kMaxRegistryBytes = std::size_t{64} << 20;
-// Why the prefix's system.reg cannot be read ("it is not a regular file", "it is larger than
-// 64 MB", the system's reason), or empty when it can or is missing. It is opened only when it
-// is a regular file and never blocks (a FIFO) or fills the memory (/dev/zero). Also removes
-// the temporary files that a killed mapping left beside it and that nobody holds.
-std::string RegistryProblem(const std::string& prefix);
 
 // Sets "COM<number>"="<device>" under Software\Wine\Ports in the prefix's system.reg, the only
 // change; refused while a Wine server runs for the prefix.

@@ -22,8 +22,4 @@ std::string Directories::GetMailNntpDir() const { return Join255(mail_, "NNTP\\"
 std::string Directories::GetMailTempDir() const { return Join255(mail_, "TEMP\\"); }
 std::string Directories::GetMailFbbPath() const { return Join255(mail_, "FBB"); }
 
-std::string ProgramDirOfExecutable(std::string_view executablePath) {
-  return AddBackslash(CutTo(DirectoryPart(executablePath), kShortStringMax));
-}
-
 }  // namespace trv

@@ -47,8 +47,4 @@ class Directories {
   std::string read_, write_, mail_, import_, sevenPlus_, wave_, temp_;
 };
 
-// The program directory of an executable given as a Windows path: its directory part,
-// cut to 255 characters, with a trailing backslash.
-std::string ProgramDirOfExecutable(std::string_view executablePath);
-
 }  // namespace trv

@@ -119,8 +119,6 @@ TEST(Mask, StarAndQuestionMark) {
   EXPECT_TRUE(MatchesMask("", "*"));
 }
 
-TEST(Executable, PathOfTheRunningProgram) { EXPECT_NE(ExecutableHostPath().find("platform_tests"), std::string::npos); }
-
 // The program folder's TARVO.INI in any case, a dangling link too; a folder of that name is none.
 TEST(ProgramFolderFiles, FindsTheConfigFileInAnyCaseButNoFolder) {
   TempDir tmp;

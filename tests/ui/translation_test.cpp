@@ -24,10 +24,10 @@ namespace {
 
 // Texts that German writes as English does.
 const std::set<QString> kSameInGerman = {
-    "OK",       "TNC",      "QRG",        "DRSI",      "WA8DED",  "TNC3S",      "AutoParam",
-    "UseXHost", "FastPoll", "UTC",        "TNCs",      "Station", "Locator",    "Prompt",
-    "HPath",    "FHeader",  "Mailbox 1",  "Mailbox 2", "Connect", "Disconnect", "Reconnect",
-    "h",        "min",      "Details...", "%n ms",     "%n min",  "Sound",      "Pause",
+    "OK",        "TNC",       "QRG",     "DRSI",       "WA8DED",    "TNC3S",  "AutoParam", "UseXHost",
+    "FastPoll",  "UTC",       "TNCs",    "Station",    "Locator",   "Prompt", "HPath",     "FHeader",
+    "Mailbox 1", "Mailbox 2", "Connect", "Disconnect", "Reconnect", "h",      "min",       "Details...",
+    "%n ms",     "%n min",    "Sound",   "Pause",      "magenta",
 };
 // Controls that show data rather than the program's texts.
 const std::set<QString> kDataControls = {"Lbl_ConfigFile", "Mail_Lbl_FHeaderEnd", "ListBox1", "Sound_Lbl_Path",

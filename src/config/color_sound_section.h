@@ -37,9 +37,15 @@ inline constexpr std::array<WaveKey, kWaveCount> kWaveKeys = {{
 
 // The sound switches, kept in the EXTRA section, in the order in which they are written.
 inline constexpr std::array<Setting<SoundSettings>, 3> kSoundSwitches = {{
-    FlagSetting<SoundSettings>{"EXTRA", "OLCSOUND", "OnlyLastConnectSound", &SoundSettings::OnlyLastConnectSound, true},
-    FlagSetting<SoundSettings>{"EXTRA", "WAVEMCI", "UseMciSound", &SoundSettings::UseMciSound, false},
-    FlagSetting<SoundSettings>{"EXTRA", "NOSOUND", "DisableSound", &SoundSettings::DisableSound, false},
+    FlagSetting<SoundSettings>{.section = "EXTRA",
+                               .key = "OLCSOUND",
+                               .name = "OnlyLastConnectSound",
+                               .field = &SoundSettings::OnlyLastConnectSound,
+                               .def = true},
+    FlagSetting<SoundSettings>{
+        .section = "EXTRA", .key = "WAVEMCI", .name = "UseMciSound", .field = &SoundSettings::UseMciSound},
+    FlagSetting<SoundSettings>{
+        .section = "EXTRA", .key = "NOSOUND", .name = "DisableSound", .field = &SoundSettings::DisableSound},
 }};
 
 }  // namespace trv

@@ -5,12 +5,7 @@
 namespace trv {
 
 void ReadExtraSection(Config& config) {
-  RunOperation(config, [&](TIniFile& ini) {
-    ExtraSettings& x = config.Extra;
-    ReadSettings<ExtraSettings>(ini, kExtraSettings, x);
-    if (x.LoadBroadcast && !x.LoadMailbox) ini.Report("EXTRA", "LBROAD", "turned off because BOX is off");
-    x.LoadBroadcast = x.LoadBroadcast && x.LoadMailbox;  // the Broadcast RX module needs the mailbox
-  });
+  RunOperation(config, [&](TIniFile& ini) { ReadSettings<ExtraSettings>(ini, kExtraSettings, config.Extra); });
 }
 
 void WriteExtraSection(Config& config) {

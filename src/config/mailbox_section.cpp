@@ -76,8 +76,6 @@ void ReadMailboxSection(Config& config) {
     ReadSettings<MailboxSettings>(ini, kMailboxSettingsBeforeHeader, m);
     ReadFHeader(config, ini);
     ReadSettings<MailboxSettings>(ini, kMailboxSettings, m);
-    if (m.BlinkLed && !m.BlinkIcon) ini.Report(kSection, "BLINKLED", "turned off because BLINKICON is off");
-    m.BlinkLed = m.BlinkLed && m.BlinkIcon;  // the LED only blinks together with the icon
     ReadClosedTimes(config, ini);
   });
 }

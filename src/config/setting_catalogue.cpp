@@ -57,6 +57,7 @@ CatalogueEntry FromSetting(const std::string& record, R Config::*member, const F
     CatalogueEntry e = Entry(record + "." + std::string(s.name), Kind::Flag);
     e.get = [member, field = s.field](const Config& c) { return YesNo((c.*member).*field); };
     e.put = [member, field = s.field](Config& c, const std::string& v) { (c.*member).*field = v == "yes"; };
+    e.needs = s.needs;
     return Declared(std::move(e), s, YesNo(s.def));
   } else if constexpr (std::is_same_v<F, WideFlagSetting<R>>) {
     CatalogueEntry e = Entry(record + "." + std::string(s.name), Kind::Flag);
@@ -389,19 +390,17 @@ SettingCatalogue MakeSettingCatalogue(const Config& config) {
   AddTable<ExtraSettings>(out, "ExtraSettings", &Config::Extra, kExtraSettings);
   AddMailbox(out, config);
   for (int n = 0; n < config.TncCount; ++n) AddTnc(out, config, n, config.TncTable[n].Port);
-  for (CatalogueEntry& e : out) {
-    if (e.name == "ExtraSettings.LoadBroadcast") e.needs = "ExtraSettings.LoadMailbox";
-    if (e.name == "MailboxSettings.BlinkLed") e.needs = "MailboxSettings.BlinkIcon";
-  }
   return out;
 }
 
 std::string UnmetDependency(const SettingCatalogue& catalogue, const Config& config) {
   for (const CatalogueEntry& e : catalogue) {
     if (e.needs.empty() || e.get(config) != "yes") continue;
-    const CatalogueEntry* master = FindSetting(catalogue, e.needs);
-    if (master != nullptr && master->get(config) != "yes")
-      return e.name + " needs " + std::string(e.needs) + ": reading clears it while that is off";
+    const auto master = std::find_if(catalogue.begin(), catalogue.end(), [&](const CatalogueEntry& m) {
+      return m.section == e.section && m.key == e.needs;
+    });
+    if (master != catalogue.end() && master->get(config) != "yes")
+      return e.name + " needs " + master->name + ": reading clears it while that is off";
   }
   return {};
 }

@@ -57,7 +57,7 @@ struct CatalogueEntry {
   bool noComma = false;                            // part of the comma-separated TNC line
   bool bracketed = false;                          // shown in square brackets, which are not part of the width
   std::function<bool(const std::string&)> exists;  // a file that must exist (the driver)
-  std::string_view needs;                          // a flag that is cleared on reading while this other flag is off
+  std::string_view needs;                          // the key of the flag of its section that it is on only with
   bool newTncDefault = false;                      // the default is a new TNC's: the line has no default
   // A key that reading adds when it is missing, with the value of `defaultKey` (whose own
   // default is `defaultValue`); a value there that cannot be used gives `unusableDefault`.

@@ -1,6 +1,8 @@
 #pragma once
-// A setting declared once: its section and key, its field in a record, its default and its
-// range or width. Reading, writing, `tarvoini show` and `tarvoini check` all go through it.
+// A setting declared once: its section and key, its field in a record, its default, its range
+// or width and the flag it depends on. Reading, writing, the pages, `tarvoini show` and
+// `tarvoini check` all go through it. The tables spell a declaration with designated
+// initialisers and give only the members that differ from the defaults below.
 #include <cstdint>
 #include <span>
 #include <string>
@@ -18,12 +20,16 @@ enum class TextCase { Kept, UpperAscii, UpperDos };
 // QT_TR_NOOP in the context "trv"); the window shows it translated in the setting's tooltip.
 #define TRV_ABOUT(text) text
 
+// A flag. One that `needs` another flag of its table (named by key) is on only together with
+// it: reading clears it while that flag is off, and the window enables its box only while that
+// box is ticked.
 template <class R>
 struct FlagSetting {
   std::string_view section, key, name;
   bool R::*field;
-  bool def;
+  bool def = false;
   std::string_view about = {};
+  std::string_view needs = {};
 };
 
 // A flag held as 0 or all bits set.
@@ -31,7 +37,7 @@ template <class R>
 struct WideFlagSetting {
   std::string_view section, key, name;
   std::int16_t R::*field;
-  bool def;
+  bool def = false;
   std::string_view about = {};
 };
 
@@ -40,7 +46,7 @@ struct WideFlagSetting {
 // the reader takes unranged is offered in the window from `listFrom` to `listTo` of them. A
 // time of day held as HHMM is shown as HH:MM.
 struct ShownUnit {
-  std::string_view name;
+  std::string_view name = {};
   std::int32_t per = 1, scale = 1;
   std::int32_t listFrom = 0, listTo = 0;
   bool timeOfDay = false;
@@ -54,7 +60,7 @@ template <class R>
 struct IntSetting {
   std::string_view section, key, name;
   std::int32_t R::*field;
-  std::int32_t def, min, max;
+  std::int32_t def = 0, min = 0, max = 0;
   bool ranged = true;
   std::int32_t step = 1;
   std::int32_t unit = 1;
@@ -76,7 +82,7 @@ template <class R>
 struct TextSetting {
   std::string_view section, key, name;
   std::string R::*field;
-  std::string_view def;
+  std::string_view def = {};
   std::size_t width = 0;
   TextCase textCase = TextCase::Kept;
   Typing typing = {};
@@ -127,9 +133,47 @@ void WriteSetting(TIniFile& ini, const TextSetting<R>& s, const R& r) {
   ini.WriteString(s.section, s.key, r.*s.field);
 }
 
+// The flag of the table declared under `key`, or null.
+template <class R>
+constexpr const FlagSetting<R>* FindFlag(std::span<const Setting<R>> table, std::string_view key) {
+  for (const auto& setting : table)
+    if (const auto* flag = std::get_if<FlagSetting<R>>(&setting); flag != nullptr && flag->key == key) return flag;
+  return nullptr;
+}
+
+// Whether every flag's `needs` names a flag of the same table and section.
+template <class R>
+constexpr bool NeedsAreDeclared(std::span<const Setting<R>> table) {
+  for (const auto& setting : table)
+    if (const auto* flag = std::get_if<FlagSetting<R>>(&setting); flag != nullptr && !flag->needs.empty()) {
+      const FlagSetting<R>* master = FindFlag(table, flag->needs);
+      if (master == nullptr || master->section != flag->section || master == flag) return false;
+    }
+  return true;
+}
+
+// Clears each flag that is on while the flag it needs is off; `cleared` is told of it first.
+template <class R, class F>
+void ClearUnmetNeeds(std::span<const Setting<R>> table, R& record, F&& cleared) {
+  for (const auto& setting : table)
+    if (const auto* flag = std::get_if<FlagSetting<R>>(&setting); flag != nullptr && !flag->needs.empty()) {
+      if (!(record.*flag->field) || record.*FindFlag(table, flag->needs)->field) continue;
+      cleared(*flag);
+      record.*flag->field = false;
+    }
+}
+
+template <class R>
+void ClearUnmetNeeds(std::span<const Setting<R>> table, R& record) {
+  ClearUnmetNeeds(table, record, [](const FlagSetting<R>&) {});
+}
+
 template <class R>
 void ReadSettings(TIniFile& ini, std::span<const Setting<R>> table, R& record) {
   for (const auto& setting : table) std::visit([&](const auto& s) { ReadSetting(ini, s, record); }, setting);
+  ClearUnmetNeeds(table, record, [&](const FlagSetting<R>& flag) {
+    ini.Report(flag.section, flag.key, "turned off because " + std::string(flag.needs) + " is off");
+  });
 }
 
 template <class R>

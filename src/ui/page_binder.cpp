@@ -89,7 +89,31 @@ QCheckBox* PageBinder::Bind(QCheckBox* box, std::string_view section, std::strin
        },
        .store = [box](const CatalogueEntry& e, Config& c) { e.put(c, box->isChecked() ? "yes" : "no"); }},
       [box](std::function<void()> changed) { QObject::connect(box, &QCheckBox::toggled, box, changed); });
+  TieDependents(box);
   return box;
+}
+
+void PageBinder::TieDependents(QCheckBox* box) {
+  const CatalogueEntry& bound = bindings_.back().entry;
+  const auto tie = [](QCheckBox* master, QWidget* dependent) {
+    QObject::connect(master, &QCheckBox::toggled, dependent, [dependent](bool on) { dependent->setEnabled(on); });
+  };
+  for (const Binding& b : bindings_) {
+    auto* other = qobject_cast<QCheckBox*>(b.access.field);
+    if (other == nullptr || other == box || b.entry.section != bound.section) continue;
+    if (b.entry.needs == bound.key) tie(box, other);
+    if (bound.needs == b.entry.key) tie(other, box);
+  }
+}
+
+void PageBinder::EnableDependents() const {
+  for (const Binding& b : bindings_) {
+    if (b.entry.needs.empty()) continue;
+    for (const Binding& m : bindings_)
+      if (auto* master = qobject_cast<QCheckBox*>(m.access.field);
+          master != nullptr && m.entry.section == b.entry.section && m.entry.key == b.entry.needs)
+        b.access.field->setEnabled(master->isChecked());
+  }
 }
 
 CheckedNumberEdit* PageBinder::Bind(CheckedNumberEdit* edit, std::string_view section, std::string_view key) {
@@ -169,6 +193,7 @@ void PageBinder::Fill() {
     b.filled = true;
     Remark(b);
   }
+  EnableDependents();  // also where a box keeps the tick it had
 }
 
 void PageBinder::Store() const {

@@ -4,7 +4,9 @@
 // (range, typing width, capitals), its tooltip and its screen-reader description; Fill shows
 // the records' values in the fields and Store takes them back. Each bound field is marked
 // when it no longer holds the value Fill showed (OK would write another), and its context menu
-// resets it to the default or reverts it to the value Fill showed.
+// resets it to the default or reverts it to the value Fill showed. A box whose setting needs
+// another flag bound here is enabled exactly while that flag's box is ticked; its tick stays as
+// it is.
 #include <QPointer>
 #include <functional>
 #include <string>
@@ -50,6 +52,9 @@ class PageBinder {
   // Also takes the values shown as the ones loaded: nothing is marked changed.
   void Fill();
   void Store() const;
+  // Enables each box whose setting needs another bound box exactly while that box is ticked
+  // (Fill and a click on that box do it too).
+  void EnableDependents() const;
 
  private:
   // How a field shows and stores its value; values are passed in the form the entry's get
@@ -78,6 +83,9 @@ class PageBinder {
   // Adds the binding with its mark and context menu; `watch` calls the function it is given
   // whenever the field's value changes.
   void Add(CatalogueEntry entry, Access access, const std::function<void(std::function<void()>)>& watch);
+  // Ties the box just bound to the bound box its setting needs, and the bound boxes whose
+  // settings need it to it.
+  void TieDependents(QCheckBox* box);
   bool AtDefault(const Binding& b) const;
   void Remark(const Binding& b) const;
 

@@ -79,6 +79,8 @@ TEST_F(TarvoIniSettings, EachKindOfValueIsCheckedAsTheWindowChecksIt) {
       {"TncTable[1].Port 1", 2, "no setting TncTable[1].Port"},
       {"ColorTable[0].FgEnabled yes", 2, "cannot be set"},
       {"ExtraSettings.LoadMailbox no ExtraSettings.LoadBroadcast yes", 2, "LoadBroadcast needs"},
+      {"MailboxSettings.BlinkIcon no MailboxSettings.BlinkLed yes", 2,
+       "MailboxSettings.BlinkLed needs MailboxSettings.BlinkIcon: reading clears it while that is off"},
       {"StationSettings.Call DK0A StationSettings.Qth x\\ y\\ zzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzz", 2, "at most 31"},
   };
   for (const SetCase& c : cases) {

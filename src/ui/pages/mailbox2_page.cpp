@@ -10,6 +10,7 @@
 #include "config/config.h"
 #include "config/mailbox_section.h"
 #include "config/sections.h"
+#include "config/setting_tables.h"
 #include "ui/controls.h"
 #include "ui/dialogs/closed_time_form.h"
 #include "ui/modal_windows.h"
@@ -31,7 +32,6 @@ Mailbox2Page::Mailbox2Page(PageContext context, QWidget* parent)
 }
 
 void Mailbox2Page::ConnectHandlers() {
-  OnRealChange(blinkIcon_, [this](bool) { Mail2_CB_BlinkIconClick(); });
   connect(addTime_, &QPushButton::clicked, this, [this] { Mail_Btn_AddTimeClick(); });
   connect(deleteTime_, &QPushButton::clicked, this, [this] { Mail_Btn_DeleteTimeClick(); });
   connect(garbageHour_, &QComboBox::activated, this, [this] { GarbageHourPicked(); });
@@ -55,7 +55,6 @@ void Mailbox2Page::FillMailbox2Page() {
   FillNumberCombo(garbageMin_, 0, 59);
   FillGarbage(config_.Mailbox.GarbageAt);
   binder_.Fill();
-  Mail2_CB_BlinkIconClick();  // also when the icon box keeps the state it had
   FillClosedTimes();
 }
 
@@ -63,7 +62,7 @@ void Mailbox2Page::StoreMailbox2Page() {
   MailboxSettings& m = config_.Mailbox;
   binder_.Store();
   m.GarbageAt = StoredGarbageAt();
-  m.BlinkLed = m.BlinkIcon && m.BlinkLed;
+  ClearUnmetNeeds<MailboxSettings>(kMailboxSettings, m);  // the LED box counts only with the icon box
 }
 
 // A minute part of 60 or more, which the reader lets through, leaves the minute list without a
@@ -94,8 +93,6 @@ void Mailbox2Page::FillClosedTimes() {
   closedTimes_->setCurrentRow(closedTimes_->count() - 1);
   deleteTime_->setEnabled(closedTimes_->count() > 0);
 }
-
-void Mailbox2Page::Mail2_CB_BlinkIconClick() { blinkLed_->setEnabled(blinkIcon_->isChecked()); }
 
 void Mailbox2Page::Mail_Btn_AddTimeClick() {
   if (modals_.RunDialog(*closedTimeForm_) != QDialog::Accepted) return;

@@ -29,8 +29,9 @@ class Mailbox2Page : public SettingsPage {
   void Mail_Btn_AddTimeClick();
   void Mail_Btn_DeleteTimeClick();
   void Mail2_List_ClosedTimeClick();
-  void Mail2_CB_BlinkIconClick();
-  void MAIL_CB_BLINKLEDClick() { Mail2_CB_BlinkIconClick(); }
+  // A click on the switch panel enables the LED box exactly while the icon box is ticked, as
+  // ticking the icon box does.
+  void MAIL_CB_BLINKLEDClick() { binder_.EnableDependents(); }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -29,7 +29,7 @@ QWidget* Mailbox2Page::BuildSwitches() {
       binder_.Bind(Box(tr("&pw for box necessary"), "Mail2_Cb_PWNecessary"), "EXTRA", "PWBOX");  // not MAILBOX
   parseAllMails_ = Switch(tr("pars&e all mails"), "Mail2_Cb_ParseAllMails", "PAM");
   blinkIcon_ = Switch(tr("blink of mailbox i&con if new mails"), "Mail2_CB_BlinkIcon", "BLINKICON");
-  // Stored only together with the icon.
+  // Enabled while the icon box is ticked; stored only together with it.
   blinkLed_ = Switch(tr("blink of scroll lock &LED if new mails"), "Mail2_CB_BlinkLED", "BLINKLED");
   auto* column = new QVBoxLayout;
   for (QCheckBox* box : {insertFHeader_, includeBid_, lifetimeReport_, routingErrorReport_, memoryGarbage_, qzDos_,

@@ -5,14 +5,12 @@
 #include <QVBoxLayout>
 
 #include "config/sections.h"
-#include "ui/controls.h"
 #include "ui/layout_builders.h"
 
 namespace trv {
 
 ModulsPage::ModulsPage(PageContext context, QWidget* parent) : SettingsPage(context, parent), binder_(config_) {
   BuildControls();
-  OnRealChange(mailBox_, [this](bool) { Modul_CB_MailBoxClick(); });
   Serve(
       SectionId::Extra, [this] { FillExtraPage(); }, [this] { StoreExtraPage(); });
 }
@@ -20,32 +18,27 @@ ModulsPage::ModulsPage(PageContext context, QWidget* parent) : SettingsPage(cont
 void ModulsPage::BuildControls() {
   auto* digiInfo = binder_.Bind(Box(tr("Load D&igiinfo"), "Modul_CB_DigiInfo"), "EXTRA", "DLINK");
   auto* spy = binder_.Bind(Box(tr("Load &Spy"), "Modul_CB_Spy"), "EXTRA", "SPY");
-  mailBox_ = binder_.Bind(Box(tr("Load &Mailbox"), "Modul_CB_MailBox"), "EXTRA", "BOX");
+  auto* mailBox = binder_.Bind(Box(tr("Load &Mailbox"), "Modul_CB_MailBox"), "EXTRA", "BOX");
   auto* dxClusterSpy = binder_.Bind(Box(tr("Load &DX cluster spy"), "Modul_CB_DXClusterSpy"), "EXTRA", "LDXC");
-  // Stored as ticked, enabled or not.
-  broadcast_ = binder_.Bind(Box(tr("Load &Broadcast RX"), "Modul_CB_Broadcast"), "EXTRA", "LBROAD");
+  // Enabled while Mailbox is ticked; stored as ticked, enabled or not.
+  auto* broadcast = binder_.Bind(Box(tr("Load &Broadcast RX"), "Modul_CB_Broadcast"), "EXTRA", "LBROAD");
 
   auto* grid = new QGridLayout;
   grid->setContentsMargins(0, 0, 0, 0);
   grid->addWidget(digiInfo, 0, 0);
   grid->addWidget(spy, 1, 0);
-  grid->addWidget(mailBox_, 2, 0);
-  grid->addWidget(broadcast_, 0, 1);
+  grid->addWidget(mailBox, 2, 0);
+  grid->addWidget(broadcast, 0, 1);
   grid->addWidget(dxClusterSpy, 1, 1);
   grid->setColumnStretch(0, 1);
   grid->setColumnStretch(1, 1);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(Panel("Modul_Panel_Main", grid));
   layout->addStretch();
-  SetTabOrder({digiInfo, spy, mailBox_, dxClusterSpy, broadcast_});
+  SetTabOrder({digiInfo, spy, mailBox, dxClusterSpy, broadcast});
 }
 
-void ModulsPage::Modul_CB_MailBoxClick() { broadcast_->setEnabled(mailBox_->isChecked()); }
-
-void ModulsPage::FillExtraPage() {
-  binder_.Fill();
-  Modul_CB_MailBoxClick();  // also when the Mailbox box keeps the state it had
-}
+void ModulsPage::FillExtraPage() { binder_.Fill(); }
 
 void ModulsPage::StoreExtraPage() { binder_.Store(); }
 

@@ -3,8 +3,6 @@
 #include "ui/page_binder.h"
 #include "ui/pages/settings_page.h"
 
-class QCheckBox;
-
 namespace trv {
 
 class ModulsPage : public SettingsPage {
@@ -18,15 +16,10 @@ class ModulsPage : public SettingsPage {
   // different controls and fields, so together they are the whole steps in their order.
   void FillExtraPage();
   void StoreExtraPage();
-  // Broadcast RX is loaded only together with the mailbox: its box is enabled exactly while
-  // Mailbox is ticked; its tick stays as it is.
-  void Modul_CB_MailBoxClick();
 
  private:
   void BuildControls();
 
-  QCheckBox* mailBox_;
-  QCheckBox* broadcast_;
   PageBinder binder_;
 };
 

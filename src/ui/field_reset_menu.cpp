@@ -26,7 +26,8 @@ class FieldResetMenu : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (watched != field_) return false;
-    if (event->type() == QEvent::ContextMenu) {
+    if (event->type() == QEvent::ContextMenu &&
+        (undo_.byMouse || static_cast<QContextMenuEvent*>(event)->reason() != QContextMenuEvent::Mouse)) {
       Open(static_cast<QContextMenuEvent*>(event)->globalPos());
       return true;
     }

@@ -12,6 +12,7 @@
 #include "config/sections.h"
 #include "ui/controls.h"
 #include "ui/dialogs/closed_time_form.h"
+#include "ui/held_field_marks.h"
 #include "ui/modal_windows.h"
 #include "ui/text_convert.h"
 
@@ -26,6 +27,7 @@ Mailbox2Page::Mailbox2Page(PageContext context, QWidget* parent)
     : SettingsPage(context, parent), closedTimeForm_(new TClosedTimeForm(this)), binder_(config_) {
   BuildControls();
   ConnectHandlers();
+  AddMarks();
   Serve(
       SectionId::Mailbox, [this] { FillMailbox2Page(); }, [this] { StoreMailbox2Page(); });
 }
@@ -40,6 +42,20 @@ void Mailbox2Page::ConnectHandlers() {
   closedTimes_->installEventFilter(this);
 }
 
+// The garbage time is one setting over two lists: both are marked, and reset, together.
+void Mailbox2Page::AddMarks() {
+  const CatalogueEntry garbageAt = DeclaredSetting("MAILBOX", "GARBAT");
+  marks_ = new HeldFieldMarks(config_, this,
+                              {.section = SectionId::Mailbox,
+                               .settings = [garbageAt](const Config&) { return SettingCatalogue{garbageAt}; },
+                               .storeShown = [this](Config& records) { records.Mailbox.GarbageAt = StoredGarbageAt(); },
+                               .showAgain = [this] { FillGarbage(config_.Mailbox.GarbageAt); },
+                               .revertAll = {}});
+  marks_->Add({garbageHour_, garbageMin_}, [name = garbageAt.name] { return std::vector<std::string>{name}; });
+  for (QComboBox* box : {garbageHour_, garbageMin_})
+    connect(box, &QComboBox::currentIndexChanged, marks_, [this] { marks_->Update(); });
+}
+
 bool Mailbox2Page::eventFilter(QObject* watched, QEvent* event) {
   const bool released =
       event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
@@ -51,6 +67,8 @@ bool Mailbox2Page::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Mailbox2Page::FillMailbox2Page() {
+  marks_->Loaded();
+  const HeldFieldMarks::Quiet quiet(*marks_);
   FillNumberCombo(garbageHour_, 0, 23);
   FillNumberCombo(garbageMin_, 0, 59);
   FillGarbage(config_.Mailbox.GarbageAt);

@@ -106,6 +106,12 @@ TEST(FieldMarks, AFieldAndItsTabAreMarkedWhileTheValueDiffersFromTheLoadedOne) {
       {"time zone picked", "Extra", "Extra_Combo_UTC", [](Window& w) { PickNext(w.Combo("Extra_Combo_UTC")); }, true},
       {"garbage hour picked", "Mailbox 2", "Mail2_Cb_GarbageHour",
        [](Window& w) { PickNext(w.Combo("Mail2_Cb_GarbageHour")); }, true},
+      {"a closed time deleted", "Mailbox 2", "Mail2_List_ClosedTime",
+       [](Window& w) {
+         auto* button = w.Find<QPushButton>("Mail_Btn_DeleteTime");
+         QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+       },
+       true},
       {"the TNC's port picked", "TNC", "TNC_Combo_Com", [](Window& w) { PickNext(w.Combo("TNC_Combo_Com")); }, true},
       {"a colour picked", "Colors", "ColorGrid1", [](Window& w) { PickColour(w); }, true},
       {"a wave file typed", "Sound", "Sound_Edit_WaveName",

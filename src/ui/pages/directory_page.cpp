@@ -116,6 +116,7 @@ void DirectoryPage::AddMarks() {
 }
 
 void DirectoryPage::ShowStored() {
+  emit WaveDirectoryChanged(FromWindows(config_.Dirs.GetWaveDir()));  // also when another line is shown
   const int row = SelectedRow(list_);
   if (row < 0) return;
   SetEditText(FromWindows((config_.Dirs.*DirKeyOfRow(row).get)()));

@@ -6,6 +6,8 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <algorithm>
+#include <string>
 
 #include "config/config.h"
 #include "config/mailbox_section.h"
@@ -42,16 +44,51 @@ void Mailbox2Page::ConnectHandlers() {
   closedTimes_->installEventFilter(this);
 }
 
-// The garbage time is one setting over two lists: both are marked, and reset, together.
+namespace {
+
+// The closed-time list as one setting: its windows as the file writes them.
+CatalogueEntry ClosedTimeSetting() {
+  CatalogueEntry e;
+  e.name = "MailboxSettings.ClosedTime";
+  e.section = "MAILBOX";
+  e.key = "CLOSEDTIME";
+  e.get = [](const Config& c) { return ClosedTimeValue(const_cast<Config&>(c).ClosedTimes); };
+  e.put = [](Config& c, const std::string& value) {
+    c.ClosedTimes.FreeAllItems();
+    std::size_t from = 0;
+    while (from < value.size()) {
+      const std::size_t end = std::min(value.find(',', from), value.size());
+      const std::string window = value.substr(from, end - from);
+      const std::size_t dash = window.find('-');
+      c.ClosedTimes.AddWindow(std::stoi(window.substr(0, dash)), std::stoi(window.substr(dash + 1)), window);
+      from = end + 1;
+    }
+  };
+  return e;
+}
+
+}  // namespace
+
+// The garbage time is one setting over two lists: both are marked, and reset, together. The
+// closed-time list is marked as a whole; its default is no window.
 void Mailbox2Page::AddMarks() {
   const CatalogueEntry garbageAt = DeclaredSetting("MAILBOX", "GARBAT");
+  const CatalogueEntry closedTimes = ClosedTimeSetting();
   marks_ = new HeldFieldMarks(config_, this,
                               {.section = SectionId::Mailbox,
-                               .settings = [garbageAt](const Config&) { return SettingCatalogue{garbageAt}; },
+                               .settings =
+                                   [garbageAt, closedTimes](const Config&) {
+                                     return SettingCatalogue{garbageAt, closedTimes};
+                                   },
                                .storeShown = [this](Config& records) { records.Mailbox.GarbageAt = StoredGarbageAt(); },
-                               .showAgain = [this] { FillGarbage(config_.Mailbox.GarbageAt); },
+                               .showAgain =
+                                   [this] {
+                                     FillGarbage(config_.Mailbox.GarbageAt);
+                                     FillClosedTimes();
+                                   },
                                .revertAll = {}});
   marks_->Add({garbageHour_, garbageMin_}, [name = garbageAt.name] { return std::vector<std::string>{name}; });
+  marks_->Add({closedTimes_}, [name = closedTimes.name] { return std::vector<std::string>{name}; });
   for (QComboBox* box : {garbageHour_, garbageMin_})
     connect(box, &QComboBox::currentIndexChanged, marks_, [this] { marks_->Update(); });
 }
@@ -129,6 +166,7 @@ void Mailbox2Page::Mail_Btn_AddTimeClick() {
   closedTimes_->addItem(WindowLine(*list.WindowAt(list.Count() - 1)));
   closedTimes_->setCurrentRow(closedTimes_->count() - 1);
   deleteTime_->setEnabled(true);  // the time added is selected: Tab reaches "Delete time"
+  marks_->Update();
 }
 
 void Mailbox2Page::Mail_Btn_DeleteTimeClick() {
@@ -136,6 +174,7 @@ void Mailbox2Page::Mail_Btn_DeleteTimeClick() {
   if (row >= 0 && config_.ClosedTimes.DeleteWindowText(ToWindows(closedTimes_->item(row)->text()))) {
     delete closedTimes_->takeItem(row);
     closedTimes_->setCurrentRow(closedTimes_->count() > 0 ? 0 : -1);
+    marks_->Update();
   }
   Mail2_List_ClosedTimeClick();
 }

@@ -58,7 +58,8 @@ void CornerMark::paintEvent(QPaintEvent*) {
   painter.drawPath(triangle);
 }
 
-FieldMark::FieldMark(QWidget* field) : CornerMark(field), field_(field), description_(field->accessibleDescription()) {
+FieldMark::FieldMark(QWidget* field)
+    : CornerMark(field), field_(field), description_(field->accessibleDescription()), written_(description_) {
   setObjectName(field->objectName() + "_Mark");
   field->installEventFilter(this);
 }
@@ -70,7 +71,8 @@ bool FieldMark::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FieldMark::Set(bool changed, bool notDefault) {
-  if (changed == changed_ && notDefault == notDefault_) return;
+  // A field that shows one list entry at a time takes that entry's description.
+  if (changed == changed_ && notDefault == notDefault_ && field_->accessibleDescription() == written_) return;
   changed_ = changed;
   notDefault_ = notDefault;
   Update();
@@ -83,13 +85,15 @@ void FieldMark::SetShowDefaults(bool on) {
 }
 
 void FieldMark::Update() {
+  if (field_->accessibleDescription() != written_) description_ = field_->accessibleDescription();
   const bool notDefault = showDefaults_ && notDefault_;
   Show(changed_ ? Kind::Changed : notDefault ? Kind::NotDefault : Kind::None, MarkCorner(field_));
   QStringList words{description_};
   if (changed_) words << tr("Changed: OK saves a value other than the file's.");
   if (notDefault) words << tr("Differs from its default.");
   words.removeAll(QString());
-  field_->setAccessibleDescription(words.join('\n'));
+  written_ = words.join('\n');
+  field_->setAccessibleDescription(written_);
 }
 
 TabMarks::TabMarks(QTabWidget* tabs)

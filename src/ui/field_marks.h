@@ -54,6 +54,7 @@ class FieldMark : public CornerMark {
 
   QWidget* field_;
   QString description_;  // the field's own, before the mark's words
+  QString written_;      // what the mark made of it: another text is the field's own again
   bool changed_ = false, notDefault_ = false, showDefaults_ = false;
 };
 

@@ -1,5 +1,6 @@
 #include "ui/field_reset_menu.h"
 
+#include <QAbstractScrollArea>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -14,6 +15,8 @@ class FieldResetMenu : public QObject {
   FieldResetMenu(QWidget* field, FieldUndo undo) : QObject(field), field_(field), undo_(std::move(undo)) {
     setObjectName(kName);
     field->installEventFilter(this);
+    // A list gets its right clicks on its viewport.
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(field)) area->viewport()->installEventFilter(this);
   }
   static constexpr const char* kName = "FieldResetMenu_Undo";
 
@@ -25,8 +28,10 @@ class FieldResetMenu : public QObject {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched != field_) return false;
-    if (event->type() == QEvent::ContextMenu) {
+    const auto* area = qobject_cast<QAbstractScrollArea*>(field_);
+    if (watched != field_ && (area == nullptr || watched != area->viewport())) return false;
+    if (event->type() == QEvent::ContextMenu &&
+        (undo_.byMouse || static_cast<QContextMenuEvent*>(event)->reason() != QContextMenuEvent::Mouse)) {
       Open(static_cast<QContextMenuEvent*>(event)->globalPos());
       return true;
     }

@@ -12,6 +12,8 @@ struct FieldUndo {
   std::function<void()> reset, revert;
   // The items are greyed where they would change nothing.
   std::function<bool()> atDefault, asLoaded;
+  // False: a right click stays the field's own (the colour grid picks a background with it).
+  bool byMouse = true;
 };
 
 void AddFieldResetMenu(QWidget* field, FieldUndo undo);

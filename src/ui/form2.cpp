@@ -21,6 +21,7 @@
 #include "ui/field_marks.h"
 #include "ui/field_reset_menu.h"
 #include "ui/file_change_check.h"
+#include "ui/held_field_marks.h"
 #include "ui/layout_builders.h"
 #include "ui/lock_wait_message.h"
 #include "ui/modal_windows.h"
@@ -398,9 +399,13 @@ std::vector<PendingChange> TForm2::ListChanges() {
   }
 }
 
+// The settings held in lists and those a page moves itself first, every entry of the list;
+// then each bound field.
 void TForm2::RevertEdits() {
-  for (SettingsPage* page : Pages())
+  for (SettingsPage* page : Pages()) {
+    for (HeldFieldMarks* held : page->findChildren<HeldFieldMarks*>()) held->RevertAll();
     for (QWidget* field : page->findChildren<QWidget*>()) RevertField(field);
+  }
 }
 
 void TForm2::ShowChanges() {

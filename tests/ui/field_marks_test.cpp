@@ -7,7 +7,9 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
 #include <QTabWidget>
 #include <functional>
 
@@ -56,6 +58,19 @@ void TypeInto(Window& w, const char* field, const QString& text) {
   QTest::keyClick(w.Edit(field), Qt::Key_Tab);  // a number edit checks its entry when it loses the focus
 }
 
+// The colour beside the grid's first one, for both sides (an element may have only one).
+void PickColour(Window& w) {
+  QWidget* grid = w.Find<QWidget>("ColorGrid1");
+  grid->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(grid, Qt::Key_Home);
+  QTest::keyClick(grid, Qt::Key_Right);
+  QTest::keyClick(grid, Qt::Key_F);
+  QTest::keyClick(grid, Qt::Key_B);
+}
+
+// An existing file, which the wave-file field takes (though it cannot play it).
+const QString kOtherFile = "C:\\TARVO.INI";
+
 TEST(FieldMarks, AFieldAndItsTabAreMarkedWhileTheValueDiffersFromTheLoadedOne) {
   struct Row {
     const char* name;
@@ -88,6 +103,21 @@ TEST(FieldMarks, AFieldAndItsTabAreMarkedWhileTheValueDiffersFromTheLoadedOne) {
        [](Window& w) { test::ClickBox(w.Find<QCheckBox>("Extra_CB_LastConnectSound")); }, true},
       {"list entry picked", "Extra", "Extra_Combo_PollDelay",
        [](Window& w) { PickNext(w.Combo("Extra_Combo_PollDelay")); }, true},
+      {"time zone picked", "Extra", "Extra_Combo_UTC", [](Window& w) { PickNext(w.Combo("Extra_Combo_UTC")); }, true},
+      {"garbage hour picked", "Mailbox 2", "Mail2_Cb_GarbageHour",
+       [](Window& w) { PickNext(w.Combo("Mail2_Cb_GarbageHour")); }, true},
+      {"a closed time deleted", "Mailbox 2", "Mail2_List_ClosedTime",
+       [](Window& w) {
+         auto* button = w.Find<QPushButton>("Mail_Btn_DeleteTime");
+         QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+       },
+       true},
+      {"the TNC's port picked", "TNC", "TNC_Combo_Com", [](Window& w) { PickNext(w.Combo("TNC_Combo_Com")); }, true},
+      {"a colour picked", "Colors", "ColorGrid1", [](Window& w) { PickColour(w); }, true},
+      {"a wave file typed", "Sound", "Sound_Edit_WaveName",
+       [](Window& w) { TypeInto(w, "Sound_Edit_WaveName", kOtherFile); }, true},
+      {"a directory typed", "Directory", "Dir_Edit_Path",
+       [](Window& w) { TypeInto(w, "Dir_Edit_Path", "C:\\ELSEWHERE"); }, true},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -177,6 +207,85 @@ TEST(FieldMarks, TheContextMenuResetsAndRevertsAField) {
     ASSERT_NE(menu, nullptr);
     for (const QAction* action : menu->actions()) EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
     QTest::keyClick(menu, Qt::Key_Escape);
+  }
+}
+
+// A field that shows one entry of a list is marked for that entry; the list, and so the tab, for
+// any entry. Its menu reverts and resets the entry shown; "Revert all" every entry.
+TEST(FieldMarks, AListEntryIsMarkedAndUndoneOnItsOwn) {
+  std::string twoTncs = kSettled;
+  twoTncs.replace(twoTncs.find("TNC1=END OF BLOCK"), 17,
+                  "TNC1=4,248,9600,8,0,0,145.000,DEFINI,DEFDEI,0,0,TNC2.TNC\r\nTNC2=END OF BLOCK");
+  struct Row {
+    const char* name;
+    std::string file;
+    QString tab;
+    const char* list;
+    const char* field;
+    std::function<void(Window&)> edit;  // of the list's second entry
+  };
+  const Row rows[] = {
+      {"a TNC's flag", twoTncs, "TNC", "ListBox1", "TNC_CB_FastPoll",
+       [](Window& w) { test::ClickBox(w.Find<QCheckBox>("TNC_CB_FastPoll")); }},
+      {"a colour", kSettled, "Colors", "Color_Lb", "ColorGrid1", PickColour},
+      {"a wave file", kSettled, "Sound", "Wave_Lb", "Sound_Edit_WaveName",
+       [](Window& w) { TypeInto(w, "Sound_Edit_WaveName", kOtherFile); }},
+      {"a directory", kSettled, "Directory", "Dir_Lb_Dir", "Dir_Edit_Path",
+       [](Window& w) { TypeInto(w, "Dir_Edit_Path", "C:\\ELSEWHERE"); }},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    Window w(row.file);
+    test::OpenTab(w, row.tab);
+    auto* list = w.Find<QListWidget>(row.list);
+    QWidget* field = w.Find<QWidget>(row.field);
+    const auto select = [&](int line) {
+      QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(line)).center());
+      ASSERT_EQ(list->currentRow(), line);
+    };
+    const auto menu = [&](Qt::Key item) {
+      field->setFocus();
+      QTest::keyClick(field, Qt::Key_Menu);
+      auto* open = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      if (open == nullptr) return QStringList{"<no menu>"};
+      QStringList greyed;
+      for (const QAction* action : open->actions())
+        if (!action->isEnabled()) greyed << action->text();
+      QTest::keyClick(open, item);
+      return greyed;
+    };
+    select(1);
+    row.edit(w);
+    EXPECT_EQ(Marked(w, row.field), CornerMark::Kind::Changed);
+    select(0);
+    EXPECT_EQ(Marked(w, row.field), CornerMark::Kind::None);
+    EXPECT_EQ(Marked(w, row.list), CornerMark::Kind::Changed);
+    EXPECT_EQ(TabNote(w, row.tab), "This page holds changes.");
+
+    select(1);
+    EXPECT_EQ(Marked(w, row.field), CornerMark::Kind::Changed);
+    menu(Qt::Key_R);
+    EXPECT_EQ(Marked(w, row.field), CornerMark::Kind::None);
+    EXPECT_EQ(Marked(w, row.list), CornerMark::Kind::None);
+    EXPECT_EQ(TabNote(w, row.tab), "");
+    EXPECT_TRUE(menu(Qt::Key_Escape).contains("&Revert to the value in the file"));
+
+    // After a reset the entry is at its default: the item greys.
+    menu(Qt::Key_D);
+    EXPECT_TRUE(menu(Qt::Key_Escape).contains("Reset to &default"));
+
+    // "Revert all" puts every entry back, also one not shown.
+    row.edit(w);
+    select(0);
+    w.modals.onDialog = [](QDialog& dialog) {
+      dialog.findChild<QPushButton*>("Changes_Btn_RevertAll")->click();
+      return QDialog::Rejected;
+    };
+    w.Find<QPushButton>("Btn_Changes")->click();
+    EXPECT_EQ(Marked(w, row.list), CornerMark::Kind::None);
+    EXPECT_EQ(TabNote(w, row.tab), "");
+    select(1);
+    EXPECT_EQ(Marked(w, row.field), CornerMark::Kind::None);
   }
 }
 

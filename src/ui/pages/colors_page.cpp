@@ -15,6 +15,7 @@
 #include "config/sections.h"
 #include "support/dos_colors.h"
 #include "ui/controls.h"
+#include "ui/held_field_marks.h"
 #include "ui/layout_builders.h"
 #include "ui/setting_tooltip.h"
 #include "ui/translated.h"
@@ -105,6 +106,25 @@ ColorsPage::ColorsPage(PageContext context, QWidget* parent)
   connect(grid_, &ColorGrid::Changed, this, [this] { ColorGrid1Change(); });
   connect(preview_, &TerminalPreview::ElementClicked, this,
           [this](ScreenElement element) { list_->setCurrentRow(static_cast<int>(element)); });
+  // The grid is marked for the element selected, the list for every element; a right click
+  // on the grid picks a background, so its menu opens from the keyboard only.
+  marks_ = new HeldFieldMarks(config_, this,
+                              {.section = SectionId::Color,
+                               .settings = [](const Config&) { return ColorCatalogue(); },
+                               .storeShown = {},
+                               .showAgain = [this] { Color_LbClick(); },
+                               .revertAll = {}});
+  marks_->Add(
+      {grid_},
+      [this] {
+        std::vector<std::string> sides;
+        const int row = SelectedRow(list_);
+        if (row < 0 || row >= kColorCount) return sides;
+        for (const char* side : {"Fg", "Bg"}) sides.push_back("ColorTable[" + std::to_string(row) + "]." + side);
+        return sides;
+      },
+      false);
+  marks_->SetList(list_);
   Serve(SectionId::Color, [this] { FillColorPage(); });
 }
 
@@ -127,6 +147,7 @@ QWidget* ColorsPage::BuildExample() {
 }
 
 void ColorsPage::FillColorPage() {
+  marks_->Loaded();
   {
     const QSignalBlocker quiet(list_);
     list_->setCurrentRow(0);
@@ -153,6 +174,7 @@ void ColorsPage::Color_LbClick() {
   grid_->SetBackgroundIndex(grid_->ColorToIndex(ShownColor(row, &ColorEntry::Bg)));
   grid_->SetBackgroundEnabled(entry.BgEnabled);
   ShowPreview();
+  marks_->Update();
 }
 
 void ColorsPage::ColorGrid1Change() {
@@ -167,6 +189,7 @@ void ColorsPage::ColorGrid1Change() {
   if (entry.BgEnabled) entry.Bg = static_cast<std::int16_t>(ColorToDosIndex(ValueOfColor(grid_->BackgroundColor())));
   if (entry.FgEnabled) entry.Fg = static_cast<std::int16_t>(ColorToDosIndex(ValueOfColor(grid_->ForegroundColor())));
   ShowPreview();
+  marks_->Update();
 }
 
 // Every element as the colour table has it now, borrowed sides included.

@@ -13,6 +13,7 @@ class QListWidget;
 namespace trv {
 
 class ColorGrid;
+class HeldFieldMarks;
 class TerminalPreview;
 struct ColorEntry;
 enum class ScreenElement;
@@ -40,6 +41,7 @@ class ColorsPage : public SettingsPage {
   QLabel* example_;
   ColorGrid* grid_;
   TerminalPreview* preview_;
+  HeldFieldMarks* marks_ = nullptr;
 };
 
 }  // namespace trv

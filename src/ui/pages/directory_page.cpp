@@ -13,6 +13,7 @@
 #include "config/sections.h"
 #include "support/text.h"
 #include "ui/controls.h"
+#include "ui/held_field_marks.h"
 #include "ui/layout_builders.h"
 #include "ui/setting_tooltip.h"
 #include "ui/text_convert.h"
@@ -49,6 +50,7 @@ const std::array<DirectoryItem, kDirectoryItems>& DirectoryItems() { return kIte
 DirectoryPage::DirectoryPage(PageContext context, QWidget* parent) : SettingsPage(context, parent) {
   BuildControls();
   FillDrives();
+  AddMarks();
   connect(list_, &QListWidget::itemSelectionChanged, this, [this] { Dir_Lb_DirClick(); });
   connect(tree_, &DirectoryTree::CurrentDirectoryChanged, this, [this] { DirectoryListBox1Change(); });
   connect(tree_, &DirectoryTree::clicked, this, [this] { DirectoryListBox1Change(); });
@@ -97,6 +99,30 @@ void DirectoryPage::BuildControls() {
   SetTabOrder({list_, path_, tree_, drives_});
 }
 
+// The path is marked for the directory selected, the list for all seven.
+void DirectoryPage::AddMarks() {
+  marks_ = new HeldFieldMarks(config_, this,
+                              {.section = SectionId::Dir,
+                               .settings = [](const Config& records) { return DirectoryCatalogue(records); },
+                               .storeShown = {},
+                               .showAgain = [this] { ShowStored(); },
+                               .revertAll = {}});
+  marks_->Add({path_}, [this]() -> std::vector<std::string> {
+    const int row = SelectedRow(list_);
+    if (row < 0) return {};
+    return {"Directories." + std::string(DirKeyOfRow(row).name)};
+  });
+  marks_->SetList(list_);
+}
+
+void DirectoryPage::ShowStored() {
+  emit WaveDirectoryChanged(FromWindows(config_.Dirs.GetWaveDir()));  // also when another line is shown
+  const int row = SelectedRow(list_);
+  if (row < 0) return;
+  SetEditText(FromWindows((config_.Dirs.*DirKeyOfRow(row).get)()));
+  FollowTypedPath();
+}
+
 void DirectoryPage::FillDrives() {
   for (char letter : config_.Files.Drives().Letters()) {
     const QString root = QString::fromStdString(*config_.Files.Drives().Root(letter));
@@ -105,6 +131,7 @@ void DirectoryPage::FillDrives() {
 }
 
 void DirectoryPage::FillDirectoryPage() {
+  marks_->Loaded();
   {
     const QSignalBlocker quiet(list_);
     list_->setCurrentRow(0);
@@ -143,6 +170,7 @@ void DirectoryPage::Dir_Edit_PathChange() {
   const DirKey& dir = DirKeyOfRow(row);
   (config_.Dirs.*dir.set)(CutTo(ToWindows(path_->text()), kPathMax));
   if (dir.get == &Directories::GetWaveDir) emit WaveDirectoryChanged(path_->text());
+  if (marks_ != nullptr) marks_->Update();
 }
 
 // Program text: stored like typed text, also when it equals what the edit shows.

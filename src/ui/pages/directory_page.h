@@ -16,6 +16,7 @@ class QListWidget;
 namespace trv {
 
 class DirectoryTree;
+class HeldFieldMarks;
 class LimitedLineEdit;
 
 // A line of the directory list: its text (translated in the "trv" context) and its DIR key.
@@ -52,6 +53,9 @@ class DirectoryPage : public SettingsPage {
   void FillDrives();
   void SetEditText(const QString& text);
   void FollowTypedPath();
+  void AddMarks();
+  // Shows the selected item's directory as the records hold it, past the tree.
+  void ShowStored();
   void DriveComboBox1Change();
   // Roots the tree at the drive that holds the host path; false when no drive does.
   bool SelectDriveOf(const QString& hostPath);
@@ -64,6 +68,7 @@ class DirectoryPage : public SettingsPage {
   LimitedLineEdit* path_;
   DirectoryTree* tree_;
   QComboBox* drives_;
+  HeldFieldMarks* marks_ = nullptr;
 };
 
 }  // namespace trv

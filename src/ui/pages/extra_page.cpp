@@ -10,6 +10,7 @@
 #include "config/sections.h"
 #include "config/setting_catalogue.h"
 #include "ui/controls.h"
+#include "ui/held_field_marks.h"
 #include "ui/layout_builders.h"
 #include "ui/setting_tooltip.h"
 #include "ui/widgets/limited_line_edit.h"
@@ -30,6 +31,7 @@ ExtraPage::ExtraPage(PageContext context, QWidget* parent) : SettingsPage(contex
   BuildControls();
   FillLists();
   connect(utc_, &QComboBox::activated, this, [this] { utcPicked_ = true; });
+  AddMarks();
   Serve(
       SectionId::Extra, [this] { FillExtraPage(); }, [this] { StoreExtraPage(); });
 }
@@ -70,6 +72,23 @@ void ExtraPage::BuildControls() {
   SetTabOrder({prompt, pollDelay_, nodeCall, fortune, utc_, delayedDisplay, reduceResync, multiToolbar, suppressBin});
 }
 
+// The time zone is marked and reset as the bound fields are, from what OK stores of it.
+void ExtraPage::AddMarks() {
+  const CatalogueEntry utc = DeclaredSetting("EXTRA", "UTC");
+  marks_ = new HeldFieldMarks(config_, this,
+                              {.section = SectionId::Extra,
+                               .settings = [utc](const Config&) { return SettingCatalogue{utc}; },
+                               .storeShown =
+                                   [this](Config& records) {
+                                     if (utcPicked_)
+                                       records.Extra.UtcOffset = SelectedNumber(utc_, records.Extra.UtcOffset);
+                                   },
+                               .showAgain = [this] { ShowUtcOffset(config_.Extra.UtcOffset); },
+                               .revertAll = {}});
+  marks_->Add({utc_}, [name = utc.name] { return std::vector<std::string>{name}; });
+  connect(utc_, &QComboBox::activated, marks_, [this] { marks_->Update(); });
+}
+
 void ExtraPage::FillLists() {
   // In the units the settings declare, which their tooltips name too.
   const CatalogueEntry poll = DeclaredSetting("EXTRA", "TPRI");
@@ -85,9 +104,11 @@ void ExtraPage::FillLists() {
 void ExtraPage::ShowUtcOffset(std::int32_t seconds) {
   utc_->setCurrentIndex(UtcItem(seconds));
   utcPicked_ = false;
+  marks_->Update();
 }
 
 void ExtraPage::FillExtraPage() {
+  marks_->Loaded();
   binder_.Fill();
   ShowUtcOffset(config_.Extra.UtcOffset);
 }

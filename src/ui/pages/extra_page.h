@@ -8,6 +8,8 @@ class QComboBox;
 
 namespace trv {
 
+class HeldFieldMarks;
+
 class ExtraPage : public SettingsPage {
   Q_OBJECT
 
@@ -22,6 +24,7 @@ class ExtraPage : public SettingsPage {
   void BuildControls();
   void FillLists();
   void ShowUtcOffset(std::int32_t seconds);
+  void AddMarks();
 
   QComboBox* utc_;
   QComboBox* pollDelay_;
@@ -29,6 +32,7 @@ class ExtraPage : public SettingsPage {
   // Whether the user has picked a time zone since the fill; until then OK keeps the offset
   // read, which the whole-hour list may not be able to show.
   bool utcPicked_ = false;
+  HeldFieldMarks* marks_ = nullptr;  // the time zone
 };
 
 }  // namespace trv

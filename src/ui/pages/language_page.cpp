@@ -9,6 +9,7 @@
 #include "config/ini_errors.h"
 #include "config/sections.h"
 #include "ui/controls.h"
+#include "ui/held_field_marks.h"
 #include "ui/layout_builders.h"
 #include "ui/page_binder.h"
 #include "ui/text_convert.h"
@@ -44,8 +45,36 @@ LanguagePage::LanguagePage(PageContext context, QWidget* parent)
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(left);
   layout->addStretch(1);
+  AddMarks();
   Serve(
       SectionId::Language, [this] { FillLanguagePage(); }, [this] { StoreLanguagePage(); });
+}
+
+// Each list is marked and reset from the file OK stores of it.
+void LanguagePage::AddMarks() {
+  const CatalogueEntry visual = DeclaredSetting("LANGUAGE", "VISUAL");
+  const CatalogueEntry output = DeclaredSetting("LANGUAGE", "OUTPUT");
+  marks_ = new HeldFieldMarks(config_, this,
+                              {.section = SectionId::Language,
+                               .settings =
+                                   [visual, output](const Config&) {
+                                     return SettingCatalogue{visual, output};
+                                   },
+                               .storeShown = [this](Config& records) { StoreShownInto(records.Language); },
+                               .showAgain =
+                                   [this] {
+                                     ShowChoice(visual_, config_.Language.Visual);
+                                     ShowChoice(output_, config_.Language.Output);
+                                   },
+                               .revertAll = {}});
+  for (const auto& [box, name] : {std::pair{visual_, visual.name}, std::pair{output_, output.name}}) {
+    marks_->Add({box}, [name = name] { return std::vector<std::string>{name}; });
+    connect(box, &QComboBox::currentIndexChanged, marks_, [this] { marks_->Update(); });
+  }
+}
+
+void LanguagePage::ShowChoice(QComboBox* box, const std::string& stored) {
+  if (!SelectByPrefix(box, FromWindows(stored))) box->setCurrentIndex(box->count() > 0 ? 0 : -1);
 }
 
 // Lists the matching files and selects the first whose name begins with the stored value,
@@ -58,18 +87,21 @@ std::string LanguagePage::FillList(QComboBox* box, const char* mask, const std::
     box->setCurrentIndex(0);
     return IniReadError(dir, SystemReason(error)).Full();
   }
-  if (!SelectByPrefix(box, FromWindows(stored))) box->setCurrentIndex(box->count() > 0 ? 0 : -1);
+  ShowChoice(box, stored);
   return {};
 }
 
 void LanguagePage::FillLanguagePage() {
+  marks_->Loaded();
+  const HeldFieldMarks::Quiet quiet(*marks_);
   const std::string visual = FillList(visual_, "*.DLL", config_.Language.Visual);
   const std::string output = FillList(output_, "*.WLF", config_.Language.Output);
   if (!visual.empty() || !output.empty()) throw PageError(!visual.empty() ? visual : output);
 }
 
-void LanguagePage::StoreLanguagePage() {
-  LanguageSettings& l = config_.Language;
+void LanguagePage::StoreLanguagePage() { StoreShownInto(config_.Language); }
+
+void LanguagePage::StoreShownInto(LanguageSettings& l) const {
   l.Visual = visual_->currentIndex() >= 0 ? ToWindows(visual_->currentText()) : kDefaultVisual;
   l.Output = output_->currentIndex() >= 0 ? ToWindows(FileNamePart(output_->currentText())) : kDefaultOutput;
 }

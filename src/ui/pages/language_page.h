@@ -9,6 +9,9 @@ class QComboBox;
 
 namespace trv {
 
+class HeldFieldMarks;
+struct LanguageSettings;
+
 class LanguagePage : public SettingsPage {
   Q_OBJECT
 
@@ -21,9 +24,14 @@ class LanguagePage : public SettingsPage {
  private:
   // The error of a folder that cannot be listed, or empty.
   std::string FillList(QComboBox* box, const char* mask, const std::string& stored);
+  // Selects the first listed file whose name begins with the stored value, else the first one.
+  static void ShowChoice(QComboBox* box, const std::string& stored);
+  void StoreShownInto(LanguageSettings& language) const;
+  void AddMarks();
 
   QComboBox* visual_;
   QComboBox* output_;
+  HeldFieldMarks* marks_ = nullptr;
 };
 
 }  // namespace trv

@@ -6,6 +6,8 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <algorithm>
+#include <string>
 
 #include "config/config.h"
 #include "config/mailbox_section.h"
@@ -13,6 +15,7 @@
 #include "config/setting_tables.h"
 #include "ui/controls.h"
 #include "ui/dialogs/closed_time_form.h"
+#include "ui/held_field_marks.h"
 #include "ui/modal_windows.h"
 #include "ui/text_convert.h"
 
@@ -27,6 +30,7 @@ Mailbox2Page::Mailbox2Page(PageContext context, QWidget* parent)
     : SettingsPage(context, parent), closedTimeForm_(new TClosedTimeForm(this)), binder_(config_) {
   BuildControls();
   ConnectHandlers();
+  AddMarks();
   Serve(
       SectionId::Mailbox, [this] { FillMailbox2Page(); }, [this] { StoreMailbox2Page(); });
 }
@@ -40,6 +44,55 @@ void Mailbox2Page::ConnectHandlers() {
   closedTimes_->installEventFilter(this);
 }
 
+namespace {
+
+// The closed-time list as one setting: its windows as the file writes them.
+CatalogueEntry ClosedTimeSetting() {
+  CatalogueEntry e;
+  e.name = "MailboxSettings.ClosedTime";
+  e.section = "MAILBOX";
+  e.key = "CLOSEDTIME";
+  e.get = [](const Config& c) { return ClosedTimeValue(const_cast<Config&>(c).ClosedTimes); };
+  e.put = [](Config& c, const std::string& value) {
+    c.ClosedTimes.FreeAllItems();
+    std::size_t from = 0;
+    while (from < value.size()) {
+      const std::size_t end = std::min(value.find(',', from), value.size());
+      const std::string window = value.substr(from, end - from);
+      const std::size_t dash = window.find('-');
+      c.ClosedTimes.AddWindow(std::stoi(window.substr(0, dash)), std::stoi(window.substr(dash + 1)), window);
+      from = end + 1;
+    }
+  };
+  return e;
+}
+
+}  // namespace
+
+// The garbage time is one setting over two lists: both are marked, and reset, together. The
+// closed-time list is marked as a whole; its default is no window.
+void Mailbox2Page::AddMarks() {
+  const CatalogueEntry garbageAt = DeclaredSetting("MAILBOX", "GARBAT");
+  const CatalogueEntry closedTimes = ClosedTimeSetting();
+  marks_ = new HeldFieldMarks(config_, this,
+                              {.section = SectionId::Mailbox,
+                               .settings =
+                                   [garbageAt, closedTimes](const Config&) {
+                                     return SettingCatalogue{garbageAt, closedTimes};
+                                   },
+                               .storeShown = [this](Config& records) { records.Mailbox.GarbageAt = StoredGarbageAt(); },
+                               .showAgain =
+                                   [this] {
+                                     FillGarbage(config_.Mailbox.GarbageAt);
+                                     FillClosedTimes();
+                                   },
+                               .revertAll = {}});
+  marks_->Add({garbageHour_, garbageMin_}, [name = garbageAt.name] { return std::vector<std::string>{name}; });
+  marks_->Add({closedTimes_}, [name = closedTimes.name] { return std::vector<std::string>{name}; });
+  for (QComboBox* box : {garbageHour_, garbageMin_})
+    connect(box, &QComboBox::currentIndexChanged, marks_, [this] { marks_->Update(); });
+}
+
 bool Mailbox2Page::eventFilter(QObject* watched, QEvent* event) {
   const bool released =
       event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
@@ -51,6 +104,8 @@ bool Mailbox2Page::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Mailbox2Page::FillMailbox2Page() {
+  marks_->Loaded();
+  const HeldFieldMarks::Quiet quiet(*marks_);
   FillNumberCombo(garbageHour_, 0, 23);
   FillNumberCombo(garbageMin_, 0, 59);
   FillGarbage(config_.Mailbox.GarbageAt);
@@ -108,6 +163,7 @@ void Mailbox2Page::Mail_Btn_AddTimeClick() {
   closedTimes_->addItem(WindowLine(*list.WindowAt(list.Count() - 1)));
   closedTimes_->setCurrentRow(closedTimes_->count() - 1);
   deleteTime_->setEnabled(true);  // the time added is selected: Tab reaches "Delete time"
+  marks_->Update();
 }
 
 void Mailbox2Page::Mail_Btn_DeleteTimeClick() {
@@ -115,6 +171,7 @@ void Mailbox2Page::Mail_Btn_DeleteTimeClick() {
   if (row >= 0 && config_.ClosedTimes.DeleteWindowText(ToWindows(closedTimes_->item(row)->text()))) {
     delete closedTimes_->takeItem(row);
     closedTimes_->setCurrentRow(closedTimes_->count() > 0 ? 0 : -1);
+    marks_->Update();
   }
   Mail2_List_ClosedTimeClick();
 }

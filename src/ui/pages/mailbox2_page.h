@@ -13,6 +13,7 @@ class QPushButton;
 
 namespace trv {
 
+class HeldFieldMarks;
 class TClosedTimeForm;
 
 class Mailbox2Page : public SettingsPage {
@@ -44,6 +45,7 @@ class Mailbox2Page : public SettingsPage {
   QWidget* BuildGarbageGroup();
   QWidget* BuildClosedTimeGroup();
   void ConnectHandlers();
+  void AddMarks();
   void FillGarbage(std::int32_t at);
   void GarbageHourPicked();
   std::int32_t StoredGarbageAt() const;
@@ -68,6 +70,7 @@ class Mailbox2Page : public SettingsPage {
   QListWidget* closedTimes_;
   QPushButton* addTime_;
   QPushButton* deleteTime_;
+  HeldFieldMarks* marks_ = nullptr;  // the garbage time
 };
 
 }  // namespace trv

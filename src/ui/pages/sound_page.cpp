@@ -15,6 +15,7 @@
 #include "config/sections.h"
 #include "support/text.h"
 #include "ui/controls.h"
+#include "ui/held_field_marks.h"
 #include "ui/layout_builders.h"
 #include "ui/modal_windows.h"
 #include "ui/setting_tooltip.h"
@@ -71,6 +72,25 @@ SoundPage::SoundPage(PageContext context, QWidget* parent)
                player_->findChild<QWidget*>("Player_Btn_Pause"), player_->findChild<QWidget*>("Player_Btn_Stop"),
                useMci_, disableSound_, lastConnectSound_});
   ConnectHandlers();
+  marks_ = new HeldFieldMarks(config_, this,
+                              {.section = SectionId::Sound,
+                               .settings =
+                                   [](const Config&) {
+                                     SettingCatalogue waves = SoundCatalogue();
+                                     std::erase_if(waves, [](const CatalogueEntry& e) {
+                                       return !e.name.starts_with("SoundSettings.WaveFiles[");
+                                     });
+                                     return waves;
+                                   },
+                               .storeShown = {},
+                               .showAgain = [this] { Wave_LbClick(); },
+                               .revertAll = {}});
+  marks_->Add({name_}, [this]() -> std::vector<std::string> {
+    const int row = SelectedRow(list_);
+    if (row < 0 || row >= kWaveCount) return {};
+    return {"SoundSettings.WaveFiles[" + std::to_string(row) + "]"};
+  });
+  marks_->SetList(list_);
   Serve(
       SectionId::Sound, [this] { FillDuringLoad(); }, [this] { StoreSoundPage(); });
 }
@@ -127,6 +147,7 @@ void SoundPage::FillDuringLoad() {
 }
 
 void SoundPage::FillSoundPage() {
+  marks_->Loaded();
   SetWaveDirectoryLabel(FromWindows(config_.Dirs.GetWaveDir()));
   {
     const QSignalBlocker quiet(list_);
@@ -149,6 +170,7 @@ void SoundPage::Wave_LbClick() {
   ShowSettingHelp(name_, row < 0 ? nullptr : list_->item(row));
   if (row < 0 || row >= kWaveCount) return;
   name_->SetProgramText(FromWindows(config_.Sound.WaveFiles[row]));
+  marks_->Update();
 }
 
 // Only a name of an existing file is taken (a directory is not); a name that names none
@@ -160,6 +182,7 @@ void SoundPage::Sound_Edit_WaveNameChange() {
   const std::string name = ToWindows(name_->text());
   if (!config_.Files.FileExists(name)) return;
   config_.Sound.WaveFiles[row] = CutTo(name, kWaveNameWidth);
+  marks_->Update();
   OpenInPlayer(name);
 }
 

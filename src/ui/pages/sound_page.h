@@ -15,6 +15,7 @@ class QToolButton;
 
 namespace trv {
 
+class HeldFieldMarks;
 class LimitedLineEdit;
 class MediaPlayer;
 
@@ -58,7 +59,8 @@ class SoundPage : public SettingsPage {
   QCheckBox* useMci_;
   QCheckBox* disableSound_;
   QCheckBox* lastConnectSound_;
-  PageBinder binder_;  // the three boxes
+  PageBinder binder_;                // the three boxes
+  HeldFieldMarks* marks_ = nullptr;  // the wave files
   bool loading_ = false;
   QStringList loadErrors_;
 };

@@ -14,6 +14,7 @@
 #include "config/ini_errors.h"
 #include "config/sections.h"
 #include "ui/controls.h"
+#include "ui/held_field_marks.h"
 #include "ui/modal_windows.h"
 #include "ui/pages/com_port_line.h"
 #include "ui/setting_tooltip.h"
@@ -41,6 +42,7 @@ TncPage::TncPage(PageContext context, std::function<TEditSectionForm&()> editSec
     : SettingsPage(context, parent), editSection_(std::move(editSection)) {
   BuildControls();
   ConnectHandlers();
+  AddMarks();
   Serve(
       SectionId::Device, [this] { FillTncPage(); }, [this] { StoreTncPage(); });
 }
@@ -55,6 +57,58 @@ void TncPage::ConnectHandlers() {
   connect(dei_, &QComboBox::editTextChanged, this, [this](const QString& t) { editDei_->setEnabled(!t.isEmpty()); });
   connect(editIni_, &QToolButton::clicked, this, [this] { TNC_SPEED_EDITINIClick(); });
   connect(editDei_, &QToolButton::clicked, this, [this] { TNC_SPEED_EDITDEIClick(); });
+}
+
+// Each field is marked for the TNC shown, the list for every TNC of the table.
+void TncPage::AddMarks() {
+  HeldFieldMarks::Page page;
+  page.section = SectionId::Device;
+  page.settings = [](const Config& records) {
+    SettingCatalogue all;
+    for (int n = 0; n < records.TncCount; ++n)
+      for (CatalogueEntry& e : TncCatalogue(records, n)) all.push_back(std::move(e));
+    return all;
+  };
+  page.storeShown = [this](Config& records) {
+    if (currentTnc_ >= 0) StoreShownInto(records.TncTable[currentTnc_], &records == &config_);
+  };
+  page.showAgain = [this] {
+    if (currentTnc_ >= 0)
+      ShowTnc(currentTnc_, false);
+    else
+      ShowNoTnc();
+  };
+  page.revertAll = [this](const Config& loaded) { RevertTable(loaded.TncTable.data(), loaded.TncCount); };
+  marks_ = new HeldFieldMarks(config_, this, std::move(page));
+  const std::pair<const char*, std::vector<QWidget*>> fields[] = {
+      {"Driver", {driver_}},     {"Port", {com_, drsi_}},         {"Baud", {baud_}},
+      {"PacLen", {pacLen_}},     {"Channels", {channels_}},       {"IniBlock", {ini_}},
+      {"Qrg", {qrg_}},           {"HostMode", {wa8ded_, tnc3s_}}, {"AutoParam", {autoParam_}},
+      {"UseXHost", {useXHost_}}, {"FastPoll", {fastPoll_}},       {"DeiBlock", {dei_}}};
+  for (const auto& [field, widgets] : fields)
+    marks_->Add(widgets, [this, field = std::string(field)]() -> std::vector<std::string> {
+      if (currentTnc_ < 0) return {};
+      return {"TncTable[" + std::to_string(currentTnc_) + "]." + field};
+    });
+  marks_->SetList(list_);
+  const auto update = [this] { marks_->Update(); };
+  for (QComboBox* box : {driver_, com_, baud_, pacLen_, channels_})
+    connect(box, &QComboBox::currentIndexChanged, marks_, update);
+  for (QComboBox* box : {ini_, dei_}) connect(box, &QComboBox::editTextChanged, marks_, update);
+  for (QAbstractButton* box :
+       std::initializer_list<QAbstractButton*>{drsi_, wa8ded_, tnc3s_, autoParam_, useXHost_, fastPoll_})
+    connect(box, &QAbstractButton::toggled, marks_, update);
+  connect(qrg_, &QLineEdit::textChanged, marks_, update);
+}
+
+// The table as loaded, with the TNC shown before, or the last one.
+void TncPage::RevertTable(const TncEntry* table, int count) {
+  std::copy(table, table + kTncTableSize, config_.TncTable.begin());
+  config_.TncCount = count;
+  const int row = std::min(std::max(currentTnc_, 0), count - 1);
+  RefillList(count);
+  currentTnc_ = row;
+  if (row >= 0) SelectLine(row);
 }
 
 // Every box is then set by showing a TNC, or cleared when there is none.
@@ -82,6 +136,8 @@ void TncPage::SelectLine(int row) {
 }
 
 void TncPage::FillTncPage() {
+  marks_->Loaded();
+  const HeldFieldMarks::Quiet quiet(*marks_);
   currentTnc_ = -1;
   const std::string driverDir = config_.Dirs.GetTncDriverDir();
   const int listError = FillComboFromMask(driver_, config_.Files, driverDir, "*.TNC");
@@ -116,6 +172,7 @@ void TncPage::ShowPort(const TncEntry& e) {
 }
 
 void TncPage::ShowTnc(int n, bool storeShown) {
+  const HeldFieldMarks::Quiet quiet(*marks_);
   if (storeShown && currentTnc_ != -1) StoreTnc(currentTnc_);
   currentTnc_ = n;
   details_->setEnabled(true);
@@ -150,6 +207,7 @@ void TncPage::ShowFieldHelp(int n) {
 
 // With no TNC in the table the settings belong to nothing: cleared and disabled until one is added.
 void TncPage::ShowNoTnc() {
+  const HeldFieldMarks::Quiet quiet(*marks_);
   currentTnc_ = -1;
   for (QComboBox* box : {driver_, com_, baud_, pacLen_, channels_}) box->setCurrentIndex(-1);
   for (QComboBox* box : {ini_, dei_}) {
@@ -167,8 +225,9 @@ void TncPage::ShowNoTnc() {
   ShowFieldHelp(0);  // the TNC that adding makes
 }
 
-void TncPage::StoreTnc(int n) {
-  TncEntry& e = config_.TncTable[n];
+void TncPage::StoreTnc(int n) { StoreShownInto(config_.TncTable[n], true); }
+
+void TncPage::StoreShownInto(TncEntry& e, bool inField) const {
   if (com_->currentIndex() >= 0) {  // an unmatched value stays as it was
     const int port = SelectedNumber(com_, e.Port);
     e.Port = static_cast<std::uint16_t>(port + (drsi_->isChecked() && port > kLastComPort ? kDrsiPortOffset : 0));
@@ -178,7 +237,7 @@ void TncPage::StoreTnc(int n) {
   e.Channels = static_cast<std::uint16_t>(SelectedNumber(channels_, e.Channels));
   e.AutoParam = autoParam_->isChecked();
   e.UseXHost = useXHost_->isChecked();
-  e.Qrg = qrg_->Qrg(e.Qrg);  // untouched, as the store has it
+  e.Qrg = inField ? qrg_->Qrg(e.Qrg) : qrg_->QrgLeavingField(e.Qrg);  // untouched, as the store has it
   e.IniBlock = BlockName(iniEdit_, kDefaultIniBlock);
   e.DeiBlock = BlockName(deiEdit_, kDefaultDeiBlock);
   e.FastPoll = fastPoll_->isChecked();
@@ -196,6 +255,7 @@ void TncPage::TNC_Speed_AddClick() {
     modals_.ShowInformation(tr("The maximum number of TNCs are already added!"));
     return;
   }
+  const HeldFieldMarks::Quiet quiet(*marks_);
   if (currentTnc_ != -1 && currentTnc_ < config_.TncCount) StoreTnc(currentTnc_);
   const int index = config_.TncCount;
   config_.TncTable[index] = NewTncEntry();
@@ -215,6 +275,7 @@ void TncPage::TNC_Speed_DeleteClick() {
     return;
   }
   if (currentTnc_ < 0 || !modals_.AskYesNo(tr("Delete selected TNC?"))) return;
+  const HeldFieldMarks::Quiet quiet(*marks_);
   const int deleted = currentTnc_;
   currentTnc_ = -1;  // its unsaved changes go with it
   for (int i = deleted; i + 1 < config_.TncCount; ++i) config_.TncTable[i] = config_.TncTable[i + 1];
@@ -243,6 +304,7 @@ void TncPage::TNC_Combo_ComClick() {
   baud_->setEnabled(!sirq);
   comLine_->ShowPort(sirq ? 0 : SelectedNumber(com_, 0));
   ShowFieldHelp(currentTnc_ < 0 ? 0 : currentTnc_);
+  marks_->Update();  // the descriptions say the marks again
 }
 
 }  // namespace trv

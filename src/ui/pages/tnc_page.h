@@ -18,6 +18,7 @@ class QToolButton;
 namespace trv {
 
 class ComPortLine;
+class HeldFieldMarks;
 class LimitedLineEdit;
 class QrgEdit;
 class TEditSectionForm;
@@ -37,6 +38,9 @@ class TncPage : public SettingsPage {
   void StoreTncPage();
   void ShowTnc(int n, bool storeShown = true);
   void StoreTnc(int n);
+  // Puts what the fields show into a TNC's entry; with `inField`, an unusable QRG gives way to
+  // the default in the field too.
+  void StoreShownInto(TncEntry& e, bool inField) const;
   int CurrentTnc() const { return currentTnc_; }
 
   void ListBox1Click();
@@ -49,6 +53,8 @@ class TncPage : public SettingsPage {
  private:
   void BuildControls();
   void ConnectHandlers();
+  void AddMarks();
+  void RevertTable(const TncEntry* table, int count);
   QWidget* BuildDetails();
   QGroupBox* ComPortGroup();
   void FillNumberBoxes();
@@ -65,6 +71,7 @@ class TncPage : public SettingsPage {
   std::function<TEditSectionForm&()> editSection_;
   int currentTnc_ = -1;
   int baudBeforeSirq_ = -1;  // the baud box's entry while a COM port was chosen
+  HeldFieldMarks* marks_ = nullptr;
 
   QListWidget* list_;
   QToolButton* add_;

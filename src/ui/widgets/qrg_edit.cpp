@@ -34,8 +34,12 @@ void QrgEdit::ShowQrg(std::optional<double> qrg) {
 }
 
 double QrgEdit::Qrg(double shown) {
-  if (!edited_) return shown;
   ReplaceUnusable();
+  return QrgLeavingField(shown);
+}
+
+double QrgEdit::QrgLeavingField(double shown) const {
+  if (!edited_) return shown;
   return QrgOfEntry(text()).value_or(kDefaultQrg);
 }
 

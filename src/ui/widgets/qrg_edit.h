@@ -18,6 +18,8 @@ class QrgEdit : public LimitedLineEdit {
   void ShowQrg(std::optional<double> qrg);
   // The value to store: `shown` when the field was not edited since ShowQrg.
   double Qrg(double shown);
+  // The same, leaving an unusable entry in the field.
+  double QrgLeavingField(double shown) const;
   bool ReplaceUnusable() override;
 
  protected:

@@ -1,12 +1,14 @@
 #pragma once
 // Generated TARVO.INI files of a given size in a temporary program directory, for the
-// benchmarks: every section the program owns, then user blocks up to the size.
+// benchmarks: every section the program owns, then user blocks up to the size; or the
+// program's first sections, then sections it does not know, of short lines.
 #include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include "config/config.h"
 #include "config/sections.h"
@@ -27,6 +29,21 @@ inline std::string GeneratedIni(std::size_t size) {
   return ini;
 }
 
+// A file grown with the settings of other programs: the station and the TNCs, then sections
+// the program does not know, of eight short lines each, up to the size. Resave adds the
+// program's other sections to it, so a resave of it always changes the file.
+inline std::string UnknownSectionsIni(std::size_t size) {
+  std::string ini =
+      "; Tarvo settings\r\n[STATION]\r\nCALL=DL1ABC\r\n[DEVICE]\r\n"
+      "TNC0=1,248,19200,8,1,1,144.800,DEFINI,DEFDEI,0,0,TNC2.TNC\r\nTNC1=END OF BLOCK\r\n";
+  for (int section = 0; ini.size() < size; ++section) {
+    ini += "[TOOL" + std::to_string(section) + "]\r\n";
+    for (int line = 0; line < 8 && ini.size() < size; ++line)
+      ini += "Key" + std::to_string(line) + "=" + std::to_string(section * 8 + line) + "\r\n";
+  }
+  return ini;
+}
+
 inline std::string ReadAll(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream out;
@@ -34,14 +51,16 @@ inline std::string ReadAll(const std::string& path) {
   return out.str();
 }
 
-// A temporary program directory C:\ holding a generated TARVO.INI that load all has
-// completed (so load all alone writes nothing).
+// A temporary program directory C:\ holding a generated TARVO.INI, by default one that load
+// all has completed (so load all alone writes nothing).
 class BenchDir {
  public:
-  explicit BenchDir(std::size_t size) {
+  explicit BenchDir(std::size_t size) : BenchDir(GeneratedIni(size)) {}
+  explicit BenchDir(const std::string& ini, bool completed = true) {
     std::string pattern = (std::filesystem::temp_directory_path() / "trvbench.XXXXXX").string();
     path_ = ::mkdtemp(pattern.data());
-    std::ofstream(IniPath(), std::ios::binary) << GeneratedIni(size);
+    std::ofstream(IniPath(), std::ios::binary) << ini;
+    if (!completed) return;
     Config first = MakeConfig();
     LoadAll(first);
     SaveAll(first);
@@ -53,7 +72,9 @@ class BenchDir {
   std::string IniPath() const { return (path_ / "TARVO.INI").string(); }
   std::size_t FileSize() const { return std::filesystem::file_size(IniPath()); }
   const std::filesystem::path& Path() const { return path_; }
-  Config MakeConfig() const { return Config(HostFileSystem(DriveTable({{'C', path_.string()}}), "C:\\")); }
+  Config MakeConfig(StoreOptions options = {}) const {
+    return Config(HostFileSystem(DriveTable({{'C', path_.string()}}), "C:\\"), std::move(options));
+  }
 
  private:
   std::filesystem::path path_;

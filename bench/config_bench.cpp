@@ -4,11 +4,22 @@
 //   atomic write of the file;
 // - load all + save all of an up-to-date file, beside two reads and two parses.
 // And the INI layer alone on 1 MB: parse, get, set.
+// tarvoini resave on a 10 MB file made mostly of sections the program does not know, of short
+// lines: up to date beside reading the file once, changed beside one read and one atomic
+// write; and the peak memory of a `tarvoini resave` process on such a file of 100 MB.
 #include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
 
 #include "bench_files.h"
 #include "config/ini_document.h"
+#include "config/ini_errors.h"
 #include "platform/atomic_file_writer.h"
+#include "platform/file_reader.h"
 
 using namespace trv;
 using bench::BenchDir;
@@ -120,6 +131,130 @@ void BM_IniSetAndSerialize(benchmark::State& state) {
   state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(OneMegabyte().size()));
 }
 BENCHMARK(BM_IniSetAndSerialize)->Unit(benchmark::kMillisecond);
+
+// tarvoini resave, in this process: one action reads every section and writes them all, and
+// the file as read is kept as TARVO.BAK when it changes.
+void Resave(const BenchDir& dir) {
+  StoreOptions options;
+  options.keepBackup = true;
+  Config config = dir.MakeConfig(std::move(options));
+  RunAction(config, [&](TIniFile&) {
+    config.ResetSettings();
+    LoadAllSections(config, {}, [](const StoreError&) { throw; });
+    SaveAll(config);
+  });
+}
+
+// A program directory with the file as generated, which every resave changes, and a link to
+// it that puts it back in a moment: a write never changes the file it replaces.
+class GeneratedDir {
+ public:
+  explicit GeneratedDir(std::size_t size) : dir_(bench::UnknownSectionsIni(size), false) {
+    kept_ = (dir_.Path() / "GENERATED.INI").string();
+    if (::link(dir_.IniPath().c_str(), kept_.c_str()) != 0) std::abort();
+  }
+  const BenchDir& Dir() const { return dir_; }
+  void PutBack() const {
+    ::unlink(dir_.IniPath().c_str());
+    if (::link(kept_.c_str(), dir_.IniPath().c_str()) != 0) std::abort();
+  }
+
+ private:
+  BenchDir dir_;
+  std::string kept_;
+};
+
+void ResaveArgs(benchmark::internal::Benchmark* b) { b->Arg(10 << 20)->Unit(benchmark::kMillisecond)->UseRealTime(); }
+
+void BM_ResaveUpToDate(benchmark::State& state) {
+  GeneratedDir generated(static_cast<std::size_t>(state.range(0)));
+  Resave(generated.Dir());
+  for (auto _ : state) Resave(generated.Dir());
+  ReportBytes(state, generated.Dir(), 1);
+}
+BENCHMARK(BM_ResaveUpToDate)->Apply(ResaveArgs);
+
+void BM_Floor_ReadOnce(benchmark::State& state) {
+  GeneratedDir generated(static_cast<std::size_t>(state.range(0)));
+  Resave(generated.Dir());
+  for (auto _ : state) benchmark::DoNotOptimize(DefaultFileReader().Read(generated.Dir().IniPath()));
+  ReportBytes(state, generated.Dir(), 1);
+}
+BENCHMARK(BM_Floor_ReadOnce)->Apply(ResaveArgs);
+
+void BM_ResaveChanged(benchmark::State& state) {
+  GeneratedDir generated(static_cast<std::size_t>(state.range(0)));
+  for (auto _ : state) {
+    state.PauseTiming();
+    generated.PutBack();
+    state.ResumeTiming();
+    Resave(generated.Dir());
+  }
+  ReportBytes(state, generated.Dir(), 1);
+}
+BENCHMARK(BM_ResaveChanged)->Apply(ResaveArgs);
+
+// One read and one atomic write of the file, by the writer the store uses.
+void BM_Floor_ReadOnceWriteOnce(benchmark::State& state) {
+  GeneratedDir generated(static_cast<std::size_t>(state.range(0)));
+  Resave(generated.Dir());
+  const std::string path = generated.Dir().IniPath();
+  for (auto _ : state) {
+    const FileContents read = DefaultFileReader().Read(path);
+    DefaultFileWriter().Replace(path, read.bytes, read.bytes, read.identity);
+  }
+  ReportBytes(state, generated.Dir(), 1);
+}
+BENCHMARK(BM_Floor_ReadOnceWriteOnce)->Apply(ResaveArgs);
+
+// The peak resident memory (kB) of `tarvoini --dir DIR resave` run as a child process. Forked,
+// not spawned sharing this process's memory, so that only the child's own peak counts.
+long ResavePeakKb(const BenchDir& dir) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    const int null = ::open("/dev/null", O_WRONLY);
+    ::dup2(null, STDOUT_FILENO);
+    ::execl(TRV_TARVOINI, "tarvoini", "--dir", dir.Path().c_str(), "resave", static_cast<char*>(nullptr));
+    ::_exit(127);
+  }
+  int status = 0;
+  struct rusage usage {};
+  if (child < 0 || ::wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+    return -1;
+  return usage.ru_maxrss;
+}
+
+// Peak memory of tarvoini resave on a 100 MB file: changed (arg 1) and up to date (arg 0).
+// peak_MB is the highest of the runs, limit_MB twice the file and 20 MB.
+void BM_ResavePeakMemory(benchmark::State& state) {
+  const bool changed = state.range(1) != 0;
+  GeneratedDir generated(static_cast<std::size_t>(state.range(0)));
+  if (!changed) Resave(generated.Dir());
+  long peakKb = 0;
+  for (auto _ : state) {
+    if (changed) {
+      state.PauseTiming();
+      generated.PutBack();
+      state.ResumeTiming();
+    }
+    const long kb = ResavePeakKb(generated.Dir());
+    if (kb < 0) {
+      state.SkipWithError("tarvoini resave failed");
+      break;
+    }
+    peakKb = std::max(peakKb, kb);
+  }
+  const double fileMb = static_cast<double>(generated.Dir().FileSize()) / (1 << 20);
+  state.counters["file_MB"] = fileMb;
+  state.counters["peak_MB"] = static_cast<double>(peakKb) / 1024;
+  state.counters["limit_MB"] = 2 * fileMb + 20;
+}
+BENCHMARK(BM_ResavePeakMemory)
+    ->Args({100 << 20, 1})
+    ->Args({100 << 20, 0})
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 }  // namespace
 

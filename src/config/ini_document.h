@@ -1,8 +1,15 @@
 #pragma once
 // A line-preserving INI document with the Windows profile-file semantics: every line's
-// bytes and line ending are kept, and an edit touches only the lines it must. Lines are
-// views into the bytes read; only headers are found when parsing, key lines when asked for.
+// bytes and line ending are kept, and an edit touches only the lines it must. The document
+// is the bytes read, cut where each header line begins: parsing finds only the headers, a
+// section's lines are split when asked for and held one by one only once the section is
+// edited, and sections are found through an index of their names. An unedited section costs
+// a few bytes beside its text, so a large file is held about once.
+#include <cstddef>
+#include <cstdint>
 #include <deque>
+#include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -20,6 +27,11 @@ class IniDocument {
   IniDocument& operator=(IniDocument&&) = default;
 
   std::string Serialize() const;
+  // Hands the bytes of Serialize() to `put` piece by piece, in order; stops and returns false
+  // when `put` does.
+  bool WriteTo(const std::function<bool(std::string_view)>& put) const;
+  // Whether Serialize() would give the bytes as read (edits that undid each other).
+  bool SameAsRead() const;
   // The bytes as they were parsed (edits do not change them).
   const std::string& Bytes() const { return *bytes_; }
 
@@ -28,10 +40,12 @@ class IniDocument {
 
   // The trimmed text after the '=' of the first matching key, quotes not stripped.
   std::optional<std::string_view> RawValue(std::string_view section, std::string_view key) const;
-  // Every header in file order, duplicates included.
-  std::vector<std::string> SectionNames() const;
+  // Every header in file order, duplicates included; with a limit, those whose bytes, each
+  // with a terminating zero, fit in it.
+  std::vector<std::string> SectionNames(std::size_t limitBytes = static_cast<std::size_t>(-1)) const;
   // Every key line of the first matching section, in file order.
   std::vector<std::string> KeyNames(std::string_view section) const;
+  bool HasSection(std::string_view section) const { return FindSection(section).has_value(); }
   // 1-based line number of the first matching key (or of the header when key is empty); 0 if none.
   std::size_t LineNumber(std::string_view section, std::string_view key = {}) const;
 
@@ -54,31 +68,55 @@ class IniDocument {
     std::string_view text;
     std::string_view eol;
   };
-  struct Header {
-    std::size_t line;
+  // A segment is the lines before the first header (segment 0, always there), or a header
+  // line and the lines up to the next header. Those read are their bytes; one that is edited
+  // or added holds its lines.
+  struct Edited {
     std::string_view name;
+    std::vector<Line> lines;
+    bool erased = false;
   };
-  struct Range {
-    std::size_t header;  // index into headers_
-    std::size_t begin;   // first line after the header
-    std::size_t end;     // one past the last line of the section
+  struct KeyLine {
+    std::size_t index;  // in its segment
+    std::string_view text;
   };
 
-  std::optional<Range> FindSection(std::string_view section) const;
-  std::optional<std::size_t> FindKey(const Range& range, std::string_view key) const;
-  std::vector<std::size_t> KeyLines(const Range& range) const;
-  // Makes line `index` read as key=value; returns whether it changed.
-  bool ReplaceKeyLine(std::size_t index, std::string_view key, std::string_view value);
+  std::size_t SegmentCount() const { return starts_.size() + added_; }
+  const Edited* EditOf(std::size_t segment) const;
+  std::string_view BytesOf(std::size_t segment) const;
+  std::string_view NameOf(std::size_t segment) const;
+  bool Erased(std::size_t segment) const;
+  template <class Visit>
+  std::size_t VisitLines(std::size_t segment, Visit visit) const;
+  std::size_t LineCount(std::size_t segment) const;
+  std::size_t FirstLineOf(std::size_t segment) const;
+  std::optional<std::size_t> FindSection(std::string_view section) const;
+  void BuildIndex(std::size_t slots) const;
+  void IndexSegment(std::size_t segment) const;
+  std::optional<KeyLine> FindKey(std::size_t segment, std::string_view key) const;
+  std::vector<KeyLine> KeyLines(std::size_t segment) const;
+  // The last line that is not blank (the header when there is none).
+  std::size_t LastNonBlankLine(std::size_t segment) const;
+  Edited& Edit(std::size_t segment);
+  // Makes the key line read as key=value; returns whether it changed.
+  bool ReplaceKeyLine(std::size_t segment, const KeyLine& line, std::string_view key, std::string_view value);
   void AppendSection(std::string_view section, const std::vector<std::pair<std::string, std::string>>& keys);
   std::string_view Own(std::string text);
-  void Insert(std::size_t at, std::string text);
-  void Erase(std::size_t begin, std::size_t end);
-  void KeepBreaksApart(std::size_t at);
+  void InsertLine(std::size_t segment, std::size_t at, std::string text);
+  void EraseLine(std::size_t segment, std::size_t at);
 
-  std::unique_ptr<std::string> bytes_;  // what was read; unchanged lines view into it (stable on move)
+  std::unique_ptr<std::string> bytes_;  // what was read; unedited lines view into it (stable on move)
   std::deque<std::string> written_;     // lines made by edits
-  std::vector<Line> lines_;
-  std::vector<Header> headers_;
+  std::vector<std::size_t> starts_;     // where each segment read begins in the bytes
+  std::vector<std::uint32_t> hashes_;   // of each segment's name, folded (0 for the first)
+  std::size_t added_ = 0;               // segments added after those read
+  std::map<std::size_t, Edited> edited_;
+  // Segments found by name: open addressing over the folded names, each slot a segment + 1
+  // (0 empty, kGone a segment erased); made when first asked for.
+  mutable std::vector<std::uint32_t> slots_;
+  mutable std::size_t indexed_ = 0;  // segments in the index
+  // Lines before each segment read, as read (made when a line number is first asked for).
+  mutable std::vector<std::size_t> linesBefore_;
   std::string_view newEol_ = "\r\n";
   bool utf16_ = false;
 };

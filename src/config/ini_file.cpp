@@ -188,7 +188,7 @@ void TIniFile::HoldWrites(bool hold) {
 
 void TIniFile::ReadSections(std::vector<std::string>& list) {
   list.clear();
-  AppendLimited(Document().SectionNames(), list);
+  AppendLimited(Document().SectionNames(kMaxListBytes), list);
 }
 
 void TIniFile::ReadSection(std::string_view section, std::vector<std::string>& list) {
@@ -220,29 +220,38 @@ void TIniFile::ReadSectionValues(std::string_view section, std::vector<std::stri
 }
 
 void TIniFile::EraseSection(std::string_view section) {
-  if (Document().LineNumber(section) == 0 || Holds()) return;
+  if (!Document().HasSection(section) || Holds()) return;
   CheckWritable();
   dirty_ = Document().EraseSection(section) || dirty_;
 }
 
 void TIniFile::DeleteKey(std::string_view section, std::string_view key) {
-  if (Document().LineNumber(section, key) == 0 || Holds()) return;
+  if (!Document().RawValue(section, key) || Holds()) return;
   CheckWritable();
   dirty_ = Document().EraseKey(section, key) || dirty_;
 }
 
 TIniFile::CommitResult TIniFile::Commit(bool last) {
   if (!dirty_ || Holds() || dryRun_) return CommitResult::Unchanged;
-  std::string bytes = document_->Serialize();
-  if (bytes == document_->Bytes()) return CommitResult::Unchanged;  // edits that undid each other
+  if (document_->SameAsRead()) return CommitResult::Unchanged;  // edits that undid each other
   if (hostPath_.empty()) throw IniWriteError(shownPath_, "the path is on no drive of this machine");
   if (beforeReplace_) beforeReplace_(document_->Bytes(), identity_);
   FileWriter& writer = writer_ != nullptr ? *writer_ : DefaultFileWriter();
-  const WriteResult result = writer.Replace(hostPath_, bytes, document_->Bytes(), identity_);
-  if (result.outcome == WriteResult::Outcome::FileChanged) return CommitResult::FileChanged;
-  if (result.outcome != WriteResult::Outcome::Written) throw IniWriteError(shownPath_, SystemReason(result.error));
+  const auto checked = [this](const WriteResult& result) {
+    if (result.outcome == WriteResult::Outcome::FileChanged) return CommitResult::FileChanged;
+    if (result.outcome != WriteResult::Outcome::Written) throw IniWriteError(shownPath_, SystemReason(result.error));
+    return CommitResult::Written;
+  };
+  if (last) {  // the new file is written as it is made: the file is held once, as read
+    const BytesSource made = [this](const BytesSink& put) { return document_->WriteTo(put); };
+    const CommitResult result = checked(writer.ReplaceFrom(hostPath_, made, document_->Bytes(), identity_));
+    if (result == CommitResult::Written) document_.reset();
+    return result;
+  }
+  std::string bytes = document_->Serialize();
+  const CommitResult result = checked(writer.Replace(hostPath_, bytes, document_->Bytes(), identity_));
+  if (result != CommitResult::Written) return result;
   document_.reset();  // the file as it now is, held once: the old document goes first
-  if (last) return CommitResult::Written;
   document_.emplace(IniDocument::Parse(std::move(bytes)));
   identity_ = IdentityOf(hostPath_);
   dirty_ = false;

@@ -33,6 +33,36 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
+// Gathers small pieces into writes of 64 KB; a large piece is written as it is.
+class BufferedFd {
+ public:
+  explicit BufferedFd(int fd) : fd_(fd) { buffer_.reserve(kSize); }
+  bool Put(std::string_view piece) {
+    if (buffer_.size() + piece.size() <= kSize) {
+      buffer_ += piece;
+      return true;
+    }
+    if (!Flush()) return false;
+    if (piece.size() >= kSize) return WriteAll(fd_, piece);
+    buffer_ += piece;
+    return true;
+  }
+  bool Flush() {
+    const bool ok = WriteAll(fd_, buffer_);
+    buffer_.clear();
+    return ok;
+  }
+
+ private:
+  static constexpr std::size_t kSize = 65536;
+  int fd_;
+  std::string buffer_;
+};
+
+BytesSource BytesOf(std::string_view bytes) {
+  return [bytes](const BytesSink& put) { return put(bytes); };
+}
+
 }  // namespace
 
 std::string FileBehindLinks(const std::string& hostPath) {
@@ -82,9 +112,10 @@ mode_t NewFileMode() {
 }
 
 // Writes the new file's bytes, mode and owner and flushes it; errno is set on failure.
-bool FillNewFile(UniqueFd& fd, std::string_view bytes, const struct stat* old) {
-  bool ok =
-      WriteAll(fd.get(), bytes) && ::fchmod(fd.get(), old != nullptr ? (old->st_mode & 07777) : NewFileMode()) == 0;
+bool FillNewFile(UniqueFd& fd, const BytesSource& bytes, const struct stat* old) {
+  BufferedFd out(fd.get());
+  bool ok = bytes([&out](std::string_view piece) { return out.Put(piece); }) && out.Flush() &&
+            ::fchmod(fd.get(), old != nullptr ? (old->st_mode & 07777) : NewFileMode()) == 0;
   if (ok && old != nullptr && (old->st_uid != ::geteuid() || old->st_gid != ::getegid()))
     (void)::fchown(fd.get(), old->st_uid, old->st_gid);
   ok = ok && ::fsync(fd.get()) == 0;
@@ -98,6 +129,11 @@ bool FillNewFile(UniqueFd& fd, std::string_view bytes, const struct stat* old) {
 
 WriteResult AtomicFileWriter::Replace(const std::string& hostPath, std::string_view bytes, std::string_view previous,
                                       const FileIdentity& read) {
+  return ReplaceFrom(hostPath, BytesOf(bytes), previous, read);
+}
+
+WriteResult AtomicFileWriter::ReplaceFrom(const std::string& hostPath, const BytesSource& bytes,
+                                          std::string_view previous, const FileIdentity& read) {
   const fs::path target = ResolveTarget(hostPath);
   const fs::path dir = target.parent_path();
   struct stat old {};
@@ -107,7 +143,14 @@ WriteResult AtomicFileWriter::Replace(const std::string& hostPath, std::string_v
   std::string temp;
   UniqueFd fd(MakeHeldTemporary(target.string(), temp));
   if (fd.get() < 0) return Refused(errno);  // never rewritten in place: a kill would leave it cut
-  if (!FillNewFile(fd, bytes, exists ? &old : nullptr)) {
+  bool filled = false;
+  try {
+    filled = FillNewFile(fd, bytes, exists ? &old : nullptr);
+  } catch (...) {  // the source could not make its pieces
+    ::unlink(temp.c_str());
+    throw;
+  }
+  if (!filled) {
     const int error = errno;
     ::unlink(temp.c_str());
     return Refused(error);
@@ -153,6 +196,16 @@ WriteResult FileWriter::Exchange(const std::string&, const std::string&, std::st
   return Unsupported();
 }
 
+WriteResult FileWriter::ReplaceFrom(const std::string& hostPath, const BytesSource& bytes, std::string_view previous,
+                                    const FileIdentity& read) {
+  std::string gathered;
+  bytes([&gathered](std::string_view piece) {
+    gathered += piece;
+    return true;
+  });
+  return Replace(hostPath, gathered, previous, read);
+}
+
 WriteResult FileWriter::WriteCopy(const std::string& hostPath, std::string_view bytes, const std::string& like) {
   return WriteNewFile(hostPath, bytes, like);
 }
@@ -164,7 +217,7 @@ WriteResult WriteNewFile(const std::string& hostPath, std::string_view bytes, co
   std::string temp;
   UniqueFd fd(MakeHeldTemporary(hostPath, temp));
   if (fd.get() < 0) return Refused(errno);
-  if (!FillNewFile(fd, bytes, hasLike ? &likeStat : nullptr) || ::rename(temp.c_str(), target.c_str()) != 0) {
+  if (!FillNewFile(fd, BytesOf(bytes), hasLike ? &likeStat : nullptr) || ::rename(temp.c_str(), target.c_str()) != 0) {
     const int error = errno;
     ::unlink(temp.c_str());
     return Refused(error);

@@ -1,5 +1,6 @@
 #pragma once
 // How a changed INI file reaches the disk.
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,11 @@ struct WriteResult {
   int error = 0;  // errno of a refusal, 0 when the system gave none
 };
 
+// Contents handed over piece by piece, in order, to the function given: the source returns
+// false as soon as that function does (it could not take the piece).
+using BytesSink = std::function<bool(std::string_view)>;
+using BytesSource = std::function<bool(const BytesSink&)>;
+
 class FileWriter {
  public:
   virtual ~FileWriter() = default;
@@ -22,6 +28,10 @@ class FileWriter {
   // the file as it was.
   virtual WriteResult Replace(const std::string& hostPath, std::string_view bytes, std::string_view previous,
                               const FileIdentity& read) = 0;
+  // Replace with contents that are made while they are written, so that no copy of them need
+  // be held. Unless a writer says otherwise, they are gathered and handed to Replace.
+  virtual WriteResult ReplaceFrom(const std::string& hostPath, const BytesSource& bytes, std::string_view previous,
+                                  const FileIdentity& read);
   // Writes `bytes` as a new file with the permissions and owner of the file `like`, renamed
   // over whatever `hostPath` names (a symlink there is replaced, not followed). A refusal
   // leaves `hostPath` as it was. WriteNewFile unless a writer says otherwise.
@@ -41,6 +51,9 @@ class AtomicFileWriter : public FileWriter {
  public:
   WriteResult Replace(const std::string& hostPath, std::string_view bytes, std::string_view previous,
                       const FileIdentity& read) override;
+  // The pieces go to the new file as they come (gathered into writes of 64 KB).
+  WriteResult ReplaceFrom(const std::string& hostPath, const BytesSource& bytes, std::string_view previous,
+                          const FileIdentity& read) override;
   WriteResult Exchange(const std::string& hostPath, const std::string& otherPath, std::string_view previous,
                        const FileIdentity& read) override;
 };

@@ -112,12 +112,17 @@ bool HostFileSystem::FileExists(std::string_view windowsPath) const {
 }
 
 bool HostFileSystem::FileExists(std::string_view windowsPath, int& error) const {
+  // A name too long for the host names no file there: it is missing, not unreadable.
+  const auto missing = [](int e) { return e == ENOENT || e == ENOTDIR || e == ENAMETOOLONG; };
   error = 0;
   const auto host = ToHost(windowsPath, error);
-  if (!host) return false;
+  if (!host) {
+    if (error == ENAMETOOLONG) error = 0;
+    return false;
+  }
   std::error_code ec;
   const fs::file_status status = fs::status(*host, ec);
-  if (ec && ec.value() != ENOENT && ec.value() != ENOTDIR) error = ec.value();
+  if (ec && !missing(ec.value())) error = ec.value();
   return !ec && fs::exists(status) && !fs::is_directory(status);
 }
 

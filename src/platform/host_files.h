@@ -36,7 +36,8 @@ class HostFileSystem {
   // True for an existing file that is not a directory.
   bool FileExists(std::string_view windowsPath) const;
   // The same, with `error` set (and false returned) when it cannot be told: the file or a
-  // folder above it exists but cannot be searched (EACCES, EIO).
+  // folder above it exists but cannot be searched (EACCES, EIO). A name too long for the
+  // host (ENAMETOOLONG: a 255-character Windows name is longer in UTF-8) is missing.
   bool FileExists(std::string_view windowsPath, int& error) const;
   // Names (Windows-1252, as on disk) of the entries of `windowsDir` that match `mask`
   // (* and ?, without regard to case) and are valid Windows file names, ordered by name

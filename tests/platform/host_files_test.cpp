@@ -83,6 +83,9 @@ TEST_F(HostFilesTest, FileExistsIsFalseForDirectories) {
   EXPECT_FALSE(files.FileExists("C:\\TARVO\\DRIVER.TNC\\"));
   EXPECT_FALSE(files.FileExists("C:\\TARVO\\DRIVER.TNC\\NONE.TNC"));
   EXPECT_FALSE(files.FileExists("R:\\KISS.TNC"));
+  int error = -1;  // 200 of Windows-1252's 0x90 are 400 bytes in UTF-8: no such name on the host
+  EXPECT_FALSE(files.FileExists("C:\\TARVO\\DRIVER.TNC\\" + std::string(200, '\x90') + ".TNC", error));
+  EXPECT_EQ(error, 0);
 }
 
 // Only names Windows can open are listed: no "A:B.WLF", no device name, no trailing dot.

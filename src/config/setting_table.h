@@ -141,14 +141,22 @@ constexpr const FlagSetting<R>* FindFlag(std::span<const Setting<R>> table, std:
   return nullptr;
 }
 
-// Whether every flag's `needs` names a flag of the same table and section.
+// Whether every flag's `needs` names another flag of the same table and section. (Written with
+// indices, not pointers: a compiler checking undefined behaviour does not take a pointer
+// comparison into a variant as a constant expression.)
 template <class R>
 constexpr bool NeedsAreDeclared(std::span<const Setting<R>> table) {
-  for (const auto& setting : table)
-    if (const auto* flag = std::get_if<FlagSetting<R>>(&setting); flag != nullptr && !flag->needs.empty()) {
-      const FlagSetting<R>* master = FindFlag(table, flag->needs);
-      if (master == nullptr || master->section != flag->section || master == flag) return false;
-    }
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    if (!std::holds_alternative<FlagSetting<R>>(table[i])) continue;
+    const FlagSetting<R>& flag = std::get<FlagSetting<R>>(table[i]);
+    bool found = flag.needs.empty();
+    for (std::size_t j = 0; j < table.size() && !found; ++j)
+      if (j != i && std::holds_alternative<FlagSetting<R>>(table[j])) {
+        const FlagSetting<R>& master = std::get<FlagSetting<R>>(table[j]);
+        found = master.key == flag.needs && master.section == flag.section;
+      }
+    if (!found) return false;
+  }
   return true;
 }
 

@@ -10,8 +10,8 @@
 #include <string>
 #include <utility>
 
-#include "config/config.h"
-#include "config/sections.h"
+#include "config/store/config.h"
+#include "config/store/sections.h"
 
 namespace trv::bench {
 

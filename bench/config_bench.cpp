@@ -16,8 +16,8 @@
 #include <algorithm>
 
 #include "bench_files.h"
-#include "config/ini_document.h"
-#include "config/ini_errors.h"
+#include "config/ini/ini_document.h"
+#include "config/ini/ini_errors.h"
 #include "platform/atomic_file_writer.h"
 #include "platform/file_reader.h"
 

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "config/open_store.h"
+#include "config/store/open_store.h"
 #include "ui/form2.h"
 #include "ui/modal_windows.h"
 #include "window_process.h"

@@ -8,8 +8,8 @@
 #include <QWindow>
 #include <filesystem>
 
-#include "config/config.h"
-#include "config/sections.h"
+#include "config/store/config.h"
+#include "config/store/sections.h"
 #include "empty_dialog.h"
 #include "ui/form2.h"
 #include "ui/modal_windows.h"

@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <string>
 
-#include "config/ini_document.h"
-#include "config/ini_file.h"
-#include "config/mailbox_section.h"
+#include "config/ini/ini_document.h"
+#include "config/ini/ini_file.h"
+#include "config/sections/mailbox_section.h"
 #include "fuzz_dir.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "config/device_section.h"
+#include "config/sections/device_section.h"
 #include "fuzz_dir.h"
 #include "support/text.h"
 

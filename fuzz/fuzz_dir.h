@@ -10,7 +10,7 @@
 #include <sstream>
 #include <string>
 
-#include "config/config.h"
+#include "config/store/config.h"
 
 namespace trv::fuzz {
 

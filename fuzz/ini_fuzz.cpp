@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "config/ini_document.h"
+#include "config/ini/ini_document.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);

@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <string>
 
-#include "config/ini_errors.h"
+#include "config/ini/ini_errors.h"
 #include "config/owned_lines.h"
-#include "config/sections.h"
+#include "config/store/sections.h"
 #include "fuzz_dir.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include <sstream>
 #include <string>
 
-#include "config/config.h"
+#include "config/store/config.h"
 #include "platform/atomic_file_writer.h"
 
 namespace trv::test {

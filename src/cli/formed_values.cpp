@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "config/value_forms.h"
+#include "config/settings/value_forms.h"
 
 namespace trv {
 namespace {

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "cli/settings_visitor.h"
-#include "config/setting_catalogue.h"
+#include "config/settings/setting_catalogue.h"
 
 namespace trv {
 

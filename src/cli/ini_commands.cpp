@@ -1,9 +1,9 @@
 #include <memory>
 
 #include "cli/commands.h"
-#include "config/ini_errors.h"
-#include "config/ini_file.h"
-#include "config/ini_operation.h"
+#include "config/ini/ini_errors.h"
+#include "config/ini/ini_file.h"
+#include "config/ini/ini_operation.h"
 
 namespace trv {
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "cli/commands.h"
-#include "config/config.h"
+#include "config/store/config.h"
 
 namespace trv {
 

@@ -2,11 +2,11 @@
 
 #include <type_traits>
 
-#include "config/color_sound_section.h"
-#include "config/config.h"
-#include "config/dir_section.h"
-#include "config/screen_elements.h"
-#include "config/setting_tables.h"
+#include "config/sections/color_sound_section.h"
+#include "config/sections/dir_section.h"
+#include "config/sections/screen_elements.h"
+#include "config/settings/setting_tables.h"
+#include "config/store/config.h"
 
 namespace trv {
 namespace {

@@ -1,5 +1,5 @@
 #include "cli/commands.h"
-#include "config/ini_errors.h"
+#include "config/ini/ini_errors.h"
 
 namespace trv {
 

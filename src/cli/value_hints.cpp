@@ -1,10 +1,10 @@
 #include "cli/value_hints.h"
 
-#include "config/config.h"
-#include "config/ini_errors.h"
-#include "config/sections.h"
-#include "config/setting_catalogue.h"
-#include "config/value_forms.h"
+#include "config/ini/ini_errors.h"
+#include "config/settings/setting_catalogue.h"
+#include "config/settings/value_forms.h"
+#include "config/store/config.h"
+#include "config/store/sections.h"
 #include "support/codepage.h"
 
 namespace trv {

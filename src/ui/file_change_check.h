@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "config/save_merge.h"
+#include "config/store/save_merge.h"
 #include "ui/translated.h"
 
 namespace trv {

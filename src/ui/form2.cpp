@@ -12,9 +12,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "config/config.h"
-#include "config/ini_errors.h"
-#include "config/sections.h"
+#include "config/ini/ini_errors.h"
+#include "config/store/config.h"
+#include "config/store/sections.h"
 #include "support/version.h"
 #include "ui/accessible_names.h"
 #include "ui/dialogs/edit_section_form.h"

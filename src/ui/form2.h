@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "config/save_merge.h"
+#include "config/store/save_merge.h"
 #include "ui/dialogs/changes_form.h"
 #include "ui/translated.h"
 

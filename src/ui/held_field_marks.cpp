@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <exception>
 
-#include "config/config.h"
-#include "config/ini_errors.h"
-#include "config/saved_forms.h"
+#include "config/ini/ini_errors.h"
+#include "config/store/config.h"
+#include "config/store/saved_forms.h"
 #include "ui/field_marks.h"
 #include "ui/field_reset_menu.h"
 #include "ui/pages/settings_page.h"

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "config/setting_catalogue.h"
+#include "config/settings/setting_catalogue.h"
 
 class QWidget;
 

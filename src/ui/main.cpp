@@ -10,8 +10,8 @@
 #include <cstdlib>
 #include <memory>
 
-#include "config/config.h"
-#include "config/open_store.h"
+#include "config/store/config.h"
+#include "config/store/open_store.h"
 #include "platform/remembered_folder.h"
 #include "platform/start_dir.h"
 #include "support/last_handler.h"

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "config/setting_catalogue.h"
+#include "config/settings/setting_catalogue.h"
 
 class QCheckBox;
 class QComboBox;

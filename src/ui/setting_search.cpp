@@ -14,11 +14,11 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "config/color_sound_section.h"
-#include "config/config.h"
-#include "config/dir_section.h"
-#include "config/screen_elements.h"
-#include "config/setting_catalogue.h"
+#include "config/sections/color_sound_section.h"
+#include "config/sections/dir_section.h"
+#include "config/sections/screen_elements.h"
+#include "config/settings/setting_catalogue.h"
+#include "config/store/config.h"
 #include "ui/layout_builders.h"
 #include "ui/pages/colors_page.h"
 #include "ui/pages/directory_page.h"

@@ -10,7 +10,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "config/setting_catalogue.h"
+#include "config/settings/setting_catalogue.h"
 
 class QLineEdit;
 class QListWidget;

@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <QWidget>
 
-#include "config/setting_catalogue.h"
+#include "config/settings/setting_catalogue.h"
 #include "ui/text_convert.h"
 #include "ui/translated.h"
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "config/setting_catalogue.h"
+#include "config/settings/setting_catalogue.h"
 
 class QListWidgetItem;
 class QWidget;

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "config/config.h"
-#include "config/device_section.h"
-#include "config/ini_errors.h"
-#include "config/setting_catalogue.h"
+#include "config/ini/ini_errors.h"
+#include "config/sections/device_section.h"
+#include "config/settings/setting_catalogue.h"
+#include "config/store/config.h"
 #include "test_util.h"
 
 namespace trv {

@@ -7,9 +7,9 @@
 
 #include <filesystem>
 
-#include "config/config.h"
-#include "config/ini_errors.h"
-#include "config/sections.h"
+#include "config/ini/ini_errors.h"
+#include "config/store/config.h"
+#include "config/store/sections.h"
 #include "test_util.h"
 
 namespace fs = std::filesystem;

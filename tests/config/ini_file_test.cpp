@@ -1,11 +1,11 @@
-#include "config/ini_file.h"
+#include "config/ini/ini_file.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "config/ini_errors.h"
-#include "config/ini_numbers.h"
+#include "config/ini/ini_errors.h"
+#include "config/ini/ini_numbers.h"
 #include "test_util.h"
 
 namespace fs = std::filesystem;

@@ -4,10 +4,10 @@
 #include <filesystem>
 #include <functional>
 
-#include "config/config.h"
-#include "config/ini_errors.h"
-#include "config/ini_operation.h"
-#include "config/sections.h"
+#include "config/ini/ini_errors.h"
+#include "config/ini/ini_operation.h"
+#include "config/store/config.h"
+#include "config/store/sections.h"
 #include "test_util.h"
 
 namespace trv {

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "config/ini_document.h"
+#include "config/ini/ini_document.h"
 #include "support/codepage.h"
 
 namespace trv::test {

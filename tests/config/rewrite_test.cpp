@@ -2,11 +2,11 @@
 // closed times and QRGs that survive the round trip, and the cuts that check reports.
 #include <gtest/gtest.h>
 
-#include "config/config.h"
-#include "config/device_section.h"
-#include "config/ini_errors.h"
-#include "config/mailbox_section.h"
-#include "config/sections.h"
+#include "config/ini/ini_errors.h"
+#include "config/sections/device_section.h"
+#include "config/sections/mailbox_section.h"
+#include "config/store/config.h"
+#include "config/store/sections.h"
 #include "test_util.h"
 
 namespace trv {

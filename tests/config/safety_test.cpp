@@ -8,11 +8,11 @@
 #include <filesystem>
 #include <set>
 
-#include "config/backup.h"
-#include "config/config.h"
-#include "config/ini_errors.h"
-#include "config/save_merge.h"
-#include "config/sections.h"
+#include "config/ini/ini_errors.h"
+#include "config/store/backup.h"
+#include "config/store/config.h"
+#include "config/store/save_merge.h"
+#include "config/store/sections.h"
 #include "test_util.h"
 
 namespace fs = std::filesystem;

@@ -1,18 +1,18 @@
-#include "config/sections.h"
+#include "config/store/sections.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <vector>
 
-#include "config/color_sound_section.h"
-#include "config/config.h"
-#include "config/dir_section.h"
-#include "config/display_section.h"
-#include "config/extra_section.h"
-#include "config/mailbox_section.h"
-#include "config/saved_forms.h"
-#include "config/setting_catalogue.h"
+#include "config/sections/color_sound_section.h"
+#include "config/sections/dir_section.h"
+#include "config/sections/display_section.h"
+#include "config/sections/extra_section.h"
+#include "config/sections/mailbox_section.h"
+#include "config/settings/setting_catalogue.h"
+#include "config/store/config.h"
+#include "config/store/saved_forms.h"
 #include "test_util.h"
 
 namespace fs = std::filesystem;

@@ -5,9 +5,9 @@
 #include <cerrno>
 #include <filesystem>
 
-#include "config/config.h"
-#include "config/ini_errors.h"
-#include "config/sections.h"
+#include "config/ini/ini_errors.h"
+#include "config/store/config.h"
+#include "config/store/sections.h"
 #include "platform/file_reader.h"
 #include "test_util.h"
 

@@ -6,9 +6,9 @@
 #include <array>
 #include <random>
 
-#include "config/config.h"
 #include "config/owned_lines.h"
-#include "config/sections.h"
+#include "config/store/config.h"
+#include "config/store/sections.h"
 #include "support/codepage.h"
 #include "test_util.h"
 

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "config/config.h"
+#include "config/store/config.h"
 #include "platform/atomic_file_writer.h"
 #include "ui/dialogs/edit_section_form.h"
 #include "ui/pages/tnc_page.h"

@@ -6,7 +6,7 @@
 #include <functional>
 #include <initializer_list>
 
-#include "config/findings.h"
+#include "config/store/findings.h"
 #include "page_tabs.h"
 #include "ui/dialogs/closed_time_form.h"
 #include "ui/dialogs/edit_section_form.h"

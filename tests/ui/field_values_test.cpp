@@ -9,9 +9,9 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "config/backup.h"
-#include "config/ini_errors.h"
-#include "config/sections.h"
+#include "config/ini/ini_errors.h"
+#include "config/store/backup.h"
+#include "config/store/sections.h"
 #include "page_tabs.h"
 #include "ui/dialogs/edit_section_form.h"
 #include "ui/widgets/limited_line_edit.h"

@@ -11,7 +11,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "config/sections.h"
+#include "config/store/sections.h"
 #include "page_tabs.h"
 #include "platform/atomic_file_writer.h"
 #include "ui/dialogs/edit_section_form.h"

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <memory>
 
-#include "config/mailbox_section.h"
+#include "config/sections/mailbox_section.h"
 #include "page_tabs.h"
 #include "ui/controls.h"
 #include "ui/dialogs/closed_time_form.h"

@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "config/ini_file.h"
+#include "config/ini/ini_file.h"
 #include "page_tabs.h"
 #include "ui/file_change_check.h"
 #include "ui/widgets/load_notice.h"

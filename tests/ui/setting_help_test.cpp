@@ -9,7 +9,7 @@
 #include <QTabWidget>
 #include <QTranslator>
 
-#include "config/setting_catalogue.h"
+#include "config/settings/setting_catalogue.h"
 #include "page_tabs.h"
 #include "ui/setting_tooltip.h"
 #include "ui_test_util.h"

@@ -11,7 +11,7 @@
 #include <QToolButton>
 #include <QWheelEvent>
 
-#include "config/device_section.h"
+#include "config/sections/device_section.h"
 #include "ui_test_util.h"
 
 namespace trv {

@@ -8,9 +8,9 @@
 #include <QVBoxLayout>
 #include <map>
 
-#include "config/config.h"
-#include "config/ini_document.h"
-#include "config/save_merge.h"
+#include "config/ini/ini_document.h"
+#include "config/store/config.h"
+#include "config/store/save_merge.h"
 #include "ui/layout_builders.h"
 #include "ui/text_convert.h"
 

@@ -5,8 +5,8 @@
 #include <QVBoxLayout>
 #include <stdexcept>
 
-#include "config/config.h"
-#include "config/ini_errors.h"
+#include "config/ini/ini_errors.h"
+#include "config/store/config.h"
 #include "support/text.h"
 #include "ui/file_change_check.h"
 #include "ui/layout_builders.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "config/free_section.h"
+#include "config/sections/free_section.h"
 
 class QLabel;
 

@@ -8,7 +8,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "config/findings.h"
+#include "config/store/findings.h"
 #include "ui/layout_builders.h"
 #include "ui/text_convert.h"
 

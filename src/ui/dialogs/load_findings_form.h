@@ -4,7 +4,7 @@
 // the lines tarvoini check prints.
 #include <QDialog>
 
-#include "config/ini_file.h"
+#include "config/ini/ini_file.h"
 
 class QTreeWidget;
 

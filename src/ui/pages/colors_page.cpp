@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "config/config.h"
-#include "config/screen_elements.h"
-#include "config/sections.h"
+#include "config/sections/screen_elements.h"
+#include "config/store/config.h"
+#include "config/store/sections.h"
 #include "support/dos_colors.h"
 #include "ui/controls.h"
 #include "ui/held_field_marks.h"

@@ -8,9 +8,9 @@
 #include <algorithm>
 #include <array>
 
-#include "config/config.h"
-#include "config/dir_section.h"
-#include "config/sections.h"
+#include "config/sections/dir_section.h"
+#include "config/store/config.h"
+#include "config/store/sections.h"
 #include "support/text.h"
 #include "ui/controls.h"
 #include "ui/held_field_marks.h"

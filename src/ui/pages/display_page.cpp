@@ -5,7 +5,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "config/sections.h"
+#include "config/store/sections.h"
 #include "ui/layout_builders.h"
 #include "ui/widgets/checked_number_edit.h"
 

@@ -6,9 +6,9 @@
 #include <QVBoxLayout>
 #include <cstdint>
 
-#include "config/config.h"
-#include "config/sections.h"
-#include "config/setting_catalogue.h"
+#include "config/settings/setting_catalogue.h"
+#include "config/store/config.h"
+#include "config/store/sections.h"
 #include "ui/controls.h"
 #include "ui/held_field_marks.h"
 #include "ui/layout_builders.h"

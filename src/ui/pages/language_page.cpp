@@ -5,9 +5,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "config/config.h"
-#include "config/ini_errors.h"
-#include "config/sections.h"
+#include "config/ini/ini_errors.h"
+#include "config/store/config.h"
+#include "config/store/sections.h"
 #include "ui/controls.h"
 #include "ui/held_field_marks.h"
 #include "ui/layout_builders.h"

@@ -9,10 +9,10 @@
 #include <algorithm>
 #include <string>
 
-#include "config/config.h"
-#include "config/mailbox_section.h"
-#include "config/sections.h"
-#include "config/setting_tables.h"
+#include "config/sections/mailbox_section.h"
+#include "config/settings/setting_tables.h"
+#include "config/store/config.h"
+#include "config/store/sections.h"
 #include "ui/controls.h"
 #include "ui/dialogs/closed_time_form.h"
 #include "ui/held_field_marks.h"

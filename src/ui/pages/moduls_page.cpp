@@ -4,7 +4,7 @@
 #include <QGridLayout>
 #include <QVBoxLayout>
 
-#include "config/sections.h"
+#include "config/store/sections.h"
 #include "ui/layout_builders.h"
 
 namespace trv {

@@ -2,7 +2,7 @@
 
 #include <QVBoxLayout>
 
-#include "config/sections.h"
+#include "config/store/sections.h"
 
 namespace trv {
 

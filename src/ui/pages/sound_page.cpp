@@ -11,8 +11,8 @@
 #include <filesystem>
 #include <stdexcept>
 
-#include "config/config.h"
-#include "config/sections.h"
+#include "config/store/config.h"
+#include "config/store/sections.h"
 #include "support/text.h"
 #include "ui/controls.h"
 #include "ui/held_field_marks.h"

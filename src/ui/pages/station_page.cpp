@@ -4,7 +4,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "config/sections.h"
+#include "config/store/sections.h"
 #include "ui/layout_builders.h"
 #include "ui/widgets/limited_line_edit.h"
 

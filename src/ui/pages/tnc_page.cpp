@@ -9,10 +9,10 @@
 #include <utility>
 #include <vector>
 
-#include "config/config.h"
-#include "config/device_section.h"
-#include "config/ini_errors.h"
-#include "config/sections.h"
+#include "config/ini/ini_errors.h"
+#include "config/sections/device_section.h"
+#include "config/store/config.h"
+#include "config/store/sections.h"
 #include "ui/controls.h"
 #include "ui/held_field_marks.h"
 #include "ui/modal_windows.h"

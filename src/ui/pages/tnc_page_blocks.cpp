@@ -5,7 +5,7 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "config/config.h"
+#include "config/store/config.h"
 #include "support/codepage.h"
 #include "support/text.h"
 #include "ui/dialogs/edit_section_form.h"

@@ -12,8 +12,8 @@
 #include <QVBoxLayout>
 #include <vector>
 
-#include "config/config.h"
-#include "config/device_section.h"
+#include "config/sections/device_section.h"
+#include "config/store/config.h"
 #include "ui/layout_builders.h"
 #include "ui/pages/com_port_line.h"
 #include "ui/pages/tnc_page.h"

@@ -2,7 +2,7 @@
 
 #include <QFocusEvent>
 
-#include "config/ini_numbers.h"
+#include "config/ini/ini_numbers.h"
 #include "ui/text_convert.h"
 
 namespace trv {

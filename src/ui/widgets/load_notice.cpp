@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QStyle>
 
-#include "config/findings.h"
+#include "config/store/findings.h"
 #include "ui/dialogs/load_findings_form.h"
 #include "ui/layout_builders.h"
 #include "ui/modal_windows.h"

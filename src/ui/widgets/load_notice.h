@@ -3,7 +3,7 @@
 // TARVO.INI and replaced them; Details lists them. Hidden when there is nothing to say.
 #include <QFrame>
 
-#include "config/ini_file.h"
+#include "config/ini/ini_file.h"
 
 class QLabel;
 

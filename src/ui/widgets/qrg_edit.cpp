@@ -2,9 +2,9 @@
 
 #include <QFocusEvent>
 
-#include "config/device_section.h"
-#include "config/ini_numbers.h"
-#include "config/records.h"
+#include "config/ini/ini_numbers.h"
+#include "config/sections/device_section.h"
+#include "config/store/records.h"
 #include "ui/text_convert.h"
 
 namespace trv {

@@ -7,7 +7,7 @@
 #include <array>
 #include <vector>
 
-#include "config/screen_elements.h"
+#include "config/sections/screen_elements.h"
 
 namespace trv {
 

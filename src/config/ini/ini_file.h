@@ -1,0 +1,172 @@
+#pragma once
+// TIniFile: one INI file with the Windows profile-file semantics. The file is read when the
+// first call needs it and parsed once; changes are kept until they are written, as one
+// atomic replacement. A TIniFile lives for one operation: nothing is kept between
+// operations, since another program may change the file at any time.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "config/ini/ini_document.h"
+#include "platform/directory_lock.h"
+#include "platform/file_identity.h"
+
+namespace trv {
+
+class FileReader;
+class FileWriter;
+
+// What reading does with a value: replaces, drops, clamps or cuts it, or adds a missing key
+// to the file (the per-port colour keys every older file lacks).
+// Replaced: the value read is not the one used. Added: a key reading adds (the per-port colour
+// keys). Note: the value is used as it stands, yet something about it is worth knowing (its
+// driver file is missing). Rewritten: OK and resave write another value in place of the file's.
+enum class FindingKind { Replaced, Added, Note, Rewritten };
+
+// A value that reading drops, replaces, clamps, cuts or adds.
+struct Finding {
+  std::size_t line;  // 1-based; 0 when the file has no such line
+  std::string section;
+  std::string key;
+  std::string message;
+  FindingKind kind = FindingKind::Replaced;
+};
+using Findings = std::vector<Finding>;
+
+// One write that save all makes: a key's value, or a whole section's keys (`key` empty, the
+// keys joined as "KEY=VALUE" lines in `value`).
+struct IniWrite {
+  std::string section;
+  std::string key;
+  std::string value;
+  std::vector<std::pair<std::string, std::string>> keys;
+  bool WholeSection() const { return key.empty(); }
+  bool operator==(const IniWrite&) const = default;
+};
+using IniWrites = std::vector<IniWrite>;
+
+class TIniFile {
+ public:
+  // `hostPath` is where the file is on disk (empty: on no drive of this machine, reads as
+  // missing, refuses writes); `shownPath` is the path the error texts name.
+  TIniFile(std::string hostPath, std::string shownPath, FileWriter* writer = nullptr, FileReader* reader = nullptr);
+
+  // Every call that needs the file throws IniReadError when it cannot be read.
+  std::string ReadString(std::string_view section, std::string_view key, std::string_view def);
+  std::int32_t ReadInteger(std::string_view section, std::string_view key, std::int32_t def);
+  bool ReadBool(std::string_view section, std::string_view key, bool def);
+  bool HasKey(std::string_view section, std::string_view key);
+
+  // A setting's value: it loses the blanks at its ends, as the terminal program's reader drops
+  // them, unless the key already reads as the value (a value read in quotes stays as it is).
+  void WriteString(std::string_view section, std::string_view key, std::string_view value);
+  // Any value, written so that it reads back as itself (in quotes when it must be).
+  void WriteStringAsIs(std::string_view section, std::string_view key, std::string_view value);
+  void WriteInteger(std::string_view section, std::string_view key, std::int32_t value);
+  void WriteBool(std::string_view section, std::string_view key, bool value);
+  // Rewrites the first section of that name in place with these keys (IniDocument::RewriteSection);
+  // values lose the blanks at their ends as with WriteString.
+  void RewriteSection(std::string_view section, const std::vector<std::pair<std::string, std::string>>& keys);
+
+  void ReadSections(std::vector<std::string>& list);
+  void ReadSection(std::string_view section, std::vector<std::string>& list);
+  void ReadSectionValues(std::string_view section, std::vector<std::string>& list);
+  // Every key of the section in file order, also those past the limit where ReadSection stops.
+  std::vector<std::string> AllKeyNames(std::string_view section) { return Document().KeyNames(section); }
+  void EraseSection(std::string_view section);
+  void DeleteKey(std::string_view section, std::string_view key);
+
+  enum class CommitResult { Unchanged, Written, FileChanged };
+  // With `last`, the object is not used after a write: the written file is not parsed again.
+  // Writes the pending changes, unless the result is the file as read byte for byte. When
+  // the file is no longer the one that was read, writes nothing and says so; the caller
+  // runs its operation again. Throws IniWriteError when the file system refuses.
+  CommitResult Commit(bool last = false);
+  // Commit for callers that do not run again: a changed file is a write error.
+  void UpdateFile();
+
+  // Read-only: writes are kept in memory, where the reads of this object see them; the
+  // document stays as the file is, so line numbers stay those of the file.
+  void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
+  // Validate-only: the file is not read; writes check their names and values and are dropped.
+  void SetValidateOnly(bool validateOnly) { validateOnly_ = validateOnly; }
+  // Dry run: read without the lock, changes made in the document but never written.
+  void SetDryRun(bool dryRun) { dryRun_ = dryRun; }
+  // The file as it was read, and as it would be written now.
+  const std::string& OriginalBytes() { return Document().Bytes(); }
+  std::string Result() { return Document().Serialize(); }
+  // Every write is also recorded here (with validate-only: only recorded).
+  void SetRecorder(IniWrites* recorder) { recorder_ = recorder; }
+  // Plays a recorded write on this file.
+  void Apply(const IniWrite& write);
+  // While held, writes stay in memory where the reads of this object see them; letting go
+  // drops them, and the file is as it was before.
+  void HoldWrites(bool hold);
+  // Runs just before the file is replaced, with the bytes and identity of the file as read;
+  // it may throw to refuse the write.
+  void SetBeforeReplace(std::function<void(std::string_view, const FileIdentity&)> hook) {
+    beforeReplace_ = std::move(hook);
+  }
+  // Told while the folder's lock is waited for (DirectoryLock).
+  void SetLockNotice(LockWaitNotice notice) { lockNotice_ = std::move(notice); }
+
+  // Whether the file was there when this object read it.
+  bool FileExisted() {
+    Document();
+    return identity_.exists;
+  }
+
+  std::size_t LineNumber(std::string_view section, std::string_view key = {});
+  // Findings of reading go to `findings` when one is set.
+  void SetFindings(Findings* findings) { findings_ = findings; }
+  Findings* FindingsTarget() const { return findings_; }
+  void Report(std::string_view section, std::string_view key, const std::string& message,
+              FindingKind kind = FindingKind::Replaced);
+  const std::string& ShownPath() const { return shownPath_; }
+  const std::string& HostPath() const { return hostPath_; }
+
+ private:
+  IniDocument& Document();
+  void Load();
+  void CheckWritable();
+  // `value` as given to the write (recorded so), `handed` as it goes into the file.
+  void Write(std::string_view section, std::string_view key, std::string_view value, std::string_view handed);
+  // The value as read (NUL cut and quotes stripped) with the cuts reported; empty when missing.
+  std::optional<std::string> ReadValue(std::string_view section, std::string_view key);
+  std::optional<std::string_view> RawValue(std::string_view section, std::string_view key);
+  bool Holds() const { return readOnly_ || validateOnly_ || holding_; }
+
+  struct HeldValue {
+    std::string section, key, value;
+  };
+
+  std::string hostPath_;
+  std::string shownPath_;
+  FileWriter* writer_;
+  FileReader* reader_;
+  std::optional<IniDocument> document_;
+  FileIdentity identity_;
+  std::unique_ptr<DirectoryLock> lock_;
+  LockWaitNotice lockNotice_;
+  bool utf16_ = false;
+  bool dirty_ = false;
+  Findings* findings_ = nullptr;
+  bool readOnly_ = false;
+  bool validateOnly_ = false;
+  bool holding_ = false;
+  bool dryRun_ = false;
+  std::vector<HeldValue> held_;  // read-only and held writes
+  IniWrites* recorder_ = nullptr;
+  std::function<void(std::string_view, const FileIdentity&)> beforeReplace_;
+};
+
+// Read string's cut and the listing limit.
+inline constexpr std::size_t kMaxValueLength = 2047;
+inline constexpr std::size_t kMaxListBytes = 16384;
+
+}  // namespace trv

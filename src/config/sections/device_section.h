@@ -1,0 +1,101 @@
+#pragma once
+// The DEVICE section: one line of twelve comma-separated fields per TNC.
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "config/settings/setting_table.h"
+#include "config/store/records.h"
+
+namespace trv {
+
+class Config;
+
+void ReadDeviceSection(Config& config);
+void WriteDeviceSection(Config& config);
+
+inline constexpr std::string_view kDeviceSection = "DEVICE";
+
+// The ports of a TNC line. COM 1 to 9 are offered; reading also takes 10 to 15, and keeps the
+// baud rate of every port up to 15. SIRQ 48 to 255, plus 256 with the DRSI option, always
+// runs at kSirqBaud.
+inline constexpr std::int32_t kFirstComPort = 1;
+inline constexpr std::int32_t kLastComPort = 9;
+inline constexpr std::int32_t kLastPortWithBaud = 15;
+inline constexpr std::int32_t kFirstSirqPort = 48;
+inline constexpr std::int32_t kLastSirqPort = 255;
+inline constexpr std::int32_t kDrsiPortOffset = 256;
+inline constexpr std::int32_t kSirqBaud = 57600;
+// A packet length field of 0 to 255 is read, and taken as 40 to 248.
+inline constexpr std::int32_t kMaxPacLenField = 255;
+inline constexpr std::int32_t kMinPacLen = 40;
+inline constexpr std::int32_t kMaxPacLen = 248;
+inline constexpr std::int32_t kMaxTncChannels = 27;
+inline constexpr std::size_t kQrgWidth = 10;  // characters, written with three decimals
+inline constexpr std::size_t kBlockNameWidth = 20;
+// The table holds kTncTableSize; the TNC page and tarvoini let the user reach this many.
+inline constexpr int kMaxTncs = 9;
+
+// What the TNC page offers: the COM ports, the SIRQ numbers (without DRSI), every port a line
+// may be given (the SIRQ numbers also with DRSI), baud rates, packet lengths.
+std::vector<std::int32_t> OfferedComPorts();
+std::vector<std::int32_t> OfferedSirqPorts();
+std::vector<std::int32_t> OfferedTncPorts();
+std::vector<std::int32_t> OfferedBaudRates();
+std::vector<std::int32_t> OfferedPacketLengths();
+// How the TNC page names a port: "COM 2", "SIRQ 3C" (hexadecimal), "SIRQ 3C DRSI".
+std::string PortName(std::int32_t port);
+
+// The fields of a TNC line, in the line's order, with what each does in the terminal program.
+struct TncField {
+  std::string_view name;  // of the TncEntry member
+  std::string_view about;
+};
+inline constexpr std::array<TncField, 12> kTncFields = {{
+    {"Port", TRV_ABOUT("How the terminal program reaches the TNC: a COM port, or a SIRQ number (256 more with the "
+                       "DRSI option).")},
+    {"PacLen", TRV_ABOUT("The packet length in characters.")},
+    {"Baud", TRV_ABOUT("The baud rate of the serial line to the TNC; a SIRQ port always runs at 57600.")},
+    {"Channels", TRV_ABOUT("The number of channels of the TNC.")},
+    {"AutoParam", {}},
+    {"UseXHost", {}},
+    {"Qrg", TRV_ABOUT("The working frequency (QRG).")},
+    {"IniBlock", TRV_ABOUT("The user section that holds the TNC's initialisation commands.")},
+    {"DeiBlock", TRV_ABOUT("The user section that holds the TNC's deinitialisation commands.")},
+    {"FastPoll", {}},
+    {"HostMode", TRV_ABOUT("The TNC's hostmode type: 0 WA8DED, 1 TNC3S.")},
+    {"Driver", TRV_ABOUT("The TNC driver file, in the folder DRIVER.TNC of the program directory.")},
+}};
+// The field of that name; the names are those of kTncFields.
+const TncField& TncFieldOf(std::string_view name);
+
+// Whether a driver file of that name is in the driver folder; a file that cannot be told
+// (its folder cannot be searched) throws IniReadError.
+std::function<bool(const std::string&)> DriverFileTest(const Config& config);
+
+// The key the writer gives the line of entry n: "TNC0", "TNC1", ...
+std::string TncKey(int n);
+// The DEVICE line of an entry.
+std::string FormatTncLine(const TncEntry& entry);
+
+struct TncLineResult {
+  std::optional<TncEntry> entry;     // empty when the line is rejected
+  std::string problem;               // why it is rejected
+  std::vector<std::string> changes;  // values taken otherwise than they stand
+  std::vector<std::string> notes;    // worth knowing, though the value is taken as it stands
+};
+// The DEVICE keys save all writes (`keys`, in TNC order) with each entry's line kept as it was
+// read but for the fields whose value the entry no longer has: a command that changes one field
+// does not write what reading replaced in the others (a driver file missing just now, say).
+std::vector<std::pair<std::string, std::string>> KeepTncLinesAsRead(
+    const Config& config, std::vector<std::pair<std::string, std::string>> keys);
+
+// Reads one DEVICE line; `driverExists` tells whether a driver file of a name exists.
+TncLineResult ParseTncLine(std::string value, const std::function<bool(const std::string&)>& driverExists);
+
+}  // namespace trv

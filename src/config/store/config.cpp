@@ -1,0 +1,113 @@
+#include "config/store/config.h"
+
+#include <array>
+
+#include "config/ini/ini_errors.h"
+#include "support/text.h"
+
+namespace trv {
+namespace {
+
+constexpr std::array<std::string_view, 14> kKnownSections = {"DEVICE", "STATION",   "DISPLAY", "LANGUAGE", "DIR",
+                                                             "EXTRA",  "BEACON",    "SOUND",   "COLOR",    "MAILBOX",
+                                                             "MAIN",   "VALIDCALL", "SFILE",   "SETTINGS"};
+
+}  // namespace
+
+Config::Config(HostFileSystem files, StoreOptions options)
+    : Files(std::move(files)), Options(std::move(options)), Dirs(Files.ProgramDir()) {}
+
+void Config::ResetSettings() {
+  Station = {};
+  TncTable = {};
+  TncCount = 0;
+  Dirs = Directories(Files.ProgramDir());
+  Display = {};
+  Language = {};
+  Extra = {};
+  Mailbox = {};
+  FHeaderText = {};
+  ClosedTimes.FreeAllItems();
+  ColorTable = InitialColorTable();
+  Sound = {};
+}
+
+std::unique_ptr<TIniFile> OpenConfigFile(const Config& config) {
+  const StoreOptions& o = config.Options;
+  // Without the drive letters of the Wine prefix every path on them would read as missing.
+  if (const int error = config.Files.Drives().ListError(); error != 0)
+    throw IniReadError(config.Files.Drives().ListedFolder(), SystemReason(error));
+  const std::string path = o.otherFile.empty() ? config.ConfigFilePath() : o.otherFile;
+  const std::string hostPath = o.otherFile.empty() ? config.Files.ToHost(path).value_or(std::string()) : o.otherFile;
+  auto ini = std::make_unique<TIniFile>(hostPath, path, o.writer, o.reader);
+  ini->SetFindings(o.findings);
+  ini->SetReadOnly(o.readOnly);
+  ini->SetLockNotice(o.lockWaiting);
+  return ini;
+}
+
+void RunOperation(const Config& config, const std::function<void(TIniFile&)>& body) {
+  if (config.Action != nullptr) {
+    body(*config.Action);
+    return;
+  }
+  RunAction(config, body);
+}
+
+std::int32_t ReadIntegerInRange(TIniFile& ini, std::string_view section, std::string_view key, std::int32_t def,
+                                std::int32_t min, std::int32_t max) {
+  const std::int32_t value = ini.ReadInteger(section, key, def);
+  if (value >= min && value <= max) return value;
+  if (ini.HasKey(section, key) && value != def)
+    ini.Report(section, key,
+               std::to_string(value) + " is outside " + std::to_string(min) + " to " + std::to_string(max) + "; " +
+                   std::to_string(def) + " is used");
+  return def;
+}
+
+std::string CutReported(TIniFile& ini, std::string_view section, std::string_view key, std::string text,
+                        std::size_t width) {
+  if (text.size() > width) {
+    ini.Report(section, key, "cut to " + std::to_string(width) + " characters");
+    text.resize(width);
+    text.resize(TrimIniBlanksAtEnd(text).size());  // OK writes it without them
+  }
+  return text;
+}
+
+std::string ReadText(TIniFile& ini, std::string_view section, std::string_view key, std::string_view def,
+                     std::size_t width) {
+  return CutReported(ini, section, key, ini.ReadString(section, key, def), width);
+}
+
+void SplitAtSeparator(std::string& text, std::string_view separator, std::string& head) {
+  if (text.empty()) {
+    head.clear();
+    return;
+  }
+  const auto pos = text.find(separator);
+  if (pos == std::string::npos) {
+    head = std::move(text);
+    text.clear();
+    return;
+  }
+  head = text.substr(0, pos);
+  text.erase(0, pos + separator.size());
+}
+
+bool IsKnownSection(std::string_view name) {
+  if (StartsWith(name, "BEACON")) return true;
+  for (auto known : kKnownSections)
+    if (name == known) return true;
+  return false;
+}
+
+bool ListUserSections(const Config& config, std::vector<std::string>* list) {
+  if (list == nullptr) return false;
+  RunOperation(config, [&](TIniFile& ini) { ini.ReadSections(*list); });
+  for (std::size_t i = list->size(); i-- > 0;)
+    if (IsKnownSection((*list)[i])) list->erase(list->begin() + static_cast<std::ptrdiff_t>(i));
+  return true;
+}
+
+}  // namespace trv

@@ -1,0 +1,127 @@
+#pragma once
+// The configuration store: every settings record the program keeps for its run, the host
+// file system it lives on, and the shared operations on TARVO.INI.
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "config/ini/ini_file.h"
+#include "config/store/records.h"
+#include "platform/host_files.h"
+#include "support/closed_time_list.h"
+#include "support/directories.h"
+#include "support/fheader.h"
+
+namespace trv {
+
+class FileReader;
+class FileWriter;
+
+struct StoreOptions {
+  // The same reads, but no directory is created and what reading would write stays in memory.
+  bool readOnly = false;
+  // Where refused writes can be simulated; null writes to the disk.
+  FileWriter* writer = nullptr;
+  // Where read errors can be simulated; null reads from the disk.
+  FileReader* reader = nullptr;
+  // Collects what reading drops, replaces, clamps or cuts; null collects nothing.
+  Findings* findings = nullptr;
+  // Told of every directory that reading the DIR section asks for, in order.
+  std::function<void(const std::string&)> directoryRequested;
+  // A host file read and written in place of TARVO.INI (tarvoini check --file); empty: TARVO.INI.
+  std::string otherFile;
+  // Told while another program holds the folder's lock (DirectoryLock); false gives up.
+  LockWaitNotice lockWaiting;
+  // The first write of the run that changes an existing file keeps it as TARVO.BAK.
+  bool keepBackup = false;
+};
+
+// Whether this run kept TARVO.BAK: decided by its first write.
+struct BackupState {
+  bool decided = false;
+  bool kept = false;
+};
+
+class Config {
+ public:
+  explicit Config(HostFileSystem files, StoreOptions options = {});
+
+  HostFileSystem Files;
+  StoreOptions Options;
+
+  StationSettings Station;
+  std::array<TncEntry, kTncTableSize> TncTable{};
+  std::int32_t TncCount = 0;
+  Directories Dirs;
+  DisplaySettings Display;
+  LanguageSettings Language;
+  ExtraSettings Extra;
+  MailboxSettings Mailbox;
+  FHeader FHeaderText;
+  TClosedTimeCol ClosedTimes{10, 10};
+  std::array<ColorEntry, kColorCount> ColorTable = InitialColorTable();
+  SoundSettings Sound;
+
+  // The file of the user action that runs now (RunAction); null between actions.
+  mutable TIniFile* Action = nullptr;
+  mutable BackupState Backup;
+
+  std::string ConfigFilePath() const { return Dirs.GetProgramDir() + "TARVO.INI"; }
+  // Every settings record back to its initial values, as before the first load.
+  void ResetSettings();
+};
+
+inline constexpr std::string_view kEndOfBlock = "END OF BLOCK";
+
+// A new TIniFile on the configuration file, set up by the store's options; the caller's
+// operation owns it.
+std::unique_ptr<TIniFile> OpenConfigFile(const Config& config);
+// One section operation: within a user action (RunAction) it works on the action's file;
+// alone it is an action of its own. Throws IniReadError, IniWriteError or IniInputError.
+void RunOperation(const Config& config, const std::function<void(TIniFile&)>& body);
+// One user action: `body` runs its section operations on one reading of the file, then the
+// file is replaced once (nothing is written when nothing changed, or when `body` throws).
+// When another program changed the file meanwhile, `body` runs again from a new read. The
+// first write of a run with keepBackup keeps the file as read as TARVO.BAK. Within an action
+// `body` simply runs. Throws IniReadError, IniWriteError or IniInputError.
+void RunAction(const Config& config, const std::function<void(TIniFile&)>& body);
+
+// Runs `body` as RunAction does, but writes nothing and takes no lock: the file as read and
+// as the action would write it. Throws as RunAction does.
+struct DryRun {
+  std::string before, after;
+};
+DryRun RunDryAction(const Config& config, const std::function<void(TIniFile&)>& body);
+
+// Makes `ini` the file of the config's action for as long as it lives.
+class ActionScope {
+ public:
+  ActionScope(const Config& config, TIniFile* ini) : config_(config), outer_(config.Action) { config_.Action = ini; }
+  ~ActionScope() { config_.Action = outer_; }
+  ActionScope(const ActionScope&) = delete;
+  ActionScope& operator=(const ActionScope&) = delete;
+
+ private:
+  const Config& config_;
+  TIniFile* outer_;
+};
+
+std::int32_t ReadIntegerInRange(TIniFile& ini, std::string_view section, std::string_view key, std::int32_t def,
+                                std::int32_t min, std::int32_t max);
+// The text cut to `width` characters; a cut is reported against the key.
+std::string CutReported(TIniFile& ini, std::string_view section, std::string_view key, std::string text,
+                        std::size_t width);
+// Read string, cut to `width` characters; the cut is reported.
+std::string ReadText(TIniFile& ini, std::string_view section, std::string_view key, std::string_view def,
+                     std::size_t width);
+void SplitAtSeparator(std::string& text, std::string_view separator, std::string& head);
+bool IsKnownSection(std::string_view name);
+bool ListUserSections(const Config& config, std::vector<std::string>* list);
+
+}  // namespace trv
+
+#include "config/sections/free_section.h"
+#include "config/sections/station_section.h"

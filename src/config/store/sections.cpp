@@ -1,0 +1,72 @@
+#include "config/store/sections.h"
+
+#include "config/ini/ini_errors.h"
+#include "config/sections/color_sound_section.h"
+#include "config/sections/device_section.h"
+#include "config/sections/dir_section.h"
+#include "config/sections/display_section.h"
+#include "config/sections/extra_section.h"
+#include "config/sections/mailbox_section.h"
+#include "config/store/config.h"
+#include "config/store/saved_forms.h"
+
+namespace trv {
+
+const std::array<SectionStep, 9>& SectionSteps() {
+  static const std::array<SectionStep, 9> steps = {{
+      {SectionId::Station, "STATION", ReadStationSection, WriteStationSection},
+      {SectionId::Dir, kDirSection, ReadDirSection, WriteDirSection},
+      {SectionId::Display, "DISPLAY", ReadDisplaySection, WriteDisplaySection},
+      {SectionId::Color, kColorSection, ReadColorSection, WriteColorSection},
+      {SectionId::Sound, kSoundSection, ReadSoundSection, WriteSoundSection},
+      {SectionId::Extra, "EXTRA", ReadExtraSection, WriteExtraSection},
+      {SectionId::Mailbox, "MAILBOX", ReadMailboxSection, WriteMailboxSection},
+      {SectionId::Language, "LANGUAGE", ReadLanguageSection, WriteLanguageSection},
+      {SectionId::Device, kDeviceSection, ReadDeviceSection, WriteDeviceSection},
+  }};
+  return steps;
+}
+
+void LoadAllSections(Config& config, const std::function<void(SectionId)>& afterRead,
+                     const std::function<void(const StoreError&)>& onError) {
+  // A step's own error is reported and the later steps run; a read error ends load all.
+  auto run = [&](const std::function<void()>& part) {
+    try {
+      part();
+    } catch (const IniReadError&) {
+      throw;
+    } catch (const StoreError& e) {
+      onError(e);
+    }
+  };
+  bool again = false;
+  try {
+    RunAction(config, [&](TIniFile&) {
+      if (again) config.ResetSettings();  // run again from a new read: start over
+      again = true;
+      for (const SectionStep& step : SectionSteps()) {
+        run([&] { step.read(config); });
+        if (afterRead) run([&] { afterRead(step.id); });
+      }
+    });
+  } catch (const StoreError& e) {  // a read error, or the keys reading adds refused
+    onError(e);
+  }
+}
+
+std::vector<std::string> LoadAll(Config& config, const std::function<void(SectionId)>& afterRead) {
+  std::vector<std::string> errors;
+  LoadAllSections(config, afterRead, [&](const StoreError& e) { errors.emplace_back(e.what()); });
+  return errors;
+}
+
+void SaveAll(Config& config, const std::function<void(SectionId)>& beforeWrite) {
+  if (beforeWrite)
+    for (const SectionStep& step : SectionSteps()) beforeWrite(step.id);
+  RunAction(config, [&](TIniFile&) {
+    ApplySavedForms(config);  // the records as OK writes them
+    for (const SectionStep& step : SectionSteps()) step.write(config);
+  });
+}
+
+}  // namespace trv

@@ -248,19 +248,6 @@ void TakeTncList(Config& config, std::size_t count) {
   ResizeTncList(config, count);
 }
 
-// A closed time as the closed-time dialog offers it: hours * 100 + minutes ("2230") or HH:MM
-// ("22:30"), 00:00 to 23:59.
-std::optional<std::int32_t> OfferedClosedTime(std::string_view text) {
-  const std::size_t colon = text.find(':');
-  const auto hours = WholeDecimal(text.substr(0, colon));
-  const auto minutes =
-      colon == std::string_view::npos ? std::optional<std::uint64_t>(0) : WholeDecimal(text.substr(colon + 1));
-  if (!hours || !minutes) return std::nullopt;
-  const std::uint64_t time = colon == std::string_view::npos ? *hours : *hours * 100 + *minutes;
-  if ((colon != std::string_view::npos && *minutes > 59) || time / 100 > 23 || time % 100 > 59) return std::nullopt;
-  return static_cast<std::int32_t>(time);
-}
-
 // The closed-time list of an apply, taken whole ("ClosedTimes": [] empties it). A window as
 // read at the same place keeps its spelling in the file; any other must be one the closed-time
 // dialog offers, and the list must fit the file's line.
@@ -285,7 +272,7 @@ void TakeClosedTimes(Config& config, std::size_t count, const std::map<std::stri
       continue;
     }
     for (int side = 0; side < 2; ++side) {
-      const auto offered = OfferedClosedTime(text[side]);
+      const auto offered = ReadTimeOfDay(text[side]);
       if (!offered)
         throw Refusal{item + (side == 0 ? ".From" : ".To") + ": '" + text[side] +
                       "' is not a time of day from 00:00 to 23:59 (HH:MM or HHMM)"};

@@ -28,12 +28,7 @@ std::string Unbracketed(std::string text, const CatalogueEntry& e) {
 }
 
 // What a text field stores for its text.
-std::string StoredText(const CatalogueEntry& e, const QString& shown, PageBinder::WhenEmpty empty) {
-  std::string text = ToWindows(shown);
-  if (e.width != 0) text = CutTo(text, e.width);
-  if (text.empty() && empty == PageBinder::WhenEmpty::StoreDefault) text = Unbracketed(e.defaultValue, e);
-  return e.bracketed ? "[" + text + "]" : text;
-}
+std::string StoredText(const CatalogueEntry& e, const QString& shown) { return SavedText(e, ToWindows(shown)); }
 
 // A number, a flag or a list entry without a default of its own has none to go back to.
 bool HasDefault(const CatalogueEntry& e) { return !e.defaultValue.empty() || e.kind == CatalogueEntry::Kind::Text; }
@@ -141,8 +136,7 @@ CheckedNumberEdit* PageBinder::Bind(CheckedNumberEdit* edit, std::string_view se
   return edit;
 }
 
-LimitedLineEdit* PageBinder::Bind(LimitedLineEdit* edit, std::string_view section, std::string_view key,
-                                  WhenEmpty empty) {
+LimitedLineEdit* PageBinder::Bind(LimitedLineEdit* edit, std::string_view section, std::string_view key) {
   CatalogueEntry entry = Described(edit, section, key);
   const std::size_t typed = entry.typingWidth != 0 ? entry.typingWidth : entry.width;
   edit->SetTyping(typed != 0 ? static_cast<int>(typed) : LimitedLineEdit::kUnlimited, entry.typedUpper);
@@ -151,14 +145,13 @@ LimitedLineEdit* PageBinder::Bind(LimitedLineEdit* edit, std::string_view sectio
       {.field = edit,
        .show = [edit](const CatalogueEntry& e,
                       const std::string& v) { edit->SetProgramText(FromWindows(Unbracketed(v, e))); },
-       .shown = [edit, empty, compared](const CatalogueEntry& e,
-                                        const std::string&) { return compared(StoredText(e, edit->text(), empty)); },
-       .formOf =
-           [empty, compared](const CatalogueEntry& e, const std::string& v, const std::string&) {
-             const QString text = FromWindows(Unbracketed(v, e));
-             return compared(StoredText(e, e.typedUpper ? UpperWindows(text) : text, empty));
-           },
-       .store = [edit, empty](const CatalogueEntry& e, Config& c) { e.put(c, StoredText(e, edit->text(), empty)); }},
+       .shown = [edit, compared](const CatalogueEntry& e,
+                                 const std::string&) { return compared(StoredText(e, edit->text())); },
+       .formOf =  // the text the field shows for `v`, as it would store it
+       [compared](const CatalogueEntry& e, const std::string& v, const std::string&) {
+         return compared(StoredText(e, FromWindows(Unbracketed(v, e))));
+       },
+       .store = [edit](const CatalogueEntry& e, Config& c) { e.put(c, StoredText(e, edit->text())); }},
       [edit](std::function<void()> changed) { QObject::connect(edit, &QLineEdit::textChanged, edit, changed); });
   return edit;
 }

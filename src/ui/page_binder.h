@@ -33,16 +33,13 @@ class PageBinder {
   PageBinder(const PageBinder&) = delete;
   PageBinder& operator=(const PageBinder&) = delete;
 
-  // What a text field left empty stores.
-  enum class WhenEmpty { StoreEmpty, StoreDefault };
-
   // Each gives back the field, so that a page makes and binds it in one line.
   QCheckBox* Bind(QCheckBox* box, std::string_view section, std::string_view key);
   // Shown in the file's unit (minutes for seconds kept); an unusable entry gives the default.
   CheckedNumberEdit* Bind(CheckedNumberEdit* edit, std::string_view section, std::string_view key);
-  // Stored cut to the width the reader keeps.
-  LimitedLineEdit* Bind(LimitedLineEdit* edit, std::string_view section, std::string_view key,
-                        WhenEmpty empty = WhenEmpty::StoreEmpty);
+  // Stored as the declaration says OK stores a text (SavedText): cut to the width the reader
+  // keeps, an empty callsign as the default callsign.
+  LimitedLineEdit* Bind(LimitedLineEdit* edit, std::string_view section, std::string_view key);
   // A list whose entries carry the numbers they stand for; while it has no selection, Store
   // keeps the value.
   QComboBox* Bind(QComboBox* box, std::string_view section, std::string_view key);

@@ -223,6 +223,7 @@ TEST_F(TarvoIniSettings, ShowJsonFedBackToApplyChangesNothingAndSetsWhatItNames)
       {closed, {"\"ClosedTimes\": [", "\"ClosedTimes\": []"}, 0, "CLOSEDTIME=\r\n"},
       {closed, {"\"From\": \"22:30\"", "\"From\": \"21:45\""}, 0, "CLOSEDTIME=1-2,2145-0600\r\n"},
       {closed, {"\"From\": \"22:30\"", "\"From\": 2460"}, 2, "ClosedTimes[1].From: '2460' is not a time of day"},
+      {closed, {"\"From\": \"22:30\"", "\"From\": \"21:5\""}, 2, "'21:5' is not a time of day"},  // as GarbageAt
       {closed, {"\"GarbageAt\": 370", "\"GarbageAt\": 371"}, 2, "'371' is not a time of day"},
       {"[EXTRA]\r\nUTC=5400\r\n", {}, 0, ""},  // the window shows no form of it: the file's number
       {"[EXTRA]\r\nUTC=5400\r\n", {"\"UtcOffset\": 5400", "\"UtcOffset\": \"2h\""}, 0, "UTC=7200\r\n"},

@@ -89,7 +89,8 @@ CatalogueEntry FromSetting(const std::string& record, R Config::*member, const F
     e.width = s.width;
     e.textCase = s.textCase;
     e.typingWidth = s.typing.width;
-    e.typedUpper = s.typing.upper || s.textCase != TextCase::Kept;
+    e.typedUpper = s.Saving().upper;
+    e.emptyGivesDefault = s.emptyGivesDefault;
     e.get = [member, field = s.field](const Config& c) { return (c.*member).*field; };
     e.put = [member, field = s.field](Config& c, const std::string& v) { (c.*member).*field = v; };
     return Declared(std::move(e), s, std::string(s.def));
@@ -315,12 +316,7 @@ CheckedValue CheckFlag(const CatalogueEntry& e, std::string_view text) {
   return Refused(e, "'" + std::string(text) + "' is not yes or no");
 }
 
-// A number kept in memory as the window shows it, also where it could not ("5400", "03:70").
-std::string Shown(const CatalogueEntry& e, std::int64_t value) {
-  if (e.shownAs) return e.shownAs(value);
-  if (e.unitName.empty()) return std::to_string(value / e.fileUnit);
-  return std::to_string(value * e.shownScale / e.shownFactor) + std::string(e.unitName);
-}
+std::string Shown(const CatalogueEntry& e, std::int64_t value) { return WindowForm(e, std::to_string(value)); }
 
 std::string AllowedText(const CatalogueEntry& e) {
   std::string text;
@@ -403,6 +399,15 @@ std::string UnmetDependency(const SettingCatalogue& catalogue, const Config& con
       return e.name + " needs " + master->name + ": reading clears it while that is off";
   }
   return {};
+}
+
+std::string SavedText(const CatalogueEntry& e, std::string text) {
+  std::string def = e.defaultValue;
+  if (e.bracketed && def.size() >= 2) def = def.substr(1, def.size() - 2);
+  const TextSaving saving{
+      .width = e.width, .upper = e.typedUpper, .emptyGivesDefault = e.emptyGivesDefault, .def = def};
+  text = SavedText(saving, std::move(text));
+  return e.bracketed ? "[" + text + "]" : text;
 }
 
 CatalogueEntry DeclaredSetting(std::string_view section, std::string_view key) {

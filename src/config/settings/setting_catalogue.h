@@ -56,6 +56,7 @@ struct CatalogueEntry {
   bool typedUpper = false;
   bool noComma = false;                            // part of the comma-separated TNC line
   bool bracketed = false;                          // shown in square brackets, which are not part of the width
+  bool emptyGivesDefault = false;                  // OK stores the default for an empty text
   std::function<bool(const std::string&)> exists;  // a file that must exist (the driver)
   std::string_view needs;                          // the key of the flag of its section that it is on only with
   bool newTncDefault = false;                      // the default is a new TNC's: the line has no default
@@ -94,6 +95,10 @@ struct CheckedValue {
 // in a form of the window's or as the file's own number (value_forms.h), a decimal with a
 // point or a comma. An integer must be one the window can show.
 CheckedValue CheckSettingValue(const CatalogueEntry& entry, std::string_view text);
+
+// What OK stores for the text the window holds for `e` (Windows-1252; a bracketed one without
+// its brackets): the one rule of the declaration, which save all also applies to the records.
+std::string SavedText(const CatalogueEntry& e, std::string text);
 
 // A flag that is on while the flag it needs is off (reading would clear it): "X needs Y";
 // empty when there is none.

@@ -77,6 +77,17 @@ struct Typing {
   bool upper = false;
 };
 
+// What OK makes of a text the window holds for a setting: capitals where the window types
+// capitals, at most `width` characters (0: no limit), and, where `emptyGivesDefault`, `def`
+// for an empty text (an empty callsign is no callsign).
+struct TextSaving {
+  std::size_t width = 0;
+  bool upper = false;
+  bool emptyGivesDefault = false;
+  std::string_view def = {};
+};
+std::string SavedText(const TextSaving& saving, std::string text);
+
 // A text, case-converted and then cut to `width` characters (0: no limit).
 template <class R>
 struct TextSetting {
@@ -86,7 +97,16 @@ struct TextSetting {
   std::size_t width = 0;
   TextCase textCase = TextCase::Kept;
   Typing typing = {};
+  bool emptyGivesDefault = false;
   std::string_view about = {};
+
+  // A text the reader upper-cases is typed, and so stored, in capitals.
+  constexpr TextSaving Saving() const {
+    return {.width = width,
+            .upper = typing.upper || textCase != TextCase::Kept,
+            .emptyGivesDefault = emptyGivesDefault,
+            .def = def};
+  }
 };
 
 template <class R>
@@ -182,6 +202,14 @@ void ReadSettings(TIniFile& ini, std::span<const Setting<R>> table, R& record) {
   ClearUnmetNeeds(table, record, [&](const FlagSetting<R>& flag) {
     ini.Report(flag.section, flag.key, "turned off because " + std::string(flag.needs) + " is off");
   });
+}
+
+// What OK makes of each text of the record.
+template <class R>
+void SaveTexts(std::span<const Setting<R>> table, R& record) {
+  for (const auto& setting : table)
+    if (const auto* text = std::get_if<TextSetting<R>>(&setting))
+      record.*text->field = SavedText(text->Saving(), std::move(record.*text->field));
 }
 
 template <class R>

@@ -18,6 +18,7 @@ inline constexpr std::array<Setting<StationSettings>, 2> kStationSettings = {{
                                  .width = kCallWidth,
                                  .textCase = TextCase::UpperAscii,
                                  .typing = {.width = 9},
+                                 .emptyGivesDefault = true,
                                  .about = TRV_ABOUT("The callsign of your station.")},
     TextSetting<StationSettings>{.section = "STATION",
                                  .key = "QTH",
@@ -27,6 +28,7 @@ inline constexpr std::array<Setting<StationSettings>, 2> kStationSettings = {{
                                  .width = kQthWidth,
                                  .textCase = TextCase::UpperAscii,
                                  .typing = {.width = 6},
+                                 .emptyGivesDefault = true,
                                  .about = TRV_ABOUT("The locator of your station.")},
 }};
 
@@ -234,6 +236,7 @@ inline constexpr std::array<Setting<MailboxSettings>, 3> kMailboxSettingsBeforeH
                                  .width = kBoxCallWidth,
                                  .textCase = TextCase::UpperDos,
                                  .typing = {.width = 9},
+                                 .emptyGivesDefault = true,
                                  .about = TRV_ABOUT("The callsign of the mailbox.")},
     TextSetting<MailboxSettings>{.section = "MAILBOX",
                                  .key = "HPATH",

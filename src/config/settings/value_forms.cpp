@@ -68,12 +68,13 @@ std::optional<std::int64_t> ByName(const CatalogueEntry& e, std::string_view tex
   return std::nullopt;
 }
 
+constexpr std::string_view kNotTimeOfDay = "not a time of day from 00:00 to 23:59";
+
+bool IsTimeOfDay(std::int64_t hhmm) { return hhmm >= 0 && hhmm / 100 <= 23 && hhmm % 100 <= 59; }
+
 IntegerRead TimeOfDay(std::string_view text) {
-  const std::size_t colon = text.find(':');
-  const auto hours = WholeNumber(text.substr(0, colon)), minutes = WholeNumber(text.substr(colon + 1));
-  if (!hours || !minutes || *hours < 0 || *hours > 23 || *minutes < 0 || *minutes > 59 || text.size() - colon != 3)
-    return {std::nullopt, "'" + std::string(text) + "' is not a time of day from 00:00 to 23:59"};
-  return {*hours * 100 + *minutes, {}};
+  if (const auto hhmm = ReadTimeOfDay(text)) return {*hhmm, {}};
+  return {std::nullopt, "'" + std::string(text) + "' is " + std::string(kNotTimeOfDay)};
 }
 
 constexpr std::int64_t kLow = std::numeric_limits<std::int32_t>::min(),
@@ -91,10 +92,22 @@ std::string TimeOfDayText(std::int64_t hhmm) {
   return two(hhmm / 100) + ":" + two(hhmm % 100);
 }
 
+std::optional<std::int32_t> ReadTimeOfDay(std::string_view text) {
+  const std::size_t colon = text.find(':');
+  const bool digits = !text.empty() && text.find_first_not_of("0123456789:") == std::string_view::npos;
+  if (colon == std::string_view::npos) {  // HHMM
+    const auto hhmm = WholeNumber(text);
+    if (!digits || !hhmm || !IsTimeOfDay(*hhmm)) return std::nullopt;
+    return static_cast<std::int32_t>(*hhmm);
+  }
+  const auto hours = WholeNumber(text.substr(0, colon)), minutes = WholeNumber(text.substr(colon + 1));
+  if (!digits || !hours || !minutes || *hours > 23 || *minutes > 59 || text.size() - colon != 3) return std::nullopt;
+  return static_cast<std::int32_t>(*hours * 100 + *minutes);
+}
+
 std::string NotShownReason(const CatalogueEntry& e, std::int64_t value) {
   if (e.kind != CatalogueEntry::Kind::Integer) return {};
-  if (e.timeOfDay && (value < 0 || value / 100 > 23 || value % 100 > 59))
-    return "not a time of day from 00:00 to 23:59";
+  if (e.timeOfDay && !IsTimeOfDay(value)) return std::string(kNotTimeOfDay);
   if (e.unitName.empty()) return {};
   const std::string unit(e.unitName);
   const std::string list = std::to_string(e.listFrom) + unit + " to " + std::to_string(e.listTo) + unit;

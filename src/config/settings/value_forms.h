@@ -29,5 +29,8 @@ IntegerRead ReadIntegerForm(const CatalogueEntry& e, std::string_view text);
 std::string NotShownReason(const CatalogueEntry& e, std::int64_t value);
 // A time of day kept as HHMM as HH:MM.
 std::string TimeOfDayText(std::int64_t hhmm);
+// A time of day as the window offers it, HH:MM (or the file's own HHMM), from 00:00 to 23:59,
+// as HHMM; nothing when it is none.
+std::optional<std::int32_t> ReadTimeOfDay(std::string_view text);
 
 }  // namespace trv

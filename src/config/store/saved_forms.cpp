@@ -62,22 +62,7 @@ std::optional<std::string> FullDirectory(const Config& config, const std::string
   return config.Files.Drives().ToWindows(clean);
 }
 
-// A text typed in capitals shows, and so stores, what was read in capitals.
-template <class R>
-void SavedCapitals(std::span<const Setting<R>> table, R& record) {
-  for (const auto& setting : table)
-    if (const auto* text = std::get_if<TextSetting<R>>(&setting))
-      if (text->typing.upper || text->textCase != TextCase::Kept)
-        record.*text->field = UpperCase1252(record.*text->field);
-}
-
 }  // namespace
-
-void SavedStationForm(Config& config) {
-  SavedCapitals<StationSettings>(kStationSettings, config.Station);
-  if (config.Station.Call.empty()) config.Station.Call = kDefaultCall;
-  if (config.Station.Qth.empty()) config.Station.Qth = kDefaultQth;
-}
 
 void SavedDirForm(Config& config) {
   Directories& d = config.Dirs;
@@ -116,11 +101,11 @@ void SavedSoundForm(Config& config) {
 
 void ApplySavedForm(Config& config, SectionId id) {
   switch (id) {
-    case SectionId::Extra: return SavedCapitals<ExtraSettings>(kExtraSettings, config.Extra);
+    case SectionId::Extra: return SaveTexts<ExtraSettings>(kExtraSettings, config.Extra);
     case SectionId::Mailbox:
-      SavedCapitals<MailboxSettings>(kMailboxSettingsBeforeHeader, config.Mailbox);
-      return SavedCapitals<MailboxSettings>(kMailboxSettings, config.Mailbox);
-    case SectionId::Station: return SavedStationForm(config);
+      SaveTexts<MailboxSettings>(kMailboxSettingsBeforeHeader, config.Mailbox);
+      return SaveTexts<MailboxSettings>(kMailboxSettings, config.Mailbox);
+    case SectionId::Station: return SaveTexts<StationSettings>(kStationSettings, config.Station);
     case SectionId::Dir: return SavedDirForm(config);
     case SectionId::Sound: return SavedSoundForm(config);
     case SectionId::Language: return SavedLanguageForm(config);

@@ -1,18 +1,15 @@
 #pragma once
-// What OK makes of the loaded records: the forms the pages give values on their way from the
-// file through the window and back (the read directory as its full path, the language
-// file chosen from the list, a driver as its listed file name, ...). The records keep what
-// reading made of the file (`tarvoini show` prints that); save all and the image of what it
-// writes apply these forms, so `tarvoini resave` writes what OK writes. The section reads
-// and writes keep their own rules.
+// What OK makes of the loaded records: each text as its declaration says (SaveTexts: capitals
+// where the window types them, an empty callsign as the default one), and the forms the pages give values on their way
+// from the file through the window and back (the read directory as its full path, the language file chosen from the
+// list, a driver as its listed file name, ...). The records keep what reading made of the file (`tarvoini show` prints
+// that); save all and the image of what it writes apply these forms, so `tarvoini resave` writes what OK writes. The
+// section reads and writes keep their own rules.
 namespace trv {
 
 class Config;
 enum class SectionId;
 
-// An empty callsign or locator gives way to its default. (In every section with such fields,
-// a text the window types in capitals is upper-cased, as the field shows it.)
-void SavedStationForm(Config& config);
 // The read directory, which the Directory page shows first and passes through its folder tree,
 // becomes its full path, spelled as on disk, when it exists on a mapped drive. The other
 // directories keep their form: a relative one stays relative, so the installation can move.

@@ -16,8 +16,8 @@ StationPage::StationPage(PageContext context, QWidget* parent)
       locator_(Named(new LimitedLineEdit, "Station_Edit_Locator")),
       binder_(config_) {
   // An emptied field stores the default.
-  binder_.Bind(call_, "STATION", "CALL", PageBinder::WhenEmpty::StoreDefault);
-  binder_.Bind(locator_, "STATION", "QTH", PageBinder::WhenEmpty::StoreDefault);
+  binder_.Bind(call_, "STATION", "CALL");
+  binder_.Bind(locator_, "STATION", "QTH");
   auto* column = new QVBoxLayout;
   column->addWidget(LabelledGroup("GroupBox1", tr("&Call"), {call_}));
   column->addWidget(LabelledGroup("GroupBox2", tr("&Locator"), {locator_}));

@@ -17,6 +17,7 @@
 #include "config/settings/setting_catalogue.h"
 #include "config/settings/value_forms.h"
 #include "config/store/config.h"
+#include "config/store/edit_session.h"
 #include "config/store/save_merge.h"
 #include "config/store/saved_forms.h"
 #include "config/store/sections.h"
@@ -331,10 +332,7 @@ int ResaveDryRunCommand(const std::string& programDir, CommandStreams io) {
   auto config = MakeConfig(programDir, {.readOnly = true}, io);
   if (!config) return kUsage;
   try {
-    const DryRun dry = RunDryAction(*config, [&](TIniFile&) {
-      Load(*config);
-      SaveAll(*config);
-    });
+    const DryRun dry = RunDryAction(*config, [&](TIniFile&) { Resave(*config); });
     return PrintDiff(dry, io.out) ? kNotFound : kOk;
   } catch (const StoreError& e) {
     return ReportStoreError(e, io);

@@ -14,6 +14,7 @@
 #include "config/settings/setting_catalogue.h"
 #include "config/store/backup.h"
 #include "config/store/config.h"
+#include "config/store/edit_session.h"
 #include "config/store/findings.h"
 #include "config/store/open_store.h"
 #include "config/store/save_merge.h"
@@ -133,11 +134,7 @@ int ResaveCommand(const std::string& programDir, CommandStreams io) {
   auto config = MakeConfig(programDir, {.lockWaiting = LockWaitLine(io.err), .keepBackup = true}, io);
   if (!config) return kUsage;
   try {
-    RunAction(*config, [&](TIniFile&) {  // one read, one write: nothing another program writes meanwhile is lost
-      config->ResetSettings();
-      LoadAllSections(*config, {}, RethrowAll);
-      SaveAll(*config);
-    });
+    Resave(*config);
   } catch (const StoreError& e) {
     return ReportStoreError(e, io);
   }

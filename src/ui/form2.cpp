@@ -84,26 +84,15 @@ void TForm2::LoadPages() {
     loadErrors_.push_back({e.what(), e.Cause()});
     if (dynamic_cast<const IniReadError*>(&e) != nullptr) unreadable_ = true;
   };
-  auto onError = [&record](const StoreError& e) {
-    // A read error (a folder that cannot be listed, too) ends the action: nothing that loading
-    // added is written.
-    if (dynamic_cast<const IniReadError*>(&e) != nullptr) throw;
-    record(e);
-  };
-  bool again = false;
   try {
-    RunAction(config_, [&](TIniFile&) {  // one reading of the file for the pages and OK's base
-      if (again) {                       // read again after another program's write
-        config_.ResetSettings();
-        loadErrors_.clear();
-        findings.clear();
-        unreadable_ = false;
-      }
-      again = true;
-      LoadAllSections(
-          config_, [this](SectionId id) { FillPages(id); }, onError);
-      if (!unreadable_) loaded_ = SaveImage::OfFile(config_, &findings);
-    });
+    session_.Load({.afterRead = [this](SectionId id) { FillPages(id); },
+                   .onError = record,
+                   .again =
+                       [this] {  // read again after another program's write
+                         loadErrors_.clear();
+                         unreadable_ = false;
+                       }},
+                  &findings);
   } catch (const StoreError& e) {  // what loading adds refused, or the file unreadable
     record(e);
   }
@@ -309,7 +298,7 @@ void TForm2::ShowLoadErrors() {
 }
 
 void TForm2::Btn_OKClick() {
-  if (unreadable_ || !loaded_) return;
+  if (unreadable_ || !session_.Loaded()) return;
   // The user sees a replacement first (also one made as the press on OK took the focus); the
   // next OK saves it.
   if (replacements_->ReplaceUnseen()) return;
@@ -323,7 +312,7 @@ bool TForm2::Save() {
   bool whole = false;
   for (;;) {
     try {
-      SaveMerged(config_, *loaded_, decided_, whole);
+      session_.Save(decided_, whole);
       return true;
     } catch (const FileVanished& vanished) {
       if (!(whole = SaveOverVanishedFile(vanished))) return false;
@@ -372,27 +361,28 @@ void TForm2::Btn_AbortClick() { reject(); }
 // Values are compared as they read, as OK's merge compares them. Storing the pages into the
 // records writes nothing: the records stand for the pages until OK.
 bool TForm2::Changed() {
-  if (unreadable_ || !loaded_) return false;  // OK writes nothing either
+  if (unreadable_ || !session_.Loaded()) return false;  // OK writes nothing either
   for (const SectionStep& step : SectionSteps()) StorePages(step.id);
   try {
     const SaveImage window = SaveImage::Of(config_);
     const auto differ = [&](const SaveImage& from) {
-      return std::any_of(from.Writes().begin(), from.Writes().end(),
-                         [&](const IniWrite& write) { return window.ValueOf(write) != loaded_->ValueOf(write); });
+      return std::any_of(from.Writes().begin(), from.Writes().end(), [&](const IniWrite& write) {
+        return window.ValueOf(write) != session_.Base().ValueOf(write);
+      });
     };
-    return differ(window) || differ(*loaded_);
+    return differ(window) || differ(session_.Base());
   } catch (const StoreError&) {  // a value OK cannot write: the user decides
     return true;
   }
 }
 
 std::vector<PendingChange> TForm2::ListChanges() {
-  if (unreadable_ || !loaded_) return {};
+  if (unreadable_ || !session_.Loaded()) return {};
   for (const SectionStep& step : SectionSteps()) StorePages(step.id);
   QStringList pages;
   for (int i = 0; i < tabs_->count(); ++i) pages << tabs_->tabText(i);
   try {
-    return PendingChanges(config_, *loaded_, SaveImage::Of(config_), SettingIndex(config_, pages));
+    return PendingChanges(config_, session_.Base(), SaveImage::Of(config_), SettingIndex(config_, pages));
   } catch (const StoreError& e) {  // a value OK cannot write, or the file unreadable now
     modals_.ShowError(FromWindows(e.what()), FromWindows(e.Cause()));
     return {};

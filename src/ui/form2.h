@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "config/store/save_merge.h"
+#include "config/store/edit_session.h"
 #include "ui/dialogs/changes_form.h"
 #include "ui/translated.h"
 
@@ -104,10 +104,10 @@ class TForm2 : public QDialog {
   std::vector<PageSlot*> slots_;  // in tab order
   bool loadedOnce_ = false;       // pages built from now on are filled from the records
   std::vector<WindowError> loadErrors_;
-  bool unreadable_ = false;          // a read error at load: nothing may be written
-  std::optional<SaveImage> loaded_;  // what OK would write from the file as loaded
-  std::set<SaveConflict> decided_;   // conflicts the user chose to write over
-  bool closing_ = false;             // accept or reject is closing the window
+  bool unreadable_ = false;         // a read error at load: nothing may be written
+  EditSession session_{config_};    // the records as loaded and OK's base
+  std::set<SaveConflict> decided_;  // conflicts the user chose to write over
+  bool closing_ = false;            // accept or reject is closing the window
 };
 
 }  // namespace trv

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "config/sections/device_section.h"
 #include "platform/system_reason.h"
 #include "platform/wine_ports.h"
 #include "platform/wine_prefix.h"
@@ -127,7 +128,7 @@ int PrintPortFindings(const Config& config, const std::string& programDir, const
     const int port = config.TncTable[static_cast<std::size_t>(n)].Port;
     if (port < 1 || port > kHighestComPort) continue;
     const ComPort& mapping = ports[static_cast<std::size_t>(port - 1)];
-    const std::string head = fileName + ": [DEVICE] TNC" + std::to_string(n) + ": COM " + std::to_string(port);
+    const std::string head = fileName + ": [" + std::string(kDeviceSection) + "] " + TncKey(n) + ": " + PortName(port);
     if (mapping.source == PortSource::None) {
       out << head << " is not mapped in the Wine prefix " << prefix << "\n";
     } else if (ProbeSerialDevice(mapping.device, host).state == DeviceState::Missing) {

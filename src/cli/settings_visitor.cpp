@@ -1,8 +1,10 @@
 #include "cli/settings_visitor.h"
 
 #include <type_traits>
+#include <variant>
 
 #include "config/sections/color_sound_section.h"
+#include "config/sections/device_section.h"
 #include "config/sections/dir_section.h"
 #include "config/sections/screen_elements.h"
 #include "config/settings/setting_tables.h"
@@ -96,18 +98,23 @@ void VisitTncTable(const Config& c, SettingsVisitor& v) {
   for (std::int32_t i = 0; i < c.TncCount; ++i) {
     const TncEntry& e = c.TncTable[i];
     v.BeginRecord("");
-    v.Integer("Port", e.Port);
-    v.Integer("PacLen", e.PacLen);
-    v.Integer("Baud", e.Baud);
-    v.Integer("Channels", e.Channels);
-    v.Flag("AutoParam", e.AutoParam);
-    v.Flag("UseXHost", e.UseXHost);
-    v.Flag("FastPoll", e.FastPoll);
-    v.Real("Qrg", e.Qrg);
-    v.Text("IniBlock", e.IniBlock);
-    v.Text("DeiBlock", e.DeiBlock);
-    v.Integer("HostMode", e.HostMode);
-    v.Text("Driver", e.Driver);
+    for (std::size_t listed : kTncFieldsListed) {
+      const TncField& field = kTncFields[listed];
+      std::visit(
+          [&](auto member) {
+            const auto& value = e.*member;
+            using T = std::remove_cvref_t<decltype(value)>;
+            if constexpr (std::is_same_v<T, bool>)
+              v.Flag(field.name, value);
+            else if constexpr (std::is_same_v<T, double>)
+              v.Real(field.name, value);
+            else if constexpr (std::is_same_v<T, std::string>)
+              v.Text(field.name, value);
+            else
+              v.Integer(field.name, value);
+          },
+          field.member);
+    }
     v.EndRecord();
   }
   v.EndList();

@@ -31,6 +31,25 @@ TEST_F(DeviceTest, NewTncLineAndFormatting) {
   EXPECT_EQ(FormatTncLine(e), "2,248,19200,8,1,1,123.456,DEFINI,DEFDEI,0,0,TNC2.TNC");
   e.Qrg = 7;
   EXPECT_EQ(FormatTncLine(e).substr(0, 24), "2,248,19200,8,1,1,7.000,");
+  // Each field in its place: neighbours hold different values.
+  e = {.Port = 60,
+       .PacLen = 100,
+       .Baud = 57600,
+       .Channels = 4,
+       .AutoParam = false,
+       .UseXHost = true,
+       .FastPoll = true,
+       .Qrg = 7,
+       .IniBlock = "I",
+       .DeiBlock = "D",
+       .HostMode = 0,
+       .Driver = "KISS.TNC"};
+  EXPECT_EQ(FormatTncLine(e), "60,100,57600,4,0,1,7.000,I,D,1,0,KISS.TNC");
+  // tarvoini lists them in the entry's order, FastPoll with the other flags.
+  const Config c = p.MakeConfig();
+  std::string listed;
+  for (const CatalogueEntry& field : TncCatalogue(c, 0)) listed += field.name.substr(12) + " ";
+  EXPECT_EQ(listed, "Port PacLen Baud Channels AutoParam UseXHost FastPoll Qrg IniBlock DeiBlock HostMode Driver ");
 }
 
 // Written unescaped, the next read split such a name and shifted every later field.

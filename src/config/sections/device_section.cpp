@@ -1,7 +1,7 @@
 #include "config/sections/device_section.h"
 
 #include <algorithm>
-#include <stdexcept>
+#include <type_traits>
 
 #include "config/ini/ini_errors.h"
 #include "config/ini/ini_numbers.h"
@@ -10,6 +10,16 @@
 
 namespace trv {
 namespace {
+
+constexpr bool ListsEachFieldOnce() {
+  std::array<bool, kTncFields.size()> listed{};
+  for (std::size_t i : kTncFieldsListed) {
+    if (i >= listed.size() || listed[i]) return false;
+    listed[i] = true;
+  }
+  return true;
+}
+static_assert(ListsEachFieldOnce());
 
 std::int32_t FieldInteger(const std::string& field) { return ParseIniInteger(field).value_or(-1); }
 
@@ -103,6 +113,8 @@ std::vector<std::int32_t> OfferedPacketLengths() {
   return lengths;
 }
 
+std::vector<std::int32_t> OfferedHostModes() { return {0, 1}; }
+
 std::string PortName(std::int32_t port) {
   if (port <= kLastPortWithBaud) return "COM " + std::to_string(port);
   static constexpr char kHex[] = "0123456789ABCDEF";
@@ -113,11 +125,9 @@ std::string PortName(std::int32_t port) {
   return port >= kDrsiPortOffset ? name + " DRSI" : name;
 }
 
-const TncField& TncFieldOf(std::string_view name) {
-  for (const TncField& field : kTncFields)
-    if (field.name == name) return field;
-  throw std::logic_error("no TNC field " + std::string(name));
-}
+std::string BaudName(std::int32_t baud) { return std::to_string(baud) + " Baud"; }
+
+std::string HostModeName(std::int32_t mode) { return mode == 0 ? "WA8DED" : "TNC3S"; }
 
 std::function<bool(const std::string&)> DriverFileTest(const Config& config) {
   return [&config, driverDir = config.Dirs.GetTncDriverDir()](const std::string& name) {
@@ -132,10 +142,25 @@ std::function<bool(const std::string&)> DriverFileTest(const Config& config) {
 std::string TncKey(int n) { return "TNC" + std::to_string(n); }
 
 std::string FormatTncLine(const TncEntry& e) {
-  return std::to_string(e.Port) + "," + std::to_string(e.PacLen) + "," + std::to_string(e.Baud) + "," +
-         std::to_string(e.Channels) + "," + (e.AutoParam ? "1" : "0") + "," + (e.UseXHost ? "1" : "0") + "," +
-         FormatFixed3(e.Qrg) + "," + e.IniBlock + "," + e.DeiBlock + "," + (e.FastPoll ? "1" : "0") + "," +
-         std::to_string(e.HostMode) + "," + e.Driver;
+  std::string line;
+  for (const TncField& field : kTncFields) {
+    if (&field != kTncFields.data()) line += ',';
+    std::visit(
+        [&](auto member) {
+          const auto& value = e.*member;
+          using T = std::remove_cvref_t<decltype(value)>;
+          if constexpr (std::is_same_v<T, bool>)
+            line += value ? "1" : "0";
+          else if constexpr (std::is_same_v<T, double>)
+            line += FormatFixed3(value);  // three decimals
+          else if constexpr (std::is_same_v<T, std::string>)
+            line += value;
+          else
+            line += std::to_string(value);
+        },
+        field.member);
+  }
+  return line;
 }
 
 TncLineResult ParseTncLine(std::string rest, const std::function<bool(const std::string&)>& driverExists) {

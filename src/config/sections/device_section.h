@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <variant>
 #include <vector>
 
 #include "config/settings/setting_table.h"
@@ -42,37 +43,88 @@ inline constexpr std::size_t kBlockNameWidth = 20;
 inline constexpr int kMaxTncs = 9;
 
 // What the TNC page offers: the COM ports, the SIRQ numbers (without DRSI), every port a line
-// may be given (the SIRQ numbers also with DRSI), baud rates, packet lengths.
+// may be given (the SIRQ numbers also with DRSI), baud rates, packet lengths, host modes.
 std::vector<std::int32_t> OfferedComPorts();
 std::vector<std::int32_t> OfferedSirqPorts();
 std::vector<std::int32_t> OfferedTncPorts();
 std::vector<std::int32_t> OfferedBaudRates();
 std::vector<std::int32_t> OfferedPacketLengths();
-// How the TNC page names a port: "COM 2", "SIRQ 3C" (hexadecimal), "SIRQ 3C DRSI".
+std::vector<std::int32_t> OfferedHostModes();
+// How the TNC page and tarvoini name a value: a port "COM 2", "SIRQ 3C" (hexadecimal),
+// "SIRQ 3C DRSI"; a baud rate "9600 Baud"; a host mode "WA8DED" (0) or "TNC3S" (any other).
 std::string PortName(std::int32_t port);
+std::string BaudName(std::int32_t baud);
+std::string HostModeName(std::int32_t mode);
 
-// The fields of a TNC line, in the line's order, with what each does in the terminal program.
+// The member of TncEntry a field of the line is read into.
+using TncMember = std::variant<std::uint16_t TncEntry::*, std::int32_t TncEntry::*, std::uint8_t TncEntry::*,
+                               bool TncEntry::*, double TncEntry::*, std::string TncEntry::*>;
+
+// A field of a TNC line: where the entry keeps it, what it does in the terminal program, and
+// what may be set there. A number is one of `allowed` when that is given, else 0 to `max`;
+// `shownAs` names its values as the TNC page shows them. A text (or the QRG) is at most `width`
+// characters; with `keepsLonger` reading takes a longer one (the block names).
 struct TncField {
   std::string_view name;  // of the TncEntry member
-  std::string_view about;
+  TncMember member;
+  std::string_view about = {};
+  std::vector<std::int32_t> (*allowed)() = nullptr;
+  std::int32_t max = 0;
+  std::string (*shownAs)(std::int32_t) = nullptr;
+  std::size_t width = 0;
+  bool keepsLonger = false;
+  bool upperCase = false;       // kept in capitals
+  bool inDriverFolder = false;  // names a file that must be in the driver folder
 };
+// The fields in the line's order.
 inline constexpr std::array<TncField, 12> kTncFields = {{
-    {"Port", TRV_ABOUT("How the terminal program reaches the TNC: a COM port, or a SIRQ number (256 more with the "
-                       "DRSI option).")},
-    {"PacLen", TRV_ABOUT("The packet length in characters.")},
-    {"Baud", TRV_ABOUT("The baud rate of the serial line to the TNC; a SIRQ port always runs at 57600.")},
-    {"Channels", TRV_ABOUT("The number of channels of the TNC.")},
-    {"AutoParam", {}},
-    {"UseXHost", {}},
-    {"Qrg", TRV_ABOUT("The working frequency (QRG).")},
-    {"IniBlock", TRV_ABOUT("The user section that holds the TNC's initialisation commands.")},
-    {"DeiBlock", TRV_ABOUT("The user section that holds the TNC's deinitialisation commands.")},
-    {"FastPoll", {}},
-    {"HostMode", TRV_ABOUT("The TNC's hostmode type: 0 WA8DED, 1 TNC3S.")},
-    {"Driver", TRV_ABOUT("The TNC driver file, in the folder DRIVER.TNC of the program directory.")},
+    {.name = "Port",
+     .member = &TncEntry::Port,
+     .about = TRV_ABOUT("How the terminal program reaches the TNC: a COM port, or a SIRQ number (256 more with the "
+                        "DRSI option)."),
+     .allowed = OfferedTncPorts,
+     .shownAs = PortName},
+    {.name = "PacLen",
+     .member = &TncEntry::PacLen,
+     .about = TRV_ABOUT("The packet length in characters."),
+     .allowed = OfferedPacketLengths},
+    {.name = "Baud",
+     .member = &TncEntry::Baud,
+     .about = TRV_ABOUT("The baud rate of the serial line to the TNC; a SIRQ port always runs at 57600."),
+     .allowed = OfferedBaudRates,
+     .shownAs = BaudName},
+    {.name = "Channels",
+     .member = &TncEntry::Channels,
+     .about = TRV_ABOUT("The number of channels of the TNC."),
+     .max = kMaxTncChannels},
+    {.name = "AutoParam", .member = &TncEntry::AutoParam},
+    {.name = "UseXHost", .member = &TncEntry::UseXHost},
+    {.name = "Qrg", .member = &TncEntry::Qrg, .about = TRV_ABOUT("The working frequency (QRG)."), .width = kQrgWidth},
+    {.name = "IniBlock",
+     .member = &TncEntry::IniBlock,
+     .about = TRV_ABOUT("The user section that holds the TNC's initialisation commands."),
+     .width = kBlockNameWidth,
+     .keepsLonger = true},
+    {.name = "DeiBlock",
+     .member = &TncEntry::DeiBlock,
+     .about = TRV_ABOUT("The user section that holds the TNC's deinitialisation commands."),
+     .width = kBlockNameWidth,
+     .keepsLonger = true},
+    {.name = "FastPoll", .member = &TncEntry::FastPoll},
+    {.name = "HostMode",
+     .member = &TncEntry::HostMode,
+     .about = TRV_ABOUT("The TNC's hostmode type: 0 WA8DED, 1 TNC3S."),
+     .allowed = OfferedHostModes,
+     .shownAs = HostModeName},
+    {.name = "Driver",
+     .member = &TncEntry::Driver,
+     .about = TRV_ABOUT("The TNC driver file, in the folder DRIVER.TNC of the program directory."),
+     .width = kShortStringMax,
+     .upperCase = true,
+     .inDriverFolder = true},
 }};
-// The field of that name; the names are those of kTncFields.
-const TncField& TncFieldOf(std::string_view name);
+// The order tarvoini lists the fields in (show, set, check): the entry's, FastPoll with the other flags.
+inline constexpr std::array<std::size_t, kTncFields.size()> kTncFieldsListed = {0, 1, 2, 3, 4, 5, 9, 6, 7, 8, 10, 11};
 
 // Whether a driver file of that name is in the driver folder; a file that cannot be told
 // (its folder cannot be searched) throws IniReadError.

@@ -4,6 +4,8 @@
 #include <charconv>
 #include <limits>
 #include <stdexcept>
+#include <type_traits>
+#include <variant>
 
 #include "config/ini/ini_numbers.h"
 #include "config/sections/color_sound_section.h"
@@ -223,81 +225,75 @@ void AddMailbox(SettingCatalogue& out, const Config& config) {
     }
 }
 
-// A field of TNC n's line: the whole line is the one key.
-CatalogueEntry InTncLine(int n, const char* field, Kind kind, std::string defaultValue) {
-  CatalogueEntry e = Entry("TncTable[" + std::to_string(n) + "]." + field, kind);
-  e.newTncDefault = true;
-  return Placed(std::move(e), kDeviceSection, TncKey(n), std::move(defaultValue), TncFieldOf(field).about);
-}
-
-template <class T>
-CatalogueEntry TncNumber(int n, const char* field, T TncEntry::*member) {
-  CatalogueEntry e = InTncLine(n, field, Kind::Integer, std::to_string(NewTncEntry().*member));
-  e.get = [n, member](const Config& c) { return std::to_string(c.TncTable[n].*member); };
-  e.put = [n, member](Config& c, const std::string& v) { c.TncTable[n].*member = static_cast<T>(std::stol(v)); };
-  return e;
-}
-
-CatalogueEntry TncFlag(int n, const char* field, bool TncEntry::*member) {
-  CatalogueEntry e = InTncLine(n, field, Kind::Flag, YesNo(NewTncEntry().*member));
-  e.get = [n, member](const Config& c) { return YesNo(c.TncTable[n].*member); };
-  e.put = [n, member](Config& c, const std::string& v) { c.TncTable[n].*member = v == "yes"; };
-  return e;
-}
-
-CatalogueEntry TncText(int n, const char* field, std::string TncEntry::*member, std::size_t width) {
-  CatalogueEntry e = InTncLine(n, field, Kind::Text, NewTncEntry().*member);
-  e.width = width;
-  e.get = [n, member](const Config& c) { return c.TncTable[n].*member; };
-  e.put = [n, member](Config& c, const std::string& v) { c.TncTable[n].*member = v; };
-  e.noComma = true;
-  return e;
+// A field of TNC n's line, as the table of the line declares it: the whole line is the one key,
+// and the default is a new TNC's.
+CatalogueEntry InTncLine(int n, const TncField& field) {
+  return std::visit(
+      [&](auto member) {
+        using T = std::remove_cvref_t<decltype(NewTncEntry().*member)>;
+        const std::string name = "TncTable[" + std::to_string(n) + "]." + std::string(field.name);
+        CatalogueEntry e;
+        if constexpr (std::is_same_v<T, bool>) {
+          e = Entry(name, Kind::Flag);
+          e.defaultValue = YesNo(NewTncEntry().*member);
+          e.get = [n, member](const Config& c) { return YesNo(c.TncTable[n].*member); };
+          e.put = [n, member](Config& c, const std::string& v) { c.TncTable[n].*member = v == "yes"; };
+        } else if constexpr (std::is_same_v<T, double>) {
+          e = Entry(name, Kind::Real);
+          e.defaultValue = RealText(NewTncEntry().*member);
+          e.get = [n, member](const Config& c) { return RealText(c.TncTable[n].*member); };
+          e.put = [n, member](Config& c, const std::string& v) {
+            c.TncTable[n].*member = ParseDecimal(v).value_or(NewTncEntry().*member);
+          };
+        } else if constexpr (std::is_same_v<T, std::string>) {
+          e = Entry(name, Kind::Text);
+          e.defaultValue = NewTncEntry().*member;
+          e.get = [n, member](const Config& c) { return c.TncTable[n].*member; };
+          e.put = [n, member](Config& c, const std::string& v) { c.TncTable[n].*member = v; };
+          e.noComma = true;
+        } else {
+          e = Entry(name, Kind::Integer);
+          e.defaultValue = std::to_string(NewTncEntry().*member);
+          e.get = [n, member](const Config& c) { return std::to_string(c.TncTable[n].*member); };
+          e.put = [n, member](Config& c, const std::string& v) {
+            c.TncTable[n].*member = static_cast<T>(std::stol(v));
+          };
+        }
+        e.newTncDefault = true;
+        e.section = kDeviceSection;
+        e.key = TncKey(n);
+        e.about = field.about;
+        return e;
+      },
+      field.member);
 }
 
 std::vector<std::int64_t> Wide(const std::vector<std::int32_t>& values) { return {values.begin(), values.end()}; }
 
 void AddTnc(SettingCatalogue& out, const Config& config, int n, std::int32_t shownPort) {
-  CatalogueEntry port = TncNumber(n, "Port", &TncEntry::Port);
-  port.allowed = Wide(OfferedTncPorts());
-  port.shownAs = [](std::int64_t value) { return PortName(static_cast<std::int32_t>(value)); };
-  port.put = [n](Config& c, const std::string& v) {
-    c.TncTable[n].Port = static_cast<std::uint16_t>(std::stoi(v));
-    if (c.TncTable[n].Port > kLastPortWithBaud) c.TncTable[n].Baud = kSirqBaud;  // as the next read takes it
-  };
-  out.push_back(std::move(port));
-  CatalogueEntry pacLen = TncNumber(n, "PacLen", &TncEntry::PacLen);
-  pacLen.allowed = Wide(OfferedPacketLengths());
-  out.push_back(std::move(pacLen));
-  CatalogueEntry baud = TncNumber(n, "Baud", &TncEntry::Baud);
-  baud.allowed = shownPort > kLastPortWithBaud ? std::vector<std::int64_t>{kSirqBaud} : Wide(OfferedBaudRates());
-  baud.shownAs = [](std::int64_t value) { return std::to_string(value) + " Baud"; };
-  out.push_back(std::move(baud));
-  CatalogueEntry channels = TncNumber(n, "Channels", &TncEntry::Channels);
-  channels.ranged = true;
-  channels.max = kMaxTncChannels;
-  out.push_back(std::move(channels));
-  out.push_back(TncFlag(n, "AutoParam", &TncEntry::AutoParam));
-  out.push_back(TncFlag(n, "UseXHost", &TncEntry::UseXHost));
-  out.push_back(TncFlag(n, "FastPoll", &TncEntry::FastPoll));
-  CatalogueEntry qrg = InTncLine(n, "Qrg", Kind::Real, RealText(kDefaultQrg));
-  qrg.width = kQrgWidth;
-  qrg.get = [n](const Config& c) { return RealText(c.TncTable[n].Qrg); };
-  qrg.put = [n](Config& c, const std::string& v) { c.TncTable[n].Qrg = ParseDecimal(v).value_or(kDefaultQrg); };
-  out.push_back(std::move(qrg));
-  for (auto [field, member] :
-       {std::pair{"IniBlock", &TncEntry::IniBlock}, std::pair{"DeiBlock", &TncEntry::DeiBlock}}) {
-    CatalogueEntry block = TncText(n, field, member, kBlockNameWidth);
-    block.keepsLonger = true;  // reading takes a name of any length
-    out.push_back(std::move(block));
+  for (std::size_t listed : kTncFieldsListed) {
+    const TncField& field = kTncFields[listed];
+    CatalogueEntry e = InTncLine(n, field);
+    if (field.allowed != nullptr) e.allowed = Wide(field.allowed());
+    if (field.max > 0) {
+      e.ranged = true;
+      e.max = field.max;
+    }
+    if (field.shownAs != nullptr)
+      e.shownAs = [shown = field.shownAs](std::int64_t value) { return shown(static_cast<std::int32_t>(value)); };
+    e.width = field.width;
+    e.keepsLonger = field.keepsLonger;
+    if (field.upperCase) e.textCase = TextCase::UpperAscii;
+    if (field.inDriverFolder) e.exists = DriverFileTest(config);
+    if (field.member == TncMember(&TncEntry::Port)) {
+      e.put = [n](Config& c, const std::string& v) {
+        c.TncTable[n].Port = static_cast<std::uint16_t>(std::stoi(v));
+        if (c.TncTable[n].Port > kLastPortWithBaud) c.TncTable[n].Baud = kSirqBaud;  // as the next read takes it
+      };
+    }
+    if (field.member == TncMember(&TncEntry::Baud) && shownPort > kLastPortWithBaud) e.allowed = {kSirqBaud};
+    out.push_back(std::move(e));
   }
-  CatalogueEntry hostMode = TncNumber(n, "HostMode", &TncEntry::HostMode);
-  hostMode.allowed = {0, 1};
-  hostMode.shownAs = [](std::int64_t value) { return std::string(value == 0 ? "WA8DED" : "TNC3S"); };
-  out.push_back(std::move(hostMode));
-  CatalogueEntry driver = TncText(n, "Driver", &TncEntry::Driver, kShortStringMax);
-  driver.textCase = TextCase::UpperAscii;
-  driver.exists = DriverFileTest(config);
-  out.push_back(std::move(driver));
 }
 
 bool EqualNoCase(std::string_view a, std::string_view b) {

@@ -26,7 +26,7 @@ namespace trv {
 namespace {
 
 QString PortText(int port) { return QString::fromStdString(PortName(port)); }
-QString BaudText(int baud) { return QString("%1 Baud").arg(baud); }
+QString BaudText(int baud) { return QString::fromStdString(BaudName(baud)); }
 
 void ClearRadioButtons(std::initializer_list<QRadioButton*> buttons) {
   for (QRadioButton* button : buttons) {
@@ -59,6 +59,14 @@ void TncPage::ConnectHandlers() {
   connect(editDei_, &QToolButton::clicked, this, [this] { TNC_SPEED_EDITDEIClick(); });
 }
 
+// The widgets that show each field of the TNC line, in the order of the page.
+std::vector<std::pair<std::string_view, std::vector<QWidget*>>> TncPage::FieldWidgets() const {
+  return {{"Driver", {driver_}},     {"Port", {com_, drsi_}},         {"Baud", {baud_}},
+          {"PacLen", {pacLen_}},     {"Channels", {channels_}},       {"IniBlock", {ini_}},
+          {"Qrg", {qrg_}},           {"HostMode", {wa8ded_, tnc3s_}}, {"AutoParam", {autoParam_}},
+          {"UseXHost", {useXHost_}}, {"FastPoll", {fastPoll_}},       {"DeiBlock", {dei_}}};
+}
+
 // Each field is marked for the TNC shown, the list for every TNC of the table.
 void TncPage::AddMarks() {
   HeldFieldMarks::Page page;
@@ -80,12 +88,7 @@ void TncPage::AddMarks() {
   };
   page.revertAll = [this](const Config& loaded) { RevertTable(loaded.TncTable.data(), loaded.TncCount); };
   marks_ = new HeldFieldMarks(config_, this, std::move(page));
-  const std::pair<const char*, std::vector<QWidget*>> fields[] = {
-      {"Driver", {driver_}},     {"Port", {com_, drsi_}},         {"Baud", {baud_}},
-      {"PacLen", {pacLen_}},     {"Channels", {channels_}},       {"IniBlock", {ini_}},
-      {"Qrg", {qrg_}},           {"HostMode", {wa8ded_, tnc3s_}}, {"AutoParam", {autoParam_}},
-      {"UseXHost", {useXHost_}}, {"FastPoll", {fastPoll_}},       {"DeiBlock", {dei_}}};
-  for (const auto& [field, widgets] : fields)
+  for (const auto& [field, widgets] : FieldWidgets())
     marks_->Add(widgets, [this, field = std::string(field)]() -> std::vector<std::string> {
       if (currentTnc_ < 0) return {};
       return {"TncTable[" + std::to_string(currentTnc_) + "]." + field};
@@ -196,13 +199,9 @@ void TncPage::ShowFieldHelp(int n) {
   std::optional<std::int32_t> port;
   if (com_->currentIndex() >= 0) port = SelectedNumber(com_, 0);
   const SettingCatalogue catalogue = TncCatalogue(config_, n, port);
-  const std::pair<const char*, std::vector<QWidget*>> fields[] = {
-      {"Driver", {driver_}},     {"Port", {com_, drsi_}},         {"Baud", {baud_}},
-      {"PacLen", {pacLen_}},     {"Channels", {channels_}},       {"IniBlock", {ini_}},
-      {"Qrg", {qrg_}},           {"HostMode", {wa8ded_, tnc3s_}}, {"AutoParam", {autoParam_}},
-      {"UseXHost", {useXHost_}}, {"FastPoll", {fastPoll_}},       {"DeiBlock", {dei_}}};
-  for (const auto& [field, widgets] : fields)
-    for (QWidget* widget : widgets) ShowSettingHelp(widget, catalogue, "TncTable[" + std::to_string(n) + "]." + field);
+  for (const auto& [field, widgets] : FieldWidgets())
+    for (QWidget* widget : widgets)
+      ShowSettingHelp(widget, catalogue, "TncTable[" + std::to_string(n) + "]." + std::string(field));
 }
 
 // With no TNC in the table the settings belong to nothing: cleared and disabled until one is added.

@@ -4,6 +4,8 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "ui/pages/settings_page.h"
 
@@ -56,6 +58,7 @@ class TncPage : public SettingsPage {
   void AddMarks();
   void RevertTable(const TncEntry* table, int count);
   QWidget* BuildDetails();
+  std::vector<std::pair<std::string_view, std::vector<QWidget*>>> FieldWidgets() const;
   QGroupBox* ComPortGroup();
   void FillNumberBoxes();
   void FillBlockLists();

@@ -46,6 +46,9 @@ QuietComboBox* BlockBox(const char* name, LimitedLineEdit*& edit) {
   return box;
 }
 
+// A host mode's name, the same in every language, with its shortcut at character `key`.
+QString HostModeLabel(int mode, qsizetype key) { return QString::fromStdString(HostModeName(mode)).insert(key, '&'); }
+
 // A group box holding the widgets in a row, packed to the left.
 QGroupBox* RowGroup(const char* name, const QString& caption, std::initializer_list<QWidget*> widgets) {
   auto* row = new QHBoxLayout;
@@ -83,9 +86,9 @@ QWidget* TncPage::BuildDetails() {
   editIni_ = SmallButton("TNC_SPEED_EDITINI", "...", tr("Edit the initialisation block"));
   qrg_ = Named(new QrgEdit, "TNC_Edit_QRG");
   qrg_->setFixedWidth(com_->sizeHint().width());  // a value field as wide as the value boxes
-  wa8ded_ = Named(new QRadioButton(tr("&WA8DED")), "TNC_Rb_Wa8ded");
+  wa8ded_ = Named(new QRadioButton(HostModeLabel(0, 0)), "TNC_Rb_Wa8ded");
   wa8ded_->setChecked(true);
-  tnc3s_ = Named(new QRadioButton(tr("TNC&3S")), "TNC_Rb_Tnc3s");
+  tnc3s_ = Named(new QRadioButton(HostModeLabel(1, 3)), "TNC_Rb_Tnc3s");
   autoParam_ = Named(new QCheckBox(tr("A&utoParam")), "TNC_CB_AutoParam");
   useXHost_ = Named(new QCheckBox(tr("UseXHo&st")), "TNC_CB_UseXHost");
   fastPoll_ = Named(new QCheckBox(tr("&FastPoll")), "TNC_CB_FastPoll");

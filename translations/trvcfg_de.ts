@@ -1767,14 +1767,6 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
         <translation>D&amp;RSI</translation>
     </message>
     <message>
-        <source>&amp;WA8DED</source>
-        <translation>&amp;WA8DED</translation>
-    </message>
-    <message>
-        <source>TNC&amp;3S</source>
-        <translation>TNC&amp;3S</translation>
-    </message>
-    <message>
         <source>A&amp;utoParam</source>
         <translation>A&amp;utoParam</translation>
     </message>

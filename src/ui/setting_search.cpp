@@ -95,7 +95,7 @@ constexpr LabelledField kFields[] = {
 };
 
 // The fields of the TNC shown, by the names of TncTable[n] they edit.
-constexpr LabelledField kTncFields[] = {
+constexpr LabelledField kTncPageFields[] = {
     {kTnc, "TNC_Combo_Driver", "trv::TncPage", QT_TRANSLATE_NOOP("trv::TncPage", "&Driver"), "Driver"},
     {kTnc, "TNC_Combo_Com", "trv::TncPage", QT_TRANSLATE_NOOP("trv::TncPage", "COM &port"), "Port"},
     {kTnc, "TNC_Combo_Baud", "trv::TncPage", QT_TRANSLATE_NOOP("trv::TncPage", "&Baud rate"), "Baud"},
@@ -178,7 +178,7 @@ SettingIndex::SettingIndex(const Config& config, const QStringList& pages)
     : catalogue_(MakeSettingCatalogue(config)), pages_(pages) {
   const auto labelled = [this](const LabelledField& f) { AddLabelled(f.page, f.field, f.context, f.label, f.name); };
   for (int n = 0; n < config.TncCount; ++n)
-    for (const LabelledField& f : kTncFields) {
+    for (const LabelledField& f : kTncPageFields) {
       const QString line = QString("TNC %1").arg(n);
       Add(kTnc, f.field, "ListBox1", n, BothLanguages(f.context, f.label) << Words(line),
           QString("%1 (%2)").arg(Shown(QCoreApplication::translate(f.context, f.label)), line),

@@ -46,11 +46,6 @@ std::string Trimmed(std::string_view text) {
   return std::string(text);
 }
 
-std::string BlockName(std::string_view name, std::string_view def) {
-  std::string trimmed = Trimmed(name);
-  return trimmed.empty() ? std::string(def) : trimmed;
-}
-
 // The full Windows path of an existing directory, or nothing.
 std::optional<std::string> FullDirectory(const Config& config, const std::string& dir) {
   if (dir.empty()) return std::nullopt;
@@ -63,6 +58,11 @@ std::optional<std::string> FullDirectory(const Config& config, const std::string
 }
 
 }  // namespace
+
+std::string SavedBlockName(std::string_view name, std::string_view def) {
+  std::string trimmed = Trimmed(name);
+  return trimmed.empty() ? std::string(def) : trimmed;
+}
 
 void SavedDirForm(Config& config) {
   Directories& d = config.Dirs;
@@ -87,8 +87,8 @@ void SavedDeviceForm(Config& config) {
     TncEntry& e = config.TncTable[i];
     if (!e.Driver.empty())
       if (const std::string* listed = FirstWithPrefix(drivers, e.Driver)) e.Driver = *listed;
-    e.IniBlock = BlockName(e.IniBlock, kDefaultIniBlock);
-    e.DeiBlock = BlockName(e.DeiBlock, kDefaultDeiBlock);
+    e.IniBlock = SavedBlockName(e.IniBlock, kDefaultIniBlock);
+    e.DeiBlock = SavedBlockName(e.DeiBlock, kDefaultDeiBlock);
     if (e.HostMode != 1) e.HostMode = 0;
   }
 }

@@ -1,10 +1,14 @@
 #pragma once
 // What OK makes of the loaded records: each text as its declaration says (SaveTexts: capitals
-// where the window types them, an empty callsign as the default one), and the forms the pages give values on their way
-// from the file through the window and back (the read directory as its full path, the language file chosen from the
-// list, a driver as its listed file name, ...). The records keep what reading made of the file (`tarvoini show` prints
-// that); save all and the image of what it writes apply these forms, so `tarvoini resave` writes what OK writes. The
-// section reads and writes keep their own rules.
+// where the window types them, an empty callsign as the default one), and the forms the pages
+// give values on their way from the file through the window and back (the read directory as its
+// full path, the language file chosen from the list, a driver as its listed file name, ...).
+// The records keep what reading made of the file (`tarvoini show` prints that); save all and
+// the image of what it writes apply these forms, so `tarvoini resave` writes what OK writes.
+// The section reads and writes keep their own rules.
+#include <string>
+#include <string_view>
+
 namespace trv {
 
 class Config;
@@ -17,6 +21,8 @@ void SavedDirForm(Config& config);
 // Each language file becomes the listed file whose name begins with it (without regard to
 // case), else the first listed one; with no file listed, the default.
 void SavedLanguageForm(Config& config);
+// A TNC's command block name without its surrounding blanks; an empty one gives way to `def`.
+std::string SavedBlockName(std::string_view name, std::string_view def);
 // Each TNC's driver becomes the listed driver file whose name begins with it; the block names
 // lose their surrounding blanks (an empty one gives way to its default).
 void SavedDeviceForm(Config& config);

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "config/store/config.h"
+#include "config/store/saved_forms.h"
 #include "support/codepage.h"
 #include "support/text.h"
 #include "ui/dialogs/edit_section_form.h"
@@ -58,8 +59,7 @@ void TncPage::ShowBlockNames(int n) {
 }
 
 std::string TncPage::BlockName(const LimitedLineEdit* edit, std::string_view def) const {
-  const QString name = edit->text().trimmed();
-  return name.isEmpty() ? std::string(def) : ToWindows(name);
+  return SavedBlockName(ToWindows(edit->text()), def);
 }
 
 void TncPage::EditBlock(bool ini) {

@@ -10,7 +10,7 @@ namespace trv {
 void RunIniTransaction(const IniTransactionFile& file, IniTransactionKind kind, const IniTransactionSteps& steps) {
   const bool writes = kind == IniTransactionKind::Write;
   const bool onDisk = !file.hostPath.empty();
-  // The lock, for as long as this function runs.
+  // The lock, let go when this function returns or throws.
   std::unique_ptr<DirectoryLock> lock;
   if (writes && onDisk) lock = LockFolderOf(file.hostPath, file.lockWaiting);
   // The sweep of what killed runs left.

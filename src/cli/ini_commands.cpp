@@ -4,6 +4,8 @@
 #include "config/ini/ini_errors.h"
 #include "config/ini/ini_file.h"
 #include "config/ini/ini_operation.h"
+#include "platform/atomic_file_writer.h"
+#include "platform/file_reader.h"
 
 namespace trv {
 namespace {
@@ -61,13 +63,12 @@ int RunVerb(const std::vector<std::string>& a, CommandStreams io) {
   const std::string& verb = a[0];
   const bool writes = verb == "set" || verb == "del";
   int status = kOk;
-  auto open = [&] {
-    auto ini = std::make_unique<TIniFile>(a[1], a[1]);
-    ini->SetReadOnly(!writes);
-    ini->SetLockNotice(LockWaitLine(io.err));
-    return ini;
-  };
-  RunIniOperation(open, [&](TIniFile& ini) {
+  const IniTransactionFile file{.hostPath = a[1],
+                                .shownPath = a[1],
+                                .reader = DefaultFileReader(),
+                                .writer = DefaultFileWriter(),
+                                .lockWaiting = LockWaitLine(io.err)};
+  const auto body = [&](TIniFile& ini) {
     if (verb == "get") {
       status = Get(ini, a, io);
     } else if (verb == "del") {
@@ -77,7 +78,8 @@ int RunVerb(const std::vector<std::string>& a, CommandStreams io) {
     } else {
       status = List(ini, a, io);
     }
-  });
+  };
+  RunIniTransaction(file, writes ? IniTransactionKind::Write : IniTransactionKind::Read, {.body = body});
   return status;
 }
 

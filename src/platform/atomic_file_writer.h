@@ -59,6 +59,8 @@ class AtomicFileWriter : public FileWriter {
 };
 
 FileWriter& DefaultFileWriter();
+// The writer given, or the disk's when none is: where a caller's choice of writer is made.
+inline FileWriter& WriterOrDefault(FileWriter* writer) { return writer != nullptr ? *writer : DefaultFileWriter(); }
 
 // The file that symlinks at `hostPath` lead to, the one a write replaces (a dangling link
 // gives its target).

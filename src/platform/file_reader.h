@@ -32,6 +32,8 @@ class HostFileReader : public FileReader {
 };
 
 FileReader& DefaultFileReader();
+// The reader given, or the disk's when none is: where a caller's choice of reader is made.
+inline FileReader& ReaderOrDefault(FileReader* reader) { return reader != nullptr ? *reader : DefaultFileReader(); }
 
 // What HostFileReader does, with a limit: a file larger than `limit` bytes fails with EFBIG
 // before (or, when it grows, while) it is read.

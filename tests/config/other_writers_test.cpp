@@ -6,6 +6,8 @@
 
 #include "config/ini/ini_errors.h"
 #include "config/ini/ini_operation.h"
+#include "config/sections/mailbox_section.h"
+#include "config/sections/station_section.h"
 #include "config/store/config.h"
 #include "config/store/sections.h"
 #include "test_util.h"
@@ -68,6 +70,22 @@ TEST(OtherWriters, ARunAgainReportsItsFindingsOnce) {
   EXPECT_EQ(nfg, 1);
   EXPECT_NE(p.Ini().find("[X]"), std::string::npos);
   EXPECT_NE(p.Ini().find("HBG3=0"), std::string::npos);
+}
+
+// A read that adds to the records (the closed-time windows) runs again from the records as
+// they were before the lost run, not on top of what it read then.
+TEST(OtherWriters, ARunAgainStartsFromTheRecordsAsTheyWereBeforeIt) {
+  ProgramDir p("[MAILBOX]\r\nCLOSEDTIME=2230-0600,1200-1300\r\n");
+  test::ScriptedWriter writer({.interferences = 1, .interfere = [&] { p.SetIni(p.Ini() + "[X]\r\n"); }});
+  Config c = p.MakeConfig({.writer = &writer});
+  RunAction(c, [&](TIniFile&) {
+    ReadMailboxSection(c);
+    c.Station.Call = "DK0NEW";
+    WriteStationSection(c);
+  });
+  EXPECT_EQ(writer.calls, 2);
+  EXPECT_EQ(c.ClosedTimes.Count(), 2);
+  EXPECT_EQ(c.Station.Call, "DK0NEW");
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 
 #include "config/ini/ini_errors.h"
 #include "config/ini/ini_numbers.h"
-#include "config/store/folder_lock.h"
 #include "platform/atomic_file_writer.h"
 #include "platform/file_reader.h"
 #include "support/codepage.h"
@@ -49,21 +48,17 @@ void AppendLimited(const std::vector<std::string>& names, std::vector<std::strin
 }  // namespace
 
 TIniFile::TIniFile(std::string hostPath, std::string shownPath, FileWriter* writer, FileReader* reader)
-    : hostPath_(std::move(hostPath)), shownPath_(std::move(shownPath)), writer_(writer), reader_(reader) {}
+    : hostPath_(std::move(hostPath)),
+      shownPath_(std::move(shownPath)),
+      writer_(WriterOrDefault(writer)),
+      reader_(ReaderOrDefault(reader)) {}
 
 void TIniFile::Load() {
   if (validateOnly_ || hostPath_.empty()) {
     document_.emplace(IniDocument::Parse({}));
     return;
   }
-  if (!readOnly_ && !dryRun_) {
-    lock_ = LockFolderOf(hostPath_, lockNotice_);
-    TidyBeforeWriting(hostPath_, shownPath_);
-  } else {
-    TidyBeforeReading(hostPath_);
-  }
-  FileReader& reader = reader_ != nullptr ? *reader_ : DefaultFileReader();
-  FileContents contents = reader.Read(hostPath_);
+  FileContents contents = reader_.Read(hostPath_);
   switch (contents.state) {
     case FileContents::State::NotRegular: throw IniReadError(shownPath_, "not a regular file");
     case FileContents::State::Failed: throw IniReadError(shownPath_, SystemReason(contents.error));
@@ -232,30 +227,37 @@ void TIniFile::DeleteKey(std::string_view section, std::string_view key) {
 }
 
 TIniFile::CommitResult TIniFile::Commit(bool last) {
-  if (!dirty_ || Holds() || dryRun_) return CommitResult::Unchanged;
+  if (!dirty_ || Holds()) return CommitResult::Unchanged;
   if (document_->SameAsRead()) return CommitResult::Unchanged;  // edits that undid each other
   if (hostPath_.empty()) throw IniWriteError(shownPath_, "the path is on no drive of this machine");
   if (beforeReplace_) beforeReplace_(document_->Bytes(), identity_);
-  FileWriter& writer = writer_ != nullptr ? *writer_ : DefaultFileWriter();
   const auto checked = [this](const WriteResult& result) {
-    if (result.outcome == WriteResult::Outcome::FileChanged) return CommitResult::FileChanged;
-    if (result.outcome != WriteResult::Outcome::Written) throw IniWriteError(shownPath_, SystemReason(result.error));
-    return CommitResult::Written;
+    return WrittenUnlessChanged(result, shownPath_) ? CommitResult::Written : CommitResult::FileChanged;
   };
   if (last) {  // the new file is written as it is made: the file is held once, as read
     const BytesSource made = [this](const BytesSink& put) { return document_->WriteTo(put); };
-    const CommitResult result = checked(writer.ReplaceFrom(hostPath_, made, document_->Bytes(), identity_));
+    const CommitResult result = checked(writer_.ReplaceFrom(hostPath_, made, document_->Bytes(), identity_));
     if (result == CommitResult::Written) document_.reset();
     return result;
   }
   std::string bytes = document_->Serialize();
-  const CommitResult result = checked(writer.Replace(hostPath_, bytes, document_->Bytes(), identity_));
+  const CommitResult result = checked(writer_.Replace(hostPath_, bytes, document_->Bytes(), identity_));
   if (result != CommitResult::Written) return result;
   document_.reset();  // the file as it now is, held once: the old document goes first
   document_.emplace(IniDocument::Parse(std::move(bytes)));
   identity_ = IdentityOf(hostPath_);
   dirty_ = false;
   return CommitResult::Written;
+}
+
+bool WrittenUnlessChanged(const WriteResult& result, const std::string& shownPath) {
+  if (result.outcome == WriteResult::Outcome::FileChanged) return false;
+  CheckWritten(result, shownPath);
+  return true;
+}
+
+void CheckWritten(const WriteResult& result, const std::string& shownPath) {
+  if (result.outcome != WriteResult::Outcome::Written) throw IniWriteError(shownPath, SystemReason(result.error));
 }
 
 void TIniFile::UpdateFile() {

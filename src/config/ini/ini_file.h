@@ -13,13 +13,13 @@
 #include <vector>
 
 #include "config/ini/ini_document.h"
-#include "platform/directory_lock.h"
 #include "platform/file_identity.h"
 
 namespace trv {
 
 class FileReader;
 class FileWriter;
+struct WriteResult;
 
 // What reading does with a value: replaces, drops, clamps or cuts it, or adds a missing key
 // to the file (the per-port colour keys every older file lacks).
@@ -53,7 +53,9 @@ using IniWrites = std::vector<IniWrite>;
 class TIniFile {
  public:
   // `hostPath` is where the file is on disk (empty: on no drive of this machine, reads as
-  // missing, refuses writes); `shownPath` is the path the error texts name.
+  // missing, refuses writes); `shownPath` is the path the error texts name. The file is read
+  // and written as it is: the folder's lock and the tidying up are the transaction's
+  // (RunIniTransaction). Null reader and writer: the disk.
   TIniFile(std::string hostPath, std::string shownPath, FileWriter* writer = nullptr, FileReader* reader = nullptr);
 
   // Every call that needs the file throws IniReadError when it cannot be read.
@@ -95,8 +97,6 @@ class TIniFile {
   void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
   // Validate-only: the file is not read; writes check their names and values and are dropped.
   void SetValidateOnly(bool validateOnly) { validateOnly_ = validateOnly; }
-  // Dry run: read without the lock, changes made in the document but never written.
-  void SetDryRun(bool dryRun) { dryRun_ = dryRun; }
   // The file as it was read, and as it would be written now.
   const std::string& OriginalBytes() { return Document().Bytes(); }
   std::string Result() { return Document().Serialize(); }
@@ -112,13 +112,12 @@ class TIniFile {
   void SetBeforeReplace(std::function<void(std::string_view, const FileIdentity&)> hook) {
     beforeReplace_ = std::move(hook);
   }
-  // Told while the folder's lock is waited for (DirectoryLock).
-  void SetLockNotice(LockWaitNotice notice) { lockNotice_ = std::move(notice); }
 
-  // Whether the file was there when this object read it.
-  bool FileExisted() {
+  // Whether the file was there when this object read it, and what it was then.
+  bool FileExisted() { return IdentityAsRead().exists; }
+  const FileIdentity& IdentityAsRead() {
     Document();
-    return identity_.exists;
+    return identity_;
   }
 
   std::size_t LineNumber(std::string_view section, std::string_view key = {});
@@ -147,23 +146,27 @@ class TIniFile {
 
   std::string hostPath_;
   std::string shownPath_;
-  FileWriter* writer_;
-  FileReader* reader_;
+  FileWriter& writer_;
+  FileReader& reader_;
   std::optional<IniDocument> document_;
   FileIdentity identity_;
-  std::unique_ptr<DirectoryLock> lock_;
-  LockWaitNotice lockNotice_;
   bool utf16_ = false;
   bool dirty_ = false;
   Findings* findings_ = nullptr;
   bool readOnly_ = false;
   bool validateOnly_ = false;
   bool holding_ = false;
-  bool dryRun_ = false;
   std::vector<HeldValue> held_;  // read-only and held writes
   IniWrites* recorder_ = nullptr;
   std::function<void(std::string_view, const FileIdentity&)> beforeReplace_;
 };
+
+// What a write's result is to the store: true when written, false when the file was no longer
+// the one read (another program wrote it meanwhile). A refusal, or a way the file system does
+// not offer, throws IniWriteError naming `shownPath`, with the system's reason.
+bool WrittenUnlessChanged(const WriteResult& result, const std::string& shownPath);
+// For a write that compares nothing: anything but written throws as above.
+void CheckWritten(const WriteResult& result, const std::string& shownPath);
 
 // Read string's cut and the listing limit.
 inline constexpr std::size_t kMaxValueLength = 2047;

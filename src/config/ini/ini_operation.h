@@ -1,24 +1,55 @@
 #pragma once
-// One operation on the INI file, from its read to its write. Our own processes serialise
-// operations by the directory lock that TIniFile takes when it reads; a writer that does not
-// lock (the terminal program rewrites the file in place) is caught just before the rename,
-// and the operation then runs again from the read.
+// One transaction on the INI file, from the lock to its release. Our own processes serialise
+// their writing transactions by the folder's lock; a writer that does not lock (the terminal
+// program rewrites the file in place) is caught just before the rename, and the transaction
+// then runs again from the read.
 #include <functional>
-#include <memory>
+#include <string>
 
 #include "config/ini/ini_file.h"
+#include "platform/directory_lock.h"
 
 namespace trv {
 
+class FileReader;
+class FileWriter;
+
 inline constexpr int kOperationAttempts = 5;
 
-using IniCommit = std::function<TIniFile::CommitResult(TIniFile&)>;
+// The file a transaction works on, and how it reaches the disk.
+struct IniTransactionFile {
+  std::string hostPath;  // empty: on no drive of this machine (reads as missing, refuses writes)
+  std::string shownPath;
+  FileReader& reader;
+  FileWriter& writer;
+  LockWaitNotice lockWaiting = {};  // told while another program holds the folder's lock
+  Findings* findings = nullptr;     // what reading finds; a run that is not the last finds nothing
+};
 
-// Opens a fresh TIniFile, runs `body` on it and writes what it changed with `commit` (a plain
-// Commit when empty). When the file changed under it, runs again (findings of the lost run are
-// dropped), at most kOperationAttempts times; then throws IniWriteError and leaves the file as
-// the other writer left it.
-void RunIniOperation(const std::function<std::unique_ptr<TIniFile>()>& open, const std::function<void(TIniFile&)>& body,
-                     Findings* findings = nullptr, const IniCommit& commit = {});
+enum class IniTransactionKind {
+  // Takes the folder's lock, finishes or removes what killed runs left, writes what the body
+  // changed, and runs again when another program wrote the file meanwhile.
+  Write,
+  // No lock: removes the temporary files killed runs left when the folder is free at once;
+  // writes stay in memory, where the body's reads see them.
+  Read,
+  // As Read, but the body's writes go into the text of the file, which is never written.
+  DryRun,
+};
+
+struct IniTransactionSteps {
+  std::function<void(TIniFile&)> body;
+  // Writes what the body changed (Write only); a plain Commit when empty.
+  std::function<TIniFile::CommitResult(TIniFile&)> write = {};
+  // Before a run again: puts back what the lost run changed outside the file.
+  std::function<void()> again = {};
+};
+
+// Lock, sweep, read, body, write, release: the one way the store reads and changes the file.
+// Reading happens at the body's first call that needs the file. When the write finds the file
+// changed, runs again from the read, at most kOperationAttempts times; then throws
+// IniWriteError and leaves the file as the other writer left it. Throws FolderLockError,
+// IniReadError, IniWriteError, IniInputError, and whatever the steps throw.
+void RunIniTransaction(const IniTransactionFile& file, IniTransactionKind kind, const IniTransactionSteps& steps);
 
 }  // namespace trv

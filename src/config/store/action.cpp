@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <optional>
 
 #include "config/ini/ini_errors.h"
 #include "config/ini/ini_operation.h"
@@ -10,6 +11,7 @@
 #include "config/store/config.h"
 #include "platform/atomic_file_writer.h"
 #include "platform/interrupted_writes.h"
+#include "platform/system_reason.h"
 
 namespace trv {
 namespace {
@@ -24,7 +26,7 @@ class PendingBackup {
     if (!pending_.empty()) ::unlink(pending_.c_str());
   }
   // A refused backup refuses the write.
-  void Keep(const Config& config, TIniFile& ini, std::string_view bytes, const FileIdentity& read) {
+  void Keep(const Config& config, FileWriter& writer, TIniFile& ini, std::string_view bytes, const FileIdentity& read) {
     if (!read.exists) return;
     shown_ = BackupFilePath(config);
     backup_ = config.Files.ToHost(shown_).value_or(std::string());
@@ -36,9 +38,7 @@ class PendingBackup {
     // One that the tidying up could not rename may be the only copy of an earlier file.
     if (::lstat(pending.c_str(), &st) == 0 && !RenameFlushed(pending, backup_))
       throw IniWriteError(shown_, SystemReason(errno));
-    FileWriter& writer = config.Options.writer != nullptr ? *config.Options.writer : DefaultFileWriter();
-    const WriteResult result = writer.WriteCopy(pending, bytes, ini.HostPath());
-    if (result.outcome != WriteResult::Outcome::Written) throw IniWriteError(shown_, SystemReason(result.error));
+    CheckWritten(writer.WriteCopy(pending, bytes, ini.HostPath()), shown_);
     pending_ = pending;
   }
   // The file was replaced: the pending backup becomes TARVO.BAK. When that rename fails, the
@@ -59,41 +59,71 @@ bool KeepsBackup(const Config& config) {
   return o.keepBackup && !config.Backup.decided && o.otherFile.empty() && !o.readOnly;
 }
 
+// The write of an action: the file replaced as it is made, the run's first write keeping the
+// file as read as TARVO.BAK.
+TIniFile::CommitResult WriteKeepingBackup(const Config& config, FileWriter& writer, TIniFile& ini) {
+  PendingBackup backup;
+  if (KeepsBackup(config))
+    ini.SetBeforeReplace(
+        [&](std::string_view bytes, const FileIdentity& read) { backup.Keep(config, writer, ini, bytes, read); });
+  const TIniFile::CommitResult result = ini.Commit(true);
+  if (result == TIniFile::CommitResult::Written) {
+    config.Backup.decided = true;
+    config.Backup.kept = backup.Finish();
+  }
+  return result;
+}
+
+// An action on its own: one transaction on the configuration file. `records`, when given, are
+// put back as they were before a run again.
+void RunTransactionOf(const Config& config, Config* records, const std::function<void(TIniFile&)>& body) {
+  const IniTransactionFile file = ConfigTransactionFile(config);
+  std::optional<Config> kept;
+  if (records != nullptr) {
+    kept.emplace(config.Files);
+    kept->CopySettingsFrom(*records);
+  }
+  RunIniTransaction(file, config.Options.readOnly ? IniTransactionKind::Read : IniTransactionKind::Write,
+                    {.body =
+                         [&](TIniFile& ini) {
+                           const ActionScope scope(config, &ini);
+                           body(ini);
+                         },
+                     .write = [&](TIniFile& ini) { return WriteKeepingBackup(config, file.writer, ini); },
+                     .again =
+                         [&] {
+                           if (records != nullptr) records->CopySettingsFrom(*kept);
+                         }});
+}
+
 }  // namespace
 
-void RunAction(const Config& config, const std::function<void(TIniFile&)>& body) {
+void RunAction(Config& config, const std::function<void(TIniFile&)>& body) {
   if (config.Action != nullptr) {
     body(*config.Action);
     return;
   }
-  const auto open = [&config] { return OpenConfigFile(config); };
-  const auto scoped = [&](TIniFile& ini) {
-    const ActionScope scope(config, &ini);
-    body(ini);
-  };
-  RunIniOperation(open, scoped, config.Options.findings, [&config](TIniFile& ini) {
-    PendingBackup backup;
-    if (KeepsBackup(config))
-      ini.SetBeforeReplace(
-          [&](std::string_view bytes, const FileIdentity& read) { backup.Keep(config, ini, bytes, read); });
-    const TIniFile::CommitResult result = ini.Commit(true);
-    if (result == TIniFile::CommitResult::Written) {
-      config.Backup.decided = true;
-      config.Backup.kept = backup.Finish();
-    }
-    return result;
-  });
+  RunTransactionOf(config, &config, body);
+}
+
+void RunOperation(const Config& config, const std::function<void(TIniFile&)>& body) {
+  if (config.Action != nullptr) {
+    body(*config.Action);
+    return;
+  }
+  RunTransactionOf(config, nullptr, body);
 }
 
 DryRun RunDryAction(const Config& config, const std::function<void(TIniFile&)>& body) {
-  const std::unique_ptr<TIniFile> ini = OpenConfigFile(config);
-  ini->SetReadOnly(false);  // writes go into the document, which is never written
-  ini->SetDryRun(true);
-  {
-    const ActionScope scope(config, ini.get());
-    body(*ini);
-  }
-  return DryRun{ini->OriginalBytes(), ini->Result()};
+  DryRun dry;
+  RunIniTransaction(ConfigTransactionFile(config), IniTransactionKind::DryRun, {.body = [&](TIniFile& ini) {
+                      {
+                        const ActionScope scope(config, &ini);
+                        body(ini);
+                      }
+                      dry = DryRun{ini.OriginalBytes(), ini.Result()};
+                    }});
+  return dry;
 }
 
 }  // namespace trv

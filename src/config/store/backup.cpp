@@ -7,21 +7,13 @@
 #include "config/ini/ini_errors.h"
 #include "config/ini/ini_operation.h"
 #include "config/store/config.h"
-#include "config/store/folder_lock.h"
 #include "platform/atomic_file_writer.h"
-#include "platform/directory_lock.h"
 #include "platform/file_reader.h"
 #include "platform/interrupted_writes.h"
+#include "platform/system_reason.h"
 
 namespace trv {
 namespace {
-
-FileContents ReadOrThrow(FileReader& reader, const std::string& hostPath, const std::string& shownPath) {
-  FileContents contents = reader.Read(hostPath);
-  if (contents.state == FileContents::State::NotRegular) throw IniReadError(shownPath, "not a regular file");
-  if (contents.state == FileContents::State::Failed) throw IniReadError(shownPath, SystemReason(contents.error));
-  return contents;
-}
 
 struct RestorePaths {
   std::string fileShown, backupShown, fileHost, backupHost;
@@ -29,26 +21,34 @@ struct RestorePaths {
 
 // Where the file system cannot swap two names: the file goes into the journal first, then
 // the backup replaces it, then the journal becomes the backup.
-WriteResult RestoreThroughJournal(FileWriter& writer, const RestorePaths& p, const FileContents& backup,
-                                  const FileContents& current) {
+WriteResult RestoreThroughJournal(FileWriter& writer, const RestorePaths& p, std::string_view backup,
+                                  std::string_view current, const FileIdentity& read) {
   const std::string journal = RestoreJournalOf(p.fileHost);
-  const WriteResult kept = writer.WriteCopy(journal, current.bytes, p.fileHost);
-  if (kept.outcome != WriteResult::Outcome::Written) throw IniWriteError(p.backupShown, SystemReason(kept.error));
-  const WriteResult put = writer.Replace(p.fileHost, backup.bytes, current.bytes, current.identity);
+  CheckWritten(writer.WriteCopy(journal, current, p.fileHost), p.backupShown);
+  const WriteResult put = writer.Replace(p.fileHost, backup, current, read);
   if (put.outcome != WriteResult::Outcome::Written) {
     ::unlink(journal.c_str());
     return put;
   }
-  const WriteResult swapped = writer.WriteCopy(p.backupHost, current.bytes, p.fileHost);
+  const WriteResult swapped = writer.WriteCopy(p.backupHost, current, p.fileHost);
   if (swapped.outcome != WriteResult::Outcome::Written) {
     // The replaced file is in the journal: put it back rather than leave half a restore.
-    if (writer.Replace(p.fileHost, current.bytes, backup.bytes, IdentityOf(p.fileHost)).outcome ==
-        WriteResult::Outcome::Written)
+    if (writer.Replace(p.fileHost, current, backup, IdentityOf(p.fileHost)).outcome == WriteResult::Outcome::Written)
       ::unlink(journal.c_str());
-    throw IniWriteError(p.backupShown, SystemReason(swapped.error));
+    CheckWritten(swapped, p.backupShown);
   }
   ::unlink(journal.c_str());
   return put;
+}
+
+// Puts the backup in place of the file as read; the file as read becomes the backup.
+WriteResult Restore(FileWriter& writer, const RestorePaths& p, std::string_view backup, TIniFile& ini) {
+  const std::string& current = ini.OriginalBytes();
+  const FileIdentity& read = ini.IdentityAsRead();
+  if (!read.exists) return writer.Replace(p.fileHost, backup, current, read);  // nothing to keep
+  const WriteResult result = writer.Exchange(p.fileHost, p.backupHost, current, read);
+  if (result.outcome != WriteResult::Outcome::Unsupported) return result;
+  return RestoreThroughJournal(writer, p, backup, current, read);
 }
 
 }  // namespace
@@ -62,29 +62,28 @@ bool RestoreBackup(const Config& config) {
   p.fileHost = config.Files.ToHost(p.fileShown).value_or(std::string());
   p.backupHost = config.Files.ToHost(p.backupShown).value_or(std::string());
   if (p.fileHost.empty()) throw IniReadError(p.fileShown, "the path is on no drive of this machine");
-  const auto lock = LockFolderOf(p.fileHost, config.Options.lockWaiting);
-  TidyBeforeWriting(p.fileHost, p.fileShown);
-  FileWriter& writer = config.Options.writer != nullptr ? *config.Options.writer : DefaultFileWriter();
-  FileReader& reader = config.Options.reader != nullptr ? *config.Options.reader : DefaultFileReader();
-  for (int attempt = 0; attempt < kOperationAttempts; ++attempt) {
-    const FileContents backup = ReadOrThrow(reader, p.backupHost, p.backupShown);
-    if (backup.state == FileContents::State::Missing) return false;
-    const FileContents current = ReadOrThrow(reader, p.fileHost, p.fileShown);
-    const bool exists = current.state == FileContents::State::Read;
-    if (exists && current.bytes == backup.bytes) return true;
-    WriteResult result;
-    if (!exists) {
-      result = writer.Replace(p.fileHost, backup.bytes, current.bytes, current.identity);  // nothing to keep
-    } else {
-      result = writer.Exchange(p.fileHost, p.backupHost, current.bytes, current.identity);
-      if (result.outcome == WriteResult::Outcome::Unsupported)
-        result = RestoreThroughJournal(writer, p, backup, current);
-    }
-    if (result.outcome == WriteResult::Outcome::FileChanged) continue;
-    if (result.outcome != WriteResult::Outcome::Written) throw IniWriteError(p.fileShown, SystemReason(result.error));
-    return true;
-  }
-  throw IniWriteError(p.fileShown, "another program kept changing the file");
+  IniTransactionFile file = TransactionFileOf(config, p.fileHost, p.fileShown);
+  file.findings = nullptr;
+  FileContents backup;
+  RunIniTransaction(file, IniTransactionKind::Write,
+                    {.body =
+                         [&](TIniFile&) {
+                           backup = file.reader.Read(p.backupHost);
+                           if (backup.state == FileContents::State::NotRegular)
+                             throw IniReadError(p.backupShown, "not a regular file");
+                           if (backup.state == FileContents::State::Failed)
+                             throw IniReadError(p.backupShown, SystemReason(backup.error));
+                         },
+                     .write =
+                         [&](TIniFile& ini) {
+                           if (backup.state == FileContents::State::Missing) return TIniFile::CommitResult::Unchanged;
+                           if (ini.FileExisted() && ini.OriginalBytes() == backup.bytes)
+                             return TIniFile::CommitResult::Unchanged;
+                           return WrittenUnlessChanged(Restore(file.writer, p, backup.bytes, ini), p.fileShown)
+                                      ? TIniFile::CommitResult::Written
+                                      : TIniFile::CommitResult::FileChanged;
+                         }});
+  return backup.state != FileContents::State::Missing;
 }
 
 }  // namespace trv

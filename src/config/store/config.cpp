@@ -3,6 +3,8 @@
 #include <array>
 
 #include "config/ini/ini_errors.h"
+#include "platform/atomic_file_writer.h"
+#include "platform/file_reader.h"
 #include "support/text.h"
 
 namespace trv {
@@ -17,41 +19,53 @@ constexpr std::array<std::string_view, 14> kKnownSections = {"DEVICE", "STATION"
 Config::Config(HostFileSystem files, StoreOptions options)
     : Files(std::move(files)), Options(std::move(options)), Dirs(Files.ProgramDir()) {}
 
-void Config::ResetSettings() {
-  Station = {};
-  TncTable = {};
-  TncCount = 0;
-  Dirs = Directories(Files.ProgramDir());
-  Display = {};
-  Language = {};
-  Extra = {};
-  Mailbox = {};
-  FHeaderText = {};
+void Config::ResetSettings() { CopySettingsFrom(Config(Files)); }
+
+void Config::CopySettingsFrom(const Config& other) {
+  Station = other.Station;
+  TncTable = other.TncTable;
+  TncCount = other.TncCount;
+  Dirs = other.Dirs;
+  Display = other.Display;
+  Language = other.Language;
+  Extra = other.Extra;
+  Mailbox = other.Mailbox;
+  FHeaderText = other.FHeaderText;
   ClosedTimes.FreeAllItems();
-  ColorTable = InitialColorTable();
-  Sound = {};
+  for (std::int32_t i = 0; i < other.ClosedTimes.Count(); ++i) {
+    const ClosedTime* window = const_cast<TClosedTimeCol&>(other.ClosedTimes).WindowAt(i);  // reading changes nothing
+    ClosedTimes.AddWindow(window->From, window->To, window->Text);
+  }
+  ColorTable = other.ColorTable;
+  Sound = other.Sound;
 }
 
-std::unique_ptr<TIniFile> OpenConfigFile(const Config& config) {
+IniTransactionFile TransactionFileOf(const Config& config, std::string hostPath, std::string shownPath) {
+  const StoreOptions& o = config.Options;
+  return IniTransactionFile{.hostPath = std::move(hostPath),
+                            .shownPath = std::move(shownPath),
+                            .reader = ReaderOrDefault(o.reader),
+                            .writer = WriterOrDefault(o.writer),
+                            .lockWaiting = o.lockWaiting,
+                            .findings = o.findings};
+}
+
+IniTransactionFile ConfigTransactionFile(const Config& config) {
   const StoreOptions& o = config.Options;
   // Without the drive letters of the Wine prefix every path on them would read as missing.
   if (const int error = config.Files.Drives().ListError(); error != 0)
     throw IniReadError(config.Files.Drives().ListedFolder(), SystemReason(error));
-  const std::string path = o.otherFile.empty() ? config.ConfigFilePath() : o.otherFile;
-  const std::string hostPath = o.otherFile.empty() ? config.Files.ToHost(path).value_or(std::string()) : o.otherFile;
-  auto ini = std::make_unique<TIniFile>(hostPath, path, o.writer, o.reader);
-  ini->SetFindings(o.findings);
-  ini->SetReadOnly(o.readOnly);
-  ini->SetLockNotice(o.lockWaiting);
-  return ini;
+  if (!o.otherFile.empty()) return TransactionFileOf(config, o.otherFile, o.otherFile);
+  const std::string path = config.ConfigFilePath();
+  return TransactionFileOf(config, config.Files.ToHost(path).value_or(std::string()), path);
 }
 
-void RunOperation(const Config& config, const std::function<void(TIniFile&)>& body) {
-  if (config.Action != nullptr) {
-    body(*config.Action);
-    return;
-  }
-  RunAction(config, body);
+std::unique_ptr<TIniFile> OpenConfigFile(const Config& config) {
+  const IniTransactionFile file = ConfigTransactionFile(config);
+  auto ini = std::make_unique<TIniFile>(file.hostPath, file.shownPath, &file.writer, &file.reader);
+  ini->SetFindings(file.findings);
+  ini->SetReadOnly(config.Options.readOnly);
+  return ini;
 }
 
 std::int32_t ReadIntegerInRange(TIniFile& ini, std::string_view section, std::string_view key, std::int32_t def,

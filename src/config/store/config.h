@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "config/ini/ini_file.h"
+#include "config/ini/ini_operation.h"
 #include "config/store/records.h"
 #include "platform/host_files.h"
 #include "support/closed_time_list.h"
@@ -72,22 +73,31 @@ class Config {
   std::string ConfigFilePath() const { return Dirs.GetProgramDir() + "TARVO.INI"; }
   // Every settings record back to its initial values, as before the first load.
   void ResetSettings();
+  // Every settings record as `other` holds it.
+  void CopySettingsFrom(const Config& other);
 };
 
 inline constexpr std::string_view kEndOfBlock = "END OF BLOCK";
 
-// A new TIniFile on the configuration file, set up by the store's options; the caller's
-// operation owns it.
+// A transaction's file at `hostPath`, reached through the store's options: their reader,
+// writer, lock notice and findings.
+IniTransactionFile TransactionFileOf(const Config& config, std::string hostPath, std::string shownPath);
+// The configuration file (or the options' other file) as a transaction's file. Throws
+// IniReadError when the drive letters cannot be listed.
+IniTransactionFile ConfigTransactionFile(const Config& config);
+// A new TIniFile on the configuration file, set up by the store's options, outside any
+// transaction; the caller owns it.
 std::unique_ptr<TIniFile> OpenConfigFile(const Config& config);
 // One section operation: within a user action (RunAction) it works on the action's file;
 // alone it is an action of its own. Throws IniReadError, IniWriteError or IniInputError.
 void RunOperation(const Config& config, const std::function<void(TIniFile&)>& body);
 // One user action: `body` runs its section operations on one reading of the file, then the
 // file is replaced once (nothing is written when nothing changed, or when `body` throws).
-// When another program changed the file meanwhile, `body` runs again from a new read. The
-// first write of a run with keepBackup keeps the file as read as TARVO.BAK. Within an action
-// `body` simply runs. Throws IniReadError, IniWriteError or IniInputError.
-void RunAction(const Config& config, const std::function<void(TIniFile&)>& body);
+// When another program changed the file meanwhile, `body` runs again from a new read, with the
+// settings records put back as they were before the first run. The first write of a run with
+// keepBackup keeps the file as read as TARVO.BAK. With readOnly, nothing is written. Within an
+// action `body` simply runs. Throws IniReadError, IniWriteError or IniInputError.
+void RunAction(Config& config, const std::function<void(TIniFile&)>& body);
 
 // Runs `body` as RunAction does, but writes nothing and takes no lock: the file as read and
 // as the action would write it. Throws as RunAction does.

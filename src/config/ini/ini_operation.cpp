@@ -2,8 +2,8 @@
 
 #include <memory>
 
+#include "config/ini/folder_lock.h"
 #include "config/ini/ini_errors.h"
-#include "config/store/folder_lock.h"
 
 namespace trv {
 

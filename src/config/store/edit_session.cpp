@@ -9,8 +9,7 @@ void EditSession::Load(const LoadSteps& steps, Findings* findings) {
   base_.reset();
   bool again = false;
   RunAction(config_, [&](TIniFile&) {
-    if (again) {
-      config_.ResetSettings();
+    if (again) {  // the action put the records back as they were
       if (findings != nullptr) findings->clear();
       if (steps.again) steps.again();
     }

@@ -39,11 +39,8 @@ void LoadAllSections(Config& config, const std::function<void(SectionId)>& after
       onError(e);
     }
   };
-  bool again = false;
   try {
-    RunAction(config, [&](TIniFile&) {
-      if (again) config.ResetSettings();  // run again from a new read: start over
-      again = true;
+    RunAction(config, [&](TIniFile&) {  // a run again starts from the records as they were
       for (const SectionStep& step : SectionSteps()) {
         run([&] { step.read(config); });
         if (afterRead) run([&] { afterRead(step.id); });

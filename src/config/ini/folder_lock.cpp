@@ -1,4 +1,4 @@
-#include "config/store/folder_lock.h"
+#include "config/ini/folder_lock.h"
 
 #include <chrono>
 #include <filesystem>

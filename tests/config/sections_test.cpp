@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 #include <vector>
 
 #include "config/sections/color_sound_section.h"
@@ -21,6 +22,15 @@ namespace trv {
 namespace {
 
 using test::ProgramDir;
+
+// A TIniFile on the configuration file, set up by the store's options, outside any action.
+std::unique_ptr<TIniFile> OpenConfigFile(const Config& config) {
+  const IniTransactionFile file = ConfigTransactionFile(config);
+  auto ini = std::make_unique<TIniFile>(file.hostPath, file.shownPath, &file.writer, &file.reader);
+  ini->SetFindings(file.findings);
+  ini->SetReadOnly(config.Options.readOnly);
+  return ini;
+}
 
 TEST(SharedOperations, IntegerInRangeAndSplitter) {
   ProgramDir p("[S]\nmin=5\nmax=10\nlow=4\nhigh=11\nhex=0x8\nbad=12abc\n");

@@ -60,14 +60,6 @@ IniTransactionFile ConfigTransactionFile(const Config& config) {
   return TransactionFileOf(config, config.Files.ToHost(path).value_or(std::string()), path);
 }
 
-std::unique_ptr<TIniFile> OpenConfigFile(const Config& config) {
-  const IniTransactionFile file = ConfigTransactionFile(config);
-  auto ini = std::make_unique<TIniFile>(file.hostPath, file.shownPath, &file.writer, &file.reader);
-  ini->SetFindings(file.findings);
-  ini->SetReadOnly(config.Options.readOnly);
-  return ini;
-}
-
 std::int32_t ReadIntegerInRange(TIniFile& ini, std::string_view section, std::string_view key, std::int32_t def,
                                 std::int32_t min, std::int32_t max) {
   const std::int32_t value = ini.ReadInteger(section, key, def);

@@ -85,9 +85,6 @@ IniTransactionFile TransactionFileOf(const Config& config, std::string hostPath,
 // The configuration file (or the options' other file) as a transaction's file. Throws
 // IniReadError when the drive letters cannot be listed.
 IniTransactionFile ConfigTransactionFile(const Config& config);
-// A new TIniFile on the configuration file, set up by the store's options, outside any
-// transaction; the caller owns it.
-std::unique_ptr<TIniFile> OpenConfigFile(const Config& config);
 // One section operation: within a user action (RunAction) it works on the action's file;
 // alone it is an action of its own. Throws IniReadError, IniWriteError or IniInputError.
 void RunOperation(const Config& config, const std::function<void(TIniFile&)>& body);

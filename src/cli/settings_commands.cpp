@@ -290,10 +290,6 @@ void TakeClosedTimes(Config& config, std::size_t count, const std::map<std::stri
   }
 }
 
-bool StartsWithNoCase(std::string_view text, std::string_view start) {
-  return text.size() >= start.size() && EqualNoCase1252(text.substr(0, start.size()), start);
-}
-
 // A folder or wave file of a portable copy (relative, with a backslash: a bare wave file name is
 // read with the wave directory in front) placed below this station's program folder; one as
 // read stays as it is.
@@ -301,7 +297,8 @@ std::string BelowProgramFolder(const Config& config, const std::string& name, co
                                const ValuesAsRead& asRead) {
   const bool relative =
       !utf8.empty() && utf8[0] != '\\' && (utf8.size() < 2 || utf8[1] != ':') && utf8.find('\\') != std::string::npos;
-  if (!relative || !(StartsWithNoCase(name, "Directories.") || StartsWithNoCase(name, "SoundSettings.WaveFiles[")))
+  if (!relative ||
+      !(StartsWithNoCase1252(name, "Directories.") || StartsWithNoCase1252(name, "SoundSettings.WaveFiles[")))
     return utf8;
   if (const auto read = asRead.find(Folded(name)); read != asRead.end() && Cp1252ToUtf8(read->second) == utf8)
     return utf8;
@@ -401,7 +398,7 @@ int ApplyCommand(const std::string& programDir, const std::string& jsonFile, boo
   for (const auto& [name, value] : settings.values) given[Folded(name)] = value;
   CommandBlocks blocks;  // "Blocks.NAME[i]": line i of the command block NAME
   for (const auto& [list, length] : settings.listLengths) {
-    if (!StartsWithNoCase(list, "Blocks.")) continue;
+    if (!StartsWithNoCase1252(list, "Blocks.")) continue;
     std::vector<std::string> lines;
     for (std::size_t i = 0; i < length; ++i) {
       const auto line = Utf8ToCp1252(given[Folded(list + "[" + std::to_string(i) + "]")]);
@@ -419,8 +416,8 @@ int ApplyCommand(const std::string& programDir, const std::string& jsonFile, boo
     const auto closed = lengths.find("mailboxsettings.closedtimes");
     if (closed != lengths.end()) TakeClosedTimes(config, closed->second, given);
     for (const auto& [name, value] : settings.values) {
-      if (StartsWithNoCase(name, "UserSections") || StartsWithNoCase(name, "Blocks.")) continue;  // no settings
-      if (!StartsWithNoCase(name, "MailboxSettings.ClosedTimes[")) {
+      if (StartsWithNoCase1252(name, "UserSections") || StartsWithNoCase1252(name, "Blocks.")) continue;  // no settings
+      if (!StartsWithNoCase1252(name, "MailboxSettings.ClosedTimes[")) {
         SetOne(config, name, BelowProgramFolder(config, name, value, asRead), &asRead);
         continue;
       }

@@ -131,6 +131,10 @@ bool EqualNoCase1252(std::string_view a, std::string_view b) {
   return true;
 }
 
+bool StartsWithNoCase1252(std::string_view text, std::string_view prefix) {
+  return text.size() >= prefix.size() && EqualNoCase1252(text.substr(0, prefix.size()), prefix);
+}
+
 bool LessNoCase1252(std::string_view a, std::string_view b) {
   const std::size_t n = std::min(a.size(), b.size());
   for (std::size_t i = 0; i < n; ++i) {

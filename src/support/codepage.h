@@ -32,6 +32,8 @@ char FoldCase1252(char c);
 std::string UpperCase1252(std::string_view text);
 // Equal without regard to letter case, byte by byte in Windows-1252.
 bool EqualNoCase1252(std::string_view a, std::string_view b);
+// Whether `text` begins with `prefix`, without regard to letter case (as EqualNoCase1252).
+bool StartsWithNoCase1252(std::string_view text, std::string_view prefix);
 // Orders without regard to letter case; ties are broken by the bytes.
 bool LessNoCase1252(std::string_view a, std::string_view b);
 

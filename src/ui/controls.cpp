@@ -4,6 +4,7 @@
 #include <QListWidget>
 
 #include "platform/host_files.h"
+#include "support/codepage.h"
 #include "support/text.h"
 #include "ui/text_convert.h"
 
@@ -19,7 +20,7 @@ void SelectNumber(QComboBox* box, int number) { box->setCurrentIndex(box->findDa
 
 bool SelectByPrefix(QComboBox* box, const QString& prefix) {
   for (int i = 0; i < box->count(); ++i) {
-    if (box->itemText(i).startsWith(prefix, Qt::CaseInsensitive)) {
+    if (StartsWithNoCase1252(ToWindows(box->itemText(i)), ToWindows(prefix))) {
       box->setCurrentIndex(i);
       return true;
     }

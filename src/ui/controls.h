@@ -19,8 +19,9 @@ void AddNumbered(QComboBox* box, const QString& text, int number);
 int SelectedNumber(const QComboBox* box, int fallback);
 // Selects the entry that carries `number`; no selection when none does.
 void SelectNumber(QComboBox* box, int number);
-// Selects the first entry whose text begins with `prefix`, without regard to case; no
-// selection when none does. Returns whether one was selected.
+// Selects the first entry whose text begins with `prefix`, without regard to case (as save
+// all picks a listed file: in Windows-1252); no selection when none does. Returns whether one
+// was selected.
 bool SelectByPrefix(QComboBox* box, const QString& prefix);
 // Runs `handler` when the box's state really changes, whether the user or the program
 // changes it; setting the state it already has runs nothing.

@@ -17,10 +17,6 @@ namespace {
 
 constexpr std::size_t kPathWidth = 255;
 
-bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-  return text.size() >= prefix.size() && EqualNoCase1252(text.substr(0, prefix.size()), prefix);
-}
-
 // The upper-cased names of the files matching `mask` in `dir`, as the pages list them. A
 // folder that exists but cannot be listed is a read error: its files are not missing, and
 // nothing may be replaced because of it.
@@ -34,7 +30,7 @@ std::vector<std::string> ListedFiles(const Config& config, const std::string& di
 // The first listed name that begins with `prefix`, or nothing.
 const std::string* FirstWithPrefix(const std::vector<std::string>& names, std::string_view prefix) {
   for (const auto& name : names)
-    if (StartsWithNoCase(name, prefix)) return &name;
+    if (StartsWithNoCase1252(name, prefix)) return &name;
   return nullptr;
 }
 

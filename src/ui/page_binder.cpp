@@ -22,11 +22,6 @@ std::string Kept(std::int32_t shown, const CatalogueEntry& e) {
   return std::to_string(std::int64_t{shown} * e.shownFactor / e.shownScale);
 }
 
-// A bracketed text (the FHeader) is edited without its brackets.
-std::string Unbracketed(std::string text, const CatalogueEntry& e) {
-  return e.bracketed && text.size() >= 2 ? text.substr(1, text.size() - 2) : text;
-}
-
 // What a text field stores for its text.
 std::string StoredText(const CatalogueEntry& e, const QString& shown) { return SavedText(e, ToWindows(shown)); }
 
@@ -144,12 +139,12 @@ LimitedLineEdit* PageBinder::Bind(LimitedLineEdit* edit, std::string_view sectio
   Add(std::move(entry),
       {.field = edit,
        .show = [edit](const CatalogueEntry& e,
-                      const std::string& v) { edit->SetProgramText(FromWindows(Unbracketed(v, e))); },
+                      const std::string& v) { edit->SetProgramText(FromWindows(Unbracketed(e, v))); },
        .shown = [edit, compared](const CatalogueEntry& e,
                                  const std::string&) { return compared(StoredText(e, edit->text())); },
        .formOf =  // the text the field shows for `v`, as it would store it
        [compared](const CatalogueEntry& e, const std::string& v, const std::string&) {
-         return compared(StoredText(e, FromWindows(Unbracketed(v, e))));
+         return compared(StoredText(e, FromWindows(Unbracketed(e, v))));
        },
        .store = [edit](const CatalogueEntry& e, Config& c) { e.put(c, StoredText(e, edit->text())); }},
       [edit](std::function<void()> changed) { QObject::connect(edit, &QLineEdit::textChanged, edit, changed); });

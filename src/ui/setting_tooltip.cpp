@@ -84,9 +84,8 @@ class SettingFacts {
   }
 
   QString DefaultShown(const std::string& value) const {
-    return e_.kind == CatalogueEntry::Kind::Integer ? Shown(std::stoll(value))
-           : e_.bracketed                           ? FromWindows(value).mid(1).chopped(1)  // the brackets are fixed
-                                                    : FromWindows(value);
+    if (e_.kind == CatalogueEntry::Kind::Integer) return Shown(std::stoll(value));
+    return FromWindows(Unbracketed(e_, value));  // the brackets are fixed
   }
 
   QString WithDefault(const QString& facts) const {

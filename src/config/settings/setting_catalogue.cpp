@@ -357,9 +357,7 @@ CheckedValue CheckReal(const CatalogueEntry& e, std::string_view text) {
 CheckedValue CheckText(const CatalogueEntry& e, std::string_view text) {
   if (text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos)
     return Refused(e, "a value may not hold a line break or NUL");
-  if (e.bracketed && text.size() >= 2 && text.front() == '[' && text.back() == ']')
-    text = text.substr(1, text.size() - 2);
-  std::string value = InCase(std::string(text), e.textCase);
+  std::string value = InCase(Unbracketed(e, std::string(text)), e.textCase);
   const std::size_t width = e.width == 0 ? kMaxValueLength : e.width;
   if (value.size() > width)
     return Refused(e, "at most " + std::to_string(width) + " characters; this has " + std::to_string(value.size()));
@@ -397,9 +395,14 @@ std::string UnmetDependency(const SettingCatalogue& catalogue, const Config& con
   return {};
 }
 
+std::string Unbracketed(const CatalogueEntry& e, std::string text) {
+  if (e.bracketed && text.size() >= 2 && text.front() == '[' && text.back() == ']')
+    return text.substr(1, text.size() - 2);
+  return text;
+}
+
 std::string SavedText(const CatalogueEntry& e, std::string text) {
-  std::string def = e.defaultValue;
-  if (e.bracketed && def.size() >= 2) def = def.substr(1, def.size() - 2);
+  const std::string def = Unbracketed(e, e.defaultValue);
   const TextSaving saving{
       .width = e.width, .upper = e.typedUpper, .emptyGivesDefault = e.emptyGivesDefault, .def = def};
   text = SavedText(saving, std::move(text));

@@ -96,6 +96,8 @@ struct CheckedValue {
 // point or a comma. An integer must be one the window can show.
 CheckedValue CheckSettingValue(const CatalogueEntry& entry, std::string_view text);
 
+// A bracketed text (the FHeader) without its square brackets; any other as it is.
+std::string Unbracketed(const CatalogueEntry& e, std::string text);
 // What OK stores for the text the window holds for `e` (Windows-1252; a bracketed one without
 // its brackets): the one rule of the declaration, which save all also applies to the records.
 std::string SavedText(const CatalogueEntry& e, std::string text);

@@ -7,6 +7,7 @@
 #include "config/ini/ini_document.h"
 #include "config/ini/ini_file.h"
 #include "config/sections/mailbox_section.h"
+#include "config/store/sections.h"
 #include "fuzz_dir.h"
 
 namespace {
@@ -31,12 +32,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string windows(trv::TrimIniBlanks(trv::ClosedTimeValue(config.ClosedTimes)));
   // A list longer than a value can be is cut when read back; the dialog never makes one.
   if (windows.size() > trv::kMaxValueLength) return 0;
-  trv::WriteMailboxSection(config);
+  trv::WriteSection(config, trv::SectionId::Mailbox);
   if (WindowsRead(dir) != windows) Broken("the closed times read back differently");
   const std::string saved = dir.Ini();
   trv::Config again = dir.MakeConfig();
   trv::ReadMailboxSection(again);
-  trv::WriteMailboxSection(again);
+  trv::WriteSection(again, trv::SectionId::Mailbox);
   if (dir.Ini() != saved) Broken("an unchanged save changed the file");
   return 0;
 }

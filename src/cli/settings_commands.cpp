@@ -145,19 +145,11 @@ void RefuseWhatTheNextReadChanges(TIniFile& ini, const Config& config, const Fin
   if (written.empty()) return;
   Config next(config.Files, {.readOnly = true});
   Findings findings;
-  Findings* const target = ini.FindingsTarget();
-  ini.SetFindings(&findings);
-  ini.HoldWrites(true);
-  try {
+  {
+    const TracelessRead traceless(&ini, &findings);
     const ActionScope scope(next, &ini);
     Load(next);
-  } catch (...) {
-    ini.HoldWrites(false);
-    ini.SetFindings(target);
-    throw;
   }
-  ini.HoldWrites(false);
-  ini.SetFindings(target);
   const SettingCatalogue catalogue = MakeSettingCatalogue(config), read = MakeSettingCatalogue(next);
   for (const CatalogueEntry& e : catalogue) {
     if (!e.get ||
@@ -192,12 +184,10 @@ int ChangeSettings(const std::string& programDir, bool dryRun, CommandStreams io
   if (!config) return kUsage;
   auto body = [&](TIniFile& ini) {
     Findings loaded;
-    Findings* const target = ini.FindingsTarget();
-    ini.SetFindings(&loaded);
-    ini.HoldWrites(true);  // what loading would add is not this command's change
-    Load(*config);
-    ini.HoldWrites(false);
-    ini.SetFindings(target);
+    {
+      const TracelessRead traceless(&ini, &loaded);  // what loading would add is not this command's change
+      Load(*config);
+    }
     const SaveImage before = SaveImage::Of(*config);
     change(*config);
     ApplySavedForms(*config);  // written as OK writes what the next read makes of them

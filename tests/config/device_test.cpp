@@ -4,6 +4,7 @@
 #include "config/sections/device_section.h"
 #include "config/settings/setting_catalogue.h"
 #include "config/store/config.h"
+#include "config/store/sections.h"
 #include "test_util.h"
 
 namespace trv {
@@ -59,7 +60,7 @@ TEST_F(DeviceTest, ANameWithACommaIsNeverWrittenIntoTheLine) {
   for (std::string TncEntry::*field : {&TncEntry::Driver, &TncEntry::IniBlock, &TncEntry::DeiBlock}) {
     TncEntry kept = c.TncTable[0];
     c.TncTable[0].*field = "A,B";
-    EXPECT_THROW(WriteDeviceSection(c), IniInputError);
+    EXPECT_THROW(WriteSection(c, SectionId::Device), IniInputError);
     EXPECT_EQ(p.Ini(), before);
     c.TncTable[0] = kept;
   }
@@ -137,12 +138,12 @@ TEST_F(DeviceTest, WriteRenumbersAndTerminatesInPlace) {
   p.SetIni("[DEVICE]\r\nA=1,128,1200,2,1,1,1,I,D\r\nB=2,128,1200,2,1,1,1,I,D\r\n[NEXT]\r\nx=1\r\n");
   Config c = p.MakeConfig();
   ReadDeviceSection(c);
-  WriteDeviceSection(c);
+  WriteSection(c, SectionId::Device);
   EXPECT_EQ(p.Ini(),
             "[DEVICE]\r\nTNC0=1,128,1200,2,1,1,1.000,I,D,0,0,TNC2.TNC\r\n"
             "TNC1=2,128,1200,2,1,1,1.000,I,D,0,0,TNC2.TNC\r\nTNC2=END OF BLOCK\r\n[NEXT]\r\nx=1\r\n");
   c.TncCount = 0;
-  WriteDeviceSection(c);
+  WriteSection(c, SectionId::Device);
   EXPECT_EQ(p.Ini(), "[DEVICE]\r\nTNC0=END OF BLOCK\r\n[NEXT]\r\nx=1\r\n");
 }
 

@@ -34,7 +34,7 @@ TEST(OtherWriters, AWriteBeforeOurRenameRunsTheOperationAgainAndKeepsBoth) {
     test::ScriptedWriter writer({.interferences = 1, .interfere = [&] { theirs(p); }});
     Config c = p.MakeConfig({.writer = &writer});
     c.Station.Call = "DK0NEW";
-    WriteStationSection(c);
+    WriteSection(c, SectionId::Station);
     EXPECT_EQ(p.Ini(), "[STATION]\r\nCALL=DK0NEW\r\nQTH=JN59IL\r\n[PROFILE]\r\nsaved=by the terminal program\r\n");
   }
 }
@@ -47,7 +47,7 @@ TEST(OtherWriters, AFileThatKeepsChangingIsAWriteErrorAndKeepsTheirBytes) {
   Config c = p.MakeConfig({.writer = &writer});
   c.Station.Call = "DK0NEW";
   try {
-    WriteStationSection(c);
+    WriteSection(c, SectionId::Station);
     FAIL() << "no error";
   } catch (const IniWriteError& e) {
     EXPECT_STREQ(e.what(), "nach C:\\TARVO.INI kann nicht geschrieben werden");
@@ -81,7 +81,7 @@ TEST(OtherWriters, ARunAgainStartsFromTheRecordsAsTheyWereBeforeIt) {
   RunAction(c, [&](TIniFile&) {
     ReadMailboxSection(c);
     c.Station.Call = "DK0NEW";
-    WriteStationSection(c);
+    WriteSection(c, SectionId::Station);
   });
   EXPECT_EQ(writer.calls, 2);
   EXPECT_EQ(c.ClosedTimes.Count(), 2);

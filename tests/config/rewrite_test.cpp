@@ -53,7 +53,7 @@ TEST(InPlace, CommentsInAndAroundDeviceAndBlocksStay) {
             "; ===== sound =====\r\n[DEFINI]"))
       << p.Ini();
   c.TncCount = 0;
-  WriteDeviceSection(c);
+  WriteSection(c, SectionId::Device);
   EXPECT_TRUE(Holds(p.Ini(), "[DEVICE]\r\n; my 2m TNC\r\nTNC0=END OF BLOCK\r\n\r\n; 70cm\r\n; ===== sound =====\r\n"))
       << p.Ini();
 

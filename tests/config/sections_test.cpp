@@ -28,7 +28,6 @@ std::unique_ptr<TIniFile> OpenConfigFile(const Config& config) {
   const IniTransactionFile file = ConfigTransactionFile(config);
   auto ini = std::make_unique<TIniFile>(file.hostPath, file.shownPath, &file.writer, &file.reader);
   ini->SetFindings(file.findings);
-  ini->SetReadOnly(config.Options.readOnly);
   return ini;
 }
 
@@ -103,7 +102,7 @@ TEST(Station, UpperCasesAndCuts) {
   EXPECT_EQ(c.Station.Call, "NOCALL");
   EXPECT_EQ(c.Station.Qth, "JN59IL");
   c.Station.Call = "dl2xyz";  // written as held
-  WriteStationSection(c);
+  WriteSection(c, SectionId::Station);
   EXPECT_EQ(p.Ini(), "[STATION]\r\nCALL=dl2xyz\r\nQTH=JN59IL\r\n");
 }
 
@@ -132,7 +131,7 @@ TEST(Dir, ValuesAreKeptAsWrittenAndOtherKeysStay) {
   EXPECT_EQ(c.Dirs.GetImportDir(), "C:\\MAIL\\IMPORT\\");  // not under the configured mailbox
   EXPECT_EQ(asked[7], "C:\\BOX\\SF\\");
   EXPECT_TRUE(fs::is_directory(p.dir.path() / "BOX" / "BC"));
-  WriteDirSection(c);
+  WriteSection(c, SectionId::Dir);
   EXPECT_EQ(p.Ini(),
             "[DIR]\r\nX=keep\r\nMD=C:\\BOX\\\r\nRD=MAIL\\\r\nWD=\r\nID=C:\\MAIL\\IMPORT\\\r\n"
             "PD=C:\\7PLUS\\\r\nSD=C:\\WAV\\\r\nTD=C:\\TEMP\\\r\n");
@@ -152,7 +151,7 @@ TEST(Display, RangesAndDefaults) {
   EXPECT_EQ(c.Display.MaxTXLines, 50);
   p.SetIni("");
   ReadDisplaySection(c);
-  WriteDisplaySection(c);
+  WriteSection(c, SectionId::Display);
   EXPECT_EQ(p.Ini(), "[DISPLAY]\r\nETD=1\r\nSBL=100\r\nMEL=50\r\nSAVERX=1\r\nSAVETX=1\r\nEDITBB=1\r\nRXBB=0\r\n");
 }
 
@@ -176,7 +175,7 @@ TEST(Extra, DefaultsAndWriteOrder) {
   EXPECT_EQ(x.SuppressBin, -1);
   EXPECT_TRUE(x.LoadSpy && x.LoadMailbox && x.MultiLineToolbar);
   EXPECT_FALSE(x.LoadBroadcast || x.LoadDigiInfo || x.DelayedDisplay);
-  WriteExtraSection(c);
+  WriteSection(c, SectionId::Extra);
   EXPECT_EQ(p.Ini(),
             "[EXTRA]\r\nPWBOX=1\r\nOLCSOUND=0\r\nOWN=x\r\nNODECALL=NOCALL-9\r\nNODETO=60\r\n"
             "PROMPT=(%CCALL ) de %Call >\r\nFORTUNE=FORTUNE.DL\r\nDLINK=0\r\nSPY=1\r\nBOX=1\r\nLBROAD=0\r\n"
@@ -213,7 +212,7 @@ TEST(Mailbox, DefaultsAndRoundTrip) {
   EXPECT_EQ(c.FHeaderText.GetFHeader(), "[NOCALL NONAMECITY]");
   EXPECT_EQ(c.Mailbox.Timeout, 900);
   EXPECT_EQ(c.ClosedTimes.Count(), 0);
-  WriteMailboxSection(c);
+  WriteSection(c, SectionId::Mailbox);
   EXPECT_EQ(p.Ini(),
             "[EXTRA]\r\nPWBOX=0\r\n[MAILBOX]\r\nBOXCALL=NOCALL-7\r\nHPATH=\r\nFHEADER=NOCALL NONAMECITY\r\n"
             "SYSMTO=XNET\r\nDEFBOARD=\r\nDEFLT=20\r\nGARBAT=300\r\nRESTART=0\r\nTIMEOUT=15\r\nMOBID=15000\r\n"
@@ -235,7 +234,7 @@ TEST(Mailbox, RangesCutsAndBlinkSwitch) {
   EXPECT_EQ(c.Mailbox.BoxCall, "DB0XYZ");
   EXPECT_EQ(c.Mailbox.HPath, "#bay.deu");
   EXPECT_EQ(c.Mailbox.DefaultBoard, "ALLEBOAR");
-  WriteMailboxSection(c);
+  WriteSection(c, SectionId::Mailbox);
   auto ini = OpenConfigFile(c);
   EXPECT_EQ(ini->ReadString("MAILBOX", "FHEADER", ""), std::string(25, 'f'));
   EXPECT_EQ(ini->ReadString("MAILBOX", "TIMEOUT", ""), "60");
@@ -284,7 +283,7 @@ TEST(Color, EveryScreenElementReadsWritesAndListsItsOwnKeys) {
   for (ColorEntry& e : read.ColorTable)  // the writer takes what the page left, not what was read
     for (std::int16_t* side : {&e.Fg, &e.Bg})
       if (*side >= 0) *side = static_cast<std::int16_t>((*side + 1) % 16);
-  WriteColorSection(read);
+  WriteSection(read, SectionId::Color);
   auto written = OpenConfigFile(read);
   const SettingCatalogue catalogue = MakeSettingCatalogue(read);
   for (const ElementKeys& k : kElementKeys) {
@@ -327,7 +326,7 @@ TEST(Color, OldHeaderKeysAndUnusableValues) {
   EXPECT_EQ(c.ColorTable[0].Bg, 12);
   EXPECT_EQ(c.ColorTable[11].Bg, 15);
   c.ColorTable[4].Fg = 3;
-  WriteColorSection(c);
+  WriteSection(c, SectionId::Color);
   auto ini = OpenConfigFile(c);
   std::vector<std::string> keys;
   ini->ReadSection("COLOR", keys);

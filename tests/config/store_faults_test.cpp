@@ -36,7 +36,7 @@ TEST(ReadErrors, RefuseEveryOperationWithTheFileAndTheCause) {
   test::ScriptedWriter writer({.passes = 100});
   Config c = p.MakeConfig({.writer = &writer, .reader = &reader});
   try {
-    WriteStationSection(c);
+    WriteSection(c, SectionId::Station);
     FAIL() << "no error";
   } catch (const IniReadError& e) {
     EXPECT_STREQ(e.what(), "von C:\\TARVO.INI kann nicht gelesen werden");
@@ -72,7 +72,7 @@ TEST(OddFiles, AnythingButARegularFileIsRefusedAndNothingIsCreated) {
     ASSERT_EQ(errors.size(), 1u) << kind;
     EXPECT_EQ(errors[0], "von C:\\TARVO.INI kann nicht gelesen werden") << kind;
     try {
-      WriteStationSection(c);
+      WriteSection(c, SectionId::Station);
       FAIL() << kind;
     } catch (const IniReadError& e) {
       EXPECT_EQ(e.Cause(), "not a regular file") << kind;

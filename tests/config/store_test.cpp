@@ -114,7 +114,7 @@ TEST(Store, FileNameIsFoundWithoutRegardToCase) {
   Config c = p.MakeConfig();
   ReadStationSection(c);
   EXPECT_EQ(c.Station.Call, "DL9LOW");
-  WriteStationSection(c);
+  WriteSection(c, SectionId::Station);
   EXPECT_FALSE(fs::exists(p.IniPath()));
   EXPECT_NE(test::ReadFile(p.dir / "tarvo.ini").find("QTH=JN59IL"), std::string::npos);
 }
@@ -141,7 +141,7 @@ TEST(Store, ADirectoryThatRefusesNewFilesRefusesTheWriteAndTheFileIsNeverCut) {
   Config c = p.MakeConfig();
   ReadStationSection(c);
   c.Station.Call = "DK0NEW";
-  EXPECT_THROW(WriteStationSection(c), IniWriteError);
+  EXPECT_THROW(WriteSection(c, SectionId::Station), IniWriteError);
   std::system(("chattr -i '" + dir + "'").c_str());
   EXPECT_EQ(p.Ini(), old);
 }
@@ -150,7 +150,7 @@ TEST(Store, AProgramDirectoryOnNoDriveCannotBeWritten) {
   Config c(HostFileSystem(DriveTable(), "Q:\\TARVO\\"));
   ReadStationSection(c);
   EXPECT_EQ(c.Station.Call, "NOCALL");
-  EXPECT_THROW(WriteStationSection(c), IniWriteError);
+  EXPECT_THROW(WriteSection(c, SectionId::Station), IniWriteError);
 }
 
 TEST(Store, ReadOnlyMountIsRefused) {
@@ -163,7 +163,7 @@ TEST(Store, ReadOnlyMountIsRefused) {
   Config c(HostFileSystem(DriveTable({{'C', mountPoint.string()}}), "C:\\"));
   ReadStationSection(c);
   c.Station.Call = "DK0NEW";
-  EXPECT_THROW(WriteStationSection(c), IniWriteError);
+  EXPECT_THROW(WriteSection(c, SectionId::Station), IniWriteError);
   EXPECT_EQ(test::ReadFile((mountPoint / "TARVO.INI").string()), "[STATION]\r\nCALL=DL1ABC\r\n");
   ::umount(mountPoint.c_str());
 }

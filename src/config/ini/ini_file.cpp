@@ -16,25 +16,6 @@ std::string_view WithoutTrailingSpaces(std::string_view text) {
   return text;
 }
 
-void CheckName(std::string_view name, bool isKey) {
-  if (name.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos)
-    throw IniInputError("a name may not hold a line break or NUL");
-  if (isKey &&
-      (name.find('=') != std::string_view::npos || (!name.empty() && (name.front() == ';' || name.front() == '['))))
-    throw IniInputError("a key name may not hold '=' or start with ';' or '[': " + std::string(name));
-  if (TrimIniBlanks(name).size() != name.size() || name.empty())
-    throw IniInputError("a name may not be empty or start or end with blanks");
-}
-
-void CheckValue(std::string_view value) {
-  if (value.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos)
-    throw IniInputError("a value may not hold a line break or NUL");
-  // What the next read would cut is never written.
-  if (value.size() > kMaxValueLength)
-    throw IniInputError("a value may be at most " + std::to_string(kMaxValueLength) +
-                        " characters long; this one has " + std::to_string(value.size()));
-}
-
 // Keeps the names whose bytes, each with a terminating zero, fit in the listing buffer.
 void AppendLimited(const std::vector<std::string>& names, std::vector<std::string>& list) {
   std::size_t used = 0;
@@ -54,7 +35,7 @@ TIniFile::TIniFile(std::string hostPath, std::string shownPath, FileWriter* writ
       reader_(ReaderOrDefault(reader)) {}
 
 void TIniFile::Load() {
-  if (validateOnly_ || hostPath_.empty()) {
+  if (hostPath_.empty()) {
     document_.emplace(IniDocument::Parse({}));
     return;
   }
@@ -80,10 +61,7 @@ void TIniFile::CheckWritable() {
 }
 
 std::optional<std::string_view> TIniFile::RawValue(std::string_view section, std::string_view key) {
-  const auto inDocument = Document().RawValue(section, key);
-  for (const HeldValue& held : held_)
-    if (EqualNoCase1252(held.section, section) && EqualNoCase1252(held.key, key)) return held.value;
-  return inDocument;
+  return Document().RawValue(section, key);
 }
 
 std::optional<std::string> TIniFile::ReadValue(std::string_view section, std::string_view key) {
@@ -119,28 +97,23 @@ bool TIniFile::ReadBool(std::string_view section, std::string_view key, bool def
 bool TIniFile::HasKey(std::string_view section, std::string_view key) { return RawValue(section, key).has_value(); }
 
 void TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-  const auto raw = validateOnly_ ? std::nullopt : RawValue(section, key);
+  const auto raw = RawValue(section, key);
   const bool readsSo = raw && ReadableValue(*raw) == value;
-  Write(section, key, value, readsSo ? value : TrimIniBlanks(value));
+  CheckIniValue(value);
+  Write(section, key, readsSo ? value : TrimIniBlanks(value));
 }
 
 void TIniFile::WriteStringAsIs(std::string_view section, std::string_view key, std::string_view value) {
-  Write(section, key, value, value);
+  CheckIniValue(value);
+  Write(section, key, value);
 }
 
-void TIniFile::Write(std::string_view section, std::string_view key, std::string_view value, std::string_view handed) {
-  CheckName(section, false);
-  CheckName(key, true);
-  CheckValue(value);
+void TIniFile::Write(std::string_view section, std::string_view key, std::string_view value) {
+  CheckIniName(section, false);
+  CheckIniName(key, true);
   CheckWritable();
-  if (recorder_ != nullptr)
-    recorder_->push_back(IniWrite{std::string(section), std::string(key), std::string(value), {}});
-  if (validateOnly_) return;
-  if (readOnly_ || holding_) {
-    held_.insert(held_.begin(), HeldValue{std::string(section), std::string(key), WritableValue(handed)});
-    return;
-  }
-  dirty_ = Document().SetValue(section, key, handed) || dirty_;
+  AddWhatReadingAdds();
+  dirty_ = Document().SetValue(section, key, value) || dirty_;
 }
 
 void TIniFile::WriteInteger(std::string_view section, std::string_view key, std::int32_t value) {
@@ -151,16 +124,11 @@ void TIniFile::WriteBool(std::string_view section, std::string_view key, bool va
   WriteString(section, key, value ? "1" : "0");
 }
 
-void TIniFile::RewriteSection(std::string_view section, const std::vector<std::pair<std::string, std::string>>& keys) {
-  CheckName(section, false);
-  for (const auto& [key, value] : keys) {
-    CheckName(key, true);
-    CheckValue(value);
-  }
+void TIniFile::RewriteSection(std::string_view section, const IniKeys& keys) {
+  CheckIniWrite(IniWrite::Section(section, keys));
   CheckWritable();
-  if (recorder_ != nullptr) recorder_->push_back(IniWrite{std::string(section), {}, {}, keys});
-  if (Holds()) return;
-  std::vector<std::pair<std::string, std::string>> handed = keys;  // as WriteString hands values down
+  AddWhatReadingAdds();
+  IniKeys handed = keys;  // as WriteString hands values down
   for (auto& [key, value] : handed) {
     const auto raw = Document().RawValue(section, key);
     if (!raw || ReadableValue(*raw) != value) value = std::string(TrimIniBlanks(value));
@@ -175,10 +143,23 @@ void TIniFile::Apply(const IniWrite& write) {
     WriteString(write.section, write.key, write.value);
 }
 
-void TIniFile::HoldWrites(bool hold) {
-  if (hold) Document();  // read (and locked) before anything is held
-  holding_ = hold;
-  if (!hold) held_.clear();
+void TIniFile::AddOnRead(std::string_view section, std::string_view key, std::string_view value) {
+  CheckIniWrite(IniWrite::Text(section, key, value));
+  CheckWritable();  // a file that cannot be written cannot take it either
+  readAdds_.push_back(IniWrite::Text(section, key, value));
+}
+
+void TIniFile::AddWhatReadingAdds() {
+  if (readAdds_.empty()) return;
+  IniWrites adds;
+  adds.swap(readAdds_);
+  for (const IniWrite& add : adds)
+    if (ReadableValue(RawValue(add.section, add.key).value_or("")).empty()) Apply(add);
+}
+
+std::string TIniFile::Result() {
+  AddWhatReadingAdds();
+  return Document().Serialize();
 }
 
 void TIniFile::ReadSections(std::vector<std::string>& list) {
@@ -215,19 +196,22 @@ void TIniFile::ReadSectionValues(std::string_view section, std::vector<std::stri
 }
 
 void TIniFile::EraseSection(std::string_view section) {
-  if (!Document().HasSection(section) || Holds()) return;
+  if (!Document().HasSection(section)) return;
   CheckWritable();
+  AddWhatReadingAdds();
   dirty_ = Document().EraseSection(section) || dirty_;
 }
 
 void TIniFile::DeleteKey(std::string_view section, std::string_view key) {
-  if (!Document().RawValue(section, key) || Holds()) return;
+  if (!Document().RawValue(section, key)) return;
   CheckWritable();
+  AddWhatReadingAdds();
   dirty_ = Document().EraseKey(section, key) || dirty_;
 }
 
 TIniFile::CommitResult TIniFile::Commit(bool last) {
-  if (!dirty_ || Holds()) return CommitResult::Unchanged;
+  AddWhatReadingAdds();
+  if (!dirty_) return CommitResult::Unchanged;
   if (document_->SameAsRead()) return CommitResult::Unchanged;  // edits that undid each other
   if (hostPath_.empty()) throw IniWriteError(shownPath_, "the path is on no drive of this machine");
   if (beforeReplace_) beforeReplace_(document_->Bytes(), identity_);

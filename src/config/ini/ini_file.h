@@ -3,6 +3,7 @@
 // first call needs it and parsed once; changes are kept until they are written, as one
 // atomic replacement. A TIniFile lives for one operation: nothing is kept between
 // operations, since another program may change the file at any time.
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "config/ini/ini_document.h"
+#include "config/ini/ini_write.h"
 #include "platform/file_identity.h"
 
 namespace trv {
@@ -38,18 +40,6 @@ struct Finding {
 };
 using Findings = std::vector<Finding>;
 
-// One write that save all makes: a key's value, or a whole section's keys (`key` empty, the
-// keys joined as "KEY=VALUE" lines in `value`).
-struct IniWrite {
-  std::string section;
-  std::string key;
-  std::string value;
-  std::vector<std::pair<std::string, std::string>> keys;
-  bool WholeSection() const { return key.empty(); }
-  bool operator==(const IniWrite&) const = default;
-};
-using IniWrites = std::vector<IniWrite>;
-
 class TIniFile {
  public:
   // `hostPath` is where the file is on disk (empty: on no drive of this machine, reads as
@@ -73,7 +63,7 @@ class TIniFile {
   void WriteBool(std::string_view section, std::string_view key, bool value);
   // Rewrites the first section of that name in place with these keys (IniDocument::RewriteSection);
   // values lose the blanks at their ends as with WriteString.
-  void RewriteSection(std::string_view section, const std::vector<std::pair<std::string, std::string>>& keys);
+  void RewriteSection(std::string_view section, const IniKeys& keys);
 
   void ReadSections(std::vector<std::string>& list);
   void ReadSection(std::string_view section, std::vector<std::string>& list);
@@ -92,21 +82,23 @@ class TIniFile {
   // Commit for callers that do not run again: a changed file is a write error.
   void UpdateFile();
 
-  // Read-only: writes are kept in memory, where the reads of this object see them; the
-  // document stays as the file is, so line numbers stay those of the file.
-  void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
-  // Validate-only: the file is not read; writes check their names and values and are dropped.
-  void SetValidateOnly(bool validateOnly) { validateOnly_ = validateOnly; }
-  // The file as it was read, and as it would be written now.
+  // The file as it was read, and as it would be written now (with what reading adds).
   const std::string& OriginalBytes() { return Document().Bytes(); }
-  std::string Result() { return Document().Serialize(); }
-  // Every write is also recorded here (with validate-only: only recorded).
-  void SetRecorder(IniWrites* recorder) { recorder_ = recorder; }
-  // Plays a recorded write on this file.
+  std::string Result();
+  // Plays a write on this file: a key's value as WriteString writes it, or a whole section
+  // as RewriteSection does.
   void Apply(const IniWrite& write);
-  // While held, writes stay in memory where the reads of this object see them; letting go
-  // drops them, and the file is as it was before.
-  void HoldWrites(bool hold);
+  // A key that reading adds to the file where it is missing or empty (the per-port colour
+  // keys). Until the next write, the document stays as read (reads do not see the key, line
+  // numbers stay those of the file); that write (or Commit, or Result) first adds each such key
+  // that still reads empty.
+  void AddOnRead(std::string_view section, std::string_view key, std::string_view value);
+  // What reading has added so far; dropping back to an earlier count forgets the later ones
+  // (a second read of the same file adds nothing of its own).
+  std::size_t ReadAddsCount() const { return readAdds_.size(); }
+  void DropReadAddsFrom(std::size_t count) { readAdds_.resize(std::min(count, readAdds_.size())); }
+  // Adds now what reading asked to add, as the next write would.
+  void AddWhatReadingAdds();
   // Runs just before the file is replaced, with the bytes and identity of the file as read;
   // it may throw to refuse the write.
   void SetBeforeReplace(std::function<void(std::string_view, const FileIdentity&)> hook) {
@@ -133,17 +125,10 @@ class TIniFile {
   IniDocument& Document();
   void Load();
   void CheckWritable();
-  // `value` as given to the write (recorded so), `handed` as it goes into the file.
-  void Write(std::string_view section, std::string_view key, std::string_view value, std::string_view handed);
+  void Write(std::string_view section, std::string_view key, std::string_view value);
   // The value as read (NUL cut and quotes stripped) with the cuts reported; empty when missing.
   std::optional<std::string> ReadValue(std::string_view section, std::string_view key);
   std::optional<std::string_view> RawValue(std::string_view section, std::string_view key);
-  bool Holds() const { return readOnly_ || validateOnly_ || holding_; }
-
-  struct HeldValue {
-    std::string section, key, value;
-  };
-
   std::string hostPath_;
   std::string shownPath_;
   FileWriter& writer_;
@@ -153,11 +138,7 @@ class TIniFile {
   bool utf16_ = false;
   bool dirty_ = false;
   Findings* findings_ = nullptr;
-  bool readOnly_ = false;
-  bool validateOnly_ = false;
-  bool holding_ = false;
-  std::vector<HeldValue> held_;  // read-only and held writes
-  IniWrites* recorder_ = nullptr;
+  IniWrites readAdds_;
   std::function<void(std::string_view, const FileIdentity&)> beforeReplace_;
 };
 

@@ -29,7 +29,6 @@ void RunIniTransaction(const IniTransactionFile& file, IniTransactionKind kind, 
     // The read, at the body's first call that needs the file.
     TIniFile ini(file.hostPath, file.shownPath, &file.writer, &file.reader);
     ini.SetFindings(file.findings);
-    ini.SetReadOnly(kind == IniTransactionKind::Read);
     // The body.
     steps.body(ini);
     if (!writes) return;

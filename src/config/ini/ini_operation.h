@@ -31,7 +31,7 @@ enum class IniTransactionKind {
   // changed, and runs again when another program wrote the file meanwhile.
   Write,
   // No lock: removes the temporary files killed runs left when the folder is free at once;
-  // writes stay in memory, where the body's reads see them.
+  // nothing is written.
   Read,
   // As Read, but the body's writes go into the text of the file, which is never written.
   DryRun,

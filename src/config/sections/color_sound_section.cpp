@@ -9,8 +9,10 @@
 namespace trv {
 namespace {
 
-std::int16_t& Side(Config& config, ScreenElement element, bool foreground) {
-  ColorEntry& entry = config.ColorTable[static_cast<std::size_t>(element)];
+// The colour index of one side of a screen element (const or not, as the config is).
+template <class C>
+auto& Side(C& config, ScreenElement element, bool foreground) {
+  auto& entry = config.ColorTable[static_cast<std::size_t>(element)];
   return foreground ? entry.Fg : entry.Bg;
 }
 
@@ -21,12 +23,11 @@ std::int16_t ReadColor(TIniFile& ini, std::string_view key, std::int32_t def) {
 // A per-port header key: added with the shared header's value when it is missing or empty.
 std::int16_t ReadPortKey(TIniFile& ini, const ColorSide& side, std::int32_t headerValue) {
   const std::string key(side.key);
-  if (ini.ReadString(kColorSection, key, "").empty()) {
-    ini.Report(kColorSection, key, "missing; reading adds " + key + "=" + std::to_string(headerValue),
-               FindingKind::Added);
-    ini.WriteString(kColorSection, key, std::to_string(headerValue));
-  }
-  return ReadColor(ini, key, side.def);
+  if (!ini.ReadString(kColorSection, key, "").empty()) return ReadColor(ini, key, side.def);
+  ini.Report(kColorSection, key, "missing; reading adds " + key + "=" + std::to_string(headerValue),
+             FindingKind::Added);
+  ini.AddOnRead(kColorSection, key, std::to_string(headerValue));
+  return static_cast<std::int16_t>(headerValue);
 }
 
 // The values of the shared header keys, for the per-port keys that are missing.
@@ -63,15 +64,15 @@ void ReadColorSection(Config& config) {
   });
 }
 
-void WriteColorSection(Config& config) {
-  RunOperation(config, [&](TIniFile& ini) {
-    for (ScreenElement element : kColorWriteOrder) {
-      const ScreenElementColors& colors = ColorsOf(element);
-      for (bool fg : {true, false})
-        if (const ColorSide& side = fg ? colors.fg : colors.bg; side.Own())
-          ini.WriteInteger(kColorSection, side.key, Side(config, element, fg));
-    }
-  });
+IniWrites ColorSectionWrites(const Config& config) {
+  IniWrites writes;
+  for (ScreenElement element : kColorWriteOrder) {
+    const ScreenElementColors& colors = ColorsOf(element);
+    for (bool fg : {true, false})
+      if (const ColorSide& side = fg ? colors.fg : colors.bg; side.Own())
+        writes.push_back(IniWrite::Integer(kColorSection, side.key, Side(config, element, fg)));
+  }
+  return writes;
 }
 
 void ReadSoundSection(Config& config) {
@@ -86,12 +87,13 @@ void ReadSoundSection(Config& config) {
   });
 }
 
-void WriteSoundSection(Config& config) {
-  RunOperation(config, [&](TIniFile& ini) {
-    const SoundSettings& s = config.Sound;
-    for (int i = 0; i < kWaveCount; ++i) ini.WriteString(kSoundSection, kWaveKeys[i].key, s.WaveFiles[i]);
-    WriteSettings<SoundSettings>(ini, kSoundSwitches, s);
-  });
+IniWrites SoundSectionWrites(const Config& config) {
+  IniWrites writes;
+  const SoundSettings& s = config.Sound;
+  for (int i = 0; i < kWaveCount; ++i)
+    writes.push_back(IniWrite::Text(kSoundSection, kWaveKeys[i].key, s.WaveFiles[i]));
+  AppendWrites<SoundSettings>(writes, kSoundSwitches, s);
+  return writes;
 }
 
 }  // namespace trv

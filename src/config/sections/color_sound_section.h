@@ -12,9 +12,11 @@ namespace trv {
 class Config;
 
 void ReadColorSection(Config& config);
-void WriteColorSection(Config& config);
+// The keys the section is written with, from the records as they are.
+IniWrites ColorSectionWrites(const Config& config);
 void ReadSoundSection(Config& config);
-void WriteSoundSection(Config& config);
+// The keys the section is written with, from the records as they are.
+IniWrites SoundSectionWrites(const Config& config);
 
 inline constexpr std::string_view kColorSection = "COLOR";
 inline constexpr std::string_view kSoundSection = "SOUND";

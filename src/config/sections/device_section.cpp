@@ -310,8 +310,8 @@ void ReadDeviceSection(Config& config) {
   });
 }
 
-void WriteDeviceSection(Config& config) {
-  std::vector<std::pair<std::string, std::string>> keys;
+IniWrites DeviceSectionWrites(const Config& config) {
+  IniKeys keys;
   for (std::int32_t i = 0; i < config.TncCount; ++i) {
     const TncEntry& e = config.TncTable[i];
     for (const std::string* name : {&e.Driver, &e.IniBlock, &e.DeiBlock})
@@ -320,7 +320,7 @@ void WriteDeviceSection(Config& config) {
     keys.emplace_back(TncKey(i), FormatTncLine(config.TncTable[i]));
   }
   keys.emplace_back(TncKey(config.TncCount), std::string(kEndOfBlock));
-  RunOperation(config, [&](TIniFile& ini) { ini.RewriteSection(kDeviceSection, keys); });
+  return {IniWrite::Section(kDeviceSection, std::move(keys))};
 }
 
 }  // namespace trv

@@ -18,7 +18,8 @@ namespace trv {
 class Config;
 
 void ReadDeviceSection(Config& config);
-void WriteDeviceSection(Config& config);
+// The keys the section is written with, from the records as they are.
+IniWrites DeviceSectionWrites(const Config& config);
 
 inline constexpr std::string_view kDeviceSection = "DEVICE";
 

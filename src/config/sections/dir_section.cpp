@@ -65,10 +65,10 @@ void ReadDirSection(Config& config) {
   });
 }
 
-void WriteDirSection(Config& config) {
-  RunOperation(config, [&](TIniFile& ini) {
-    for (const DirKey& k : DirKeys()) ini.WriteString(kDirSection, k.key, (config.Dirs.*k.get)());
-  });
+IniWrites DirSectionWrites(const Config& config) {
+  IniWrites writes;
+  for (const DirKey& k : DirKeys()) writes.push_back(IniWrite::Text(kDirSection, k.key, (config.Dirs.*k.get)()));
+  return writes;
 }
 
 }  // namespace trv

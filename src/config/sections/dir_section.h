@@ -28,6 +28,7 @@ const std::array<DirKey, 7>& DirKeys();
 const DirKey& DirKeyOf(std::string_view key);
 
 void ReadDirSection(Config& config);
-void WriteDirSection(Config& config);
+// The keys the section is written with, from the records as they are.
+IniWrites DirSectionWrites(const Config& config);
 
 }  // namespace trv

@@ -8,17 +8,20 @@ void ReadDisplaySection(Config& config) {
   RunOperation(config, [&](TIniFile& ini) { ReadSettings<DisplaySettings>(ini, kDisplaySettings, config.Display); });
 }
 
-void WriteDisplaySection(Config& config) {
-  RunOperation(config, [&](TIniFile& ini) { WriteSettings<DisplaySettings>(ini, kDisplaySettings, config.Display); });
+IniWrites DisplaySectionWrites(const Config& config) {
+  IniWrites writes;
+  AppendWrites<DisplaySettings>(writes, kDisplaySettings, config.Display);
+  return writes;
 }
 
 void ReadLanguageSection(Config& config) {
   RunOperation(config, [&](TIniFile& ini) { ReadSettings<LanguageSettings>(ini, kLanguageSettings, config.Language); });
 }
 
-void WriteLanguageSection(Config& config) {
-  RunOperation(config,
-               [&](TIniFile& ini) { WriteSettings<LanguageSettings>(ini, kLanguageSettings, config.Language); });
+IniWrites LanguageSectionWrites(const Config& config) {
+  IniWrites writes;
+  AppendWrites<LanguageSettings>(writes, kLanguageSettings, config.Language);
+  return writes;
 }
 
 }  // namespace trv

@@ -8,8 +8,10 @@ void ReadExtraSection(Config& config) {
   RunOperation(config, [&](TIniFile& ini) { ReadSettings<ExtraSettings>(ini, kExtraSettings, config.Extra); });
 }
 
-void WriteExtraSection(Config& config) {
-  RunOperation(config, [&](TIniFile& ini) { WriteSettings<ExtraSettings>(ini, kExtraSettings, config.Extra); });
+IniWrites ExtraSectionWrites(const Config& config) {
+  IniWrites writes;
+  AppendWrites<ExtraSettings>(writes, kExtraSettings, config.Extra);
+  return writes;
 }
 
 }  // namespace trv

@@ -53,7 +53,7 @@ std::string ClosedTimeText(std::int32_t time) {
   return text;
 }
 
-std::string ClosedTimeValue(TClosedTimeCol& list) {
+std::string ClosedTimeValue(const TClosedTimeCol& list) {
   std::string value;
   for (std::int32_t i = 0; i < list.Count(); ++i) {
     const ClosedTime* window = list.WindowAt(i);
@@ -80,13 +80,13 @@ void ReadMailboxSection(Config& config) {
   });
 }
 
-void WriteMailboxSection(Config& config) {
-  RunOperation(config, [&](TIniFile& ini) {
-    WriteSettings<MailboxSettings>(ini, kMailboxSettingsBeforeHeader, config.Mailbox);
-    ini.WriteString(kSection, "FHEADER", config.FHeaderText.HeaderText());
-    WriteSettings<MailboxSettings>(ini, kMailboxSettings, config.Mailbox);
-    ini.WriteString(kSection, "CLOSEDTIME", ClosedTimeValue(config.ClosedTimes));
-  });
+IniWrites MailboxSectionWrites(const Config& config) {
+  IniWrites writes;
+  AppendWrites<MailboxSettings>(writes, kMailboxSettingsBeforeHeader, config.Mailbox);
+  writes.push_back(IniWrite::Text(kSection, "FHEADER", config.FHeaderText.HeaderText()));
+  AppendWrites<MailboxSettings>(writes, kMailboxSettings, config.Mailbox);
+  writes.push_back(IniWrite::Text(kSection, "CLOSEDTIME", ClosedTimeValue(config.ClosedTimes)));
+  return writes;
 }
 
 }  // namespace trv

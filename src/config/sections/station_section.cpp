@@ -8,8 +8,10 @@ void ReadStationSection(Config& config) {
   RunOperation(config, [&](TIniFile& ini) { ReadSettings<StationSettings>(ini, kStationSettings, config.Station); });
 }
 
-void WriteStationSection(Config& config) {
-  RunOperation(config, [&](TIniFile& ini) { WriteSettings<StationSettings>(ini, kStationSettings, config.Station); });
+IniWrites StationSectionWrites(const Config& config) {
+  IniWrites writes;
+  AppendWrites<StationSettings>(writes, kStationSettings, config.Station);
+  return writes;
 }
 
 }  // namespace trv

@@ -137,20 +137,20 @@ void ReadSetting(TIniFile& ini, const TextSetting<R>& s, R& r) {
 }
 
 template <class R>
-void WriteSetting(TIniFile& ini, const FlagSetting<R>& s, const R& r) {
-  ini.WriteBool(s.section, s.key, r.*s.field);
+IniWrite WriteOf(const FlagSetting<R>& s, const R& r) {
+  return IniWrite::Flag(s.section, s.key, r.*s.field);
 }
 template <class R>
-void WriteSetting(TIniFile& ini, const WideFlagSetting<R>& s, const R& r) {
-  ini.WriteBool(s.section, s.key, r.*s.field != 0);
+IniWrite WriteOf(const WideFlagSetting<R>& s, const R& r) {
+  return IniWrite::Flag(s.section, s.key, r.*s.field != 0);
 }
 template <class R>
-void WriteSetting(TIniFile& ini, const IntSetting<R>& s, const R& r) {
-  ini.WriteInteger(s.section, s.key, r.*s.field / s.unit);
+IniWrite WriteOf(const IntSetting<R>& s, const R& r) {
+  return IniWrite::Integer(s.section, s.key, r.*s.field / s.unit);
 }
 template <class R>
-void WriteSetting(TIniFile& ini, const TextSetting<R>& s, const R& r) {
-  ini.WriteString(s.section, s.key, r.*s.field);
+IniWrite WriteOf(const TextSetting<R>& s, const R& r) {
+  return IniWrite::Text(s.section, s.key, r.*s.field);
 }
 
 // The flag of the table declared under `key`, or null.
@@ -212,9 +212,10 @@ void SaveTexts(std::span<const Setting<R>> table, R& record) {
       record.*text->field = SavedText(text->Saving(), std::move(record.*text->field));
 }
 
+// The writes of each setting of the table, in its order.
 template <class R>
-void WriteSettings(TIniFile& ini, std::span<const Setting<R>> table, const R& record) {
-  for (const auto& setting : table) std::visit([&](const auto& s) { WriteSetting(ini, s, record); }, setting);
+void AppendWrites(IniWrites& writes, std::span<const Setting<R>> table, const R& record) {
+  for (const auto& setting : table) std::visit([&](const auto& s) { writes.push_back(WriteOf(s, record)); }, setting);
 }
 
 }  // namespace trv

@@ -116,6 +116,31 @@ class ActionScope {
   TIniFile* outer_;
 };
 
+// A read of the action's file that leaves no trace there, for as long as it lives: what it
+// would add to the file is forgotten, and what it finds goes to `findings` (null: nowhere).
+// Without an action (null `ini`) it does nothing.
+class TracelessRead {
+ public:
+  TracelessRead(TIniFile* ini, Findings* findings)
+      : ini_(ini),
+        outer_(ini != nullptr ? ini->FindingsTarget() : nullptr),
+        adds_(ini != nullptr ? ini->ReadAddsCount() : 0) {
+    if (ini_ != nullptr) ini_->SetFindings(findings);
+  }
+  ~TracelessRead() {
+    if (ini_ == nullptr) return;
+    ini_->DropReadAddsFrom(adds_);
+    ini_->SetFindings(outer_);
+  }
+  TracelessRead(const TracelessRead&) = delete;
+  TracelessRead& operator=(const TracelessRead&) = delete;
+
+ private:
+  TIniFile* ini_;
+  Findings* outer_;
+  std::size_t adds_;
+};
+
 std::int32_t ReadIntegerInRange(TIniFile& ini, std::string_view section, std::string_view key, std::int32_t def,
                                 std::int32_t min, std::int32_t max);
 // The text cut to `width` characters; a cut is reported against the key.

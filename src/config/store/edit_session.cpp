@@ -8,7 +8,7 @@ namespace trv {
 void EditSession::Load(const LoadSteps& steps, Findings* findings) {
   base_.reset();
   bool again = false;
-  RunAction(config_, [&](TIniFile&) {
+  RunAction(config_, [&](TIniFile& ini) {
     if (again) {  // the action put the records back as they were
       if (findings != nullptr) findings->clear();
       if (steps.again) steps.again();
@@ -20,6 +20,8 @@ void EditSession::Load(const LoadSteps& steps, Findings* findings) {
       if (dynamic_cast<const IniReadError*>(&e) != nullptr) throw;
       if (steps.onError) steps.onError(e);
     });
+    // The base, and the lines its findings name, are of the file as loading leaves it.
+    if (!config_.Options.readOnly) ini.AddWhatReadingAdds();
     base_ = SaveImage::OfFile(config_, findings);
   });
 }

@@ -20,42 +20,14 @@ std::string NameOf(const IniWrite& write) {
   return write.WholeSection() ? "[" + write.section + "]" : "[" + write.section + "] " + write.key;
 }
 
-// The action's file for a second load: what that load would add is held in memory and let
-// go after, and what it finds goes to its own findings.
-class ProbeOfActionFile {
- public:
-  ProbeOfActionFile(TIniFile* ini, Findings* findings)
-      : ini_(ini), outer_(ini != nullptr ? ini->FindingsTarget() : nullptr) {
-    if (ini_ == nullptr) return;
-    ini_->HoldWrites(true);
-    ini_->SetFindings(findings);
-  }
-  ~ProbeOfActionFile() {
-    if (ini_ == nullptr) return;
-    ini_->HoldWrites(false);
-    ini_->SetFindings(outer_);
-  }
-  ProbeOfActionFile(const ProbeOfActionFile&) = delete;
-  ProbeOfActionFile& operator=(const ProbeOfActionFile&) = delete;
-
- private:
-  TIniFile* ini_;
-  Findings* outer_;
-};
-
 }  // namespace
 
 SaveImage SaveImage::Of(const Config& records) {
   SaveImage image;
   Config form = records;  // the records stay as read; OK writes their saved form
   ApplySavedForms(form);
-  TIniFile recorder({}, form.ConfigFilePath());
-  recorder.SetValidateOnly(true);
-  recorder.SetRecorder(&image.writes_);
-  {
-    const ActionScope scope(form, &recorder);
-    for (const SectionStep& step : SectionSteps()) step.write(form);
-  }
+  image.writes_ = AllSectionWrites(form);
+  for (const IniWrite& write : image.writes_) CheckIniWrite(write);
   image.Index();
   return image;
 }
@@ -68,7 +40,7 @@ SaveImage SaveImage::OfFile(const Config& config, Findings* findings) {
   options.findings = findings;
   Config probe(config.Files, std::move(options));
   {
-    const ProbeOfActionFile held(config.Action, findings);
+    const TracelessRead traceless(config.Action, findings);
     const ActionScope scope(probe, config.Action);
     LoadAllSections(probe, {}, [](const StoreError&) { throw; });
   }

@@ -14,15 +14,15 @@ namespace trv {
 
 const std::array<SectionStep, 9>& SectionSteps() {
   static const std::array<SectionStep, 9> steps = {{
-      {SectionId::Station, "STATION", ReadStationSection, WriteStationSection},
-      {SectionId::Dir, kDirSection, ReadDirSection, WriteDirSection},
-      {SectionId::Display, "DISPLAY", ReadDisplaySection, WriteDisplaySection},
-      {SectionId::Color, kColorSection, ReadColorSection, WriteColorSection},
-      {SectionId::Sound, kSoundSection, ReadSoundSection, WriteSoundSection},
-      {SectionId::Extra, "EXTRA", ReadExtraSection, WriteExtraSection},
-      {SectionId::Mailbox, "MAILBOX", ReadMailboxSection, WriteMailboxSection},
-      {SectionId::Language, "LANGUAGE", ReadLanguageSection, WriteLanguageSection},
-      {SectionId::Device, kDeviceSection, ReadDeviceSection, WriteDeviceSection},
+      {SectionId::Station, "STATION", ReadStationSection, StationSectionWrites},
+      {SectionId::Dir, kDirSection, ReadDirSection, DirSectionWrites},
+      {SectionId::Display, "DISPLAY", ReadDisplaySection, DisplaySectionWrites},
+      {SectionId::Color, kColorSection, ReadColorSection, ColorSectionWrites},
+      {SectionId::Sound, kSoundSection, ReadSoundSection, SoundSectionWrites},
+      {SectionId::Extra, "EXTRA", ReadExtraSection, ExtraSectionWrites},
+      {SectionId::Mailbox, "MAILBOX", ReadMailboxSection, MailboxSectionWrites},
+      {SectionId::Language, "LANGUAGE", ReadLanguageSection, LanguageSectionWrites},
+      {SectionId::Device, kDeviceSection, ReadDeviceSection, DeviceSectionWrites},
   }};
   return steps;
 }
@@ -57,12 +57,31 @@ std::vector<std::string> LoadAll(Config& config, const std::function<void(Sectio
   return errors;
 }
 
+IniWrites AllSectionWrites(const Config& config) {
+  IniWrites all;
+  for (const SectionStep& step : SectionSteps()) {
+    IniWrites writes = step.writes(config);
+    all.insert(all.end(), std::make_move_iterator(writes.begin()), std::make_move_iterator(writes.end()));
+  }
+  return all;
+}
+
+void WriteSection(const Config& config, SectionId id) {
+  for (const SectionStep& step : SectionSteps())
+    if (step.id == id) {
+      const IniWrites writes = step.writes(config);
+      RunOperation(config, [&](TIniFile& ini) {
+        for (const IniWrite& write : writes) ini.Apply(write);
+      });
+    }
+}
+
 void SaveAll(Config& config, const std::function<void(SectionId)>& beforeWrite) {
   if (beforeWrite)
     for (const SectionStep& step : SectionSteps()) beforeWrite(step.id);
-  RunAction(config, [&](TIniFile&) {
+  RunAction(config, [&](TIniFile& ini) {
     ApplySavedForms(config);  // the records as OK writes them
-    for (const SectionStep& step : SectionSteps()) step.write(config);
+    for (const IniWrite& write : AllSectionWrites(config)) ini.Apply(write);
   });
 }
 

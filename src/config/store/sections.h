@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "config/ini/ini_write.h"
+
 namespace trv {
 
 class Config;
@@ -16,7 +18,7 @@ struct SectionStep {
   SectionId id;
   std::string_view name;
   void (*read)(Config&);
-  void (*write)(Config&);
+  IniWrites (*writes)(const Config&);
 };
 
 const std::array<SectionStep, 9>& SectionSteps();
@@ -32,6 +34,11 @@ void LoadAllSections(Config& config, const std::function<void(SectionId)>& after
                      const std::function<void(const StoreError&)>& onError);
 // LoadAllSections collecting the error texts, in order.
 std::vector<std::string> LoadAll(Config& config, const std::function<void(SectionId)>& afterRead = {});
+// The keys save all writes from these records as they are (the saved forms not applied), in
+// the order of the sections.
+IniWrites AllSectionWrites(const Config& config);
+// The section's keys written to the file (in the action's file, or in an action of its own).
+void WriteSection(const Config& config, SectionId id);
 // Runs every page store (`beforeWrite`), then writes the sections in order in one action:
 // all or nothing. A value that cannot be written throws IniInputError, a refused write
 // IniWriteError (or IniReadError); either way the file stays as it was.

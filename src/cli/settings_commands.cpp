@@ -107,21 +107,6 @@ void SetOne(Config& config, const std::string& name, const std::string& utf8, co
   entry->put(config, *checked.value);
 }
 
-// Writes the keys whose value the change made differ, as save all would write them; the TNC
-// lines keep what reading replaced in the fields the change left alone. Returns the writes.
-IniWrites WriteChangedKeys(TIniFile& ini, const SaveImage& before, Config& config) {
-  const SaveImage after = SaveImage::Of(config);
-  IniWrites written;
-  for (IniWrite write : after.Writes()) {
-    if (after.ValueOf(write) == before.ValueOf(write)) continue;
-    if (write.WholeSection() && EqualNoCase1252(write.section, kDeviceSection))
-      write.keys = KeepTncLinesAsRead(config, std::move(write.keys));
-    ini.Apply(write);
-    written.push_back(std::move(write));
-  }
-  return written;
-}
-
 // Whether the write is of that key (or of its whole section).
 bool Writes(const IniWrite& write, std::string_view section, std::string_view key) {
   return EqualNoCase1252(write.section, section) && (write.WholeSection() || EqualNoCase1252(write.key, key));
@@ -183,17 +168,14 @@ int ChangeSettings(const std::string& programDir, bool dryRun, CommandStreams io
       MakeConfig(programDir, {.readOnly = dryRun, .lockWaiting = LockWaitLine(io.err), .keepBackup = true}, io);
   if (!config) return kUsage;
   auto body = [&](TIniFile& ini) {
+    EditSession session(*config);
     Findings loaded;
-    {
-      const TracelessRead traceless(&ini, &loaded);  // what loading would add is not this command's change
-      Load(*config);
-    }
-    const SaveImage before = SaveImage::Of(*config);
+    session.Load({.onError = RethrowAll, .addNothing = true}, &loaded);
     change(*config);
     ApplySavedForms(*config);  // written as OK writes what the next read makes of them
     if (const std::string unmet = UnmetDependency(MakeSettingCatalogue(*config), *config); !unmet.empty())
       throw Refusal{unmet};
-    RefuseWhatTheNextReadChanges(ini, *config, loaded, WriteChangedKeys(ini, before, *config));
+    RefuseWhatTheNextReadChanges(ini, *config, loaded, session.SaveChanges());
   };
   try {
     if (!dryRun) {

@@ -290,8 +290,7 @@ std::string KeepFieldsAsRead(const std::string& asRead, const std::string& loade
 
 }  // namespace
 
-std::vector<std::pair<std::string, std::string>> KeepTncLinesAsRead(
-    const Config& config, std::vector<std::pair<std::string, std::string>> keys) {
+IniKeys KeepTncLinesAsRead(const Config& config, IniKeys keys) {
   const auto driverExists = DriverFileTest(config);
   for (std::int32_t i = 0; i < config.TncCount && static_cast<std::size_t>(i) < keys.size(); ++i) {
     const TncEntry& e = config.TncTable[i];

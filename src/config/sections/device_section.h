@@ -145,8 +145,7 @@ struct TncLineResult {
 // The DEVICE keys save all writes (`keys`, in TNC order) with each entry's line kept as it was
 // read but for the fields whose value the entry no longer has: a command that changes one field
 // does not write what reading replaced in the others (a driver file missing just now, say).
-std::vector<std::pair<std::string, std::string>> KeepTncLinesAsRead(
-    const Config& config, std::vector<std::pair<std::string, std::string>> keys);
+IniKeys KeepTncLinesAsRead(const Config& config, IniKeys keys);
 
 // Reads one DEVICE line; `driverExists` tells whether a driver file of a name exists.
 TncLineResult ParseTncLine(std::string value, const std::function<bool(const std::string&)>& driverExists);

@@ -23,6 +23,9 @@ class EditSession {
     std::function<void(SectionId)> afterRead;        // a page fill
     std::function<void(const StoreError&)> onError;  // a step's own error; the later steps run
     std::function<void()> again;                     // read again from the start after another program's write
+    // The file is left as read: what reading would add is not written (tarvoini's changes
+    // write their own keys only).
+    bool addNothing = false;
   };
   // One reading of the file for the records and the base, in one action. A read error, or the
   // refused write of what reading adds, is thrown; only a file that could be read gives a base.
@@ -31,6 +34,10 @@ class EditSession {
   const SaveImage& Base() const { return *base_; }
   // OK: the records merged onto the file as it is now (SaveMerged).
   void Save(const std::set<SaveConflict>& decided, bool whole = false) const;
+  // tarvoini's changes: writes only the keys OK would now write otherwise than the base, in
+  // the action (within the load's action: the same reading); the DEVICE lines keep what
+  // reading replaced in the fields the change left alone. Returns the writes made.
+  IniWrites SaveChanges() const;
 
  private:
   Config& config_;

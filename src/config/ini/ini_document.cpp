@@ -178,15 +178,18 @@ std::size_t IniDocument::LineCount(std::size_t segment) const {
 }
 
 // The index of the segment's first line in the file: the lines before it as read, corrected
-// by the segments edited or added before it.
+// by the segments edited or added before it. Lines are counted only as far as the segment
+// asked for, and kept: a finding about a section near the top does not count the whole file.
 std::size_t IniDocument::FirstLineOf(std::size_t segment) const {
   const std::size_t read = starts_.size();
+  const std::size_t upTo = std::min(segment, read);
   if (linesBefore_.empty()) {
     linesBefore_.reserve(read + 1);
     linesBefore_.push_back(0);
-    for (std::size_t i = 0; i < read; ++i) linesBefore_.push_back(linesBefore_.back() + CountLines(BytesOf(i)));
   }
-  std::size_t line = linesBefore_[std::min(segment, read)];
+  while (linesBefore_.size() <= upTo)
+    linesBefore_.push_back(linesBefore_.back() + CountLines(BytesOf(linesBefore_.size() - 1)));
+  std::size_t line = linesBefore_[upTo];
   for (const auto& [index, edited] : edited_) {
     if (index >= segment) break;
     line += edited.erased ? 0 : edited.lines.size();

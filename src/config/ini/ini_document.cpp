@@ -98,7 +98,7 @@ std::uint32_t Load4(const char* at) {
 
 // Equal for names that are equal but for letter case; eight bytes at a time. The last bytes
 // are read as whole words that may overlap those before them (the length is in the hash).
-std::uint32_t FoldedHash(std::string_view name) {
+inline std::uint32_t FoldedHash(std::string_view name) {
   constexpr std::uint64_t kMix = 0x9E3779B97F4A7C15u;
   const char* const p = name.data();
   const std::size_t n = name.size();
@@ -173,7 +173,13 @@ IniDocument IniDocument::Parse(std::string bytes) {
       continue;
     }
     const std::size_t lineEnd = LineEnd(all, pos);
-    if (const auto name = HeaderName(all.substr(lineStart, lineEnd - lineStart))) {
+    // Most header lines are the name in brackets and nothing else.
+    std::optional<std::string_view> name;
+    if (lineEnd - pos >= 2 && all[lineEnd - 1] == ']' && !IsIniBlank(all[pos + 1]) && !IsIniBlank(all[lineEnd - 2]))
+      name = all.substr(pos + 1, lineEnd - pos - 2);
+    else
+      name = HeaderName(all.substr(lineStart, lineEnd - lineStart));
+    if (name) {
       doc.starts_.push_back(lineStart);
       doc.hashes_.push_back(FoldedHash(*name));
     }
@@ -304,22 +310,8 @@ bool IniDocument::SameAsRead() const {
   return same && at == read.size();
 }
 
-void IniDocument::BuildIndex(std::size_t slots) const {
-  slots_.assign(slots, 0);
-  indexed_ = 0;
-  // The slots are met in no order: each is fetched some segments ahead of its use.
-  constexpr std::size_t kAhead = 16;
-  const std::size_t mask = slots - 1;
-  for (std::size_t segment = 1; segment < SegmentCount(); ++segment) {
-#if defined(__GNUC__)
-    if (segment + kAhead < hashes_.size()) __builtin_prefetch(&slots_[hashes_[segment + kAhead] & mask], 1);
-#endif
-    IndexSegment(segment);
-  }
-}
-
 // Puts the segment in the index unless it is erased or an earlier one has its name.
-void IniDocument::IndexSegment(std::size_t segment) const {
+inline void IniDocument::IndexSegment(std::size_t segment) const {
   indexed_ = segment + 1;
   if (Erased(segment)) return;
   const std::uint32_t hash = hashes_[segment];
@@ -336,6 +328,20 @@ void IniDocument::IndexSegment(std::size_t segment) const {
     } else if (hashes_[slot - 1] == hash && EqualNoCase1252(NameOf(slot - 1), NameOf(segment))) {
       return;
     }
+  }
+}
+
+void IniDocument::BuildIndex(std::size_t slots) const {
+  slots_.assign(slots, 0);
+  indexed_ = 0;
+  // The slots are met in no order: each is fetched some segments ahead of its use.
+  constexpr std::size_t kAhead = 16;
+  const std::size_t mask = slots - 1;
+  for (std::size_t segment = 1; segment < SegmentCount(); ++segment) {
+#if defined(__GNUC__)
+    if (segment + kAhead < hashes_.size()) __builtin_prefetch(&slots_[hashes_[segment + kAhead] & mask], 1);
+#endif
+    IndexSegment(segment);
   }
 }
 

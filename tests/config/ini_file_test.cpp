@@ -113,13 +113,14 @@ TEST_F(IniTest, DuplicatesFirstMatchWinsEverywhere) {
 }
 
 TEST_F(IniTest, HeaderForms) {
-  Set("[no close\n[  Spaced  ]\nk=1\n[x]y]z\nk=2\n[]\nk=3\n");
+  Set("[no close\n[  Spaced  ]\nk=1\n[x]y]z\nk=2\n[]\nk=3\n[Gr\xFC\xDF aus K\xF6ln]\nk=4\n");
   TIniFile ini = Open();
   std::vector<std::string> list;
   ini.ReadSections(list);
-  EXPECT_EQ(list, (std::vector<std::string>{"Spaced", "x]y", ""}));
+  EXPECT_EQ(list, (std::vector<std::string>{"Spaced", "x]y", "", "Gr\xFC\xDF aus K\xF6ln"}));
   EXPECT_EQ(ini.ReadString("x]y", "k", ""), "2");
   EXPECT_EQ(ini.ReadString("", "k", ""), "3");
+  EXPECT_EQ(ini.ReadString("GR\xDC\xDF AUS K\xD6LN", "k", ""), "4");  // Windows-1252 capitals
 }
 
 TEST_F(IniTest, ReplacesInPlaceKeepingEverythingElse) {

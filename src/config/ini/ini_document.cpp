@@ -1,6 +1,8 @@
 #include "config/ini/ini_document.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 
 #include "support/codepage.h"
 
@@ -13,8 +15,28 @@ bool IsIniBlank(char c) {
 
 bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
 
+// Eight bytes looked at at once: every byte of the word `kOnes * b` is b.
+constexpr std::uint64_t kOnes = 0x0101010101010101u;
+constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+
+std::uint64_t Load8(const char* at) {
+  std::uint64_t word;
+  std::memcpy(&word, at, sizeof word);
+  return word;
+}
+
+// The high bit of each byte of the word that is zero, and no other bit.
+std::uint64_t ZeroBytes(std::uint64_t word) { return ~(((word & ~kHighBits) + ~kHighBits) | word) & kHighBits; }
+
 // The end of the line that starts at `from`: its first CR or LF, or the end of the bytes.
 std::size_t LineEnd(std::string_view bytes, std::size_t from) {
+  if constexpr (std::endian::native == std::endian::little) {
+    for (; from + 8 <= bytes.size(); from += 8) {
+      const std::uint64_t word = Load8(bytes.data() + from);
+      const std::uint64_t breaks = ZeroBytes(word ^ (kOnes * '\r')) | ZeroBytes(word ^ (kOnes * '\n'));
+      if (breaks != 0) return from + static_cast<std::size_t>(std::countr_zero(breaks)) / 8;
+    }
+  }
   while (from < bytes.size() && !IsLineBreak(bytes[from])) ++from;
   return from;
 }
@@ -52,15 +74,49 @@ std::size_t CountLines(std::string_view bytes) {
 
 constexpr std::uint32_t kGone = static_cast<std::uint32_t>(-1);
 
-// Equal for names that are equal but for letter case.
-std::uint32_t FoldedHash(std::string_view name) {
-  std::uint32_t hash = 2166136261u;
-  for (const char c : name) {
-    const auto b = static_cast<unsigned char>(c);
-    const auto folded = b >= 'A' && b <= 'Z' ? b + 0x20u : b < 0x80 ? b : static_cast<unsigned char>(FoldCase1252(c));
-    hash = (hash ^ folded) * 16777619u;
+// The bytes of the word as FoldCase1252 folds them: ASCII capitals all at once.
+std::uint64_t FoldCase8(std::uint64_t word) {
+  if ((word & kHighBits) == 0) {
+    // Each byte is below 0x80, so adding to it carries into no other byte.
+    const std::uint64_t fromA = word + kOnes * (0x80 - 'A');
+    const std::uint64_t pastZ = word + kOnes * (0x80 - 'Z' - 1);
+    return word | ((fromA & ~pastZ & kHighBits) >> 2);
   }
-  return hash;
+  std::uint64_t folded = 0;
+  for (int shift = 0; shift < 64; shift += 8) {
+    const auto b = static_cast<unsigned char>(FoldCase1252(static_cast<char>(word >> shift)));
+    folded |= static_cast<std::uint64_t>(b) << shift;
+  }
+  return folded;
+}
+
+std::uint32_t Load4(const char* at) {
+  std::uint32_t word;
+  std::memcpy(&word, at, sizeof word);
+  return word;
+}
+
+// Equal for names that are equal but for letter case; eight bytes at a time. The last bytes
+// are read as whole words that may overlap those before them (the length is in the hash).
+inline std::uint32_t FoldedHash(std::string_view name) {
+  constexpr std::uint64_t kMix = 0x9E3779B97F4A7C15u;
+  const char* const p = name.data();
+  const std::size_t n = name.size();
+  std::uint64_t hash = (n + 1) * kMix;
+  const auto mix = [&hash](std::uint64_t word) {
+    hash = (hash ^ FoldCase8(word)) * kMix;
+    hash ^= hash >> 32;
+  };
+  if (n >= 8) {
+    for (std::size_t at = 0; at + 8 < n; at += 8) mix(Load8(p + at));
+    mix(Load8(p + n - 8));
+  } else if (n >= 4) {
+    mix(Load4(p) | static_cast<std::uint64_t>(Load4(p + n - 4)) << 32);
+  } else if (n > 0) {
+    const auto byte = [p](std::size_t i) { return static_cast<std::uint64_t>(static_cast<unsigned char>(p[i])); };
+    mix(byte(0) | byte(n / 2) << 8 | byte(n - 1) << 16);
+  }
+  return static_cast<std::uint32_t>((hash * kMix) >> 32);
 }
 
 std::string_view ValueOf(std::string_view keyLine) { return TrimIniBlanks(keyLine.substr(keyLine.find('=') + 1)); }
@@ -100,6 +156,10 @@ IniDocument IniDocument::Parse(std::string bytes) {
     doc.edited_[0];  // nothing is read from it
     return doc;
   }
+  // Room for a header every 64 bytes from the start, so that the lists of a file of many small
+  // sections are not copied as they grow (room never used is never touched).
+  doc.starts_.reserve(all.size() / 64 + 1);
+  doc.hashes_.reserve(all.size() / 64 + 1);
   // A line ends at its first CR or LF; CR LF is one break. New lines take LF alone when every
   // break of the file is one.
   if (all.find('\r') == std::string_view::npos && all.find('\n') != std::string_view::npos) doc.newEol_ = "\n";
@@ -113,7 +173,13 @@ IniDocument IniDocument::Parse(std::string bytes) {
       continue;
     }
     const std::size_t lineEnd = LineEnd(all, pos);
-    if (const auto name = HeaderName(all.substr(lineStart, lineEnd - lineStart))) {
+    // Most header lines are the name in brackets and nothing else.
+    std::optional<std::string_view> name;
+    if (lineEnd - pos >= 2 && all[lineEnd - 1] == ']' && !IsIniBlank(all[pos + 1]) && !IsIniBlank(all[lineEnd - 2]))
+      name = all.substr(pos + 1, lineEnd - pos - 2);
+    else
+      name = HeaderName(all.substr(lineStart, lineEnd - lineStart));
+    if (name) {
       doc.starts_.push_back(lineStart);
       doc.hashes_.push_back(FoldedHash(*name));
     }
@@ -178,15 +244,18 @@ std::size_t IniDocument::LineCount(std::size_t segment) const {
 }
 
 // The index of the segment's first line in the file: the lines before it as read, corrected
-// by the segments edited or added before it.
+// by the segments edited or added before it. Lines are counted only as far as the segment
+// asked for, and kept: a finding about a section near the top does not count the whole file.
 std::size_t IniDocument::FirstLineOf(std::size_t segment) const {
   const std::size_t read = starts_.size();
+  const std::size_t upTo = std::min(segment, read);
   if (linesBefore_.empty()) {
     linesBefore_.reserve(read + 1);
     linesBefore_.push_back(0);
-    for (std::size_t i = 0; i < read; ++i) linesBefore_.push_back(linesBefore_.back() + CountLines(BytesOf(i)));
   }
-  std::size_t line = linesBefore_[std::min(segment, read)];
+  while (linesBefore_.size() <= upTo)
+    linesBefore_.push_back(linesBefore_.back() + CountLines(BytesOf(linesBefore_.size() - 1)));
+  std::size_t line = linesBefore_[upTo];
   for (const auto& [index, edited] : edited_) {
     if (index >= segment) break;
     line += edited.erased ? 0 : edited.lines.size();
@@ -241,14 +310,8 @@ bool IniDocument::SameAsRead() const {
   return same && at == read.size();
 }
 
-void IniDocument::BuildIndex(std::size_t slots) const {
-  slots_.assign(slots, 0);
-  indexed_ = 0;
-  for (std::size_t segment = 1; segment < SegmentCount(); ++segment) IndexSegment(segment);
-}
-
 // Puts the segment in the index unless it is erased or an earlier one has its name.
-void IniDocument::IndexSegment(std::size_t segment) const {
+inline void IniDocument::IndexSegment(std::size_t segment) const {
   indexed_ = segment + 1;
   if (Erased(segment)) return;
   const std::uint32_t hash = hashes_[segment];
@@ -265,6 +328,20 @@ void IniDocument::IndexSegment(std::size_t segment) const {
     } else if (hashes_[slot - 1] == hash && EqualNoCase1252(NameOf(slot - 1), NameOf(segment))) {
       return;
     }
+  }
+}
+
+void IniDocument::BuildIndex(std::size_t slots) const {
+  slots_.assign(slots, 0);
+  indexed_ = 0;
+  // The slots are met in no order: each is fetched some segments ahead of its use.
+  constexpr std::size_t kAhead = 16;
+  const std::size_t mask = slots - 1;
+  for (std::size_t segment = 1; segment < SegmentCount(); ++segment) {
+#if defined(__GNUC__)
+    if (segment + kAhead < hashes_.size()) __builtin_prefetch(&slots_[hashes_[segment + kAhead] & mask], 1);
+#endif
+    IndexSegment(segment);
   }
 }
 

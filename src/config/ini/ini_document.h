@@ -115,7 +115,7 @@ class IniDocument {
   // (0 empty, kGone a segment erased); made when first asked for.
   mutable std::vector<std::uint32_t> slots_;
   mutable std::size_t indexed_ = 0;  // segments in the index
-  // Lines before each segment read, as read (made when a line number is first asked for).
+  // Lines before each segment read, as read (counted as far as the line numbers asked for need).
   mutable std::vector<std::size_t> linesBefore_;
   std::string_view newEol_ = "\r\n";
   bool utf16_ = false;

@@ -3,9 +3,8 @@
 #include <QCheckBox>
 #include <QListWidget>
 
+#include "config/store/saved_forms.h"
 #include "platform/host_files.h"
-#include "support/codepage.h"
-#include "support/text.h"
 #include "ui/text_convert.h"
 
 namespace trv {
@@ -19,14 +18,15 @@ int SelectedNumber(const QComboBox* box, int fallback) {
 void SelectNumber(QComboBox* box, int number) { box->setCurrentIndex(box->findData(number)); }
 
 bool SelectByPrefix(QComboBox* box, const QString& prefix) {
-  for (int i = 0; i < box->count(); ++i) {
-    if (StartsWithNoCase1252(ToWindows(box->itemText(i)), ToWindows(prefix))) {
-      box->setCurrentIndex(i);
-      return true;
-    }
-  }
-  box->setCurrentIndex(-1);
-  return false;
+  const auto index = FirstWithPrefix(EntriesInWindows(box), ToWindows(prefix));
+  box->setCurrentIndex(index ? static_cast<int>(*index) : -1);
+  return index.has_value();
+}
+
+std::vector<std::string> EntriesInWindows(const QComboBox* box) {
+  std::vector<std::string> entries;
+  for (int i = 0; i < box->count(); ++i) entries.push_back(ToWindows(box->itemText(i)));
+  return entries;
 }
 
 void OnRealChange(QCheckBox* box, const std::function<void(bool)>& handler) {
@@ -41,8 +41,8 @@ int FillComboFromMask(QComboBox* box, const HostFileSystem& files, const std::st
                       const std::string& mask) {
   box->setUpdatesEnabled(false);
   box->clear();
-  const FileList list = files.ListMatching(windowsDir, mask);
-  for (const auto& name : list.names) box->addItem(FromWindows(UpperCaseAscii(name)));
+  const FileList list = ListedFiles(files, windowsDir, mask);
+  for (const auto& name : list.names) box->addItem(FromWindows(name));
   box->setCurrentIndex(box->count() > 0 ? 0 : -1);
   box->setUpdatesEnabled(true);
   return list.error;

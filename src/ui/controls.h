@@ -5,6 +5,7 @@
 #include <QString>
 #include <functional>
 #include <string>
+#include <vector>
 
 class QCheckBox;
 class QListWidget;
@@ -23,6 +24,8 @@ void SelectNumber(QComboBox* box, int number);
 // all picks a listed file: in Windows-1252); no selection when none does. Returns whether one
 // was selected.
 bool SelectByPrefix(QComboBox* box, const QString& prefix);
+// The texts of the box's entries in Windows-1252, in order.
+std::vector<std::string> EntriesInWindows(const QComboBox* box);
 // Runs `handler` when the box's state really changes, whether the user or the program
 // changes it; setting the state it already has runs nothing.
 void OnRealChange(QCheckBox* box, const std::function<void(bool)>& handler);

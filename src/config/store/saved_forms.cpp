@@ -17,21 +17,12 @@ namespace {
 
 constexpr std::size_t kPathWidth = 255;
 
-// The upper-cased names of the files matching `mask` in `dir`, as the pages list them. A
-// folder that exists but cannot be listed is a read error: its files are not missing, and
-// nothing may be replaced because of it.
+// The listed files for save all. A folder that exists but cannot be listed is a read error:
+// its files are not missing, and nothing may be replaced because of it.
 std::vector<std::string> ListedFiles(const Config& config, const std::string& dir, std::string_view mask) {
-  FileList list = config.Files.ListMatching(dir, mask);
+  FileList list = ListedFiles(config.Files, dir, mask);
   if (list.error != 0) throw IniReadError(dir, SystemReason(list.error));
-  for (auto& name : list.names) name = UpperCaseAscii(name);
   return std::move(list.names);
-}
-
-// The first listed name that begins with `prefix`, or nothing.
-const std::string* FirstWithPrefix(const std::vector<std::string>& names, std::string_view prefix) {
-  for (const auto& name : names)
-    if (StartsWithNoCase1252(name, prefix)) return &name;
-  return nullptr;
 }
 
 bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r') || c == '\xA0'; }
@@ -55,6 +46,23 @@ std::optional<std::string> FullDirectory(const Config& config, const std::string
 
 }  // namespace
 
+FileList ListedFiles(const HostFileSystem& files, std::string_view dir, std::string_view mask) {
+  FileList list = files.ListMatching(dir, mask);
+  for (auto& name : list.names) name = UpperCaseAscii(name);
+  return list;
+}
+
+std::optional<std::size_t> FirstWithPrefix(const std::vector<std::string>& names, std::string_view prefix) {
+  for (std::size_t i = 0; i < names.size(); ++i)
+    if (StartsWithNoCase1252(names[i], prefix)) return i;
+  return std::nullopt;
+}
+
+std::optional<std::size_t> ChosenLanguageFile(const std::vector<std::string>& names, std::string_view stored) {
+  if (names.empty()) return std::nullopt;
+  return FirstWithPrefix(names, stored).value_or(0);
+}
+
 std::string SavedBlockName(std::string_view name, std::string_view def) {
   std::string trimmed = Trimmed(name);
   return trimmed.empty() ? std::string(def) : trimmed;
@@ -69,9 +77,8 @@ void SavedLanguageForm(Config& config) {
   const std::string dir = config.Dirs.GetLanguageDir();
   const auto chosen = [&](const std::string& stored, std::string_view mask, std::string_view def) {
     const auto names = ListedFiles(config, dir, mask);
-    if (names.empty()) return std::string(def);
-    const std::string* match = FirstWithPrefix(names, stored);
-    return match != nullptr ? *match : names.front();
+    const auto index = ChosenLanguageFile(names, stored);
+    return index ? names[*index] : std::string(def);
   };
   config.Language.Visual = chosen(config.Language.Visual, "*.DLL", kDefaultVisual);
   config.Language.Output = chosen(config.Language.Output, "*.WLF", kDefaultOutput);
@@ -82,7 +89,7 @@ void SavedDeviceForm(Config& config) {
   for (std::int32_t i = 0; i < config.TncCount; ++i) {
     TncEntry& e = config.TncTable[i];
     if (!e.Driver.empty())
-      if (const std::string* listed = FirstWithPrefix(drivers, e.Driver)) e.Driver = *listed;
+      if (const auto listed = FirstWithPrefix(drivers, e.Driver)) e.Driver = drivers[*listed];
     e.IniBlock = SavedBlockName(e.IniBlock, kDefaultIniBlock);
     e.DeiBlock = SavedBlockName(e.DeiBlock, kDefaultDeiBlock);
     if (e.HostMode != 1) e.HostMode = 0;

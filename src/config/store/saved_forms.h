@@ -6,13 +6,27 @@
 // The records keep what reading made of the file (`tarvoini show` prints that); save all and
 // the image of what it writes apply these forms, so `tarvoini resave` writes what OK writes.
 // The section reads and writes keep their own rules.
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "platform/host_files.h"
 
 namespace trv {
 
 class Config;
 enum class SectionId;
+
+// The names of the files matching `mask` in the Windows folder `dir`, in capitals and in name
+// order, as the pages list them; a folder that exists but cannot be listed gives its error.
+FileList ListedFiles(const HostFileSystem& files, std::string_view dir, std::string_view mask);
+// The first listed name that begins with `prefix`, without regard to case (in Windows-1252).
+std::optional<std::size_t> FirstWithPrefix(const std::vector<std::string>& names, std::string_view prefix);
+// The language file chosen for a stored value: the first listed one that begins with it, else
+// the first one; none when nothing is listed.
+std::optional<std::size_t> ChosenLanguageFile(const std::vector<std::string>& names, std::string_view stored);
 
 // The read directory, which the Directory page shows first and passes through its folder tree,
 // becomes its full path, spelled as on disk, when it exists on a mapped drive. The other

@@ -7,6 +7,7 @@
 
 #include "config/ini/ini_errors.h"
 #include "config/store/config.h"
+#include "config/store/saved_forms.h"
 #include "config/store/sections.h"
 #include "ui/controls.h"
 #include "ui/held_field_marks.h"
@@ -74,7 +75,8 @@ void LanguagePage::AddMarks() {
 }
 
 void LanguagePage::ShowChoice(QComboBox* box, const std::string& stored) {
-  if (!SelectByPrefix(box, FromWindows(stored))) box->setCurrentIndex(box->count() > 0 ? 0 : -1);
+  const auto chosen = ChosenLanguageFile(EntriesInWindows(box), stored);
+  box->setCurrentIndex(chosen ? static_cast<int>(*chosen) : -1);
 }
 
 // Lists the matching files and selects the first whose name begins with the stored value,

@@ -252,6 +252,17 @@ TEST(Color, MissingSectionAddsThePortKeysInOrder) {
   Config c = p.MakeConfig();
   ReadColorSection(c);
   EXPECT_EQ(p.Ini(), "[COLOR]\r\nHFG0=14\r\nHBG0=0\r\nHFG1=14\r\nHBG1=0\r\nHFG2=14\r\nHBG2=0\r\nHFG3=14\r\nHBG3=0\r\n");
+  // Within an action the keys wait for its first write, which they go before; a value the
+  // action writes is not replaced by them.
+  ProgramDir q("[COLOR]\r\nHFG=3\r\n");
+  Config d = q.MakeConfig();
+  RunAction(d, [&](TIniFile& ini) {
+    ReadColorSection(d);
+    EXPECT_FALSE(ini.HasKey(kColorSection, "HFG0"));
+    ini.WriteString(kColorSection, "HFG1", "9");
+  });
+  EXPECT_EQ(q.Ini(),
+            "[COLOR]\r\nHFG=3\r\nHFG0=3\r\nHBG0=0\r\nHFG1=9\r\nHBG1=0\r\nHFG2=3\r\nHBG2=0\r\nHFG3=3\r\nHBG3=0\r\n");
 }
 
 // Each screen element as the file and the Colors page's list know it: its keys and their

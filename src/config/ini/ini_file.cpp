@@ -1,7 +1,5 @@
 #include "config/ini/ini_file.h"
 
-#include <cstring>
-
 #include "config/ini/ini_errors.h"
 #include "config/ini/ini_numbers.h"
 #include "platform/atomic_file_writer.h"

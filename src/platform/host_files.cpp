@@ -70,6 +70,10 @@ std::optional<std::string> HostFileSystem::ToHost(std::string_view windowsPath) 
 }
 
 std::optional<std::string> HostFileSystem::ToHost(std::string_view windowsPath, int& error) const {
+  return ToHost(windowsPath, error, nullptr);
+}
+
+std::optional<std::string> HostFileSystem::ToHost(std::string_view windowsPath, int& error, bool* folder) const {
   std::string full;
   if (windowsPath.size() >= 2 && windowsPath[1] == ':') {
     full = std::string(windowsPath.substr(0, 2)) + "\\" + std::string(windowsPath.substr(2));
@@ -93,6 +97,14 @@ std::optional<std::string> HostFileSystem::ToHost(std::string_view windowsPath, 
     }
     kept.push_back(std::move(part));
   }
+  // Most paths are there as they are named: one look at the whole path then does for a look
+  // at each name on the way.
+  fs::path exact(*root);
+  for (const auto& part : kept) exact /= Cp1252ToUtf8(part);
+  std::error_code ec;
+  const fs::file_status status = fs::status(exact, ec);
+  if (folder != nullptr) *folder = fs::is_directory(status);
+  if (fs::exists(status)) return exact.string();
   fs::path host(*root);
   for (const auto& part : kept) host /= HostName(host, part, error);
   return host.string();
@@ -100,8 +112,10 @@ std::optional<std::string> HostFileSystem::ToHost(std::string_view windowsPath, 
 
 void HostFileSystem::CreateDirectory(std::string_view windowsPath) const {
   if (windowsPath.empty()) return;
-  const auto host = ToHost(windowsPath);
-  if (!host) return;
+  int error = 0;
+  bool folder = false;
+  const auto host = ToHost(windowsPath, error, &folder);
+  if (!host || folder) return;  // a folder that is there takes no more looks
   std::error_code ec;
   fs::create_directories(*host, ec);
 }

@@ -46,6 +46,9 @@ class HostFileSystem {
   FileList ListMatching(std::string_view windowsDir, std::string_view mask) const;
 
  private:
+  // ToHost; `folder` is set when the path is a folder as it is named (not when it is there
+  // only in another letter case).
+  std::optional<std::string> ToHost(std::string_view windowsPath, int& error, bool* folder) const;
   DriveTable drives_;
   std::string programDir_;
 };

@@ -175,6 +175,24 @@ TEST_F(IniTest, EraseSectionAndKey) {
   EXPECT_EQ(Get(), "[B]\r\nj=3\r\n[A]\r\nk=4\r\n");
 }
 
+// A few names are looked for one by one, more through an index: what was erased or added
+// before the index was made is found the same way after.
+TEST_F(IniTest, ManyNamesAskedFindTheSameSections) {
+  Set("[A]\nk=1\n[B]\nk=2\n[a]\nk=3\n");
+  TIniFile ini = Open();
+  ini.EraseSection("A");
+  EXPECT_EQ(ini.ReadString("A", "k", ""), "3");
+  ini.WriteString("N", "k", "5");  // asked for and missing, then added
+  EXPECT_EQ(ini.ReadString("n", "k", ""), "5");
+  for (int i = 0; i < 40; ++i) EXPECT_EQ(ini.ReadString("M" + std::to_string(i), "k", "d"), "d");
+  EXPECT_EQ(ini.ReadString("A", "k", ""), "3");
+  EXPECT_EQ(ini.ReadString("N", "k", ""), "5");
+  ini.EraseSection("a");
+  EXPECT_EQ(ini.ReadString("A", "k", "d"), "d");
+  ini.UpdateFile();
+  EXPECT_EQ(Get(), "[B]\nk=2\n[N]\nk=5\n");
+}
+
 // A key erased between a line ending in CR and an empty line ending in LF: the two breaks
 // would read back as one, losing the empty line.
 TEST_F(IniTest, AnEmptyLineSurvivesTheKeyErasedBeforeIt) {

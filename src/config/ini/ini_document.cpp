@@ -345,7 +345,55 @@ void IniDocument::BuildIndex(std::size_t slots) const {
   }
 }
 
+// The first segment from `from` on that is not erased and has that name, or npos. The hashes
+// are compared 32 at a time, so that a name is looked for in a list of many quickly.
+std::size_t IniDocument::FirstNamed(std::string_view section, std::uint32_t hash, std::size_t from) const {
+  constexpr std::size_t kBlock = 32;
+  const std::uint32_t* const hashes = hashes_.data();
+  const std::size_t count = SegmentCount();
+  for (std::size_t segment = from; segment < count; ++segment) {
+    while (segment + kBlock <= count) {
+      std::uint32_t matches = 0;
+      for (std::size_t i = 0; i < kBlock; ++i) matches |= static_cast<std::uint32_t>(hashes[segment + i] == hash);
+      if (matches != 0) break;
+      segment += kBlock;
+    }
+    if (segment < count && hashes[segment] == hash && !Erased(segment) && EqualNoCase1252(NameOf(segment), section))
+      return segment;
+  }
+  return std::string_view::npos;
+}
+
+// A name asked for again is known (looked for again only through the segments added since,
+// when it had none); one not asked for yet is looked for through all the segments, unless
+// `mayAdd` is false.
+std::optional<std::size_t> IniDocument::FindAsked(std::string_view section, std::uint32_t hash, bool mayAdd,
+                                                  bool& known) const {
+  auto asked = std::find_if(asked_.begin(), asked_.end(),
+                            [&](const Asked& a) { return a.hash == hash && EqualNoCase1252(a.name, section); });
+  known = asked != asked_.end() || mayAdd;
+  if (!known) return std::nullopt;
+  if (asked == asked_.end())
+    asked = asked_.insert(asked_.end(), Asked{std::string(section), hash, std::string_view::npos, 1});
+  if (asked->segment == std::string_view::npos && asked->looked < SegmentCount()) {
+    asked->segment = FirstNamed(section, hash, asked->looked);
+    asked->looked = SegmentCount();
+  }
+  if (asked->segment == std::string_view::npos) return std::nullopt;
+  return asked->segment;
+}
+
 std::optional<std::size_t> IniDocument::FindSection(std::string_view section) const {
+  // A document asked for a few names (as reading the program's sections asks) is not indexed:
+  // the index of a large file costs more than going through its hashes for each of them.
+  constexpr std::size_t kNamesBeforeIndex = 32;
+  const std::uint32_t hash = FoldedHash(section);
+  if (slots_.empty()) {
+    bool known = false;
+    const auto found = FindAsked(section, hash, asked_.size() < kNamesBeforeIndex, known);
+    if (known) return found;
+    asked_.clear();
+  }
   if (indexed_ < SegmentCount()) {
     // At most half the slots in use, so that probes end soon.
     if (slots_.size() < 2 * SegmentCount() + 2) {
@@ -357,7 +405,6 @@ std::optional<std::size_t> IniDocument::FindSection(std::string_view section) co
         IndexSegment(segment);
     }
   }
-  const std::uint32_t hash = FoldedHash(section);
   const std::size_t mask = slots_.size() - 1;
   for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
     const std::uint32_t slot = slots_[i];
@@ -533,6 +580,14 @@ bool IniDocument::EraseSection(std::string_view section) {
   const auto found = FindSection(section);
   if (!found) return false;
   Edit(*found).erased = true;
+  if (slots_.empty()) {  // the next segment of that name, if any, is now the first
+    for (Asked& asked : asked_) {
+      if (asked.segment != *found) continue;
+      asked.segment = FirstNamed(section, asked.hash, *found + 1);
+      asked.looked = SegmentCount();
+    }
+    return true;
+  }
   // Its slot goes to the next segment of that name, or is marked gone (probes pass it).
   const std::size_t mask = slots_.size() - 1;
   std::size_t i = hashes_[*found] & mask;

@@ -3,8 +3,9 @@
 // bytes and line ending are kept, and an edit touches only the lines it must. The document
 // is the bytes read, cut where each header line begins: parsing finds only the headers, a
 // section's lines are split when asked for and held one by one only once the section is
-// edited, and sections are found through an index of their names. An unedited section costs
-// a few bytes beside its text, so a large file is held about once.
+// edited, and sections are found by the hashes of their names (a few names by going through
+// the hashes, more through an index). An unedited section costs a few bytes beside its text,
+// so a large file is held about once.
 #include <cstddef>
 #include <cstdint>
 #include <deque>
@@ -91,6 +92,8 @@ class IniDocument {
   std::size_t LineCount(std::size_t segment) const;
   std::size_t FirstLineOf(std::size_t segment) const;
   std::optional<std::size_t> FindSection(std::string_view section) const;
+  std::optional<std::size_t> FindAsked(std::string_view section, std::uint32_t hash, bool mayAdd, bool& known) const;
+  std::size_t FirstNamed(std::string_view section, std::uint32_t hash, std::size_t from) const;
   void BuildIndex(std::size_t slots) const;
   void IndexSegment(std::size_t segment) const;
   std::optional<KeyLine> FindKey(std::size_t segment, std::string_view key) const;
@@ -111,8 +114,17 @@ class IniDocument {
   std::vector<std::uint32_t> hashes_;   // of each segment's name, folded (0 for the first)
   std::size_t added_ = 0;               // segments added after those read
   std::map<std::size_t, Edited> edited_;
-  // Segments found by name: open addressing over the folded names, each slot a segment + 1
-  // (0 empty, kGone a segment erased); made when first asked for.
+  // The names asked for while few have been: each with the first segment of that name (or
+  // none) among the segments looked through, found by going through the hashes in order.
+  struct Asked {
+    std::string name;
+    std::uint32_t hash;
+    std::size_t segment;  // npos: none
+    std::size_t looked;   // segments looked through
+  };
+  mutable std::vector<Asked> asked_;
+  // Segments found by name once more names are asked for: open addressing over the folded
+  // names, each slot a segment + 1 (0 empty, kGone a segment erased).
   mutable std::vector<std::uint32_t> slots_;
   mutable std::size_t indexed_ = 0;  // segments in the index
   // Lines before each segment read, as read (counted as far as the line numbers asked for need).

@@ -142,9 +142,10 @@ void TIniFile::Apply(const IniWrite& write) {
 }
 
 void TIniFile::AddOnRead(std::string_view section, std::string_view key, std::string_view value) {
-  CheckIniWrite(IniWrite::Text(section, key, value));
+  IniWrite add = IniWrite::Text(section, key, value);
+  CheckIniWrite(add);
   CheckWritable();  // a file that cannot be written cannot take it either
-  readAdds_.push_back(IniWrite::Text(section, key, value));
+  readAdds_.push_back(std::move(add));
 }
 
 void TIniFile::AddWhatReadingAdds() {

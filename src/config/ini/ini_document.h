@@ -17,6 +17,8 @@
 #include <string_view>
 #include <vector>
 
+#include "config/ini/ini_scan.h"
+
 namespace trv {
 
 class IniDocument {
@@ -133,9 +135,6 @@ class IniDocument {
   bool utf16_ = false;
 };
 
-// Blanks that are not part of names or values: space, tab, VT, FF, CR, LF and 0x1A.
-std::string_view TrimIniBlanks(std::string_view text);
-std::string_view TrimIniBlanksAtEnd(std::string_view text);
 // What a value as it stands in the file (trimmed) reads as: up to its first NUL, then one
 // pair of matching enclosing quotes stripped.
 std::string_view ReadableValue(std::string_view raw);

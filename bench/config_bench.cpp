@@ -125,6 +125,18 @@ void BM_IniParseManySections(benchmark::State& state) {
 }
 BENCHMARK(BM_IniParseManySections)->Unit(benchmark::kMillisecond);
 
+// The least a parse of the same bytes must do: go through them once for the brackets.
+void BM_Floor_FindBrackets(benchmark::State& state) {
+  static const std::string ini = bench::UnknownSectionsIni(10 << 20);
+  for (auto _ : state) {
+    std::size_t brackets = 0;
+    for (std::size_t at = ini.find('['); at != std::string::npos; at = ini.find('[', at + 1)) ++brackets;
+    benchmark::DoNotOptimize(brackets);
+  }
+  state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(ini.size()));
+}
+BENCHMARK(BM_Floor_FindBrackets)->Unit(benchmark::kMillisecond);
+
 // A key of the last section: every header is passed.
 void BM_IniGet(benchmark::State& state) {
   const IniDocument doc = IniDocument::Parse(OneMegabyte());

@@ -31,7 +31,7 @@ class TClosedTimeCol : public TCollection {
   bool DeleteWindowText(const std::string& text);
 
   const ClosedTime* WindowAt(std::int32_t index) { return static_cast<const ClosedTime*>(ItemAt(index)); }
-  const ClosedTime* WindowAt(std::int32_t index) const { return static_cast<const ClosedTime*>(ItemAt(index)); }
+  const ClosedTime* WindowAt(std::int32_t index) const { return static_cast<const ClosedTime*>(ItemOrNull(index)); }
 
  private:
   bool WindowAtCursor(int& fromHour, int& fromMin, int& toHour, int& toMin);

@@ -47,8 +47,8 @@ class TCollection {
   virtual void SetCapacity(std::int32_t n);
 
   Item ItemAt(std::int32_t index);
-  // Without the error: null for an index outside the list.
-  Item ItemAt(std::int32_t index) const { return ValidIndex(index) ? items_[index] : nullptr; }
+  // As ItemAt, without the error: null for an index outside the list.
+  Item ItemOrNull(std::int32_t index) const { return ValidIndex(index) ? items_[index] : nullptr; }
   void RemoveAt(std::int32_t index);
   bool InsertAt(std::int32_t index, Item item);
   void FreeAt(std::int32_t index);

@@ -149,8 +149,7 @@ bool WrittenUnlessChanged(const WriteResult& result, const std::string& shownPat
 // For a write that compares nothing: anything but written throws as above.
 void CheckWritten(const WriteResult& result, const std::string& shownPath);
 
-// Read string's cut and the listing limit.
-inline constexpr std::size_t kMaxValueLength = 2047;
+// The listing limit.
 inline constexpr std::size_t kMaxListBytes = 16384;
 
 }  // namespace trv

@@ -2,7 +2,6 @@
 
 #include "config/ini/ini_document.h"
 #include "config/ini/ini_errors.h"
-#include "config/ini/ini_file.h"
 
 namespace trv {
 

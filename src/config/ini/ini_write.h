@@ -1,6 +1,7 @@
 #pragma once
 // One write to the INI file, as data: what a section's writer produces, what save all and the
 // merge of OK compare, and what the file applies.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -8,6 +9,9 @@
 #include <vector>
 
 namespace trv {
+
+// Read string's cut: a longer value is never written.
+inline constexpr std::size_t kMaxValueLength = 2047;
 
 using IniKeys = std::vector<std::pair<std::string, std::string>>;
 

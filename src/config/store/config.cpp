@@ -33,7 +33,7 @@ void Config::CopySettingsFrom(const Config& other) {
   FHeaderText = other.FHeaderText;
   ClosedTimes.FreeAllItems();
   for (std::int32_t i = 0; i < other.ClosedTimes.Count(); ++i) {
-    const ClosedTime* window = const_cast<TClosedTimeCol&>(other.ClosedTimes).WindowAt(i);  // reading changes nothing
+    const ClosedTime* window = other.ClosedTimes.WindowAt(i);
     ClosedTimes.AddWindow(window->From, window->To, window->Text);
   }
   ColorTable = other.ColorTable;

@@ -33,6 +33,8 @@ std::unique_ptr<Config> MakeConfig(const std::string& programDir, StoreOptions o
 int ReportStoreError(const StoreError& error, CommandStreams io);
 // Says on `err`, once a wait has lasted a second, which folder's lock is waited for.
 LockWaitNotice LockWaitLine(std::ostream& err);
+// "tarvoini: warning: ..." for what went wrong after a write that stands.
+std::function<void(const std::string&)> WarningLine(std::ostream& err);
 
 // The folder a verb works on: `dirOption` (--dir) when given, else the current folder when it
 // holds TARVO.INI, else the folder the window remembers (platform/remembered_folder.h), else

@@ -164,8 +164,10 @@ bool PrintDiff(const DryRun& dry, std::ostream& out) {
 // `dryRun`, prints the difference instead.
 int ChangeSettings(const std::string& programDir, bool dryRun, CommandStreams io,
                    const std::function<void(Config&)>& change) {
-  auto config =
-      MakeConfig(programDir, {.readOnly = dryRun, .lockWaiting = LockWaitLine(io.err), .keepBackup = true}, io);
+  auto config = MakeConfig(
+      programDir,
+      {.readOnly = dryRun, .lockWaiting = LockWaitLine(io.err), .keepBackup = true, .warning = WarningLine(io.err)},
+      io);
   if (!config) return kUsage;
   auto body = [&](TIniFile& ini) {
     EditSession session(*config);

@@ -131,7 +131,8 @@ int CheckCommand(const std::string& programDir, const std::string& file, Command
 }
 
 int ResaveCommand(const std::string& programDir, CommandStreams io) {
-  auto config = MakeConfig(programDir, {.lockWaiting = LockWaitLine(io.err), .keepBackup = true}, io);
+  auto config = MakeConfig(
+      programDir, {.lockWaiting = LockWaitLine(io.err), .keepBackup = true, .warning = WarningLine(io.err)}, io);
   if (!config) return kUsage;
   try {
     Resave(*config);

@@ -13,6 +13,10 @@ int ReportStoreError(const StoreError& error, CommandStreams io) {
   return kWriteFailed;
 }
 
+std::function<void(const std::string&)> WarningLine(std::ostream& err) {
+  return [&err](const std::string& text) { err << "tarvoini: warning: " << text << "\n" << std::flush; };
+}
+
 LockWaitNotice LockWaitLine(std::ostream& err) {
   return [&err, said = false](const LockWaiting& wait) mutable {
     if (!wait.over && !said) {

@@ -73,7 +73,10 @@ DirectoryLock::DirectoryLock(std::string hostDir, const LockWaitNotice& notice, 
     : dir_(std::move(hostDir)) {
   const int fd = ::open(dir_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0 && (errno == ENOENT || errno == ENOTDIR)) return;  // nothing to guard: writing fails anyway
-  if (fd < 0) throw DirectoryLockError(dir_, "The folder " + dir_ + " cannot be locked: " + SystemReason(errno));
+  if (fd < 0) {
+    const int error = errno;
+    throw DirectoryLockError(dir_, "The folder " + dir_ + " cannot be locked: " + SystemReason(error), error);
+  }
   WaitReport report(dir_, notice, limit);
   for (milliseconds pause{1};; pause = std::min(pause * 2, kLongestPause)) {
     try {

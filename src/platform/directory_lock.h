@@ -29,11 +29,16 @@ inline constexpr std::chrono::milliseconds kLockWaitQuiet{1000};
 // the directory cannot be locked at all. Nothing was read or written.
 class DirectoryLockError : public std::runtime_error {
  public:
-  DirectoryLockError(std::string dir, const std::string& cause) : std::runtime_error(cause), dir_(std::move(dir)) {}
+  DirectoryLockError(std::string dir, const std::string& cause, int openError = 0)
+      : std::runtime_error(cause), dir_(std::move(dir)), openError_(openError) {}
   const std::string& Dir() const { return dir_; }
+  // The errno of a directory that could not be opened (EACCES, EIO): it cannot be read
+  // either. 0 when it was opened and the lock itself was not to be had.
+  int OpenError() const { return openError_; }
 
  private:
   std::string dir_;
+  int openError_;
 };
 
 class DirectoryLock {

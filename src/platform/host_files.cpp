@@ -28,19 +28,39 @@ std::vector<std::string> SplitComponents(std::string_view path) {
   return parts;
 }
 
-// The entry of `dir` named `name` (Windows-1252), exact or else without regard to case. A
-// folder that cannot be listed for the search sets `error`.
-std::string HostName(const fs::path& dir, const std::string& name, int& error) {
-  const std::string utf8 = Cp1252ToUtf8(name);
+// A look that failed because the name is not there, not because it could not be looked at. A
+// name too long for the host (a 255-character Windows name is longer in UTF-8) is not there.
+bool IsAbsence(int error) { return error == ENOENT || error == ENOTDIR || error == ENAMETOOLONG; }
+
+HostLookup Failed(int error) {
+  HostLookup lookup;
+  lookup.state = HostLookup::State::Failed;
+  lookup.error = error;
+  return lookup;
+}
+
+// The state of `path`: Found (with `folder`), Missing, or Failed with the look's error.
+HostLookup Look(const fs::path& path) {
   std::error_code ec;
-  if (fs::exists(dir / utf8, ec)) return utf8;
+  const fs::file_status status = fs::status(path, ec);
+  if (ec && !IsAbsence(ec.value())) return Failed(ec.value());
+  HostLookup lookup;
+  lookup.host = path.string();
+  lookup.state = fs::exists(status) ? HostLookup::State::Found : HostLookup::State::Missing;
+  lookup.folder = fs::is_directory(status);
+  return lookup;
+}
+
+// The entry of `dir` that is `name` (Windows-1252) without regard to case; nothing when the
+// whole listing does not hold it. A listing that fails sets `error`.
+std::optional<std::string> EntryNamed(const fs::path& dir, const std::string& name, int& error) {
   const FolderEntries entries = ListFolder(dir.string());
-  if (entries.error != 0 && error == 0) error = entries.error;
+  error = entries.error;
   for (const std::string& entry : entries.names) {
     const auto bytes = Utf8ToCp1252(entry);
     if (bytes && EqualNoCase1252(*bytes, name)) return entry;
   }
-  return utf8;
+  return std::nullopt;
 }
 
 bool MatchFrom(std::string_view name, std::string_view mask) {
@@ -64,29 +84,20 @@ bool MatchFrom(std::string_view name, std::string_view mask) {
 HostFileSystem::HostFileSystem(DriveTable drives, std::string programDir)
     : drives_(std::move(drives)), programDir_(std::move(programDir)) {}
 
-std::optional<std::string> HostFileSystem::ToHost(std::string_view windowsPath) const {
-  int error = 0;
-  return ToHost(windowsPath, error);
-}
-
-std::optional<std::string> HostFileSystem::ToHost(std::string_view windowsPath, int& error) const {
-  return ToHost(windowsPath, error, nullptr);
-}
-
-std::optional<std::string> HostFileSystem::ToHost(std::string_view windowsPath, int& error, bool* folder) const {
+HostLookup HostFileSystem::Find(std::string_view windowsPath) const {
   std::string full;
   if (windowsPath.size() >= 2 && windowsPath[1] == ':') {
     full = std::string(windowsPath.substr(0, 2)) + "\\" + std::string(windowsPath.substr(2));
   } else if (windowsPath.substr(0, 2) == "\\\\" || windowsPath.substr(0, 2) == "//") {
-    return std::nullopt;
+    return {};
   } else if (!windowsPath.empty() && (windowsPath.front() == '\\' || windowsPath.front() == '/')) {
     full = programDir_.substr(0, 2) + std::string(windowsPath);
   } else {
     full = programDir_ + std::string(windowsPath);
   }
-  if (full.size() < 2 || full[1] != ':') return std::nullopt;
+  if (full.size() < 2 || full[1] != ':') return {};
   const auto root = drives_.Root(full[0]);
-  if (!root) return std::nullopt;
+  if (!root) return {};
 
   std::vector<std::string> kept;
   for (auto& part : SplitComponents(std::string_view(full).substr(2))) {
@@ -101,23 +112,48 @@ std::optional<std::string> HostFileSystem::ToHost(std::string_view windowsPath, 
   // at each name on the way.
   fs::path exact(*root);
   for (const auto& part : kept) exact /= Cp1252ToUtf8(part);
-  std::error_code ec;
-  const fs::file_status status = fs::status(exact, ec);
-  if (folder != nullptr) *folder = fs::is_directory(status);
-  if (fs::exists(status)) return exact.string();
-  fs::path host(*root);
-  for (const auto& part : kept) host /= HostName(host, part, error);
-  return host.string();
+  HostLookup found = Look(exact);
+  if (found.state == HostLookup::State::Missing) found = FindNameByName(*root, kept);
+  if (found.Failed()) found.host = exact.string();  // for a look that only informs
+  return found;
 }
 
-void HostFileSystem::CreateDirectory(std::string_view windowsPath) const {
-  if (windowsPath.empty()) return;
-  int error = 0;
-  bool folder = false;
-  const auto host = ToHost(windowsPath, error, &folder);
-  if (!host || folder) return;  // a folder that is there takes no more looks
+HostLookup HostFileSystem::FindNameByName(const std::string& root, const std::vector<std::string>& kept) {
+  fs::path host(root);
+  for (std::size_t i = 0; i < kept.size(); ++i) {
+    const fs::path named = host / Cp1252ToUtf8(kept[i]);
+    const HostLookup step = Look(named);
+    if (step.Failed()) return step;
+    if (step.Found()) {
+      host = named;
+      continue;
+    }
+    int error = 0;
+    const auto entry = EntryNamed(host, kept[i], error);
+    if (error != 0) return Failed(error);
+    if (!entry) {  // the rest is missing too, as it is named
+      for (std::size_t j = i; j < kept.size(); ++j) host /= Cp1252ToUtf8(kept[j]);
+      return Look(host);
+    }
+    host /= *entry;
+  }
+  return Look(host);
+}
+
+std::optional<std::string> HostFileSystem::ToHost(std::string_view windowsPath) const {
+  HostLookup lookup = Find(windowsPath);
+  if (lookup.state == HostLookup::State::Unreachable) return std::nullopt;
+  return lookup.host;
+}
+
+int HostFileSystem::CreateDirectory(std::string_view windowsPath) const {
+  if (windowsPath.empty()) return 0;
+  const HostLookup lookup = Find(windowsPath);
+  if (lookup.Failed()) return lookup.error;
+  if (lookup.state != HostLookup::State::Missing) return 0;  // there, or on no drive
   std::error_code ec;
-  fs::create_directories(*host, ec);
+  fs::create_directories(lookup.host, ec);
+  return 0;
 }
 
 bool HostFileSystem::FileExists(std::string_view windowsPath) const {
@@ -126,28 +162,18 @@ bool HostFileSystem::FileExists(std::string_view windowsPath) const {
 }
 
 bool HostFileSystem::FileExists(std::string_view windowsPath, int& error) const {
-  // A name too long for the host names no file there: it is missing, not unreadable.
-  const auto missing = [](int e) { return e == ENOENT || e == ENOTDIR || e == ENAMETOOLONG; };
-  error = 0;
-  const auto host = ToHost(windowsPath, error);
-  if (!host) {
-    if (error == ENAMETOOLONG) error = 0;
-    return false;
-  }
-  std::error_code ec;
-  const fs::file_status status = fs::status(*host, ec);
-  if (ec && !missing(ec.value())) error = ec.value();
-  return !ec && fs::exists(status) && !fs::is_directory(status);
+  const HostLookup lookup = Find(windowsPath);
+  error = lookup.error;
+  return lookup.Found() && !lookup.folder;
 }
 
 FileList HostFileSystem::ListMatching(std::string_view windowsDir, std::string_view mask) const {
   FileList list;
-  int lookupError = 0;
-  const auto host = ToHost(windowsDir.empty() ? std::string_view(".") : windowsDir, lookupError);
-  if (!host) return list;
-  const FolderEntries entries = ListFolder(*host);
-  // A folder not found because a folder above it could not be searched is not missing either.
-  list.error = entries.error != 0 ? entries.error : entries.missing ? lookupError : 0;
+  const HostLookup dir = Find(windowsDir.empty() ? std::string_view(".") : windowsDir);
+  list.error = dir.error;
+  if (!dir.Found()) return list;
+  const FolderEntries entries = ListFolder(dir.host);
+  list.error = entries.error;
   for (const std::string& entry : entries.names) {
     const auto bytes = Utf8ToCp1252(entry);
     if (bytes && MatchesMask(*bytes, mask) && WindowsNameProblem(*bytes).empty()) list.names.push_back(*bytes);

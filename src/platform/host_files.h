@@ -13,6 +13,20 @@
 
 namespace trv {
 
+// What looking a Windows path up on the host found. "Missing" only when a complete listing of
+// the folder did not hold the name in any letter case; a listing or a look that failed is
+// `Failed`, never missing, so that nothing is made or replaced because of it.
+struct HostLookup {
+  enum class State { Found, Missing, Failed, Unreachable };
+  State state = State::Unreachable;  // Unreachable: an unmapped drive or a UNC path
+  std::string host;                  // Found: the entry's real path; Missing: where it would be made
+  int error = 0;                     // Failed: the errno of the listing or look
+  bool folder = false;               // Found: it is a folder
+
+  bool Found() const { return state == State::Found; }
+  bool Failed() const { return state == State::Failed; }
+};
+
 struct FileList {
   std::vector<std::string> names;
   int error = 0;  // errno of a folder that exists but could not be listed; then `names` is empty
@@ -25,14 +39,14 @@ class HostFileSystem {
   const DriveTable& Drives() const { return drives_; }
   const std::string& ProgramDir() const { return programDir_; }
 
-  // Host path (UTF-8) of a Windows path; empty for an unmapped drive or a UNC path.
+  // Finds a Windows path on the host: every name matched exactly, else without regard to case.
+  HostLookup Find(std::string_view windowsPath) const;
+  // Host path (UTF-8) of a Windows path, for a look that only informs; empty for an unmapped
+  // drive or a UNC path. A path whose lookup failed gives its names as they are written.
   std::optional<std::string> ToHost(std::string_view windowsPath) const;
-  // The same; `error` is set to the errno of a folder on the way that could not be searched
-  // for a name in another letter case.
-  std::optional<std::string> ToHost(std::string_view windowsPath, int& error) const;
   // Creates the directory and its missing parents; an existing one, an unmapped drive or a
-  // failure is passed over.
-  void CreateDirectory(std::string_view windowsPath) const;
+  // failure to create is passed over. A lookup that failed creates nothing and gives its errno.
+  int CreateDirectory(std::string_view windowsPath) const;
   // True for an existing file that is not a directory.
   bool FileExists(std::string_view windowsPath) const;
   // The same, with `error` set (and false returned) when it cannot be told: the file or a
@@ -46,9 +60,8 @@ class HostFileSystem {
   FileList ListMatching(std::string_view windowsDir, std::string_view mask) const;
 
  private:
-  // ToHost; `folder` is set when the path is a folder as it is named (not when it is there
-  // only in another letter case).
-  std::optional<std::string> ToHost(std::string_view windowsPath, int& error, bool* folder) const;
+  // Find for a path that is not there as it is named: a look at each name on the way.
+  static HostLookup FindNameByName(const std::string& root, const std::vector<std::string>& names);
   DriveTable drives_;
   std::string programDir_;
 };

@@ -116,9 +116,8 @@ bool LockHeld(const std::string& lockFile) {
 // The registry file, read only when it is a regular file, whole up to kMaxRegistryBytes;
 // temporary files of killed mappings beside it that nobody holds go first.
 FileContents ReadRegistry(const std::string& prefix) {
-  const std::string file = SystemRegistryFile(prefix);
-  RemoveUnheldTemporaries(prefix, {fs::path(file).filename().string()});
-  return ReadRegularFile(file, kMaxRegistryBytes);
+  RemoveLeftRegistryCopies(prefix);
+  return ReadRegularFile(SystemRegistryFile(prefix), kMaxRegistryBytes);
 }
 
 std::string ProblemOf(const FileContents& registry) {
@@ -228,6 +227,10 @@ bool WineServerRunning(const std::string& prefix, const SerialHost& host) {
 }
 
 std::string SystemRegistryFile(const std::string& prefix) { return prefix + "/system.reg"; }
+
+void RemoveLeftRegistryCopies(const std::string& prefix) {
+  RemoveUnheldTemporaries(prefix, {fs::path(SystemRegistryFile(prefix)).filename().string()});
+}
 
 namespace {
 

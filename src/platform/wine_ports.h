@@ -78,6 +78,8 @@ struct MapResult {
 
 // The host path of the prefix's registry file that holds the mappings.
 std::string SystemRegistryFile(const std::string& prefix);
+// Removes the copies of system.reg that a killed mapping left in `prefix` and nobody holds.
+void RemoveLeftRegistryCopies(const std::string& prefix);
 
 // The registry file is read whole up to this size; a larger one is an error.
 inline constexpr std::size_t kMaxRegistryBytes = std::size_t{64} << 20;

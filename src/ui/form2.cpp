@@ -60,7 +60,13 @@ TForm2::TForm2(Config& config, ModalWindows& modals, QWidget* parent)
       modals_(modals),
       notice_(new LoadNotice(modals)),
       replacements_(new ReplacementNotice) {
-  config_.Options.keepBackup = true;  // the run's first write keeps the file as it was
+  config_.Options.keepBackup = true;                           // the run's first write keeps the file as it was
+  config_.Options.warning = [this](const std::string& text) {  // the write stands: said, not an error
+    if (loadedOnce_)
+      modals_.ShowInformation(FromWindows(text));
+    else
+      loadErrors_.push_back({text, {}});
+  };
   setObjectName("Form2");
   ShowFocusOnLists(this);
   config_.Options.lockWaiting = WaitingMessage(modals_);  // the window says what it waits for

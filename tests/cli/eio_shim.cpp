@@ -5,9 +5,10 @@
 // "write:N") kills the process before its N-th rename or write, as a crash or kill -9 does;
 // with $TRV_NO_EXCHANGE the file system cannot swap two names in one step. $TRV_KILL_AT
 // "chmod:N" kills before the N-th chmod(). $TRV_LIST_FAIL ("open:ERRNO:DIR" or
-// "read:ERRNO:DIR", DIR canonical) makes opendir() or readdir() of that folder fail with
-// that error number, as a share that refuses or breaks off a listing does; "stat:ERRNO:DIR"
-// makes stat() of every entry in it fail (a folder that lists but cannot be searched).
+// "read:ERRNO:DIR", DIR canonical) makes opendir() (and open() of it as a folder) or readdir()
+// of that folder fail with that error number, as a share that refuses or breaks off a listing does; "stat:ERRNO:DIR"
+// makes stat() of every entry in it fail (a folder that lists but cannot be searched). With
+// $TRV_LIST_FAIL_AFTER=N the first N listings of that folder go through (a later look fails).
 #include <dirent.h>
 #include <dlfcn.h>
 #include <fcntl.h>
@@ -18,6 +19,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -79,10 +81,45 @@ extern "C" int stat(const char* path, struct stat* buffer) {
   return real(path, buffer);
 }
 
+namespace {
+
+// The listings spared by $TRV_LIST_FAIL_AFTER, while they are open.
+DIR* spared[16];
+
+// True for one of the first $TRV_LIST_FAIL_AFTER listings of the failing folder.
+bool Spared(const char* name) {
+  static int listings = 0;
+  const char* after = std::getenv("TRV_LIST_FAIL_AFTER");
+  if (after == nullptr) return false;
+  const char* spec = std::getenv("TRV_LIST_FAIL");
+  const char* dir = spec == nullptr ? nullptr : std::strrchr(spec, ':');
+  char resolved[PATH_MAX];
+  if (dir == nullptr || ::realpath(name, resolved) == nullptr || std::strcmp(resolved, dir + 1) != 0) return false;
+  return ++listings <= std::atoi(after);
+}
+
+bool IsSpared(DIR* dir) {
+  for (DIR* s : spared)
+    if (s == dir && dir != nullptr) return true;
+  return false;
+}
+
+}  // namespace
+
 extern "C" DIR* opendir(const char* name) {
   using OpendirFunction = DIR* (*)(const char*);
   static const auto real = reinterpret_cast<OpendirFunction>(::dlsym(RTLD_NEXT, "opendir"));
   const int saved = errno;
+  if (Spared(name)) {
+    errno = saved;
+    DIR* dir = real(name);
+    for (DIR*& s : spared)
+      if (s == nullptr) {
+        s = dir;
+        break;
+      }
+    return dir;
+  }
   if (const int error = ListingFault("open", name); error != 0) {
     errno = error;
     return nullptr;
@@ -91,10 +128,41 @@ extern "C" DIR* opendir(const char* name) {
   return real(name);
 }
 
+// A folder whose listing is refused at its opening cannot be opened for its lock either.
+extern "C" int open(const char* path, int flags, ...) {
+  using OpenFunction = int (*)(const char*, int, ...);
+  static const auto real = reinterpret_cast<OpenFunction>(::dlsym(RTLD_NEXT, "open"));
+  mode_t mode = 0;
+  if ((flags & O_CREAT) != 0) {
+    va_list args;
+    va_start(args, flags);
+    mode = static_cast<mode_t>(va_arg(args, int));
+    va_end(args);
+  }
+  if ((flags & O_DIRECTORY) != 0) {
+    const int saved = errno;
+    if (const int error = ListingFault("open", path); error != 0) {
+      errno = error;
+      return -1;
+    }
+    errno = saved;
+  }
+  return real(path, flags, mode);
+}
+
+extern "C" int closedir(DIR* dir) {
+  using ClosedirFunction = int (*)(DIR*);
+  static const auto real = reinterpret_cast<ClosedirFunction>(::dlsym(RTLD_NEXT, "closedir"));
+  for (DIR*& s : spared)
+    if (s == dir) s = nullptr;
+  return real(dir);
+}
+
 extern "C" struct dirent* readdir(DIR* dir) {
   using ReaddirFunction = struct dirent* (*)(DIR*);
   static const auto real = reinterpret_cast<ReaddirFunction>(::dlsym(RTLD_NEXT, "readdir"));
   const int saved = errno;  // the caller tells the end of the folder from an error by errno
+  if (IsSpared(dir)) return real(dir);
   char link[64], path[PATH_MAX];
   std::snprintf(link, sizeof link, "/proc/self/fd/%d", ::dirfd(dir));
   const ssize_t n = ::readlink(link, path, sizeof path - 1);

@@ -3,6 +3,8 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <filesystem>
 #include <thread>
@@ -72,48 +74,99 @@ TEST_F(TarvoIniFaults, AReadErrorPartWayThroughRefusesEveryVerbAndWritesNothing)
 // A folder that exists but cannot be listed is never a missing one: every verb that needs it
 // stops with a read error and its reason (show prints the records as read and lists none), and nothing in the file is
 // replaced because of it (OUTPUT=DEUTSCH.WLF does not become DEUTSCH, the driver does not become TNC2.TNC). The program
-// folder's own listing (the tidying up before a write) stops the writing verbs.
+// folder's own listing (the tidying up before a write) stops the writing verbs. Where the names on disk are in small
+// letters, a failed listing of the program folder is where they are looked up: nothing is made beside them (no second
+// DRIVER.TNC, LANGUAGE or TARVO.INI), and the readers do not take the file for a missing one.
 TEST_F(TarvoIniFaults, AFolderThatCannotBeListedIsAReadErrorAndNothingIsReplaced) {
-  for (const char* file : {"LANGUAGE/DEUTSCH.WLF", "LANGUAGE/DEUTSCH.DLL", "DRIVER.TNC/KISS.TNC"})
-    WriteFile((program / file).string(), "");
-  SetIni(
-      "[LANGUAGE]\r\nVISUAL=DEUTSCH.DLL\r\nOUTPUT=DEUTSCH.WLF\r\n"
-      "[DEVICE]\r\nTNC0=3,248,9600,8,1,1,144.800,DEFINI,DEFDEI,0,0,KISS.TNC\r\n");
-  ASSERT_EQ(Run("--dir " + Dir() + " resave").status, 0);
-  fs::remove(program / "TARVO.BAK");
-  const std::string settled = Ini();
-  const struct {
-    const char* folder;
+  const std::string json = tmp / "call.json";
+  WriteFile(json, R"({"StationSettings":{"Call":"DK0NEW"}})");
+  struct Case {
+    const char* folder;  // below the program folder, as on disk
     const char* step;
     int error;
     const char* reason;
     bool readersToo;
     bool showToo;  // reading itself needs it (the driver file named is looked up)
-  } cases[] = {
+    bool smallLetters = false;
+    int after = 0;  // the first listings go through: a later one fails, the run may also pass it
+  };
+  std::vector<Case> cases = {
       {"LANGUAGE", "read", EIO, "Input/output error", true, false},
       {"LANGUAGE", "open", EACCES, "Permission denied", true, false},
       {"DRIVER.TNC", "read", EIO, "Input/output error", true, false},
       {"DRIVER.TNC", "stat", EACCES, "Permission denied", true, true},  // listed, its files not searchable
       {".", "read", EIO, "Input/output error", false, false},
+      {".", "read", EIO, "Input/output error", true, true, true},
+      {".", "open", EACCES, "Permission denied", true, true, true},  // a folder of mode 111
   };
+  for (int after = 1; after <= 6; ++after)
+    cases.push_back({".", "read", EIO, "Input/output error", true, true, true, after});
   for (const auto& c : cases) {
+    fs::remove_all(program);
+    const auto named = [&](std::string name) {
+      if (c.smallLetters)
+        for (char& ch : name) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+      return program / name;
+    };
+    for (const char* file : {"LANGUAGE/DEUTSCH.WLF", "LANGUAGE/DEUTSCH.DLL", "DRIVER.TNC/KISS.TNC"})
+      WriteFile(named(file).string(), "");
+    WriteFile(named("TARVO.INI").string(),
+              "[STATION]\r\nCALL=DL1ABC\r\n[LANGUAGE]\r\nVISUAL=DEUTSCH.DLL\r\nOUTPUT=DEUTSCH.WLF\r\n"
+              "[DEVICE]\r\nTNC0=3,248,9600,8,1,1,144.800,DEFINI,DEFDEI,0,0,KISS.TNC\r\n");
+    ASSERT_EQ(Run("--dir " + Dir() + " resave").status, 0);
+    fs::remove(program / "TARVO.BAK");
+    const std::string settled = ReadFile(named("TARVO.INI").string());
+    const auto entries = [&] {
+      std::vector<std::string> names;
+      for (const auto& e : fs::directory_iterator(program)) names.push_back(e.path().filename().string());
+      std::sort(names.begin(), names.end());
+      return names;
+    };
+    const std::vector<std::string> before = entries();
     const std::string fault = Preload() + " TRV_LIST_FAIL=" + c.step + ":" + std::to_string(c.error) + ":'" +
-                              fs::canonical(program / c.folder).string() + "'";
-    for (const std::string verb : {"resave", "set StationSettings.Call DK0NEW", "show", "check"}) {
-      const bool writes = verb == "resave" || verb.rfind("set", 0) == 0;
+                              fs::canonical(named(c.folder)).string() + "'" +
+                              (c.after > 0 ? " TRV_LIST_FAIL_AFTER=" + std::to_string(c.after) : "");
+    if (c.smallLetters && c.after == 0) {  // the window's load: its error box stays up until the run is ended
+      const std::string window = "cd '" + tmp.path().string() + "' && HOME='" + (tmp / "home") +
+                                 "' QT_QPA_PLATFORM=offscreen " + fault + " timeout -s KILL 3 " + TRVCFG_PATH +
+                                 " --dir " + Dir() + " >/dev/null 2>&1";
+      std::system(window.c_str());
+      EXPECT_EQ(entries(), before) << c.step << " window";
+      EXPECT_EQ(ReadFile(named("TARVO.INI").string()), settled) << c.step << " window";
+    }
+    for (const std::string& verb :
+         std::vector<std::string>{"resave", "set StationSettings.Call DK0NEW", "apply '" + json + "'", "tnc add",
+                                  "show", "get StationSettings.Call", "check"}) {
+      const bool writes =
+          verb == "resave" || verb.rfind("set", 0) == 0 || verb.rfind("apply", 0) == 0 || verb.rfind("tnc", 0) == 0;
       const Result r = Run("--dir " + Dir() + " " + verb, fault);
-      const std::string at = std::string(c.folder) + " " + c.step + " " + verb;
-      if (verb == "show" && !c.showToo) {  // the records as read: no folder is listed
-        EXPECT_EQ(r.status, 0) << at << r.err;
+      const std::string at = std::string(c.folder) + " " + c.step + (c.smallLetters ? " small " : " ") +
+                             std::to_string(c.after) + " " + verb;
+      if (c.after > 0 && r.status == 0) {  // the failing listing came too late for it: a run as any other
+        const std::string ini = ReadFile(named("TARVO.INI").string());
+        EXPECT_NE(ini.find(",KISS.TNC\r\n"), std::string::npos) << at << ini;
+        EXPECT_NE(ini.find("OUTPUT=DEUTSCH.WLF\r\n"), std::string::npos) << at << ini;
+        if (verb.rfind("get", 0) == 0) EXPECT_EQ(r.out, "DL1ABC\n") << at;
+        std::vector<std::string> now = entries();
+        now.erase(std::remove(now.begin(), now.end(), "TARVO.BAK"), now.end());
+        EXPECT_EQ(now, before) << at;
+        WriteFile(named("TARVO.INI").string(), settled);
+        fs::remove(program / "TARVO.BAK");
         continue;
       }
-      if (!writes && !c.readersToo) {
+      EXPECT_EQ(entries(), before) << at;
+      if (verb.rfind("show", 0) == 0 || verb.rfind("get", 0) == 0) {
+        if (!c.showToo) {  // the records as read: no folder is listed
+          EXPECT_EQ(r.status, 0) << at << r.err;
+          continue;
+        }
+      } else if (!writes && !c.readersToo) {
         EXPECT_NE(r.status, 4) << at << r.err;  // a reader only tidies up when it can
         continue;
       }
       EXPECT_EQ(r.status, 4) << at << r.err;
       EXPECT_NE(r.err.find(std::string("kann nicht gelesen werden: ") + c.reason), std::string::npos) << at << r.err;
-      EXPECT_EQ(Ini(), settled) << at;
+      EXPECT_EQ(ReadFile(named("TARVO.INI").string()), settled) << at;
       EXPECT_FALSE(fs::exists(program / "TARVO.BAK")) << at;
     }
   }

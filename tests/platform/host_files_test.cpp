@@ -110,7 +110,14 @@ TEST_F(HostFilesTest, AFolderThatCannotBeListedGivesItsError) {
     const FileList list = files.ListMatching(dir, "*.WLF");
     EXPECT_EQ(list.error, ELOOP) << dir;
     EXPECT_TRUE(list.names.empty()) << dir;
+    // Nothing is made beside a name that may be there: a failed look is no missing folder.
+    EXPECT_EQ(files.Find(std::string(dir) + "TARVO.INI").state, HostLookup::State::Failed) << dir;
+    EXPECT_EQ(files.CreateDirectory(std::string(dir) + "MAIL\\"), ELOOP) << dir;
   }
+  EXPECT_FALSE(fs::exists(tmp.path() / "TARVO" / "loop1"));
+  EXPECT_EQ(files.CreateDirectory("C:\\TARVO\\MAIL\\"), 0);
+  EXPECT_EQ(files.Find("C:\\tarvo\\mail").state, HostLookup::State::Found);
+  EXPECT_EQ(files.Find("C:\\tarvo\\mail\\none").host, (tmp.path() / "TARVO" / "MAIL" / "none").string());
 }
 
 TEST(Mask, StarAndQuestionMark) {

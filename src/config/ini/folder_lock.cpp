@@ -12,6 +12,7 @@ std::unique_ptr<DirectoryLock> LockFolderOf(const std::string& hostFile, const L
   try {
     return std::make_unique<DirectoryLock>(LockDirectoryOf(hostFile), notice);
   } catch (const DirectoryLockError& e) {
+    if (e.OpenError() != 0) throw IniReadError(e.Dir(), SystemReason(e.OpenError()));  // as every reader says
     throw FolderLockError(e.what());
   }
 }

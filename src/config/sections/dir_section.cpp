@@ -3,7 +3,9 @@
 #include <array>
 #include <stdexcept>
 
+#include "config/ini/ini_errors.h"
 #include "config/store/config.h"
+#include "platform/system_reason.h"
 #include "support/text.h"
 
 namespace trv {
@@ -38,7 +40,9 @@ namespace {
 
 void Create(const Config& config, const std::string& dir) {
   if (config.Options.directoryRequested) config.Options.directoryRequested(dir);
-  if (!config.Options.readOnly) config.Files.CreateDirectory(dir);
+  if (config.Options.readOnly) return;
+  // A folder that may be there in another letter case is never made beside it.
+  if (const int error = config.Files.CreateDirectory(dir); error != 0) throw IniReadError(dir, SystemReason(error));
 }
 
 void CreateMailSubdirectories(const Config& config) {

@@ -29,7 +29,7 @@ class PendingBackup {
   void Keep(const Config& config, FileWriter& writer, TIniFile& ini, std::string_view bytes, const FileIdentity& read) {
     if (!read.exists) return;
     shown_ = BackupFilePath(config);
-    backup_ = config.Files.ToHost(shown_).value_or(std::string());
+    backup_ = HostPathToWrite(config, shown_);
     if (backup_.empty()) throw IniWriteError(shown_, "the path is on no drive of this machine");
     struct stat st {};
     if (::lstat(backup_.c_str(), &st) == 0 && S_ISDIR(st.st_mode))  // it could not be renamed there
@@ -42,11 +42,12 @@ class PendingBackup {
     pending_ = pending;
   }
   // The file was replaced: the pending backup becomes TARVO.BAK. When that rename fails, the
-  // next run finishes it.
-  bool Finish() {
+  // write stands, `warning` is told, and the next run finishes it.
+  bool Finish(const std::function<void(const std::string&)>& warning) {
     if (pending_.empty()) return false;
-    RenameFlushed(pending_, backup_);
-    pending_.clear();
+    if (!RenameFlushed(pending_, backup_) && warning)
+      warning(shown_ + " was not updated (" + SystemReason(errno) + "); the next run puts it in place");
+    pending_.clear();  // kept for the next run
     return true;
   }
 
@@ -69,7 +70,7 @@ TIniFile::CommitResult WriteKeepingBackup(const Config& config, FileWriter& writ
   const TIniFile::CommitResult result = ini.Commit(true);
   if (result == TIniFile::CommitResult::Written) {
     config.Backup.decided = true;
-    config.Backup.kept = backup.Finish();
+    config.Backup.kept = backup.Finish(config.Options.warning);
   }
   return result;
 }

@@ -59,8 +59,8 @@ bool RestoreBackup(const Config& config) {
   RestorePaths p;
   p.fileShown = config.ConfigFilePath();
   p.backupShown = BackupFilePath(config);
-  p.fileHost = config.Files.ToHost(p.fileShown).value_or(std::string());
-  p.backupHost = config.Files.ToHost(p.backupShown).value_or(std::string());
+  p.fileHost = HostPathToWrite(config, p.fileShown);
+  p.backupHost = HostPathToWrite(config, p.backupShown);
   if (p.fileHost.empty()) throw IniReadError(p.fileShown, "the path is on no drive of this machine");
   IniTransactionFile file = TransactionFileOf(config, p.fileHost, p.fileShown);
   file.findings = nullptr;

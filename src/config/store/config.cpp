@@ -50,6 +50,12 @@ IniTransactionFile TransactionFileOf(const Config& config, std::string hostPath,
                             .findings = o.findings};
 }
 
+std::string HostPathToWrite(const Config& config, const std::string& windowsPath) {
+  const HostLookup lookup = config.Files.Find(windowsPath);
+  if (lookup.Failed()) throw IniReadError(windowsPath, SystemReason(lookup.error));
+  return lookup.host;
+}
+
 IniTransactionFile ConfigTransactionFile(const Config& config) {
   const StoreOptions& o = config.Options;
   // Without the drive letters of the Wine prefix every path on them would read as missing.
@@ -57,7 +63,7 @@ IniTransactionFile ConfigTransactionFile(const Config& config) {
     throw IniReadError(config.Files.Drives().ListedFolder(), SystemReason(error));
   if (!o.otherFile.empty()) return TransactionFileOf(config, o.otherFile, o.otherFile);
   const std::string path = config.ConfigFilePath();
-  return TransactionFileOf(config, config.Files.ToHost(path).value_or(std::string()), path);
+  return TransactionFileOf(config, HostPathToWrite(config, path), path);
 }
 
 std::int32_t ReadIntegerInRange(TIniFile& ini, std::string_view section, std::string_view key, std::int32_t def,

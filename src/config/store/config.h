@@ -38,6 +38,9 @@ struct StoreOptions {
   LockWaitNotice lockWaiting;
   // The first write of the run that changes an existing file keeps it as TARVO.BAK.
   bool keepBackup = false;
+  // Told what went wrong after the file was written, when the write stands (TARVO.BAK could
+  // not be put in place; the next run finishes it).
+  std::function<void(const std::string&)> warning;
 };
 
 // Whether this run kept TARVO.BAK: decided by its first write.
@@ -78,6 +81,11 @@ class Config {
 };
 
 inline constexpr std::string_view kEndOfBlock = "END OF BLOCK";
+
+// The host path of a file or folder that may be made or replaced: where it is, in any letter
+// case, or where it would be made; empty on no drive. A folder that could not be listed or
+// searched throws IniReadError: nothing is made beside a name it may hold in another case.
+std::string HostPathToWrite(const Config& config, const std::string& windowsPath);
 
 // A transaction's file at `hostPath`, reached through the store's options: their reader,
 // writer, lock notice and findings.

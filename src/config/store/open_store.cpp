@@ -7,6 +7,8 @@
 #include "platform/drive_table.h"
 #include "platform/host_files.h"
 #include "platform/windows_form.h"
+#include "platform/wine_ports.h"
+#include "platform/wine_prefix.h"
 
 namespace trv {
 
@@ -18,6 +20,8 @@ OpenedStore OpenStore(const std::string& hostFolder, StoreOptions options) {
     return opened;
   }
   DriveTable drives = DriveTable::FromWinePrefix(hostFolder);
+  // What a killed port mapping left is tidied by whoever starts next on the prefix.
+  if (const std::string prefix = WinePrefixFor(hostFolder); IsWinePrefix(prefix)) RemoveLeftRegistryCopies(prefix);
   WindowsDirectory windows = WindowsFormOfDirectory(drives, hostFolder);
   if (windows.path.empty()) {  // another place would be read and written: nothing is
     opened.problem = FolderProblem::NoWindowsPath;

@@ -102,7 +102,7 @@ Findings ValuesOkRewrites(const Config& config) {
 void SaveMerged(Config& config, const SaveImage& loaded, const std::set<SaveConflict>& decided, bool whole) {
   const SaveImage window = SaveImage::Of(config);
   if (loaded.FromFile() && !whole) {
-    const FileIdentity now = IdentityOf(config.Files.ToHost(config.ConfigFilePath()).value_or(std::string()));
+    const FileIdentity now = IdentityOf(HostPathToWrite(config, config.ConfigFilePath()));
     if (!now.exists || !now.regular) throw FileVanished{now.exists};
   }
   RunAction(config, [&](TIniFile& ini) {

@@ -33,13 +33,14 @@ std::string Trimmed(std::string_view text) {
   return std::string(text);
 }
 
-// The full Windows path of an existing directory, or nothing.
+// The full Windows path of an existing directory, or nothing. One that may be there but
+// cannot be looked up is a read error: what is written must not depend on a failed look.
 std::optional<std::string> FullDirectory(const Config& config, const std::string& dir) {
   if (dir.empty()) return std::nullopt;
-  const auto host = config.Files.ToHost(dir);
-  std::error_code ec;
-  if (!host || !std::filesystem::is_directory(*host, ec)) return std::nullopt;
-  std::string clean = std::filesystem::path(*host).lexically_normal().string();
+  const HostLookup lookup = config.Files.Find(dir);
+  if (lookup.Failed()) throw IniReadError(dir, SystemReason(lookup.error));
+  if (!lookup.Found() || !lookup.folder) return std::nullopt;
+  std::string clean = std::filesystem::path(lookup.host).lexically_normal().string();
   while (clean.size() > 1 && clean.back() == '/') clean.pop_back();
   return config.Files.Drives().ToWindows(clean);
 }

@@ -1,6 +1,7 @@
 // tarvoini: shows, checks and re-saves TARVO.INI the way the configuration program reads
 // and writes it, and gets and sets raw INI keys.
 #include <malloc.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <functional>
@@ -222,7 +223,8 @@ int Run(int argc, char** argv) {
       (rest[0] == "--dry-run" ? dry : replaceBlocks) = true;
       rest.erase(rest.begin());
     }
-    if (verb == "apply" && rest.size() != 1) return Usage("apply needs one FILE.json");
+    if (verb == "apply" && rest.empty() && isatty(STDIN_FILENO) == 0) rest.emplace_back("-");  // a pipe or a file
+    if (verb == "apply" && rest.size() != 1) return Usage("apply needs one FILE.json, or - for standard input");
     if (verb == "apply")
       command = [&, replaceBlocks, dry](Dir d) { return trv::ApplyCommand(d, rest[0], dry, replaceBlocks, io); };
   }
@@ -234,7 +236,12 @@ int Run(int argc, char** argv) {
     std::cerr << folder.refusal << "\n";
     return trv::kUsage;
   }
-  return command(folder.dir);
+  // --init makes the folder it is given when its parent is there; one left empty goes again.
+  std::error_code ec;
+  const bool made = init && !dir.empty() && std::filesystem::create_directory(dir, ec);
+  const int status = command(folder.dir);
+  if (made && std::filesystem::is_empty(dir, ec)) std::filesystem::remove(dir, ec);
+  return status;
 }
 
 }  // namespace

@@ -110,14 +110,23 @@ std::optional<std::string> HostFileSystem::ToHost(std::string_view windowsPath, 
   return host.string();
 }
 
-void HostFileSystem::CreateDirectory(std::string_view windowsPath) const {
+void HostFileSystem::CreateDirectory(std::string_view windowsPath, std::vector<std::string>* made) const {
   if (windowsPath.empty()) return;
   int error = 0;
   bool folder = false;
   const auto host = ToHost(windowsPath, error, &folder);
   if (!host || folder) return;  // a folder that is there takes no more looks
   std::error_code ec;
+  std::vector<fs::path> missing;  // innermost first
+  for (fs::path p = fs::path(*host).lexically_normal(); !p.empty() && !fs::exists(fs::symlink_status(p, ec));
+       p = p.parent_path()) {
+    if (p.has_filename()) missing.push_back(p);
+    if (p == p.parent_path()) break;
+  }
   fs::create_directories(*host, ec);
+  if (made == nullptr) return;
+  for (auto it = missing.rbegin(); it != missing.rend(); ++it)
+    if (fs::is_directory(*it, ec)) made->push_back(it->string());
 }
 
 bool HostFileSystem::FileExists(std::string_view windowsPath) const {

@@ -31,8 +31,8 @@ class HostFileSystem {
   // for a name in another letter case.
   std::optional<std::string> ToHost(std::string_view windowsPath, int& error) const;
   // Creates the directory and its missing parents; an existing one, an unmapped drive or a
-  // failure is passed over.
-  void CreateDirectory(std::string_view windowsPath) const;
+  // failure is passed over. `made` (when given) gets the host folders it made, outermost first.
+  void CreateDirectory(std::string_view windowsPath, std::vector<std::string>* made = nullptr) const;
   // True for an existing file that is not a directory.
   bool FileExists(std::string_view windowsPath) const;
   // The same, with `error` set (and false returned) when it cannot be told: the file or a

@@ -76,6 +76,7 @@ struct TncField {
   bool keepsLonger = false;
   bool upperCase = false;       // kept in capitals
   bool inDriverFolder = false;  // names a file that must be in the driver folder
+  bool commandBlock = false;    // names a command block (empty: the default block)
 };
 // The fields in the line's order.
 inline constexpr std::array<TncField, 12> kTncFields = {{
@@ -105,12 +106,14 @@ inline constexpr std::array<TncField, 12> kTncFields = {{
      .member = &TncEntry::IniBlock,
      .about = TRV_ABOUT("The user section that holds the TNC's initialisation commands."),
      .width = kBlockNameWidth,
-     .keepsLonger = true},
+     .keepsLonger = true,
+     .commandBlock = true},
     {.name = "DeiBlock",
      .member = &TncEntry::DeiBlock,
      .about = TRV_ABOUT("The user section that holds the TNC's deinitialisation commands."),
      .width = kBlockNameWidth,
-     .keepsLonger = true},
+     .keepsLonger = true,
+     .commandBlock = true},
     {.name = "FastPoll", .member = &TncEntry::FastPoll},
     {.name = "HostMode",
      .member = &TncEntry::HostMode,

@@ -38,7 +38,7 @@ namespace {
 
 void Create(const Config& config, const std::string& dir) {
   if (config.Options.directoryRequested) config.Options.directoryRequested(dir);
-  if (!config.Options.readOnly) config.Files.CreateDirectory(dir);
+  if (!config.Options.readOnly) config.Files.CreateDirectory(dir, config.Options.directoriesMade);
 }
 
 void CreateMailSubdirectories(const Config& config) {

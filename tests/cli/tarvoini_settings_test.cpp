@@ -364,6 +364,33 @@ TEST_F(TarvoIniSettings, APortableCopyPlacesFoldersBelowTheOtherStationAndWrites
     EXPECT_NE(ini.find(c.says), std::string::npos) << ini;
     EXPECT_NE(ini.find("\\other\\LOG\\\r\n"), std::string::npos) << ini;  // RD=LOG\ below the copy's folder
   }
+  // Piped into a new folder that --init makes (its parent must be there); a refusal (here: the
+  // driver file missing) leaves nothing behind, not even that folder.
+  const fs::path fresh = tmp.path() / "fresh";
+  const struct {
+    std::string dir;
+    const char* args;
+    bool driver;
+    int status;
+    const char* says;
+  } piped[] = {
+      {fresh.string(), "--init apply -", false, 2, "TncTable[0].Driver: no file TNC2.TNC in the driver folder"},
+      {(fresh / "below").string(), "--init apply -", false, 2, "no such directory"},
+      {fresh.string(), "apply -", false, 2, "no such directory"},
+      {fresh.string(), "--init apply -", true, 0, "[MYINI]\r\n0=ESC I DL1ABC\r\n1=ESC M N\r\n"},
+      {fresh.string(), "apply --dry-run", true, 0, ""},  // no file named, standard input no terminal
+  };
+  for (const auto& p : piped) {
+    if (p.driver) WriteFile(fresh / "DRIVER.TNC" / "TNC2.TNC", "");
+    const test::Result r = test::RunTarvoIni(tmp, "--dir '" + p.dir + "' " + p.args, {}, {}, json);
+    EXPECT_EQ(r.status, p.status) << p.args << r.err;
+    if (p.status != 0) {
+      EXPECT_NE(r.err.find(p.says), std::string::npos) << r.err;
+      EXPECT_FALSE(fs::exists(fresh)) << p.args;
+    } else {
+      EXPECT_NE(ReadFile(fresh / "TARVO.INI").find(p.says), std::string::npos) << ReadFile(fresh / "TARVO.INI");
+    }
+  }
   // A block name that cannot name a block, read so, is kept; the copy leaves the block out and says so.
   WriteFile(program / "TARVO.INI",
             "[STATION]\r\nCALL=DL1ABC\r\nQTH=JO31AB\r\n[DEVICE]\r\n"

@@ -30,6 +30,18 @@ class TarvoIniSettings : public ::testing::Test {
     return test::RunTarvoIni(tmp, "--dir '" + program.string() + "' " + args, env);
   }
   std::string Ini() const { return ReadFile(program / "TARVO.INI"); }
+  // What the program folder holds, by name in order.
+  std::vector<std::string> Entries() const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(program)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+  // The working folders and files of a case before, so that the next starts without them.
+  void RemoveAllButTheDriverFolder() const {
+    for (const auto& entry : fs::directory_iterator(program))
+      if (entry.path().filename() != "DRIVER.TNC") fs::remove_all(entry.path());
+  }
 
   test::TempDir tmp;
   fs::path program = tmp.path() / "prog";
@@ -90,6 +102,7 @@ TEST_F(TarvoIniSettings, EachKindOfValueIsCheckedAsTheWindowChecksIt) {
       {"StationSettings.Call DK0A StationSettings.Qth x\\ y\\ zzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzz", 2, "at most 31"},
   };
   for (const SetCase& c : cases) {
+    RemoveAllButTheDriverFolder();
     WriteFile(program / "TARVO.INI", kFile);
     const test::Result r = Run(std::string("set ") + c.args);
     EXPECT_EQ(r.status, c.status) << c.args << r.err;
@@ -98,7 +111,8 @@ TEST_F(TarvoIniSettings, EachKindOfValueIsCheckedAsTheWindowChecksIt) {
       EXPECT_EQ(ReadFile(program / "TARVO.BAK"), kFile) << c.args;
     } else {
       EXPECT_NE(r.err.find(c.says), std::string::npos) << c.args << r.err;
-      EXPECT_EQ(Ini(), kFile) << c.args;  // all or nothing
+      EXPECT_EQ(Ini(), kFile) << c.args;  // all or nothing: no backup, no working folder either
+      EXPECT_EQ(Entries(), (std::vector<std::string>{"DRIVER.TNC", "TARVO.INI"})) << c.args;
     }
   }
   WriteFile(program / "TARVO.INI", kFile);
@@ -289,8 +303,7 @@ TEST_F(TarvoIniSettings, ShowJsonFedBackToApplyChangesNothingAndSetsWhatItNames)
       {kFile, {"*", R"({"Blocks": {"MYINI": ["ESC I DL1ABC"]}})"}, 0, "[MYINI]\r\n0=ESC I DL1ABC\r\n"},
   };
   for (const RoundTripCase& c : cases) {
-    for (const auto& entry : fs::directory_iterator(program))  // the working folders of the row before
-      if (entry.path().filename() != "DRIVER.TNC") fs::remove_all(entry.path());
+    RemoveAllButTheDriverFolder();
     WriteFile(program / "TARVO.INI", c.file);
     if (c.driverFile)
       WriteFile(program / "DRIVER.TNC" / "TNC2.TNC", "");
@@ -318,11 +331,8 @@ TEST_F(TarvoIniSettings, ShowJsonFedBackToApplyChangesNothingAndSetsWhatItNames)
       EXPECT_NE(Ini().find(c.says), std::string::npos) << c.says << "\n" << Ini();
     } else {
       EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
-      EXPECT_EQ(Ini(), c.file);
-      std::vector<std::string> left;  // a refusal writes nothing at all: no backup, no working folder
-      for (const auto& entry : fs::directory_iterator(program)) left.push_back(entry.path().filename().string());
-      std::sort(left.begin(), left.end());
-      EXPECT_EQ(left, (std::vector<std::string>{"DRIVER.TNC", "TARVO.INI"})) << c.says;
+      EXPECT_EQ(Ini(), c.file);  // a refusal writes nothing at all: no backup, no working folder
+      EXPECT_EQ(Entries(), (std::vector<std::string>{"DRIVER.TNC", "TARVO.INI"})) << c.says;
     }
   }
 }

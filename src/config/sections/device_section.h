@@ -40,7 +40,8 @@ inline constexpr std::int32_t kMaxPacLen = 248;
 inline constexpr std::int32_t kMaxTncChannels = 27;
 inline constexpr std::size_t kQrgWidth = 10;  // characters, written with three decimals
 inline constexpr std::size_t kBlockNameWidth = 20;
-// The table holds kTncTableSize; the TNC page and tarvoini let the user reach this many.
+// The table holds kTncTableSize (reading and apply take that many); the TNC page and tnc add
+// let the user reach this many.
 inline constexpr int kMaxTncs = 9;
 
 // What the TNC page offers: the COM ports, the SIRQ numbers (without DRSI), every port a line

@@ -96,7 +96,7 @@ BlockView ReadBlockView(const Config& config, std::string_view section) {
 BlockNameFault CommandBlockNameFault(std::string_view name) {
   const std::string_view trimmed = TrimIniBlanks(name);
   if (trimmed.empty()) return BlockNameFault::Empty;
-  if (trimmed.find_first_of(",[]") != std::string_view::npos) return BlockNameFault::Character;
+  if (trimmed.find_first_of(kBlockNameForbiddenCharacters) != std::string_view::npos) return BlockNameFault::Character;
   if (IsKnownSection(trimmed)) return BlockNameFault::ProgramSection;
   return BlockNameFault::None;
 }

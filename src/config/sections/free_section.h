@@ -28,6 +28,7 @@ struct BlockGaps {
 // comes in (the TNC page, the block editor, tarvoini set and apply, the portable copy) asks
 // this. (An empty block field of a TNC is no name: it stands for the default block.)
 enum class BlockNameFault { None, Empty, ProgramSection, Character };
+inline constexpr std::string_view kBlockNameForbiddenCharacters = ",[]";
 BlockNameFault CommandBlockNameFault(std::string_view name);
 // The fault in words, for tarvoini and the store's errors; the window says it in its own.
 std::string BlockNameFaultText(std::string_view name, BlockNameFault fault);

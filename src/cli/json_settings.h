@@ -20,7 +20,7 @@ struct JsonValue {
 
 struct JsonSettings {
   JsonType top = JsonType::Object;
-  std::vector<JsonValue> values;                            // every value that is no object or list, in file order
+  std::vector<JsonValue> values;                             // every value that is no object or list, in file order
   std::vector<std::pair<std::string, JsonType>> containers;  // every object and list below the top
   std::map<std::string, std::size_t> listLengths;            // "TncTable" -> number of items
 };

@@ -80,8 +80,9 @@ std::string Fault(const std::map<std::string, Takes>& table, const std::string& 
   if (takes == nullptr) {
     const auto found = table.find(Shape(name));
     if (found == table.end())
-      return given == JsonType::Object || given == JsonType::List ? "no setting " + name + " (tarvoini names lists them)"
-                                                                  : std::string();
+      return given == JsonType::Object || given == JsonType::List
+                 ? "no setting " + name + " (tarvoini names lists them)"
+                 : std::string();
     takes = &found->second;
   }
   if (std::find(takes->types.begin(), takes->types.end(), given) != takes->types.end()) return {};

@@ -196,12 +196,10 @@ int ChangeLoadedSettings(Config& config, bool dryRun, CommandStreams io, const s
 int ChangeSettings(const std::string& programDir, bool dryRun, CommandStreams io,
                    const std::function<void(Config&)>& change) {
   FoldersMadeByReading made;
-  auto config = MakeConfig(programDir,
-                           {.readOnly = dryRun,
-                            .directoriesMade = made.List(),
-                            .lockWaiting = LockWaitLine(io.err),
-                            .keepBackup = true},
-                           io);
+  auto config = MakeConfig(
+      programDir,
+      {.readOnly = dryRun, .directoriesMade = made.List(), .lockWaiting = LockWaitLine(io.err), .keepBackup = true},
+      io);
   if (!config) return kUsage;
   return made.Keep(ChangeLoadedSettings(*config, dryRun, io, change));
 }
@@ -334,8 +332,7 @@ void WriteBlocks(Config& config, const CommandBlocks& blocks, bool replace) {
 
 // The text of a settings file, or of standard input for "-"; false (with the reason said)
 // when it cannot be read or is larger than any settings file.
-bool ReadSettingsText(const std::string& jsonFile, const std::string& shownFile, std::string& text,
-                      CommandStreams io) {
+bool ReadSettingsText(const std::string& jsonFile, const std::string& shownFile, std::string& text, CommandStreams io) {
   std::ifstream file;
   if (jsonFile != "-") file.open(jsonFile, std::ios::binary);
   std::istream& in = jsonFile == "-" ? std::cin : file;
@@ -430,7 +427,7 @@ int ApplyCommand(const std::string& programDir, const std::string& jsonFile, boo
   std::string text;
   if (!ReadSettingsText(jsonFile, shownFile, text, io)) return kUsage;
   JsonSettings settings;
-  CommandBlocks blocks;  // "Blocks.NAME[i]": line i of the command block NAME
+  CommandBlocks blocks;                      // "Blocks.NAME[i]": line i of the command block NAME
   std::map<std::string, std::string> given;  // by the setting's name in small letters
   try {
     settings = ReadJsonSettings(text);

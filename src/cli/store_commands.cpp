@@ -74,8 +74,8 @@ CommandBlocks MakePortable(Config& config, std::ostream& err) {
           std::any_of(blocks.begin(), blocks.end(), [&](const auto& b) { return EqualNoCase1252(b.first, *name); }))
         continue;
       if (const BlockNameFault fault = CommandBlockNameFault(*name); fault != BlockNameFault::None) {
-        err << "tarvoini: TncTable[" << i << "]: the block is left out of the copy: "
-            << Cp1252ToUtf8(BlockNameFaultText(*name, fault)) << "\n";
+        err << "tarvoini: TncTable[" << i
+            << "]: the block is left out of the copy: " << Cp1252ToUtf8(BlockNameFaultText(*name, fault)) << "\n";
         continue;
       }
       std::vector<std::string> lines;

@@ -16,8 +16,8 @@ struct Result {
 };
 
 // `args` are shell words; `env` goes before the command (VAR=value ...); it runs in `workDir`
-// when one is given, with `input` (a file) as its standard input. A run that hangs is ended after a minute. $WINEPREFIX names no prefix and
-// $HOME is an empty folder of the test's, so that neither ~/.wine nor the folder the window
+// when one is given, with `input` (a file) as its standard input. A run that hangs is ended after a minute. $WINEPREFIX
+// names no prefix and $HOME is an empty folder of the test's, so that neither ~/.wine nor the folder the window
 // remembers plays a part unless a test says otherwise.
 inline Result RunTarvoIni(const TempDir& tmp, const std::string& args, const std::string& env = {},
                           const std::string& workDir = {}, const std::string& input = "/dev/null") {

@@ -64,13 +64,20 @@ TEST(SharedOperations, IntegerInRangeAndSplitter) {
 // depend on it), and what else keeps a name from naming a command block.
 TEST(SharedOperations, KnownAndUserSections) {
   const std::pair<const char*, BlockNameFault> names[] = {
-      {"BEACON7", BlockNameFault::ProgramSection}, {"BEACONS", BlockNameFault::ProgramSection},
-      {"Beacon", BlockNameFault::ProgramSection},  {"device", BlockNameFault::ProgramSection},
-      {"Validcall", BlockNameFault::ProgramSection}, {" sfile ", BlockNameFault::ProgramSection},
-      {"USER", BlockNameFault::None},              {" MyBlock ", BlockNameFault::None},
-      {"STATIONS", BlockNameFault::None},          {"A,B", BlockNameFault::Character},
-      {"A]B", BlockNameFault::Character},          {"[A", BlockNameFault::Character},
-      {" \t", BlockNameFault::Empty},              {"", BlockNameFault::Empty},
+      {"BEACON7", BlockNameFault::ProgramSection},
+      {"BEACONS", BlockNameFault::ProgramSection},
+      {"Beacon", BlockNameFault::ProgramSection},
+      {"device", BlockNameFault::ProgramSection},
+      {"Validcall", BlockNameFault::ProgramSection},
+      {" sfile ", BlockNameFault::ProgramSection},
+      {"USER", BlockNameFault::None},
+      {" MyBlock ", BlockNameFault::None},
+      {"STATIONS", BlockNameFault::None},
+      {"A,B", BlockNameFault::Character},
+      {"A]B", BlockNameFault::Character},
+      {"[A", BlockNameFault::Character},
+      {" \t", BlockNameFault::Empty},
+      {"", BlockNameFault::Empty},
   };
   for (const auto& [name, fault] : names) {
     EXPECT_EQ(CommandBlockNameFault(name), fault) << name;

@@ -341,7 +341,8 @@ TEST(TncPageBlockNames, ANameThatCannotNameABlockIsKeptAsReadButNeitherEditedNor
   QTest::keyClicks(typed, "Mailbox");
   PressOk(w);
   ASSERT_EQ(w.modals.errors.size(), 1);
-  EXPECT_TRUE(w.modals.errors[0].contains("[Mailbox] holds the program's own settings")) << w.modals.errors[0].toStdString();
+  EXPECT_TRUE(w.modals.errors[0].contains("[Mailbox] holds the program's own settings"))
+      << w.modals.errors[0].toStdString();
   EXPECT_TRUE(w.form->isVisible());
   EXPECT_NE(w.dir.Ini().find(",DEFINI,DEFDEI,"), std::string::npos);
 }

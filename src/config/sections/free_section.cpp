@@ -108,7 +108,8 @@ std::string BlockNameFaultText(std::string_view name, BlockNameFault fault) {
     case BlockNameFault::Character:
       return "a command block's name may not hold a comma or square brackets: '" + std::string(name) + "'";
     case BlockNameFault::ProgramSection:
-      return "[" + std::string(TrimIniBlanks(name)) + "] holds the program's own settings and cannot be a command block";
+      return "[" + std::string(TrimIniBlanks(name)) +
+             "] holds the program's own settings and cannot be a command block";
   }
   return {};
 }

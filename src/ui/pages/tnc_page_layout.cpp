@@ -41,7 +41,7 @@ QuietComboBox* BlockBox(const char* name, LimitedLineEdit*& edit) {
   box->setEditable(true);
   edit = new LimitedLineEdit(kBlockNameChars, false);
   edit->SetForbidden(QString::fromLatin1(kBlockNameForbiddenCharacters.data(),
-                                          static_cast<qsizetype>(kBlockNameForbiddenCharacters.size())));
+                                         static_cast<qsizetype>(kBlockNameForbiddenCharacters.size())));
   box->setLineEdit(edit);
   box->setCompleter(nullptr);
   box->setInsertPolicy(QComboBox::NoInsert);

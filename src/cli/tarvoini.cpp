@@ -52,8 +52,8 @@ folder when it holds TARVO.INI, else the folder trvcfg remembers (the one chosen
 question, kept in $XDG_CONFIG_HOME/trvcfg/folder, by default ~/.config/trvcfg/folder). A folder
 without TARVO.INI is refused with exit status 2 and nothing is created in it. --init starts a
 new station folder on purpose: it takes DIR, or else the current folder, without TARVO.INI, and
-the writing commands then make TARVO.INI and the working folders there; a DIR that is not
-there yet is made when the folder above it exists. restore, check --file
+the writing commands then make TARVO.INI and the working folders there; for them a DIR that
+is not there yet is made when the folder above it exists. restore, check --file
 and the ini verbs name their files and are never refused. show, check, get, names and ports
 never create a file or folder.
 
@@ -251,9 +251,11 @@ int Run(int argc, char** argv) {
     std::cerr << folder.refusal << "\n";
     return trv::kUsage;
   }
-  // --init makes the folder it is given when its parent is there; one left empty goes again.
+  // For a command that writes, --init makes the folder it is given when its parent is there;
+  // one left empty (the command refused, or a dry run) goes again.
+  const bool writes = verb == "set" || verb == "apply" || verb == "tnc" || verb == "resave";
   std::error_code ec;
-  const bool made = init && !dir.empty() && std::filesystem::create_directory(dir, ec);
+  const bool made = init && writes && !dir.empty() && std::filesystem::create_directory(dir, ec);
   const int status = command(folder.dir);
   if (made && std::filesystem::is_empty(dir, ec)) std::filesystem::remove(dir, ec);
   return status;

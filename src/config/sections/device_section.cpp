@@ -295,7 +295,7 @@ void RefuseNewBadBlockName(const TncEntry& e, const std::string& name) {
   const BlockNameFault fault = CommandBlockNameFault(name);
   if (name.empty() || fault == BlockNameFault::None) return;
   for (const std::string& field : SplitFields(e.AsRead))
-    if (TrimIniBlanks(field) == name) return;
+    if (TrimIniBlanks(field) == TrimIniBlanks(name)) return;
   throw IniInputError(BlockNameFaultText(name, fault));
 }
 

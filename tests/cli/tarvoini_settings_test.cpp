@@ -232,6 +232,7 @@ struct RoundTripCase {
   int status;
   std::string says;  // the line the file gets, or what the refusal says
   bool driverFile = true;
+  std::string options = {};  // of apply, before the file
 };
 
 // A setup shown as JSON applies back unchanged, whatever the reader accepted (ten TNCs, closed
@@ -300,6 +301,12 @@ TEST_F(TarvoIniSettings, ShowJsonFedBackToApplyChangesNothingAndSetsWhatItNames)
       {kFile, {"*", R"({"TncTable": [{"IniBlock": "Station"}]})"}, 2, "[Station] holds the program's own settings"},
       {kFile, {"*", R"({"TncTable": [{"IniBlock": ""}]})"}, 0, "TNC0=1,248,19200,8,1,1,144.800,DEFINI,"},
       {kFile, {"*", R"({"Blocks": {"DEVICE": ["x"]}})"}, 2, "Blocks.DEVICE: [DEVICE] holds the program's own settings"},
+      {kFile,
+       {"*", R"({"Blocks": {"Device": ["x"]}})"},
+       2,
+       "Blocks.Device: [Device] holds the program's own settings",
+       true,
+       "--replace-blocks "},
       {kFile, {"*", R"({"Blocks": {"mailbox": ["x"]}})"}, 2, "[mailbox] holds the program's own settings"},
       {kFile, {"*", R"({"Blocks": {"BEACON7": ["x"]}})"}, 2, "[BEACON7] holds the program's own settings"},
       {kFile, {"*", R"({"Blocks": {"A,B": ["x"]}})"}, 2, "may not hold a comma or square brackets"},
@@ -325,8 +332,8 @@ TEST_F(TarvoIniSettings, ShowJsonFedBackToApplyChangesNothingAndSetsWhatItNames)
       shown.replace(at, end - at, c.edit.second);
     }
     WriteFile(json, shown);
-    const test::Result dry = Run("apply --dry-run '" + json + "'");
-    const test::Result r = Run("apply '" + json + "'");
+    const test::Result dry = Run("apply --dry-run " + c.options + "'" + json + "'");
+    const test::Result r = Run("apply " + c.options + "'" + json + "'");
     EXPECT_EQ(r.status, c.status) << c.says << r.err;
     if (c.edit.first.empty()) {
       EXPECT_EQ(dry.out, "") << c.file;

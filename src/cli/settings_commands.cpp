@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
-#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <map>
@@ -24,10 +23,9 @@
 #include "config/store/save_merge.h"
 #include "config/store/saved_forms.h"
 #include "config/store/sections.h"
+#include "platform/host_files.h"
 #include "support/codepage.h"
 #include "support/line_diff.h"
-
-namespace fs = std::filesystem;
 
 namespace trv {
 namespace {
@@ -174,9 +172,7 @@ class FoldersMadeByReading {
   FoldersMadeByReading(const FoldersMadeByReading&) = delete;
   FoldersMadeByReading& operator=(const FoldersMadeByReading&) = delete;
   ~FoldersMadeByReading() {
-    std::error_code ec;
-    if (!kept_)
-      for (auto it = made_.rbegin(); it != made_.rend(); ++it) fs::remove(*it, ec);
+    if (!kept_) RemoveMadeFolders(made_);
   }
   std::vector<std::string>* List() { return &made_; }
   int Keep(int status) {

@@ -110,6 +110,11 @@ std::optional<std::string> HostFileSystem::ToHost(std::string_view windowsPath, 
   return host.string();
 }
 
+void RemoveMadeFolders(const std::vector<std::string>& made) {
+  std::error_code ec;
+  for (auto it = made.rbegin(); it != made.rend(); ++it) fs::remove(*it, ec);  // refused when not empty
+}
+
 void HostFileSystem::CreateDirectory(std::string_view windowsPath, std::vector<std::string>* made) const {
   if (windowsPath.empty()) return;
   int error = 0;

@@ -18,6 +18,10 @@ struct FileList {
   int error = 0;  // errno of a folder that exists but could not be listed; then `names` is empty
 };
 
+// Takes away host folders that CreateDirectory made (outermost first, as it lists them), the
+// innermost first; a folder that is no longer empty stays.
+void RemoveMadeFolders(const std::vector<std::string>& made);
+
 class HostFileSystem {
  public:
   HostFileSystem(DriveTable drives, std::string programDir);

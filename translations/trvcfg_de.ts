@@ -1739,8 +1739,8 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
         <translation>[%1] enthält die Einstellungen des Programms selbst und kann kein Befehlsblock sein. Bitte wählen Sie einen anderen Namen.</translation>
     </message>
     <message>
-        <source>A command block&apos;s name may not hold a comma: the TNC line in TARVO.INI separates its fields with commas. Please choose another name.</source>
-        <translation>Der Name eines Befehlsblocks darf kein Komma enthalten: die TNC-Zeile in TARVO.INI trennt ihre Felder mit Kommas. Bitte wählen Sie einen anderen Namen.</translation>
+        <source>A command block&apos;s name may not hold a comma or square brackets: the TNC line in TARVO.INI separates its fields with commas, and brackets enclose a section&apos;s name. Please choose another name.</source>
+        <translation>Der Name eines Befehlsblocks darf weder Komma noch eckige Klammern enthalten: die TNC-Zeile in TARVO.INI trennt ihre Felder mit Kommas, und Klammern umschließen den Namen eines Abschnitts. Bitte wählen Sie einen anderen Namen.</translation>
     </message>
     <message>
         <source>Edit the initialisation block</source>

@@ -46,6 +46,11 @@ class Reader {
     Blank();
     if (pos_ < text_.size() && (text_[pos_] == '{' || text_[pos_] == '[')) {
       if (depth_ == kMaxDepth) Fail("nested deeper than " + std::to_string(kMaxDepth) + " levels");
+      const JsonType type = text_[pos_] == '{' ? JsonType::Object : JsonType::List;
+      if (depth_ == 0)
+        out_.top = type;
+      else
+        out_.containers.emplace_back(name, type);
       ++depth_;
       if (Take('{'))
         Object(name);
@@ -54,16 +59,16 @@ class Reader {
       --depth_;
       return;
     }
-    if (pos_ < text_.size() && text_[pos_] == '"') return Add(name, String());
-    if (Word("true")) return Add(name, "yes");
-    if (Word("false")) return Add(name, "no");
-    if (Word("null")) return;
+    if (pos_ < text_.size() && text_[pos_] == '"') return Add(name, String(), JsonType::Text);
+    if (Word("true")) return Add(name, "yes", JsonType::Boolean);
+    if (Word("false")) return Add(name, "no", JsonType::Boolean);
+    if (Word("null")) return Add(name, "", JsonType::Null);
     const std::size_t start = pos_;
     while (pos_ < text_.size() && (std::isdigit(static_cast<unsigned char>(text_[pos_])) ||
                                    std::string_view("+-.eE").find(text_[pos_]) != std::string_view::npos))
       ++pos_;
     if (pos_ == start) Fail("a value expected");
-    Add(name, std::string(text_.substr(start, pos_ - start)));
+    Add(name, std::string(text_.substr(start, pos_ - start)), JsonType::Number);
   }
   void Object(const std::string& name) {
     if (Take('}')) return;
@@ -124,7 +129,11 @@ class Reader {
   }
   // A name given again (in any letter case, with its list numbers written with leading zeros:
   // set takes them so) keeps its first place and takes the last value.
-  void Add(const std::string& name, std::string value) {
+  void Add(const std::string& name, std::string value, JsonType type) {
+    if (depth_ == 0) {  // the whole document: only its type matters
+      out_.top = type;
+      return;
+    }
     std::string folded;
     for (std::size_t i = 0; i < name.size(); ++i) {
       folded += static_cast<char>(std::tolower(static_cast<unsigned char>(name[i])));
@@ -132,10 +141,12 @@ class Reader {
         while (i + 2 < name.size() && name[i + 1] == '0' && std::isdigit(static_cast<unsigned char>(name[i + 2]))) ++i;
     }
     const auto [at, added] = seen_.try_emplace(std::move(folded), out_.values.size());
-    if (added)
-      out_.values.emplace_back(name, std::move(value));
-    else
-      out_.values[at->second].second = std::move(value);
+    if (added) {
+      out_.values.push_back({name, std::move(value), type});
+      return;
+    }
+    out_.values[at->second].text = std::move(value);
+    out_.values[at->second].type = type;
   }
 
   static constexpr int kMaxDepth = 64;
@@ -148,6 +159,18 @@ class Reader {
 };
 
 }  // namespace
+
+std::string JsonTypeName(JsonType type) {
+  switch (type) {
+    case JsonType::Object: return "an object";
+    case JsonType::List: return "a list";
+    case JsonType::Text: return "a text";
+    case JsonType::Number: return "a number";
+    case JsonType::Boolean: return "true or false";
+    case JsonType::Null: return "null";
+  }
+  return {};
+}
 
 JsonSettings ReadJsonSettings(std::string_view json) {
   JsonSettings out;

@@ -10,10 +10,23 @@
 
 namespace trv {
 
-struct JsonSettings {
-  std::vector<std::pair<std::string, std::string>> values;  // text in UTF-8, in file order
-  std::map<std::string, std::size_t> listLengths;           // "TncTable" -> number of items
+enum class JsonType { Object, List, Text, Number, Boolean, Null };
+
+struct JsonValue {
+  std::string name;
+  std::string text;  // in UTF-8; a number as written; a boolean as yes or no; null as nothing
+  JsonType type;
 };
+
+struct JsonSettings {
+  JsonType top = JsonType::Object;
+  std::vector<JsonValue> values;                             // every value that is no object or list, in file order
+  std::vector<std::pair<std::string, JsonType>> containers;  // every object and list below the top
+  std::map<std::string, std::size_t> listLengths;            // "TncTable" -> number of items
+};
+
+// The type in words, as apply names what it was given: "a text", "a number", "null", ...
+std::string JsonTypeName(JsonType type);
 
 // A name given more than once (in any letter case) keeps its first place and takes its last
 // value; the reading takes time in proportion to the text. Throws std::runtime_error naming the

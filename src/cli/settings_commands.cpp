@@ -4,10 +4,12 @@
 #include <cctype>
 #include <charconv>
 #include <fstream>
+#include <iostream>
 #include <map>
 
 #include "cli/commands.h"
 #include "cli/json_settings.h"
+#include "cli/json_types.h"
 #include "cli/settings_visitor.h"
 #include "config/ini/ini_document.h"
 #include "config/ini/ini_errors.h"
@@ -21,6 +23,7 @@
 #include "config/store/save_merge.h"
 #include "config/store/saved_forms.h"
 #include "config/store/sections.h"
+#include "platform/host_files.h"
 #include "support/codepage.h"
 #include "support/line_diff.h"
 
@@ -160,31 +163,63 @@ bool PrintDiff(const DryRun& dry, std::ostream& out) {
   return true;
 }
 
+// The working folders that reading made for a command, taken away again (innermost first)
+// unless the command succeeded: a refusal, or an error, writes nothing at all. A folder that
+// is no longer empty stays.
+class FoldersMadeByReading {
+ public:
+  FoldersMadeByReading() = default;
+  FoldersMadeByReading(const FoldersMadeByReading&) = delete;
+  FoldersMadeByReading& operator=(const FoldersMadeByReading&) = delete;
+  ~FoldersMadeByReading() {
+    if (!kept_) RemoveMadeFolders(made_);
+  }
+  std::vector<std::string>* List() { return &made_; }
+  int Keep(int status) {
+    kept_ = status == kOk;
+    return status;
+  }
+
+ private:
+  std::vector<std::string> made_;
+  bool kept_ = false;
+};
+
 // Runs `change` on the loaded records in one action and writes what it changed; with
 // `dryRun`, prints the difference instead.
+int ChangeLoadedSettings(Config& config, bool dryRun, CommandStreams io, const std::function<void(Config&)>& change);
+
 int ChangeSettings(const std::string& programDir, bool dryRun, CommandStreams io,
                    const std::function<void(Config&)>& change) {
-  auto config = MakeConfig(
-      programDir,
-      {.readOnly = dryRun, .lockWaiting = LockWaitLine(io.err), .keepBackup = true, .warning = WarningLine(io.err)},
-      io);
+  FoldersMadeByReading made;
+  auto config = MakeConfig(programDir,
+                           {.readOnly = dryRun,
+                            .directoriesMade = made.List(),
+                            .lockWaiting = LockWaitLine(io.err),
+                            .keepBackup = true,
+                            .warning = WarningLine(io.err)},
+                           io);
   if (!config) return kUsage;
+  return made.Keep(ChangeLoadedSettings(*config, dryRun, io, change));
+}
+
+int ChangeLoadedSettings(Config& config, bool dryRun, CommandStreams io, const std::function<void(Config&)>& change) {
   auto body = [&](TIniFile& ini) {
-    EditSession session(*config);
+    EditSession session(config);
     Findings loaded;
     session.Load({.onError = RethrowAll, .addNothing = true}, &loaded);
-    change(*config);
-    ApplySavedForms(*config);  // written as OK writes what the next read makes of them
-    if (const std::string unmet = UnmetDependency(MakeSettingCatalogue(*config), *config); !unmet.empty())
+    change(config);
+    ApplySavedForms(config);  // written as OK writes what the next read makes of them
+    if (const std::string unmet = UnmetDependency(MakeSettingCatalogue(config), config); !unmet.empty())
       throw Refusal{unmet};
-    RefuseWhatTheNextReadChanges(ini, *config, loaded, session.SaveChanges());
+    RefuseWhatTheNextReadChanges(ini, config, loaded, session.SaveChanges());
   };
   try {
     if (!dryRun) {
-      RunAction(*config, body);
+      RunAction(config, body);
       return kOk;
     }
-    return PrintDiff(RunDryAction(*config, body), io.out) ? kNotFound : kOk;
+    return PrintDiff(RunDryAction(config, body), io.out) ? kNotFound : kOk;
   } catch (const Refusal& r) {
     io.err << "tarvoini: " << r.text << "\n";
     return kUsage;
@@ -214,13 +249,14 @@ void ResizeTncList(Config& config, std::size_t count) {
 }
 
 // The TNC list of an apply, taken whole: as long as the list given, each TNC matched by its
-// number. A list as long as the one read passes even where the TNC page could not add that many.
+// number. The list may be as long as reading takes it, also where the TNC page could not add
+// that many.
 void TakeTncList(Config& config, std::size_t count) {
-  if (count == static_cast<std::size_t>(config.TncCount)) return;
-  if (count > static_cast<std::size_t>(kMaxTncs))
-    throw Refusal{"TncTable: " + std::to_string(count) + " TNCs; the TNC page holds at most " +
-                  std::to_string(kMaxTncs)};
-  ResizeTncList(config, count);
+  if (count > static_cast<std::size_t>(kTncTableSize))
+    throw Refusal{"TncTable: " + std::to_string(count) + " TNCs; TARVO.INI holds at most " +
+                  std::to_string(kTncTableSize)};
+  while (static_cast<std::size_t>(config.TncCount) < count) config.TncTable[config.TncCount++] = NewTncEntry();
+  config.TncCount = static_cast<std::int32_t>(count);
 }
 
 // The closed-time list of an apply, taken whole ("ClosedTimes": [] empties it). A window as
@@ -257,11 +293,7 @@ void TakeClosedTimes(Config& config, std::size_t count, const std::map<std::stri
       throw Refusal{item + ": the closed-time list is full: TARVO.INI cannot hold another window"};
     list.AddWindow(time[0], time[1]);
   }
-  config.ClosedTimes.FreeAllItems();
-  for (std::int32_t i = 0; i < list.Count(); ++i) {
-    const ClosedTime* w = list.WindowAt(i);
-    config.ClosedTimes.AddWindow(w->From, w->To, w->Text);
-  }
+  config.ClosedTimes.AssignWindows(list);
 }
 
 // A folder or wave file of a portable copy (relative, with a backslash: a bare wave file name is
@@ -295,6 +327,52 @@ void WriteBlocks(Config& config, const CommandBlocks& blocks, bool replace) {
     ReadFreeSection(config, name, held);
     if (held != lines) WriteFreeSection(config, name, lines);
   }
+}
+
+// The text of a settings file, or of standard input for "-"; false (with the reason said)
+// when it cannot be read or is larger than any settings file.
+bool ReadSettingsText(const std::string& jsonFile, const std::string& shownFile, std::string& text, CommandStreams io) {
+  std::ifstream file;
+  if (jsonFile != "-") file.open(jsonFile, std::ios::binary);
+  std::istream& in = jsonFile == "-" ? std::cin : file;
+  if (!in) {
+    io.err << "tarvoini: cannot read " << shownFile << "\n";
+    return false;
+  }
+  constexpr std::size_t kMaxJson = std::size_t{64} << 20;  // a show --json output has some 30 KB
+  char buffer[65536];
+  while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+    text.append(buffer, static_cast<std::size_t>(in.gcount()));
+    if (text.size() > kMaxJson) {
+      io.err << "tarvoini: " << shownFile << ": larger than 64 MB, not a settings file\n";
+      return false;
+    }
+  }
+  if (in.bad()) {
+    io.err << "tarvoini: cannot read " << shownFile << "\n";
+    return false;
+  }
+  return true;
+}
+
+// The command blocks a settings file holds under Blocks, each name one a block may have.
+CommandBlocks GivenBlocks(const JsonSettings& settings, std::map<std::string, std::string>& given) {
+  CommandBlocks blocks;
+  for (const auto& [list, length] : settings.listLengths) {
+    if (!StartsWithNoCase1252(list, "Blocks.")) continue;
+    const auto name = Utf8ToCp1252(list.substr(7));
+    if (!name) throw Refusal{list + ": the name has characters that TARVO.INI cannot hold"};
+    if (const BlockNameFault fault = CommandBlockNameFault(*name); fault != BlockNameFault::None)
+      throw Refusal{list + ": " + BlockNameFaultText(*name, fault)};
+    std::vector<std::string> lines;
+    for (std::size_t i = 0; i < length; ++i) {
+      const auto line = Utf8ToCp1252(given[Folded(list + "[" + std::to_string(i) + "]")]);
+      if (!line) throw Refusal{list + ": a line has characters that TARVO.INI cannot hold"};
+      lines.push_back(*line);
+    }
+    blocks.emplace_back(*name, std::move(lines));
+  }
+  return blocks;
 }
 
 }  // namespace
@@ -344,55 +422,36 @@ int SetCommand(const std::string& programDir, const std::vector<std::string>& pa
 
 int ApplyCommand(const std::string& programDir, const std::string& jsonFile, bool dryRun, bool replaceBlocks,
                  CommandStreams io) {
-  std::ifstream in(jsonFile, std::ios::binary);
-  if (!in) {
-    io.err << "tarvoini: cannot read " << jsonFile << "\n";
-    return kUsage;
-  }
-  constexpr std::size_t kMaxJson = std::size_t{64} << 20;  // a show --json output has some 30 KB
+  const std::string shownFile = jsonFile == "-" ? std::string("standard input") : jsonFile;
   std::string text;
-  char buffer[65536];
-  while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-    text.append(buffer, static_cast<std::size_t>(in.gcount()));
-    if (text.size() > kMaxJson) {
-      io.err << "tarvoini: " << jsonFile << ": larger than 64 MB, not a settings file\n";
-      return kUsage;
-    }
-  }
+  if (!ReadSettingsText(jsonFile, shownFile, text, io)) return kUsage;
   JsonSettings settings;
+  CommandBlocks blocks;                      // "Blocks.NAME[i]": line i of the command block NAME
+  std::map<std::string, std::string> given;  // by the setting's name in small letters
   try {
     settings = ReadJsonSettings(text);
+    if (const std::string fault = JsonTypeFault(settings); !fault.empty()) throw Refusal{fault};
+    for (const JsonValue& value : settings.values) given[Folded(value.name)] = value.text;
+    blocks = GivenBlocks(settings, given);
   } catch (const std::runtime_error& e) {
-    io.err << "tarvoini: " << jsonFile << ": " << e.what() << "\n";
+    io.err << "tarvoini: " << shownFile << ": " << e.what() << "\n";
+    return kUsage;
+  } catch (const Refusal& r) {
+    io.err << "tarvoini: " << r.text << "\n";
     return kUsage;
   }
   std::map<std::string, std::size_t> lengths;  // by the list's name in small letters
   for (const auto& [name, length] : settings.listLengths) lengths[Folded(name)] = length;
-  std::map<std::string, std::string> given;
-  for (const auto& [name, value] : settings.values) given[Folded(name)] = value;
-  CommandBlocks blocks;  // "Blocks.NAME[i]": line i of the command block NAME
-  for (const auto& [list, length] : settings.listLengths) {
-    if (!StartsWithNoCase1252(list, "Blocks.")) continue;
-    std::vector<std::string> lines;
-    for (std::size_t i = 0; i < length; ++i) {
-      const auto line = Utf8ToCp1252(given[Folded(list + "[" + std::to_string(i) + "]")]);
-      if (!line) {
-        io.err << "tarvoini: " << list << ": a line has characters that TARVO.INI cannot hold\n";
-        return kUsage;
-      }
-      lines.push_back(*line);
-    }
-    blocks.emplace_back(*Utf8ToCp1252(list.substr(7)), std::move(lines));
-  }
   return ChangeSettings(programDir, dryRun, io, [&](Config& config) {
     const ValuesAsRead asRead = ValuesOf(config);
     if (const auto tncs = lengths.find("tnctable"); tncs != lengths.end()) TakeTncList(config, tncs->second);
     const auto closed = lengths.find("mailboxsettings.closedtimes");
     if (closed != lengths.end()) TakeClosedTimes(config, closed->second, given);
-    for (const auto& [name, value] : settings.values) {
+    for (const JsonValue& value : settings.values) {
+      const std::string& name = value.name;
       if (StartsWithNoCase1252(name, "UserSections") || StartsWithNoCase1252(name, "Blocks.")) continue;  // no settings
       if (!StartsWithNoCase1252(name, "MailboxSettings.ClosedTimes[")) {
-        SetOne(config, name, BelowProgramFolder(config, name, value, asRead), &asRead);
+        SetOne(config, name, BelowProgramFolder(config, name, value.text, asRead), &asRead);
         continue;
       }
       const std::string folded = Folded(name);  // taken above when it is a From or a To of the list

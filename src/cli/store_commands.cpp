@@ -57,8 +57,9 @@ void MadeRelative(const std::string& programDir, std::string& path) {
 }
 
 // For a copy to another station: the folders and wave files below the program folder relative
-// to it, and the command blocks the TNCs name.
-CommandBlocks MakePortable(Config& config) {
+// to it, and the command blocks the TNCs name; a name that cannot name a block is left out
+// and said on `err`.
+CommandBlocks MakePortable(Config& config, std::ostream& err) {
   const std::string home = config.Dirs.GetProgramDir();
   for (const DirKey& k : DirKeys()) {
     std::string dir = (config.Dirs.*k.get)();
@@ -72,6 +73,11 @@ CommandBlocks MakePortable(Config& config) {
       if (name->empty() ||
           std::any_of(blocks.begin(), blocks.end(), [&](const auto& b) { return EqualNoCase1252(b.first, *name); }))
         continue;
+      if (const BlockNameFault fault = CommandBlockNameFault(*name); fault != BlockNameFault::None) {
+        err << "tarvoini: TncTable[" << i
+            << "]: the block is left out of the copy: " << Cp1252ToUtf8(BlockNameFaultText(*name, fault)) << "\n";
+        continue;
+      }
       std::vector<std::string> lines;
       ReadFreeSection(config, *name, lines);
       if (!lines.empty()) blocks.emplace_back(*name, std::move(lines));
@@ -89,7 +95,7 @@ int ShowCommand(const std::string& programDir, ShowForm form, CommandStreams io)
   try {
     LoadAllSections(*config, {}, RethrowAll);
     ListUserSections(*config, &userSections);
-    if (form.portable) blocks = MakePortable(*config);
+    if (form.portable) blocks = MakePortable(*config, io.err);
   } catch (const StoreError& e) {
     return ReportStoreError(e, io);
   }

@@ -1,6 +1,7 @@
 // tarvoini: shows, checks and re-saves TARVO.INI the way the configuration program reads
 // and writes it, and gets and sets raw INI keys.
 #include <malloc.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <functional>
@@ -34,7 +35,7 @@ constexpr const char* kHelp = R"(Usage:
                                        print one setting
   tarvoini [--dir DIR] set [--dry-run] NAME VALUE [NAME VALUE ...]
                                        set settings, checked as the dialog checks them
-  tarvoini [--dir DIR] apply [--dry-run] [--replace-blocks] FILE.json
+  tarvoini [--dir DIR] apply [--dry-run] [--replace-blocks] [FILE.json | -]
                                        set every setting a show --json output names
   tarvoini [--dir DIR] tnc [--dry-run] add | del N
                                        add a TNC or delete TNC N (numbered from 0)
@@ -51,7 +52,8 @@ folder when it holds TARVO.INI, else the folder trvcfg remembers (the one chosen
 question, kept in $XDG_CONFIG_HOME/trvcfg/folder, by default ~/.config/trvcfg/folder). A folder
 without TARVO.INI is refused with exit status 2 and nothing is created in it. --init starts a
 new station folder on purpose: it takes DIR, or else the current folder, without TARVO.INI, and
-the writing commands then make TARVO.INI and the working folders there. restore, check --file
+the writing commands then make TARVO.INI and the working folders there; for them a DIR that
+is not there yet is made when the folder above it exists. restore, check --file
 and the ini verbs name their files and are never refused. show, check, get, names and ports
 never create a file or folder.
 
@@ -96,14 +98,28 @@ a bad one with exit status 2 and nothing written, as they refuse a value that th
 would cut or read otherwise (a bare wave file name is read with the wave directory in front,
 and the whole must fit 255 characters); then they write every change as OK in the dialog
 writes it (so a resave right after changes nothing) in one step, only the keys whose value
-changes, keeping TARVO.BAK as resave does. Fields derived from others (such as ColorTable[0].FgEnabled) are read-only.
+changes, keeping TARVO.BAK as resave does. A refused set, apply or tnc writes nothing at
+all: no TARVO.INI, no TARVO.BAK, no working folder. Fields derived from others (such as
+ColorTable[0].FgEnabled) are read-only.
+A command block's name (TncTable[0].IniBlock, a name under Blocks) may not be a section of
+the program or one it keeps (STATION, DEVICE, DIR, DISPLAY, LANGUAGE, EXTRA, MAILBOX, COLOR,
+SOUND, BEACON..., MAIN, VALIDCALL, SFILE, SETTINGS) in any letter case, nor hold a comma or
+square brackets; an empty block field of a TNC stands for DEFINI or DEFDEI. A TNC line read
+with such a name keeps it.
 show --json --portable writes folders and wave files below the program folder relative to
-it and adds the command blocks the TNCs name under Blocks; apply places relative folders and
-wave files below its own program folder and writes the blocks, refusing (exit status 2, naming
-them) to replace a block held here with other lines unless --replace-blocks is given.
-apply takes the TNC list and the closed-time list whole (an empty list empties it) and
-gives back a value as it was read unchecked, so show --json fed back changes nothing; it
-reads JSON nested at most 64 levels deep. --dry-run writes nothing: it prints the
+it and adds the command blocks the TNCs name under Blocks (a block whose name cannot be a
+command block is left out, said on stderr); apply places relative folders and wave files
+below its own program folder and writes the blocks, refusing (exit status 2, naming them) to
+replace a block held here with other lines unless --replace-blocks is given.
+apply reads FILE.json, or standard input for - (also when no file is named and standard
+input is no terminal). Each value must have the JSON type of its setting: a string for a
+text, a number or the string of one of its forms for a number, true or false (or a word set
+takes) for a flag, a list for a list, an object for a record, and Blocks an object of lists
+of strings; another type, null, or a whole that is not an object is refused with exit status
+2 naming the setting. apply takes the TNC list (up to ten TNCs, as reading takes them) and
+the closed-time list whole (an empty list empties it) and gives back a value as it was read
+unchecked, so show --json fed back changes nothing; it reads JSON nested at most 64 levels
+deep. --dry-run writes nothing: it prints the
 difference as a unified diff and exits with 0 when nothing would change, 1 when something
 would. The commands that write wait for another program's lock on the folder, saying so
 after a second, at most ten seconds.
@@ -130,7 +146,7 @@ Examples:
   tarvoini --dir ~/.wine/drive_c/TARVO restore
   tarvoini --dir ~/.wine/drive_c/TARVO ports
   tarvoini ports map COM3 /dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0
-  tarvoini show --json --portable > station.json; tarvoini --dir ~/club/TARVO --init apply station.json
+  tarvoini show --json --portable | tarvoini --dir ~/club/TARVO --init apply -
   tarvoini set StationSettings.Call DL1ABC MailboxSettings.Timeout 30min
   tarvoini set --dry-run TncTable[0].Port 3 TncTable[0].Baud 9600
   tarvoini resave --dry-run
@@ -222,7 +238,8 @@ int Run(int argc, char** argv) {
       (rest[0] == "--dry-run" ? dry : replaceBlocks) = true;
       rest.erase(rest.begin());
     }
-    if (verb == "apply" && rest.size() != 1) return Usage("apply needs one FILE.json");
+    if (verb == "apply" && rest.empty() && isatty(STDIN_FILENO) == 0) rest.emplace_back("-");  // a pipe or a file
+    if (verb == "apply" && rest.size() != 1) return Usage("apply needs one FILE.json, or - for standard input");
     if (verb == "apply")
       command = [&, replaceBlocks, dry](Dir d) { return trv::ApplyCommand(d, rest[0], dry, replaceBlocks, io); };
   }
@@ -234,7 +251,14 @@ int Run(int argc, char** argv) {
     std::cerr << folder.refusal << "\n";
     return trv::kUsage;
   }
-  return command(folder.dir);
+  // For a command that writes, --init makes the folder it is given when its parent is there;
+  // one left empty (the command refused, or a dry run) goes again.
+  const bool writes = verb == "set" || verb == "apply" || verb == "tnc" || verb == "resave";
+  std::error_code ec;
+  const bool made = init && writes && !dir.empty() && std::filesystem::create_directory(dir, ec);
+  const int status = command(folder.dir);
+  if (made && std::filesystem::is_empty(dir, ec)) std::filesystem::remove(dir, ec);
+  return status;
 }
 
 }  // namespace

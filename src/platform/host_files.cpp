@@ -146,13 +146,27 @@ std::optional<std::string> HostFileSystem::ToHost(std::string_view windowsPath) 
   return lookup.host;
 }
 
-int HostFileSystem::CreateDirectory(std::string_view windowsPath) const {
+void RemoveMadeFolders(const std::vector<std::string>& made) {
+  std::error_code ec;
+  for (auto it = made.rbegin(); it != made.rend(); ++it) fs::remove(*it, ec);  // refused when not empty
+}
+
+int HostFileSystem::CreateDirectory(std::string_view windowsPath, std::vector<std::string>* made) const {
   if (windowsPath.empty()) return 0;
   const HostLookup lookup = Find(windowsPath);
   if (lookup.Failed()) return lookup.error;
   if (lookup.state != HostLookup::State::Missing) return 0;  // there, or on no drive
   std::error_code ec;
+  std::vector<fs::path> missing;  // innermost first
+  for (fs::path p = fs::path(lookup.host).lexically_normal(); !p.empty() && !fs::exists(fs::symlink_status(p, ec));
+       p = p.parent_path()) {
+    if (p.has_filename()) missing.push_back(p);
+    if (p == p.parent_path()) break;
+  }
   fs::create_directories(lookup.host, ec);
+  if (made == nullptr) return 0;
+  for (auto it = missing.rbegin(); it != missing.rend(); ++it)
+    if (fs::is_directory(*it, ec)) made->push_back(it->string());
   return 0;
 }
 

@@ -32,6 +32,10 @@ struct FileList {
   int error = 0;  // errno of a folder that exists but could not be listed; then `names` is empty
 };
 
+// Takes away host folders that CreateDirectory made (outermost first, as it lists them), the
+// innermost first; a folder that is no longer empty stays.
+void RemoveMadeFolders(const std::vector<std::string>& made);
+
 class HostFileSystem {
  public:
   HostFileSystem(DriveTable drives, std::string programDir);
@@ -46,7 +50,8 @@ class HostFileSystem {
   std::optional<std::string> ToHost(std::string_view windowsPath) const;
   // Creates the directory and its missing parents; an existing one, an unmapped drive or a
   // failure to create is passed over. A lookup that failed creates nothing and gives its errno.
-  int CreateDirectory(std::string_view windowsPath) const;
+  // `made` (when given) gets the host folders it made, outermost first.
+  int CreateDirectory(std::string_view windowsPath, std::vector<std::string>* made = nullptr) const;
   // True for an existing file that is not a directory.
   bool FileExists(std::string_view windowsPath) const;
   // The same, with `error` set (and false returned) when it cannot be told: the file or a

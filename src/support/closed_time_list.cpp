@@ -55,10 +55,18 @@ void TClosedTimeCol::WriteItem(TStream& stream, Item item) {
 
 TClosedTimeCol::TClosedTimeCol(const TClosedTimeCol& other)
     : TCollection(other.Capacity(), other.GrowBy()), cursor_(other.cursor_) {
-  auto& source = const_cast<TClosedTimeCol&>(other);  // reading an item does not change it
-  for (std::int32_t i = 0; i < source.Count(); ++i) {
-    auto copy = std::make_unique<ClosedTime>(*source.WindowAt(i));
+  for (std::int32_t i = 0; i < other.Count(); ++i) {
+    auto copy = std::make_unique<ClosedTime>(*other.WindowAt(i));
     if (Append(copy.get())) copy.release();
+  }
+}
+
+void TClosedTimeCol::AssignWindows(const TClosedTimeCol& other) {
+  if (&other == this) return;
+  FreeAllItems();
+  for (std::int32_t i = 0; i < other.Count(); ++i) {
+    const ClosedTime* window = other.WindowAt(i);
+    AddWindow(window->From, window->To, window->Text);
   }
 }
 

@@ -30,8 +30,11 @@ class TClosedTimeCol : public TCollection {
   static std::string WindowText(const ClosedTime& item);
   bool DeleteWindowText(const std::string& text);
 
-  const ClosedTime* WindowAt(std::int32_t index) { return static_cast<const ClosedTime*>(ItemAt(index)); }
+  // The window at `index`; null outside the list, whether or not the list is const (an
+  // overload that raised for a list that is not const made a lookup past the end a crash).
   const ClosedTime* WindowAt(std::int32_t index) const { return static_cast<const ClosedTime*>(ItemOrNull(index)); }
+  // Sets the list as a whole: afterwards it holds copies of `other`'s windows, in order.
+  void AssignWindows(const TClosedTimeCol& other);
 
  private:
   bool WindowAtCursor(int& fromHour, int& fromMin, int& toHour, int& toMin);

@@ -241,11 +241,12 @@ TEST_F(TarvoIniBadInput, ApplyRefusesDeepNestingAndReadsRepeatedNamesInLinearTim
   const struct {
     std::size_t depth;
     int status;
-  } nestings[] = {{64, 0}, {65, 2}, {50'000, 2}};  // 64 levels are read (and set nothing)
+  } nestings[] = {{64, 2}, {65, 2}, {50'000, 2}};  // 64 levels are read (and refused: a list, not settings)
   for (const auto& n : nestings) {
     WriteFile(json, std::string(n.depth, '[') + std::string(n.depth, ']'));
     EXPECT_EQ(Run(dir + "apply '" + json + "'"), n.status) << n.depth << err;
     EXPECT_EQ(err.find("nested deeper than 64 levels") != std::string::npos, n.depth > 64) << n.depth << err;
+    EXPECT_EQ(err.find("an object of settings, not a list") != std::string::npos, n.depth <= 64) << n.depth << err;
   }
   std::string repeated = "{\"StationSettings\": {";
   for (int i = 0; i < 300'000; ++i) repeated += i % 2 == 0 ? "\"Call\": \"DL1ABC\", " : "\"CALL\": \"DL1ABC\", ";

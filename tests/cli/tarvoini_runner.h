@@ -16,16 +16,16 @@ struct Result {
 };
 
 // `args` are shell words; `env` goes before the command (VAR=value ...); it runs in `workDir`
-// when one is given. A run that hangs is ended after a minute. $WINEPREFIX names no prefix and
-// $HOME is an empty folder of the test's, so that neither ~/.wine nor the folder the window
+// when one is given, with `input` (a file) as its standard input. A run that hangs is ended after a minute. $WINEPREFIX
+// names no prefix and $HOME is an empty folder of the test's, so that neither ~/.wine nor the folder the window
 // remembers plays a part unless a test says otherwise.
 inline Result RunTarvoIni(const TempDir& tmp, const std::string& args, const std::string& env = {},
-                          const std::string& workDir = {}) {
+                          const std::string& workDir = {}, const std::string& input = "/dev/null") {
   const std::string out = tmp / "out.txt", err = tmp / "err.txt";
   const std::string command = (workDir.empty() ? "" : "cd '" + workDir + "' && ") + "WINEPREFIX='" +
                               (tmp / "no-wine-prefix") + "' HOME='" + (tmp / "home") + "' XDG_CONFIG_HOME= " + env +
                               " timeout 60 " + std::string(TARVOINI_PATH) + " " + args + " >" + out + " 2>" + err +
-                              " </dev/null";
+                              " <'" + input + "'";
   const int raw = std::system(command.c_str());
   return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
 }

@@ -1,6 +1,7 @@
 // tarvoini's settings by name: get, set, apply, tnc and the dry runs.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <filesystem>
 
@@ -29,6 +30,18 @@ class TarvoIniSettings : public ::testing::Test {
     return test::RunTarvoIni(tmp, "--dir '" + program.string() + "' " + args, env);
   }
   std::string Ini() const { return ReadFile(program / "TARVO.INI"); }
+  // What the program folder holds, by name in order.
+  std::vector<std::string> Entries() const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(program)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+  // The working folders and files of a case before, so that the next starts without them.
+  void RemoveAllButTheDriverFolder() const {
+    for (const auto& entry : fs::directory_iterator(program))
+      if (entry.path().filename() != "DRIVER.TNC") fs::remove_all(entry.path());
+  }
 
   test::TempDir tmp;
   fs::path program = tmp.path() / "prog";
@@ -76,6 +89,11 @@ TEST_F(TarvoIniSettings, EachKindOfValueIsCheckedAsTheWindowChecksIt) {
       {"TncTable[0].Qrg 145,5", 0, ",145.500,"},
       {"TncTable[0].Qrg 144.8004", 2, "'144.8004' has more than three decimals"},
       {"TncTable[0].IniBlock MY,BLOCK", 2, "may not hold a comma"},
+      {"TncTable[0].IniBlock 'A]B'", 2, "may not hold a comma or square brackets"},
+      {"TncTable[0].IniBlock STATION", 2, "[STATION] holds the program's own settings"},
+      {"TncTable[0].DeiBlock beacon2", 2, "[beacon2] holds the program's own settings"},
+      {"TncTable[0].DeiBlock Validcall", 2, "[Validcall] holds the program's own settings"},
+      {"TncTable[0].IniBlock MyIni", 0, ",MyIni,DEFDEI,"},
       {"TncTable[1].Port 1", 2, "no setting TncTable[1].Port"},
       {"ColorTable[0].FgEnabled yes", 2, "cannot be set"},
       {"ExtraSettings.LoadMailbox no ExtraSettings.LoadBroadcast yes", 2, "LoadBroadcast needs"},
@@ -84,6 +102,7 @@ TEST_F(TarvoIniSettings, EachKindOfValueIsCheckedAsTheWindowChecksIt) {
       {"StationSettings.Call DK0A StationSettings.Qth x\\ y\\ zzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzz", 2, "at most 31"},
   };
   for (const SetCase& c : cases) {
+    RemoveAllButTheDriverFolder();
     WriteFile(program / "TARVO.INI", kFile);
     const test::Result r = Run(std::string("set ") + c.args);
     EXPECT_EQ(r.status, c.status) << c.args << r.err;
@@ -92,7 +111,8 @@ TEST_F(TarvoIniSettings, EachKindOfValueIsCheckedAsTheWindowChecksIt) {
       EXPECT_EQ(ReadFile(program / "TARVO.BAK"), kFile) << c.args;
     } else {
       EXPECT_NE(r.err.find(c.says), std::string::npos) << c.args << r.err;
-      EXPECT_EQ(Ini(), kFile) << c.args;  // all or nothing
+      EXPECT_EQ(Ini(), kFile) << c.args;  // all or nothing: no backup, no working folder either
+      EXPECT_EQ(Entries(), (std::vector<std::string>{"DRIVER.TNC", "TARVO.INI"})) << c.args;
     }
   }
   WriteFile(program / "TARVO.INI", kFile);
@@ -198,13 +218,21 @@ std::string TenTncs() {
   return device + "TNC10=END OF BLOCK\r\n";
 }
 
+std::string TncList(int count) {
+  std::string list = "{\"TncTable\": [{}";
+  for (int i = 1; i < count; ++i) list += ", {}";
+  return list + "]}";
+}
+
 struct RoundTripCase {
   std::string file;
-  // In the show --json output; an edit of a list's start ("\"X\": [") replaces the whole list.
+  // In the show --json output; an edit of a list's start ("\"X\": [") replaces the whole list,
+  // one of "*" the whole output.
   std::pair<std::string, std::string> edit;
   int status;
   std::string says;  // the line the file gets, or what the refusal says
   bool driverFile = true;
+  std::string options = {};  // of apply, before the file
 };
 
 // A setup shown as JSON applies back unchanged, whatever the reader accepted (ten TNCs, closed
@@ -234,25 +262,78 @@ TEST_F(TarvoIniSettings, ShowJsonFedBackToApplyChangesNothingAndSetsWhatItNames)
       {kFile, {"\"Baud\": \"19200 Baud\"", "\"Baud\": 9600"}, 0, "TNC0=1,248,9600,", false},
       {kFile, {"TNC2.TNC", "OTHER.TNC"}, 2, "TncTable[0].Driver: no file OTHER.TNC in the driver folder", false},
       {TenTncs(), {"\"Port\": \"COM 1\",", "\"Port\": \"COM 2\","}, 0, "TNC0=2,248,"},
+      // Lists built from nothing, and as long as reading takes them.
+      {kFile,
+       {"*", R"({"MailboxSettings": {"ClosedTimes": [{"From": "22:30", "To": "06:00"}]}})"},
+       0,
+       "CLOSEDTIME=2230-0600\r\n"},
+      {"[MAILBOX]\r\nCLOSEDTIME=2230-0600\r\n",
+       {"*",
+        R"({"MailboxSettings": {"ClosedTimes": [{"From": "22:30", "To": "06:00"}, {"From": "1200", "To": "1300"}]}})"},
+       0,
+       "CLOSEDTIME=2230-0600,1200-1300\r\n"},
+      {closed,
+       {"*", R"({"MailboxSettings": {"ClosedTimes": [{"From": "22:30", "To": "06:00"}]}})"},
+       0,
+       "CLOSEDTIME=2230-0600\r\n"},
+      {kFile, {"*", TncList(10)}, 0, "TNC9=2,248,19200,8,1,1,123.456,DEFINI,DEFDEI,0,0,TNC2.TNC\r\nTNC10=END OF BLOCK"},
+      {kFile, {"*", TncList(11)}, 2, "TncTable: 11 TNCs; TARVO.INI holds at most 10"},
+      {kFile,
+       {"*", R"({"MailboxSettings": {"ClosedTimes": [{"From": "22:30", "To": "25:00"}]}})"},
+       2,
+       "ClosedTimes[0].To: '25:00' is not a time of day"},  // refused after the read: no folder left made
+      // Each value of the type its setting takes.
+      {kFile, {"*", "[]"}, 2, "the whole: an object of settings, not a list"},
+      {kFile, {"*", R"({"StationSettings": {"Call": 123}})"}, 2, "StationSettings.Call: a text, not a number"},
+      {kFile, {"*", R"({"StationSettings": {"Call": null}})"}, 2, "StationSettings.Call: a text, not null"},
+      {kFile, {"*", R"({"StationSettings": ["DL1ABC"]})"}, 2, "StationSettings: an object, not a list"},
+      {kFile, {"*", R"({"TncTable": {"0": {}}})"}, 2, "TncTable: a list, not an object"},
+      {kFile, {"*", R"({"TncTable": [{"Qrg": true}]})"}, 2, "TncTable[0].Qrg: a number or its text, not true or false"},
+      {kFile, {"*", R"({"DisplaySettings": {"SaveRX": 0}})"}, 2, "DisplaySettings.SaveRX: true or false, not a number"},
+      {kFile, {"*", R"({"DisplaySettings": {"SaveRX": "off"}})"}, 0, "SAVERX=0\r\n"},  // the words set takes
+      {kFile, {"*", R"({"MailboxSettings": {"Timeout": "30min"}})"}, 0, "TIMEOUT=30\r\n"},
+      {kFile, {"*", R"({"MailboxSettings": {"Timeout": 20}})"}, 0, "TIMEOUT=20\r\n"},
+      {kFile, {"*", R"({"Blocks": {"X": "str"}})"}, 2, "Blocks.X: a list of lines, not a text"},
+      {kFile, {"*", R"({"Blocks": {"X": [1]}})"}, 2, "Blocks.X[0]: a line (a text), not a number"},
+      {kFile, {"*", R"({"Blocks": ["X"]})"}, 2, "Blocks: an object of command blocks, not a list"},
+      {kFile, {"*", R"({"Nothing": {}})"}, 2, "no setting Nothing"},
+      // What a command block may be called, in the TNC fields and in Blocks.
+      {kFile, {"*", R"({"TncTable": [{"IniBlock": "Station"}]})"}, 2, "[Station] holds the program's own settings"},
+      {kFile, {"*", R"({"TncTable": [{"IniBlock": ""}]})"}, 0, "TNC0=1,248,19200,8,1,1,144.800,DEFINI,"},
+      {kFile, {"*", R"({"Blocks": {"DEVICE": ["x"]}})"}, 2, "Blocks.DEVICE: [DEVICE] holds the program's own settings"},
+      {kFile,
+       {"*", R"({"Blocks": {"Device": ["x"]}})"},
+       2,
+       "Blocks.Device: [Device] holds the program's own settings",
+       true,
+       "--replace-blocks "},
+      {kFile, {"*", R"({"Blocks": {"mailbox": ["x"]}})"}, 2, "[mailbox] holds the program's own settings"},
+      {kFile, {"*", R"({"Blocks": {"BEACON7": ["x"]}})"}, 2, "[BEACON7] holds the program's own settings"},
+      {kFile, {"*", R"({"Blocks": {"A,B": ["x"]}})"}, 2, "may not hold a comma or square brackets"},
+      {kFile, {"*", R"({"Blocks": {"A]B": ["x"]}})"}, 2, "may not hold a comma or square brackets"},
+      {kFile, {"*", R"({"Blocks": {" ": ["x"]}})"}, 2, "Blocks. : a command block needs a name"},
+      {kFile, {"*", R"({"Blocks": {"MYINI": ["ESC I DL1ABC"]}})"}, 0, "[MYINI]\r\n0=ESC I DL1ABC\r\n"},
   };
   for (const RoundTripCase& c : cases) {
+    RemoveAllButTheDriverFolder();
     WriteFile(program / "TARVO.INI", c.file);
-    fs::remove(program / "TARVO.BAK");
     if (c.driverFile)
       WriteFile(program / "DRIVER.TNC" / "TNC2.TNC", "");
     else
       fs::remove(program / "DRIVER.TNC" / "TNC2.TNC");
     const std::string json = (tmp.path() / "settings.json").string();
     std::string shown = Run("show --json").out;
-    if (!c.edit.first.empty()) {
+    if (c.edit.first == "*") {
+      shown = c.edit.second;
+    } else if (!c.edit.first.empty()) {
       ASSERT_NE(shown.find(c.edit.first), std::string::npos) << c.edit.first << "\n" << shown;
       const std::size_t at = shown.find(c.edit.first);
       const std::size_t end = c.edit.first.back() == '[' ? shown.find(']', at) + 1 : at + c.edit.first.size();
       shown.replace(at, end - at, c.edit.second);
     }
     WriteFile(json, shown);
-    const test::Result dry = Run("apply --dry-run '" + json + "'");
-    const test::Result r = Run("apply '" + json + "'");
+    const test::Result dry = Run("apply --dry-run " + c.options + "'" + json + "'");
+    const test::Result r = Run("apply " + c.options + "'" + json + "'");
     EXPECT_EQ(r.status, c.status) << c.says << r.err;
     if (c.edit.first.empty()) {
       EXPECT_EQ(dry.out, "") << c.file;
@@ -262,7 +343,8 @@ TEST_F(TarvoIniSettings, ShowJsonFedBackToApplyChangesNothingAndSetsWhatItNames)
       EXPECT_NE(Ini().find(c.says), std::string::npos) << c.says << "\n" << Ini();
     } else {
       EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
-      EXPECT_EQ(Ini(), c.file);
+      EXPECT_EQ(Ini(), c.file);  // a refusal writes nothing at all: no backup, no working folder
+      EXPECT_EQ(Entries(), (std::vector<std::string>{"DRIVER.TNC", "TARVO.INI"})) << c.says;
     }
   }
 }
@@ -304,6 +386,45 @@ TEST_F(TarvoIniSettings, APortableCopyPlacesFoldersBelowTheOtherStationAndWrites
     EXPECT_NE(ini.find(c.says), std::string::npos) << ini;
     EXPECT_NE(ini.find("\\other\\LOG\\\r\n"), std::string::npos) << ini;  // RD=LOG\ below the copy's folder
   }
+  // Piped into a new folder that --init makes (its parent must be there); a refusal (here: the
+  // driver file missing) leaves nothing behind, not even that folder.
+  const fs::path fresh = tmp.path() / "fresh";
+  const struct {
+    std::string dir;
+    const char* args;
+    bool driver;
+    int status;
+    const char* says;
+  } piped[] = {
+      {fresh.string(), "--init apply -", false, 2, "TncTable[0].Driver: no file TNC2.TNC in the driver folder"},
+      {(fresh / "below").string(), "--init apply -", false, 2, "no such directory"},
+      {fresh.string(), "apply -", false, 2, "no such directory"},
+      {fresh.string(), "--init apply -", true, 0, "[MYINI]\r\n0=ESC I DL1ABC\r\n1=ESC M N\r\n"},
+      {fresh.string(), "apply --dry-run", true, 0, ""},  // no file named, standard input no terminal
+  };
+  for (const auto& p : piped) {
+    if (p.driver) WriteFile(fresh / "DRIVER.TNC" / "TNC2.TNC", "");
+    const test::Result r = test::RunTarvoIni(tmp, "--dir '" + p.dir + "' " + p.args, {}, {}, json);
+    EXPECT_EQ(r.status, p.status) << p.args << r.err;
+    if (p.status != 0) {
+      EXPECT_NE(r.err.find(p.says), std::string::npos) << r.err;
+      EXPECT_FALSE(fs::exists(fresh)) << p.args;
+    } else {
+      EXPECT_NE(ReadFile(fresh / "TARVO.INI").find(p.says), std::string::npos) << ReadFile(fresh / "TARVO.INI");
+    }
+  }
+  // A block name that cannot name a block, read so, is kept; the copy leaves the block out and says so.
+  WriteFile(program / "TARVO.INI",
+            "[STATION]\r\nCALL=DL1ABC\r\nQTH=JO31AB\r\n[DEVICE]\r\n"
+            "TNC0=1,248,19200,8,1,1,144.800,station,DEFDEI,0,0,TNC2.TNC\r\nTNC1=END OF BLOCK\r\n");
+  const test::Result left = Run("show --json --portable");
+  EXPECT_EQ(left.status, 0);
+  EXPECT_EQ(left.err,
+            "tarvoini: TncTable[0]: the block is left out of the copy: [station] holds the program's own settings "
+            "and cannot be a command block\n");
+  EXPECT_EQ(left.out.find("\"station\": ["), std::string::npos) << left.out;
+  EXPECT_EQ(Run("set StationSettings.Qth JO31AC").status, 0);
+  EXPECT_NE(Ini().find(",station,DEFDEI,"), std::string::npos) << Ini();
 }
 
 TEST_F(TarvoIniSettings, TncAddAndDelAsTheTncPageDoes) {

@@ -10,6 +10,7 @@
 #include "config/sections/dir_section.h"
 #include "config/sections/display_section.h"
 #include "config/sections/extra_section.h"
+#include "config/sections/free_section.h"
 #include "config/sections/mailbox_section.h"
 #include "config/settings/setting_catalogue.h"
 #include "config/store/config.h"
@@ -59,13 +60,32 @@ TEST(SharedOperations, IntegerInRangeAndSplitter) {
   EXPECT_EQ(head, "");
 }
 
+// The program's sections and those it keeps, in any letter case (the file's names do not
+// depend on it), and what else keeps a name from naming a command block.
 TEST(SharedOperations, KnownAndUserSections) {
-  EXPECT_TRUE(IsKnownSection("BEACON7"));
-  EXPECT_TRUE(IsKnownSection("BEACONS"));
-  EXPECT_FALSE(IsKnownSection("Beacon"));
-  EXPECT_FALSE(IsKnownSection("device"));
-  EXPECT_FALSE(IsKnownSection("USER"));
-  ProgramDir p("[DEVICE]\n[DEFINI]\n[STATION]\n[BEACON2]\n[MYBLOCK]\n");
+  const std::pair<const char*, BlockNameFault> names[] = {
+      {"BEACON7", BlockNameFault::ProgramSection},
+      {"BEACONS", BlockNameFault::ProgramSection},
+      {"Beacon", BlockNameFault::ProgramSection},
+      {"device", BlockNameFault::ProgramSection},
+      {"Validcall", BlockNameFault::ProgramSection},
+      {" sfile ", BlockNameFault::ProgramSection},
+      {"USER", BlockNameFault::None},
+      {" MyBlock ", BlockNameFault::None},
+      {"STATIONS", BlockNameFault::None},
+      {"A,B", BlockNameFault::Character},
+      {"A]B", BlockNameFault::Character},
+      {"[A", BlockNameFault::Character},
+      {" \t", BlockNameFault::Empty},
+      {"", BlockNameFault::Empty},
+  };
+  for (const auto& [name, fault] : names) {
+    EXPECT_EQ(CommandBlockNameFault(name), fault) << name;
+    if (fault != BlockNameFault::Character && fault != BlockNameFault::Empty && name[0] != ' ') {
+      EXPECT_EQ(IsKnownSection(name), fault == BlockNameFault::ProgramSection) << name;
+    }
+  }
+  ProgramDir p("[DEVICE]\n[DEFINI]\n[station]\n[BEACON2]\n[MYBLOCK]\n");
   Config c = p.MakeConfig();
   std::vector<std::string> list;
   EXPECT_FALSE(ListUserSections(c, nullptr));

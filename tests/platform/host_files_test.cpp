@@ -64,13 +64,18 @@ TEST_F(HostFilesTest, PrefersTheExactNameWhenBothSpellingsExist) {
 }
 
 TEST_F(HostFilesTest, CreatesNestedDirectoriesAndPassesOverFailures) {
-  files.CreateDirectory("C:\\TARVO\\MAIL\\SF\\");
+  std::vector<std::string> made;  // what each call made, outermost first
+  files.CreateDirectory("C:\\TARVO\\MAIL\\SF\\", &made);
   EXPECT_TRUE(fs::is_directory(tmp.path() / "TARVO" / "MAIL" / "SF"));
-  files.CreateDirectory("C:\\tarvo\\mail\\HELP");  // existing parents in another case
+  EXPECT_EQ(made, (std::vector<std::string>{tmp / "TARVO", tmp / "TARVO/MAIL", tmp / "TARVO/MAIL/SF"}));
+  files.CreateDirectory("C:\\tarvo\\mail\\HELP", &made);  // existing parents in another case
   EXPECT_TRUE(fs::is_directory(tmp.path() / "TARVO" / "MAIL" / "HELP"));
   EXPECT_FALSE(fs::exists(tmp.path() / "tarvo"));
-  files.CreateDirectory("C:\\TARVO\\MAIL\\SF\\");  // existing: nothing happens
-  files.CreateDirectory("Q:\\NOWHERE\\");          // unmapped drive
+  EXPECT_EQ(made.back(), tmp / "TARVO/MAIL/HELP");
+  made.clear();
+  files.CreateDirectory("C:\\TARVO\\MAIL\\SF\\", &made);  // existing: nothing happens
+  EXPECT_TRUE(made.empty());
+  files.CreateDirectory("Q:\\NOWHERE\\");  // unmapped drive
   WriteFile((tmp.path() / "TARVO" / "FILE").string(), "x");
   files.CreateDirectory("C:\\TARVO\\FILE\\SUB");  // a file in the way
   files.CreateDirectory("");

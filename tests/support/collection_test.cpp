@@ -74,6 +74,17 @@ TEST(Collection, BadIndexesAndShrinkingRaise) {
   ExpectError([&] { list.SetCapacity(0); }, "Collection underflow - cannot shrink!");
   EXPECT_EQ(list.Capacity(), 10);
   EXPECT_EQ(list.WindowAt(0)->From, 1);
+  // A window looked up past the end is none, on a list that is not const too: a lookup of the
+  // list as read while a longer one is built must not raise.
+  EXPECT_EQ(list.WindowAt(1), nullptr);
+  EXPECT_EQ(list.WindowAt(-1), nullptr);
+  TClosedTimeCol copy;
+  copy.AddWindow(7, 8);
+  copy.AssignWindows(list);
+  ASSERT_EQ(copy.Count(), 1);
+  EXPECT_EQ(copy.WindowAt(0)->From, 1);
+  copy.AssignWindows(copy);
+  EXPECT_EQ(copy.Count(), 1);
 }
 
 TEST(Collection, RemoveInsertAndOwnership) {

@@ -12,6 +12,7 @@
 #include <QWheelEvent>
 
 #include "config/sections/device_section.h"
+#include "page_tabs.h"
 #include "ui_test_util.h"
 
 namespace trv {
@@ -302,6 +303,48 @@ TEST_F(TncPageTest, BlockNamesRefuseCommasAndEmptyMeansDefault) {
   EXPECT_EQ(w.config.TncTable[0].DeiBlock, "DEFDEI");
   Select(0);
   EXPECT_TRUE(editIni->isEnabled());  // showing a TNC enables the button for its block name
+}
+
+// A block name that cannot name a command block: read so, the TNC line keeps it and the block
+// editor does not open it (saying why); the lists do not offer such a section; typed, OK refuses it.
+TEST(TncPageBlockNames, ANameThatCannotNameABlockIsKeptAsReadButNeitherEditedNorTaken) {
+  const struct {
+    std::string name;
+    const char* says;
+  } cases[] = {
+      {"station", "[station] holds the program's own settings"},
+      {"Beacon2", "[Beacon2] holds the program's own settings"},
+      {"SFILE", "[SFILE] holds the program's own settings"},
+      {"A]B", "may not hold a comma or square brackets"},
+  };
+  for (const auto& c : cases) {
+    const std::string line = "TNC0=3,248,9600,8,1,1,144.800," + c.name + ",DEFDEI,0,0,TNC2.TNC\r\n";
+    test::Window w("[DEVICE]\r\n" + line + "TNC1=END OF BLOCK\r\n[A]B]\r\n0=x\r\n[OWN]\r\n0=y\r\n", {},
+                   [](const test::ProgramDir& dir) { test::WriteFile(dir.dir / "DRIVER.TNC/TNC2.TNC", ""); });
+    OpenTab(w, "TNC");
+    QComboBox* ini = w.Combo("TNC_COMBO_INI");
+    EXPECT_EQ(ini->count(), 1) << c.name;  // OWN alone
+    EXPECT_EQ(ini->findText("OWN"), 0) << c.name;
+    w.Find<QToolButton>("TNC_SPEED_EDITINI")->click();
+    EXPECT_EQ(w.modals.dialogsRun, 0) << c.name;
+    ASSERT_EQ(w.modals.infos.size(), 1) << c.name;
+    EXPECT_TRUE(w.modals.infos[0].contains(c.says)) << w.modals.infos[0].toStdString();
+    PressOk(w);
+    EXPECT_TRUE(w.modals.errors.isEmpty()) << w.modals.errors.join("|").toStdString();
+    EXPECT_NE(w.dir.Ini().find(line), std::string::npos) << w.dir.Ini();
+  }
+  test::Window w(kThree, {}, [](const test::ProgramDir& dir) { test::WriteFile(dir.dir / "DRIVER.TNC/tnc2.tnc", ""); });
+  OpenTab(w, "TNC");
+  QLineEdit* typed = w.Combo("TNC_COMBO_INI")->lineEdit();
+  typed->setFocus();
+  typed->selectAll();
+  QTest::keyClicks(typed, "Mailbox");
+  PressOk(w);
+  ASSERT_EQ(w.modals.errors.size(), 1);
+  EXPECT_TRUE(w.modals.errors[0].contains("[Mailbox] holds the program's own settings"))
+      << w.modals.errors[0].toStdString();
+  EXPECT_TRUE(w.form->isVisible());
+  EXPECT_NE(w.dir.Ini().find(",DEFINI,DEFDEI,"), std::string::npos);
 }
 
 // Turns the wheel over the widget (up for positive notches) as the window system delivers it:

@@ -5,6 +5,8 @@
 
 #include "config/ini/ini_errors.h"
 #include "config/ini/ini_numbers.h"
+#include "config/ini/ini_scan.h"
+#include "config/sections/free_section.h"
 #include "config/store/config.h"
 #include "support/text.h"
 
@@ -288,6 +290,15 @@ std::string KeepFieldsAsRead(const std::string& asRead, const std::string& loade
   return JoinFields(fields);
 }
 
+// A block name that cannot name a block is written only as the line was read with it.
+void RefuseNewBadBlockName(const TncEntry& e, const std::string& name) {
+  const BlockNameFault fault = CommandBlockNameFault(name);
+  if (name.empty() || fault == BlockNameFault::None) return;
+  for (const std::string& field : SplitFields(e.AsRead))
+    if (TrimIniBlanks(field) == TrimIniBlanks(name)) return;
+  throw IniInputError(BlockNameFaultText(name, fault));
+}
+
 }  // namespace
 
 IniKeys KeepTncLinesAsRead(const Config& config, IniKeys keys) {
@@ -316,6 +327,7 @@ IniWrites DeviceSectionWrites(const Config& config) {
     for (const std::string* name : {&e.Driver, &e.IniBlock, &e.DeiBlock})
       if (name->find(',') != std::string::npos)  // the next read would split the line there
         throw IniInputError("a name in the DEVICE line may not hold a comma: " + *name);
+    for (const std::string* name : {&e.IniBlock, &e.DeiBlock}) RefuseNewBadBlockName(e, *name);
     keys.emplace_back(TncKey(i), FormatTncLine(config.TncTable[i]));
   }
   keys.emplace_back(TncKey(config.TncCount), std::string(kEndOfBlock));

@@ -40,7 +40,8 @@ inline constexpr std::int32_t kMaxPacLen = 248;
 inline constexpr std::int32_t kMaxTncChannels = 27;
 inline constexpr std::size_t kQrgWidth = 10;  // characters, written with three decimals
 inline constexpr std::size_t kBlockNameWidth = 20;
-// The table holds kTncTableSize; the TNC page and tarvoini let the user reach this many.
+// The table holds kTncTableSize (reading and apply take that many); the TNC page and tnc add
+// let the user reach this many.
 inline constexpr int kMaxTncs = 9;
 
 // What the TNC page offers: the COM ports, the SIRQ numbers (without DRSI), every port a line
@@ -76,6 +77,7 @@ struct TncField {
   bool keepsLonger = false;
   bool upperCase = false;       // kept in capitals
   bool inDriverFolder = false;  // names a file that must be in the driver folder
+  bool commandBlock = false;    // names a command block (empty: the default block)
 };
 // The fields in the line's order.
 inline constexpr std::array<TncField, 12> kTncFields = {{
@@ -105,12 +107,14 @@ inline constexpr std::array<TncField, 12> kTncFields = {{
      .member = &TncEntry::IniBlock,
      .about = TRV_ABOUT("The user section that holds the TNC's initialisation commands."),
      .width = kBlockNameWidth,
-     .keepsLonger = true},
+     .keepsLonger = true,
+     .commandBlock = true},
     {.name = "DeiBlock",
      .member = &TncEntry::DeiBlock,
      .about = TRV_ABOUT("The user section that holds the TNC's deinitialisation commands."),
      .width = kBlockNameWidth,
-     .keepsLonger = true},
+     .keepsLonger = true,
+     .commandBlock = true},
     {.name = "FastPoll", .member = &TncEntry::FastPoll},
     {.name = "HostMode",
      .member = &TncEntry::HostMode,

@@ -42,7 +42,8 @@ void Create(const Config& config, const std::string& dir) {
   if (config.Options.directoryRequested) config.Options.directoryRequested(dir);
   if (config.Options.readOnly) return;
   // A folder that may be there in another letter case is never made beside it.
-  if (const int error = config.Files.CreateDirectory(dir); error != 0) throw IniReadError(dir, SystemReason(error));
+  if (const int error = config.Files.CreateDirectory(dir, config.Options.directoriesMade); error != 0)
+    throw IniReadError(dir, SystemReason(error));
 }
 
 void CreateMailSubdirectories(const Config& config) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "config/ini/ini_errors.h"
+#include "config/ini/ini_scan.h"
 #include "config/store/config.h"
 #include "support/text.h"
 
@@ -92,6 +93,27 @@ BlockView ReadBlockView(const Config& config, std::string_view section) {
   return view;
 }
 
+BlockNameFault CommandBlockNameFault(std::string_view name) {
+  const std::string_view trimmed = TrimIniBlanks(name);
+  if (trimmed.empty()) return BlockNameFault::Empty;
+  if (trimmed.find_first_of(kBlockNameForbiddenCharacters) != std::string_view::npos) return BlockNameFault::Character;
+  if (IsKnownSection(trimmed)) return BlockNameFault::ProgramSection;
+  return BlockNameFault::None;
+}
+
+std::string BlockNameFaultText(std::string_view name, BlockNameFault fault) {
+  switch (fault) {
+    case BlockNameFault::None: return {};
+    case BlockNameFault::Empty: return "a command block needs a name";
+    case BlockNameFault::Character:
+      return "a command block's name may not hold a comma or square brackets: '" + std::string(name) + "'";
+    case BlockNameFault::ProgramSection:
+      return "[" + std::string(TrimIniBlanks(name)) +
+             "] holds the program's own settings and cannot be a command block";
+  }
+  return {};
+}
+
 std::string DescribeGaps(const BlockGaps& gaps) {
   std::string text;
   const auto add = [&text](std::size_t count, const std::string& what) {
@@ -117,6 +139,8 @@ void ReportBlocksNotShownWhole(TIniFile& ini) {
 
 bool WriteBlockIfUnchanged(const Config& config, std::string_view section, const std::vector<std::string>& lines,
                            const std::string* expected) {
+  if (const BlockNameFault fault = CommandBlockNameFault(section); fault != BlockNameFault::None)
+    throw IniInputError(BlockNameFaultText(section, fault));
   if (!FreeSectionFits(lines))
     throw IniInputError("the block has more lines than the next read can list (at most " +
                         std::to_string(MaxFreeSectionLines()) + ")");

@@ -22,6 +22,17 @@ struct BlockGaps {
   bool operator==(const BlockGaps&) const = default;
 };
 
+// What keeps a name from naming a command block: a section the program reads or knows and
+// leaves alone (STATION, DEVICE, BEACON1, MAIN, ...) in any letter case, a character the TNC
+// line or a section header cannot hold (`,` `[` `]`), or nothing but blanks. Every way a name
+// comes in (the TNC page, the block editor, tarvoini set and apply, the portable copy) asks
+// this. (An empty block field of a TNC is no name: it stands for the default block.)
+enum class BlockNameFault { None, Empty, ProgramSection, Character };
+inline constexpr std::string_view kBlockNameForbiddenCharacters = ",[]";
+BlockNameFault CommandBlockNameFault(std::string_view name);
+// The fault in words, for tarvoini and the store's errors; the window says it in its own.
+std::string BlockNameFaultText(std::string_view name, BlockNameFault fault);
+
 struct BlockView {
   std::vector<std::string> lines;  // as the editor shows them
   BlockGaps gaps;
@@ -51,7 +62,7 @@ void ReportBlocksNotShownWhole(TIniFile& ini);
 // Writes the lines as the block in one action, unless the block no longer reads as
 // `expected` (BlockView::inFile): then nothing is written and the result is false. A null
 // `expected` writes in any case. Throws the store's errors (IniInputError for a block the
-// next read could not list whole).
+// next read could not list whole, and for a name that cannot name a block).
 bool WriteBlockIfUnchanged(const Config& config, std::string_view section, const std::vector<std::string>& lines,
                            const std::string* expected);
 

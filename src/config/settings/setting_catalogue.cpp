@@ -11,6 +11,7 @@
 #include "config/sections/color_sound_section.h"
 #include "config/sections/device_section.h"
 #include "config/sections/dir_section.h"
+#include "config/sections/free_section.h"
 #include "config/sections/screen_elements.h"
 #include "config/settings/setting_tables.h"
 #include "config/settings/value_forms.h"
@@ -218,7 +219,7 @@ void AddMailbox(SettingCatalogue& out, const Config& config) {
       e.readOnly = true;
       e.timeOfDay = true;
       e.get = [i, from](const Config& c) {
-        const ClosedTime* w = const_cast<Config&>(c).ClosedTimes.WindowAt(i);
+        const ClosedTime* w = c.ClosedTimes.WindowAt(i);
         return std::to_string(w == nullptr ? 0 : from ? w->From : w->To);
       };
       out.push_back(std::move(e));
@@ -285,6 +286,7 @@ void AddTnc(SettingCatalogue& out, const Config& config, int n, std::int32_t sho
     e.keepsLonger = field.keepsLonger;
     if (field.upperCase) e.textCase = TextCase::UpperAscii;
     if (field.inDriverFolder) e.exists = DriverFileTest(config);
+    e.commandBlock = field.commandBlock;
     if (field.member == TncMember(&TncEntry::Port)) {
       e.put = [n](Config& c, const std::string& v) {
         c.TncTable[n].Port = static_cast<std::uint16_t>(std::stoi(v));
@@ -361,6 +363,9 @@ CheckedValue CheckText(const CatalogueEntry& e, std::string_view text) {
   const std::size_t width = e.width == 0 ? kMaxValueLength : e.width;
   if (value.size() > width)
     return Refused(e, "at most " + std::to_string(width) + " characters; this has " + std::to_string(value.size()));
+  if (const BlockNameFault fault = CommandBlockNameFault(value);
+      e.commandBlock && !value.empty() && fault != BlockNameFault::None)
+    return Refused(e, BlockNameFaultText(value, fault));
   if (e.noComma && value.find_first_of(",[]") != std::string::npos)
     return Refused(e, "a name in the TNC line may not hold a comma or square brackets");
   if (e.exists && !e.exists(value)) return Refused(e, "no file " + value + " in the driver folder");

@@ -55,6 +55,7 @@ struct CatalogueEntry {
   std::size_t typingWidth = 0;
   bool typedUpper = false;
   bool noComma = false;                            // part of the comma-separated TNC line
+  bool commandBlock = false;                       // names a command block, unless empty
   bool bracketed = false;                          // shown in square brackets, which are not part of the width
   bool emptyGivesDefault = false;                  // OK stores the default for an empty text
   std::function<bool(const std::string&)> exists;  // a file that must exist (the driver)

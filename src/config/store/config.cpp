@@ -31,11 +31,7 @@ void Config::CopySettingsFrom(const Config& other) {
   Extra = other.Extra;
   Mailbox = other.Mailbox;
   FHeaderText = other.FHeaderText;
-  ClosedTimes.FreeAllItems();
-  for (std::int32_t i = 0; i < other.ClosedTimes.Count(); ++i) {
-    const ClosedTime* window = other.ClosedTimes.WindowAt(i);
-    ClosedTimes.AddWindow(window->From, window->To, window->Text);
-  }
+  ClosedTimes.AssignWindows(other.ClosedTimes);
   ColorTable = other.ColorTable;
   Sound = other.Sound;
 }
@@ -108,9 +104,10 @@ void SplitAtSeparator(std::string& text, std::string_view separator, std::string
 }
 
 bool IsKnownSection(std::string_view name) {
-  if (StartsWith(name, "BEACON")) return true;
+  const std::string upper = UpperCaseAscii(name);  // the file's names do not depend on case
+  if (StartsWith(upper, "BEACON")) return true;
   for (auto known : kKnownSections)
-    if (name == known) return true;
+    if (upper == known) return true;
   return false;
 }
 

@@ -32,6 +32,9 @@ struct StoreOptions {
   Findings* findings = nullptr;
   // Told of every directory that reading the DIR section asks for, in order.
   std::function<void(const std::string&)> directoryRequested;
+  // Gets the host folders that reading made, outermost first, so that an action refused after
+  // the read can take them away again; null: not collected.
+  std::vector<std::string>* directoriesMade = nullptr;
   // A host file read and written in place of TARVO.INI (tarvoini check --file); empty: TARVO.INI.
   std::string otherFile;
   // Told while another program holds the folder's lock (DirectoryLock); false gives up.
@@ -158,6 +161,7 @@ std::string CutReported(TIniFile& ini, std::string_view section, std::string_vie
 std::string ReadText(TIniFile& ini, std::string_view section, std::string_view key, std::string_view def,
                      std::size_t width);
 void SplitAtSeparator(std::string& text, std::string_view separator, std::string& head);
+// Whether the program reads the section or knows it and leaves it alone, in any letter case.
 bool IsKnownSection(std::string_view name);
 bool ListUserSections(const Config& config, std::vector<std::string>* list);
 

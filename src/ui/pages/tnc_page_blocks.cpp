@@ -5,6 +5,7 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "config/sections/free_section.h"
 #include "config/store/config.h"
 #include "config/store/saved_forms.h"
 #include "support/codepage.h"
@@ -18,10 +19,7 @@
 namespace trv {
 namespace {
 
-// Whether the name is one of the program's own sections (STATION, DEVICE, every BEACON
-// section, ...) in any letter case: the file's names do not depend on case, and the store's
-// list of known sections is written in capitals.
-bool IsProgramSection(const std::string& name) { return IsKnownSection(UpperCaseAscii(name)); }
+bool CannotNameABlock(const std::string& name) { return CommandBlockNameFault(name) != BlockNameFault::None; }
 
 // Shows the name in the box, with the list entry of that name chosen without regard to case,
 // and enables the box's "..." button when there is a name.
@@ -35,14 +33,13 @@ void ShowBlockName(QComboBox* box, QToolButton* edit, const std::string& name) {
 
 }  // namespace
 
-// A name the DEVICE line cannot hold: it separates its fields with commas.
+// A driver name the DEVICE line cannot hold: it separates its fields with commas.
 bool HoldsComma(const std::string& name) { return name.find(',') != std::string::npos; }
 
 void TncPage::FillBlockLists() {
   std::vector<std::string> sections;
   ListUserSections(config_, &sections);
-  std::erase_if(sections, IsProgramSection);
-  std::erase_if(sections, HoldsComma);
+  std::erase_if(sections, CannotNameABlock);
   std::stable_sort(sections.begin(), sections.end(), LessNoCase1252);
   for (QComboBox* box : {ini_, dei_}) {
     const QSignalBlocker quiet(box);
@@ -65,17 +62,20 @@ std::string TncPage::BlockName(const LimitedLineEdit* edit, std::string_view def
 void TncPage::EditBlock(bool ini) {
   if (currentTnc_ < 0) return;
   const std::string name = BlockName(ini ? iniEdit_ : deiEdit_, ini ? kDefaultIniBlock : kDefaultDeiBlock);
-  if (IsProgramSection(name)) {
-    modals_.ShowInformation(tr("[%1] holds the program's own settings and cannot be a command block. "
-                               "Please choose another name.")
-                                .arg(FromWindows(name)));
-    return;
-  }
-  if (HoldsComma(name)) {
-    modals_.ShowInformation(
-        tr("A command block's name may not hold a comma: the TNC line in TARVO.INI "
-           "separates its fields with commas. Please choose another name."));
-    return;
+  switch (CommandBlockNameFault(name)) {
+    case BlockNameFault::None:
+    case BlockNameFault::Empty: break;  // the default block stands in for an empty name
+    case BlockNameFault::ProgramSection:
+      modals_.ShowInformation(tr("[%1] holds the program's own settings and cannot be a command block. "
+                                 "Please choose another name.")
+                                  .arg(FromWindows(name)));
+      return;
+    case BlockNameFault::Character:
+      modals_.ShowInformation(
+          tr("A command block's name may not hold a comma or square brackets: the TNC line in TARVO.INI "
+             "separates its fields with commas, and brackets enclose a section's name. Please choose another "
+             "name."));
+      return;
   }
   TncEntry& e = config_.TncTable[currentTnc_];
   (ini ? e.IniBlock : e.DeiBlock) = name;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "config/sections/device_section.h"
+#include "config/sections/free_section.h"
 #include "config/store/config.h"
 #include "ui/layout_builders.h"
 #include "ui/pages/com_port_line.h"
@@ -39,7 +40,8 @@ QuietComboBox* BlockBox(const char* name, LimitedLineEdit*& edit) {
   auto* box = SizedCombo(name, kBlockNameChars);
   box->setEditable(true);
   edit = new LimitedLineEdit(kBlockNameChars, false);
-  edit->SetForbidden(",[]");  // the DEVICE line separates its fields with commas
+  edit->SetForbidden(QString::fromLatin1(kBlockNameForbiddenCharacters.data(),
+                                         static_cast<qsizetype>(kBlockNameForbiddenCharacters.size())));
   box->setLineEdit(edit);
   box->setCompleter(nullptr);
   box->setInsertPolicy(QComboBox::NoInsert);

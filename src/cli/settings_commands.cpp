@@ -162,12 +162,13 @@ bool PrintDiff(const DryRun& dry, std::ostream& out) {
 
 // Runs `change` on the loaded records in one action and writes what it changed; with
 // `dryRun`, prints the difference instead.
-int ChangeSettings(const std::string& programDir, bool dryRun, CommandStreams io,
+int ChangeSettings(const std::string& programDir, bool dryRun, bool init, CommandStreams io,
                    const std::function<void(Config&)>& change) {
   auto config =
       MakeConfig(programDir, {.readOnly = dryRun, .lockWaiting = LockWaitLine(io.err), .keepBackup = true}, io);
   if (!config) return kUsage;
   auto body = [&](TIniFile& ini) {
+    if (!dryRun) RefuseEmptyFile(ini, init);
     EditSession session(*config);
     Findings loaded;
     session.Load({.onError = RethrowAll, .addNothing = true}, &loaded);
@@ -330,18 +331,19 @@ int GetCommand(const std::string& programDir, const std::string& name, bool raw,
   });
 }
 
-int SetCommand(const std::string& programDir, const std::vector<std::string>& pairs, bool dryRun, CommandStreams io) {
+int SetCommand(const std::string& programDir, const std::vector<std::string>& pairs, bool dryRun, bool init,
+               CommandStreams io) {
   if (pairs.empty() || pairs.size() % 2 != 0) {
     io.err << "tarvoini: set needs NAME VALUE pairs (see tarvoini --help)\n";
     return kUsage;
   }
-  return ChangeSettings(programDir, dryRun, io, [&](Config& config) {
+  return ChangeSettings(programDir, dryRun, init, io, [&](Config& config) {
     for (std::size_t i = 0; i < pairs.size(); i += 2) SetOne(config, pairs[i], pairs[i + 1], nullptr);
   });
 }
 
 int ApplyCommand(const std::string& programDir, const std::string& jsonFile, bool dryRun, bool replaceBlocks,
-                 CommandStreams io) {
+                 bool init, CommandStreams io) {
   std::ifstream in(jsonFile, std::ios::binary);
   if (!in) {
     io.err << "tarvoini: cannot read " << jsonFile << "\n";
@@ -382,7 +384,7 @@ int ApplyCommand(const std::string& programDir, const std::string& jsonFile, boo
     }
     blocks.emplace_back(*Utf8ToCp1252(list.substr(7)), std::move(lines));
   }
-  return ChangeSettings(programDir, dryRun, io, [&](Config& config) {
+  return ChangeSettings(programDir, dryRun, init, io, [&](Config& config) {
     const ValuesAsRead asRead = ValuesOf(config);
     if (const auto tncs = lengths.find("tnctable"); tncs != lengths.end()) TakeTncList(config, tncs->second);
     const auto closed = lengths.find("mailboxsettings.closedtimes");
@@ -405,7 +407,8 @@ int ApplyCommand(const std::string& programDir, const std::string& jsonFile, boo
   });
 }
 
-int TncCommand(const std::string& programDir, const std::vector<std::string>& args, bool dryRun, CommandStreams io) {
+int TncCommand(const std::string& programDir, const std::vector<std::string>& args, bool dryRun, bool init,
+               CommandStreams io) {
   const bool add = args.size() == 1 && args[0] == "add";
   const bool del = args.size() == 2 && args[0] == "del";
   if (!add && !del) {
@@ -418,7 +421,7 @@ int TncCommand(const std::string& programDir, const std::vector<std::string>& ar
            << "' (see tarvoini --help)\n";
     return kUsage;
   }
-  return ChangeSettings(programDir, dryRun, io, [&](Config& config) {
+  return ChangeSettings(programDir, dryRun, init, io, [&](Config& config) {
     if (add) return ResizeTncList(config, static_cast<std::size_t>(config.TncCount) + 1);
     if (config.TncCount == 0) throw Refusal{"All TNCs are removed!"};
     if (!number || *number >= static_cast<std::uint64_t>(config.TncCount))

@@ -206,7 +206,7 @@ int Run(int argc, char** argv) {
     if (const std::string wrong = trv::PortsChangeUsage(rest); !wrong.empty()) return Usage(wrong);
     command = [&](Dir d) { return trv::PortsChangeCommand(d, rest, io); };
   }
-  if (verb == "resave" && args.size() == 1) command = [&](Dir d) { return trv::ResaveCommand(d, io); };
+  if (verb == "resave" && args.size() == 1) command = [&](Dir d) { return trv::ResaveCommand(d, init, io); };
   if (verb == "resave" && args.size() == 2 && dryRun) command = [&](Dir d) { return trv::ResaveDryRunCommand(d, io); };
   if (verb == "names" && args.size() == 1) command = [&](Dir d) { return trv::NamesCommand(d, io); };
   if (verb == "names" && args.size() == 2) command = [&](Dir d) { return trv::ValuesCommand(d, args[1], io); };
@@ -215,8 +215,8 @@ int Run(int argc, char** argv) {
     command = [&](Dir d) { return trv::GetCommand(d, args[args[1] == "--raw" ? 2 : 1], true, io); };
   if (verb == "set" || verb == "apply" || verb == "tnc") {
     if (dryRun) rest.erase(rest.begin());
-    if (verb == "set") command = [&](Dir d) { return trv::SetCommand(d, rest, dryRun, io); };
-    if (verb == "tnc") command = [&](Dir d) { return trv::TncCommand(d, rest, dryRun, io); };
+    if (verb == "set") command = [&](Dir d) { return trv::SetCommand(d, rest, dryRun, init, io); };
+    if (verb == "tnc") command = [&](Dir d) { return trv::TncCommand(d, rest, dryRun, init, io); };
     bool replaceBlocks = false, dry = dryRun;  // apply's options, in either order
     while (verb == "apply" && !rest.empty() && (rest[0] == "--replace-blocks" || rest[0] == "--dry-run")) {
       (rest[0] == "--dry-run" ? dry : replaceBlocks) = true;
@@ -224,7 +224,7 @@ int Run(int argc, char** argv) {
     }
     if (verb == "apply" && rest.size() != 1) return Usage("apply needs one FILE.json");
     if (verb == "apply")
-      command = [&, replaceBlocks, dry](Dir d) { return trv::ApplyCommand(d, rest[0], dry, replaceBlocks, io); };
+      command = [&, replaceBlocks, dry](Dir d) { return trv::ApplyCommand(d, rest[0], dry, replaceBlocks, init, io); };
   }
   if (verb == "restore" && args.size() == 1) command = [&](Dir d) { return trv::RestoreCommand(d, io); };
   if (!command) return Usage("unknown command '" + verb + "'");

@@ -38,6 +38,11 @@ struct StoreOptions {
   LockWaitNotice lockWaiting;
   // The first write of the run that changes an existing file keeps it as TARVO.BAK.
   bool keepBackup = false;
+  // How long a read waits for a file that another program is writing (platform/settled_read.h).
+  SettleBounds settle = {};
+  // Told of each file that a save killed after its swap left beside TARVO.INI (host path): it
+  // is kept, since it may hold another program's write.
+  std::function<void(const std::string&)> displacedKept = {};
 };
 
 // Whether this run kept TARVO.BAK: decided by its first write.

@@ -135,7 +135,9 @@ TEST(ChangedFile, AFileThatVanishedIsSaidSoAndSaveWritesTheWindowInFull) {
     } else {
       EXPECT_TRUE(w.form->isVisible());
       EXPECT_EQ(fs::is_regular_file(ini), how == "emptied") << c.how;
-      if (how == "emptied") EXPECT_EQ(w.dir.Ini(), "");
+      if (how == "emptied") {
+        EXPECT_EQ(w.dir.Ini(), "");
+      }
     }
   }
 }

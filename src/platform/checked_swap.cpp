@@ -104,6 +104,10 @@ bool IsDisplacedOf(const std::string& entry, const std::string& name) {
   return false;
 }
 
+namespace {
+
+// Whether the displaced name `displaced` holds a new file that never took the file's place: it
+// is also one of the temporary files of `name` in `dir` (a run was killed before its swap).
 bool OwnDisplacedFile(const std::string& dir, const std::string& displaced, const std::string& name) {
   struct stat kept {};
   if (::lstat(displaced.c_str(), &kept) != 0 || !S_ISREG(kept.st_mode) || kept.st_nlink < 2) return false;
@@ -115,6 +119,24 @@ bool OwnDisplacedFile(const std::string& dir, const std::string& displaced, cons
       return true;
   }
   return false;
+}
+
+}  // namespace
+
+std::vector<std::string> SortOutDisplacedFiles(const std::string& hostFile) {
+  const fs::path file(hostFile);
+  const std::string dir = file.parent_path().empty() ? "." : file.parent_path().string();
+  const std::string name = file.filename().string();
+  std::vector<std::string> kept;
+  for (const std::string& entry : ListFolder(dir).names) {
+    if (!IsDisplacedOf(entry, name)) continue;
+    const std::string path = (fs::path(dir) / entry).string();
+    if (OwnDisplacedFile(dir, path, name))
+      ::unlink(path.c_str());
+    else
+      kept.push_back(path);
+  }
+  return kept;
 }
 
 bool HoldsTheFileRead(const std::string& path, std::string_view previous, const FileIdentity& read, bool renamed) {

@@ -12,6 +12,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/atomic_file_writer.h"
 #include "platform/file_identity.h"
@@ -36,9 +37,10 @@ WriteResult SwapInChecked(const std::string& temp, const std::string& target, st
 // A new file where none was read: created only while the name is still free.
 WriteResult PlaceNew(const std::string& temp, const std::string& target, const std::function<void()>& beforeSwap);
 
-// Whether the displaced name `displaced` holds a new file that never took the file's place: it
-// is also one of the temporary files of `name` in `dir` (a run was killed before its swap).
-bool OwnDisplacedFile(const std::string& dir, const std::string& displaced, const std::string& name);
+// The displaced files that killed runs left beside `hostFile`: one that never took the file's
+// place (it is still a second name of one of the file's temporary files) is removed; the others
+// are kept, since each may hold another program's write, and returned (host paths).
+std::vector<std::string> SortOutDisplacedFiles(const std::string& hostFile);
 
 // Still the file that was read: the same identity and, since timestamps may be as coarse as
 // a clock tick, the same bytes (compared piece by piece, so no second copy is held). With

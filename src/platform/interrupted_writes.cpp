@@ -67,20 +67,6 @@ void FinishInterruptedBackup(const std::string& hostIni, const std::string& host
   }
 }
 
-// The displaced files a killed run left beside `hostFile`: one that never took the file's place
-// goes, one that did is kept (it may hold another program's write) and named in `kept`.
-void SortOutDisplaced(const FolderEntries& entries, const std::string& hostFile, std::vector<std::string>& kept) {
-  const std::string dir = DirOf(hostFile), name = NameOf(hostFile);
-  for (const std::string& entry : entries.names) {
-    if (!IsDisplacedOf(entry, name)) continue;
-    const std::string path = (fs::path(dir) / entry).string();
-    if (OwnDisplacedFile(dir, path, name))
-      ::unlink(path.c_str());
-    else
-      kept.push_back(path);
-  }
-}
-
 Tidied Tidy(const std::string& hostIni, bool finish) {
   const std::string dir = DirOf(hostIni);
   const FolderEntries entries = ListFolder(dir);
@@ -90,9 +76,8 @@ Tidied Tidy(const std::string& hostIni, bool finish) {
     FinishInterruptedRestore(hostIni, backup);
     FinishInterruptedBackup(hostIni, backup);
   }
-  std::vector<std::string> kept;
   const std::string target = FileBehindLinks(hostIni);  // a symlinked file is written beside its target
-  SortOutDisplaced(target == hostIni ? entries : ListFolder(DirOf(target)), target, kept);
+  const std::vector<std::string> kept = SortOutDisplacedFiles(target);
   const std::vector<std::string> names = {NameOf(hostIni), NameOf(backup), NameOf(RestoreJournalOf(hostIni)),
                                           NameOf(PendingBackupOf(backup))};
   if (const int error = RemoveUnheldTemporaries(dir, names); error != 0) return {error, dir, kept};

@@ -15,6 +15,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -58,6 +59,13 @@ std::string WithKey(std::string text, const std::string& section, const std::str
 
 struct Count {
   std::atomic<int> writes{0}, runs{0}, failed{0};
+  std::atomic<int> byStatus[8] = {};  // failed runs by exit status (7: killed or higher)
+  std::string Failures() const {
+    std::string text = std::to_string(failed) + " failed";
+    for (int s = 1; s < 8; ++s)
+      if (byStatus[s] > 0) text += ", exit " + std::to_string(s) + ": " + std::to_string(byStatus[s]);
+    return text;
+  }
 };
 
 class Stress {
@@ -73,10 +81,13 @@ class Stress {
     threads.emplace_back([&] { Loop(end, [&](int n) { InPlaceWrite(n); }); });
     // set changes the locator each time, apply puts its own back
     threads.emplace_back([&] {
-      Ours(end, set_, [](int n) { return std::vector<std::string>{"set", "StationSettings.Qth", n % 2 ? "JO31AB" : "JO31AC"}; });
+      Ours(end, set_, [](int n) {
+        return std::vector<std::string>{"set", "StationSettings.Qth", n % 2 ? "JO31AB" : "JO31AC"};
+      });
     });
-    threads.emplace_back(
-        [&] { Ours(end, apply_, [&](int) { return std::vector<std::string>{"apply", (dir_ / "settings.json").string()}; }); });
+    threads.emplace_back([&] {
+      Ours(end, apply_, [&](int) { return std::vector<std::string>{"apply", (dir_ / "settings.json").string()}; });
+    });
     for (auto& t : threads) t.join();
   }
 
@@ -84,14 +95,16 @@ class Stress {
   bool Report() {
     const std::string now = Read(ini());
     int renameLost = 0, inPlaceLost = 0, marksLost = 0;
-    for (int n = 0; n < renamed_.writes; ++n) renameLost += now.find("R" + std::to_string(n) + "=1") == std::string::npos;
-    for (int n = 0; n < inPlace_.writes; ++n) inPlaceLost += now.find("P" + std::to_string(n) + "=1") == std::string::npos;
+    for (int n = 0; n < renamed_.writes; ++n)
+      renameLost += now.find("R" + std::to_string(n) + "=1") == std::string::npos;
+    for (int n = 0; n < inPlace_.writes; ++n)
+      inPlaceLost += now.find("P" + std::to_string(n) + "=1") == std::string::npos;
     for (const char* mark : kMarks) marksLost += now.find(mark) == std::string::npos;
     std::cout << "rename writer: " << renamed_.writes << " writes, " << renameLost << " lost\n"
               << "in-place writer: " << inPlace_.writes << " writes, " << inPlaceLost
               << " lost (its write landed in a file already replaced)\n"
-              << "tarvoini set: " << set_.runs << " runs, " << set_.failed << " failed\n"
-              << "tarvoini apply: " << apply_.runs << " runs, " << apply_.failed << " failed\n"
+              << "tarvoini set: " << set_.runs << " runs, " << set_.Failures() << "\n"
+              << "tarvoini apply: " << apply_.runs << " runs, " << apply_.Failures() << "\n"
               << "parts of the file lost (a half-written read saved): " << marksLost << "\n";
     return renameLost == 0 && marksLost == 0;
   }
@@ -150,7 +163,9 @@ class Stress {
       if (::posix_spawn(&pid, argv[0], &quiet, nullptr, argv.data(), environ) != 0) break;
       ::waitpid(pid, &status, 0);
       ++count.runs;
-      if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) ++count.failed;
+      if (WIFEXITED(status) && WEXITSTATUS(status) == 0) continue;
+      ++count.failed;
+      ++count.byStatus[WIFEXITED(status) ? std::min(WEXITSTATUS(status), 7) : 7];
     }
     posix_spawn_file_actions_destroy(&quiet);
   }

@@ -3,10 +3,9 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -68,9 +67,10 @@ inline std::vector<std::string> HiddenFiles(const std::filesystem::path& dir) {
 inline void SetModified(const std::string& path, std::chrono::system_clock::time_point when) {
   const auto since = when.time_since_epoch();
   const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(since);
-  const timespec times[2] = {{0, UTIME_OMIT},
-                             {static_cast<time_t>(seconds.count()),
-                              static_cast<long>(std::chrono::duration_cast<std::chrono::nanoseconds>(since - seconds).count())}};
+  const timespec times[2] = {
+      {0, UTIME_OMIT},
+      {static_cast<time_t>(seconds.count()),
+       static_cast<long>(std::chrono::duration_cast<std::chrono::nanoseconds>(since - seconds).count())}};
   ::utimensat(AT_FDCWD, path.c_str(), times, 0);
 }
 

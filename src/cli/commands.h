@@ -83,8 +83,8 @@ int SetCommand(const std::string& programDir, const std::vector<std::string>& pa
 // Every setting a `show --json` output names.
 // Relative folders and wave files go below the program folder; the command blocks it holds are
 // written, refusing (exit status 2) to replace one with other lines unless `replaceBlocks`.
-int ApplyCommand(const std::string& programDir, const std::string& jsonFile, bool dryRun, bool replaceBlocks,
-                 bool init, CommandStreams io);
+int ApplyCommand(const std::string& programDir, const std::string& jsonFile, bool dryRun, bool replaceBlocks, bool init,
+                 CommandStreams io);
 // tnc add, tnc del N: as the TNC page adds and deletes.
 int TncCommand(const std::string& programDir, const std::vector<std::string>& args, bool dryRun, bool init,
                CommandStreams io);

@@ -342,8 +342,8 @@ int SetCommand(const std::string& programDir, const std::vector<std::string>& pa
   });
 }
 
-int ApplyCommand(const std::string& programDir, const std::string& jsonFile, bool dryRun, bool replaceBlocks,
-                 bool init, CommandStreams io) {
+int ApplyCommand(const std::string& programDir, const std::string& jsonFile, bool dryRun, bool replaceBlocks, bool init,
+                 CommandStreams io) {
   std::ifstream in(jsonFile, std::ios::binary);
   if (!in) {
     io.err << "tarvoini: cannot read " << jsonFile << "\n";

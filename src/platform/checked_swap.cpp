@@ -35,8 +35,8 @@ bool SameTime(const timespec& a, const timespec& b) { return a.tv_sec == b.tv_se
 // The same file, unchanged; without the change time when `renamed`.
 bool SameState(const FileIdentity& now, const FileIdentity& read, bool renamed) {
   if (!renamed) return now == read;
-  return now.exists == read.exists && now.device == read.device && now.inode == read.inode &&
-         now.size == read.size && SameTime(now.modified, read.modified);
+  return now.exists == read.exists && now.device == read.device && now.inode == read.inode && now.size == read.size &&
+         SameTime(now.modified, read.modified);
 }
 
 // What the name itself holds, without following a symlink: a link is no file read.

@@ -24,8 +24,9 @@ struct SettleBounds {
   std::function<void(std::chrono::milliseconds)> pause = {};
 
   // No waiting at all: every file counts as settled (tests).
-  static SettleBounds None() { return {std::chrono::milliseconds(0), std::chrono::milliseconds(0),
-                                       std::chrono::milliseconds(0)}; }
+  static SettleBounds None() {
+    return {std::chrono::milliseconds(0), std::chrono::milliseconds(0), std::chrono::milliseconds(0)};
+  }
 };
 
 // `reader`'s read of `hostPath` once the file has settled within `bounds`; the last read when it

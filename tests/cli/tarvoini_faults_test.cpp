@@ -308,8 +308,8 @@ TEST_F(TarvoIniFaults, AnotherProgramsSaveAtTheLastMomentIsKept) {
     WriteFile(theirs, kTheirs);
     std::string verb = c.verb;
     if (verb == "apply JSON") verb = "apply '" + json + "'";
-    const std::string env = Preload() + " TRV_FOREIGN_RENAME='" + theirs + ":" + IniPath() + "'" +
-                            (c.exchange ? "" : " TRV_NO_EXCHANGE=1");
+    const std::string env =
+        Preload() + " TRV_FOREIGN_RENAME='" + theirs + ":" + IniPath() + "'" + (c.exchange ? "" : " TRV_NO_EXCHANGE=1");
     const Result r = Run("--dir " + Dir() + " " + verb, env);
     const std::string at = verb + (c.exchange ? "" : " without exchange");
     EXPECT_EQ(r.status, 0) << at << r.err;
@@ -326,15 +326,17 @@ TEST_F(TarvoIniFaults, AnEmptyFileIsWaitedForAndWrittenOverOnlyWithInit) {
   fs::create_directories(program);
   const std::string json = tmp / "settings.json";
   WriteFile(json, "{\"StationSettings\": {\"Qth\": \"JO31AB\"}}");
-  for (const std::string& verb : std::vector<std::string>{"set StationSettings.Qth JO31AB", "apply '" + json + "'", "tnc add", "resave"})
+  for (const std::string& verb :
+       std::vector<std::string>{"set StationSettings.Qth JO31AB", "apply '" + json + "'", "tnc add", "resave"})
     for (const bool init : {false, true}) {
       SetIni("");
       test::SetModified(IniPath(), std::chrono::system_clock::now() - std::chrono::hours(1));  // long settled
       const Result r = Run("--dir " + Dir() + (init ? " --init " : " ") + verb);
       EXPECT_EQ(r.status, init ? 0 : 4) << verb << r.err;
       if (!init) {
-        EXPECT_NE(r.err.find("TARVO.INI kann nicht gelesen werden: the file is empty; --init writes the settings over it"),
-                  std::string::npos)
+        EXPECT_NE(
+            r.err.find("TARVO.INI kann nicht gelesen werden: the file is empty; --init writes the settings over it"),
+            std::string::npos)
             << r.err;
       }
       EXPECT_EQ(Ini().empty(), !init) << verb;

@@ -1,8 +1,8 @@
 // Another program writes the file between our read and our rename.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <chrono>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -47,8 +47,7 @@ TEST(OtherWriters, AWriteBeforeOurRenameRunsTheOperationAgainAndKeepsBoth) {
       Config c = p.MakeConfig({.writer = atTheSwap ? static_cast<FileWriter*>(&late) : &early});
       c.Station.Call = "DK0NEW";
       WriteSection(c, SectionId::Station);
-      EXPECT_EQ(p.Ini(),
-                "[STATION]\r\nCALL=DK0NEW\r\nQTH=JN59IL\r\n[PROFILE]\r\nsaved=by the terminal program\r\n")
+      EXPECT_EQ(p.Ini(), "[STATION]\r\nCALL=DK0NEW\r\nQTH=JN59IL\r\n[PROFILE]\r\nsaved=by the terminal program\r\n")
           << atTheSwap;
       EXPECT_EQ(test::HiddenFiles(p.dir.path()), std::vector<std::string>{}) << atTheSwap;
     }
@@ -64,7 +63,7 @@ TEST(OtherWriters, AFileBeingWrittenInPlaceIsReadOnceItHasSettled) {
   const struct {
     const char* name;
     std::string atRead;
-    std::string later;  // what their write adds during our first pause
+    std::string later;             // what their write adds during our first pause
     std::optional<hours> changed;  // how long ago the file last changed; none: just now
     int pauses;
   } cases[] = {

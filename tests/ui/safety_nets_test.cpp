@@ -122,7 +122,7 @@ TEST(ChangedFile, AFileThatVanishedIsSaidSoAndSaveWritesTheWindowInFull) {
     w.modals.choiceAnswer = c.answer;
     ClickOk(w);
     const QString said = (w.modals.questions + w.modals.infos).join("|");
-    EXPECT_TRUE(said.contains(how == "a folder" ? "is no longer a file"
+    EXPECT_TRUE(said.contains(how == "a folder"  ? "is no longer a file"
                               : how == "emptied" ? "is empty now"
                                                  : "is gone: it was deleted or renamed"))
         << c.how << said.toStdString();

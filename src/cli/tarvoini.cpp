@@ -51,7 +51,9 @@ folder when it holds TARVO.INI, else the folder trvcfg remembers (the one chosen
 question, kept in $XDG_CONFIG_HOME/trvcfg/folder, by default ~/.config/trvcfg/folder). A folder
 without TARVO.INI is refused with exit status 2 and nothing is created in it. --init starts a
 new station folder on purpose: it takes DIR, or else the current folder, without TARVO.INI, and
-the writing commands then make TARVO.INI and the working folders there. restore, check --file
+the writing commands then make TARVO.INI and the working folders there. An empty TARVO.INI (cut
+by the terminal program and not written again within two seconds) is written over by set,
+apply, tnc and resave only with --init (else exit status 4). restore, check --file
 and the ini verbs name their files and are never refused. show, check, get, names and ports
 never create a file or folder.
 

@@ -46,7 +46,7 @@ FileIdentity IdentityOfName(const std::string& path) {
 }
 
 bool SameBytes(const std::string& path, std::string_view previous) {
-  UniqueFd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
+  UniqueFd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
   if (fd.get() < 0) return false;
   char buffer[65536];
   for (;;) {

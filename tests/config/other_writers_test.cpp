@@ -77,7 +77,8 @@ TEST(OtherWriters, AFileBeingWrittenInPlaceIsReadOnceItHasSettled) {
     ProgramDir p(c.atRead);
     if (c.changed) test::SetModified(p.IniPath(), std::chrono::system_clock::now() - *c.changed);
     int pauses = 0;
-    SettleBounds settle;  // the program's own bounds; the pauses pass at once
+    SettleBounds settle;  // the pauses pass at once; "just now" lasts for as long as a busy machine may take
+    settle.fresh = std::chrono::seconds(10);
     settle.pause = [&](std::chrono::milliseconds) {
       if (pauses++ == 0 && !c.later.empty()) test::WriteFile(p.IniPath(), p.Ini() + c.later);
     };

@@ -3,15 +3,19 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "config/store/config.h"
 #include "platform/atomic_file_writer.h"
@@ -50,6 +54,26 @@ inline std::string ReadFile(const std::string& path) {
 }
 
 // A file of tests/data/ini, byte for byte.
+// The names in `dir` that start with a dot (what our writers make beside a file), sorted.
+inline std::vector<std::string> HiddenFiles(const std::filesystem::path& dir) {
+  std::vector<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator(dir))
+    if (e.path().filename().string()[0] == '.') names.push_back(e.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// Sets the file's modification time.
+inline void SetModified(const std::string& path, std::chrono::system_clock::time_point when) {
+  const auto since = when.time_since_epoch();
+  const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(since);
+  const timespec times[2] = {
+      {0, UTIME_OMIT},
+      {static_cast<time_t>(seconds.count()),
+       static_cast<long>(std::chrono::duration_cast<std::chrono::nanoseconds>(since - seconds).count())}};
+  ::utimensat(AT_FDCWD, path.c_str(), times, 0);
+}
+
 inline std::string IniFixture(const std::string& name) { return ReadFile(TEST_DATA_DIR "/ini/" + name); }
 
 // A program directory C:\ mapped onto a temporary folder, with its TARVO.INI.
@@ -62,7 +86,11 @@ class ProgramDir {
   std::string Ini() const { return ReadFile(IniPath()); }
   void SetIni(const std::string& bytes) const { WriteFile(IniPath(), bytes); }
   HostFileSystem Files() const { return HostFileSystem(DriveTable({{'C', dir.path().string()}}), "C:\\"); }
-  Config MakeConfig(StoreOptions options = {}) const { return Config(Files(), std::move(options)); }
+  // Reads never wait for a file to settle; a test of that makes its Config itself.
+  Config MakeConfig(StoreOptions options = {}) const {
+    options.settle = SettleBounds::None();
+    return Config(Files(), std::move(options));
+  }
 
   TempDir dir;
 };

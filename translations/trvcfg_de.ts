@@ -1642,6 +1642,18 @@ Das setzt einen Wert in %3, unter dem Schlüssel [Software\Wine\Ports]:
         <source>Lists what OK writes into TARVO.INI, with the value the file holds now.</source>
         <translation>Zeigt, was OK in TARVO.INI schreibt, mit dem Wert, den die Datei jetzt enthält.</translation>
     </message>
+    <message>
+        <source>A save that was stopped left the file it replaced as %1. It may hold changes another program made; look at it, then remove it.</source>
+        <translation>Ein abgebrochenes Speichern hat die Datei, die es ersetzt hat, als %1 zurückgelassen. Sie kann Änderungen eines anderen Programms enthalten; sehen Sie sie durch und entfernen Sie sie dann.</translation>
+    </message>
+    <message>
+        <source>%1 is empty now: it held settings when this window was opened, and another program may be writing it right now.</source>
+        <translation>%1 ist jetzt leer: beim Öffnen dieses Fensters enthielt die Datei Einstellungen, und vielleicht schreibt ein anderes Programm sie gerade.</translation>
+    </message>
+    <message>
+        <source>Save writes the settings this window shows as the whole TARVO.INI: every section of the program in full, nothing else. Cancel goes back to the window; press OK again later to look at the file anew.</source>
+        <translation>Speichern schreibt die Einstellungen dieses Fensters als ganze TARVO.INI: jeder Abschnitt des Programms vollständig, nichts sonst. Abbrechen kehrt zum Fenster zurück; drücken Sie später erneut OK, um die Datei neu anzusehen.</translation>
+    </message>
 </context>
 <context>
     <name>trv::TLoadFindingsForm</name>

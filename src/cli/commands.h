@@ -3,6 +3,7 @@
 // 0 success, 1 not found or findings, 2 usage error (also a value that cannot be written and
 // a directory with no exact Windows form), 3 the file could not be written, 4 it could not be read;
 // 5 (kUnexpectedError, support/last_handler.h) is main's, for an exception nothing else caught.
+#include <functional>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -21,6 +22,7 @@ struct CommandStreams {
 };
 
 class StoreError;
+class TIniFile;
 class Config;
 struct StoreOptions;
 
@@ -35,6 +37,13 @@ int ReportStoreError(const StoreError& error, CommandStreams io);
 LockWaitNotice LockWaitLine(std::ostream& err);
 // "tarvoini: warning: ..." for what went wrong after a write that stands.
 std::function<void(const std::string&)> WarningLine(std::ostream& err);
+// Says on `err`, once for each, where a save that was stopped left a file that may hold
+// another program's changes.
+std::function<void(const std::string&)> KeptFileLine(std::ostream& err);
+// A TARVO.INI that is there but stayed empty while the read waited for it (cut by a program
+// that is about to write it anew, or emptied): the settings are written over it only with
+// `init`, else IniReadError naming why.
+void RefuseEmptyFile(TIniFile& ini, bool init);
 
 // The folder a verb works on: `dirOption` (--dir) when given, else the current folder when it
 // holds TARVO.INI, else the folder the window remembers (platform/remembered_folder.h), else
@@ -58,7 +67,7 @@ int ShowCommand(const std::string& programDir, ShowForm form, CommandStreams io)
 // `file`: a host file checked in place of TARVO.INI (check --file); empty: TARVO.INI.
 int CheckCommand(const std::string& programDir, const std::string& file, CommandStreams io);
 // Saves as OK does, keeping the file as it was as TARVO.BAK when the save changes it.
-int ResaveCommand(const std::string& programDir, CommandStreams io);
+int ResaveCommand(const std::string& programDir, bool init, CommandStreams io);
 // Puts TARVO.BAK back, keeping the current file as TARVO.BAK.
 int RestoreCommand(const std::string& programDir, CommandStreams io);
 // args: the words after "ini".
@@ -70,13 +79,16 @@ int NamesCommand(const std::string& programDir, CommandStreams io);
 // `raw`: a number as the file holds it, not in the window's form.
 int GetCommand(const std::string& programDir, const std::string& name, bool raw, CommandStreams io);
 // NAME VALUE pairs, checked as the window checks them, written in one step (or, dry, shown).
-int SetCommand(const std::string& programDir, const std::vector<std::string>& pairs, bool dryRun, CommandStreams io);
+// `init` (--init): the writing verbs write over a TARVO.INI that stays empty (RefuseEmptyFile).
+int SetCommand(const std::string& programDir, const std::vector<std::string>& pairs, bool dryRun, bool init,
+               CommandStreams io);
 // Every setting a `show --json` output names.
 // Relative folders and wave files go below the program folder; the command blocks it holds are
 // written, refusing (exit status 2) to replace one with other lines unless `replaceBlocks`.
-int ApplyCommand(const std::string& programDir, const std::string& jsonFile, bool dryRun, bool replaceBlocks,
+int ApplyCommand(const std::string& programDir, const std::string& jsonFile, bool dryRun, bool replaceBlocks, bool init,
                  CommandStreams io);
 // tnc add, tnc del N: as the TNC page adds and deletes.
-int TncCommand(const std::string& programDir, const std::vector<std::string>& args, bool dryRun, CommandStreams io);
+int TncCommand(const std::string& programDir, const std::vector<std::string>& args, bool dryRun, bool init,
+               CommandStreams io);
 
 }  // namespace trv

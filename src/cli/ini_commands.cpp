@@ -67,7 +67,8 @@ int RunVerb(const std::vector<std::string>& a, CommandStreams io) {
                                 .shownPath = a[1],
                                 .reader = DefaultFileReader(),
                                 .writer = DefaultFileWriter(),
-                                .lockWaiting = LockWaitLine(io.err)};
+                                .lockWaiting = LockWaitLine(io.err),
+                                .keptDisplaced = KeptFileLine(io.err)};
   const auto body = [&](TIniFile& ini) {
     if (verb == "get") {
       status = Get(ini, a, io);

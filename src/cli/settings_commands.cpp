@@ -187,9 +187,10 @@ class FoldersMadeByReading {
 
 // Runs `change` on the loaded records in one action and writes what it changed; with
 // `dryRun`, prints the difference instead.
-int ChangeLoadedSettings(Config& config, bool dryRun, CommandStreams io, const std::function<void(Config&)>& change);
+int ChangeLoadedSettings(Config& config, bool dryRun, bool init, CommandStreams io,
+                         const std::function<void(Config&)>& change);
 
-int ChangeSettings(const std::string& programDir, bool dryRun, CommandStreams io,
+int ChangeSettings(const std::string& programDir, bool dryRun, bool init, CommandStreams io,
                    const std::function<void(Config&)>& change) {
   FoldersMadeByReading made;
   auto config = MakeConfig(programDir,
@@ -200,11 +201,13 @@ int ChangeSettings(const std::string& programDir, bool dryRun, CommandStreams io
                             .warning = WarningLine(io.err)},
                            io);
   if (!config) return kUsage;
-  return made.Keep(ChangeLoadedSettings(*config, dryRun, io, change));
+  return made.Keep(ChangeLoadedSettings(*config, dryRun, init, io, change));
 }
 
-int ChangeLoadedSettings(Config& config, bool dryRun, CommandStreams io, const std::function<void(Config&)>& change) {
+int ChangeLoadedSettings(Config& config, bool dryRun, bool init, CommandStreams io,
+                         const std::function<void(Config&)>& change) {
   auto body = [&](TIniFile& ini) {
+    if (!dryRun) RefuseEmptyFile(ini, init);
     EditSession session(config);
     Findings loaded;
     session.Load({.onError = RethrowAll, .addNothing = true}, &loaded);
@@ -410,17 +413,18 @@ int GetCommand(const std::string& programDir, const std::string& name, bool raw,
   });
 }
 
-int SetCommand(const std::string& programDir, const std::vector<std::string>& pairs, bool dryRun, CommandStreams io) {
+int SetCommand(const std::string& programDir, const std::vector<std::string>& pairs, bool dryRun, bool init,
+               CommandStreams io) {
   if (pairs.empty() || pairs.size() % 2 != 0) {
     io.err << "tarvoini: set needs NAME VALUE pairs (see tarvoini --help)\n";
     return kUsage;
   }
-  return ChangeSettings(programDir, dryRun, io, [&](Config& config) {
+  return ChangeSettings(programDir, dryRun, init, io, [&](Config& config) {
     for (std::size_t i = 0; i < pairs.size(); i += 2) SetOne(config, pairs[i], pairs[i + 1], nullptr);
   });
 }
 
-int ApplyCommand(const std::string& programDir, const std::string& jsonFile, bool dryRun, bool replaceBlocks,
+int ApplyCommand(const std::string& programDir, const std::string& jsonFile, bool dryRun, bool replaceBlocks, bool init,
                  CommandStreams io) {
   const std::string shownFile = jsonFile == "-" ? std::string("standard input") : jsonFile;
   std::string text;
@@ -442,7 +446,7 @@ int ApplyCommand(const std::string& programDir, const std::string& jsonFile, boo
   }
   std::map<std::string, std::size_t> lengths;  // by the list's name in small letters
   for (const auto& [name, length] : settings.listLengths) lengths[Folded(name)] = length;
-  return ChangeSettings(programDir, dryRun, io, [&](Config& config) {
+  return ChangeSettings(programDir, dryRun, init, io, [&](Config& config) {
     const ValuesAsRead asRead = ValuesOf(config);
     if (const auto tncs = lengths.find("tnctable"); tncs != lengths.end()) TakeTncList(config, tncs->second);
     const auto closed = lengths.find("mailboxsettings.closedtimes");
@@ -466,7 +470,8 @@ int ApplyCommand(const std::string& programDir, const std::string& jsonFile, boo
   });
 }
 
-int TncCommand(const std::string& programDir, const std::vector<std::string>& args, bool dryRun, CommandStreams io) {
+int TncCommand(const std::string& programDir, const std::vector<std::string>& args, bool dryRun, bool init,
+               CommandStreams io) {
   const bool add = args.size() == 1 && args[0] == "add";
   const bool del = args.size() == 2 && args[0] == "del";
   if (!add && !del) {
@@ -479,7 +484,7 @@ int TncCommand(const std::string& programDir, const std::vector<std::string>& ar
            << "' (see tarvoini --help)\n";
     return kUsage;
   }
-  return ChangeSettings(programDir, dryRun, io, [&](Config& config) {
+  return ChangeSettings(programDir, dryRun, init, io, [&](Config& config) {
     if (add) return ResizeTncList(config, static_cast<std::size_t>(config.TncCount) + 1);
     if (config.TncCount == 0) throw Refusal{"All TNCs are removed!"};
     if (!number || *number >= static_cast<std::uint64_t>(config.TncCount))

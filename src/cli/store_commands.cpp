@@ -26,6 +26,7 @@ namespace fs = std::filesystem;
 namespace trv {
 
 std::unique_ptr<Config> MakeConfig(const std::string& programDir, StoreOptions options, CommandStreams io) {
+  options.displacedKept = KeptFileLine(io.err);
   OpenedStore opened = OpenStore(programDir, std::move(options));
   switch (opened.problem) {
     case FolderProblem::None: break;
@@ -136,12 +137,15 @@ int CheckCommand(const std::string& programDir, const std::string& file, Command
   return findings.empty() && errors.empty() && portFindings == 0 ? kOk : kNotFound;
 }
 
-int ResaveCommand(const std::string& programDir, CommandStreams io) {
+int ResaveCommand(const std::string& programDir, bool init, CommandStreams io) {
   auto config = MakeConfig(
       programDir, {.lockWaiting = LockWaitLine(io.err), .keepBackup = true, .warning = WarningLine(io.err)}, io);
   if (!config) return kUsage;
   try {
-    Resave(*config);
+    RunAction(*config, [&](TIniFile& ini) {
+      RefuseEmptyFile(ini, init);
+      Resave(*config);
+    });
   } catch (const StoreError& e) {
     return ReportStoreError(e, io);
   }

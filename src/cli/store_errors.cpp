@@ -1,5 +1,8 @@
+#include <set>
+
 #include "cli/commands.h"
 #include "config/ini/ini_errors.h"
+#include "config/ini/ini_file.h"
 
 namespace trv {
 
@@ -27,6 +30,21 @@ LockWaitNotice LockWaitLine(std::ostream& err) {
     }
     return true;
   };
+}
+
+std::function<void(const std::string&)> KeptFileLine(std::ostream& err) {
+  return [&err, said = std::set<std::string>()](const std::string& path) mutable {
+    if (!said.insert(path).second) return;
+    err << "tarvoini: kept " << path
+        << ": a save that was stopped left the file it replaced there, which may hold another program's "
+           "changes; look at it, then remove it\n"
+        << std::flush;
+  };
+}
+
+void RefuseEmptyFile(TIniFile& ini, bool init) {
+  if (init || !ini.FileExisted() || !ini.OriginalBytes().empty()) return;
+  throw IniReadError(ini.ShownPath(), "the file is empty; --init writes the settings over it");
 }
 
 }  // namespace trv

@@ -53,7 +53,9 @@ question, kept in $XDG_CONFIG_HOME/trvcfg/folder, by default ~/.config/trvcfg/fo
 without TARVO.INI is refused with exit status 2 and nothing is created in it. --init starts a
 new station folder on purpose: it takes DIR, or else the current folder, without TARVO.INI, and
 the writing commands then make TARVO.INI and the working folders there; for them a DIR that
-is not there yet is made when the folder above it exists. restore, check --file
+is not there yet is made when the folder above it exists. An empty TARVO.INI (cut by the
+terminal program and not written again within two seconds) is written over by set, apply,
+tnc and resave only with --init (else exit status 4). restore, check --file
 and the ini verbs name their files and are never refused. show, check, get, names and ports
 never create a file or folder.
 
@@ -222,7 +224,7 @@ int Run(int argc, char** argv) {
     if (const std::string wrong = trv::PortsChangeUsage(rest); !wrong.empty()) return Usage(wrong);
     command = [&](Dir d) { return trv::PortsChangeCommand(d, rest, io); };
   }
-  if (verb == "resave" && args.size() == 1) command = [&](Dir d) { return trv::ResaveCommand(d, io); };
+  if (verb == "resave" && args.size() == 1) command = [&](Dir d) { return trv::ResaveCommand(d, init, io); };
   if (verb == "resave" && args.size() == 2 && dryRun) command = [&](Dir d) { return trv::ResaveDryRunCommand(d, io); };
   if (verb == "names" && args.size() == 1) command = [&](Dir d) { return trv::NamesCommand(d, io); };
   if (verb == "names" && args.size() == 2) command = [&](Dir d) { return trv::ValuesCommand(d, args[1], io); };
@@ -231,8 +233,8 @@ int Run(int argc, char** argv) {
     command = [&](Dir d) { return trv::GetCommand(d, args[args[1] == "--raw" ? 2 : 1], true, io); };
   if (verb == "set" || verb == "apply" || verb == "tnc") {
     if (dryRun) rest.erase(rest.begin());
-    if (verb == "set") command = [&](Dir d) { return trv::SetCommand(d, rest, dryRun, io); };
-    if (verb == "tnc") command = [&](Dir d) { return trv::TncCommand(d, rest, dryRun, io); };
+    if (verb == "set") command = [&](Dir d) { return trv::SetCommand(d, rest, dryRun, init, io); };
+    if (verb == "tnc") command = [&](Dir d) { return trv::TncCommand(d, rest, dryRun, init, io); };
     bool replaceBlocks = false, dry = dryRun;  // apply's options, in either order
     while (verb == "apply" && !rest.empty() && (rest[0] == "--replace-blocks" || rest[0] == "--dry-run")) {
       (rest[0] == "--dry-run" ? dry : replaceBlocks) = true;
@@ -241,7 +243,7 @@ int Run(int argc, char** argv) {
     if (verb == "apply" && rest.empty() && isatty(STDIN_FILENO) == 0) rest.emplace_back("-");  // a pipe or a file
     if (verb == "apply" && rest.size() != 1) return Usage("apply needs one FILE.json, or - for standard input");
     if (verb == "apply")
-      command = [&, replaceBlocks, dry](Dir d) { return trv::ApplyCommand(d, rest[0], dry, replaceBlocks, io); };
+      command = [&, replaceBlocks, dry](Dir d) { return trv::ApplyCommand(d, rest[0], dry, replaceBlocks, init, io); };
   }
   if (verb == "restore" && args.size() == 1) command = [&](Dir d) { return trv::RestoreCommand(d, io); };
   if (!command) return Usage("unknown command '" + verb + "'");

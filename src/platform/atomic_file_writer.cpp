@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/checked_swap.h"
 #include "platform/temporary_files.h"
 #include "platform/unique_fd.h"
 
@@ -86,25 +87,6 @@ void SyncDirectory(const fs::path& dir) {
   if (fd.get() >= 0) ::fsync(fd.get());
 }
 
-// Still the file that was read: the same identity and, since timestamps may be as coarse as
-// a clock tick, the same bytes (compared piece by piece, so no second copy of the file is held).
-bool StillTheFileRead(const fs::path& target, std::string_view previous, const FileIdentity& read) {
-  if (!(IdentityOf(target.string()) == read)) return false;
-  if (!read.exists) return true;
-  UniqueFd fd(::open(target.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-  if (fd.get() < 0) return false;
-  char buffer[65536];
-  for (;;) {
-    const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return false;
-    if (n == 0) return previous.empty();
-    const std::string_view piece(buffer, static_cast<std::size_t>(n));
-    if (!previous.starts_with(piece)) return false;
-    previous.remove_prefix(piece.size());
-  }
-}
-
 mode_t NewFileMode() {
   const mode_t mask = ::umask(0);
   ::umask(mask);
@@ -155,17 +137,14 @@ WriteResult AtomicFileWriter::ReplaceFrom(const std::string& hostPath, const Byt
     ::unlink(temp.c_str());
     return Refused(error);
   }
-  if (!StillTheFileRead(target, previous, read)) {
+  if (!HoldsTheFileRead(target.string(), previous, read)) {  // caught early: no swap needed to see it
     ::unlink(temp.c_str());
     return Changed();
   }
-  if (::rename(temp.c_str(), target.c_str()) != 0) {
-    const int error = errno;
-    ::unlink(temp.c_str());
-    return Refused(error);
-  }
-  SyncDirectory(dir);
-  return Written();
+  const WriteResult placed = read.exists ? SwapInChecked(temp, target.string(), previous, read, beforeSwap_)
+                                         : PlaceNew(temp, target.string(), beforeSwap_);
+  if (placed.outcome == WriteResult::Outcome::Written) SyncDirectory(dir);
+  return placed;
 }
 
 WriteResult AtomicFileWriter::Exchange(const std::string& hostPath, const std::string& otherPath,
@@ -175,7 +154,7 @@ WriteResult AtomicFileWriter::Exchange(const std::string& hostPath, const std::s
   if (::stat(target.c_str(), &old) != 0 || !S_ISREG(old.st_mode)) return Changed();
   struct stat other {};
   if (::lstat(otherPath.c_str(), &other) != 0 || !S_ISREG(other.st_mode)) return Unsupported();
-  if (!StillTheFileRead(target, previous, read)) return Changed();
+  if (!HoldsTheFileRead(target.string(), previous, read)) return Changed();
   // The other file takes the permissions the file has before the two swap: a kill between
   // them leaves no file with the other's permissions.
   const mode_t mode = old.st_mode & 07777, otherMode = other.st_mode & 07777;

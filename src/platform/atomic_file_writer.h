@@ -44,11 +44,16 @@ class FileWriter {
 };
 
 // Writes a new file beside the old one, flushes it, checks that the old one is still the
-// file that was read (identity and bytes), and renames the new one over it; then flushes the directory. A
-// symlink is updated at its target; permissions and owner are kept. Where no new file can
-// be made beside the old one, the write is refused: the file is never cut and rewritten.
+// file that was read (identity and bytes), swaps the two in one step and checks that what the
+// swap displaced is the file that was read, else swaps back (checked_swap.h); then flushes
+// the directory. A file read as missing is created only while the name is free. A symlink is
+// updated at its target; permissions and owner are kept. Where no new file can be made beside
+// the old one, the write is refused: the file is never cut and rewritten.
 class AtomicFileWriter : public FileWriter {
  public:
+  // `beforeSwap` runs after the last check, just before the new file takes the file's name:
+  // where a test lets another program write at the last moment.
+  explicit AtomicFileWriter(std::function<void()> beforeSwap = {}) : beforeSwap_(std::move(beforeSwap)) {}
   WriteResult Replace(const std::string& hostPath, std::string_view bytes, std::string_view previous,
                       const FileIdentity& read) override;
   // The pieces go to the new file as they come (gathered into writes of 64 KB).
@@ -56,6 +61,9 @@ class AtomicFileWriter : public FileWriter {
                           const FileIdentity& read) override;
   WriteResult Exchange(const std::string& hostPath, const std::string& otherPath, std::string_view previous,
                        const FileIdentity& read) override;
+
+ private:
+  std::function<void()> beforeSwap_;
 };
 
 FileWriter& DefaultFileWriter();

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/atomic_file_writer.h"
+#include "platform/checked_swap.h"
 #include "platform/file_reader.h"
 #include "platform/folder_entries.h"
 #include "platform/temporary_files.h"
@@ -75,15 +76,16 @@ Tidied Tidy(const std::string& hostIni, bool finish) {
     FinishInterruptedRestore(hostIni, backup);
     FinishInterruptedBackup(hostIni, backup);
   }
+  const std::string target = FileBehindLinks(hostIni);  // a symlinked file is written beside its target
+  const std::vector<std::string> kept = SortOutDisplacedFiles(target);
   const std::vector<std::string> names = {NameOf(hostIni), NameOf(backup), NameOf(RestoreJournalOf(hostIni)),
                                           NameOf(PendingBackupOf(backup))};
-  if (const int error = RemoveUnheldTemporaries(dir, names); error != 0) return {error, dir};
-  const std::string target = FileBehindLinks(hostIni);  // a symlinked file is written beside its target
+  if (const int error = RemoveUnheldTemporaries(dir, names); error != 0) return {error, dir, kept};
   if (target != hostIni) {
     if (const int error = RemoveUnheldTemporaries(DirOf(target), {NameOf(target)}); error != 0)
-      return {error, DirOf(target)};
+      return {error, DirOf(target), kept};
   }
-  return {};
+  return {0, {}, kept};
 }
 
 }  // namespace

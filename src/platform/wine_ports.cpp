@@ -17,6 +17,7 @@
 #include <system_error>
 
 #include "platform/atomic_file_writer.h"
+#include "platform/checked_swap.h"
 #include "platform/file_reader.h"
 #include "platform/folder_entries.h"
 #include "platform/system_reason.h"
@@ -114,7 +115,8 @@ bool LockHeld(const std::string& lockFile) {
 }
 
 // The registry file, read only when it is a regular file, whole up to kMaxRegistryBytes;
-// temporary files of killed mappings beside it that nobody holds go first.
+// temporary files of killed mappings beside it that nobody holds go first, and their new files
+// that never took the file's place (a displaced file that did is kept: it may hold Wine's write).
 FileContents ReadRegistry(const std::string& prefix) {
   RemoveLeftRegistryCopies(prefix);
   return ReadRegularFile(SystemRegistryFile(prefix), kMaxRegistryBytes);
@@ -229,7 +231,9 @@ bool WineServerRunning(const std::string& prefix, const SerialHost& host) {
 std::string SystemRegistryFile(const std::string& prefix) { return prefix + "/system.reg"; }
 
 void RemoveLeftRegistryCopies(const std::string& prefix) {
-  RemoveUnheldTemporaries(prefix, {fs::path(SystemRegistryFile(prefix)).filename().string()});
+  const std::string file = SystemRegistryFile(prefix);
+  SortOutDisplacedFiles(file);
+  RemoveUnheldTemporaries(prefix, {fs::path(file).filename().string()});
 }
 
 namespace {

@@ -70,6 +70,7 @@ TForm2::TForm2(Config& config, ModalWindows& modals, QWidget* parent)
   setObjectName("Form2");
   ShowFocusOnLists(this);
   config_.Options.lockWaiting = WaitingMessage(modals_);  // the window says what it waits for
+  config_.Options.displacedKept = [this](const std::string& path) { TellKeptFile(path); };
   setWindowTitle(tr("TRVCFG for Tarvo32 v%1").arg(QString::fromUtf8(kProgramVersion.data(), kProgramVersion.size())));
   BuildPages();
   BuildFrame();
@@ -291,6 +292,17 @@ void TForm2::TellRefusedFolder() {
   if (std::none_of(loadErrors_.begin(), loadErrors_.end(), sameText)) loadErrors_.push_back(refusal);
 }
 
+// A file that a save stopped after its swap left beside TARVO.INI: said once, after the step
+// that found it.
+void TForm2::TellKeptFile(const std::string& hostPath) {
+  if (!keptTold_.insert(hostPath).second) return;
+  QTimer::singleShot(0, this, [this, hostPath] {
+    modals_.ShowInformation(tr("A save that was stopped left the file it replaced as %1. It may hold changes "
+                               "another program made; look at it, then remove it.")
+                                .arg(QString::fromStdString(hostPath)));
+  });
+}
+
 void TForm2::ShowLoadErrors() {
   // One box for each error: the same refusal met by two steps is one error.
   std::vector<WindowError> shown;
@@ -322,6 +334,8 @@ bool TForm2::Save() {
       return true;
     } catch (const FileVanished& vanished) {
       if (!(whole = SaveOverVanishedFile(vanished))) return false;
+    } catch (const FileEmptied&) {
+      if (!(whole = SaveOverEmptiedFile())) return false;
     } catch (const UndecidedConflicts& undecided) {
       switch (modals_.AskChoice(FileChangedQuestion(undecided.conflicts), FileChangedAnswers())) {
         case 0: decided_.insert(undecided.conflicts.begin(), undecided.conflicts.end()); break;
@@ -351,6 +365,20 @@ bool TForm2::SaveOverVanishedFile(const FileVanished& vanished) {
                            "\n\n" +
                            tr("Save writes the settings this window shows as a new TARVO.INI: every section of "
                               "the program in full, nothing else of the old file. Cancel goes back to the window.");
+  return modals_.AskChoice(question, {tr("&Save"), tr("&Cancel")}) == 0;
+}
+
+// TARVO.INI is empty now, though it held settings when the window loaded it: another program
+// may be writing it, or it was emptied. Nothing to merge with: OK writes what the window shows
+// in full when the user says so.
+bool TForm2::SaveOverEmptiedFile() {
+  const QString question =
+      tr("%1 is empty now: it held settings when this window was opened, and another program may be "
+         "writing it right now.")
+          .arg(FromWindows(config_.ConfigFilePath())) +
+      "\n\n" +
+      tr("Save writes the settings this window shows as the whole TARVO.INI: every section of the program in "
+         "full, nothing else. Cancel goes back to the window; press OK again later to look at the file anew.");
   return modals_.AskChoice(question, {tr("&Save"), tr("&Cancel")}) == 0;
 }
 

@@ -76,6 +76,8 @@ class TForm2 : public QDialog {
   // Merges the window onto the file; false when the window stays open.
   bool Save();
   bool SaveOverVanishedFile(const FileVanished& vanished);
+  bool SaveOverEmptiedFile();
+  void TellKeptFile(const std::string& hostPath);
   QLabel* BuildFileLabel() const;
   void PageBuilt(SettingsPage& page);
   void FillPages(SectionId id);
@@ -107,6 +109,7 @@ class TForm2 : public QDialog {
   bool unreadable_ = false;         // a read error at load: nothing may be written
   EditSession session_{config_};    // the records as loaded and OK's base
   std::set<SaveConflict> decided_;  // conflicts the user chose to write over
+  std::set<std::string> keptTold_;  // files left by stopped saves that the user was told of
   bool closing_ = false;            // accept or reject is closing the window
 };
 

@@ -4,11 +4,14 @@
 // between its read and its rename while another program writes. $TRV_KILL_AT ("rename:N" or
 // "write:N") kills the process before its N-th rename or write, as a crash or kill -9 does;
 // with $TRV_NO_EXCHANGE the file system cannot swap two names in one step. $TRV_KILL_AT
-// "chmod:N" kills before the N-th chmod(). $TRV_LIST_FAIL ("open:ERRNO:DIR" or
-// "read:ERRNO:DIR", DIR canonical) makes opendir() (and open() of it as a folder) or readdir()
-// of that folder fail with that error number, as a share that refuses or breaks off a listing does; "stat:ERRNO:DIR"
-// makes stat() of every entry in it fail (a folder that lists but cannot be searched). With
-// $TRV_LIST_FAIL_AFTER=N the first N listings of that folder go through (a later look fails).
+// "chmod:N" kills before the N-th chmod(), "unlink:N" before the N-th unlink(). $TRV_LIST_FAIL
+// ("open:ERRNO:DIR" or "read:ERRNO:DIR", DIR canonical) makes opendir() (and open() of it as a
+// folder) or readdir() of that folder fail with that error number, as a share that refuses or
+// breaks off a listing does; "stat:ERRNO:DIR" makes stat() of every entry in it fail (a folder
+// that lists but cannot be searched). With $TRV_LIST_FAIL_AFTER=N the first N listings of that
+// folder go through (a later look fails). $TRV_FOREIGN_RENAME ("FROM:TO") renames FROM over TO
+// just before the process's first rename onto TO, as another program's save that lands at the
+// last moment before ours.
 #include <dirent.h>
 #include <dlfcn.h>
 #include <fcntl.h>
@@ -47,8 +50,8 @@ void MaybeKilledBefore(const char* what) {
   if (at == nullptr) return;
   const std::size_t length = std::strlen(what);
   if (std::strncmp(at, what, length) != 0 || at[length] != ':') return;
-  static int chmods = 0;
-  int& count = what[0] == 'r' ? renames : what[0] == 'c' ? chmods : writes;
+  static int chmods = 0, unlinks = 0;
+  int& count = what[0] == 'r' ? renames : what[0] == 'c' ? chmods : what[0] == 'u' ? unlinks : writes;
   if (++count == std::atoi(at + length + 1)) ::raise(SIGKILL);
 }
 
@@ -63,6 +66,19 @@ int ListingFault(const char* step, const char* dir) {
   char resolved[PATH_MAX];
   if (::realpath(dir, resolved) == nullptr || std::strcmp(resolved, rest + 1) != 0) return 0;
   return static_cast<int>(error);
+}
+
+// Another program's rename of FROM over TO, once, when `to` is TO.
+void MaybeForeignRenameBefore(const char* to) {
+  static bool done = false;
+  const char* spec = std::getenv("TRV_FOREIGN_RENAME");
+  if (done || spec == nullptr) return;
+  const char* colon = std::strchr(spec, ':');
+  if (colon == nullptr || std::strcmp(colon + 1, to) != 0) return;
+  done = true;
+  using RenameFunction = int (*)(const char*, const char*);
+  static const auto real = reinterpret_cast<RenameFunction>(::dlsym(RTLD_NEXT, "rename"));
+  real(std::string(spec, static_cast<std::size_t>(colon - spec)).c_str(), to);
 }
 
 }  // namespace
@@ -184,10 +200,18 @@ extern "C" int chmod(const char* path, mode_t mode) {
   return real(path, mode);
 }
 
+extern "C" int unlink(const char* path) {
+  using UnlinkFunction = int (*)(const char*);
+  static const auto real = reinterpret_cast<UnlinkFunction>(::dlsym(RTLD_NEXT, "unlink"));
+  MaybeKilledBefore("unlink");
+  return real(path);
+}
+
 extern "C" int rename(const char* from, const char* to) {
   using RenameFunction = int (*)(const char*, const char*);
   static const auto real = reinterpret_cast<RenameFunction>(::dlsym(RTLD_NEXT, "rename"));
   MaybeKilledBefore("rename");
+  MaybeForeignRenameBefore(to);
   return real(from, to);
 }
 
@@ -199,6 +223,7 @@ extern "C" int renameat2(int fromDir, const char* from, int toDir, const char* t
     return -1;
   }
   MaybeKilledBefore("rename");
+  MaybeForeignRenameBefore(to);
   return real(fromDir, from, toDir, to, flags);
 }
 

@@ -332,5 +332,76 @@ TEST_F(TarvoIniFaults, AFileHalfWrittenInPlaceIsNeverSavedAsTheWhole) {
   EXPECT_NE(ini.find("[DEVICE]\r\nTNC0=END OF BLOCK\r\n"), std::string::npos);
 }
 
+const std::string kTheirs = "[STATION]\r\nCALL=DL1ABC\r\n[PROFILE]\r\nsaved=by the terminal program\r\n";
+
+// Another program saves TARVO.INI by a rename of its own at the very last moment before ours,
+// after our last check: ours runs again from their file and keeps their change, and leaves
+// nothing beside the file. A new file is made only while the name is free. Where the file
+// system cannot swap two names, only the check before the rename is left: their change is
+// lost (the race the documentation names).
+TEST_F(TarvoIniFaults, AnotherProgramsSaveAtTheLastMomentIsKept) {
+  fs::create_directories(program);
+  const std::string json = tmp / "settings.json", theirs = tmp / "their.ini";
+  WriteFile(json, "{\"StationSettings\": {\"Qth\": \"JO31AB\"}}");
+  const struct {
+    const char* verb;
+    bool fileThere, exchange, kept;
+    const char* ours;
+  } cases[] = {
+      {"set StationSettings.Qth JO31AB", true, true, true, "QTH=JO31AB"},
+      {"apply JSON", true, true, true, "QTH=JO31AB"},
+      {"resave", true, true, true, "[DEVICE]"},
+      {"--init set StationSettings.Qth JO31AB", false, true, true, "QTH=JO31AB"},
+      {"set StationSettings.Qth JO31AB", true, false, false, "QTH=JO31AB"},
+  };
+  for (const auto& c : cases) {
+    fs::remove(IniPath());
+    fs::remove(program / "TARVO.BAK");
+    if (c.fileThere) SetIni("[STATION]\r\nCALL=DL1ABC\r\n");
+    WriteFile(theirs, kTheirs);
+    std::string verb = c.verb;
+    if (verb == "apply JSON") verb = "apply '" + json + "'";
+    const std::string env =
+        Preload() + " TRV_FOREIGN_RENAME='" + theirs + ":" + IniPath() + "'" + (c.exchange ? "" : " TRV_NO_EXCHANGE=1");
+    const Result r = Run("--dir " + Dir() + " " + verb, env);
+    const std::string at = verb + (c.exchange ? "" : " without exchange");
+    EXPECT_EQ(r.status, 0) << at << r.err;
+    EXPECT_EQ(Ini().find("saved=by the terminal program") != std::string::npos, c.kept) << at << Ini();
+    EXPECT_NE(Ini().find(c.ours), std::string::npos) << at << Ini();
+    EXPECT_EQ(test::HiddenFiles(program), std::vector<std::string>{}) << at;
+  }
+}
+
+// A TARVO.INI that stays empty (its writer cut it and stopped, or someone emptied it) is written
+// over by the writing verbs only with --init; a file cut a moment ago and written anew soon
+// after is waited for, and their settings are kept.
+TEST_F(TarvoIniFaults, AnEmptyFileIsWaitedForAndWrittenOverOnlyWithInit) {
+  fs::create_directories(program);
+  const std::string json = tmp / "settings.json";
+  WriteFile(json, "{\"StationSettings\": {\"Qth\": \"JO31AB\"}}");
+  for (const std::string& verb :
+       std::vector<std::string>{"set StationSettings.Qth JO31AB", "apply '" + json + "'", "tnc add", "resave"})
+    for (const bool init : {false, true}) {
+      SetIni("");
+      test::SetModified(IniPath(), std::chrono::system_clock::now() - std::chrono::hours(1));  // long settled
+      const Result r = Run("--dir " + Dir() + (init ? " --init " : " ") + verb);
+      EXPECT_EQ(r.status, init ? 0 : 4) << verb << r.err;
+      if (!init) {
+        EXPECT_NE(
+            r.err.find("TARVO.INI kann nicht gelesen werden: the file is empty; --init writes the settings over it"),
+            std::string::npos)
+            << r.err;
+      }
+      EXPECT_EQ(Ini().empty(), !init) << verb;
+    }
+  // The terminal program cuts its file and writes it anew 0.3 s later, while set reads it.
+  const std::string script = ": > '" + IniPath() + "'; (sleep 0.3; printf '%s' '" + kTheirs + "' > '" + IniPath() +
+                             "') & " + TARVOINI_PATH + " --dir " + Dir() +
+                             " set StationSettings.Qth JO31AB >/dev/null; s=$?; wait; exit $s";
+  ASSERT_EQ(RunScript(script), 0);
+  EXPECT_NE(Ini().find("saved=by the terminal program"), std::string::npos) << Ini();
+  EXPECT_NE(Ini().find("QTH=JO31AB"), std::string::npos) << Ini();
+}
+
 }  // namespace
 }  // namespace trv

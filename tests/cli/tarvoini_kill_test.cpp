@@ -69,6 +69,27 @@ TEST_F(TarvoIniKills, AKillAtAnyStepOfRestoreOrResaveKeepsTheCurrentFileAndTheNe
         }
 }
 
+// Killed after its new file took the file's place, before it removed the file it displaced:
+// that file may hold another program's write, so every later run keeps it and says where it
+// is; later writes displace under another name.
+TEST_F(TarvoIniKills, AKillAfterTheSwapLeavesTheDisplacedFileWhichLaterRunsKeepAndReport) {
+  fs::create_directories(program);
+  WriteFile(Path("TARVO.INI"), kCurrent);
+  const std::string set = "ini set '" + Path("TARVO.INI") + "' STATION CALL ";
+  Run(set + "DK0NEW", test::ShimPreload() + " TRV_KILL_AT=unlink:1");
+  EXPECT_EQ(ReadFile(Path(".TARVO.INI.displaced")), kCurrent);
+  for (const std::string& next : {"--dir " + Dir() + " show", set + "DK0TWO", "--dir " + Dir() + " resave"}) {
+    const test::Result r = Run(next);
+    EXPECT_EQ(r.status, 0) << next << r.err;
+    EXPECT_NE(r.err.find("tarvoini: kept " + Path(".TARVO.INI.displaced") + ": a save that was stopped"),
+              std::string::npos)
+        << next << r.err;
+    EXPECT_EQ(HiddenFiles(), std::vector<std::string>{".TARVO.INI.displaced"}) << next;
+  }
+  EXPECT_EQ(ReadFile(Path(".TARVO.INI.displaced")), kCurrent);
+  EXPECT_NE(Ini().find("CALL=DK0TWO"), std::string::npos);
+}
+
 TEST_F(TarvoIniKills, ResaveThenRestoreGivesBackTheFileAsItWasBeforeLoadingAddedToIt) {
   fs::create_directories(program);
   WriteFile(Path("TARVO.INI"), kCurrent);

@@ -95,30 +95,36 @@ TEST(ChangedFile, SaveAnywayWritesTheWindowsValueKeepsTheirOtherChangesAndTheirF
   EXPECT_EQ(BackupOf(w), theirs);
 }
 
-// TARVO.INI deleted, renamed away or replaced by a folder while the window is open: no merge
-// against a file that is not there; the question says so, and Save writes what the window shows.
+// TARVO.INI deleted, renamed away, replaced by a folder or emptied (cut by a program about to
+// write it) while the window is open: no merge against a file that is not there or holds
+// nothing; the question says so, and Save writes what the window shows.
 TEST(ChangedFile, AFileThatVanishedIsSaidSoAndSaveWritesTheWindowInFull) {
   struct Case {
     const char* how;
     int answer;  // Save, Cancel
     bool written;
   };
-  const Case cases[] = {{"deleted", 1, false}, {"renamed", 0, true}, {"a folder", 0, false}};
+  const Case cases[] = {
+      {"deleted", 1, false}, {"renamed", 0, true}, {"a folder", 0, false}, {"emptied", 1, false}, {"emptied", 0, true}};
   for (const Case& c : cases) {
     Window w(kFile);
     OpenTab(w, "Station");
     w.Type("Station_Edit_Call", "DK0XX");
     const fs::path ini = w.dir.dir / "TARVO.INI";
-    if (std::string(c.how) == "renamed")
+    const std::string how = c.how;
+    if (how == "renamed")
       fs::rename(ini, w.dir.dir / "OLD.INI");
+    else if (how == "emptied")
+      w.dir.SetIni("");
     else
       fs::remove(ini);
-    if (std::string(c.how) == "a folder") fs::create_directory(ini);
+    if (how == "a folder") fs::create_directory(ini);
     w.modals.choiceAnswer = c.answer;
     ClickOk(w);
     const QString said = (w.modals.questions + w.modals.infos).join("|");
-    EXPECT_TRUE(
-        said.contains(std::string(c.how) == "a folder" ? "is no longer a file" : "is gone: it was deleted or renamed"))
+    EXPECT_TRUE(said.contains(how == "a folder"  ? "is no longer a file"
+                              : how == "emptied" ? "is empty now"
+                                                 : "is gone: it was deleted or renamed"))
         << c.how << said.toStdString();
     EXPECT_FALSE(said.contains("END OF BLOCK")) << said.toStdString();
     EXPECT_EQ(w.form->result() == QDialog::Accepted, c.written) << c.how;
@@ -128,7 +134,10 @@ TEST(ChangedFile, AFileThatVanishedIsSaidSoAndSaveWritesTheWindowInFull) {
         EXPECT_TRUE(Holds(w.dir.Ini(), section)) << section;
     } else {
       EXPECT_TRUE(w.form->isVisible());
-      EXPECT_FALSE(fs::is_regular_file(ini)) << c.how;
+      EXPECT_EQ(fs::is_regular_file(ini), how == "emptied") << c.how;
+      if (how == "emptied") {
+        EXPECT_EQ(w.dir.Ini(), "");
+      }
     }
   }
 }

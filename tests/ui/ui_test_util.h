@@ -81,12 +81,18 @@ class RecordedModals : public ModalWindows {
   QString fileAnswer, directoryAnswer;
 };
 
+// Reads in tests never wait for a file to settle.
+inline StoreOptions WithoutSettling(StoreOptions options) {
+  options.settle = SettleBounds::None();
+  return options;
+}
+
 // A main window over a program directory with the given TARVO.INI.
 struct Window {
   // `prepare` lays out more of the program directory before the window loads it.
   explicit Window(const std::string& ini, StoreOptions options = {},
                   const std::function<void(const ProgramDir&)>& prepare = {})
-      : dir(ini), config(dir.Files(), options) {
+      : dir(ini), config(dir.Files(), WithoutSettling(options)) {
     if (prepare) prepare(dir);
     form = std::make_unique<TForm2>(config, modals);
     form->show();

@@ -17,8 +17,18 @@ std::unique_ptr<DirectoryLock> LockFolderOf(const std::string& hostFile, const L
   }
 }
 
-void TidyBeforeWriting(const std::string& hostFile, const std::string& shownFile) {
+namespace {
+
+void TellKept(const Tidied& tidied, const KeptFileNotice& kept) {
+  if (kept)
+    for (const std::string& path : tidied.kept) kept(path);
+}
+
+}  // namespace
+
+void TidyBeforeWriting(const std::string& hostFile, const std::string& shownFile, const KeptFileNotice& kept) {
   const Tidied tidied = TidyAfterInterruptedRuns(hostFile);
+  TellKept(tidied, kept);
   if (tidied.error == 0) return;
   // The file's own folder by the name the user knows; a symlink's target folder by its host path.
   const std::size_t slash = shownFile.find_last_of("\\/");
@@ -28,10 +38,10 @@ void TidyBeforeWriting(const std::string& hostFile, const std::string& shownFile
   throw IniReadError(shown, SystemReason(tidied.error));
 }
 
-void TidyBeforeReading(const std::string& hostFile) {
+void TidyBeforeReading(const std::string& hostFile, const KeptFileNotice& kept) {
   try {
     const DirectoryLock lock(LockDirectoryOf(hostFile), {}, std::chrono::milliseconds(0));
-    RemoveLeftTemporaries(hostFile);
+    TellKept(RemoveLeftTemporaries(hostFile), kept);
   } catch (const DirectoryLockError&) {  // a writer is at work: its files are no leftovers
   }
 }

@@ -37,7 +37,7 @@ void TIniFile::Load() {
     document_.emplace(IniDocument::Parse({}));
     return;
   }
-  FileContents contents = reader_.Read(hostPath_);
+  FileContents contents = ReadSettled(reader_, hostPath_, settle_);
   switch (contents.state) {
     case FileContents::State::NotRegular: throw IniReadError(shownPath_, "not a regular file");
     case FileContents::State::Failed: throw IniReadError(shownPath_, SystemReason(contents.error));

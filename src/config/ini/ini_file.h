@@ -16,6 +16,7 @@
 #include "config/ini/ini_document.h"
 #include "config/ini/ini_write.h"
 #include "platform/file_identity.h"
+#include "platform/settled_read.h"
 
 namespace trv {
 
@@ -105,6 +106,10 @@ class TIniFile {
     beforeReplace_ = std::move(hook);
   }
 
+  // How long the read waits for a file that another program is writing (settled_read.h); by
+  // default it does not wait.
+  void SetSettleBounds(SettleBounds bounds) { settle_ = std::move(bounds); }
+
   // Whether the file was there when this object read it, and what it was then.
   bool FileExisted() { return IdentityAsRead().exists; }
   const FileIdentity& IdentityAsRead() {
@@ -140,6 +145,7 @@ class TIniFile {
   Findings* findings_ = nullptr;
   IniWrites readAdds_;
   std::function<void(std::string_view, const FileIdentity&)> beforeReplace_;
+  SettleBounds settle_ = SettleBounds::None();
 };
 
 // What a write's result is to the store: true when written, false when the file was no longer

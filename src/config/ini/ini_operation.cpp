@@ -16,9 +16,9 @@ void RunIniTransaction(const IniTransactionFile& file, IniTransactionKind kind, 
   // The sweep of what killed runs left.
   if (onDisk) {
     if (writes)
-      TidyBeforeWriting(file.hostPath, file.shownPath);
+      TidyBeforeWriting(file.hostPath, file.shownPath, file.keptDisplaced);
     else
-      TidyBeforeReading(file.hostPath);
+      TidyBeforeReading(file.hostPath, file.keptDisplaced);
   }
   const std::size_t mark = file.findings != nullptr ? file.findings->size() : 0;
   for (int attempt = 0; attempt < kOperationAttempts; ++attempt) {
@@ -29,6 +29,7 @@ void RunIniTransaction(const IniTransactionFile& file, IniTransactionKind kind, 
     // The read, at the body's first call that needs the file.
     TIniFile ini(file.hostPath, file.shownPath, &file.writer, &file.reader);
     ini.SetFindings(file.findings);
+    ini.SetSettleBounds(file.settle);
     // The body.
     steps.body(ini);
     if (!writes) return;

@@ -1,8 +1,9 @@
 #pragma once
 // One transaction on the INI file, from the lock to its release. Our own processes serialise
 // their writing transactions by the folder's lock; a writer that does not lock (the terminal
-// program rewrites the file in place) is caught just before the rename, and the transaction
-// then runs again from the read.
+// program rewrites the file in place, an editor renames its copy over it) is caught when the
+// new file has taken the file's place and what it displaced is not the file read: the two
+// swap back and the transaction runs again from the read.
 #include <functional>
 #include <string>
 
@@ -24,6 +25,9 @@ struct IniTransactionFile {
   FileWriter& writer;
   LockWaitNotice lockWaiting = {};  // told while another program holds the folder's lock
   Findings* findings = nullptr;     // what reading finds; a run that is not the last finds nothing
+  SettleBounds settle = {};         // how long a read waits for a file being written
+  // Told of each displaced file a killed run left that is kept (host path).
+  std::function<void(const std::string&)> keptDisplaced = {};
 };
 
 enum class IniTransactionKind {
@@ -46,6 +50,7 @@ struct IniTransactionSteps {
 };
 
 // Lock, sweep, read, body, write, release: the one way the store reads and changes the file.
+// The read waits for a file that another program is writing (file.settle).
 // Reading happens at the body's first call that needs the file. When the write finds the file
 // changed, runs again from the read, at most kOperationAttempts times; then throws
 // IniWriteError and leaves the file as the other writer left it. Throws FolderLockError,

@@ -43,7 +43,9 @@ IniTransactionFile TransactionFileOf(const Config& config, std::string hostPath,
                             .reader = ReaderOrDefault(o.reader),
                             .writer = WriterOrDefault(o.writer),
                             .lockWaiting = o.lockWaiting,
-                            .findings = o.findings};
+                            .findings = o.findings,
+                            .settle = o.settle,
+                            .keptDisplaced = o.displacedKept};
 }
 
 std::string HostPathToWrite(const Config& config, const std::string& windowsPath) {

@@ -43,7 +43,12 @@ struct StoreOptions {
   bool keepBackup = false;
   // Told what went wrong after the file was written, when the write stands (TARVO.BAK could
   // not be put in place; the next run finishes it).
-  std::function<void(const std::string&)> warning;
+  std::function<void(const std::string&)> warning = {};
+  // How long a read waits for a file that another program is writing (platform/settled_read.h).
+  SettleBounds settle = {};
+  // Told of each file that a save killed after its swap left beside TARVO.INI (host path): it
+  // is kept, since it may hold another program's write.
+  std::function<void(const std::string&)> displacedKept = {};
 };
 
 // Whether this run kept TARVO.BAK: decided by its first write.

@@ -46,6 +46,7 @@ SaveImage SaveImage::OfFile(const Config& config, Findings* findings) {
   }
   SaveImage image = Of(probe);
   image.fromFile_ = config.Action != nullptr && config.Action->FileExisted();
+  image.heldBytes_ = image.fromFile_ && !config.Action->OriginalBytes().empty();
   return image;
 }
 
@@ -111,6 +112,7 @@ void SaveMerged(Config& config, const SaveImage& loaded, const std::set<SaveConf
       return;
     }
     if (loaded.FromFile() && !ini.FileExisted()) throw FileVanished{};
+    if (loaded.HeldBytes() && ini.OriginalBytes().empty()) throw FileEmptied{};
     const SaveImage now = SaveImage::OfFile(config);
     const SaveMerge merge(loaded, window, now);
     UndecidedConflicts undecided;

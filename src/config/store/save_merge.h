@@ -30,6 +30,8 @@ class SaveImage {
   const IniWrites& Writes() const { return writes_; }
   // Made by OfFile from a file that was there.
   bool FromFile() const { return fromFile_; }
+  // Made by OfFile from a file that held at least one byte.
+  bool HeldBytes() const { return heldBytes_; }
   // The value written for a write's key ("KEY=VALUE" lines for a whole section); none when
   // save all does not write it.
   std::optional<std::string> ValueOf(const IniWrite& write) const;
@@ -38,6 +40,7 @@ class SaveImage {
   void Index();
   IniWrites writes_;
   bool fromFile_ = false;
+  bool heldBytes_ = false;
   std::map<std::pair<std::string, std::string>, std::string> values_;
 };
 
@@ -84,9 +87,15 @@ struct FileVanished {
   bool notRegular = false;  // something else stands at its path
 };
 
+// Thrown by OK before anything is written when TARVO.INI, which held settings when the window
+// loaded it, is empty now (after the read gave it time to be filled): cut by another program,
+// or emptied on purpose.
+struct FileEmptied {};
+
 // OK: stores nothing itself; merges the window's records (`window`) onto the file as it is
 // now, against `loaded`, in one action. Conflicts in `decided` are written as the window has
-// them; any other conflict throws UndecidedConflicts. A file that vanished throws FileVanished;
+// them; any other conflict throws UndecidedConflicts. A file that vanished throws FileVanished,
+// one that became empty FileEmptied;
 // with `whole`, every section the program owns is written in full, without a merge. Throws the
 // store's errors.
 void SaveMerged(Config& config, const SaveImage& loaded, const std::set<SaveConflict>& decided, bool whole = false);

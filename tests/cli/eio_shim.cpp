@@ -212,6 +212,15 @@ extern "C" int rename(const char* from, const char* to) {
   static const auto real = reinterpret_cast<RenameFunction>(::dlsym(RTLD_NEXT, "rename"));
   MaybeKilledBefore("rename");
   MaybeForeignRenameBefore(to);
+  // $TRV_RENAME_FAIL ("ERRNO:SUFFIX"): a rename of a file whose name ends so fails.
+  if (const char* spec = std::getenv("TRV_RENAME_FAIL"); spec != nullptr && std::strchr(spec, ':') != nullptr) {
+    const char* suffix = std::strchr(spec, ':') + 1;
+    const std::size_t length = std::strlen(from), wanted = std::strlen(suffix);
+    if (length >= wanted && std::strcmp(from + length - wanted, suffix) == 0) {
+      errno = std::atoi(spec);
+      return -1;
+    }
+  }
   return real(from, to);
 }
 

@@ -2,6 +2,7 @@
 // leaves for the next one.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <optional>
 
@@ -39,14 +40,17 @@ class TarvoIniKills : public ::testing::Test {
 const std::string kCurrent = "[STATION]\r\nCALL=DL1ABC\r\n";
 const std::string kBackup = "[STATION]\r\nCALL=DL2OLD\r\n";
 
-// TARVO.INI keeps its permissions whatever step is killed; a resave whose write did not
-// happen leaves TARVO.BAK as it was.
-TEST_F(TarvoIniKills, AKillAtAnyStepOfRestoreOrResaveKeepsTheCurrentFileAndTheNextRunTidiesUp) {
+// TARVO.INI keeps its permissions whatever step is killed; a write that did not happen leaves
+// TARVO.BAK as it was, one that did leaves the file as it was before in TARVO.BAK once the next
+// run has finished it: TARVO.BAK always holds a state TARVO.INI once had.
+TEST_F(TarvoIniKills, AKillAtAnyStepOfAWriteKeepsTheCurrentFileAndTheNextRunTidiesUp) {
   fs::create_directories(program);
-  for (const std::string verb : {"restore", "resave"})
+  WriteFile(tmp / "qth.json", R"({"StationSettings":{"Qth":"JN00AA"}})");
+  for (const std::string verb : std::vector<std::string>{"restore", "resave", "set StationSettings.Qth JN00AA",
+                                                         "apply '" + (tmp / "qth.json") + "'"})
     for (const std::string exchange : {"", " TRV_NO_EXCHANGE=1"})
       for (const std::string kind : {"rename", "write", "chmod"})
-        for (int n = 1; n <= 4; ++n) {
+        for (int n = 1; n <= (verb == "restore" ? 4 : 6); ++n) {
           const std::string at = verb + exchange + " " + kind + ":" + std::to_string(n);
           WriteFile(Path("TARVO.INI"), kCurrent);
           WriteFile(Path("TARVO.BAK"), kBackup);
@@ -67,6 +71,27 @@ TEST_F(TarvoIniKills, AKillAtAnyStepOfRestoreOrResaveKeepsTheCurrentFileAndTheNe
               << at;
           EXPECT_EQ(HiddenFiles(), std::vector<std::string>{}) << at;
         }
+}
+
+// The file was replaced, but the disk refused the rename that makes the file as it was TARVO.BAK:
+// the write stands and says so, and the next run puts the backup in place.
+TEST_F(TarvoIniKills, ABackupRefusedAfterTheWriteIsSaidAndFinishedByTheNextRun) {
+  fs::create_directories(program);
+  for (const int error : {ENOSPC, EIO, EPERM, EDQUOT}) {
+    WriteFile(Path("TARVO.INI"), kCurrent);
+    WriteFile(Path("TARVO.BAK"), kBackup);
+    const test::Result r = Run("--dir " + Dir() + " set StationSettings.Qth JN00AA",
+                               test::ShimPreload() + " TRV_RENAME_FAIL=" + std::to_string(error) + ":.pending");
+    const std::string at = std::to_string(error);
+    EXPECT_EQ(r.status, 0) << at << r.err;
+    EXPECT_NE(r.err.find("tarvoini: warning: "), std::string::npos) << at << r.err;
+    EXPECT_NE(r.err.find(std::strerror(error)), std::string::npos) << at << r.err;
+    EXPECT_NE(Ini().find("QTH=JN00AA"), std::string::npos) << at;
+    EXPECT_EQ(Bak(), kBackup) << at;
+    NextRun();
+    EXPECT_EQ(Bak(), kCurrent) << at;
+    EXPECT_EQ(HiddenFiles(), std::vector<std::string>{}) << at;
+  }
 }
 
 // Killed after its new file took the file's place, before it removed the file it displaced:

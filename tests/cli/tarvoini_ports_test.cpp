@@ -42,6 +42,13 @@ TEST(TarvoIniPortsTest, PortsListsTheDevicesAndCheckReportsTheMissingOne) {
             std::string::npos)
       << ports.out;
 
+  // A copy of system.reg that a killed mapping left and nobody holds goes at the start of every verb.
+  for (const char* verb : {"show", "get StationSettings.Call", "set StationSettings.Qth JN00AA", "resave", "check"}) {
+    test::WriteFile(prefix + "/.system.reg.aB3dE9", "x");
+    test::RunTarvoIni(tmp, "--dir '" + program + "' " + verb);
+    EXPECT_FALSE(std::filesystem::exists(prefix + "/.system.reg.aB3dE9")) << verb;
+  }
+
   // Outside a prefix: check has nothing to say about ports, ports says why it lists nothing.
   const std::string elsewhere = tmp / "prog";
   test::WriteFile(elsewhere + "/TARVO.INI", test::ReadFile(program + "/TARVO.INI"));

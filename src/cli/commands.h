@@ -60,7 +60,7 @@ FolderChoice ChooseFolder(const std::string& dirOption, bool init, bool needsCon
 // the command blocks the TNCs name with their lines. `raw`: numbers as the file holds them, not
 // in the window's forms.
 struct ShowForm {
-  bool json = false, portable = false, raw = false;
+  bool json = false, portable = false, raw = false, changed = false;
 };
 // `programDir` is a host path.
 int ShowCommand(const std::string& programDir, ShowForm form, CommandStreams io);

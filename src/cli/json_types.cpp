@@ -60,6 +60,11 @@ std::map<std::string, Takes> MakeTypeTable() {
   table["usersections"] = kList;
   table["usersections[]"] = kText;
   table["blocks"] = {"an object of command blocks", {JsonType::Object}};
+  table["sections"] = kList;
+  table["sections[]"] = {"a section (an object)", {JsonType::Object}};
+  table["sections[].name"] = kText;
+  table["sections[].lines"] = {"a list of lines", {JsonType::List}};
+  table["sections[].lines[]"] = {"a line (a text)", {JsonType::Text}};
   return table;
 }
 

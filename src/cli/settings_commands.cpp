@@ -13,6 +13,7 @@
 #include "cli/settings_visitor.h"
 #include "config/ini/ini_document.h"
 #include "config/ini/ini_errors.h"
+#include "config/sections/copied_sections.h"
 #include "config/sections/device_section.h"
 #include "config/sections/free_section.h"
 #include "config/sections/mailbox_section.h"
@@ -185,13 +186,20 @@ class FoldersMadeByReading {
   bool kept_ = false;
 };
 
+// How a change is written: `init` writes over an empty file; `wholeWhenNew` writes a file that
+// had no section yet whole, as resave writes it (a station made by a copy).
+struct ChangeMode {
+  bool dryRun = false, init = false, wholeWhenNew = false;
+};
+
 // Runs `change` on the loaded records in one action and writes what it changed; with
 // `dryRun`, prints the difference instead.
-int ChangeLoadedSettings(Config& config, bool dryRun, bool init, CommandStreams io,
+int ChangeLoadedSettings(Config& config, ChangeMode mode, CommandStreams io,
                          const std::function<void(Config&)>& change);
 
-int ChangeSettings(const std::string& programDir, bool dryRun, bool init, CommandStreams io,
+int ChangeSettings(const std::string& programDir, ChangeMode mode, CommandStreams io,
                    const std::function<void(Config&)>& change) {
+  const bool dryRun = mode.dryRun;
   FoldersMadeByReading made;
   auto config = MakeConfig(programDir,
                            {.readOnly = dryRun,
@@ -201,13 +209,21 @@ int ChangeSettings(const std::string& programDir, bool dryRun, bool init, Comman
                             .warning = WarningLine(io.err)},
                            io);
   if (!config) return kUsage;
-  return made.Keep(ChangeLoadedSettings(*config, dryRun, init, io, change));
+  return made.Keep(ChangeLoadedSettings(*config, mode, io, change));
 }
 
-int ChangeLoadedSettings(Config& config, bool dryRun, bool init, CommandStreams io,
+bool HasNoSection(TIniFile& ini) {
+  std::vector<std::string> sections;
+  ini.ReadSections(sections);
+  return sections.empty();
+}
+
+int ChangeLoadedSettings(Config& config, ChangeMode mode, CommandStreams io,
                          const std::function<void(Config&)>& change) {
+  const bool dryRun = mode.dryRun;
   auto body = [&](TIniFile& ini) {
-    if (!dryRun) RefuseEmptyFile(ini, init);
+    if (!dryRun) RefuseEmptyFile(ini, mode.init);
+    const bool whole = mode.wholeWhenNew && HasNoSection(ini);
     EditSession session(config);
     Findings loaded;
     session.Load({.onError = RethrowAll, .addNothing = true}, &loaded);
@@ -216,6 +232,7 @@ int ChangeLoadedSettings(Config& config, bool dryRun, bool init, CommandStreams 
     if (const std::string unmet = UnmetDependency(MakeSettingCatalogue(config), config); !unmet.empty())
       throw Refusal{unmet};
     RefuseWhatTheNextReadChanges(ini, config, loaded, session.SaveChanges());
+    if (whole) Resave(config);  // read again from what was written, and written whole
   };
   try {
     if (!dryRun) {
@@ -378,6 +395,29 @@ CommandBlocks GivenBlocks(const JsonSettings& settings, std::map<std::string, st
   return blocks;
 }
 
+// The sections of a portable copy, in the order given: a section with "Lines" travels with
+// them, one without is only a place in the order.
+std::vector<CopiedSection> GivenSections(const JsonSettings& settings, std::map<std::string, std::string>& given) {
+  std::map<std::string, std::size_t> lengths;
+  for (const auto& [name, length] : settings.listLengths) lengths[Folded(name)] = length;
+  std::vector<CopiedSection> sections;
+  const auto count = lengths.find("sections");
+  for (std::size_t i = 0; count != lengths.end() && i < count->second; ++i) {
+    const std::string item = "sections[" + std::to_string(i) + "]";
+    const auto name = Utf8ToCp1252(given[item + ".name"]);
+    if (!name || name->empty()) throw Refusal{"Sections[" + std::to_string(i) + "].Name: a section's name is due"};
+    const auto lines = lengths.find(item + ".lines");
+    CopiedSection section{*name, {}, lines == lengths.end()};
+    for (std::size_t j = 0; lines != lengths.end() && j < lines->second; ++j) {
+      const auto line = Utf8ToCp1252(given[item + ".lines[" + std::to_string(j) + "]"]);
+      if (!line) throw Refusal{"Sections[" + std::to_string(i) + "]: a line has characters that TARVO.INI cannot hold"};
+      section.lines.push_back(*line);
+    }
+    sections.push_back(std::move(section));
+  }
+  return sections;
+}
+
 }  // namespace
 
 int ResaveDryRunCommand(const std::string& programDir, CommandStreams io) {
@@ -419,7 +459,7 @@ int SetCommand(const std::string& programDir, const std::vector<std::string>& pa
     io.err << "tarvoini: set needs NAME VALUE pairs (see tarvoini --help)\n";
     return kUsage;
   }
-  return ChangeSettings(programDir, dryRun, init, io, [&](Config& config) {
+  return ChangeSettings(programDir, {dryRun, init}, io, [&](Config& config) {
     for (std::size_t i = 0; i < pairs.size(); i += 2) SetOne(config, pairs[i], pairs[i + 1], nullptr);
   });
 }
@@ -431,12 +471,14 @@ int ApplyCommand(const std::string& programDir, const std::string& jsonFile, boo
   if (!ReadSettingsText(jsonFile, shownFile, text, io)) return kUsage;
   JsonSettings settings;
   CommandBlocks blocks;                      // "Blocks.NAME[i]": line i of the command block NAME
+  std::vector<CopiedSection> sections;       // "Sections[i].Name", "Sections[i].Lines[j]"
   std::map<std::string, std::string> given;  // by the setting's name in small letters
   try {
     settings = ReadJsonSettings(text);
     if (const std::string fault = JsonTypeFault(settings); !fault.empty()) throw Refusal{fault};
     for (const JsonValue& value : settings.values) given[Folded(value.name)] = value.text;
     blocks = GivenBlocks(settings, given);
+    sections = GivenSections(settings, given);
   } catch (const std::runtime_error& e) {
     io.err << "tarvoini: " << shownFile << ": " << e.what() << "\n";
     return kUsage;
@@ -446,14 +488,19 @@ int ApplyCommand(const std::string& programDir, const std::string& jsonFile, boo
   }
   std::map<std::string, std::size_t> lengths;  // by the list's name in small letters
   for (const auto& [name, length] : settings.listLengths) lengths[Folded(name)] = length;
-  return ChangeSettings(programDir, dryRun, init, io, [&](Config& config) {
+  return ChangeSettings(programDir, {dryRun, init, true}, io, [&](Config& config) {
+    if (const std::string clashes = SectionClashes(config, sections); !clashes.empty() && !replaceBlocks)
+      throw Refusal{"the sections " + clashes + " exist here with other lines (--replace-blocks replaces them)"};
+    WriteCopiedSections(config, sections);  // first: a new file takes the sections in the order given
     const ValuesAsRead asRead = ValuesOf(config);
     if (const auto tncs = lengths.find("tnctable"); tncs != lengths.end()) TakeTncList(config, tncs->second);
     const auto closed = lengths.find("mailboxsettings.closedtimes");
     if (closed != lengths.end()) TakeClosedTimes(config, closed->second, given);
     for (const JsonValue& value : settings.values) {
       const std::string& name = value.name;
-      if (StartsWithNoCase1252(name, "UserSections") || StartsWithNoCase1252(name, "Blocks.")) continue;  // no settings
+      if (StartsWithNoCase1252(name, "UserSections") || StartsWithNoCase1252(name, "Blocks.") ||
+          StartsWithNoCase1252(name, "Sections["))
+        continue;  // no settings
       if (!StartsWithNoCase1252(name, "MailboxSettings.ClosedTimes[")) {
         SetOne(config, name, BelowProgramFolder(config, name, value.text, asRead), &asRead);
         continue;
@@ -484,7 +531,7 @@ int TncCommand(const std::string& programDir, const std::vector<std::string>& ar
            << "' (see tarvoini --help)\n";
     return kUsage;
   }
-  return ChangeSettings(programDir, dryRun, init, io, [&](Config& config) {
+  return ChangeSettings(programDir, {dryRun, init}, io, [&](Config& config) {
     if (add) return ResizeTncList(config, static_cast<std::size_t>(config.TncCount) + 1);
     if (config.TncCount == 0) throw Refusal{"All TNCs are removed!"};
     if (!number || *number >= static_cast<std::uint64_t>(config.TncCount))

@@ -123,7 +123,7 @@ void VisitTncTable(const Config& c, SettingsVisitor& v) {
 }  // namespace
 
 void VisitSettings(Config& config, const std::vector<std::string>& userSections, SettingsVisitor& visitor,
-                   const CommandBlocks* blocks) {
+                   const CommandBlocks* blocks, const std::vector<CopiedSection>* sections) {
   VisitStationAndDirectories(config, visitor);
   VisitDisplayAndLanguage(config, visitor);
   VisitColorsAndSounds(config, visitor);
@@ -141,6 +141,19 @@ void VisitSettings(Config& config, const std::vector<std::string>& userSections,
     visitor.EndList();
   }
   visitor.EndRecord();
+  if (sections == nullptr) return;
+  visitor.BeginList("Sections");
+  for (const CopiedSection& section : *sections) {
+    visitor.BeginRecord("");
+    visitor.Text("Name", section.name);
+    if (!section.carried) {
+      visitor.BeginList("Lines");
+      for (const auto& line : section.lines) visitor.Text("", line);
+      visitor.EndList();
+    }
+    visitor.EndRecord();
+  }
+  visitor.EndList();
 }
 
 }  // namespace trv

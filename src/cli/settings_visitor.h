@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "config/sections/copied_sections.h"
+
 namespace trv {
 
 class Config;
@@ -27,7 +29,9 @@ class SettingsVisitor {
 // `userSections` are the names ListUserSections gives.
 // `blocks`: command blocks with their lines, visited as the record "Blocks" (show --json --portable).
 using CommandBlocks = std::vector<std::pair<std::string, std::vector<std::string>>>;
+// `sections`: the file's sections in order, visited as the list "Sections" of records with a
+// "Name" and, for those that travel with their lines, "Lines".
 void VisitSettings(Config& config, const std::vector<std::string>& userSections, SettingsVisitor& visitor,
-                   const CommandBlocks* blocks = nullptr);
+                   const CommandBlocks* blocks = nullptr, const std::vector<CopiedSection>* sections = nullptr);
 
 }  // namespace trv

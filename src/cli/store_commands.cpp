@@ -1,8 +1,10 @@
 #include <algorithm>
 #include <filesystem>
 #include <optional>
+#include <sstream>
 #include <utility>
 
+#include "cli/changed_settings.h"
 #include "cli/commands.h"
 #include "cli/formed_values.h"
 #include "cli/port_commands.h"
@@ -19,6 +21,7 @@
 #include "config/store/open_store.h"
 #include "config/store/save_merge.h"
 #include "config/store/sections.h"
+#include "platform/file_reader.h"
 #include "support/codepage.h"
 
 namespace fs = std::filesystem;
@@ -57,6 +60,15 @@ void MadeRelative(const std::string& programDir, std::string& path) {
     path.erase(0, programDir.size());
 }
 
+// The command blocks the TNCs name, in TNC order.
+std::vector<std::string> TncBlockNames(const Config& config) {
+  std::vector<std::string> names;
+  for (std::int32_t i = 0; i < config.TncCount; ++i)
+    for (const std::string* name : {&config.TncTable[i].IniBlock, &config.TncTable[i].DeiBlock})
+      if (!name->empty()) names.push_back(*name);
+  return names;
+}
+
 // For a copy to another station: the folders and wave files below the program folder relative
 // to it, and the command blocks the TNCs name; a name that cannot name a block is left out
 // and said on `err`.
@@ -86,6 +98,22 @@ CommandBlocks MakePortable(Config& config, std::ostream& err) {
   return blocks;
 }
 
+// Reads as a file that is not there.
+class NoFileReader : public FileReader {
+ public:
+  FileContents Read(const std::string&) override { return {}; }
+};
+
+// The values of a station in the same folder without TARVO.INI, as `show` would visit them.
+ValuesByPlace DefaultValues(const Config& config, bool portable) {
+  NoFileReader none;
+  Config defaults(config.Files, {.readOnly = true, .reader = &none});
+  LoadAllSections(defaults, {}, RethrowAll);
+  std::ostringstream unused;
+  if (portable) MakePortable(defaults, unused);
+  return RecordValues(defaults);
+}
+
 }  // namespace
 
 int ShowCommand(const std::string& programDir, ShowForm form, CommandStreams io) {
@@ -93,17 +121,29 @@ int ShowCommand(const std::string& programDir, ShowForm form, CommandStreams io)
   if (!config) return kUsage;
   std::vector<std::string> userSections;
   CommandBlocks blocks;
+  std::vector<CopiedSection> sections;
   try {
     LoadAllSections(*config, {}, RethrowAll);
     ListUserSections(*config, &userSections);
-    if (form.portable) blocks = MakePortable(*config, io.err);
+    if (form.portable) {
+      blocks = MakePortable(*config, io.err);
+      sections = SectionsInFileOrder(*config, TncBlockNames(*config));
+    }
   } catch (const StoreError& e) {
     return ReportStoreError(e, io);
   }
+  ValuesByPlace defaults;
+  if (form.changed) try {
+      defaults = DefaultValues(*config, form.portable);
+    } catch (const StoreError& e) {
+      return ReportStoreError(e, io);
+    }
   auto writer = form.json ? MakeJsonWriter(io.out) : MakeListingWriter(io.out);
   const SettingCatalogue catalogue = MakeSettingCatalogue(*config);
   const auto formed = MakeFormedValues(catalogue, form.raw, *writer);
-  VisitSettings(*config, userSections, *formed, form.portable ? &blocks : nullptr);
+  const auto changed = form.changed ? OnlyChanged(defaults, *formed) : nullptr;
+  VisitSettings(*config, userSections, changed ? *changed : *formed, form.portable ? &blocks : nullptr,
+                form.portable ? &sections : nullptr);
   return kOk;
 }
 

@@ -19,7 +19,7 @@
 namespace {
 
 constexpr const char* kHelp = R"(Usage:
-  tarvoini [--dir DIR] show [--raw] [--json [--portable]]
+  tarvoini [--dir DIR] show [--raw] [--json [--portable] [--changed]]
                                        print the settings as read from the file
   tarvoini [--dir DIR] check [--file FILE]
                                        list every value that loading drops, replaces, clamps or cuts
@@ -112,7 +112,13 @@ show --json --portable writes folders and wave files below the program folder re
 it and adds the command blocks the TNCs name under Blocks (a block whose name cannot be a
 command block is left out, said on stderr); apply places relative folders and wave files
 below its own program folder and writes the blocks, refusing (exit status 2, naming them) to
-replace a block held here with other lines unless --replace-blocks is given.
+replace a block held here with other lines unless --replace-blocks is given. It also carries
+the file's sections in their order under Sections: the sections the program leaves alone
+(BEACON..., MAIN, VALIDCALL, SFILE, SETTINGS) and your own with their KEY=VALUE lines, the
+others by name only; apply writes those lines the same way (refusing differing ones unless
+--replace-blocks), and a folder without TARVO.INI (--init) gets the source's section order and
+the whole file, as resave writes it. show --json --changed prints only the values that differ
+from those of a station without TARVO.INI (lists whole), as small a copy as there is.
 apply reads FILE.json, or standard input for - (also when no file is named and standard
 input is no terminal). Each value must have the JSON type of its setting: a string for a
 text, a number or the string of one of its forms for a number, true or false (or a word set
@@ -213,10 +219,12 @@ int Run(int argc, char** argv) {
       bool* option = a == "--json"       ? &form.json
                      : a == "--portable" ? &form.portable
                      : a == "--raw"      ? &form.raw
+                     : a == "--changed"  ? &form.changed
                                          : nullptr;
       known = known && option != nullptr && !std::exchange(*option, true);
     }
-    if (known && (form.json || !form.portable)) command = [&, form](Dir d) { return trv::ShowCommand(d, form, io); };
+    if (known && (form.json || (!form.portable && !form.changed)))
+      command = [&, form](Dir d) { return trv::ShowCommand(d, form, io); };
   }
   if (verb == "check" && args.size() == 1) command = [&](Dir d) { return trv::CheckCommand(d, {}, io); };
   if (verb == "ports" && args.size() == 1) command = [&](Dir d) { return trv::PortsCommand(d, io); };

@@ -427,6 +427,62 @@ TEST_F(TarvoIniSettings, APortableCopyPlacesFoldersBelowTheOtherStationAndWrites
   EXPECT_NE(Ini().find(",station,DEFDEI,"), std::string::npos) << Ini();
 }
 
+// A station copied into a folder without TARVO.INI, as the README's recipe does it, whole and
+// as only what differs from the defaults: the same settings apart from the folders, the same
+// sections in the same order, and no finding of check that the source does not have.
+TEST_F(TarvoIniSettings, AStationCopiesWholeIntoAFreshFolder) {
+  // The folders and wave files are placed below each station's own folder.
+  const auto WithoutPaths = [](const std::string& shown) {
+    std::string kept;
+    for (std::size_t at = 0, end; at < shown.size(); at = end + 1) {
+      end = shown.find('\n', at);
+      const std::string line = shown.substr(at, end - at);
+      if (line.find('\\') == std::string::npos) kept += line + "\n";
+    }
+    return kept;
+  };
+  const auto headers = [](const std::string& ini) {
+    std::vector<std::string> names;
+    for (std::size_t at = ini.find('['); at != std::string::npos; at = ini.find('[', at + 1))
+      if (at == 0 || ini[at - 1] == '\n') names.push_back(ini.substr(at, ini.find(']', at) - at + 1));
+    return names;
+  };
+  const auto findings = [](const std::string& check) {  // without the line numbers
+    std::vector<std::string> lines;
+    for (std::size_t at = 0, end; at < check.size(); at = end + 1) {
+      end = check.find('\n', at);
+      const std::string line = check.substr(at, end - at);
+      const std::size_t colon = line.find(": ");
+      lines.push_back(colon == std::string::npos ? line : line.substr(colon));
+    }
+    return lines;
+  };
+  for (const char* fixture : {"rich.ini", "ten-tncs.ini", "relative-folders.ini"})
+    for (const char* form : {"--portable", "--portable --changed"}) {
+      const std::string at = std::string(fixture) + " " + form;
+      const fs::path a = tmp.path() / "a", b = tmp.path() / "b", json = tmp.path() / "station.json";
+      fs::remove_all(a);
+      fs::remove_all(b);
+      WriteFile(a / "TARVO.INI", ReadFile(fs::path(TEST_DATA_DIR) / "ini" / fixture));
+      for (const fs::path& dir : {a, b})  // driver and language files are not copied
+        for (const char* file :
+             {"DRIVER.TNC/TNC2.TNC", "DRIVER.TNC/KISS.TNC", "LANGUAGE/DEUTSCH.DLL", "LANGUAGE/DEUTSCH.WLF"})
+          WriteFile(dir / file, "");
+      const auto run = [&](const fs::path& dir, const std::string& args) {
+        return test::RunTarvoIni(tmp, "--dir '" + dir.string() + "' " + args);
+      };
+      ASSERT_EQ(run(a, "resave").status, 0) << at;
+      WriteFile(json, run(a, std::string("show --json ") + form).out);
+      const test::Result applied = test::RunTarvoIni(tmp, "--dir '" + b.string() + "' --init apply -", {}, {}, json);
+      ASSERT_EQ(applied.status, 0) << at << applied.err;
+      EXPECT_EQ(WithoutPaths(run(b, "show").out), WithoutPaths(run(a, "show").out)) << at;
+      EXPECT_EQ(headers(ReadFile(b / "TARVO.INI")), headers(ReadFile(a / "TARVO.INI"))) << at;
+      const std::vector<std::string> inA = findings(run(a, "check").out);
+      for (const std::string& found : findings(run(b, "check").out))
+        EXPECT_NE(std::find(inA.begin(), inA.end(), found), inA.end()) << at << ": " << found;
+    }
+}
+
 TEST_F(TarvoIniSettings, TncAddAndDelAsTheTncPageDoes) {
   ASSERT_EQ(Run("tnc add").status, 0);
   EXPECT_NE(Ini().find("TNC1=2,248,19200,8,1,1,123.456,DEFINI,DEFDEI,0,0,TNC2.TNC\r\nTNC2=END OF BLOCK"),
@@ -475,7 +531,7 @@ TEST_F(TarvoIniSettings, BashCompletesVerbsFilesNamesAndValues) {
       {"tarvoini re", "resave\nrestore\n"},
       {"tarvoini po", "ports\n"},
       {dir + "ports ''", "map\nunmap\n"},
-      {dir + "show --json --", "--raw\n--portable\n"},
+      {dir + "show --json --", "--raw\n--portable\n--changed\n"},
       {dir + "show --raw --", "--json\n"},
       {dir + "get --raw MailboxSettings.Ti", "MailboxSettings.Timeout\n"},
       {dir + "ports unmap COM3", "COM3\n"},

@@ -445,6 +445,12 @@ bool IniDocument::RewriteSection(std::string_view section,
   return true;
 }
 
+bool IniDocument::AddSection(std::string_view section) {
+  if (FindSection(section)) return false;
+  AppendSection(section, {});
+  return true;
+}
+
 bool IniDocument::EraseSection(std::string_view section) {
   const auto found = FindSection(section);
   if (!found) return false;

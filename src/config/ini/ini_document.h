@@ -62,6 +62,8 @@ class IniDocument {
   // missing section is added at the end; with no keys at all the section is erased.
   bool RewriteSection(std::string_view section, const std::vector<std::pair<std::string, std::string>>& keys);
   bool EraseSection(std::string_view section);
+  // Appends the header of a section that is not there yet, without keys; true when it did.
+  bool AddSection(std::string_view section);
   bool EraseKey(std::string_view section, std::string_view key);
 
  private:

@@ -134,6 +134,13 @@ void TIniFile::RewriteSection(std::string_view section, const IniKeys& keys) {
   dirty_ = Document().RewriteSection(section, handed) || dirty_;
 }
 
+void TIniFile::AddSection(std::string_view section) {
+  CheckIniName(section, false);
+  CheckWritable();
+  AddWhatReadingAdds();
+  dirty_ = Document().AddSection(section) || dirty_;
+}
+
 void TIniFile::Apply(const IniWrite& write) {
   if (write.WholeSection())
     RewriteSection(write.section, write.keys);

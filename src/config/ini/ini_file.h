@@ -66,6 +66,9 @@ class TIniFile {
   // values lose the blanks at their ends as with WriteString.
   void RewriteSection(std::string_view section, const IniKeys& keys);
 
+  // The header of a section that is not there yet, so that the keys written to it later stand
+  // at this place in the file.
+  void AddSection(std::string_view section);
   void ReadSections(std::vector<std::string>& list);
   void ReadSection(std::string_view section, std::vector<std::string>& list);
   void ReadSectionValues(std::string_view section, std::vector<std::string>& list);

@@ -1,5 +1,6 @@
 #include "config/store/config.h"
 
+#include <algorithm>
 #include <array>
 
 #include "config/ini/ini_errors.h"
@@ -10,9 +11,11 @@
 namespace trv {
 namespace {
 
-constexpr std::array<std::string_view, 14> kKnownSections = {"DEVICE", "STATION",   "DISPLAY", "LANGUAGE", "DIR",
-                                                             "EXTRA",  "BEACON",    "SOUND",   "COLOR",    "MAILBOX",
-                                                             "MAIN",   "VALIDCALL", "SFILE",   "SETTINGS"};
+// The sections the program reads and writes, and those it knows and leaves alone (with the
+// BEACON... sections).
+constexpr std::array<std::string_view, 9> kOwnSections = {"DEVICE", "STATION", "DISPLAY", "LANGUAGE", "DIR",
+                                                          "EXTRA",  "SOUND",   "COLOR",   "MAILBOX"};
+constexpr std::array<std::string_view, 4> kLeftAloneSections = {"MAIN", "VALIDCALL", "SFILE", "SETTINGS"};
 
 }  // namespace
 
@@ -105,12 +108,15 @@ void SplitAtSeparator(std::string& text, std::string_view separator, std::string
   text.erase(0, pos + separator.size());
 }
 
-bool IsKnownSection(std::string_view name) {
+bool IsOwnSection(std::string_view name) {
   const std::string upper = UpperCaseAscii(name);  // the file's names do not depend on case
-  if (StartsWith(upper, "BEACON")) return true;
-  for (auto known : kKnownSections)
-    if (upper == known) return true;
-  return false;
+  return std::find(kOwnSections.begin(), kOwnSections.end(), upper) != kOwnSections.end();
+}
+
+bool IsKnownSection(std::string_view name) {
+  const std::string upper = UpperCaseAscii(name);
+  return IsOwnSection(upper) || StartsWith(upper, "BEACON") ||
+         std::find(kLeftAloneSections.begin(), kLeftAloneSections.end(), upper) != kLeftAloneSections.end();
 }
 
 bool ListUserSections(const Config& config, std::vector<std::string>* list) {

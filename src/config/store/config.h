@@ -167,6 +167,9 @@ std::string ReadText(TIniFile& ini, std::string_view section, std::string_view k
                      std::size_t width);
 void SplitAtSeparator(std::string& text, std::string_view separator, std::string& head);
 // Whether the program reads the section or knows it and leaves it alone, in any letter case.
+// A section the program reads and writes (STATION, DEVICE, ...), in any letter case.
+bool IsOwnSection(std::string_view name);
+// The same, or one it knows and leaves alone (BEACON..., MAIN, VALIDCALL, SFILE, SETTINGS).
 bool IsKnownSection(std::string_view name);
 bool ListUserSections(const Config& config, std::vector<std::string>* list);
 

@@ -200,6 +200,7 @@ TEST_F(TarvoIniTest, ValuesAreShownAsReadAndWrittenAsOkWritesThem) {
       {"[MAILBOX]\r\nDEFBOARD=#bay.deu.eu\r\n", "get MailboxSettings.DefaultBoard", "#bay.deu\n", ""},
       {"[STATION]\r\nCALL=\r\n", "check", "[STATION] CALL: OK and resave write 'NOCALL'", ""},
       {"[STATION]\r\nCALL=\r\n", "resave", "", "\r\nCALL=NOCALL\r\n"},
+      {"[MAILBOX]\r\nBOXCALL=\r\n", "resave", "", "\r\nBOXCALL=\r\n"},
       {"[DIR]\r\nWD=MAIL\\\r\n", "resave", "", "\r\nWD=MAIL\\\r\n"},
       {"[STATION]\r\nCALL=DL1ABC\r\n", "set StationSettings.Call ' dk5xy '", "", "\r\nCALL=DK5XY\r\n"},
   };

@@ -159,12 +159,15 @@ void TForm2::BuildPages() {
 }
 
 // The window's own shortcuts: the tab widget turns pages only for a key that reaches it, which
-// lists keep for themselves and which never comes from OK and Abort below the pages.
+// lists keep for themselves and which never comes from the search field, the switch, OK and
+// Abort outside the pages. X's keymap offers a pressed Ctrl+Shift+Tab to the shortcuts as Tab
+// with Ctrl and Shift, a synthesized one comes as Backtab: both turn back (never both at once).
 void TForm2::AddPageKeys() {
   const std::pair<QKeySequence, int> keys[] = {
       {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
       {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
       {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
       {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1},
   };
   for (const auto& [key, step] : keys) {

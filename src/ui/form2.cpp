@@ -38,6 +38,7 @@
 #include "ui/pages/station_page.h"
 #include "ui/pages/tnc_page.h"
 #include "ui/program_folder.h"
+#include "ui/record_defaults.h"
 #include "ui/setting_search.h"
 #include "ui/text_convert.h"
 #include "ui/widgets/limited_line_edit.h"
@@ -153,6 +154,11 @@ void TForm2::BuildPages() {
     slots_.push_back(tabs[i].slot);
   }
   tabMarks_ = new TabMarks(tabs_);
+  tabMarks_->SetUnbuiltDefaults([this] {
+    QStringList pages;
+    for (int i = 0; i < tabs_->count(); ++i) pages << tabs_->tabText(i);
+    return TabsNotAtDefault(config_, pages);
+  });
   tabs_->setCurrentIndex(0);
   for (const Tab& tab : tabs)
     if (tab.building == Building::AtStart) tab.slot->EnsureBuilt();

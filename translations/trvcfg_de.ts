@@ -73,8 +73,8 @@
         <translation>Ein neuer TNC hat %1.</translation>
     </message>
     <message>
-        <source>When it is missing, reading adds it with the value of [%1] %2 (%3 when that is missing or unusable). An unusable value gives %4.</source>
-        <translation>Fehlt der Schlüssel, fügt das Lesen ihn mit dem Wert von [%1] %2 hinzu (%3, wenn dieser fehlt oder unbrauchbar ist). Ein unbrauchbarer Wert ergibt %4.</translation>
+        <source>When it is missing or empty, reading adds it with the value of [%1] %2 (%3 when that is missing or unusable). An unusable value gives %4.</source>
+        <translation>Fehlt der Schlüssel oder ist er leer, fügt das Lesen ihn mit dem Wert von [%1] %2 hinzu (%3, wenn dieser fehlt oder unbrauchbar ist). Ein unbrauchbarer Wert ergibt %4.</translation>
     </message>
 </context>
 <context>

@@ -104,6 +104,7 @@ TabMarks::TabMarks(QTabWidget* tabs)
   for (int i = 0; i < tabs_->count(); ++i) marks_.push_back(new CornerMark(tabs_->tabBar()));
   tabs_->tabBar()->installEventFilter(this);
   connect(switch_, &QCheckBox::toggled, this, [this](bool on) {
+    notDefaultUnbuilt_ = on && unbuiltDefaults_ ? unbuiltDefaults_() : std::vector<bool>{};
     for (int i = 0; i < tabs_->count(); ++i) {
       for (FieldMark* mark : tabs_->widget(i)->findChildren<FieldMark*>()) mark->SetShowDefaults(on);
       UpdateTab(i);
@@ -112,6 +113,10 @@ TabMarks::TabMarks(QTabWidget* tabs)
 }
 
 QWidget* TabMarks::Switch() const { return switch_; }
+
+void TabMarks::SetUnbuiltDefaults(std::function<std::vector<bool>()> notDefault) {
+  unbuiltDefaults_ = std::move(notDefault);
+}
 
 void TabMarks::Watch(QWidget* page) {
   for (int i = 0; i < tabs_->count(); ++i) {
@@ -126,10 +131,13 @@ void TabMarks::Watch(QWidget* page) {
 
 void TabMarks::UpdateTab(int index) {
   bool changed = false, notDefault = false;
-  for (const FieldMark* mark : tabs_->widget(index)->findChildren<FieldMark*>()) {
+  const QList<FieldMark*> fields = tabs_->widget(index)->findChildren<FieldMark*>();
+  for (const FieldMark* mark : fields) {
     changed = changed || mark->Changed();
     notDefault = notDefault || mark->NotDefault();
   }
+  if (fields.isEmpty() && static_cast<std::size_t>(index) < notDefaultUnbuilt_.size())  // a page not built yet
+    notDefault = notDefaultUnbuilt_[static_cast<std::size_t>(index)];
   notDefault = notDefault && switch_->isChecked();
   const auto kind = changed      ? CornerMark::Kind::Changed
                     : notDefault ? CornerMark::Kind::NotDefault

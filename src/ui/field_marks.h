@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 class QCheckBox;
@@ -68,6 +69,9 @@ class TabMarks : public QObject {
   QWidget* Switch() const;
   // A page just built: its fields' marks follow the switch and mark its tab.
   void Watch(QWidget* page);
+  // For the tabs whose page is not built yet: which of them hold a setting that differs from
+  // its default (asked each time the switch is turned on).
+  void SetUnbuiltDefaults(std::function<std::vector<bool>()> notDefault);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -79,6 +83,8 @@ class TabMarks : public QObject {
   QTabWidget* tabs_;
   QCheckBox* switch_;
   std::vector<CornerMark*> marks_;  // one a tab
+  std::function<std::vector<bool>()> unbuiltDefaults_;
+  std::vector<bool> notDefaultUnbuilt_;  // as last asked, one a tab
 };
 
 }  // namespace trv

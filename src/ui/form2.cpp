@@ -38,6 +38,7 @@
 #include "ui/pages/station_page.h"
 #include "ui/pages/tnc_page.h"
 #include "ui/program_folder.h"
+#include "ui/record_defaults.h"
 #include "ui/setting_search.h"
 #include "ui/text_convert.h"
 #include "ui/widgets/limited_line_edit.h"
@@ -153,18 +154,26 @@ void TForm2::BuildPages() {
     slots_.push_back(tabs[i].slot);
   }
   tabMarks_ = new TabMarks(tabs_);
+  tabMarks_->SetUnbuiltDefaults([this] {
+    QStringList pages;
+    for (int i = 0; i < tabs_->count(); ++i) pages << tabs_->tabText(i);
+    return TabsNotAtDefault(config_, pages);
+  });
   tabs_->setCurrentIndex(0);
   for (const Tab& tab : tabs)
     if (tab.building == Building::AtStart) tab.slot->EnsureBuilt();
 }
 
 // The window's own shortcuts: the tab widget turns pages only for a key that reaches it, which
-// lists keep for themselves and which never comes from OK and Abort below the pages.
+// lists keep for themselves and which never comes from the search field, the switch, OK and
+// Abort outside the pages. X's keymap offers a pressed Ctrl+Shift+Tab to the shortcuts as Tab
+// with Ctrl and Shift, a synthesized one comes as Backtab: both turn back (never both at once).
 void TForm2::AddPageKeys() {
   const std::pair<QKeySequence, int> keys[] = {
       {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
       {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
       {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
       {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1},
   };
   for (const auto& [key, step] : keys) {

@@ -2,41 +2,14 @@
 
 #include <QWidget>
 #include <algorithm>
-#include <exception>
 
-#include "config/ini/ini_errors.h"
 #include "config/store/config.h"
-#include "config/store/saved_forms.h"
 #include "ui/field_marks.h"
 #include "ui/field_reset_menu.h"
 #include "ui/pages/settings_page.h"
+#include "ui/record_defaults.h"
 
 namespace trv {
-namespace {
-
-// A setting OK writes, which a value can be put into.
-bool Writable(const CatalogueEntry& e) { return !e.readOnly && !e.section.empty() && e.get && e.put; }
-
-// A number, a flag or a list entry without a default of its own has none to go back to.
-bool HasDefault(const CatalogueEntry& e) { return !e.defaultValue.empty() || e.kind == CatalogueEntry::Kind::Text; }
-
-void Put(const CatalogueEntry& e, Config& records, const std::string& value) {
-  try {
-    e.put(records, value);
-  } catch (const std::exception&) {  // a value the setting does not take stays as it was
-  }
-}
-
-// OK's form of the records; a folder that cannot be listed leaves them as they are.
-void ApplyForm(Config& records, SectionId section) {
-  try {
-    ApplySavedForm(records, section);
-  } catch (const StoreError&) {
-  }
-}
-
-}  // namespace
-
 HeldFieldMarks::HeldFieldMarks(Config& config, SettingsPage* page, Page how)
     : QObject(page), config_(config), page_(std::move(how)) {
   setObjectName("HeldFieldMarks");
@@ -87,7 +60,7 @@ HeldFieldMarks::Now HeldFieldMarks::Compute() const {
   now.settings = page_.settings(*raw);
   now.defaults = std::make_unique<Config>(*raw);
   for (const CatalogueEntry& e : now.settings)
-    if (Writable(e) && HasDefault(e)) Put(e, *now.defaults, e.defaultValue);
+    if (Writable(e) && HasDefault(e)) PutValue(e, *now.defaults, e.defaultValue);
   ApplyForm(*now.defaults, page_.section);
   ApplyForm(*raw, page_.section);
   now.form = std::move(raw);
@@ -150,7 +123,7 @@ void HeldFieldMarks::Reset(const Field& field) {
     const Now now = Compute();
     for (const std::string& name : field.names())
       for (const CatalogueEntry& e : now.settings)
-        if (e.name == name && Writable(e) && HasDefault(e)) Put(e, config_, e.get(*now.defaults));
+        if (e.name == name && Writable(e) && HasDefault(e)) PutValue(e, config_, e.get(*now.defaults));
   });
 }
 
@@ -160,7 +133,7 @@ void HeldFieldMarks::Revert(const Field& field) {
     const SettingCatalogue loaded = page_.settings(*loaded_);
     for (const std::string& name : field.names())
       for (const CatalogueEntry& e : loaded)
-        if (e.name == name && Writable(e)) Put(e, config_, e.get(*loaded_));
+        if (e.name == name && Writable(e)) PutValue(e, config_, e.get(*loaded_));
   });
 }
 
@@ -172,7 +145,7 @@ void HeldFieldMarks::RevertAll() {
       return;
     }
     for (const CatalogueEntry& e : page_.settings(*loaded_))
-      if (Writable(e)) Put(e, config_, e.get(*loaded_));
+      if (Writable(e)) PutValue(e, config_, e.get(*loaded_));
   });
 }
 

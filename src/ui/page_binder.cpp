@@ -7,6 +7,7 @@
 #include "ui/controls.h"
 #include "ui/field_marks.h"
 #include "ui/field_reset_menu.h"
+#include "ui/record_defaults.h"
 #include "ui/setting_tooltip.h"
 #include "ui/text_convert.h"
 #include "ui/widgets/checked_number_edit.h"
@@ -24,9 +25,6 @@ std::string Kept(std::int32_t shown, const CatalogueEntry& e) {
 
 // What a text field stores for its text.
 std::string StoredText(const CatalogueEntry& e, const QString& shown) { return SavedText(e, ToWindows(shown)); }
-
-// A number, a flag or a list entry without a default of its own has none to go back to.
-bool HasDefault(const CatalogueEntry& e) { return !e.defaultValue.empty() || e.kind == CatalogueEntry::Kind::Text; }
 
 }  // namespace
 

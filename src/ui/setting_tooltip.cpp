@@ -93,8 +93,8 @@ class SettingFacts {
     const QString value = DefaultShown(e_.defaultValue);
     if (!e_.defaultKey.empty())
       return Joined(facts,
-                    tr("When it is missing, reading adds it with the value of [%1] %2 (%3 when that is missing "
-                       "or unusable). An unusable value gives %4.")
+                    tr("When it is missing or empty, reading adds it with the value of [%1] %2 (%3 when that is "
+                       "missing or unusable). An unusable value gives %4.")
                         .arg(QString::fromLatin1(e_.section.data(), static_cast<qsizetype>(e_.section.size())),
                              QString::fromLatin1(e_.defaultKey.data(), static_cast<qsizetype>(e_.defaultKey.size())),
                              value, DefaultShown(e_.unusableDefault)));

@@ -155,6 +155,38 @@ TEST(FieldMarks, OpeningEveryPageMarksNothingAndTheSwitchMarksWhatIsNotTheDefaul
   EXPECT_EQ(TabNote(w, "Mailbox 1"), "");
 }
 
+// The switch marks the tab of each page that holds a setting other than its default at once,
+// also where the page is not built yet (at start only the TNC and Sound pages are).
+TEST(FieldMarks, TheSwitchMarksTheTabsOfPagesNotBuiltYet) {
+  Window w("[STATION]\r\nCALL=DL1ABC\r\n[MAILBOX]\r\nTIMEOUT=30\r\n[COLOR]\r\nCCOL=2\r\n");
+  test::ClickBox(w.Find<QCheckBox>("Form_CB_ShowDefaults"));
+  const struct {
+    const char* tab;
+    bool notDefault;
+  } rows[] = {{"Station", true}, {"Mailbox 1", true}, {"Colors", true},     {"Display", false},  {"Directory", false},
+              {"Extra", false},  {"Moduls", false},   {"Languages", false}, {"Mailbox 2", false}};
+  for (const auto& row : rows)
+    EXPECT_EQ(TabNote(w, row.tab), row.notDefault ? "This page holds settings that differ from their default." : "")
+        << row.tab;
+  EXPECT_EQ(w.form->findChild<QWidget*>("Station_Edit_Call"), nullptr);  // marked without building the page
+  test::OpenTab(w, "Station");
+  EXPECT_EQ(Marked(w, "Station_Edit_Call"), CornerMark::Kind::NotDefault);
+  EXPECT_EQ(TabNote(w, "Station"), "This page holds settings that differ from their default.");
+
+  // Files that set much: each tab says the same before and after its page is built.
+  for (const std::string& file : {Unsettled(), test::IniFixture("rich.ini")}) {
+    Window rich(file);
+    test::ClickBox(rich.Find<QCheckBox>("Form_CB_ShowDefaults"));
+    auto* tabs = rich.Find<QTabWidget>("PageControl1");
+    QStringList before;
+    for (int i = 0; i < tabs->count(); ++i) before << TabNote(rich, tabs->tabText(i));
+    for (int i = 0; i < tabs->count(); ++i) {
+      test::OpenTab(rich, tabs->tabText(i));
+      EXPECT_EQ(TabNote(rich, tabs->tabText(i)), before[i]) << tabs->tabText(i).toStdString();
+    }
+  }
+}
+
 // Right click, Shift+F10 and the Menu key open the field's menu; its items reset the field to
 // the default or revert it to the file's value, and grey where they would change nothing.
 TEST(FieldMarks, TheContextMenuResetsAndRevertsAField) {

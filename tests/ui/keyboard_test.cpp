@@ -126,7 +126,9 @@ TEST_P(Keyboard, AltAndTheLetterReachTheFieldOfThePageShown) {
 }
 
 // Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PgDn and Ctrl+PgUp turn the pages wherever the focus is, round
-// the end, and the focus goes into the page shown when it was in the page left.
+// the end, and the focus goes into the page shown when it was in the page left. The keys go to
+// the window, as a key press does. X's keymap offers a pressed Ctrl+Shift+Tab to the shortcuts as
+// Tab with Ctrl and Shift (the event itself says Backtab): the rows with Ctrl+Shift+Tab send it so.
 TEST(PageKeys, TurnThePagesFromAnyControl) {
   struct Row {
     const char* page;     // opened first (empty: the window as it starts)
@@ -134,18 +136,25 @@ TEST(PageKeys, TurnThePagesFromAnyControl) {
     QKeyCombination key;
     const char* shown;
   };
-  const Row rows[] = {
-      {"", "Btn_OK", Qt::CTRL | Qt::Key_Tab, "Station"},
-      {"", "Btn_OK", Qt::CTRL | Qt::Key_PageUp, "Mailbox 2"},
+  std::vector<Row> rows = {
       {"", "Btn_Abort", Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, "Mailbox 2"},
       {"", "ListBox1", Qt::CTRL | Qt::Key_PageDown, "Station"},
       {"", "TNC_Edit_QRG", Qt::CTRL | Qt::Key_Tab, "Station"},
+      {"", "TNC_Edit_QRG", Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, "Mailbox 2"},
       {"Languages", "Lang_Combo_Visual", Qt::CTRL | Qt::Key_Tab, "Mailbox 1"},
       {"Languages", "Lang_Combo_Output", Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, "Colors"},
       {"Languages", "Lang_Combo_Visual", Qt::CTRL | Qt::Key_PageDown, "Mailbox 1"},
       {"Languages", "Lang_Combo_Output", Qt::CTRL | Qt::Key_PageUp, "Colors"},
       {"Mailbox 2", "Mail2_Cb_GarbageHour", Qt::CTRL | Qt::Key_PageDown, "TNC"},
+      {"Mailbox 2", "Mail2_Cb_GarbageHour", Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, "Mailbox 1"},
   };
+  // Every key from each control outside the pages.
+  for (const char* control :
+       {"Search_Edit", "Form_CB_ShowDefaults", "Btn_Changes", "Btn_OK", "Btn_Abort", "qt_tabwidget_tabbar"})
+    rows.insert(rows.end(), {{"", control, Qt::CTRL | Qt::Key_Tab, "Station"},
+                             {"", control, Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, "Mailbox 2"},
+                             {"", control, Qt::CTRL | Qt::Key_PageDown, "Station"},
+                             {"", control, Qt::CTRL | Qt::Key_PageUp, "Mailbox 2"}});
   for (const Row& row : rows) {
     SCOPED_TRACE(std::string(row.page) + " " + row.control + " " + QKeySequence(row.key).toString().toStdString());
     Window w("[DEVICE]\r\nTNC0=3,248,9600,8,1,1,144.800,DEFINI,DEFDEI,0,0,TNC2.TNC\r\nTNC1=END OF BLOCK\r\n");
@@ -153,7 +162,7 @@ TEST(PageKeys, TurnThePagesFromAnyControl) {
     QWidget* control = w.Find<QWidget>(row.control);
     control->setFocus(Qt::TabFocusReason);
     ASSERT_TRUE(control->hasFocus());
-    QTest::keyClick(control, row.key.key(), row.key.keyboardModifiers());
+    QTest::keyClick(w.form->windowHandle(), row.key.key(), row.key.keyboardModifiers());
     auto* tabs = w.form->findChild<QTabWidget*>("PageControl1");
     EXPECT_EQ(tabs->tabText(tabs->currentIndex()), row.shown);
     QWidget* focus = QApplication::focusWidget();

@@ -60,8 +60,8 @@ const Binding kBindings[] = {
     {"Moduls", "Modul_CB_MailBox", "EXTRA", "BOX", "1", "on", {}, {}, "click", "0"},
     {"Moduls", "Modul_CB_DXClusterSpy", "EXTRA", "LDXC", "1", "on", {}, {}, "click", "0"},
     {"Moduls", "Modul_CB_Broadcast", "EXTRA", "LBROAD", "0", "off", {}, {}, "click", "1"},
-    {"Mailbox 1", "Mail_Edit_Call", "MAILBOX", "BOXCALL", "db0abc-8", "DB0ABC-8", "dl1abc-15x", "DL1ABC-15",
-     "dl1abc-15", "DL1ABC-15"},
+    // The box call is stored as typed, empty included (unlike the station call).
+    {"Mailbox 1", "Mail_Edit_Call", "MAILBOX", "BOXCALL", "db0abc-8", "DB0ABC-8", "dl1abc-15x", "DL1ABC-15", "", ""},
     {"Mailbox 1", "Mail_Edit_HPath", "MAILBOX", "HPATH", "#bay.deu.eu", "#BAY.DEU.EU", "#nrw.deu.eu" + QString(40, 'x'),
      "#NRW.DEU.EU" + QString(29, 'X'), "#nrw.deu.eu", "#NRW.DEU.EU"},
     {"Mailbox 1", "Mail_Edit_FHeader", "MAILBOX", "FHEADER", "DB0ABC Muenchen", "DB0ABC Muenchen",

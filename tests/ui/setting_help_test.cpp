@@ -118,15 +118,16 @@ const FieldHelp kFieldHelp[] = {
     {kSound, "Wave_Lb", -1, "Extra_CB_LastConnectSound", {"[EXTRA] OLCSOUND", "On by default."}, {}},
     {kColors, "Color_Lb", 0, "ColorGrid1", {"[COLOR] CCOL", "From black to white. Default red."}, {}},
     {kColors, "Color_Lb", 4, "ColorGrid1", {"[COLOR] LFG", "[COLOR] LBG", "link messages"}, {}},
-    // A port's header key missing takes the shared header key's value; one unusable, its own.
+    // A port's header key missing or empty takes the shared header key's value; one unusable, its own.
     {kColors,
      "Color_Lb",
      8,
      "ColorGrid1",
-     {"[COLOR] HFG2", "[COLOR] HBG2", "the value of [COLOR] HFG (yellow when that is missing or unusable)",
-      "An unusable value gives yellow.", "the value of [COLOR] HBG (black when that is missing or unusable)",
-      "An unusable value gives dark blue."},
-     {"mit dem Wert von [COLOR] HBG hinzu (schwarz, wenn dieser fehlt oder unbrauchbar ist). Ein unbrauchbarer "
+     {"[COLOR] HFG2", "[COLOR] HBG2", "When it is missing or empty, reading adds it",
+      "the value of [COLOR] HFG (yellow when that is missing or unusable)", "An unusable value gives yellow.",
+      "the value of [COLOR] HBG (black when that is missing or unusable)", "An unusable value gives dark blue."},
+     {"Fehlt der Schlüssel oder ist er leer, fügt das Lesen ihn mit dem Wert von [COLOR] HFG hinzu",
+      "mit dem Wert von [COLOR] HBG hinzu (schwarz, wenn dieser fehlt oder unbrauchbar ist). Ein unbrauchbarer "
       "Wert ergibt dunkelblau."},
      {"Default"}},
 };

@@ -24,7 +24,8 @@ std::int16_t ReadColor(TIniFile& ini, std::string_view key, std::int32_t def) {
 std::int16_t ReadPortKey(TIniFile& ini, const ColorSide& side, std::int32_t headerValue) {
   const std::string key(side.key);
   if (!ini.ReadString(kColorSection, key, "").empty()) return ReadColor(ini, key, side.def);
-  ini.Report(kColorSection, key, "missing; reading adds " + key + "=" + std::to_string(headerValue),
+  const std::string state = ini.HasKey(kColorSection, key) ? "empty" : "missing";
+  ini.Report(kColorSection, key, state + "; reading adds " + key + "=" + std::to_string(headerValue),
              FindingKind::Added);
   ini.AddOnRead(kColorSection, key, std::to_string(headerValue));
   return static_cast<std::int16_t>(headerValue);

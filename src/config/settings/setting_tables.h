@@ -232,11 +232,10 @@ inline constexpr std::array<Setting<MailboxSettings>, 3> kMailboxSettingsBeforeH
                                  .key = "BOXCALL",
                                  .name = "BoxCall",
                                  .field = &MailboxSettings::BoxCall,
-                                 .def = kDefaultBoxCall,
+                                 .def = kDefaultBoxCall,  // for a missing key; an empty one stays empty
                                  .width = kBoxCallWidth,
                                  .textCase = TextCase::UpperDos,
                                  .typing = {.width = 9},
-                                 .emptyGivesDefault = true,
                                  .about = TRV_ABOUT("The callsign of the mailbox.")},
     TextSetting<MailboxSettings>{.section = "MAILBOX",
                                  .key = "HPATH",

@@ -77,7 +77,7 @@ int RestoreCommand(const std::string& programDir, CommandStreams io);
 // args: the words after "ini".
 int IniCommand(const std::vector<std::string>& args, CommandStreams io);
 // Saves as OK does without writing: the difference as a unified diff; 1 when there is one.
-int ResaveDryRunCommand(const std::string& programDir, CommandStreams io);
+int ResaveDryRunCommand(const std::string& programDir, bool init, CommandStreams io);
 // The settings by the names show prints.
 int NamesCommand(const std::string& programDir, CommandStreams io);
 // `raw`: a number as the file holds it, not in the window's form.

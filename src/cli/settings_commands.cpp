@@ -207,7 +207,7 @@ int ChangeSettings(const std::string& programDir, bool dryRun, bool init, Comman
 int ChangeLoadedSettings(Config& config, bool dryRun, bool init, CommandStreams io,
                          const std::function<void(Config&)>& change) {
   auto body = [&](TIniFile& ini) {
-    if (!dryRun) RefuseEmptyFile(ini, init);
+    RefuseEmptyFile(ini, init);  // a dry run too: it says what the run does
     EditSession session(config);
     Findings loaded;
     session.Load({.onError = RethrowAll, .addNothing = true}, &loaded);
@@ -380,11 +380,14 @@ CommandBlocks GivenBlocks(const JsonSettings& settings, std::map<std::string, st
 
 }  // namespace
 
-int ResaveDryRunCommand(const std::string& programDir, CommandStreams io) {
+int ResaveDryRunCommand(const std::string& programDir, bool init, CommandStreams io) {
   auto config = MakeConfig(programDir, {.readOnly = true}, io);
   if (!config) return kUsage;
   try {
-    const DryRun dry = RunDryAction(*config, [&](TIniFile&) { Resave(*config); });
+    const DryRun dry = RunDryAction(*config, [&](TIniFile& ini) {
+      RefuseEmptyFile(ini, init);
+      Resave(*config);
+    });
     return PrintDiff(dry, io.out) ? kNotFound : kOk;
   } catch (const StoreError& e) {
     return ReportStoreError(e, io);

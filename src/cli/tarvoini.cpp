@@ -234,7 +234,8 @@ int Run(int argc, char** argv) {
     command = [&](Dir d) { return trv::PortsChangeCommand(d, rest, io); };
   }
   if (verb == "resave" && args.size() == 1) command = [&](Dir d) { return trv::ResaveCommand(d, init, io); };
-  if (verb == "resave" && args.size() == 2 && dryRun) command = [&](Dir d) { return trv::ResaveDryRunCommand(d, io); };
+  if (verb == "resave" && args.size() == 2 && dryRun)
+    command = [&](Dir d) { return trv::ResaveDryRunCommand(d, init, io); };
   if (verb == "names" && args.size() == 1) command = [&](Dir d) { return trv::NamesCommand(d, io); };
   if (verb == "names" && args.size() == 2) command = [&](Dir d) { return trv::ValuesCommand(d, args[1], io); };
   if (verb == "get" && args.size() == 2) command = [&](Dir d) { return trv::GetCommand(d, args[1], false, io); };

@@ -651,13 +651,18 @@ Warte, bis es fertig ist: höchstens noch %n Sekunden.</numerusform>
     <message>
         <source>Edits TARVO.INI, the settings of the Tarvo packet-radio terminal.
 
-Installed in a bin folder, it asks for Tarvo&apos;s program folder at the first
-start and remembers the answer in
+Started from a folder that holds TARVO.INI (a copy or link in Tarvo&apos;s
+folder), it edits that folder; from another folder it asks first (Choose
+another, Use it, Cancel). Installed in a bin folder, it asks for Tarvo&apos;s
+program folder at the first start and remembers the answer in
 %1.</source>
         <translation>Bearbeitet TARVO.INI, die Einstellungen des Packet-Radio-Terminals Tarvo.
 
-In einem bin-Verzeichnis installiert, fragt es beim ersten Start nach
-Tarvos Programmverzeichnis und merkt sich die Antwort in
+Aus einem Verzeichnis mit TARVO.INI gestartet (eine Kopie oder ein Link in
+Tarvos Verzeichnis), bearbeitet es dieses Verzeichnis; aus einem anderen
+fragt es zuerst (Anderes wählen, Verwenden, Abbrechen). In einem
+bin-Verzeichnis installiert, fragt es beim ersten Start nach Tarvos
+Programmverzeichnis und merkt sich die Antwort in
 %1.</translation>
     </message>
     <message numerus="yes">

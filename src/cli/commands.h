@@ -45,16 +45,20 @@ std::function<void(const std::string&)> KeptFileLine(std::ostream& err);
 // `init`, else IniReadError naming why.
 void RefuseEmptyFile(TIniFile& ini, bool init);
 
-// The folder a verb works on: `dirOption` (--dir) when given, else the current folder when it
-// holds TARVO.INI, else the folder the window remembers (platform/remembered_folder.h), else
-// the current folder. With `init` (--init: a new station folder on purpose) it is `dirOption`
-// or the current folder, and taken without TARVO.INI.
+// The folder a verb works on: `dirOption` (--dir) when given, else the current folder or the
+// nearest folder above it that holds TARVO.INI (on the same file system, up to the first folder
+// that cannot be listed), else the folder the window remembers (platform/remembered_folder.h),
+// else the current folder. With `init` (--init: a new station folder on purpose) it is
+// `dirOption` or the current folder, taken without TARVO.INI and never looked for above.
 struct FolderChoice {
   std::string dir;      // a host path
   std::string refusal;  // why the folder is not taken (exit status 2); empty when it is
+  std::string origin;   // how it was found ("remembered by trvcfg"); empty for --dir
 };
 // `needsConfigFile`: a folder without TARVO.INI is refused unless `init` is given.
 FolderChoice ChooseFolder(const std::string& dirOption, bool init, bool needsConfigFile);
+// "tarvoini: station FOLDER (ORIGIN)", said on stderr when the folder did not come from --dir.
+std::string StationLine(const FolderChoice& folder);
 
 // `portable` (with json): folders and wave files below the program folder relative to it, and
 // the command blocks the TNCs name with their lines. `raw`: numbers as the file holds them, not
@@ -73,7 +77,7 @@ int RestoreCommand(const std::string& programDir, CommandStreams io);
 // args: the words after "ini".
 int IniCommand(const std::vector<std::string>& args, CommandStreams io);
 // Saves as OK does without writing: the difference as a unified diff; 1 when there is one.
-int ResaveDryRunCommand(const std::string& programDir, CommandStreams io);
+int ResaveDryRunCommand(const std::string& programDir, bool init, CommandStreams io);
 // The settings by the names show prints.
 int NamesCommand(const std::string& programDir, CommandStreams io);
 // `raw`: a number as the file holds it, not in the window's form.

@@ -222,7 +222,7 @@ int ChangeLoadedSettings(Config& config, ChangeMode mode, CommandStreams io,
                          const std::function<void(Config&)>& change) {
   const bool dryRun = mode.dryRun;
   auto body = [&](TIniFile& ini) {
-    if (!dryRun) RefuseEmptyFile(ini, mode.init);
+    RefuseEmptyFile(ini, mode.init);  // a dry run too: it says what the run does
     const bool whole = mode.wholeWhenNew && HasNoSection(ini);
     EditSession session(config);
     Findings loaded;
@@ -420,11 +420,14 @@ std::vector<CopiedSection> GivenSections(const JsonSettings& settings, std::map<
 
 }  // namespace
 
-int ResaveDryRunCommand(const std::string& programDir, CommandStreams io) {
+int ResaveDryRunCommand(const std::string& programDir, bool init, CommandStreams io) {
   auto config = MakeConfig(programDir, {.readOnly = true}, io);
   if (!config) return kUsage;
   try {
-    const DryRun dry = RunDryAction(*config, [&](TIniFile&) { Resave(*config); });
+    const DryRun dry = RunDryAction(*config, [&](TIniFile& ini) {
+      RefuseEmptyFile(ini, init);
+      Resave(*config);
+    });
     return PrintDiff(dry, io.out) ? kNotFound : kOk;
   } catch (const StoreError& e) {
     return ReportStoreError(e, io);

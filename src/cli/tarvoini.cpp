@@ -40,6 +40,8 @@ constexpr const char* kHelp = R"(Usage:
   tarvoini [--dir DIR] tnc [--dry-run] add | del N
                                        add a TNC or delete TNC N (numbered from 0)
   tarvoini [--dir DIR] --init COMMAND  the same without TARVO.INI: starts a new station folder
+  tarvoini [--dir DIR] --quiet | --verbose COMMAND
+                                       without or with the line naming the station found
   tarvoini ini get FILE SECTION KEY [DEFAULT]
   tarvoini ini set FILE SECTION KEY VALUE
   tarvoini ini del FILE SECTION [KEY]
@@ -48,10 +50,16 @@ constexpr const char* kHelp = R"(Usage:
   tarvoini --help | --version
 
 DIR is Tarvo's program folder, which holds TARVO.INI. Without --dir, tarvoini takes the current
-folder when it holds TARVO.INI, else the folder trvcfg remembers (the one chosen in its folder
-question, kept in $XDG_CONFIG_HOME/trvcfg/folder, by default ~/.config/trvcfg/folder). A folder
+folder when it holds TARVO.INI (in any letter case), else the nearest folder above it that does
+(the search stops at a folder it cannot list and where another file system begins), else the
+folder trvcfg remembers (the one chosen in its folder question, kept in
+$XDG_CONFIG_HOME/trvcfg/folder, by default ~/.config/trvcfg/folder). Then every command that
+writes (and its --dry-run) names the folder on stderr, as in
+  tarvoini: station /home/x/.wine/drive_c/TARVO (remembered by trvcfg)
+--quiet drops that line; with --verbose the commands that only read say it too. A folder
 without TARVO.INI is refused with exit status 2 and nothing is created in it. --init starts a
-new station folder on purpose: it takes DIR, or else the current folder, without TARVO.INI, and
+new station folder on purpose: it takes DIR, or else the current folder (never one above it),
+without TARVO.INI, and
 the writing commands then make TARVO.INI and the working folders there; for them a DIR that
 is not there yet is made when the folder above it exists. An empty TARVO.INI (cut by the
 terminal program and not written again within two seconds) is written over by set, apply,
@@ -191,10 +199,11 @@ int Run(int argc, char** argv) {
   if (args[0] == "ini") return trv::IniCommand({args.begin() + 1, args.end()}, io);
 
   std::string dir;
-  bool init = false;
-  while (!args.empty() && (args[0] == "--dir" || args[0] == "--init")) {
-    if (args[0] == "--init") {
-      init = true;
+  bool init = false, quiet = false, verbose = false;
+  while (!args.empty() &&
+         (args[0] == "--dir" || args[0] == "--init" || args[0] == "--quiet" || args[0] == "--verbose")) {
+    if (args[0] != "--dir") {
+      (args[0] == "--init" ? init : args[0] == "--quiet" ? quiet : verbose) = true;
       args.erase(args.begin());
       continue;
     }
@@ -233,7 +242,8 @@ int Run(int argc, char** argv) {
     command = [&](Dir d) { return trv::PortsChangeCommand(d, rest, io); };
   }
   if (verb == "resave" && args.size() == 1) command = [&](Dir d) { return trv::ResaveCommand(d, init, io); };
-  if (verb == "resave" && args.size() == 2 && dryRun) command = [&](Dir d) { return trv::ResaveDryRunCommand(d, io); };
+  if (verb == "resave" && args.size() == 2 && dryRun)
+    command = [&](Dir d) { return trv::ResaveDryRunCommand(d, init, io); };
   if (verb == "names" && args.size() == 1) command = [&](Dir d) { return trv::NamesCommand(d, io); };
   if (verb == "names" && args.size() == 2) command = [&](Dir d) { return trv::ValuesCommand(d, args[1], io); };
   if (verb == "get" && args.size() == 2) command = [&](Dir d) { return trv::GetCommand(d, args[1], false, io); };
@@ -264,6 +274,10 @@ int Run(int argc, char** argv) {
   // For a command that writes, --init makes the folder it is given when its parent is there;
   // one left empty (the command refused, or a dry run) goes again.
   const bool writes = verb == "set" || verb == "apply" || verb == "tnc" || verb == "resave";
+  // A folder found rather than named is said, for the commands that write (or show what they
+  // would write) always, for the others when asked.
+  const bool changes = writes || verb == "restore" || (verb == "ports" && args.size() > 1);
+  if (!folder.origin.empty() && !quiet && (changes || verbose)) std::cerr << trv::StationLine(folder) << "\n";
   std::error_code ec;
   const bool made = init && writes && !dir.empty() && std::filesystem::create_directory(dir, ec);
   const int status = command(folder.dir);

@@ -40,8 +40,10 @@ CommandLine ParseCommandLine(int argc, char** argv) {
   parser.setApplicationDescription(
       QCoreApplication::translate("trv",
                                   "Edits TARVO.INI, the settings of the Tarvo packet-radio terminal.\n\n"
-                                  "Installed in a bin folder, it asks for Tarvo's program folder at the first\n"
-                                  "start and remembers the answer in\n%1.")
+                                  "Started from a folder that holds TARVO.INI (a copy or link in Tarvo's\n"
+                                  "folder), it edits that folder; from another folder it asks first (Choose\n"
+                                  "another, Use it, Cancel). Installed in a bin folder, it asks for Tarvo's\n"
+                                  "program folder at the first start and remembers the answer in\n%1.")
           .arg(QFile::decodeName(trv::RememberedFolderFile().c_str())));
   parser.addHelpOption();
   parser.addVersionOption();

@@ -55,6 +55,18 @@ std::optional<QString> AskForFolder(const FolderMemory& memory, ModalWindows& mo
   }
 }
 
+// `folder` (the start folder or the remembered one) when it holds TARVO.INI or the user says to
+// use it; else the folder question, or nothing when the user cancels.
+std::optional<QString> UseOrAsk(const QString& folder, const FolderMemory& memory, ModalWindows& modals,
+                                const QString& startDir) {
+  switch (AskToUse(folder, modals)) {
+    case Answer::Use: return folder;
+    case Answer::ChooseAnother: return AskForFolder(memory, modals, startDir);
+    case Answer::Cancel: return std::nullopt;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 bool IsInstalledProgramFolder(const QString& hostDir) {
@@ -77,15 +89,12 @@ std::optional<QString> FindProgramFolder(const QString& dirOption, bool choose, 
                                          const FolderMemory& memory, ModalWindows& modals) {
   if (!dirOption.isEmpty()) return QDir::cleanPath(QDir::current().absoluteFilePath(dirOption));
   if (choose) return AskForFolder(memory, modals, startDir);
-  if (!IsInstalledProgramFolder(startDir)) return startDir;
+  // A copy in a folder without TARVO.INI (a build or download folder) takes it over only when
+  // the user says so; it never switches silently to the remembered folder, another station's.
+  if (!IsInstalledProgramFolder(startDir)) return UseOrAsk(startDir, memory, modals, startDir);
   const QString remembered = Remembered(memory);
   if (remembered.isEmpty() || !QFileInfo(remembered).isDir()) return AskForFolder(memory, modals, startDir);
-  switch (AskToUse(remembered, modals)) {
-    case Answer::Use: return remembered;
-    case Answer::ChooseAnother: return AskForFolder(memory, modals, startDir);
-    case Answer::Cancel: return std::nullopt;
-  }
-  return std::nullopt;
+  return UseOrAsk(remembered, memory, modals, startDir);
 }
 
 }  // namespace trv

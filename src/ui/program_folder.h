@@ -2,8 +2,8 @@
 // Which folder's TARVO.INI the window edits: the folder named on the command line, else the
 // folder the program was started from, else (for a program installed in a bin folder with no
 // TARVO.INI beside it, or when asked to choose again) the folder chosen last time, else the one
-// the user picks now. A chosen or remembered folder without TARVO.INI is used only when the
-// user says so: the window fills the folder it edits with the terminal's subfolders.
+// the user picks now. A start, chosen or remembered folder without TARVO.INI is used only when
+// the user says so: the window fills the folder it edits with the terminal's subfolders.
 #include <QString>
 #include <optional>
 #include <string>

@@ -146,7 +146,9 @@ TEST_F(TarvoIniFaults, AFolderThatCannotBeListedIsAReadErrorAndNothingIsReplaced
         const std::string ini = ReadFile(named("TARVO.INI").string());
         EXPECT_NE(ini.find(",KISS.TNC\r\n"), std::string::npos) << at << ini;
         EXPECT_NE(ini.find("OUTPUT=DEUTSCH.WLF\r\n"), std::string::npos) << at << ini;
-        if (verb.rfind("get", 0) == 0) EXPECT_EQ(r.out, "DL1ABC\n") << at;
+        if (verb.rfind("get", 0) == 0) {
+          EXPECT_EQ(r.out, "DL1ABC\n") << at;
+        }
         std::vector<std::string> now = entries();
         now.erase(std::remove(now.begin(), now.end(), "TARVO.BAK"), now.end());
         EXPECT_EQ(now, before) << at;
@@ -373,26 +375,28 @@ TEST_F(TarvoIniFaults, AnotherProgramsSaveAtTheLastMomentIsKept) {
 }
 
 // A TARVO.INI that stays empty (its writer cut it and stopped, or someone emptied it) is written
-// over by the writing verbs only with --init; a file cut a moment ago and written anew soon
-// after is waited for, and their settings are kept.
+// over by the writing verbs only with --init, and their dry runs say so; a file cut a moment ago
+// and written anew soon after is waited for, and their settings are kept.
 TEST_F(TarvoIniFaults, AnEmptyFileIsWaitedForAndWrittenOverOnlyWithInit) {
   fs::create_directories(program);
   const std::string json = tmp / "settings.json";
   WriteFile(json, "{\"StationSettings\": {\"Qth\": \"JO31AB\"}}");
   for (const std::string& verb :
-       std::vector<std::string>{"set StationSettings.Qth JO31AB", "apply '" + json + "'", "tnc add", "resave"})
+       std::vector<std::string>{"set StationSettings.Qth JO31AB", "apply '" + json + "'", "tnc add", "resave",
+                                "resave --dry-run", "set --dry-run StationSettings.Qth JO31AB"})
     for (const bool init : {false, true}) {
+      const bool dry = verb.find("--dry-run") != std::string::npos;
       SetIni("");
       test::SetModified(IniPath(), std::chrono::system_clock::now() - std::chrono::hours(1));  // long settled
       const Result r = Run("--dir " + Dir() + (init ? " --init " : " ") + verb);
-      EXPECT_EQ(r.status, init ? 0 : 4) << verb << r.err;
+      EXPECT_EQ(r.status, !init ? 4 : dry ? 1 : 0) << verb << r.err;
       if (!init) {
         EXPECT_NE(
             r.err.find("TARVO.INI kann nicht gelesen werden: the file is empty; --init writes the settings over it"),
             std::string::npos)
             << r.err;
       }
-      EXPECT_EQ(Ini().empty(), !init) << verb;
+      EXPECT_EQ(Ini().empty(), !init || dry) << verb;
     }
   // The terminal program cuts its file and writes it anew 0.3 s later, while set reads it.
   const std::string script = ": > '" + IniPath() + "'; (sleep 0.3; printf '%s' '" + kTheirs + "' > '" + IniPath() +

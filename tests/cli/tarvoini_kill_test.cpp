@@ -46,8 +46,8 @@ const std::string kBackup = "[STATION]\r\nCALL=DL2OLD\r\n";
 TEST_F(TarvoIniKills, AKillAtAnyStepOfAWriteKeepsTheCurrentFileAndTheNextRunTidiesUp) {
   fs::create_directories(program);
   WriteFile(tmp / "qth.json", R"({"StationSettings":{"Qth":"JN00AA"}})");
-  for (const std::string verb : std::vector<std::string>{"restore", "resave", "set StationSettings.Qth JN00AA",
-                                                         "apply '" + (tmp / "qth.json") + "'"})
+  for (const std::string& verb : std::vector<std::string>{"restore", "resave", "set StationSettings.Qth JN00AA",
+                                                          "apply '" + (tmp / "qth.json") + "'"})
     for (const std::string exchange : {"", " TRV_NO_EXCHANGE=1"})
       for (const std::string kind : {"rename", "write", "chmod"})
         for (int n = 1; n <= (verb == "restore" ? 4 : 6); ++n) {

@@ -105,8 +105,9 @@ TEST_F(TarvoIniTest, ShowJsonOfAnEmptyDirectoryGivesEveryDefaultWithInit) {
   EXPECT_TRUE(fs::is_empty(program));  // no directory was created
 }
 
-// Which folder a command works on: --dir, else the current folder when it holds TARVO.INI,
-// else the folder the window remembers in its folder file. A folder without TARVO.INI is
+// Which folder a command works on: --dir, else the current folder or the nearest one above it
+// that holds TARVO.INI, else the folder the window remembers in its folder file; a folder not
+// named by --dir is said on stderr by the commands that write. A folder without TARVO.INI is
 // refused, and nothing is made in any folder, unless --init asks for a new station folder.
 TEST_F(TarvoIniTest, TheFolderIsTheOptionThenTheCurrentOneThenTheRememberedOne) {
   struct Case {
@@ -116,7 +117,7 @@ TEST_F(TarvoIniTest, TheFolderIsTheOptionThenTheCurrentOneThenTheRememberedOne) 
     const char* command;
     int status;
     const char* out;
-    std::vector<std::string> err;  // parts of the message; {name} as above
+    std::vector<std::string> err;  // parts of the message, {name} as above; none: stderr is empty
     const char* created;           // the folder that gets TARVO.INI; none else changes
   };
   const std::string kGet = "get StationSettings.Call", kSet = "set StationSettings.Call DL1NEW";
@@ -126,7 +127,14 @@ TEST_F(TarvoIniTest, TheFolderIsTheOptionThenTheCurrentOneThenTheRememberedOne) 
       {"empty", "", "Funkstation Müller", kGet.c_str(), 0, "DL1MEM\n", {}, ""},
       {"empty", "--dir {other}", "Funkstation Müller", kGet.c_str(), 0, "DL1DIR\n", {}, ""},
       {"station", "--dir {empty}", "", kGet.c_str(), 2, "", {kNoIni + "{empty}; --init starts"}, ""},
-      {"empty", "", "", kGet.c_str(), 2, "", {"in the current folder {empty} and no folder remembered", "--init"}, ""},
+      {"empty",
+       "",
+       "",
+       kGet.c_str(),
+       2,
+       "",
+       {"the current folder {empty}, nor above it, and no folder remembered"},
+       ""},
       {"empty", "", "", "show", 2, "", {"current folder {empty}"}, ""},
       {"empty", "", "", "check", 2, "", {"current folder {empty}"}, ""},
       {"empty", "", "", kSet.c_str(), 2, "", {"current folder {empty}"}, ""},
@@ -136,20 +144,50 @@ TEST_F(TarvoIniTest, TheFolderIsTheOptionThenTheCurrentOneThenTheRememberedOne) 
       {"empty", "--init", "Funkstation Müller", kGet.c_str(), 0, "NOCALL\n", {}, ""},
       {"empty", "--init", "", "check", 1, "", {}, ""},
       {"empty", "--dir {void} --init", "", "show", 0, "[StationSettings]\n  Call = NOCALL\n", {}, ""},
-      {"empty", "--init", "", kSet.c_str(), 0, "", {}, "empty"},
+      {"empty", "--init", "", kSet.c_str(), 0, "", {"tarvoini: station {empty} (the current folder)\n"}, "empty"},
+      {"station/MAIL",
+       "--init",
+       "",
+       kSet.c_str(),
+       0,
+       "",
+       {"station {station/MAIL} (the current folder)"},
+       "station/MAIL"},
+      {"station/MAIL", "", "Funkstation Müller", kGet.c_str(), 0, "DL1CUR\n", {}, ""},
+      {"station/MAIL", "--verbose", "", kGet.c_str(), 0, "DL1CUR\n", {"station {station} (found above the"}, ""},
+      {"station/MAIL",
+       "",
+       "Funkstation Müller",
+       kSet.c_str(),
+       0,
+       "",
+       {"station {station} (found above the"},
+       "station"},
+      {"station/MAIL", "--quiet", "", kSet.c_str(), 0, "", {}, "station"},
+      {"station", "", "", kSet.c_str(), 0, "", {"station {station} (the current folder)"}, "station"},
+      {"empty",
+       "",
+       "Funkstation Müller",
+       kSet.c_str(),
+       0,
+       "",
+       {"station {Funkstation Müller} (remembered by trvcfg)"},
+       "Funkstation Müller"},
+      {"empty", "", "Funkstation Müller", "resave --dry-run", 1, "", {"(remembered by trvcfg)"}, ""},
       {"station", "--init --dir {void}", "", kSet.c_str(), 0, "", {}, "void"},
       {"empty", "", "", "restore", 1, "", {"no TARVO.BAK"}, ""},
       {"station", "", "", "check", 1, "", {}, ""},
       {"station", "", "", "names", 0, "", {}, ""},
   };
-  const std::vector<std::string> folders = {"station", "empty", "other", "void", "Funkstation Müller"};
+  const std::vector<std::string> folders = {"station", "station/MAIL", "empty", "other", "void", "Funkstation Müller"};
   for (const Case& c : cases) {
     const test::TempDir root;
     const auto path = [&](const std::string& name) { return root / name; };
     const auto expand = [&](std::string text) {
-      for (const std::string& name : std::vector<std::string>{"empty", "other", "void", "gone"})
-        for (std::size_t at; (at = text.find("{" + name + "}")) != std::string::npos;)
-          text.replace(at, name.size() + 2, path(name));
+      for (std::size_t at; (at = text.find('{')) != std::string::npos;) {
+        const std::size_t end = text.find('}', at);
+        text.replace(at, end + 1 - at, path(text.substr(at + 1, end - at - 1)));
+      }
       return text;
     };
     for (const std::string& name : folders) fs::create_directories(path(name));
@@ -169,7 +207,13 @@ TEST_F(TarvoIniTest, TheFolderIsTheOptionThenTheCurrentOneThenTheRememberedOne) 
     EXPECT_EQ(c.status == 2 ? r.out : r.out.substr(0, std::string(c.out).size()), c.out) << what;
     for (const std::string& part : c.err)
       EXPECT_NE(r.err.find(expand(part)), std::string::npos) << what << "\n" << r.err;
+    if (c.err.empty()) {
+      EXPECT_EQ(r.err, "") << what;
+    }
+    const std::string created = c.created;
     for (const std::string& name : folders) {
+      // A folder that holds the changed one, or is one of its working folders (station/MAIL).
+      if (created.starts_with(name + "/") || (!created.empty() && name.starts_with(created + "/"))) continue;
       if (name == c.created)
         EXPECT_NE(ReadFile(path(name) + "/TARVO.INI").find("CALL=DL1NEW"), std::string::npos) << what;
       else

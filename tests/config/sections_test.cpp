@@ -395,7 +395,8 @@ namespace trv {
 namespace {
 
 // What OK makes of the loaded records (load all leaves them as read): the cases the demo does
-// not show. A directory that is not on disk (nothing is created when only reading) stays as read.
+// not show. A read folder that only reading would make (nothing is created when only reading)
+// is taken as there, as the load that writes makes it; one that nothing makes stays as read.
 TEST(SavedForms, ListedFilesDefaultsAndMissingDirectories) {
   struct Case {
     std::string ini;
@@ -408,7 +409,7 @@ TEST(SavedForms, ListedFilesDefaultsAndMissingDirectories) {
        {"LANGUAGE/deutsch.wlf", "LANGUAGE/english.dll", "LANGUAGE/Deutsch.dll"},
        "ENGLISH.DLL",
        "DEUTSCH.WLF",
-       "read\\",
+       "C:\\read\\",
        "DEFINI",
        "NOCALL"},
       {"[LANGUAGE]\nVISUAL=english\n[DIR]\nRD=read\\\n",
@@ -433,6 +434,9 @@ TEST(SavedForms, ListedFilesDefaultsAndMissingDirectories) {
       EXPECT_EQ(config.TncTable[0].IniBlock, c.iniBlock);
     }
     EXPECT_EQ(config.Station.Call, c.call);
+    config.Dirs.SetReadDir("elsewhere\\");  // typed after the load: no folder made for it
+    ApplySavedForms(config);
+    EXPECT_EQ(config.Dirs.GetReadDir(), "elsewhere\\");
   }
 }
 

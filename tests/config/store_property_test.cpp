@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <filesystem>
 #include <random>
 
 #include "config/owned_lines.h"
 #include "config/store/config.h"
+#include "config/store/edit_session.h"
 #include "config/store/sections.h"
 #include "support/codepage.h"
 #include "test_util.h"
@@ -112,6 +114,31 @@ TEST(StoreProperty, SecondRoundChangesNothingAndForeignLinesSurvive) {
     ASSERT_TRUE(test::SurvivesIn(test::NotOwned(original), test::Lines(once))) << "seed " << seed << "\n"
                                                                                << original << "\n---\n"
                                                                                << once;
+  }
+}
+
+// A dry run is the run without the write: the text it predicts is the file the real run writes,
+// also where a value depends on a folder that the real run makes (the read folder becomes a
+// full path only once it is there).
+TEST(StoreProperty, ADryRunPredictsTheFileTheRunWrites) {
+  std::vector<std::string> files = {
+      "[DIR]\r\nRD=read\r\n",                          // made by the run
+      "[DIR]\r\nRD=mail\r\n",                          // made for RD, then found for MD=MAIL
+      "[DIR]\r\nRD=C:\\deep\\er\\\r\nSD=C:\\x\\\r\n",  // its folder above made too
+      "[DIR]\r\nRD=Q:\\READ\\\r\n",                    // on no drive: nothing made
+      "[STATION]\r\nCALL=DL1ABC\r\n",
+  };
+  for (const auto& e : std::filesystem::directory_iterator(TEST_DATA_DIR "/ini"))
+    files.push_back(test::ReadFile(e.path().string()));
+  for (unsigned seed = 1; seed <= 40; ++seed) files.push_back(FileGenerator(seed).Generate());
+  for (const std::string& original : files) {
+    ProgramDir p(original);
+    Config dry = p.MakeConfig({.readOnly = true});
+    const DryRun predicted = RunDryAction(dry, [&](TIniFile&) { Resave(dry); });
+    EXPECT_EQ(p.Ini(), original);
+    Config real = p.MakeConfig();
+    RunAction(real, [&](TIniFile&) { Resave(real); });
+    EXPECT_EQ(p.Ini(), predicted.after) << original;
   }
 }
 

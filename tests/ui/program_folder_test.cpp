@@ -35,8 +35,28 @@ class ProgramFolderTest : public ::testing::Test {
 TEST_F(ProgramFolderTest, TheCommandLineWinsThenTheStartFolder) {
   EXPECT_EQ(Find(Path("elsewhere"), Path("usr/bin")), Path("elsewhere"));
   EXPECT_EQ(Find({}, Path("TARVO")), Path("TARVO"));
-  EXPECT_EQ(Find({}, Path("opt/tarvo")), Path("opt/tarvo"));  // not a bin folder: Tarvo's own
   EXPECT_TRUE(modals.questions.isEmpty());
+}
+
+// A copy started from a folder without TARVO.INI (a build or download folder, not bin) asks
+// before it takes that folder, and never turns silently to the remembered one.
+TEST_F(ProgramFolderTest, AStartFolderWithoutTarvoIniIsUsedOnlyWhenTheUserSaysSo) {
+  ASSERT_TRUE(WriteRememberedFolder(folderFile, dir / "TARVO"));
+  struct Case {
+    QList<int> answers;  // Choose another, Use it, Cancel; -1: the box closed
+    std::optional<QString> found;
+  };
+  const std::vector<Case> cases = {
+      {{1}, Path("opt/tarvo")}, {{2}, std::nullopt}, {{-1}, std::nullopt}, {{0}, Path("elsewhere")}};
+  for (const Case& c : cases) {
+    modals = {};
+    modals.choiceAnswers = c.answers;
+    modals.directoryAnswers = {Path("elsewhere")};
+    test::WriteFile(dir / "elsewhere/TARVO.INI", "");
+    EXPECT_EQ(Find({}, Path("opt/tarvo")), c.found) << c.answers.first();
+    EXPECT_EQ(modals.questions.mid(0, 1), QStringList{NoConfigFileQuestion("opt/tarvo")});
+    EXPECT_FALSE(std::filesystem::exists(dir / "opt/tarvo/TARVO.INI"));
+  }
 }
 
 TEST_F(ProgramFolderTest, AnInstalledProgramAsksOnceAndRemembersTheAnswer) {

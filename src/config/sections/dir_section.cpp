@@ -1,6 +1,7 @@
 #include "config/sections/dir_section.h"
 
 #include <array>
+#include <filesystem>
 #include <stdexcept>
 
 #include "config/ini/ini_errors.h"
@@ -40,7 +41,11 @@ namespace {
 
 void Create(const Config& config, const std::string& dir) {
   if (config.Options.directoryRequested) config.Options.directoryRequested(dir);
-  if (config.Options.readOnly) return;
+  if (config.Options.readOnly) {
+    if (const HostLookup lookup = config.Files.Find(dir); lookup.state == HostLookup::State::Missing)
+      config.FoldersNotMade.push_back(std::filesystem::path(lookup.host).lexically_normal().string());
+    return;
+  }
   // A folder that may be there in another letter case is never made beside it.
   if (const int error = config.Files.CreateDirectory(dir, config.Options.directoriesMade); error != 0)
     throw IniReadError(dir, SystemReason(error));

@@ -80,6 +80,9 @@ class Config {
   // The file of the user action that runs now (RunAction); null between actions.
   mutable TIniFile* Action = nullptr;
   mutable BackupState Backup;
+  // The host folders that reading would have made had readOnly not kept it from making them
+  // (as lexically normal paths): a dry run finds them as the real run does.
+  mutable std::vector<std::string> FoldersNotMade;
 
   std::string ConfigFilePath() const { return Dirs.GetProgramDir() + "TARVO.INI"; }
   // Every settings record back to its initial values, as before the first load.

@@ -33,14 +33,25 @@ std::string Trimmed(std::string_view text) {
   return std::string(text);
 }
 
+// Whether the missing host folder `clean` (lexically normal) is one that reading would have
+// made, or one made on the way to such a folder, had it not been read-only.
+bool WouldBeMade(const Config& config, const std::string& clean) {
+  const std::string below = clean.ends_with('/') ? clean : clean + "/";
+  for (const std::string& folder : config.FoldersNotMade)
+    if (folder == clean || folder == below || folder.starts_with(below)) return true;
+  return false;
+}
+
 // The full Windows path of an existing directory, or nothing. One that may be there but
-// cannot be looked up is a read error: what is written must not depend on a failed look.
+// cannot be looked up is a read error: what is written must not depend on a failed look. A
+// read-only run takes the folders its reading would have made as there.
 std::optional<std::string> FullDirectory(const Config& config, const std::string& dir) {
   if (dir.empty()) return std::nullopt;
   const HostLookup lookup = config.Files.Find(dir);
   if (lookup.Failed()) throw IniReadError(dir, SystemReason(lookup.error));
-  if (!lookup.Found() || !lookup.folder) return std::nullopt;
   std::string clean = std::filesystem::path(lookup.host).lexically_normal().string();
+  const bool made = lookup.state == HostLookup::State::Missing && WouldBeMade(config, clean);
+  if (!made && (!lookup.Found() || !lookup.folder)) return std::nullopt;
   while (clean.size() > 1 && clean.back() == '/') clean.pop_back();
   return config.Files.Drives().ToWindows(clean);
 }

@@ -297,6 +297,14 @@ TEST_F(TarvoIniSettings, ShowJsonFedBackToApplyChangesNothingAndSetsWhatItNames)
       {kFile, {"*", R"({"Blocks": {"X": [1]}})"}, 2, "Blocks.X[0]: a line (a text), not a number"},
       {kFile, {"*", R"({"Blocks": ["X"]})"}, 2, "Blocks: an object of command blocks, not a list"},
       {kFile, {"*", R"({"Nothing": {}})"}, 2, "no setting Nothing"},
+      // The sections a copy carries: the program's own only by name, never with lines.
+      {kFile, {"*", R"({"Sections": [{"Name": "NOTES", "Lines": ["WHO=club"]}]})"}, 0, "[NOTES]\r\nWHO=club\r\n"},
+      {kFile, {"*", R"({"Sections": [{"Name": "mailbox", "Lines": ["TIMEOUT=1"]}]})"}, 2, "holds the program's own"},
+      {kFile, {"*", R"({"Sections": [{"Name": "A]B", "Lines": ["X=1"]}]})"}, 2, "cannot hold [ or ]"},
+      {kFile,
+       {"*", R"({"Sections": [{"Name": "NOTES", "Lines": "WHO=club"}]})"},
+       2,
+       "Sections[0].Lines: a list of lines, not a text"},
       // What a command block may be called, in the TNC fields and in Blocks.
       {kFile, {"*", R"({"TncTable": [{"IniBlock": "Station"}]})"}, 2, "[Station] holds the program's own settings"},
       {kFile, {"*", R"({"TncTable": [{"IniBlock": ""}]})"}, 0, "TNC0=1,248,19200,8,1,1,144.800,DEFINI,"},

@@ -25,6 +25,16 @@ IniKeys KeysOf(const CopiedSection& section) {
   return keys;
 }
 
+// A header the file can hold, and lines only for sections whose content travels as lines.
+void CheckNames(const std::vector<CopiedSection>& sections) {
+  for (const CopiedSection& s : sections) {
+    if (s.name.find_first_of("[]") != std::string::npos)
+      throw IniInputError("[" + s.name + "]: a section's name cannot hold [ or ]");
+    if (!s.carried && IsOwnSection(s.name))
+      throw IniInputError("[" + s.name + "] holds the program's own settings: its lines come as settings");
+  }
+}
+
 }  // namespace
 
 std::vector<CopiedSection> SectionsInFileOrder(const Config& config, const std::vector<std::string>& blockNames) {
@@ -44,6 +54,7 @@ std::vector<CopiedSection> SectionsInFileOrder(const Config& config, const std::
 }
 
 std::string SectionClashes(const Config& config, const std::vector<CopiedSection>& sections) {
+  CheckNames(sections);
   std::string clashes;
   RunOperation(config, [&](TIniFile& ini) {
     for (const CopiedSection& s : sections) {
@@ -56,6 +67,7 @@ std::string SectionClashes(const Config& config, const std::vector<CopiedSection
 }
 
 void WriteCopiedSections(const Config& config, const std::vector<CopiedSection>& sections) {
+  CheckNames(sections);
   RunOperation(config, [&](TIniFile& ini) {
     std::vector<std::string> present;
     ini.ReadSections(present);

@@ -20,13 +20,14 @@ struct CopiedSection {
 std::vector<CopiedSection> SectionsInFileOrder(const Config& config, const std::vector<std::string>& blockNames);
 
 // The names of the sections that are here with other lines than `sections` give them, comma
-// separated; empty when none.
+// separated; empty when none. Throws IniInputError as WriteCopiedSections does for a name.
 std::string SectionClashes(const Config& config, const std::vector<CopiedSection>& sections);
 
 // Writes the sections that travel with their lines, each rewritten in place or appended. Into
 // a file that has no section yet, every section's header is first put in the given order, so
-// that the copy's sections stand as the source's stand. Throws IniInputError for a line with
-// no '=' or a name the file cannot hold.
+// that the copy's sections stand as the source's stand. Throws IniInputError, before anything
+// is written, for a name with [ or ], for lines given for one of the program's own sections
+// (they come as settings), and for a line with no '=' or a name the file cannot hold.
 void WriteCopiedSections(const Config& config, const std::vector<CopiedSection>& sections);
 
 }  // namespace trv
